@@ -1,0 +1,431 @@
+#include "fixed_width.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace fw {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+class FormatParser {
+public:
+    explicit FormatParser(std::string_view text) : text_(text) {}
+
+    Format parse() {
+        skipSpaces();
+        Format out;
+        // A format given with its outer parentheses is one group read once.
+        if (pos_ < text_.size() && text_[pos_] == '(') {
+            ++pos_;
+            parseList(out, ')');
+            expect(')');
+        } else {
+            parseList(out, '\0');
+        }
+        skipSpaces();
+        if (pos_ != text_.size()) fail("unexpected text after the format");
+        return out;
+    }
+
+private:
+    void parseList(Format& out, char close) {
+        for (;;) {
+            skipSpaces();
+            if (pos_ >= text_.size() || (close != '\0' && text_[pos_] == close)) return;
+            char c = text_[pos_];
+            if (c == ',') {
+                ++pos_;
+                continue;
+            }
+            if (c == '/') {
+                ++pos_;
+                out.push_back({Edit::Slash});
+                continue;
+            }
+            parseItem(out);
+        }
+    }
+
+    void parseItem(Format& out) {
+        int repeat = 1;
+        bool counted = false;
+        if (isDigit(text_[pos_])) {
+            repeat = number();
+            counted = true;
+        }
+        skipSpaces();
+        if (pos_ >= text_.size()) fail("a repeat count without a descriptor");
+        char c = static_cast<char>(std::toupper(static_cast<unsigned char>(text_[pos_++])));
+        if (c == '(') {
+            Format group;
+            parseList(group, ')');
+            expect(')');
+            for (int k = 0; k < repeat; ++k) out.insert(out.end(), group.begin(), group.end());
+            return;
+        }
+        if (c == 'X') {
+            out.push_back({Edit::X, counted ? repeat : 1, 0});
+            return;
+        }
+        if (c == '/') {
+            for (int k = 0; k < repeat; ++k) out.push_back({Edit::Slash});
+            return;
+        }
+        Descriptor d{};
+        switch (c) {
+        case 'I': d.edit = Edit::I; break;
+        case 'F': d.edit = Edit::F; break;
+        case 'E': d.edit = Edit::E; break;
+        case 'A': d.edit = Edit::A; break;
+        default: fail(std::string("unknown edit descriptor '") + c + "'");
+        }
+        if (pos_ >= text_.size() || !isDigit(text_[pos_])) fail("a descriptor without a width");
+        d.width = number();
+        if (d.width <= 0) fail("a field width of zero");
+        if (d.edit == Edit::F || d.edit == Edit::E) {
+            if (pos_ >= text_.size() || text_[pos_] != '.') fail("a real descriptor without decimals");
+            ++pos_;
+            if (pos_ >= text_.size() || !isDigit(text_[pos_])) fail("a real descriptor without decimals");
+            d.decimals = number();
+        }
+        for (int k = 0; k < repeat; ++k) out.push_back(d);
+    }
+
+    int number() {
+        int n = 0;
+        while (pos_ < text_.size() && isDigit(text_[pos_])) {
+            n = n * 10 + (text_[pos_++] - '0');
+            if (n > 100000) fail("a number too large in the format");
+        }
+        return n;
+    }
+
+    void expect(char c) {
+        skipSpaces();
+        if (pos_ >= text_.size() || text_[pos_] != c) fail(std::string("missing '") + c + "'");
+        ++pos_;
+    }
+
+    void skipSpaces() {
+        while (pos_ < text_.size() && text_[pos_] == ' ') ++pos_;
+    }
+
+    [[noreturn]] void fail(const std::string& what) {
+        throw std::invalid_argument("bad format \"" + std::string(text_) + "\": " + what);
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// The digits of a numeric field with blanks already turned into zeros or dropped.
+struct NumberText {
+    bool negative = false;
+    std::string digits; // mantissa digits, without the point
+    int pointAt = -1;   // digits before the written point, -1 when there is none
+    long long exponent = 0;
+};
+
+bool scanNumber(std::string_view field, Blanks blanks, bool allowReal, NumberText& n) {
+    std::size_t i = 0;
+    const std::size_t len = field.size();
+    // Leading blanks are zeros or nothing; either way they do not change the value.
+    while (i < len && field[i] == ' ') ++i;
+    if (i < len && (field[i] == '+' || field[i] == '-')) n.negative = field[i++] == '-';
+    for (; i < len; ++i) {
+        char c = field[i];
+        if (isDigit(c)) {
+            n.digits.push_back(c);
+        } else if (c == ' ') {
+            if (blanks == Blanks::Zero) n.digits.push_back('0');
+        } else if (c == '.' && allowReal && n.pointAt < 0) {
+            n.pointAt = static_cast<int>(n.digits.size());
+        } else {
+            break;
+        }
+    }
+    if (i == len) return true;
+    if (!allowReal) return false;
+
+    // Exponent: E, D or a sign straight after the mantissa, then an optional sign and digits.
+    char c = static_cast<char>(std::toupper(static_cast<unsigned char>(field[i])));
+    if (c == 'E' || c == 'D' || c == 'Q') {
+        ++i;
+        while (i < len && field[i] == ' ') ++i;
+    } else if (c != '+' && c != '-') {
+        return false;
+    }
+    if (n.digits.empty()) return false; // an exponent needs a mantissa
+    bool negativeExponent = false;
+    if (i < len && (field[i] == '+' || field[i] == '-')) negativeExponent = field[i++] == '-';
+    bool expDigits = false;
+    long long e = 0;
+    for (; i < len; ++i) {
+        char d = field[i];
+        if (d == ' ') {
+            if (blanks == Blanks::Null) continue;
+            d = '0';
+        }
+        if (!isDigit(d)) return false;
+        expDigits = true;
+        if (e < 100000) e = e * 10 + (d - '0');
+    }
+    if (!expDigits) return false;
+    n.exponent = negativeExponent ? -e : e;
+    return true;
+}
+
+} // namespace
+
+Format parseFormat(std::string_view text) { return FormatParser(text).parse(); }
+
+bool readInteger(std::string_view field, long long& value, Blanks blanks) {
+    NumberText n;
+    if (!scanNumber(field, blanks, false, n)) return false;
+    long long v = 0;
+    for (char d : n.digits) {
+        if (v > (std::numeric_limits<long long>::max() - 9) / 10) return false;
+        v = v * 10 + (d - '0');
+    }
+    value = n.negative ? -v : v;
+    return true;
+}
+
+bool readInteger(std::string_view field, int& value, Blanks blanks) {
+    long long v = 0;
+    if (!readInteger(field, v, blanks)) return false;
+    if (v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max()) return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+bool readReal(std::string_view field, int decimals, double& value, Blanks blanks) {
+    NumberText n;
+    if (!scanNumber(field, blanks, true, n)) return false;
+    if (n.digits.empty()) {
+        value = 0.0; // a blank field, or a lone sign or point
+        return true;
+    }
+    const long long fraction =
+        n.pointAt >= 0 ? static_cast<long long>(n.digits.size()) - n.pointAt : decimals;
+    // Let the library round the decimal text once, exactly: digits, then e(exponent - fraction).
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "e%lld", n.exponent - fraction);
+    std::string text;
+    text.reserve(n.digits.size() + 24);
+    if (n.negative) text.push_back('-');
+    text += n.digits;
+    text += buffer;
+    errno = 0;
+    double v = std::strtod(text.c_str(), nullptr);
+    if (!std::isfinite(v)) return false;
+    value = v;
+    return true;
+}
+
+std::string_view FieldCursor::take(int width) {
+    if (width <= 0) return {};
+    const std::size_t start = pos_;
+    pos_ += static_cast<std::size_t>(width);
+    if (start >= record_.size()) return {};
+    return record_.substr(start, std::min<std::size_t>(static_cast<std::size_t>(width), record_.size() - start));
+}
+
+bool FieldCursor::readInt(int width, int& value) { return readInteger(take(width), value, blanks_); }
+
+bool FieldCursor::readInt(int width, long long& value) { return readInteger(take(width), value, blanks_); }
+
+bool FieldCursor::readReal(int width, int decimals, double& value) {
+    return fw::readReal(take(width), decimals, value, blanks_);
+}
+
+std::string_view FieldCursor::readText(int width) {
+    // A text field past the end of the record is padded with blanks; callers that need the full
+    // width pad themselves, so only the characters present are returned.
+    return take(width);
+}
+
+ReadResult readFormatted(std::span<const std::string_view> records, const Format& format,
+                         std::vector<Value>& values, Blanks blanks) {
+    values.clear();
+    std::size_t line = 0;
+    auto current = [&]() -> std::string_view { return line < records.size() ? records[line] : std::string_view{}; };
+    FieldCursor cursor(current(), blanks);
+    for (const Descriptor& d : format) {
+        const int column = cursor.column();
+        switch (d.edit) {
+        case Edit::Slash:
+            ++line;
+            cursor = FieldCursor(current(), blanks);
+            break;
+        case Edit::X: cursor.skip(d.width); break;
+        case Edit::A: {
+            std::string text(cursor.readText(d.width));
+            text.resize(static_cast<std::size_t>(d.width), ' ');
+            values.emplace_back(std::move(text));
+            break;
+        }
+        case Edit::I: {
+            long long v = 0;
+            if (!cursor.readInt(d.width, v)) return {false, static_cast<int>(line) + 1, column};
+            values.emplace_back(v);
+            break;
+        }
+        case Edit::F:
+        case Edit::E: {
+            double v = 0;
+            if (!cursor.readReal(d.width, d.decimals, v)) return {false, static_cast<int>(line) + 1, column};
+            values.emplace_back(v);
+            break;
+        }
+        }
+    }
+    return {};
+}
+
+namespace {
+
+bool refuseOrStar(std::string& out, int width, Overflow overflow) {
+    if (overflow == Overflow::Refuse) return false;
+    out.append(static_cast<std::size_t>(width), '*');
+    return true;
+}
+
+bool appendPadded(std::string& out, std::string_view text, int width, Overflow overflow) {
+    if (static_cast<int>(text.size()) > width) return refuseOrStar(out, width, overflow);
+    out.append(static_cast<std::size_t>(width) - text.size(), ' ');
+    out.append(text);
+    return true;
+}
+
+} // namespace
+
+bool appendInteger(std::string& out, long long value, int width, Overflow overflow) {
+    char buffer[32];
+    int n = std::snprintf(buffer, sizeof buffer, "%lld", value);
+    return appendPadded(out, std::string_view(buffer, static_cast<std::size_t>(n)), width, overflow);
+}
+
+bool appendFixed(std::string& out, double value, int width, int decimals, Overflow overflow) {
+    if (!std::isfinite(value)) return refuseOrStar(out, width, overflow);
+    // printf rounds the exact binary value, ties to even, which is the rounding we want.
+    char buffer[512];
+    int n = std::snprintf(buffer, sizeof buffer, "%#.*f", decimals, value); // # keeps the point of Fw.0
+    if (n < 0 || n >= static_cast<int>(sizeof buffer)) return refuseOrStar(out, width, overflow);
+    std::string_view text(buffer, static_cast<std::size_t>(n));
+    // A value that rounds to zero is written without a minus sign.
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string_view::npos) text.remove_prefix(1);
+    // Fortran drops the leading zero of a value below one when the field has no room for it.
+    if (static_cast<int>(text.size()) == width + 1) {
+        if (text.starts_with("0.")) text.remove_prefix(1);
+        else if (text.starts_with("-0.")) {
+            buffer[1] = '-';
+            text = std::string_view(buffer + 1, static_cast<std::size_t>(n - 1));
+        }
+    }
+    return appendPadded(out, text, width, overflow);
+}
+
+bool appendExponent(std::string& out, double value, int width, int decimals, Overflow overflow) {
+    if (!std::isfinite(value) || decimals <= 0) return refuseOrStar(out, width, overflow);
+    // Fortran writes 0.ddddE+ee: the mantissa's first digit follows the point.
+    char buffer[64];
+    std::string text;
+    int exponent = 0;
+    bool negative = std::signbit(value) && value != 0.0;
+    if (value != 0.0) {
+        std::snprintf(buffer, sizeof buffer, "%.*e", decimals - 1, std::fabs(value));
+        std::string_view s(buffer);
+        std::size_t e = s.find('e');
+        exponent = std::atoi(buffer + e + 1) + 1;
+        text.push_back('0');
+        text.push_back('.');
+        for (char c : s.substr(0, e))
+            if (c != '.') text.push_back(c);
+    } else {
+        text = "0.";
+        text.append(static_cast<std::size_t>(decimals), '0');
+    }
+    char exp[16];
+    if (std::abs(exponent) <= 99) std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    else if (std::abs(exponent) <= 999) std::snprintf(exp, sizeof exp, "%c%03d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    else return refuseOrStar(out, width, overflow);
+    text += exp;
+    if (negative) text.insert(text.begin(), '-');
+    if (static_cast<int>(text.size()) == width + 1) {
+        std::size_t zero = negative ? 1 : 0;
+        text.erase(zero, 1); // no room for the optional leading zero
+    }
+    return appendPadded(out, text, width, overflow);
+}
+
+void appendBlanks(std::string& out, int count) {
+    if (count > 0) out.append(static_cast<std::size_t>(count), ' ');
+}
+
+bool appendText(std::string& out, std::string_view text, int width, Overflow overflow, Align align) {
+    const auto w = static_cast<std::size_t>(width);
+    if (text.size() > w) {
+        if (overflow == Overflow::Refuse) return false;
+        out.append(text.substr(0, w));
+        return true;
+    }
+    if (align == Align::Right) out.append(w - text.size(), ' ');
+    out.append(text);
+    if (align == Align::Left) out.append(w - text.size(), ' ');
+    return true;
+}
+
+std::vector<std::string> writeFormatted(const Format& format, std::span<const Value> values,
+                                        Overflow overflow) {
+    std::vector<std::string> lines(1);
+    std::size_t written = 0; // length of the current line up to its last written value
+    std::size_t next = 0;
+    auto take = [&]() -> const Value& {
+        if (next >= values.size()) throw std::invalid_argument("too few values for the format");
+        return values[next++];
+    };
+    auto toReal = [](const Value& v) {
+        if (const double* d = std::get_if<double>(&v)) return *d;
+        if (const long long* i = std::get_if<long long>(&v)) return static_cast<double>(*i);
+        throw std::invalid_argument("a text where the format wants a number");
+    };
+    for (const Descriptor& d : format) {
+        std::string& line = lines.back();
+        bool ok = true;
+        switch (d.edit) {
+        case Edit::Slash:
+            line.resize(written);
+            lines.emplace_back();
+            written = 0;
+            continue;
+        case Edit::X: appendBlanks(line, d.width); continue;
+        case Edit::I: {
+            const Value& v = take();
+            const long long* i = std::get_if<long long>(&v);
+            if (!i) throw std::invalid_argument("a non-integer where the format wants an integer");
+            ok = appendInteger(line, *i, d.width, overflow);
+            break;
+        }
+        case Edit::F: ok = appendFixed(line, toReal(take()), d.width, d.decimals, overflow); break;
+        case Edit::E: ok = appendExponent(line, toReal(take()), d.width, d.decimals, overflow); break;
+        case Edit::A: {
+            const std::string* s = std::get_if<std::string>(&take());
+            if (!s) throw std::invalid_argument("a number where the format wants a text");
+            ok = appendText(line, *s, d.width, overflow);
+            break;
+        }
+        }
+        if (!ok) throw FieldOverflow("value too wide for its field (width " + std::to_string(d.width) + ")");
+        written = line.size();
+    }
+    lines.back().resize(written);
+    return lines;
+}
+
+} // namespace fw

@@ -1,0 +1,192 @@
+#include "common/fixed_width.h"
+#include "common/rounding.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct RealCase {
+    const char* field;
+    int decimals;
+    double expected;
+};
+
+TEST(FixedWidthRead, RealsFollowTheCardRules) {
+    const RealCase cases[] = {
+        {"  -345", 1, -34.5},     // implied decimal
+        {" 215", 1, 21.5},        // climate dry bulb without its point
+        {"21.5", 1, 21.5},        // the same with the point written
+        {"1234", 0, 1234.0},      // F4.0 radiation
+        {"  12.", 3, 12.0},       // a written point overrides the implied decimals
+        {"      ", 2, 0.0},       // all blank
+        {"", 2, 0.0},             // past the end of a short line
+        {" 1 5", 1, 10.5},        // an inner blank is a zero
+        {" 1.5E2", 1, 150.0},     // exponent
+        {"1.5E-1", 1, 0.15},
+        {" 15+2", 1, 150.0},      // sign-led exponent applies to the implied decimals too
+        {"  +7.25", 2, 7.25},
+        {"-0.001", 3, -0.001},
+    };
+    for (const auto& c : cases) {
+        double v = -999;
+        EXPECT_TRUE(fw::readReal(c.field, c.decimals, v)) << '"' << c.field << '"';
+        EXPECT_DOUBLE_EQ(v, c.expected) << '"' << c.field << '"';
+    }
+}
+
+TEST(FixedWidthRead, BlanksAsNullAreIgnored) {
+    double v = 0;
+    ASSERT_TRUE(fw::readReal(" 1 5", 1, v, fw::Blanks::Null));
+    EXPECT_DOUBLE_EQ(v, 1.5);
+    int i = 0;
+    ASSERT_TRUE(fw::readInteger("12  ", i, fw::Blanks::Null));
+    EXPECT_EQ(i, 12);
+}
+
+TEST(FixedWidthRead, IntegersFollowTheCardRules) {
+    const std::pair<const char*, int> cases[] = {{"  12", 12}, {"   ", 0}, {" -3", -3}, {"+4", 4}, {"12  ", 1200}};
+    for (const auto& [field, expected] : cases) {
+        int v = -1;
+        EXPECT_TRUE(fw::readInteger(field, v)) << field;
+        EXPECT_EQ(v, expected) << field;
+    }
+}
+
+TEST(FixedWidthRead, RejectsWhatIsNotANumber) {
+    for (const char* field : {" 2a", "1.2.3", "x", "1E", "E5", "--1", "1,5"}) {
+        double v = 42;
+        EXPECT_FALSE(fw::readReal(field, 1, v)) << field;
+        EXPECT_EQ(v, 42) << "an illegal field must not change the value";
+    }
+    int i = 0;
+    EXPECT_FALSE(fw::readInteger(" 1.5", i));
+    EXPECT_FALSE(fw::readInteger("99999999999", i)) << "out of int range";
+}
+
+TEST(FixedWidthRead, ReadsAClimateRecordWithItsFormat) {
+    // month 1, day 2, 21.5 C, 8.3 g/kg, 3.6 m/s, code 16, cloud 4, 120 diffuse, 1234 direct
+    const std::string record = std::string("    ") + "0102" + "  " + " 215" + " 83" + "    " + " 36" + "16" + "4" +
+                               std::string(10, ' ') + "120" + "1234";
+    const auto format = fw::parseFormat("(4X,2I2,2X,F4.1,F3.1,4X,F3.1,F2.0,I1,10X,F3.0,F4.0)");
+    std::vector<fw::Value> values;
+    const std::string_view records[] = {record};
+    ASSERT_TRUE(fw::readFormatted(records, format, values).ok);
+    ASSERT_EQ(values.size(), 9u);
+    EXPECT_EQ(std::get<long long>(values[0]), 1);
+    EXPECT_EQ(std::get<long long>(values[1]), 2);
+    EXPECT_DOUBLE_EQ(std::get<double>(values[2]), 21.5);
+    EXPECT_DOUBLE_EQ(std::get<double>(values[3]), 8.3);
+    EXPECT_DOUBLE_EQ(std::get<double>(values[4]), 3.6);
+    EXPECT_DOUBLE_EQ(std::get<double>(values[5]), 16.0);
+    EXPECT_EQ(std::get<long long>(values[6]), 4);
+    EXPECT_DOUBLE_EQ(std::get<double>(values[7]), 120.0);
+    EXPECT_DOUBLE_EQ(std::get<double>(values[8]), 1234.0);
+}
+
+TEST(FixedWidthRead, ReportsTheLineAndColumnOfAnIllegalField) {
+    const auto format = fw::parseFormat("I3/2X,F4.1");
+    const std::string_view records[] = {"  7", "  12x4"};
+    std::vector<fw::Value> values;
+    auto r = fw::readFormatted(records, format, values);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.line, 2);
+    EXPECT_EQ(r.column, 3);
+}
+
+TEST(FixedWidthFormat, ExpandsRepeatCountsAndGroups) {
+    using fw::Edit;
+    const fw::Format expected = {{Edit::X, 1, 0}, {Edit::F, 6, 2}, {Edit::X, 2, 0}, {Edit::F, 6, 2},
+                                 {Edit::X, 2, 0}, {Edit::Slash, 0, 0}, {Edit::A, 10, 0}};
+    EXPECT_EQ(fw::parseFormat("(1X,2(F6.2,2X)/A10)"), expected);
+    EXPECT_THROW(fw::parseFormat("(I)"), std::invalid_argument);
+    EXPECT_THROW(fw::parseFormat("(F6)"), std::invalid_argument);
+    EXPECT_THROW(fw::parseFormat("(Z4)"), std::invalid_argument);
+    EXPECT_THROW(fw::parseFormat("(I4"), std::invalid_argument);
+}
+
+struct FixedCase {
+    double value;
+    int width, decimals;
+    const char* expected;
+};
+
+TEST(FixedWidthWrite, FixedPointRoundsHalvesToEven) {
+    const FixedCase cases[] = {
+        {2.5, 4, 0, "  2."},   {3.5, 4, 0, "  4."},   {0.125, 6, 2, "  0.12"}, {0.375, 6, 2, "  0.38"},
+        {-34.5, 6, 1, " -34.5"}, {0.5, 3, 2, ".50"},  {-0.5, 4, 2, "-.50"},    {-0.001, 6, 2, "  0.00"},
+        {12.0, 8, 3, "  12.000"},
+    };
+    for (const auto& c : cases) {
+        std::string out;
+        EXPECT_TRUE(fw::appendFixed(out, c.value, c.width, c.decimals, fw::Overflow::Refuse)) << c.value;
+        EXPECT_EQ(out, c.expected) << c.value;
+    }
+}
+
+TEST(FixedWidthWrite, OverflowIsRefusedOrStarred) {
+    std::string out = "ab";
+    EXPECT_FALSE(fw::appendFixed(out, 12345678.9, 9, 1, fw::Overflow::Refuse));
+    EXPECT_EQ(out, "ab") << "a refused field leaves the line as it was";
+    EXPECT_TRUE(fw::appendFixed(out, 12345678.9, 9, 1, fw::Overflow::Asterisks));
+    EXPECT_EQ(out, "ab*********");
+    out.clear();
+    EXPECT_FALSE(fw::appendInteger(out, 1000, 3, fw::Overflow::Refuse));
+    EXPECT_TRUE(fw::appendInteger(out, -99, 3, fw::Overflow::Refuse));
+    EXPECT_EQ(out, "-99");
+    out.clear();
+    EXPECT_FALSE(fw::appendText(out, "too long", 4, fw::Overflow::Refuse));
+    EXPECT_TRUE(fw::appendText(out, "ab", 4, fw::Overflow::Refuse));
+    EXPECT_TRUE(fw::appendText(out, "cd", 4, fw::Overflow::Refuse, fw::Align::Right));
+    EXPECT_EQ(out, "ab    cd");
+    out.clear();
+    EXPECT_FALSE(fw::appendFixed(out, std::nan(""), 8, 2, fw::Overflow::Refuse));
+}
+
+TEST(FixedWidthWrite, ExponentFormLooksLikeFortran) {
+    const FixedCase cases[] = {
+        {1234.5, 12, 5, " 0.12345E+04"},
+        {-0.000123, 12, 3, "  -0.123E-03"},
+        {0.0, 10, 3, " 0.000E+00"},
+        {1.0e120, 11, 4, " 0.1000+121"},
+        {5.0, 9, 4, ".5000E+01"}, // no room for the leading zero
+    };
+    for (const auto& c : cases) {
+        std::string out;
+        EXPECT_TRUE(fw::appendExponent(out, c.value, c.width, c.decimals, fw::Overflow::Refuse)) << c.value;
+        EXPECT_EQ(out, c.expected) << c.value;
+    }
+}
+
+TEST(FixedWidthWrite, WritesLinesWithAFormatAndDropsTrailingSkips) {
+    const auto format = fw::parseFormat("(1X,I3,F6.1,2X/A4,5X)");
+    const fw::Value values[] = {7LL, 2.25, std::string("ab")};
+    const auto lines = fw::writeFormatted(format, values, fw::Overflow::Asterisks);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "   7   2.2");
+    EXPECT_EQ(lines[1], "ab  ");
+    const fw::Value tooWide[] = {1234LL, 0.0, std::string("x")};
+    EXPECT_THROW(fw::writeFormatted(format, tooWide, fw::Overflow::Refuse), fw::FieldOverflow);
+}
+
+TEST(FixedWidthWrite, WrittenValuesReadBack) {
+    for (double v : {0.0, 1.5, -273.15, 99999.9, 0.001}) {
+        std::string out;
+        ASSERT_TRUE(fw::appendFixed(out, v, 12, 4, fw::Overflow::Refuse));
+        double back = 0;
+        ASSERT_TRUE(fw::readReal(out, 4, back));
+        EXPECT_NEAR(back, v, 5e-5);
+    }
+}
+
+TEST(Rounding, HalvesGoToTheEvenNeighbour) {
+    EXPECT_EQ(common::roundHalfEven(2.5), 2.0);
+    EXPECT_EQ(common::roundHalfEven(3.5), 4.0);
+    EXPECT_EQ(common::roundHalfEven(-2.5), -2.0);
+    EXPECT_EQ(common::roundHalfEvenToInt(0.5), 0);
+    EXPECT_DOUBLE_EQ(common::roundHalfEven(0.125, 2), 0.12);
+    EXPECT_DOUBLE_EQ(common::roundHalfEven(1.235, 2), 1.24); // 1.235 is just above the half in binary
+    EXPECT_EQ(common::nint(2.5), 3);
+    EXPECT_EQ(common::nint(-2.5), -3);
+}
+
+} // namespace
