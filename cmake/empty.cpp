@@ -1,0 +1,1 @@
+// Stands in for a folder library that has no sources yet.
