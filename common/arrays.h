@@ -6,10 +6,10 @@
 // from the counts of a run, and never reallocate afterwards.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <cstddef>
-#include <algorithm>
 #include <vector>
 
 namespace common {
@@ -17,7 +17,7 @@ namespace common {
 template <class T, int Lo, int Hi> class FixedArray1 {
     static_assert(Hi >= Lo);
 
-public:
+  public:
     static constexpr int lo = Lo;
     static constexpr int hi = Hi;
     static constexpr std::size_t count = static_cast<std::size_t>(Hi - Lo + 1);
@@ -41,7 +41,7 @@ public:
     auto end() const { return data_.end(); }
     bool operator==(const FixedArray1&) const = default;
 
-private:
+  private:
     std::array<T, count> data_{};
 };
 
@@ -50,7 +50,7 @@ template <class T, int Lo1, int Hi1, int Lo2, int Hi2> class FixedArray2 {
     static constexpr std::size_t n1 = static_cast<std::size_t>(Hi1 - Lo1 + 1);
     static constexpr std::size_t n2 = static_cast<std::size_t>(Hi2 - Lo2 + 1);
 
-public:
+  public:
     T& operator()(int i, int j) { return data_[index(i, j)]; }
     const T& operator()(int i, int j) const { return data_[index(i, j)]; }
     void fill(const T& value) { data_.fill(value); }
@@ -58,7 +58,7 @@ public:
     const T* data() const { return data_.data(); }
     bool operator==(const FixedArray2&) const = default;
 
-private:
+  private:
     static std::size_t index(int i, int j) {
         assert(i >= Lo1 && i <= Hi1 && j >= Lo2 && j <= Hi2);
         return static_cast<std::size_t>(i - Lo1) + n1 * static_cast<std::size_t>(j - Lo2);
@@ -67,7 +67,7 @@ private:
 };
 
 template <class T> class Array1 {
-public:
+  public:
     Array1() = default;
     Array1(int lo, int hi, const T& value = T()) { allocate(lo, hi, value); }
     void allocate(int lo, int hi, const T& value = T()) {
@@ -93,14 +93,14 @@ public:
     T* data() { return data_.data(); }
     const T* data() const { return data_.data(); }
 
-private:
+  private:
     std::vector<T> data_;
     int lo_ = 1;
     int hi_ = 0;
 };
 
 template <class T> class Array2 {
-public:
+  public:
     Array2() = default;
     Array2(int lo1, int hi1, int lo2, int hi2, const T& value = T()) { allocate(lo1, hi1, lo2, hi2, value); }
     void allocate(int lo1, int hi1, int lo2, int hi2, const T& value = T()) {
@@ -126,7 +126,7 @@ public:
     T* data() { return data_.data(); }
     const T* data() const { return data_.data(); }
 
-private:
+  private:
     std::size_t index(int i, int j) const {
         assert(i >= lo1_ && i <= hi1_ && j >= lo2_ && j <= hi2_);
         return static_cast<std::size_t>(i - lo1_) + n1_ * static_cast<std::size_t>(j - lo2_);
@@ -137,7 +137,7 @@ private:
 };
 
 template <class T> class Array3 {
-public:
+  public:
     Array3() = default;
     Array3(int lo1, int hi1, int lo2, int hi2, int lo3, int hi3, const T& value = T()) {
         allocate(lo1, hi1, lo2, hi2, lo3, hi3, value);
@@ -157,7 +157,7 @@ public:
     T* data() { return data_.data(); }
     const T* data() const { return data_.data(); }
 
-private:
+  private:
     std::size_t index(int i, int j, int k) const {
         assert(i >= lo_[0] && i <= hi_[0] && j >= lo_[1] && j <= hi_[1] && k >= lo_[2] && k <= hi_[2]);
         return static_cast<std::size_t>(i - lo_[0]) + n1_ * static_cast<std::size_t>(j - lo_[1]) +

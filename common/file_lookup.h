@@ -12,7 +12,7 @@ namespace common {
 // component without regard to ASCII case; an exact match wins over others.  Returns nothing when
 // some component does not exist.
 std::optional<std::filesystem::path> findCaseInsensitive(const std::filesystem::path& folder,
-                                                          std::string_view relative);
+                                                         std::string_view relative);
 
 // The path to use for writing `relative` under `folder`: every component that already exists in any
 // case is taken as it is spelt on disk, the rest as given.  Writing "ENERGY.TXT" thus replaces an

@@ -10,10 +10,12 @@ namespace fw {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 class FormatParser {
-public:
+  public:
     explicit FormatParser(std::string_view text) : text_(text) {}
 
     Format parse() {
@@ -32,7 +34,7 @@ public:
         return out;
     }
 
-private:
+  private:
     void parseList(Format& out, char close) {
         for (;;) {
             skipSpaces();
@@ -78,11 +80,20 @@ private:
         }
         Descriptor d{};
         switch (c) {
-        case 'I': d.edit = Edit::I; break;
-        case 'F': d.edit = Edit::F; break;
-        case 'E': d.edit = Edit::E; break;
-        case 'A': d.edit = Edit::A; break;
-        default: fail(std::string("unknown edit descriptor '") + c + "'");
+        case 'I':
+            d.edit = Edit::I;
+            break;
+        case 'F':
+            d.edit = Edit::F;
+            break;
+        case 'E':
+            d.edit = Edit::E;
+            break;
+        case 'A':
+            d.edit = Edit::A;
+            break;
+        default:
+            fail(std::string("unknown edit descriptor '") + c + "'");
         }
         if (pos_ >= text_.size() || !isDigit(text_[pos_])) fail("a descriptor without a width");
         d.width = number();
@@ -182,7 +193,9 @@ bool scanNumber(std::string_view field, Blanks blanks, bool allowReal, NumberTex
 
 } // namespace
 
-Format parseFormat(std::string_view text) { return FormatParser(text).parse(); }
+Format parseFormat(std::string_view text) {
+    return FormatParser(text).parse();
+}
 
 bool readInteger(std::string_view field, long long& value, Blanks blanks) {
     NumberText n;
@@ -233,12 +246,17 @@ std::string_view FieldCursor::take(int width) {
     const std::size_t start = pos_;
     pos_ += static_cast<std::size_t>(width);
     if (start >= record_.size()) return {};
-    return record_.substr(start, std::min<std::size_t>(static_cast<std::size_t>(width), record_.size() - start));
+    return record_.substr(start,
+                          std::min<std::size_t>(static_cast<std::size_t>(width), record_.size() - start));
 }
 
-bool FieldCursor::readInt(int width, int& value) { return readInteger(take(width), value, blanks_); }
+bool FieldCursor::readInt(int width, int& value) {
+    return readInteger(take(width), value, blanks_);
+}
 
-bool FieldCursor::readInt(int width, long long& value) { return readInteger(take(width), value, blanks_); }
+bool FieldCursor::readInt(int width, long long& value) {
+    return readInteger(take(width), value, blanks_);
+}
 
 bool FieldCursor::readReal(int width, int decimals, double& value) {
     return fw::readReal(take(width), decimals, value, blanks_);
@@ -254,7 +272,9 @@ ReadResult readFormatted(std::span<const std::string_view> records, const Format
                          std::vector<Value>& values, Blanks blanks) {
     values.clear();
     std::size_t line = 0;
-    auto current = [&]() -> std::string_view { return line < records.size() ? records[line] : std::string_view{}; };
+    auto current = [&]() -> std::string_view {
+        return line < records.size() ? records[line] : std::string_view{};
+    };
     FieldCursor cursor(current(), blanks);
     for (const Descriptor& d : format) {
         const int column = cursor.column();
@@ -263,7 +283,9 @@ ReadResult readFormatted(std::span<const std::string_view> records, const Format
             ++line;
             cursor = FieldCursor(current(), blanks);
             break;
-        case Edit::X: cursor.skip(d.width); break;
+        case Edit::X:
+            cursor.skip(d.width);
+            break;
         case Edit::A: {
             std::string text(cursor.readText(d.width));
             text.resize(static_cast<std::size_t>(d.width), ' ');
@@ -322,7 +344,8 @@ bool appendFixed(std::string& out, double value, int width, int decimals, Overfl
     if (text.front() == '-' && text.find_first_not_of("-0.") == std::string_view::npos) text.remove_prefix(1);
     // Fortran drops the leading zero of a value below one when the field has no room for it.
     if (static_cast<int>(text.size()) == width + 1) {
-        if (text.starts_with("0.")) text.remove_prefix(1);
+        if (text.starts_with("0."))
+            text.remove_prefix(1);
         else if (text.starts_with("-0.")) {
             buffer[1] = '-';
             text = std::string_view(buffer + 1, static_cast<std::size_t>(n - 1));
@@ -352,9 +375,12 @@ bool appendExponent(std::string& out, double value, int width, int decimals, Ove
         text.append(static_cast<std::size_t>(decimals), '0');
     }
     char exp[16];
-    if (std::abs(exponent) <= 99) std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-    else if (std::abs(exponent) <= 999) std::snprintf(exp, sizeof exp, "%c%03d", exponent < 0 ? '-' : '+', std::abs(exponent));
-    else return refuseOrStar(out, width, overflow);
+    if (std::abs(exponent) <= 99)
+        std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    else if (std::abs(exponent) <= 999)
+        std::snprintf(exp, sizeof exp, "%c%03d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    else
+        return refuseOrStar(out, width, overflow);
     text += exp;
     if (negative) text.insert(text.begin(), '-');
     if (static_cast<int>(text.size()) == width + 1) {
@@ -404,7 +430,9 @@ std::vector<std::string> writeFormatted(const Format& format, std::span<const Va
             lines.emplace_back();
             written = 0;
             continue;
-        case Edit::X: appendBlanks(line, d.width); continue;
+        case Edit::X:
+            appendBlanks(line, d.width);
+            continue;
         case Edit::I: {
             const Value& v = take();
             const long long* i = std::get_if<long long>(&v);
@@ -412,8 +440,12 @@ std::vector<std::string> writeFormatted(const Format& format, std::span<const Va
             ok = appendInteger(line, *i, d.width, overflow);
             break;
         }
-        case Edit::F: ok = appendFixed(line, toReal(take()), d.width, d.decimals, overflow); break;
-        case Edit::E: ok = appendExponent(line, toReal(take()), d.width, d.decimals, overflow); break;
+        case Edit::F:
+            ok = appendFixed(line, toReal(take()), d.width, d.decimals, overflow);
+            break;
+        case Edit::E:
+            ok = appendExponent(line, toReal(take()), d.width, d.decimals, overflow);
+            break;
         case Edit::A: {
             const std::string* s = std::get_if<std::string>(&take());
             if (!s) throw std::invalid_argument("a number where the format wants a text");

@@ -54,7 +54,7 @@ bool readReal(std::string_view field, int decimals, double& value, Blanks blanks
 
 // Walks along one record column by column.  Columns past the end of the record read as blanks.
 class FieldCursor {
-public:
+  public:
     explicit FieldCursor(std::string_view record, Blanks blanks = Blanks::Zero)
         : record_(record), blanks_(blanks) {}
 
@@ -69,7 +69,7 @@ public:
     bool readReal(int width, int decimals, double& value);
     std::string_view readText(int width);
 
-private:
+  private:
     std::string_view take(int width);
 
     std::string_view record_;
@@ -113,7 +113,7 @@ bool appendText(std::string& out, std::string_view text, int width, Overflow ove
 
 // A value too wide for its field under Overflow::Refuse.
 class FieldOverflow : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -7,8 +7,8 @@ namespace common {
 namespace {
 
 std::array<char, 4> littleEndian(std::uint32_t n) {
-    return {static_cast<char>(n & 0xff), static_cast<char>((n >> 8) & 0xff), static_cast<char>((n >> 16) & 0xff),
-            static_cast<char>((n >> 24) & 0xff)};
+    return {static_cast<char>(n & 0xff), static_cast<char>((n >> 8) & 0xff),
+            static_cast<char>((n >> 16) & 0xff), static_cast<char>((n >> 24) & 0xff)};
 }
 
 std::uint32_t fromLittleEndian(const char* p) {

@@ -15,13 +15,13 @@
 namespace common {
 
 class RecordError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // One record's bytes, built value by value or read value by value.
 class Record {
-public:
+  public:
     template <class T> void put(const T& value) {
         static_assert(std::is_trivially_copyable_v<T>);
         const auto* p = reinterpret_cast<const char*>(&value);
@@ -48,7 +48,7 @@ public:
     const std::vector<char>& bytes() const { return bytes_; }
     void rewind() { read_ = 0; }
 
-private:
+  private:
     const char* take(std::size_t n);
 
     std::vector<char> bytes_;
@@ -56,20 +56,20 @@ private:
 };
 
 class RecordWriter {
-public:
+  public:
     // Throws RecordError naming the file when it cannot be created.
     explicit RecordWriter(const std::filesystem::path& file);
     void write(const Record& record);
     // Flushes and closes; throws RecordError when something could not be written.
     void close();
 
-private:
+  private:
     std::filesystem::path name_;
     std::ofstream out_;
 };
 
 class RecordReader {
-public:
+  public:
     // Throws RecordError naming the file when it cannot be opened.
     explicit RecordReader(const std::filesystem::path& file);
     // Reads the next record into `record`.  Returns false at the end of the file; throws RecordError
@@ -77,7 +77,7 @@ public:
     bool next(Record& record);
     void rewind();
 
-private:
+  private:
     std::filesystem::path name_;
     std::ifstream in_;
 };

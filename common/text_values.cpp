@@ -21,7 +21,8 @@ std::string_view trimBlanks(std::string_view s) {
 } // namespace
 
 std::string formatReal23(double value) {
-    if (!std::isfinite(value)) throw std::invalid_argument("a value that is not a finite number cannot be stored");
+    if (!std::isfinite(value))
+        throw std::invalid_argument("a value that is not a finite number cannot be stored");
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.14E", std::fabs(value));
     std::string_view s(buffer);
@@ -91,7 +92,9 @@ void TextFileWriter::line(std::string_view text) {
     text_.append("\r\n");
 }
 
-void TextFileWriter::save(const std::filesystem::path& file) const { writeFileAtomically(file, text_); }
+void TextFileWriter::save(const std::filesystem::path& file) const {
+    writeFileAtomically(file, text_);
+}
 
 void writeFileAtomically(const std::filesystem::path& file, std::string_view contents) {
     std::filesystem::path temporary = file;

@@ -20,8 +20,12 @@ std::optional<double> parseReal(std::string_view line);
 // An integer, blanks around it allowed.
 std::optional<long long> parseInteger(std::string_view line);
 // True only when the whole line is exactly "TRUE".
-inline bool parseBoolean(std::string_view line) { return line == "TRUE"; }
-inline const char* formatBoolean(bool value) { return value ? "TRUE" : "FALSE"; }
+inline bool parseBoolean(std::string_view line) {
+    return line == "TRUE";
+}
+inline const char* formatBoolean(bool value) {
+    return value ? "TRUE" : "FALSE";
+}
 
 // Splits a file's text into lines; CR LF and LF both end a line, and a last line without an end
 // counts.  Bytes are kept as they are (8-bit text passes through).
@@ -34,7 +38,7 @@ std::vector<std::string> readTextLines(const std::filesystem::path& file);
 // Collects lines and writes them with CR LF.  The file is first written beside its destination and
 // then moved over it, so a failed write never leaves half a file in place of the old one.
 class TextFileWriter {
-public:
+  public:
     void line(std::string_view text);
     void integer(long long value) { line(std::to_string(value)); }
     void real(double value) { line(formatReal23(value)); }
@@ -45,7 +49,7 @@ public:
     // Throws std::runtime_error naming the file when it cannot be written.
     void save(const std::filesystem::path& file) const;
 
-private:
+  private:
     std::string text_;
 };
 

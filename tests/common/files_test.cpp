@@ -12,10 +12,11 @@ namespace fs = std::filesystem;
 namespace {
 
 class TempFolder : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("common_files_" + std::string(
-                                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        dir =
+            fs::temp_directory_path() /
+            ("common_files_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
@@ -31,7 +32,8 @@ TEST_F(CaseInsensitiveLookup, FindsNamesAndPathsInAnyCase) {
     touch(dir / "scratch");
     touch(dir / "Data" / "Climate" / "climat07.TXT");
     EXPECT_EQ(common::findCaseInsensitive(dir, "SCRATCH"), dir / "scratch");
-    EXPECT_EQ(common::findCaseInsensitive(dir, "DATA\\climate\\CLIMAT07.txt"), dir / "Data" / "Climate" / "climat07.TXT");
+    EXPECT_EQ(common::findCaseInsensitive(dir, "DATA\\climate\\CLIMAT07.txt"),
+              dir / "Data" / "Climate" / "climat07.TXT");
     EXPECT_EQ(common::findCaseInsensitive(dir, "data/Climate"), dir / "Data" / "Climate");
     EXPECT_FALSE(common::findCaseInsensitive(dir, "Data/Occupant").has_value());
     EXPECT_FALSE(common::findCaseInsensitive(dir / "missing", "scratch").has_value());

@@ -13,19 +13,17 @@ struct RealCase {
 
 TEST(FixedWidthRead, RealsFollowTheCardRules) {
     const RealCase cases[] = {
-        {"  -345", 1, -34.5},     // implied decimal
-        {" 215", 1, 21.5},        // climate dry bulb without its point
-        {"21.5", 1, 21.5},        // the same with the point written
-        {"1234", 0, 1234.0},      // F4.0 radiation
-        {"  12.", 3, 12.0},       // a written point overrides the implied decimals
-        {"      ", 2, 0.0},       // all blank
-        {"", 2, 0.0},             // past the end of a short line
-        {" 1 5", 1, 10.5},        // an inner blank is a zero
-        {" 1.5E2", 1, 150.0},     // exponent
-        {"1.5E-1", 1, 0.15},
-        {" 15+2", 1, 150.0},      // sign-led exponent applies to the implied decimals too
-        {"  +7.25", 2, 7.25},
-        {"-0.001", 3, -0.001},
+        {"  -345", 1, -34.5},                      // implied decimal
+        {" 215", 1, 21.5},                         // climate dry bulb without its point
+        {"21.5", 1, 21.5},                         // the same with the point written
+        {"1234", 0, 1234.0},                       // F4.0 radiation
+        {"  12.", 3, 12.0},                        // a written point overrides the implied decimals
+        {"      ", 2, 0.0},                        // all blank
+        {"", 2, 0.0},                              // past the end of a short line
+        {" 1 5", 1, 10.5},                         // an inner blank is a zero
+        {" 1.5E2", 1, 150.0},                      // exponent
+        {"1.5E-1", 1, 0.15},  {" 15+2", 1, 150.0}, // sign-led exponent applies to the implied decimals too
+        {"  +7.25", 2, 7.25}, {"-0.001", 3, -0.001},
     };
     for (const auto& c : cases) {
         double v = -999;
@@ -44,7 +42,8 @@ TEST(FixedWidthRead, BlanksAsNullAreIgnored) {
 }
 
 TEST(FixedWidthRead, IntegersFollowTheCardRules) {
-    const std::pair<const char*, int> cases[] = {{"  12", 12}, {"   ", 0}, {" -3", -3}, {"+4", 4}, {"12  ", 1200}};
+    const std::pair<const char*, int> cases[] = {
+        {"  12", 12}, {"   ", 0}, {" -3", -3}, {"+4", 4}, {"12  ", 1200}};
     for (const auto& [field, expected] : cases) {
         int v = -1;
         EXPECT_TRUE(fw::readInteger(field, v)) << field;
@@ -65,8 +64,8 @@ TEST(FixedWidthRead, RejectsWhatIsNotANumber) {
 
 TEST(FixedWidthRead, ReadsAClimateRecordWithItsFormat) {
     // month 1, day 2, 21.5 C, 8.3 g/kg, 3.6 m/s, code 16, cloud 4, 120 diffuse, 1234 direct
-    const std::string record = std::string("    ") + "0102" + "  " + " 215" + " 83" + "    " + " 36" + "16" + "4" +
-                               std::string(10, ' ') + "120" + "1234";
+    const std::string record = std::string("    ") + "0102" + "  " + " 215" + " 83" + "    " + " 36" + "16" +
+                               "4" + std::string(10, ' ') + "120" + "1234";
     const auto format = fw::parseFormat("(4X,2I2,2X,F4.1,F3.1,4X,F3.1,F2.0,I1,10X,F3.0,F4.0)");
     std::vector<fw::Value> values;
     const std::string_view records[] = {record};
@@ -95,7 +94,7 @@ TEST(FixedWidthRead, ReportsTheLineAndColumnOfAnIllegalField) {
 
 TEST(FixedWidthFormat, ExpandsRepeatCountsAndGroups) {
     using fw::Edit;
-    const fw::Format expected = {{Edit::X, 1, 0}, {Edit::F, 6, 2}, {Edit::X, 2, 0}, {Edit::F, 6, 2},
+    const fw::Format expected = {{Edit::X, 1, 0}, {Edit::F, 6, 2},     {Edit::X, 2, 0}, {Edit::F, 6, 2},
                                  {Edit::X, 2, 0}, {Edit::Slash, 0, 0}, {Edit::A, 10, 0}};
     EXPECT_EQ(fw::parseFormat("(1X,2(F6.2,2X)/A10)"), expected);
     EXPECT_THROW(fw::parseFormat("(I)"), std::invalid_argument);
@@ -112,9 +111,9 @@ struct FixedCase {
 
 TEST(FixedWidthWrite, FixedPointRoundsHalvesToEven) {
     const FixedCase cases[] = {
-        {2.5, 4, 0, "  2."},   {3.5, 4, 0, "  4."},   {0.125, 6, 2, "  0.12"}, {0.375, 6, 2, "  0.38"},
-        {-34.5, 6, 1, " -34.5"}, {0.5, 3, 2, ".50"},  {-0.5, 4, 2, "-.50"},    {-0.001, 6, 2, "  0.00"},
-        {12.0, 8, 3, "  12.000"},
+        {2.5, 4, 0, "  2."},     {3.5, 4, 0, "  4."},      {0.125, 6, 2, "  0.12"},
+        {0.375, 6, 2, "  0.38"}, {-34.5, 6, 1, " -34.5"},  {0.5, 3, 2, ".50"},
+        {-0.5, 4, 2, "-.50"},    {-0.001, 6, 2, "  0.00"}, {12.0, 8, 3, "  12.000"},
     };
     for (const auto& c : cases) {
         std::string out;
@@ -144,11 +143,8 @@ TEST(FixedWidthWrite, OverflowIsRefusedOrStarred) {
 
 TEST(FixedWidthWrite, ExponentFormLooksLikeFortran) {
     const FixedCase cases[] = {
-        {1234.5, 12, 5, " 0.12345E+04"},
-        {-0.000123, 12, 3, "  -0.123E-03"},
-        {0.0, 10, 3, " 0.000E+00"},
-        {1.0e120, 11, 4, " 0.1000+121"},
-        {5.0, 9, 4, ".5000E+01"}, // no room for the leading zero
+        {1234.5, 12, 5, " 0.12345E+04"}, {-0.000123, 12, 3, "  -0.123E-03"}, {0.0, 10, 3, " 0.000E+00"},
+        {1.0e120, 11, 4, " 0.1000+121"}, {5.0, 9, 4, ".5000E+01"}, // no room for the leading zero
     };
     for (const auto& c : cases) {
         std::string out;

@@ -10,10 +10,8 @@ namespace {
 
 TEST(Real23, HasTheStoredLayout) {
     const std::pair<double, const char*> cases[] = {
-        {2400.0, " 2.40000000000000E+0003"},
-        {20.0, " 2.00000000000000E+0001"},
-        {-0.00125, "-1.25000000000000E-0003"},
-        {0.0, " 0.00000000000000E+0000"},
+        {2400.0, " 2.40000000000000E+0003"},   {20.0, " 2.00000000000000E+0001"},
+        {-0.00125, "-1.25000000000000E-0003"}, {0.0, " 0.00000000000000E+0000"},
         {1e-300, " 1.00000000000000E-0300"},
     };
     for (const auto& [value, text] : cases) {
@@ -42,7 +40,8 @@ TEST(OneValueLines, ParseRealsIntegersAndBooleans) {
     for (const char* bad : {"", "4.2", "x1", "-", "99999999999999999999"})
         EXPECT_FALSE(common::parseInteger(bad).has_value()) << bad;
     EXPECT_TRUE(common::parseBoolean("TRUE"));
-    for (const char* notTrue : {"true", "TRUE ", "FALSE", "", "1"}) EXPECT_FALSE(common::parseBoolean(notTrue));
+    for (const char* notTrue : {"true", "TRUE ", "FALSE", "", "1"})
+        EXPECT_FALSE(common::parseBoolean(notTrue));
 }
 
 TEST(OneValueLines, SplitAcceptsCrLfAndLf) {
