@@ -269,6 +269,24 @@ void checkSkylightProducts(const ShippedData& d, Faults& faults) {
     }
 }
 
+// The engine builds a glazing section from the outside film, the pane layers and a pseudo-layer
+// that brings it to 1 / U of the whole opening; that layer must have a positive thickness.
+void checkGlazingSections(const ShippedData& d, Faults& faults) {
+    const auto p2 = [&](int code) { return d.materials.count(code) ? d.materials.at(code).p2 : NAN; };
+    for (const WindowProduct& p : d.windowProducts) {
+        const double u = p.glassU * p.glassFraction + p.frameU * (1 - p.glassFraction);
+        const double start = p2(907) + p.panes * 4 * p2(25) / 1000;
+        expect(1 / u - start > 0, "window product " + p.code + ": films and panes exceed 1/U of the window",
+               faults);
+    }
+    for (const SkylightProduct& p : d.skylightProducts) {
+        const double u = p.glassU * p.glassFraction + p.frameU * (1 - p.glassFraction);
+        const double start = p2(906) + p.panes * 3 * p2(36) / 1000;
+        expect(1 / u - start > 0,
+               "skylight product " + p.code + ": films and panes exceed 1/U of the skylight", faults);
+    }
+}
+
 void checkAirGaps(const ShippedData& d, Faults& faults) {
     for (double width : {13.0, 20.0, 40.0, 90.0})
         for (double e : {0.05, 0.2, 0.9})
@@ -303,6 +321,7 @@ std::vector<std::string> consistencyFaults(const ShippedData& d) {
     checkGapCodes(d, faults);
     checkWindowProducts(d, faults);
     checkSkylightProducts(d, faults);
+    checkGlazingSections(d, faults);
     checkAirGaps(d, faults);
     checkCalculatorMaterials(d, faults);
     return faults;

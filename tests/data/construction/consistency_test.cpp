@@ -109,6 +109,8 @@ TEST(ConsistencyCheck, ReportsEachKindOfFault) {
          "material 10: density x specific heat not positive"},
         {"product values not its glazing's", [](ShippedData& d) { d.windowProducts.at(0).glassU += 0.1; },
          "GlassU differs from its glazing record"},
+        {"window whose films and panes exceed its 1/U",
+         [](ShippedData& d) { d.windowProducts.at(0).frameU = 200.0; }, "films and panes exceed 1/U"},
         {"window film not the outside film", [](ShippedData& d) { d.materials.at(907).p2 = 0.12; },
          "material 907"},
     };
