@@ -13,6 +13,11 @@
 
 namespace engine {
 
-struct EngineState : InputBlocks, SectionBlocks, ResponseBlocks, TimeLoopBlocks, SolarBlocks, AirflowBlocks {};
+struct EngineState : InputBlocks,
+                     SectionBlocks,
+                     ResponseBlocks,
+                     TimeLoopBlocks,
+                     SolarBlocks,
+                     AirflowBlocks {};
 
 } // namespace engine
