@@ -13,11 +13,6 @@
 
 namespace engine {
 
-struct EngineState : InputBlocks,
-                     SectionBlocks,
-                     ResponseBlocks,
-                     TimeLoopBlocks,
-                     SolarBlocks,
-                     AirflowBlocks {};
+struct EngineState : InputBlocks, SectionBlocks, ResponseBlocks, TimeLoopBlocks, SolarBlocks, AirflowBlocks {};
 
 } // namespace engine
