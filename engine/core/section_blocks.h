@@ -4,6 +4,10 @@
 #pragma once
 
 #include "common/arrays.h"
+#include "engine/core/input_blocks.h"
+#include "engine/core/work_file.h"
+
+#include <fstream>
 
 namespace engine {
 
@@ -31,12 +35,31 @@ struct CordBlock {
     ViewFactorTable f;
 };
 
+// The result files the end of the input opens; they stay open for the result writer.
+struct ResultUnits {
+    std::ofstream report;      // unit 61, the text report (output.txt)
+    std::ofstream temperature; // unit 63, the hourly temperature file (.TEM)
+    std::ofstream energy;      // unit 64, energy.txt, only when some zone is conditioned
+    std::ofstream natrep;      // unit 70, natrep.dt2
+    std::ofstream card8;       // unit 80, the card-8 file, unless its name is "None"
+    std::ofstream airflow;     // unit 20, the air-flow report, only when asked for
+};
+
+// Floor and ceiling areas of each zone's paths, m2, summed at the end of the input.
+struct ZoneSurfaceSums {
+    PerZone<double> Af; // floor area
+    PerZone<double> Ac; // ceiling area
+};
+
 struct SectionBlocks {
     SectionBlocks() {
         exchange.allocate(1, 150, 1, 150, 0.0);
         exchangework.allocate(1, 150, 1, 150, 0.0);
     }
 
+    WorkFile tape52; // unit 52
+    ResultUnits units;
+    ZoneSurfaceSums zonesums;
     WinBlock win;
     CordBlock cord;
     // Block `exchange`: absorption factors B(i, j) of the zone box, i, j = 1..7, the rest 0.
