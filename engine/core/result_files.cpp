@@ -289,6 +289,10 @@ void completeResultFormats(ResultFormats& formats, int nzones, int ncond) {
     formats.energyHour = completed(rf::kEnergyHour, {3 * ncond});
 }
 
+void writeLines(std::ostream& out, std::span<const std::string> lines) {
+    for (const std::string& line : lines) out << line << kLineEnd;
+}
+
 std::string monthAbbreviation(int month) {
     if (month < 1 || month > 12) throw std::invalid_argument("month out of range");
     return std::string(resultformat::kMonthNames.substr(static_cast<std::size_t>(3 * (month - 1)), 3));

@@ -11,6 +11,7 @@
 
 #include "common/fixed_width.h"
 
+#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -142,6 +143,11 @@ struct ResultFormats {
 // Completes the templates for a run.  ncond = 0 (no conditioned zone) leaves the energy formats
 // empty, since energy.txt is then not written.
 void completeResultFormats(ResultFormats& formats, int nzones, int ncond);
+
+// Lines of the result files end as the platform's text files did.
+inline constexpr std::string_view kLineEnd = "\r\n";
+// Writes the lines, each followed by kLineEnd.
+void writeLines(std::ostream& out, std::span<const std::string> lines);
 
 // Three-letter abbreviation of month 1..12.
 std::string monthAbbreviation(int month);
