@@ -48,17 +48,30 @@ bool isCeiling(int c) {
     return in(c, 31, 40) || in(c, 81, 110) || in(c, 171, 185);
 }
 
-std::string zoneMessage(const char* before, int z, const char* after) {
-    return std::string(before) + std::to_string(z) + after;
+// Console texts of the stops of the completion.
+constexpr std::string_view kZone = "ZONE ";
+constexpr std::string_view kHasNoRoofs = " HAS NO ROOFS";
+constexpr std::string_view kAveragePitch = "AVERAGE ROOF PITCH IN ZONE ";
+constexpr std::string_view kPitchTooSteep = " IS 90 DEGREES OR GREATER!";
+constexpr std::string_view kGlazedZone = " Zone ";
+constexpr std::string_view kNoFloorOrVolume =
+    " HAS GLAZING BUT ZERO FLOOR AREA OR VOLUME. CALCULATION STOPPED";
+constexpr std::string_view kLinkSection = " LINK SECTION ";
+constexpr std::string_view kNoFilmResistance = " HAS NO FILM RESISTANCE IN ITS SECOND LAYER";
+constexpr std::string_view kSubfloorSpace = "SUBFLOOR SPACE ZONE ";
+constexpr std::string_view kNoGroundArea = " HAS NO GROUND AREA";
+constexpr std::string_view kCannotCreate = "Cannot create result file ";
+
+long long item(int n) {
+    return n;
 }
 
 // The film coefficient (W/m2K) of the link of zone z made of section c: the inverse of property 2
 // of its second layer's material.  A link without such a layer or with no resistance stops the run.
-double linkFilm(const EngineState& state, int z, int c) {
+double linkFilm(EngineState& state, int z, int c) {
     const int m = state.bss.nlay(c) >= 2 ? state.bss.matlay(c, 2) : 0;
     if (m >= 1 && m < kNoLayer && state.cr.crp2(m) > 0.0) return 1.0 / state.cr.crp2(m);
-    throw RunStop(zoneMessage("ZONE ", z, "") + ": SECTION " + std::to_string(c) +
-                  " HAS NO FILM RESISTANCE IN ITS SECOND LAYER");
+    stopRun(state, {kZone, item(z), kLinkSection, item(c), kNoFilmResistance});
 }
 
 // Runs f(p) over the paths p of zone z whose zone beyond is `beyond`; a link of 0 names no zone.
@@ -92,7 +105,7 @@ void roofSpace(EngineState& state, int z) {
     auto addRoofs = [&](int zone) {
         for (int p = 1; p <= state.blank.npath(zone); ++p) {
             if (!in(state.bss.isectp(zone, p), 31, 40)) continue;
-            sum += state.shad.rpslope(state.cardlinks.isolp(zone, p));
+            sum += state.shad.rpslope(state.bss.ispath(zone, p));
             ++count;
         }
     };
@@ -100,7 +113,7 @@ void roofSpace(EngineState& state, int z) {
         for (int p = 1; p <= state.blank.npath(roof); ++p) {
             const int c = state.bss.isectp(roof, p);
             if (in(c, 31, 40)) {
-                sum += state.shad.rpslope(state.cardlinks.isolp(roof, p));
+                sum += state.shad.rpslope(state.bss.ispath(roof, p));
                 ++count;
                 continue;
             }
@@ -112,10 +125,9 @@ void roofSpace(EngineState& state, int z) {
             }
         }
     }
-    if (count == 0) throw RunStop(zoneMessage("ZONE ", roof, " HAS NO ROOFS"));
+    if (count == 0) stopRun(state, {kZone, item(roof), kHasNoRoofs});
     rs.rsslope(z) = sum / count;
-    if (rs.rsslope(z) >= 90.0)
-        throw RunStop(zoneMessage("AVERAGE ROOF PITCH IN ZONE ", roof, " IS 90 DEGREES OR GREATER!"));
+    if (rs.rsslope(z) >= 90.0) stopRun(state, {kAveragePitch, item(roof), kPitchTooSteep});
     const double slope = rs.rsslope(z) * kRadiansPerDegree;
     rs.lrsr(z) = 0.5 * rs.lrsc(z) / std::cos(slope);
     rs.arsx(z) = rs.rsslope(z) <= 0.0 ? 1.5 * rs.lrsc(z) : 0.25 * rs.lrsc(z) * rs.lrsc(z) * std::tan(slope);
@@ -138,7 +150,7 @@ void subfloorSpace(EngineState& state, int z) {
     });
     overPathsTo(state, floor, ground,
                 [&](int p) { sf.hsfrad0(z) = linkFilm(state, floor, state.bss.isectp(floor, p)); });
-    if (sf.lsfg(z) <= 0.0) throw RunStop(zoneMessage("SUBFLOOR SPACE ZONE ", z, " HAS NO GROUND AREA"));
+    if (sf.lsfg(z) <= 0.0) stopRun(state, {kSubfloorSpace, item(z), kNoGroundArea});
     sf.asfx(z) = state.zones.zvol(z) / sf.lsfg(z);
 }
 
@@ -149,17 +161,17 @@ std::string trimmed(std::string_view text) {
 
 // Opens a result file for writing, replacing an existing one.  A name is a path relative to the
 // working directory or a full path; its separators may be '\'.
-void openUnit(std::ofstream& out, std::string_view name) {
+void openUnit(EngineState& state, std::ofstream& out, std::string_view name) {
     const std::string file = trimmed(name);
     std::filesystem::path path;
     if (!file.empty()) {
         const bool absolute = file.front() == '/' || file.front() == '\\';
         path = absolute ? common::resolveForWriting("/", file.substr(1))
-                        : common::resolveForWriting(std::filesystem::current_path(), file);
+                        : common::resolveForWriting(state.workdir, file);
     }
     out.close();
     if (!file.empty()) out.open(path, std::ios::binary | std::ios::trunc);
-    if (!out) throw RunStop("Cannot create result file " + (file.empty() ? std::string("(no name)") : file));
+    if (!out) stopRun(state, {kCannotCreate, file});
 }
 
 // The name of zone z as its records carry it: the zone card's name, or for a zone without a zone
@@ -228,14 +240,14 @@ std::vector<std::string> reportHeadLines(const EngineState& state) {
 void openResultFiles(EngineState& state) {
     ResultUnits& u = state.units;
     const ReaderState& r = state.reader;
-    openUnit(u.report, r.repfile);
-    openUnit(u.temperature, r.temfile);
+    openUnit(state, u.report, r.repfile);
+    openUnit(state, u.temperature, r.temfile);
     const std::string first = temLatitudeLine(state.where.xlat * kDegreesPerRadian, r.wxname);
     writeLines(u.temperature, std::span<const std::string>(&first, 1));
-    if (state.sysa.iconon != 0) openUnit(u.energy, r.enfile);
-    openUnit(u.natrep, "natrep.dt2");
-    if (trimmed(state.prin2.c8file) != "None") openUnit(u.card8, state.prin2.c8file);
-    if (state.flowfile.iflowf == 1) openUnit(u.airflow, r.flowfname);
+    if (state.sysa.iconon != 0) openUnit(state, u.energy, r.enfile);
+    openUnit(state, u.natrep, "natrep.dt2");
+    if (trimmed(state.prin2.c8file) != "None") openUnit(state, u.card8, state.prin2.c8file);
+    if (state.flowfile.iflowf == 1) openUnit(state, u.airflow, r.flowfname);
     writeLines(u.report, reportHeadLines(state));
 }
 
@@ -281,9 +293,7 @@ void solarDistribution(EngineState& state, int z) {
         if (isFloor(c)) floorAbs += absorbed;
         if (isCeiling(c)) ceilAbs += absorbed;
     }
-    if (af == 0.0 || vol == 0.0)
-        throw RunStop(
-            zoneMessage(" Zone ", z, " HAS GLAZING BUT ZERO FLOOR AREA OR VOLUME. CALCULATION STOPPED"));
+    if (af == 0.0 || vol == 0.0) stopRun(state, {kGlazedZone, item(z), kNoFloorOrVolume});
 
     // The zone as a box of its height and floor area whose perimeter is that of its walls.
     const double h = vol / af; // m
@@ -424,7 +434,7 @@ std::vector<ZonePathRecord> zonePathRecords(EngineState& state, int z) {
         for (int k = 1; k <= count; ++k) {
             rec.begin(first + k);
             for (int p = 1; p <= npath; ++p)
-                if (takesPart(p) && in(section(p), lo, hi) && state.cardlinks.isolp(z, p) == k)
+                if (takesPart(p) && in(section(p), lo, hi) && state.bss.ispath(z, p) == k)
                     rec.add(key(p, 1), area(p));
             rec.finish(out);
         }
@@ -508,11 +518,12 @@ void zoneRecords(EngineState& state) {
 
 void completeInput(EngineState& state) {
     if (state.reader.endcard == 1) roofAndSubfloorSpaces(state);
+    if (!state.tape52.writer) openWorkFile(state, state.workdir / "tape52");
     openResultFiles(state);
     rndriv(state);
     zoneSurfaceSums(state);
     for (int z = 1; z <= state.zones.nzones; ++z)
-        if (state.cardlinks.iestsg(z) != 0 && state.reader.iglazed(z) != 0) solarDistribution(state, z);
+        if (state.zn.iestsg(z) != 0 && state.reader.iglazed(z) != 0) solarDistribution(state, z);
     zoneRecords(state);
 }
 

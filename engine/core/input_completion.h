@@ -16,17 +16,19 @@ struct EngineState;
 
 // Everything the input reader does after the card file: the spaces of step A when a card of data
 // type 9 ended the input, then opens the result files, writes the report head, the section records,
-// and per zone the surface sums, the solar distribution and the zone records.  The reader closes the
-// card file and calls checkventinput before it.  Throws RunStop with the console message for the
-// consistency errors (no roofs over a roof space, a roof pitch of 90 degrees or more, a glazed zone
-// without floor area or volume) and for a result file that cannot be created.
+// and per zone the surface sums, the solar distribution and the zone records.  The work file is
+// opened in the working directory unless the main program has opened it.  The ventilation openings
+// are completed (checkventinput) before it.  Stops the run (RunStopped) with its console message for
+// the consistency errors (no roofs over a roof space, a roof pitch of 90 degrees or more, a glazed
+// zone without floor area or volume, a space link without film resistance) and for a result file
+// that cannot be created.
 void completeInput(EngineState& state);
 
 // A: areas, lengths and film coefficients of every roof-space ("RoofSA") and subfloor-space
 // ("SubFlA") zone.
 void roofAndSubfloorSpaces(EngineState& state);
 
-// B.3 - B.8: opens the result files in the working directory (or where their names point) and writes
+// B.3 - B.8: opens the result files in the working directory (or where their full names point) and writes
 // the first line of the hourly temperature file and the head of the text report.
 void openResultFiles(EngineState& state);
 std::vector<std::string> reportHeadLines(const EngineState& state);

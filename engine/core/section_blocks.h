@@ -51,13 +51,6 @@ struct ZoneSurfaceSums {
     PerZone<double> Ac; // ceiling area
 };
 
-// What the zone and surface cards give that the completion of the input needs and that the input
-// blocks do not yet hold; the card reader fills it.
-struct CardLinks {
-    PerZonePath<int> isolp; // sol-air path of a path: wall path q (sections 21-30), roof path (31-40)
-    PerZone<int> iestsg;    // EstSG of the zone card: non-zero asks for the solar distribution
-};
-
 struct SectionBlocks {
     SectionBlocks() {
         exchange.allocate(1, 150, 1, 150, 0.0);
@@ -67,7 +60,6 @@ struct SectionBlocks {
     WorkFile tape52; // unit 52
     ResultUnits units;
     ZoneSurfaceSums zonesums;
-    CardLinks cardlinks;
     WinBlock win;
     CordBlock cord;
     // Block `exchange`: absorption factors B(i, j) of the zone box, i, j = 1..7, the rest 0.

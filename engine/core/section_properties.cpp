@@ -8,6 +8,8 @@ namespace engine {
 namespace {
 
 constexpr int kNoLayer = 999;
+constexpr std::string_view kTooManyKeys =
+    "TOO MANY BUILDING SECTIONS: THEIR TRANSFER COEFFICIENTS NEED MORE COLUMNS THAN ";
 constexpr int kEarth = 902;
 constexpr double kZoneAirCapacity = 1.25;     // kJ/m3K of zone volume
 constexpr double kRoofSpaceMassCapacity = 21; // kJ/m3K of roof-space volume
@@ -105,8 +107,7 @@ void tprop(EngineState& state, int s) {
     const int count = gorcumKeys(s, keys);
     // The two internal-mass markers always follow the sections.
     if (state.bss.ngcode + count + 2 > kMaxGorcumKeys)
-        throw RunStop("TOO MANY BUILDING SECTIONS: TRANSFER COEFFICIENTS NEED MORE THAN " +
-                      std::to_string(kMaxGorcumKeys) + " COLUMNS");
+        stopRun(state, {kTooManyKeys, static_cast<long long>(kMaxGorcumKeys)});
     for (int k = 0; k < count; ++k) appendKey(state, keys[static_cast<std::size_t>(k)]);
     writeSectionRecord(workFileWriter(state), rec);
 }

@@ -25,7 +25,7 @@ SectionRecord sectionEntries(const EngineState& state, int s);
 // Gorcum keys of section s in store order; returns their count.
 int gorcumKeys(int s, std::array<int, 4>& keys);
 
-// One section: its record on the work file, its U-value and its gorcum keys.  Throws RunStop when
+// One section: its record on the work file, its U-value and its gorcum keys.  Stops the run (RunStopped) when
 // the keys would not leave room for the two internal-mass markers in the table.
 void tprop(EngineState& state, int s);
 

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <numbers>
+#include <sstream>
 
 namespace {
 
@@ -21,6 +22,7 @@ class Completion : public ::testing::Test {
   protected:
     void SetUp() override {
         state->zones.nzones = 0;
+        state->console = &console;
         dir = fs::temp_directory_path() /
               (std::string("completion_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
@@ -44,7 +46,7 @@ class Completion : public ::testing::Test {
         state->bss.patharea(z, p) = area;
         state->bss.iadjp(z, p) = beyond;
         state->bss.absin(z, p) = absin;
-        state->cardlinks.isolp(z, p) = solAirPath;
+        state->bss.ispath(z, p) = solAirPath;
         return p;
     }
     void window(int z, double height, double width) {
@@ -53,13 +55,13 @@ class Completion : public ::testing::Test {
         state->shad.wwidth(z, w) = width;
         path(z, 1, height * width);
         state->reader.iglazed(z) = 1;
-        state->cardlinks.iestsg(z) = 1;
+        state->zn.iestsg(z) = 1;
     }
     void roofWindow(int z, double area) {
         state->shad.igltyp(1) = 3;
         path(z, 11, area);
         state->reader.iglazed(z) = 1;
-        state->cardlinks.iestsg(z) = 1;
+        state->zn.iestsg(z) = 1;
     }
     // A section whose second layer is a material of resistance r (m2K/W).
     void linkSection(int s, int material, double r) {
@@ -78,6 +80,7 @@ class Completion : public ::testing::Test {
     }
 
     std::unique_ptr<engine::EngineState> state = std::make_unique<engine::EngineState>();
+    std::ostringstream console;
     fs::path dir;
 };
 
@@ -139,8 +142,11 @@ TEST_F(Completion, GlazedZoneWithoutFloorStopsTheRun) {
     try {
         engine::solarDistribution(*state, 1);
         FAIL() << "no stop";
-    } catch (const engine::RunStop& e) {
-        EXPECT_STREQ(e.what(), " Zone 1 HAS GLAZING BUT ZERO FLOOR AREA OR VOLUME. CALCULATION STOPPED");
+    } catch (const engine::RunStopped& e) {
+        const std::string line = "  Zone " + std::string(11, ' ') +
+                                 "1 HAS GLAZING BUT ZERO FLOOR AREA OR VOLUME. CALCULATION STOPPED";
+        EXPECT_EQ(e.what(), line);
+        EXPECT_EQ(console.str(), line + "\n");
     }
 }
 
@@ -222,8 +228,8 @@ TEST_F(Completion, RoofSpaceStopsWithoutRoofsOrWithASteepPitch) {
     try {
         engine::roofAndSubfloorSpaces(*state);
         FAIL() << "no stop";
-    } catch (const engine::RunStop& e) {
-        EXPECT_STREQ(e.what(), "ZONE 4 HAS NO ROOFS");
+    } catch (const engine::RunStopped& e) {
+        EXPECT_EQ(e.what(), " ZONE " + std::string(11, ' ') + "4 HAS NO ROOFS");
     }
     state->shad.nrpath = 1;
     state->shad.rpslope(1) = 90.0;
@@ -231,8 +237,9 @@ TEST_F(Completion, RoofSpaceStopsWithoutRoofsOrWithASteepPitch) {
     try {
         engine::roofAndSubfloorSpaces(*state);
         FAIL() << "no stop";
-    } catch (const engine::RunStop& e) {
-        EXPECT_STREQ(e.what(), "AVERAGE ROOF PITCH IN ZONE 4 IS 90 DEGREES OR GREATER!");
+    } catch (const engine::RunStopped& e) {
+        EXPECT_EQ(e.what(),
+                  " AVERAGE ROOF PITCH IN ZONE " + std::string(11, ' ') + "4 IS 90 DEGREES OR GREATER!");
     }
 }
 
@@ -266,7 +273,7 @@ TEST_F(Completion, LinkWithoutFilmResistanceStopsInsteadOfDividingByZero) {
     state->specialzones.igrouz(2) = 4;
     linkSection(121, 20, 0.0);
     path(2, 121, 36.0, 4);
-    EXPECT_THROW(engine::roofAndSubfloorSpaces(*state), engine::RunStop);
+    EXPECT_THROW(engine::roofAndSubfloorSpaces(*state), engine::RunStopped);
 }
 
 TEST_F(Completion, InfiltrationConductanceOfOrdinaryAndSpaceZones) {
@@ -307,7 +314,7 @@ TEST_F(Completion, ZoneRecordsSayWhichDriverActsOnWhichPath) {
     state->bss.shgf(1, 4) = 0.25; // set by the cards (no solar distribution asked for here)
     state->bss.shgf(1, 5) = 0.4;
     state->bss.shgf(2, 1) = 0.0;
-    state->cardlinks.iestsg(1) = 0;
+    state->zn.iestsg(1) = 0;
     state->zn.idrvuse(452, 1) = 1; // its internal gains are in use
 
     const auto recs = engine::zonePathRecords(*state, 1);
@@ -385,7 +392,7 @@ TEST_F(Completion, ZoneRecordsGoThroughTheWorkFileAndBack) {
 }
 
 TEST_F(Completion, ResultFilesAreOpenedAndHeaded) {
-    fs::current_path(dir);
+    state->workdir = dir;
     state->reader.repfile = (dir / "output.txt").string() + "   ";
     state->reader.temfile = (dir / "house1.TEM").string();
     state->reader.enfile = "energy.txt";
@@ -427,7 +434,7 @@ TEST_F(Completion, ResultFilesAreOpenedAndHeaded) {
 }
 
 TEST_F(Completion, EnergyAndCardEightFilesOnlyWhenAskedFor) {
-    fs::current_path(dir);
+    state->workdir = dir;
     state->reader.repfile = "output.txt";
     state->reader.temfile = "t.TEM";
     state->reader.enfile = "ENERGY.TXT";
@@ -439,11 +446,11 @@ TEST_F(Completion, EnergyAndCardEightFilesOnlyWhenAskedFor) {
     EXPECT_TRUE(fs::exists(dir / "card8.out"));
 
     state->reader.temfile = "no_such_folder/t.TEM";
-    EXPECT_THROW(engine::openResultFiles(*state), engine::RunStop);
+    EXPECT_THROW(engine::openResultFiles(*state), engine::RunStopped);
 }
 
 TEST_F(Completion, WholeCompletionWritesSectionsThenZoneRecords) {
-    fs::current_path(dir);
+    state->workdir = dir;
     state->reader.repfile = "output.txt";
     state->reader.temfile = "t.TEM";
     state->prin2.c8file = "None";
@@ -462,7 +469,7 @@ TEST_F(Completion, WholeCompletionWritesSectionsThenZoneRecords) {
         window(z, 1.0, 1.0);
         state->bss.shgf(z, 1) = 0.125;
     }
-    state->cardlinks.iestsg(2) = 0; // zone 2 keeps the shares of its cards
+    state->zn.iestsg(2) = 0; // zone 2 keeps the shares of its cards
     engine::openWorkFile(*state, dir / "tape52");
     engine::completeInput(*state);
     engine::closeWorkFile(*state);

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <filesystem>
 #include <memory>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -186,9 +187,12 @@ TEST_F(SectionProperties, InputErrorStopsAfterTheCurrentSection) {
 }
 
 TEST_F(SectionProperties, EveryDefinedSectionOverflowsTheCoefficientTableWithAMessage) {
+    std::ostringstream console;
+    state->console = &console;
     for (int s = 1; s <= 200; ++s) define(s, {{Plasterboard, 10}});
-    EXPECT_THROW(engine::rndriv(*state), engine::RunStop);
+    EXPECT_THROW(engine::rndriv(*state), engine::RunStopped);
     EXPECT_LE(state->bss.ngcode, engine::kMaxGorcumKeys);
+    EXPECT_NE(console.str().find("TOO MANY BUILDING SECTIONS"), std::string::npos);
     // Without section 200 every key and both markers fit exactly.
     state->bss.isecdef(200) = 0;
     state->bss.ngcode = 0;
