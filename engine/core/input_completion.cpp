@@ -56,22 +56,19 @@ constexpr std::string_view kPitchTooSteep = " IS 90 DEGREES OR GREATER!";
 constexpr std::string_view kGlazedZone = " Zone ";
 constexpr std::string_view kNoFloorOrVolume =
     " HAS GLAZING BUT ZERO FLOOR AREA OR VOLUME. CALCULATION STOPPED";
-constexpr std::string_view kLinkSection = " LINK SECTION ";
-constexpr std::string_view kNoFilmResistance = " HAS NO FILM RESISTANCE IN ITS SECOND LAYER";
-constexpr std::string_view kSubfloorSpace = "SUBFLOOR SPACE ZONE ";
-constexpr std::string_view kNoGroundArea = " HAS NO GROUND AREA";
 constexpr std::string_view kCannotCreate = "Cannot create result file ";
 
 long long item(int n) {
     return n;
 }
 
-// The film coefficient (W/m2K) of the link of zone z made of section c: the inverse of property 2
-// of its second layer's material.  A link without such a layer or with no resistance stops the run.
-double linkFilm(EngineState& state, int z, int c) {
+// The film coefficient (W/m2K) of the link made of section c: the inverse of property 2 of its second
+// layer's material.  A link without such a layer or without resistance gives 0, never a division by
+// zero; the special-zone model takes a coefficient of 0 as unknown.
+double linkFilm(const EngineState& state, int c) {
     const int m = state.bss.nlay(c) >= 2 ? state.bss.matlay(c, 2) : 0;
     if (m >= 1 && m < kNoLayer && state.cr.crp2(m) > 0.0) return 1.0 / state.cr.crp2(m);
-    stopRun(state, {kZone, item(z), kLinkSection, item(c), kNoFilmResistance});
+    return 0.0;
 }
 
 // Runs f(p) over the paths p of zone z whose zone beyond is `beyond`; a link of 0 names no zone.
@@ -89,14 +86,14 @@ void roofSpace(EngineState& state, int z) {
     overPathsTo(state, z, ceil, [&](int p) {
         rs.arsc(z) += state.bss.patharea(z, p);
         rs.lrsc(z) = std::sqrt(rs.arsc(z));
-        rs.hrsc0(z) = linkFilm(state, z, state.bss.isectp(z, p));
+        rs.hrsc0(z) = linkFilm(state, state.bss.isectp(z, p));
     });
     overPathsTo(state, z, roof, [&](int p) {
         rs.arsr(z) += state.bss.patharea(z, p);
-        rs.hrsr0(z) = linkFilm(state, z, state.bss.isectp(z, p));
+        rs.hrsr0(z) = linkFilm(state, state.bss.isectp(z, p));
     });
     overPathsTo(state, roof, ceil,
-                [&](int p) { rs.hrsrad0(z) = linkFilm(state, roof, state.bss.isectp(roof, p)); });
+                [&](int p) { rs.hrsrad0(z) = linkFilm(state, state.bss.isectp(roof, p)); });
 
     // Mean slope of the roofs over the space: the roof zone's own roof paths, and those of every air
     // gap beyond the zones it faces.
@@ -141,17 +138,17 @@ void subfloorSpace(EngineState& state, int z) {
     overPathsTo(state, z, ground, [&](int p) {
         sf.asfg(z) += state.bss.patharea(z, p);
         sf.lsfg(z) = std::sqrt(sf.asfg(z));
-        sf.hsfg0(z) = linkFilm(state, z, state.bss.isectp(z, p));
+        sf.hsfg0(z) = linkFilm(state, state.bss.isectp(z, p));
     });
     overPathsTo(state, z, floor, [&](int p) {
         sf.asff(z) += state.bss.patharea(z, p);
         sf.lsff(z) = std::sqrt(state.bss.patharea(z, p));
-        sf.hsff0(z) = linkFilm(state, z, state.bss.isectp(z, p));
+        sf.hsff0(z) = linkFilm(state, state.bss.isectp(z, p));
     });
     overPathsTo(state, floor, ground,
-                [&](int p) { sf.hsfrad0(z) = linkFilm(state, floor, state.bss.isectp(floor, p)); });
-    if (sf.lsfg(z) <= 0.0) stopRun(state, {kSubfloorSpace, item(z), kNoGroundArea});
-    sf.asfx(z) = state.zones.zvol(z) / sf.lsfg(z);
+                [&](int p) { sf.hsfrad0(z) = linkFilm(state, state.bss.isectp(floor, p)); });
+    // A space without ground contact has no air-path cross-section (0), not a division by zero.
+    sf.asfx(z) = sf.lsfg(z) > 0.0 ? state.zones.zvol(z) / sf.lsfg(z) : 0.0;
 }
 
 std::string trimmed(std::string_view text) {
@@ -517,6 +514,9 @@ void zoneRecords(EngineState& state) {
 }
 
 void completeInput(EngineState& state) {
+    // Values derived from cards known to be faulty could only end the run with a misleading message
+    // in place of the abnormal end; nothing is completed and no result file is touched.
+    if (state.bss.ierrin != 0) return;
     if (state.reader.endcard == 1) roofAndSubfloorSpaces(state);
     if (!state.tape52.writer) openWorkFile(state, state.workdir / "tape52");
     openResultFiles(state);

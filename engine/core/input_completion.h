@@ -20,12 +20,13 @@ struct EngineState;
 // opened in the working directory unless the main program has opened it.  The ventilation openings
 // are completed (checkventinput) before it.  Stops the run (RunStopped) with its console message for
 // the consistency errors (no roofs over a roof space, a roof pitch of 90 degrees or more, a glazed
-// zone without floor area or volume, a space link without film resistance) and for a result file
-// that cannot be created.
+// zone without floor area or volume) and for a result file that cannot be created.  After an illegal
+// field of the cards (input error flag set) it does nothing, so the run ends with the abnormal end.
 void completeInput(EngineState& state);
 
 // A: areas, lengths and film coefficients of every roof-space ("RoofSA") and subfloor-space
-// ("SubFlA") zone.
+// ("SubFlA") zone.  A link whose section has no film resistance gives a coefficient of 0, and a
+// subfloor space without ground contact an air-path cross-section of 0.
 void roofAndSubfloorSpaces(EngineState& state);
 
 // B.3 - B.8: opens the result files in the working directory (or where their full names point) and writes

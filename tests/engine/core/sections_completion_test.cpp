@@ -267,13 +267,31 @@ TEST_F(Completion, SubfloorSpaceValues) {
     EXPECT_DOUBLE_EQ(sf.asfx(2), 25.0 / 6.0);
 }
 
-TEST_F(Completion, LinkWithoutFilmResistanceStopsInsteadOfDividingByZero) {
+TEST_F(Completion, SpaceWithoutFilmOrGroundGivesZerosNotInfinities) {
     zone(2, "Floorspace", "SubFlA", 25.0);
     state->specialzones.iflooz(2) = 3;
     state->specialzones.igrouz(2) = 4;
-    linkSection(121, 20, 0.0);
-    path(2, 121, 36.0, 4);
-    EXPECT_THROW(engine::roofAndSubfloorSpaces(*state), engine::RunStopped);
+    linkSection(122, 20, 0.0); // a film material without resistance
+    path(2, 122, 16.0, 3);
+    path(2, 51, 10.0, 3); // a section without layers
+    engine::roofAndSubfloorSpaces(*state);
+    const engine::SubflspacesBlock& sf = state->subflspaces;
+    EXPECT_EQ(sf.hsff0(2), 0.0);
+    EXPECT_DOUBLE_EQ(sf.asff(2), 26.0);
+    EXPECT_EQ(sf.lsfg(2), 0.0);
+    EXPECT_EQ(sf.asfx(2), 0.0); // no ground path
+}
+
+TEST_F(Completion, NothingIsCompletedAfterAnIllegalField) {
+    zone(1, "Hall", "Normal", 30.0);
+    window(1, 1.0, 1.0); // glazed without floor: would stop the run
+    state->bss.ierrin = 1;
+    state->workdir = dir;
+    state->reader.repfile = "output.txt";
+    EXPECT_NO_THROW(engine::completeInput(*state));
+    EXPECT_TRUE(console.str().empty());
+    EXPECT_FALSE(fs::exists(dir / "output.txt"));
+    EXPECT_FALSE(fs::exists(dir / "tape52"));
 }
 
 TEST_F(Completion, InfiltrationConductanceOfOrdinaryAndSpaceZones) {
