@@ -91,6 +91,8 @@ void EngineRun::SetUp() {
                                                      "_" + info->name() + "_" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
+    console_.str("");
+    console_.clear();
     state_ = std::make_unique<EngineState>();
     state_->workdir = dir_;
     state_->console = &console_;
