@@ -4,7 +4,6 @@
 
 #include "engine/core/card_fields.h"
 #include "engine/core/card_handlers.h"
-#include "engine/core/input_completion.h"
 #include "engine/core/input_files.h"
 #include "engine/core/input_messages.h"
 #include "engine/core/material_file.h"
@@ -107,7 +106,8 @@ void readat(EngineState& state) {
     readMaterialFile(state);
     readCards(state);
     finishCards(state);
-    completeInput(state);
+    // The input is completed here (derived values of the special zones, result files, report head,
+    // section and zone records of the work file): the completion of the input follows this call.
 }
 
 int readin(EngineState& state) {
