@@ -28,8 +28,11 @@ class ReportFormatParser {
         expect(')');
         skipSpaces();
         if (pos_ != text_.size()) fail("unexpected text after the format");
-        for (const Item& item : format.items_)
-            if (item.kind == Kind::Data) format.hasData_ = true;
+        for (std::size_t i = 0; i < format.items_.size(); ++i) {
+            if (format.items_[i].kind != Kind::Data) continue;
+            format.hasData_ = true;
+            if (i >= format.reversion_) format.reversionHasData_ = true;
+        }
     }
 
   private:
@@ -183,6 +186,7 @@ void ReportFormat::write(std::span<const fw::Value> values, std::vector<std::str
     for (;;) {
         if (i == items_.size()) {
             if (next >= values.size()) break;
+            if (!reversionHasData_) throw std::invalid_argument("more values than the format takes");
             // Values remain: a new line, and on from the last top-level group.
             lines.back().resize(written);
             lines.emplace_back();

@@ -49,6 +49,7 @@ class ReportFormat {
     std::vector<Item> items_;
     std::size_t reversion_ = 0; // where a format that runs out of descriptors goes on
     bool hasData_ = false;
+    bool reversionHasData_ = false; // the part from reversion_ on takes values
 };
 
 // Replaces the n-th "***" of a template with counts[n] written as I3.  Throws std::invalid_argument

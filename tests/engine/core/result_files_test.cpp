@@ -213,6 +213,8 @@ TEST(ResultFiles, FormatTakesLiteralsAndGoesOnFromItsLastGroup) {
     EXPECT_THROW(ReportFormat("(I3"), std::invalid_argument);
     EXPECT_THROW(ReportFormat("(1X,'open)"), std::invalid_argument);
     EXPECT_THROW(f.lines({std::string("x")}), std::invalid_argument);
+    // A format whose last group takes no value cannot take more values than its fields.
+    EXPECT_THROW(ReportFormat("(I2,(1X))").lines({1LL, 2LL}), std::invalid_argument);
 }
 
 } // namespace
