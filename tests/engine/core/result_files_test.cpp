@@ -39,6 +39,14 @@ TEST(ResultFiles, TemperatureFileHeadListsOnlyTheListedZones) {
     EXPECT_EQ(engine::temHeadLines(formats, names), expected);
 }
 
+TEST(ResultFiles, NoListedZoneLeavesOnlyTheOutdoorColumn) {
+    ResultFormats formats;
+    engine::completeResultFormats(formats, 3, 0);
+    const Lines head = {" Total number of zones =   0", "", " Month Day Hour Outdoor"};
+    EXPECT_EQ(engine::temHeadLines(formats, {}), head);
+    EXPECT_EQ(formats.temHour.lines({2LL, 28LL, 12LL, 31.24}), Lines{"     2  28   12    31.2"});
+}
+
 TEST(ResultFiles, TemperatureHourLinesKeepTheirColumns) {
     ResultFormats formats;
     engine::completeResultFormats(formats, 5, 0);
