@@ -7,6 +7,7 @@
 #include "engine/core/card_fields.h"
 #include "engine/core/climate_file.h"
 #include "engine/core/glazing_libraries.h"
+#include "engine/core/input_files.h"
 #include "engine/core/input_messages.h"
 #include "engine/core/input_reader.h"
 #include "engine/core/material_file.h"
@@ -374,6 +375,26 @@ TEST_F(ClimatePrepass, CaseOfTheClimateFileNameDoesNotMatterAndTheFileIsReopened
     EXPECT_EQ(day.status, ClimateRead::Record);
     EXPECT_EQ(day.lastDay, 1);
     EXPECT_NEAR(state().clim.tair(1), 10.0, kTol);
+}
+
+} // namespace
+} // namespace engine::testing
+
+namespace engine::testing {
+namespace {
+
+class InputFiles : public EngineRun {};
+
+TEST_F(InputFiles, PathsOfCardsAreFoundWhateverTheirCaseAndSeparators) {
+    std::filesystem::create_directories(file("Data/Climate"));
+    writeText("Data/Climate/climat05.TXT", {climateLine(1, 1, 0, 10.0)});
+    const auto expected = file("Data/Climate/climat05.TXT");
+    EXPECT_EQ(findInputFile(state(), "data\\climate\\CLIMAT05.txt   "), expected);
+    EXPECT_EQ(findInputFile(state(), dir_.string() + "\\DATA\\Climate\\climat05.TXT"), expected);
+    EXPECT_EQ(findInputFile(state(), dir_.string() + "/Data/Climate/climat05.TXT"), expected);
+    EXPECT_FALSE(findInputFile(state(), "Data/Climate/climat06.TXT"));
+    EXPECT_FALSE(findInputFile(state(), "Data/Climate")) << "a folder is not a file";
+    EXPECT_FALSE(findInputFile(state(), "    "));
 }
 
 } // namespace
