@@ -49,6 +49,7 @@ struct ConcBlock {
     // Source of each zone and scalar per step (zone, scalar, step 0..1439), kg/s; sized by `input`
     // from the zones and scalars of the run.
     common::Array3<double> gsrc;
+    int lastsource = -1; // last step entry of `gsrc`
     // Stages and trial values of the fourth-order Runge-Kutta step.
     common::FixedArray1<double, 0, kMaxZones> rk1, rk2, rk3, rk4, rktry;
 };

@@ -43,12 +43,6 @@ double neighbourPressureAtEdge(const EngineState& s, int i, int a, double side) 
            side * kGravity * s.outdoor.rho(i) * s.geo.zmidht(i);
 }
 
-void extpOutdoorSmall(EngineState& s, int i, int k, double wind, double stack, double head, double side) {
-    // Top: W - S - H; bottom: W + S - H.
-    s.pressure.pfar(i, k) = wind - side * stack - head;
-    s.pressure.pz(i, k) = s.pressure.pfar(i, k);
-}
-
 void extpLarge(EngineState& s, int i, int k, double wind, double stack, double head) {
     auto& p = s.pressure;
     const int a = s.type.iadjz(i, k);
@@ -58,12 +52,14 @@ void extpLarge(EngineState& s, int i, int k, double wind, double stack, double h
         p.pfarbx(i, k) = p.pfarb(i, k);
         p.pz(i, k) = p.pfar(i, k);
     } else if (s.type.icontyp(i, k) < 3) {
-        // The two zones share floor and height: their pressures differ by the stack over the
-        // zone's half height at the bottom and top of the profile.
-        p.pfarb(i, k) = p.pz(a, 0) + stack;
-        p.pfar(i, k) = p.pz(a, 0) - stack;
-        p.pfarbx(i, k) = stack;
-        p.pz(i, k) = -stack;
+        // Zones that share the floor: their pressures differ by the stack over the zone's half
+        // height at the bottom and top of the profile, and by the neighbour's air column between
+        // the two mid-heights where the zones' heights differ.
+        const double column = kGravity * s.outdoor.rho(a) * (s.geo.zmidabs(a) - s.geo.zmidabs(i));
+        p.pfarb(i, k) = p.pz(a, 0) + stack + column;
+        p.pfar(i, k) = p.pz(a, 0) - stack + column;
+        p.pfarbx(i, k) = stack + column;
+        p.pz(i, k) = -stack + column;
     } else {
         // Zones on different levels: each zone's column carried to the opening's mid-height.
         const double d = kGravity * s.outdoor.drho(i, k) * 0.5 * s.geo.ohgt(i, k);
@@ -84,37 +80,25 @@ void extpOpening(EngineState& s, int i, int k) {
     const double wind = 0.5 * kReferenceDensity * s.wind.cpop(i, k) * vloc * vloc;
     const double stack = kGravity * s.outdoor.drho(i, k) * s.geo.zmidht(i);
     const double head = (s.geo.zmidabs(i) - datumHeight(s)) * s.outdoor.rho(a) * kGravity;
-    switch (openingKind(s.type.itypop(i, k), a)) {
-    case OpeningKind::Large:
+    const OpeningKind kind = openingKind(s.type.itypop(i, k), a);
+    if (kind == OpeningKind::Large) {
         extpLarge(s, i, k, wind, stack, head);
         return;
-    case OpeningKind::Top:
-        if (a == 0) {
-            extpOutdoorSmall(s, i, k, wind, stack, head, 1.0);
-        } else {
-            p.pfar(i, k) = neighbourPressureAtEdge(s, i, a, 1.0);
-            p.pz(i, k) = p.pfar(i, k) - p.pz(a, 0);
-        }
-        return;
-    case OpeningKind::Bottom:
-        if (a == 0) {
-            extpOutdoorSmall(s, i, k, wind, stack, head, -1.0);
-        } else {
-            p.pfar(i, k) = neighbourPressureAtEdge(s, i, a, -1.0);
-            p.pz(i, k) = p.pfar(i, k) - p.pz(a, 0);
-        }
-        return;
-    case OpeningKind::Ceiling:
-        p.pfar(i, k) =
-            kGravity * (s.geo.zmidht(a) * s.outdoor.rho(a) + s.geo.zmidht(i) * s.outdoor.rho(i)) + p.pz(a, 0);
-        p.pz(i, k) = p.pfar(i, k) - p.pz(a, 0);
-        return;
-    case OpeningKind::Floor:
-        p.pfar(i, k) =
-            p.pz(a, 0) - kGravity * (s.geo.zmidht(a) * s.outdoor.rho(a) + s.geo.zmidht(i) * s.outdoor.rho(i));
-        p.pz(i, k) = p.pfar(i, k) - p.pz(a, 0);
+    }
+    // Small openings sit at the zone's ceiling (top, and a ceiling opening) or at its floor
+    // (bottom, and a floor opening).
+    const double side = kind == OpeningKind::Top || kind == OpeningKind::Ceiling ? 1.0 : -1.0;
+    if (a == 0) {
+        // Top: W - S - H; bottom: W + S - H.
+        p.pfar(i, k) = wind - side * stack - head;
+        p.pz(i, k) = p.pfar(i, k);
         return;
     }
+    // The neighbour's pressure carried through its own air column to the opening's height.  For
+    // an opening in the floor or ceiling this includes any floor structure between the levels, so
+    // that still air of one temperature stays still.
+    p.pfar(i, k) = neighbourPressureAtEdge(s, i, a, side);
+    p.pz(i, k) = p.pfar(i, k) - p.pz(a, 0);
 }
 
 void coeffOpening(EngineState& s, int i, int k) {
