@@ -139,6 +139,26 @@ TEST(AirflowNetwork, SingleSidedWindRaisesTheExchangeOfOneOpening) {
     EXPECT_NEAR(f.qzin(z), f.qzout(z), 1e-3 * q);
 }
 
+TEST(AirflowNetwork, SingleSidedExchangeKeepsTheMechanicalSupplyInBalance) {
+    // A zone with one window and a mechanical supply of 0.02 m3/s: the single-sided exchange
+    // raises the inflow to its own value, and the outflow carries that and the supply.
+    AirflowNetwork net;
+    net.setTightNumerics();
+    net.addPressureSet(3, {0.2, 0.2, 0.2, 0.2, 0.2, 0.2, 0.2, 0.2});
+    const int z = net.addZone(0.0, 2.4, 40.0);
+    net.addOpening(z, {.width = 1.0, .low = 0.9, .high = 2.1, .cpindx = 3});
+    net.state().flow.qmsup(z) = 0.02;
+    net.finishInput();
+    ASSERT_EQ(net.step(21.0, 18.0, 15.0, 90.0), 0);
+    const double tm = 19.5 + 273.15;
+    const double q =
+        0.0264 * 1.0 * std::pow(9.8 * 3.0 / tm, 0.12) * std::pow(1.2, 0.36) * std::pow(3.0 * 15.0, 0.76);
+    const auto& f = net.state().flow;
+    EXPECT_NEAR(f.qin(z, 1), q, 1e-9);
+    EXPECT_NEAR(f.qout(z, 1), q + 0.02, 1e-6);
+    EXPECT_NEAR(net.imbalance(z), 0.0, 1e-6 * q);
+}
+
 TEST(AirflowNetwork, ZonesWithoutOutdoorOpeningsExchangeThroughTheirDoor) {
     // Two inner zones joined only by a door: their pressure level is free, yet the stack across
     // the door drives the two-way flow of a large opening.
