@@ -1,14 +1,12 @@
 #include "engine/solar_airflow/airflow_network.h"
 
+#include "engine/core/run_stop.h"
 #include "engine/core/state.h"
 #include "engine/solar_airflow/network_checks.h"
 #include "engine/solar_airflow/opening_flows.h"
 #include "engine/solar_airflow/pressure_solver.h"
 
 #include <cmath>
-#include <iostream>
-#include <stdexcept>
-#include <string>
 
 namespace engine {
 
@@ -64,11 +62,9 @@ int coefficientSet(const EngineState& s, int number) {
     return 0;
 }
 
-[[noreturn]] void stopWithoutCpData(int zone, int k) {
-    const std::string message = " Opening direction for zone " + std::to_string(zone) + " opening " +
-                                std::to_string(k) + " has no Cp data";
-    std::cout << message << std::endl;
-    throw std::runtime_error(message);
+[[noreturn]] void stopWithoutCpData(EngineState& s, int zone, int k) {
+    stopRun(s, {"Opening direction for zone ", static_cast<long long>(zone), " opening ",
+                static_cast<long long>(k), " has no Cp data"});
 }
 
 // Pressure coefficients of the step's wind sector.  An internal opening sees no wind, so it needs
@@ -81,7 +77,7 @@ void pressureCoefficients(EngineState& s, int sector) {
             return;
         }
         const int j = coefficientSet(s, number);
-        if (j == 0) stopWithoutCpData(i, k);
+        if (j == 0) stopWithoutCpData(s, i, k);
         s.wind.cpop(i, k) = s.wind.cpval(j, sector);
     });
 }
