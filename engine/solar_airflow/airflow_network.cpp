@@ -16,35 +16,15 @@ constexpr int kOutdoorElement = kMaxZones + 1; // element of the temperature arg
 constexpr int kRunawayPasses = 4;              // growing errors tolerated before a runaway
 constexpr int kFirstTrendPass = 6;             // first Newton pass whose errors are compared
 
-template <class F> void forActiveZones(const EngineState& s, F&& f) {
-    for (int n = 1; n <= s.ventzones.nvz; ++n) {
-        const int i = s.ventzones.ivz(n);
-        if (zoneActive(s, i)) f(i);
-    }
-}
-
-template <class F> void forActiveOpenings(const EngineState& s, F&& f) {
-    forActiveZones(s, [&](int i) {
-        for (int k = 1; k <= s.open1.nopen(i); ++k) {
-            if (openingActive(s, i, k)) f(i, k);
-        }
-    });
-}
-
-double datumMidHeight(const EngineState& s) {
-    const int ref = s.pressure.irefz;
-    return ref >= 1 && ref <= kMaxZones ? s.geo.zmidabs(ref) : 0.0;
-}
-
 // Temperatures, densities and far-side conditions of the step.
 void prepareStep(EngineState& s, const common::FixedArray1<double, 0, kMaxZones + 1>& t, double ws) {
     const double outdoor = t(kOutdoorElement);
-    forActiveZones(s, [&](int i) {
+    forEachActiveZone(s, [&](int i) {
         s.temp.tzn(i) = t(i);
         s.outdoor.rho(i) = airDensity(s.temp.tzn(i));
     });
     s.outdoor.rho(0) = airDensity(outdoor);
-    forActiveOpenings(s, [&](int i, int k) {
+    forEachActiveOpening(s, [&](int i, int k) {
         const int a = s.type.iadjz(i, k);
         s.outdoor.tfar(i, k) = a == 0 ? outdoor : s.temp.tzn(a);
         s.outdoor.vloc(i, k) = a == 0 ? s.wind.wsred(i) * ws : 0.0;
@@ -70,7 +50,7 @@ int coefficientSet(const EngineState& s, int number) {
 // Pressure coefficients of the step's wind sector.  An internal opening sees no wind, so it needs
 // no coefficient set.
 void pressureCoefficients(EngineState& s, int sector) {
-    forActiveOpenings(s, [&](int i, int k) {
+    forEachActiveOpening(s, [&](int i, int k) {
         const int number = s.outdoor.icpidx(i, k);
         if (number < 0 || s.type.iadjz(i, k) != 0) {
             s.wind.cpop(i, k) = 0.0;
@@ -85,8 +65,8 @@ void pressureCoefficients(EngineState& s, int sector) {
 // Hydrostatic first guesses and the linear pre-iteration.
 void firstGuesses(EngineState& s, int nactive) {
     auto& w = s.airflowwork;
-    const double datum = datumMidHeight(s);
-    forActiveZones(s, [&](int i) {
+    const double datum = referenceMidHeight(s);
+    forEachActiveZone(s, [&](int i) {
         w.pguess(i) = -(s.geo.zmidabs(i) - datum) * kHydrostaticFactor;
         s.pressure.pz(i, 0) = w.pguess(i);
         w.pprev(i) = w.pguess(i);
@@ -94,7 +74,7 @@ void firstGuesses(EngineState& s, int nactive) {
     for (int it = 1; it <= s.numerics.maxivi; ++it) {
         initp(s);
         double sum = 0.0;
-        forActiveZones(s, [&](int i) {
+        forEachActiveZone(s, [&](int i) {
             sum += std::fabs(s.pressure.pz(i, 0) - w.pprev(i));
             w.pprev(i) = s.pressure.pz(i, 0);
         });
@@ -180,7 +160,7 @@ void mix2(EngineState& s, const common::FixedArray1<double, 0, kMaxZones + 1>& t
     firstGuesses(s, nactive);
     istat = newtonIteration(s);
     if (istat >= 3) {
-        forActiveZones(s, [&](int i) { s.pressure.pz(i, 0) = w.pguess(i); });
+        forEachActiveZone(s, [&](int i) { s.pressure.pz(i, 0) = w.pguess(i); });
     }
     flowrate(s, istep, istat);
 }

@@ -137,16 +137,11 @@ void writeflowreport(EngineState& s, int istep, int istat) {
     AirflowReportFile& out = s.airflowreport;
     open(s, out);
     const auto& q = s.flow;
-    for (int n = 1; n <= s.ventzones.nvz; ++n) {
-        const int i = s.ventzones.ivz(n);
-        if (zoneActive(s, i)) zoneBlock(s, out, i, istep, istat);
-    }
+    forEachActiveZone(s, [&](int i) { zoneBlock(s, out, i, istep, istat); });
     blank(out);
     Record(out).x(1).a(kSummary);
     double inflow = 0.0, outflow = 0.0, supply = 0.0, exhaust = 0.0;
-    for (int n = 1; n <= s.ventzones.nvz; ++n) {
-        const int i = s.ventzones.ivz(n);
-        if (!zoneActive(s, i)) continue;
+    forEachActiveZone(s, [&](int i) {
         Record(out)
             .x(1)
             .a(kZoneSummary)
@@ -164,7 +159,7 @@ void writeflowreport(EngineState& s, int istep, int istat) {
         outflow += q.qoutx(i);
         if (q.qmsup(i) > 0.0) supply += q.qmsup(i);
         if (q.qmex(i) < 0.0) exhaust -= q.qmex(i);
-    }
+    });
     const double voltot = s.others.voltot;
     blank(out);
     Record(out).x(1).a(kVolume).x(2).f(voltot, 11, 2);
@@ -177,11 +172,8 @@ void writeflowreport(EngineState& s, int istep, int istat) {
     Record(out).x(1).a(kPressures);
     blank(out);
     Record(out).x(1).a(kPressureHeading);
-    const int ref = s.pressure.irefz;
-    const double refHeight = ref >= 1 && ref <= kMaxZones ? s.geo.zmidabs(ref) : 0.0;
-    for (int n = 1; n <= s.ventzones.nvz; ++n) {
-        const int i = s.ventzones.ivz(n);
-        if (!zoneActive(s, i)) continue;
+    const double refHeight = referenceMidHeight(s);
+    forEachActiveZone(s, [&](int i) {
         const double r = s.geo.zmidabs(i) - refHeight;
         const double p = s.pressure.pz(i, 0);
         Record(out)
@@ -195,7 +187,7 @@ void writeflowreport(EngineState& s, int istep, int istat) {
             .f(r, 9, 3)
             .x(1)
             .f(-r * kHydrostaticFactor, 9, 3);
-    }
+    });
     out.file.flush();
     if (!out.file) throw std::runtime_error("Cannot write the air-flow report");
 }

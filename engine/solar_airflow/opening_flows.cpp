@@ -300,23 +300,16 @@ double singleSidedDischarge(double meanT, double wind, double height, double del
 }
 
 void extp(EngineState& s) {
-    for (int n = 1; n <= s.ventzones.nvz; ++n) {
-        const int i = s.ventzones.ivz(n);
-        if (!zoneActive(s, i)) continue;
-        for (int k = 1; k <= s.open1.nopen(i); ++k) {
-            if (openingActive(s, i, k)) extpOpening(s, i, k);
-        }
-    }
+    forEachActiveOpening(s, [&](int i, int k) { extpOpening(s, i, k); });
 }
 
 void coeff(EngineState& s) {
-    for (int n = 1; n <= s.ventzones.nvz; ++n) {
-        const int i = s.ventzones.ivz(n);
-        if (!zoneActive(s, i)) continue;
-        for (int k = 1; k <= s.open1.nopen(i); ++k) {
-            if (openingActive(s, i, k)) coeffOpening(s, i, k);
-        }
-    }
+    forEachActiveOpening(s, [&](int i, int k) { coeffOpening(s, i, k); });
+}
+
+double referenceMidHeight(const EngineState& s) {
+    const int ref = s.pressure.irefz;
+    return inZoneRange(ref) ? s.geo.zmidabs(ref) : 0.0;
 }
 
 void flowrate(EngineState& s, int istep, int istat) {

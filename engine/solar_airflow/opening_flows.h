@@ -39,10 +39,27 @@ double airDensity(double celsius);
 // `ivzon` is set.
 int orderActiveZones(EngineState& state);
 bool zoneActive(const EngineState& state, int zone);
+// Calls f(zone) for every zone that takes part in the step, in network order.
+template <class State, class F> void forEachActiveZone(State& state, F&& f) {
+    for (int n = 1; n <= state.ventzones.nvz; ++n) {
+        const int i = state.ventzones.ivz(n);
+        if (zoneActive(state, i)) f(i);
+    }
+}
 // An opening takes part when its zone does, its `iopen` is set, and the zone beyond is the
 // outdoors or a zone that takes part in the step.  The pressure of a zone that is out of the step
 // is not solved, so an opening into it carries no flow in that step.
 bool openingActive(const EngineState& state, int zone, int k);
+// Calls f(zone, k) for every opening that takes part in the step.
+template <class State, class F> void forEachActiveOpening(State& state, F&& f) {
+    forEachActiveZone(state, [&](int i) {
+        for (int k = 1; k <= state.open1.nopen(i); ++k) {
+            if (openingActive(state, i, k)) f(i, k);
+        }
+    });
+}
+// Mid-height of the reference zone above the datum of the heights (0 without one), m.
+double referenceMidHeight(const EngineState& state);
 // The factor on an opening's coefficients: the zone's opening factor for a controlled opening to
 // the outdoors, else 1.
 double openingFactor(const EngineState& state, int zone, int k);

@@ -14,12 +14,9 @@ int position(const EngineState& s, int zone) {
     return s.airflowwork.ipos(zone);
 }
 
-// The active zones in network order, as a callable over (zone, row).
+// The active zones in network order with their row of the system.
 template <class F> void forActiveZones(const EngineState& s, F&& f) {
-    for (int n = 1; n <= s.ventzones.nvz; ++n) {
-        const int i = s.ventzones.ivz(n);
-        if (zoneActive(s, i)) f(i, position(s, i));
-    }
+    forEachActiveZone(s, [&](int i) { f(i, position(s, i)); });
 }
 
 int activeCount(const EngineState& s) {
