@@ -1,9 +1,11 @@
 #include "engine/solar_airflow/airflow_report.h"
 
+#include "common/file_lookup.h"
 #include "common/fixed_width.h"
 #include "engine/core/state.h"
 #include "engine/solar_airflow/opening_flows.h"
 
+#include <filesystem>
 #include <stdexcept>
 #include <string_view>
 
@@ -11,6 +13,7 @@ namespace engine {
 
 namespace {
 
+constexpr const char* kDefaultName = "airflow.txt";
 constexpr std::string_view kBlank = "   ";
 constexpr std::string_view kZoneOpen = "====== Zone ";
 constexpr std::string_view kZoneClose = "======";
@@ -76,13 +79,17 @@ double airChanges(double flow, double volume) {
     return volume > 0.0 ? kSecondsPerHour * flow / volume : 0.0;
 }
 
+// Opens the report named on the card, relative to the engine's working directory unless absolute.
 void open(EngineState& s, AirflowReportFile& out) {
     if (out.file.is_open()) return;
     std::string name = s.reader.flowfname;
     while (!name.empty() && name.back() == ' ') name.pop_back();
-    if (name.empty()) name = "airflow.txt";
-    out.file.open(name, std::ios::binary | std::ios::trunc);
-    if (!out.file) throw std::runtime_error("Cannot open the air-flow report " + name);
+    if (name.empty()) name = kDefaultName;
+    const std::filesystem::path given(name);
+    const std::filesystem::path path =
+        given.is_absolute() ? given : common::resolveForWriting(s.workdir, name);
+    out.file.open(path, std::ios::binary | std::ios::trunc);
+    if (!out.file) throw std::runtime_error("Cannot open the air-flow report " + path.string());
 }
 
 void zoneFlowLine(AirflowReportFile& out, std::string_view label, double flow, double volume) {

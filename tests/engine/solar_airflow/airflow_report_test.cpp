@@ -43,7 +43,8 @@ TEST(AirflowReport, WritesZoneBlocksSummaryAndPressures) {
     auto& s = net.state();
     s.flow.qmsup(z) = 0.01;
     s.flowfile.iflowf = 1;
-    s.reader.flowfname = file.string();
+    s.workdir = dir;
+    s.reader.flowfname = "airflow.txt";
     s.tim.imonth = 7;
     s.tim.iday = 14;
     net.finishInput();
