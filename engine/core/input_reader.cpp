@@ -9,6 +9,7 @@
 #include "engine/core/material_file.h"
 #include "engine/core/run_stop.h"
 #include "engine/core/state.h"
+#include "engine/solar_airflow/ventilation_openings.h"
 
 namespace engine {
 namespace {
@@ -106,6 +107,7 @@ void readat(EngineState& state) {
     readMaterialFile(state);
     readCards(state);
     finishCards(state);
+    checkventinput(state);
     // The input is completed here (derived values of the special zones, result files, report head,
     // section and zone records of the work file): the completion of the input follows this call.
 }

@@ -1,0 +1,208 @@
+#include "engine/solar_airflow/pressure_solver.h"
+
+#include "engine/core/matrix_routines.h"
+#include "engine/core/state.h"
+#include "engine/solar_airflow/opening_flows.h"
+
+#include <cmath>
+
+namespace engine {
+
+namespace {
+
+int position(const EngineState& s, int zone) {
+    return s.airflowwork.ipos(zone);
+}
+
+// The active zones in network order with their row of the system.
+template <class F> void forActiveZones(const EngineState& s, F&& f) {
+    forEachActiveZone(s, [&](int i) { f(i, position(s, i)); });
+}
+
+int activeCount(const EngineState& s) {
+    int count = 0;
+    forActiveZones(s, [&](int, int) { ++count; });
+    return count;
+}
+
+// Replaces the rows of the fixed zones by "this zone's unknown equals `value(zone)`".
+template <class V> void holdFixedRows(EngineState& s, int n, V&& value) {
+    forActiveZones(s, [&](int i, int r) {
+        if (s.airflowwork.ifixed(i) == 0) return;
+        for (int c = 1; c <= n; ++c) s.linear.amat(r, c) = 0.0;
+        s.linear.amat(r, r) = 1.0;
+        s.linear.bmat(r, 1) = value(i);
+    });
+}
+
+// Solves amat x = bmat(·, 1) of order n in place.  A singular system leaves `ok` false.
+bool solveSystem(EngineState& s, int n) {
+    auto& l = s.linear;
+    if (n == 1) {
+        if (l.amat(1, 1) == 0.0) return false;
+        l.bmat(1, 1) /= l.amat(1, 1);
+        return true;
+    }
+    double determ = 0.0;
+    int ierr = 0;
+    matinv(l.amat, n, l.bmat, 1, determ, ierr);
+    return ierr == 0;
+}
+
+void clearRow(EngineState& s, int r, int n) {
+    for (int c = 1; c <= n; ++c) s.linear.amat(r, c) = 0.0;
+    s.linear.bmat(r, 1) = 0.0;
+}
+
+// Linear balance of zone i at row r: flows C × (far pressure - zone pressure).
+void linearRow(EngineState& s, int i, int r, int n) {
+    auto& l = s.linear;
+    const auto& p = s.pressure;
+    clearRow(s, r, n);
+    l.bmat(r, 1) = s.flow.qmex(i) + s.flow.qmsup(i);
+    for (int k = 1; k <= s.open1.nopen(i); ++k) {
+        if (!openingActive(s, i, k)) continue;
+        const int a = s.type.iadjz(i, k);
+        const double c1 = s.flow.ocoef(i, k);
+        const double c2 = s.flow.ocoef2(i, k);
+        l.amat(r, r) -= c1 + c2;
+        if (a != 0) l.amat(r, position(s, a)) += c1 + c2;
+        if (openingKind(s.type.itypop(i, k), a) != OpeningKind::Large) {
+            l.bmat(r, 1) += (c1 + c2) * p.pz(i, k);
+        } else if (a == 0) {
+            l.bmat(r, 1) += c1 * p.pfarb(i, k) + c2 * p.pfar(i, k);
+        } else {
+            l.bmat(r, 1) += c1 * p.pfarbx(i, k) + c2 * p.pz(i, k);
+        }
+    }
+    l.bmat(r, 1) = -l.bmat(r, 1);
+}
+
+// Newton row of zone i at row r: the residual of its power-law balance and its derivatives.
+void newtonRow(EngineState& s, int i, int r, int n) {
+    auto& l = s.linear;
+    auto& q = s.flow;
+    const auto& p = s.pressure;
+    clearRow(s, r, n);
+    q.resid(i) = q.qmex(i) + q.qmsup(i);
+    q.qzin(i) = 0.0;
+    const double p0 = p.pz(i, 0);
+    for (int k = 1; k <= s.open1.nopen(i); ++k) {
+        if (!openingActive(s, i, k)) continue;
+        const int a = s.type.iadjz(i, k);
+        const double expon = s.open1.oexpon(i, k);
+        const double c1 = q.ocoef(i, k);
+        const double c2 = q.ocoef2(i, k);
+        double slope = 0.0;
+        if (openingKind(s.type.itypop(i, k), a) == OpeningKind::Large) {
+            double bottom = std::fabs(p.pfarb(i, k) - p0);
+            double top = std::fabs(p.pfar(i, k) - p0);
+            if (bottom < kTiny) bottom = kTiny;
+            if (top < kTiny) top = kTiny;
+            const double inBottom = c1 * std::pow(bottom, expon);
+            const double outTop = c2 * std::pow(top, expon);
+            if (s.outdoor.tfar(i, k) <= s.temp.tzn(i)) {
+                q.resid(i) += inBottom - outTop;
+                q.qzin(i) += inBottom;
+            } else {
+                q.resid(i) += outTop - inBottom;
+                q.qzin(i) += outTop;
+            }
+            slope = expon * c1 * std::pow(bottom, expon - 1.0) + expon * c2 * std::pow(top, expon - 1.0);
+        } else {
+            double d = std::fabs(p.pfar(i, k) - p0);
+            if (d < kTiny) d = kTiny;
+            q.resid(i) += (c1 - c2) * std::pow(d, expon);
+            q.qzin(i) += c1 * std::pow(d, expon);
+            slope = expon * (c1 + c2) * std::pow(d, expon - 1.0);
+        }
+        l.amat(r, r) -= slope;
+        if (a != 0) l.amat(r, position(s, a)) += slope;
+    }
+    l.bmat(r, 1) = -q.resid(i);
+}
+
+// Joins the groups of two zones, keeping the smaller label.
+bool join(PerZone<int>& group, int i, int a) {
+    const int g = group(i) < group(a) ? group(i) : group(a);
+    if (group(i) == g && group(a) == g) return false;
+    group(i) = g;
+    group(a) = g;
+    return true;
+}
+
+} // namespace
+
+void fixfloatingzones(EngineState& s) {
+    auto& w = s.airflowwork;
+    // Groups of zones joined by openings that carry air, by repeated joining until nothing moves.
+    forActiveZones(s, [&](int i, int) {
+        w.igroup(i) = i;
+        w.igrounded(i) = 0;
+        w.ifixed(i) = 0;
+    });
+    for (bool moved = true; moved;) {
+        moved = false;
+        forActiveZones(s, [&](int i, int) {
+            for (int k = 1; k <= s.open1.nopen(i); ++k) {
+                const int a = s.type.iadjz(i, k);
+                if (a != 0 && openingConducts(s, i, k)) moved = join(w.igroup, i, a) || moved;
+            }
+        });
+    }
+    forActiveZones(s, [&](int i, int) {
+        bool ownFlow = false;
+        for (int k = 1; k <= s.open1.nopen(i); ++k) {
+            if (!openingConducts(s, i, k)) continue;
+            ownFlow = true;
+            if (s.type.iadjz(i, k) == 0) w.igrounded(w.igroup(i)) = 1;
+        }
+        if (!ownFlow) w.ifixed(i) = 1;
+    });
+    forActiveZones(s, [&](int i, int) {
+        const int g = w.igroup(i);
+        if (w.igrounded(g) != 0) return;
+        w.igrounded(g) = 2;
+        w.ifixed(i) = 1;
+    });
+}
+
+void initp(EngineState& s) {
+    extp(s);
+    coeff(s);
+    const int n = activeCount(s);
+    if (n == 0) return;
+    forActiveZones(s, [&](int i, int r) { linearRow(s, i, r, n); });
+    holdFixedRows(s, n, [&](int i) { return s.pressure.pz(i, 0); });
+    if (!solveSystem(s, n)) {
+        // A singular system leaves the zone pressures as they are.
+        forActiveZones(s, [&](int i, int r) { s.linear.bmat(r, 1) = s.pressure.pz(i, 0); });
+    }
+    const double urfv = s.numerics.urfv;
+    forActiveZones(
+        s, [&](int i, int r) { s.pressure.pz(i, 0) += urfv * (s.linear.bmat(r, 1) - s.pressure.pz(i, 0)); });
+}
+
+void solvep(EngineState& s) {
+    const int n = activeCount(s);
+    if (n == 0) return;
+    forActiveZones(s, [&](int i, int r) { newtonRow(s, i, r, n); });
+    holdFixedRows(s, n, [](int) { return 0.0; });
+    if (!solveSystem(s, n)) {
+        // A singular system makes no correction.
+        forActiveZones(s, [&](int, int r) { s.linear.bmat(r, 1) = 0.0; });
+    }
+    const double urfv = s.numerics.urfv;
+    double change = 0.0;
+    double imbalance = 0.0;
+    forActiveZones(s, [&](int i, int r) {
+        const double step = urfv * s.linear.bmat(r, 1);
+        s.pressure.pz(i, 0) += step;
+        change += std::fabs(step);
+        imbalance += std::fabs(s.flow.resid(i));
+    });
+    s.others.errp = change / n;
+    s.others.errq = imbalance / n;
+}
+
+} // namespace engine
