@@ -79,8 +79,9 @@ class Factors {
 
   private:
     int cells_;
-    std::array<double, kMaxShadingGrid + 1> value_{};
-    std::array<double, kMaxShadingGrid + 1> sum_{};
+    // Only entries 1..cells of value_ and 0..cells of sum_ are used; they are set before they are read.
+    std::array<double, kMaxShadingGrid + 1> value_;
+    std::array<double, kMaxShadingGrid + 1> sum_;
 };
 
 // The rows shaded by one eave and pergola for the profile tangent t: rows with a centre above the

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <vector>
 
 #include "engine/solar_airflow/beam_shading.h"
 
@@ -17,7 +16,8 @@ inline double referenceSunlitFraction(const BeamShadingPlan& p, const std::array
     const int G = p.grid;
     const double H = p.height;
     const double W = p.width;
-    std::vector<double> cell(static_cast<std::size_t>(G * G), 1.0); // (column, row), row-major by row
+    std::array<double, kMaxShadingGrid * kMaxShadingGrid> cell; // (column, row), by row
+    std::fill_n(cell.begin(), G * G, 1.0);
     const auto at = [&](int c, int r) -> double& {
         return cell[static_cast<std::size_t>((r - 1) * G + (c - 1))];
     };
@@ -74,7 +74,7 @@ inline double referenceSunlitFraction(const BeamShadingPlan& p, const std::array
         }
     }
     double sum = 0.0;
-    for (double value : cell) sum += value;
+    for (int k = 0; k < G * G; ++k) sum += cell[static_cast<std::size_t>(k)];
     return sum / (static_cast<double>(G) * G);
 }
 
