@@ -147,6 +147,26 @@ TEST_F(SolarDrivers, SunlitWallAndRoofWithTheIsotropicSky) {
     EXPECT_NEAR(state->blank.drive(2, kStep), 18.0 + flat * 0.8 * rsurf(), 1e-6);
 }
 
+TEST_F(SolarDrivers, WallPathWithoutSizeUnderEveryShadeStaysFinite) {
+    ShadBlock& shad = state->shad;
+    shad.eavep(1) = 0.6;
+    shad.leftp(1) = 0.5;
+    shad.rightp(1) = 0.5;
+    shad.scrh(1) = 2.0;
+    shad.scrw(1) = 2.0;
+    shad.scrd(1) = 0.5;
+    shad.scrf(1, 1) = 0.5;
+    sun(30.0, 100.0, 600.0, 100.0);
+    addWallPath(90.0, 0.7);
+    shad.wpwid(1) = 0.0;
+    shad.wphs(1) = shad.wpvs(1) = shad.wpsc1(1) = 1;
+    calcdiffuseshading(*state);
+    solahf(*state, kStep, 0.01, kHmax);
+    EXPECT_TRUE(std::isfinite(state->blank.drive(102, kStep)));
+    EXPECT_EQ(state->diffuseshad.wpdfscr(1), 1.0);
+    EXPECT_GT(state->blank.drive(102, kStep), 18.0);
+}
+
 TEST_F(SolarDrivers, WallsGetNoBeamInAStepWithoutDiffuse) {
     sun(30.0, 90.0, 600.0, 0.0);
     addWallPath(90.0, 0.7);
