@@ -68,6 +68,14 @@ const House& house() {
     return built;
 }
 
+// Calls per year, and the time of one call.
+void countCalls(benchmark::State& state, std::size_t calls) {
+    state.counters["calls"] = static_cast<double>(calls);
+    state.counters["per_call"] =
+        benchmark::Counter(static_cast<double>(calls),
+                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
 void ShadingYearEngine(benchmark::State& state) {
     const House& h = house();
     for (auto _ : state) {
@@ -78,10 +86,7 @@ void ShadingYearEngine(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(sum);
     }
-    state.counters["calls"] = static_cast<double>(h.steps.size());
-    state.counters["per_call"] =
-        benchmark::Counter(static_cast<double>(h.steps.size()),
-                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    countCalls(state, h.steps.size());
 }
 BENCHMARK(ShadingYearEngine)->Unit(benchmark::kMillisecond);
 
@@ -95,10 +100,7 @@ void ShadingYearCellGrid(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(sum);
     }
-    state.counters["calls"] = static_cast<double>(h.steps.size());
-    state.counters["per_call"] =
-        benchmark::Counter(static_cast<double>(h.steps.size()),
-                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    countCalls(state, h.steps.size());
 }
 BENCHMARK(ShadingYearCellGrid)->Unit(benchmark::kMillisecond);
 

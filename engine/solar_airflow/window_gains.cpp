@@ -99,8 +99,14 @@ void bookGlazing(EngineState& state, int s, int z, int sys, double area, Glazing
     state.stuff.drive2(kFirstHeatRow + z, s) += heat * area;
 }
 
-GlazingConditions stepConditions(const EngineState& state, int s, int z, double hmax, double tol) {
+// The step's air, wind and thermostat conditions of zone z with the opening's curtain.
+GlazingConditions stepConditions(const EngineState& state, int s, int z, double hmax, double tol, int cov,
+                                 const Curtain& cur) {
     GlazingConditions c;
+    c.cov = cov;
+    c.Rc = cur.R;
+    c.Tc = cur.T;
+    c.Ac = cur.A;
     c.To = state.clim.tair(s);
     c.V = state.clim.wspeed(s) * hmax;
     c.Ti = state.sysb.tzonea(z);
@@ -146,15 +152,11 @@ void window(EngineState& state, int s, int z, int k, const StepSky& sky, double 
         cov = resolvedCurtain(cov, ctrl, state.var.covsw(z));
     }
 
-    GlazingConditions c = stepConditions(state, s, z, hmax, tol);
-    c.cov = cov;
+    GlazingConditions c = stepConditions(state, s, z, hmax, tol, cov, cur);
     c.cb = a.cosTheta;
     c.cd = kWindowDiffuseCosine;
     c.Ib = Ibeam;
     c.Id = Idif;
-    c.Rc = cur.R;
-    c.Tc = cur.T;
-    c.Ac = cur.A;
     bookGlazing(state, s, z, shad.iwsys(z, k), shad.warea(z, k), c);
 }
 
@@ -263,15 +265,11 @@ void roofWindow(EngineState& state, int s, int z, int k, double cosTheta, double
     const int curtain = shad.sshadi(z, k);
     const Curtain cur =
         curtain > 0 ? Curtain{sk.rcurtr(curtain), sk.rcurtt(curtain), sk.rcurta(curtain)} : Curtain{};
-    GlazingConditions c = stepConditions(state, s, z, hmax, tol);
-    c.cov = cov;
+    GlazingConditions c = stepConditions(state, s, z, hmax, tol, cov, cur);
     c.cb = cosTheta;
     c.cd = std::cos(std::abs(kDiffuseSlope - shad.sslope(z, k)) * data::RAD);
     c.Ib = Ibeam;
     c.Id = Idif;
-    c.Rc = cur.R;
-    c.Tc = cur.T;
-    c.Ac = cur.A;
     bookGlazing(state, s, z, shad.issys(z, k), shad.sarea(z, k), c);
 }
 
