@@ -68,40 +68,25 @@ const House& house() {
     return built;
 }
 
-// Calls per year, and the time of one call.
-void countCalls(benchmark::State& state, std::size_t calls) {
-    state.counters["calls"] = static_cast<double>(calls);
-    state.counters["per_call"] =
-        benchmark::Counter(static_cast<double>(calls),
-                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-}
+using Fraction = double (*)(const BeamShadingPlan&, const std::array<int, 3>&, double, double);
 
-void ShadingYearEngine(benchmark::State& state) {
+// Every sunlit window-hour of the year, shaded by `fraction`; counts the calls and the time of one.
+void ShadingYear(benchmark::State& state, Fraction fraction) {
     const House& h = house();
     for (auto _ : state) {
         double sum = 0.0;
         for (const SunlitStep& s : h.steps) {
             const BeamShadingPlan& plan = h.plans[static_cast<std::size_t>(s.window)];
-            sum += sunlitFraction(plan, screenFlags(plan, s.h, s.v), s.h, s.v);
+            sum += fraction(plan, screenFlags(plan, s.h, s.v), s.h, s.v);
         }
         benchmark::DoNotOptimize(sum);
     }
-    countCalls(state, h.steps.size());
+    const auto calls = static_cast<double>(h.steps.size());
+    state.counters["calls"] = calls;
+    state.counters["per_call"] = benchmark::Counter(calls, benchmark::Counter::kIsIterationInvariantRate |
+                                                               benchmark::Counter::kInvert);
 }
-BENCHMARK(ShadingYearEngine)->Unit(benchmark::kMillisecond);
-
-void ShadingYearCellGrid(benchmark::State& state) {
-    const House& h = house();
-    for (auto _ : state) {
-        double sum = 0.0;
-        for (const SunlitStep& s : h.steps) {
-            const BeamShadingPlan& plan = h.plans[static_cast<std::size_t>(s.window)];
-            sum += testing::referenceSunlitFraction(plan, screenFlags(plan, s.h, s.v), s.h, s.v);
-        }
-        benchmark::DoNotOptimize(sum);
-    }
-    countCalls(state, h.steps.size());
-}
-BENCHMARK(ShadingYearCellGrid)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ShadingYear, Engine, &sunlitFraction)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ShadingYear, CellGrid, &testing::referenceSunlitFraction)->Unit(benchmark::kMillisecond);
 
 } // namespace
