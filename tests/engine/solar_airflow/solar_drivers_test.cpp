@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <memory>
 
 #include "engine/core/state.h"
@@ -243,6 +244,28 @@ TEST_F(SolarDrivers, OutdoorBlindTakesPrecedenceOverAnAutomaticCurtain) {
     state->wind41.curta(1) = 0.4;
     solahf(*state, kStep, 0.01, kHmax);
     EXPECT_NEAR(state->stuff.drive2(302, kStep), 0.3 * unblinded, 1e-6); // curtain stays open
+}
+
+TEST_F(SolarDrivers, AutomaticCurtainAtExactlyItsSolarLevelStaysOpen) {
+    sun(0.0, 0.0, 0.0, 0.0); // night: the solar level is 0
+    addWindow(0.0, 3.0);
+    state->blank.iprnt7 = 0;
+    state->shad.wcurt(1, 1) = 1;
+    state->wind41.curtr(1) = 0.3;
+    state->wind41.curtt(1) = 0.1;
+    state->wind41.curta(1) = 0.4;
+    state->var.covsw(1) = 0.0;
+    const auto conducted = [&](int curtainState) {
+        state->stuff.icovw(1, kStep) = static_cast<std::int16_t>(curtainState);
+        state->stuff.drive2(452, kStep) = 0.0;
+        solahf(*state, kStep, 0.01, kHmax);
+        return state->stuff.drive2(452, kStep);
+    };
+    const double open = conducted(0);
+    const double drawn = conducted(1);
+    EXPECT_DOUBLE_EQ(conducted(2), open);
+    // Colder outside than in: the drawn curtain lowers the U-value and so the heat lost.
+    EXPECT_LT(open, drawn);
 }
 
 TEST_F(SolarDrivers, LightWellsAdmitSunOrConductHeat) {
