@@ -14,9 +14,14 @@
 // for 24 × `nstphr` steps, by allocateInputBlocks before the input is read.
 #pragma once
 
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <ostream>
 #include <string>
 
 #include "common/arrays.h"
+#include "engine/core/climate_file.h"
 
 namespace engine {
 
@@ -315,6 +320,7 @@ struct ZnBlock {
     PerZone<double> zonea; // infiltration coefficient A, air changes per hour
     PerZone<double> zoneb; // coefficient B, air changes per hour per m/s
     PerZone<int> ibvent;
+    PerZone<int> iestsg; // non-zero: the zone gets its own solar distribution
     common::FixedArray2<int, 1, kDriverUseRows, 1, kMaxZones> idrvuse; // driver row r in use by zone z
     int ndrep = 0;                                                     // repeats of day 1
     int irepfl = 0;                                                    // repeat flag
@@ -362,6 +368,7 @@ struct BssBlock {
     PerZonePath<int> iadjp;       // zone on the other side, 0 none
     PerZonePath<double> absin;    // inside absorptance
     PerZonePath<double> shgf;     // share of the zone's transmitted solar gain
+    PerZonePath<int> ispath;      // sol-air path of the path: wall path (21..30), roof path (31..40)
     PerSection<int> isecdef;      // 1 when the section is defined
     PerSection<int> nlay;         // layers of the section
     common::FixedArray2<int, 1, kMaxSections, 1, kMaxLayers> matlay;    // material code of layer k
@@ -571,6 +578,13 @@ struct InputBlocks {
     CeilingfansBlock ceilingfans;
     ClimBlock clim;
     ReaderState reader;
+
+    // The run's surroundings: the working directory that holds SCRATCH, matdata.bin and the work file,
+    // the console, and the climate file (unit 10) once the input has opened it for the time loop.
+    std::filesystem::path workdir = ".";
+    std::ostream* console = &std::cout;
+    std::ifstream unit60; // the card file while the input is read
+    ClimateFile unit10;
 };
 
 // Sizes the tables that hold one column per step of the day, for 24 × time.nstphr steps.
