@@ -134,7 +134,7 @@ BeamShadingPlan makeBeamShadingPlan(double H, double W, int G, const HorizontalS
     BeamShadingPlan plan;
     plan.height = H;
     plan.width = W;
-    plan.grid = G;
+    plan.grid = std::clamp(G, 1, kMaxShadingGrid); // never past the row and column arrays
     for (const HorizontalShade* hs : {hs1, hs2}) {
         if (hs == nullptr || (hs->eavep == 0.0 && hs->pergp == 0.0)) continue;
         plan.horizontal[static_cast<std::size_t>(plan.nhorizontal++)] = *hs;
@@ -229,16 +229,14 @@ namespace engine {
 namespace {
 
 constexpr char kScreenError[] = "*** ERROR IN SCREEN CALCULATION ***";
-constexpr char kGridError[] = "*** ERROR: SHADING GRID SIZE ABOVE 100 ***";
 constexpr int kDefaultGrid = 40;
 
+// The input reader makes a grid size of 0 into 40 and refuses one above 100; the grid never
+// exceeds its arrays whatever the block holds.
 int gridSize(const EngineState& state) {
     const int G = state.grid.ngrid;
     if (G <= 0) return kDefaultGrid;
-    if (G > kMaxShadingGrid) {
-        stopSolarRun(kGridError);
-    }
-    return G;
+    return std::min(G, kMaxShadingGrid);
 }
 
 } // namespace
@@ -257,7 +255,7 @@ ScreenShade screenScheme(const ShadBlock& shad, int scheme, int month) {
             shad.scroh(scheme), shad.scrov(scheme), shad.scrf(scheme, month)};
 }
 
-BeamShadingPlan planOfSurface(const EngineState& state, double H, double W, int hs1, int hs2, int vs, int sc1,
+BeamShadingPlan planOfSurface(EngineState& state, double H, double W, int hs1, int hs2, int vs, int sc1,
                               int sc2, int sc3) {
     const ShadBlock& shad = state.shad;
     const int month = state.tim.imonth;
@@ -282,20 +280,18 @@ BeamShadingPlan planOfSurface(const EngineState& state, double H, double W, int 
     return makeBeamShadingPlan(H, W, gridSize(state), h[0], h[1], vs > 0 ? &vertical : nullptr, s);
 }
 
-double checkedSunlitFraction(const BeamShadingPlan& plan, const std::array<int, 3>& flags, double h,
-                             double v) {
+double checkedSunlitFraction(EngineState& state, const BeamShadingPlan& plan, const std::array<int, 3>& flags,
+                             double h, double v) {
     const double fs = sunlitFraction(plan, flags, h, v);
     // The factors are products of fractions 0..1; rounding in their sums never reaches this margin.
-    if (fs > 1.0 + 1e-12) {
-        stopSolarRun(kScreenError);
-    }
+    if (fs > 1.0 + 1e-12) stopRun(state, {kScreenError});
     return fs;
 }
 
 void calcdirectshad(EngineState& state, double H, double W, int hs1, int hs2, int vs, int sc1, int sc2,
                     int sc3, const std::array<int, 3>& flags, double h, double v, double& fs) {
     const BeamShadingPlan plan = planOfSurface(state, H, W, hs1, hs2, vs, sc1, sc2, sc3);
-    fs = checkedSunlitFraction(plan, flags, h, v);
+    fs = checkedSunlitFraction(state, plan, flags, h, v);
 }
 
 void makeBeamPlans(EngineState& state) {

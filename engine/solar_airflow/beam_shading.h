@@ -89,13 +89,13 @@ ScreenShade screenScheme(const ShadBlock& shad, int scheme, int month);
 
 // The plan of a surface from the scheme indices (0 or less for none), with the month `imonth` of
 // block `tim` and the grid size of block `grid`.
-BeamShadingPlan planOfSurface(const EngineState& state, double H, double W, int hs1, int hs2, int vs, int sc1,
+BeamShadingPlan planOfSurface(EngineState& state, double H, double W, int hs1, int hs2, int vs, int sc1,
                               int sc2, int sc3);
 
 // The sunlit fraction of a plan's surface as `calcdirectshad` gives it: a fraction above 1, which only
 // a monthly factor above 1 can cause, stops the run with its message.
-double checkedSunlitFraction(const BeamShadingPlan& plan, const std::array<int, 3>& flags, double h,
-                             double v);
+double checkedSunlitFraction(EngineState& state, const BeamShadingPlan& plan, const std::array<int, 3>& flags,
+                             double h, double v);
 
 // Makes the month's plans of every window and wall sol-air path (block `beamplans`).
 void makeBeamPlans(EngineState& state);

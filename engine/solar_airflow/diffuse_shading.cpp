@@ -84,15 +84,16 @@ double verticalSkyFactor(const VerticalShade& scheme, double Wd) {
     return std::clamp(value, 0.0, 1.0);
 }
 
-double screenSkyFactor(Sky& sky, const std::array<const ScreenShade*, 3>& screens, double Wd, double Ht) {
+double screenSkyFactor(EngineState& state, const std::array<const ScreenShade*, 3>& screens, double Wd,
+                       double Ht) {
     // A surface without width or height has no sky view for a screen to hide.
     if (Wd * Ht == 0.0) return 1.0;
     double factor = 1.0;
     for (const ScreenShade* s : screens) {
         if (s == nullptr || s->scrd == 0.0 || s->scrf == 1.0) continue;
-        sky = Sky{Wd, Ht, s->scrw, s->scrh, s->scroh, s->scrov, s->scrd};
+        state.sky = Sky{Wd, Ht, s->scrw, s->scrh, s->scroh, s->scrov, s->scrd};
         double f = 0.0;
-        skyshad(sky, f);
+        skyshad(state, f);
         factor -= (1.0 - s->scrf) * f;
     }
     return std::max(factor, 0.0);
@@ -122,7 +123,7 @@ SurfaceFactors surfaceFactors(EngineState& state, double Wd, double Ht, const st
         screen[m] = screenScheme(shad, sc[m], month);
         screens[m] = &screen[m];
     }
-    f.screen = screenSkyFactor(state.sky, screens, Wd, Ht);
+    f.screen = screenSkyFactor(state, screens, Wd, Ht);
     for (int scheme : hs) {
         const double value =
             scheme > 0 ? horizontalSkyFactor(horizontalScheme(shad, scheme, month), Ht) : 1.0;

@@ -27,8 +27,9 @@ double verticalSkyFactor(const VerticalShade& scheme, double Wd);
 // The screen factor of a surface of width Wd and height Ht (m) behind the screens given (null for
 // an empty slot): 1 less each screen's hidden share weighted by (1 - the month's factor), at least 0.
 // A screen at distance 0 or with the factor 1 hides nothing; so does any screen of a surface of
-// zero width or height.  `sky` is the argument block of the view-factor integrals.
-double screenSkyFactor(Sky& sky, const std::array<const ScreenShade*, 3>& screens, double Wd, double Ht);
+// zero width or height.  Fills block `sky` for each screen it integrates.
+double screenSkyFactor(EngineState& state, const std::array<const ScreenShade*, 3>& screens, double Wd,
+                       double Ht);
 
 // Fills block `diffuseshad` for every window and wall sol-air path with the month `imonth` of
 // block `tim`, and makes each surface's beam shading plan of the month.

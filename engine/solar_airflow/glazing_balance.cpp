@@ -198,7 +198,8 @@ GlazingResult uvalsg(EngineState& state, GlazingSystem& system, const GlazingCon
     message += " iterations";
     textReportOf(state) << '\n' << message << '\n';
     // A drawn curtain goes on with the last pass's values; open glazing ends the run.
-    if (!curtainDrawn(conditions)) stopSolarRun(message);
+    // The message goes to the text report only, not to the console.
+    if (!curtainDrawn(conditions)) throw RunStopped(message);
     return r;
 }
 

@@ -1,15 +1,15 @@
 #include "engine/solar_airflow/screen_view_factor.h"
 
 #include <cmath>
-#include <iostream>
 
-#include "engine/solar_airflow/solar_messages.h"
+#include "engine/core/run_stop.h"
+#include "engine/core/state.h"
 
 namespace engine {
 namespace {
 
 constexpr double kPi = 3.1415927;
-constexpr char kUnreachableScreen[] = " SHOULDN'T HAVE GOT HERE";
+constexpr char kUnreachableScreen[] = "SHOULDN'T HAVE GOT HERE"; // after the console's leading blank
 
 double square(double x) {
     return x * x;
@@ -67,12 +67,12 @@ double i4(const Sky& sky, double x) {
     return kPi * x * sky.skw * 0.5 - i3(sky, top, x);
 }
 
-void skyshad(const Sky& sky, double& f) {
+bool hiddenSkyShare(const Sky& sky, double& f) {
     f = 0.0;
     const double W = sky.skw;
     const double H = sky.skh;
     // The integrals divide by the surface's area and the screen's distance.
-    if (W * H == 0.0 || sky.sksd == 0.0) return;
+    if (W * H == 0.0 || sky.sksd == 0.0) return true;
     const double oy = sky.sksv;
     const double ts = sky.sksh + oy; // height of the screen's top above the surface's bottom, m
     const double unshaded = W * H * kPi * 0.5;
@@ -89,9 +89,14 @@ void skyshad(const Sky& sky, double& f) {
     } else if (oy > H) {
         V = i3(sky, oy, H) + i4(sky, H);
     } else {
-        stopSolarRun(kUnreachableScreen);
+        return false;
     }
     f = 1.0 - V / unshaded;
+    return true;
+}
+
+void skyshad(EngineState& state, double& f) {
+    if (!hiddenSkyShare(state.sky, f)) stopRun(state, {kUnreachableScreen});
 }
 
 } // namespace engine

@@ -4,6 +4,8 @@
 
 namespace engine {
 
+struct EngineState;
+
 // The geometry of one surface and one screen, all in m.
 struct Sky {
     double skw = 0.0;  // surface width W
@@ -26,7 +28,10 @@ double i4(const Sky& sky, double x);
 // f: the hidden share of the surface's sky view (0 = the screen hides nothing, 1 = all of it).  The
 // share is twice the view factor from each point of the surface to the part of the screen above that
 // point's height, averaged over the surface.  A surface without area or a screen at distance 0
-// hides nothing: f = 0.
-void skyshad(const Sky& sky, double& f);
+// hides nothing: f = 0.  False for sizes that fit no placement (only non-numeric ones do).
+bool hiddenSkyShare(const Sky& sky, double& f);
+
+// The hidden share f for the geometry in block `sky`; sizes that fit no placement stop the run.
+void skyshad(EngineState& state, double& f);
 
 } // namespace engine

@@ -81,7 +81,7 @@ void wallPaths(EngineState& state, int s, const StepSky& sky) {
         // some diffuse, as the engine has always done.
         if (a.cosTheta > 0.0 && sky.Id > 0.0) {
             const BeamShadingPlan& plan = state.beamplans.path(k);
-            const double fs = checkedSunlitFraction(plan, screenFlags(plan, a.h, a.v), a.h, a.v);
+            const double fs = checkedSunlitFraction(state, plan, screenFlags(plan, a.h, a.v), a.h, a.v);
             Ibeam = std::max(a.cosTheta * beamNormal(sky) * fs, 0.0);
         }
         double Idif = 0.0;

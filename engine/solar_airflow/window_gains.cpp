@@ -128,7 +128,7 @@ void window(EngineState& state, int s, int z, int k, const StepSky& sky, double 
     // As on walls, the beam is taken only in a step with some diffuse light.
     if (a.cosTheta > 0.0 && sky.Id > 0.0) {
         const BeamShadingPlan& plan = state.beamplans.window(z, k);
-        const double fs = checkedSunlitFraction(plan, screenFlags(plan, a.h, a.v), a.h, a.v);
+        const double fs = checkedSunlitFraction(state, plan, screenFlags(plan, a.h, a.v), a.h, a.v);
         Ibeam = std::max(a.cosTheta * beamNormal(sky) * fs, 0.0);
     }
     double Idif = 0.0;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 #include <random>
+#include <sstream>
 
 #include "engine/core/state.h"
 #include "engine/solar_airflow/beam_shading.h"
@@ -152,6 +153,8 @@ TEST(BeamShading, RowAndColumnSumsReproduceTheCellGrid) {
 
 TEST(BeamShading, MonthlyFactorAboveOneStopsTheRun) {
     auto state = std::make_unique<EngineState>();
+    std::ostringstream console;
+    state->console = &console;
     state->tim.imonth = 3;
     state->grid.ngrid = 40;
     state->shad.scrh(1) = 3.0;
@@ -161,8 +164,8 @@ TEST(BeamShading, MonthlyFactorAboveOneStopsTheRun) {
     state->shad.scrov(1) = -1.0;
     state->shad.scrf(1, 3) = 1.5;
     double fs = 0.0;
-    EXPECT_THROW(calcdirectshad(*state, 1.0, 1.0, 0, 0, 0, 1, 0, 0, {1, 0, 0}, 0.1, 0.1, fs),
-                 SolarRunStopped);
+    EXPECT_THROW(calcdirectshad(*state, 1.0, 1.0, 0, 0, 0, 1, 0, 0, {1, 0, 0}, 0.1, 0.1, fs), RunStopped);
+    EXPECT_EQ(console.str(), " *** ERROR IN SCREEN CALCULATION ***\n");
     state->shad.scrf(1, 3) = 0.5;
     calcdirectshad(*state, 1.0, 1.0, 0, 0, 0, 1, 0, 0, {1, 0, 0}, 0.1, 0.1, fs);
     EXPECT_NEAR(fs, 0.5, 1e-12);

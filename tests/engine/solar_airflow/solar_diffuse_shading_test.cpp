@@ -64,11 +64,11 @@ TEST(ScreenViewFactor, OpposedScreenOfTheSurfacesSizeGivesThePlainViewFactor) {
          {Case{1.0, 1.0, 0.5}, Case{2.0, 1.0, 0.5}, Case{1.2, 2.1, 1.7}, Case{3.0, 0.5, 0.2}}) {
         const Sky sky{c.W, c.H, c.W, c.H, 0.0, 0.0, c.D};
         double f = 0.0;
-        skyshad(sky, f);
+        hiddenSkyShare(sky, f);
         EXPECT_NEAR(f, opposedRectangles(c.W, c.H, c.D), 1e-6) << c.W << " x " << c.H << " at " << c.D;
     }
     double f = 0.0;
-    skyshad(Sky{1.0, 1.0, 1.0, 1.0, 0.0, 0.0, 0.5}, f);
+    hiddenSkyShare(Sky{1.0, 1.0, 1.0, 1.0, 0.0, 0.0, 0.5}, f);
     EXPECT_NEAR(f, 0.4153, 1e-4);
 }
 
@@ -85,27 +85,27 @@ TEST(ScreenViewFactor, EveryPlacementAgreesWithTheIntegratedViewFactor) {
     };
     for (const Sky& s : cases) {
         double f = 0.0;
-        skyshad(s, f);
+        hiddenSkyShare(s, f);
         EXPECT_NEAR(f, hiddenShareIntegrated(s), 2e-4) << "screen at " << s.skso << ", " << s.sksv;
     }
     double above = 0.0;
-    skyshad(cases[0], above);
+    hiddenSkyShare(cases[0], above);
     EXPECT_NEAR(above, 0.041, 5e-4);
 }
 
 TEST(ScreenViewFactor, ScreenBelowOrFarAwayHidesNothing) {
     double f = 1.0;
-    skyshad(Sky{1.0, 1.0, 2.0, 1.0, 0.5, -1.0, 0.5}, f); // ends at the surface's bottom
+    hiddenSkyShare(Sky{1.0, 1.0, 2.0, 1.0, 0.5, -1.0, 0.5}, f); // ends at the surface's bottom
     EXPECT_NEAR(f, 0.0, 1e-12);
     double near = 0.0, farther = 0.0, farthest = 0.0;
-    skyshad(Sky{1.0, 1.0, 1.0, 1.0, 0.0, 0.0, 0.3}, near);
-    skyshad(Sky{1.0, 1.0, 1.0, 1.0, 0.0, 0.0, 1.0}, farther);
-    skyshad(Sky{1.0, 1.0, 1.0, 1.0, 0.0, 0.0, 30.0}, farthest);
+    hiddenSkyShare(Sky{1.0, 1.0, 1.0, 1.0, 0.0, 0.0, 0.3}, near);
+    hiddenSkyShare(Sky{1.0, 1.0, 1.0, 1.0, 0.0, 0.0, 1.0}, farther);
+    hiddenSkyShare(Sky{1.0, 1.0, 1.0, 1.0, 0.0, 0.0, 30.0}, farthest);
     EXPECT_GT(near, farther);
     EXPECT_LT(farthest, 1e-3);
     // A very deep, wide and tall screen close in front hides nearly the whole sky.
     double deep = 0.0;
-    skyshad(Sky{1.0, 1.0, 200.0, 200.0, 100.0, 0.0, 0.05}, deep);
+    hiddenSkyShare(Sky{1.0, 1.0, 200.0, 200.0, 100.0, 0.0, 0.05}, deep);
     EXPECT_NEAR(deep, 1.0, 1e-2);
 }
 
@@ -113,7 +113,7 @@ TEST(ScreenViewFactor, SurfaceWithoutAreaOrScreenAtNoDistanceHidesNothing) {
     for (const Sky& s : {Sky{0.0, 1.0, 1.0, 1.0, 0.0, 0.0, 0.5}, Sky{1.0, 0.0, 1.0, 1.0, 0.0, 0.0, 0.5},
                          Sky{1.0, 1.0, 1.0, 1.0, 0.0, 0.0, 0.0}}) {
         double f = 0.5;
-        skyshad(s, f);
+        hiddenSkyShare(s, f);
         EXPECT_EQ(f, 0.0);
     }
 }
@@ -234,7 +234,7 @@ TEST_F(MonthlyFactors, ScreensThatHideMoreThanTheWholeViewGiveZero) {
     const double one = state->diffuseshad.wdfscr(1, 2);
     Sky sky{1.2, 1.5, 3.0, 3.0, 0.9, -0.5, 0.3};
     double f = 0.0;
-    skyshad(sky, f);
+    hiddenSkyShare(sky, f);
     EXPECT_NEAR(one, 1.0 - f, 1e-12);
     ASSERT_GT(3.0 * f, 1.0);
     EXPECT_EQ(state->diffuseshad.wdfscr(1, 1), 0.0);

@@ -214,7 +214,7 @@ TEST(GlazingBalance, UnsettledFilmsStopOpenGlazingButNotACurtain) {
     GlazingSystem g = singlePane(20.0, 8.0);
     GlazingConditions c = dark(0.0, 20.0, 3.0);
     c.tol = -1.0; // never settles
-    EXPECT_THROW(uvalsg(*state, g, c), SolarRunStopped);
+    EXPECT_THROW(uvalsg(*state, g, c), RunStopped);
     EXPECT_EQ(report.str(), "\nMore than 10 iterations\n");
     report.str("");
     c.cov = 1;
