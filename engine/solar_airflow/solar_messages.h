@@ -1,7 +1,6 @@
 // Where the solar routines write: the text report for their notes, and the end of a run.
 #pragma once
 
-#include <iostream>
 #include <ostream>
 
 #include "engine/core/run_stop.h"

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <sstream>
+#include <string>
 
 #include "engine/core/state.h"
 #include "engine/solar_airflow/diffuse_shading.h"
@@ -266,6 +268,25 @@ TEST_F(SolarDrivers, AutomaticCurtainAtExactlyItsSolarLevelStaysOpen) {
     EXPECT_DOUBLE_EQ(conducted(2), open);
     // Colder outside than in: the drawn curtain lowers the U-value and so the heat lost.
     EXPECT_LT(open, drawn);
+}
+
+TEST_F(SolarDrivers, DiagnosticSwitchDumpsTheWeatherAndTheDrivers) {
+    std::ostringstream report;
+    state->textReport = &report;
+    sun(30.0, 90.0, 600.0, 100.0);
+    solahf(*state, kStep, 0.01, kHmax);
+    EXPECT_TRUE(report.str().empty());
+    state->blank.iprnt5 = 2;
+    solahf(*state, kStep, 0.01, kHmax);
+    const std::string text = report.str();
+    EXPECT_EQ(text.rfind("WEATHER DATA FOR", 0), 0u);
+    for (const char* label :
+         {" AIR TEMPERATURE=", " WIND SPEED     =", " CLOUD COVER    =", " DIFFUSE RADN   =",
+          " DIRECT RADN    =", " SOLAR ALTITUDE =", " SOLAR AZIMUTH  =", "DRIVERS", "HOUR"}) {
+        EXPECT_NE(text.find(label), std::string::npos) << label;
+    }
+    // Hour 13 is the first value of the second group: the air temperature of step 13.
+    EXPECT_NE(text.find(" AIR TEMPERATURE=     18.0"), std::string::npos);
 }
 
 TEST_F(SolarDrivers, LightWellsAdmitSunOrConductHeat) {
