@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
-#include <iostream>
 
+#include "engine/core/run_stop.h"
 #include "engine/core/state.h"
-#include "engine/solar_airflow/solar_messages.h"
 
 namespace engine {
 namespace {

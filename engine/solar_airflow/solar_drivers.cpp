@@ -45,7 +45,8 @@ void roofPaths(EngineState& state, int s, const StepSky& sky) {
     const ShadBlock& shad = state.shad;
     const double Ta = sky.Ta;
     const double rsurf = state.rsurf(s);
-    const double Qlw = kSigma * std::pow(Ta + kKelvin, 3) * rsurf; // K per K of sky depression
+    // sigma T^3 x rsurf, dimensionless: times 4, the emissivity and the sky depression it gives kelvin.
+    const double Qlw = kSigma * std::pow(Ta + kKelvin, 3) * rsurf;
     // Long-wave loss to a sky (14 - 0.2 Ta) K colder than the air when clear, less with cloud.
     const double skyDepression = (14.0 - 0.2 * Ta) * 4.0 * Qlw * (9 - state.clim.cloud(s)) * (1.0 / 9.0);
     for (int k = 1; k <= shad.nrpath; ++k) {
