@@ -270,6 +270,24 @@ TEST_F(SolarDrivers, AutomaticCurtainAtExactlyItsSolarLevelStaysOpen) {
     EXPECT_LT(open, drawn);
 }
 
+TEST_F(SolarDrivers, LightWellWithoutAreaAdmitsAndConductsNothing) {
+    ShadBlock& shad = state->shad;
+    shad.nsky(1) = 1;
+    shad.issys(1, 1) = 11;
+    shad.szonlit(1, 1) = 2;
+    shad.sshref(1, 1) = 0.8;
+    shad.sdiff(1, 1) = 1; // with a diffuser: the cavity temperature weights by zero conductances
+    shad.igltyp(1) = 1;
+    state->skylight.usky(1) = 5.0;
+    for (int a = 1; a <= 10; ++a) state->skylight.sktau(1, a) = 0.8;
+    for (const double altitude : {60.0, 0.0}) {
+        sun(altitude, 0.0, altitude > 0.0 ? 700.0 : 0.0, altitude > 0.0 ? 100.0 : 0.0);
+        solahf(*state, kStep, 0.01, kHmax);
+        for (int row : {302, 303, 452, 453})
+            EXPECT_EQ(state->stuff.drive2(row, kStep), 0.0) << altitude << " " << row;
+    }
+}
+
 TEST_F(SolarDrivers, DiagnosticSwitchDumpsTheWeatherAndTheDrivers) {
     std::ostringstream report;
     state->textReport = &report;

@@ -196,6 +196,19 @@ TEST(GlazingBalance, ScalingValueScalesTheSolarTermsOnly) {
     EXPECT_NEAR(scaled.U, plain.U, 0.05);
 }
 
+TEST(GlazingBalance, ScalingValueWithoutALibraryReferenceIsIgnored) {
+    GlazingSystem g = singlePane(20.0, 8.0);
+    g.sref = 0.0;
+    GlazingConditions c = dark(5.0, 20.0, 3.0);
+    c.Ib = 400.0;
+    const GlazingResult plain = solveGlazingBalance(g, c);
+    c.Sc = 0.5;
+    const GlazingResult r = solveGlazingBalance(g, c);
+    EXPECT_TRUE(std::isfinite(r.taus));
+    EXPECT_DOUBLE_EQ(r.taus, plain.taus);
+    EXPECT_DOUBLE_EQ(r.qp, plain.qp);
+}
+
 TEST(GlazingBalance, CardReplacementsStayInTheSystem) {
     GlazingSystem g = singlePane(20.0, 8.0);
     GlazingConditions c = dark(0.0, 20.0, 3.0);
