@@ -1,0 +1,119 @@
+// Sun positions against an independent ephemeris, and the calendar and clock rules of the engine.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "engine/core/state.h"
+#include "engine/solar_airflow/solar_position.h"
+
+namespace engine {
+namespace {
+
+constexpr double kRad = 0.017453292;
+constexpr double kDeg = 57.29578;
+
+std::unique_ptr<EngineState> siteAt(double latitudeDeg, double longitudeDeg, double meridianDeg) {
+    auto state = std::make_unique<EngineState>();
+    state->where.xlat = latitudeDeg * kRad;
+    state->where.xlong = longitudeDeg * kRad;
+    state->where.smerid = meridianDeg;
+    const double d = longitudeDeg - meridianDeg;
+    state->where.tcorr = d / 15.0 - 0.5 * std::nearbyint(2.0 * d / 15.0);
+    return state;
+}
+
+// Apparent (refracted) positions of the sun in 1995 from the VSOP87-based ephemeris of a public
+// astronomy library (standard atmosphere: 1010 hPa, 15 C), for sites on their standard meridian so
+// that clock time is plain zone time.
+struct AlmanacCase {
+    double lat, lon, meridian; // degrees
+    int month, day;
+    double hour;              // local standard time
+    double altitude, azimuth; // degrees, azimuth from north through east
+};
+
+constexpr AlmanacCase kAlmanac[] = {
+    {-33.87, 150.0, 150.0, 1, 15, 12.0, 77.201, 9.696},    // summer noon, southern mid-latitude
+    {-42.88, 150.0, 150.0, 6, 21, 12.0, 23.717, 0.390},    // winter solstice noon
+    {-12.46, 142.5, 142.5, 9, 10, 10.0, 55.940, 60.516},   // tropical morning
+    {51.48, 0.0, 0.0, 3, 20, 12.0, 38.279, 177.570},       // equinox at Greenwich
+    {51.48, 0.0, 0.0, 7, 4, 16.0, 36.919, 260.638},        // northern summer afternoon
+    {-27.47, 150.0, 150.0, 12, 1, 8.0, 38.145, 96.959},    // morning, sun in the east
+    {-37.81, 150.0, 150.0, 12, 21, 15.0, 48.715, 276.930}, // summer solstice afternoon
+};
+
+TEST(SolarPosition, MatchesEphemerisWithinATenthOfADegree) {
+    for (const AlmanacCase& c : kAlmanac) {
+        auto state = siteAt(c.lat, c.lon, c.meridian);
+        double azimuth = 0.0, altitude = 0.0;
+        solpos(*state, c.month, c.day, c.hour, azimuth, altitude);
+        SCOPED_TRACE(::testing::Message() << c.month << "/" << c.day << " " << c.hour << "h lat " << c.lat);
+        EXPECT_NEAR(altitude * kDeg, c.altitude, 0.1);
+        EXPECT_NEAR(azimuth * kDeg, c.azimuth, 0.1);
+    }
+}
+
+TEST(SolarPosition, SiteOffItsMeridianKeepsTheHalfHourTimeCorrection) {
+    // Longitude 115.86 on meridian 120: d = -4.14, 2d/15 = -0.552 rounds to -1, so the correction is
+    // -0.276 + 0.5 = 0.224 h and 10:00 local is taken at 02:13.44 universal time.  Ephemeris value at
+    // that instant, 1 April 1995, latitude -31.95.
+    auto state = siteAt(-31.95, 115.86, 120.0);
+    EXPECT_NEAR(state->where.tcorr, 0.224, 1e-9);
+    double azimuth = 0.0, altitude = 0.0;
+    solpos(*state, 4, 1, 10.0, azimuth, altitude);
+    EXPECT_NEAR(altitude * kDeg, 42.796, 0.1);
+    EXPECT_NEAR(azimuth * kDeg, 45.747, 0.1);
+}
+
+TEST(SolarPosition, ClockHourOnTheMeridianIsUniversalTimePlusZoneOffset) {
+    // Meridian 150, hour 12.0, no correction: universal time 2.0.
+    auto state = siteAt(-35.0, 150.0, 150.0);
+    double az1 = 0.0, alt1 = 0.0, az2 = 0.0, alt2 = 0.0;
+    solpos(*state, 5, 17, 12.0, az1, alt1);
+    int n = 0;
+    daynumber(17, 5, kSolarYear, n);
+    sunazel(kSolarYear, n, 2.0, state->where.xlat, state->where.xlong, az2, alt2);
+    EXPECT_DOUBLE_EQ(az1, az2);
+    EXPECT_DOUBLE_EQ(alt1, alt2);
+}
+
+TEST(SolarPosition, BelowTheHorizonTheAltitudeKeepsAFixedRefractionOfAboutHalfADegree) {
+    // Geometric (unrefracted) ephemeris values, 21 June 1995, latitude -35, meridian 150: 17:30 local
+    // gives -7.172 degrees and midnight -78.432; below -0.56 degrees the engine adds 0.56 degrees.
+    auto state = siteAt(-35.0, 150.0, 150.0);
+    struct Case {
+        double hour, geometric, azimuth;
+    };
+    for (const Case c : {Case{17.5, -7.172, 293.659}, Case{0.0, -78.432, 181.905}}) {
+        double azimuth = 0.0, altitude = 0.0;
+        solpos(*state, 6, 21, c.hour, azimuth, altitude);
+        EXPECT_NEAR(altitude * kDeg, c.geometric + 0.56, 0.1) << c.hour;
+        EXPECT_NEAR(azimuth * kDeg, c.azimuth, 0.3) << c.hour;
+    }
+}
+
+TEST(SolarPosition, DayNumbersIgnoreLeapDays) {
+    struct Case {
+        int day, month, expected;
+    };
+    for (const Case c : {Case{1, 1, 1}, Case{31, 1, 31}, Case{28, 2, 59}, Case{29, 2, 60}, Case{1, 3, 60},
+                         Case{1, 7, 182}, Case{31, 12, 365}}) {
+        int n = 0;
+        daynumber(c.day, c.month, kSolarYear, n);
+        EXPECT_EQ(n, c.expected) << c.day << "/" << c.month;
+    }
+    int leapYearDay = 0;
+    daynumber(1, 3, 1996, leapYearDay);
+    EXPECT_EQ(leapYearDay, 61);
+}
+
+TEST(SolarPosition, IntbTruncatesAndStepsDownForNegatives) {
+    EXPECT_EQ(intb(2.7), 2);
+    EXPECT_EQ(intb(0.0), 0);
+    EXPECT_EQ(intb(-0.3), -1);
+    EXPECT_EQ(intb(-2.7), -3);
+}
+
+} // namespace
+} // namespace engine
