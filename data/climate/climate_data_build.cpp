@@ -49,10 +49,15 @@ std::vector<climate::ClimateRecord> readClimateFile(const fs::path& file) {
 }
 
 void build(const fs::path& source, const fs::path& program) {
+    // Every source is read and checked before the first file is written.
     const auto places = climate::readClimateNormals(source / "climate_normals.txt");
     if (places.size() != kClimateZones)
         throw std::runtime_error("the climate normals hold " + std::to_string(places.size()) +
                                  " zones, not 69");
+    const auto postcodes = climate::readLocalities(source / "localities.txt");
+    climate::checkZoneCoverage(postcodes, kClimateZones);
+    const auto cities = climate::readCities(source / "cities.txt");
+    const auto outlines = climate::readMapOutlines(source / "coastline.txt");
 
     const fs::path climateFolder = program / "Data" / "Climate";
     const fs::path occupantFolder = program / "Data" / "Occupant";
@@ -74,16 +79,13 @@ void build(const fs::path& source, const fs::path& program) {
     }
     writeLines(climateFolder / "extremes.ext", extremes);
 
-    const auto postcodes = climate::readLocalities(source / "localities.txt");
-    climate::checkZoneCoverage(postcodes, kClimateZones);
     writeLines(program / "Data" / "PC.TXT", climate::postcodeLocalityLines(postcodes));
     writeLines(program / "Data" / "CLIMPC.TXT", climate::postcodeClimateLines(postcodes));
     writeLines(program / "Data" / "clim69.txt", climate::climateZoneLines(places));
-    writeLines(program / "CITIES1.DAT", climate::cityLines(climate::readCities(source / "cities.txt")));
-
-    const auto map = climate::drawLocationMap(climate::readMapOutlines(source / "coastline.txt"));
-    common::writeFileAtomically(program / "Data" / "locationmap.bmp",
-                                climate::bmpBytes(map, climate::kMapWidth, climate::kMapHeight));
+    writeLines(program / "CITIES1.DAT", climate::cityLines(cities));
+    common::writeFileAtomically(
+        program / "Data" / "locationmap.bmp",
+        climate::bmpBytes(climate::drawLocationMap(outlines), climate::kMapWidth, climate::kMapHeight));
 }
 
 } // namespace

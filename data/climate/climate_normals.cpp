@@ -114,6 +114,7 @@ std::vector<PlaceNormals> readClimateNormals(const std::filesystem::path& file) 
             ++i;
             continue;
         }
+        const std::size_t header = i;
         try {
             PlaceNormals p = placeHeader(line);
             if (p.zone != static_cast<int>(places.size()) + 1)
@@ -125,7 +126,12 @@ std::vector<PlaceNormals> readClimateNormals(const std::filesystem::path& file) 
                 if (i >= lines.size()) throw std::invalid_argument("the zone's rows are missing");
                 *rows[r] = monthlyRow(lines[i], kRows[r]);
             }
-            checkRanges(p);
+            try {
+                checkRanges(p);
+            } catch (const std::invalid_argument& e) {
+                fail(header,
+                     "zone " + std::to_string(p.zone) + ": " + e.what()); // a fault of the whole block
+            }
             places.push_back(std::move(p));
             ++i;
         } catch (const std::invalid_argument& e) {
