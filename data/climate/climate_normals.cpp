@@ -1,6 +1,7 @@
 #include "data/climate/climate_normals.h"
 
 #include "common/text_values.h"
+#include "data/climate/source_text.h"
 
 #include <sstream>
 #include <stdexcept>
@@ -11,27 +12,6 @@ namespace {
 
 constexpr std::array<const char*, 16> kCompassPoints{"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
                                                      "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
-
-std::string trim(const std::string& s) {
-    const auto first = s.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return {};
-    const auto last = s.find_last_not_of(" \t\r");
-    return s.substr(first, last - first + 1);
-}
-
-std::vector<std::string> splitBars(const std::string& line) {
-    std::vector<std::string> parts;
-    std::string part;
-    std::istringstream in(line);
-    while (std::getline(in, part, '|')) parts.push_back(trim(part));
-    return parts;
-}
-
-double number(const std::string& text) {
-    const auto v = common::parseReal(text);
-    if (!v) throw std::invalid_argument("\"" + text + "\" is not a number");
-    return *v;
-}
 
 // "tmax  31.8 31.4 ..." : a row name and twelve monthly values.
 Monthly monthlyRow(const std::string& line, const std::string& name) {
@@ -51,7 +31,7 @@ Monthly monthlyRow(const std::string& line, const std::string& name) {
 }
 
 PlaceNormals placeHeader(const std::string& line) {
-    const auto parts = splitBars(line);
+    const auto parts = splitTrimmed(line, '|');
     if (parts.size() != 10) throw std::invalid_argument("a zone line has ten fields separated by |");
     std::istringstream first(parts[0]);
     std::string key;
@@ -61,7 +41,7 @@ PlaceNormals placeHeader(const std::string& line) {
         throw std::invalid_argument("a zone line starts with \"zone\" and the number");
     p.place = parts[1];
     p.state = parts[2];
-    p.postcode = static_cast<int>(number(parts[3]));
+    p.postcode = wholeNumber(parts[3]);
     p.latitude = number(parts[4]);
     p.longitude = number(parts[5]);
     p.elevation = number(parts[6]);

@@ -1,6 +1,7 @@
 #include "data/climate/location_tables.h"
 
 #include "common/text_values.h"
+#include "data/climate/source_text.h"
 
 #include <cstdio>
 #include <set>
@@ -11,32 +12,6 @@ namespace climate {
 
 namespace {
 
-std::string trim(const std::string& s) {
-    const auto first = s.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
-}
-
-std::vector<std::string> split(const std::string& line, char separator) {
-    std::vector<std::string> parts;
-    std::string part;
-    std::istringstream in(line);
-    while (std::getline(in, part, separator)) parts.push_back(trim(part));
-    return parts;
-}
-
-double number(const std::string& text) {
-    const auto v = common::parseReal(text);
-    if (!v) throw std::invalid_argument("\"" + text + "\" is not a number");
-    return *v;
-}
-
-int integer(const std::string& text) {
-    const auto v = common::parseInteger(text);
-    if (!v) throw std::invalid_argument("\"" + text + "\" is not a whole number");
-    return static_cast<int>(*v);
-}
-
 // Reads the data lines of a '|'-separated source table, skipping comments and blank lines.
 template <typename Row, typename Parse>
 std::vector<Row> readTable(const std::filesystem::path& file, std::size_t fields, Parse parse) {
@@ -46,7 +21,7 @@ std::vector<Row> readTable(const std::filesystem::path& file, std::size_t fields
         const std::string line = trim(lines[i]);
         if (line.empty() || line[0] == '#') continue;
         try {
-            const auto parts = split(line, '|');
+            const auto parts = splitTrimmed(line, '|');
             if (parts.size() != fields)
                 throw std::invalid_argument("expected " + std::to_string(fields) + " fields separated by |");
             rows.push_back(parse(parts));
@@ -81,16 +56,16 @@ std::string postcodeText(int postcode) {
 std::vector<Postcode> readLocalities(const std::filesystem::path& file) {
     auto rows = readTable<Postcode>(file, 6, [](const std::vector<std::string>& p) {
         Postcode pc;
-        pc.postcode = integer(p[0]);
+        pc.postcode = wholeNumber(p[0]);
         pc.state = p[1];
         if (pc.state.empty() || pc.state.size() > 3) throw std::invalid_argument("a state has 1-3 letters");
         pc.longitude = number(p[2]);
         pc.latitude = number(p[3]);
-        for (const auto& z : split(p[4], ' '))
-            if (!z.empty()) pc.zones.push_back(integer(z));
+        for (const auto& z : splitTrimmed(p[4], ' '))
+            if (!z.empty()) pc.zones.push_back(wholeNumber(z));
         if (pc.zones.empty() || pc.zones.size() > 3)
             throw std::invalid_argument("a postcode has 1-3 climate zones");
-        for (const auto& name : split(p[5], ';')) {
+        for (const auto& name : splitTrimmed(p[5], ';')) {
             if (name.empty() || name.size() > 60)
                 throw std::invalid_argument("a locality name has 1-60 characters");
             pc.localities.push_back(name);
@@ -107,7 +82,7 @@ std::vector<Postcode> readLocalities(const std::filesystem::path& file) {
 
 std::vector<City> readCities(const std::filesystem::path& file) {
     auto cities = readTable<City>(file, 5, [](const std::vector<std::string>& p) {
-        City c{integer(p[0]), integer(p[1]), number(p[2]), number(p[3]), p[4]};
+        City c{wholeNumber(p[0]), wholeNumber(p[1]), number(p[2]), number(p[3]), p[4]};
         if (c.labelPosition < 1 || c.labelPosition > 5) throw std::invalid_argument("label position 1-5");
         if (c.sizeClass < 1 || c.sizeClass > 2) throw std::invalid_argument("size class 1 or 2");
         return c;

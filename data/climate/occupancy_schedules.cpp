@@ -1,5 +1,7 @@
 #include "data/climate/occupancy_schedules.h"
 
+#include "data/climate/climate_record.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -147,9 +149,8 @@ std::vector<std::string> occupancyFileLines(const PlaceNormals& place) {
 }
 
 std::string occupancyFileName(int zone) {
-    char name[16];
-    std::snprintf(name, sizeof name, "OCCUP%02d.DAT", zone);
-    return name;
+    // The modeller takes the two digits from characters 7 and 8 of the climate file name.
+    return "OCCUP" + climateFileName(zone).substr(6, 2) + ".DAT";
 }
 
 } // namespace climate

@@ -3,7 +3,6 @@
 #include "common/file_lookup.h"
 #include "common/text_values.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -25,16 +24,15 @@ std::vector<std::string> programLines(const std::string& relative) {
     return common::readTextLines(programFile(relative));
 }
 
-std::string climateName(int zone) {
-    char b[16];
-    std::snprintf(b, sizeof b, "climat%02d.TXT", zone);
-    return b;
+// "climat0" n ".TXT" for n up to 9, "climat" n ".TXT" above; the occupancy file takes the same digits.
+std::string zoneDigits(int zone) {
+    return (zone <= 9 ? "0" : "") + std::to_string(zone);
 }
-
+std::string climateName(int zone) {
+    return "climat" + zoneDigits(zone) + ".TXT";
+}
 std::string occupancyName(int zone) {
-    char b[16];
-    std::snprintf(b, sizeof b, "OCCUP%02d.DAT", zone);
-    return b;
+    return "OCCUP" + zoneDigits(zone) + ".DAT";
 }
 
 } // namespace climate_test
