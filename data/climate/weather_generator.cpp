@@ -1,5 +1,7 @@
 #include "data/climate/weather_generator.h"
 
+#include "data/climate/fixed_math.h"
+
 #include "data/climate/psychrometrics.h"
 #include "data/climate/random_stream.h"
 #include "data/climate/solar_geometry.h"
@@ -32,7 +34,7 @@ constexpr double kCalmSpeed = 0.3;              // m/s; slower winds are recorde
 constexpr int kCalibrationPasses = 8;
 
 double logistic(double x) {
-    return 1.0 / (1.0 + std::exp(-x));
+    return 1.0 / (1.0 + fixed::exp(-x));
 }
 
 int cumulativeDays(int month0) {
@@ -167,7 +169,7 @@ class Generator {
         std::vector<double> e(kDaysPerYear);
         for (int d = 0; d < kDaysPerYear; ++d) {
             const double sky = cloud_[d] - cloudMean_[monthOfDay(d)];
-            e[d] = daily(normal, d + 1) * std::exp(0.15 * series.next() + 0.3 * sky);
+            e[d] = daily(normal, d + 1) * fixed::exp(0.15 * series.next() + 0.3 * sky);
         }
         const Monthly mean = monthlyMeans(e);
         for (int d = 0; d < kDaysPerYear; ++d)
@@ -181,7 +183,7 @@ class Generator {
         for (int d = 0; d < kDaysPerYear; ++d) {
             const int m = monthOfDay(d);
             const bool summer = m >= 9 || m <= 2; // October to March
-            windMean_[d] = daily(place_.windSpeed, d + 1) * std::exp(0.35 * speed.next());
+            windMean_[d] = daily(place_.windSpeed, d + 1) * fixed::exp(0.35 * speed.next());
             windFrom_[d] = (summer ? place_.summerWindFrom : place_.winterWindFrom) +
                            kDirectionSpread * direction.next();
         }
@@ -196,10 +198,11 @@ class Generator {
         if (t < s.sunrise) return night(prev, t + 24.0, tmax, tmin);
         if (t <= s.peak)
             return tmin[d] +
-                   (tmax[d] - tmin[d]) * std::sin(0.5 * kPi * (t - s.sunrise) / (s.peak - s.sunrise));
+                   (tmax[d] - tmin[d]) * fixed::sin(0.5 * kPi * (t - s.sunrise) / (s.peak - s.sunrise));
         const double atSunset = tmin[next] + kSunsetShare * (tmax[d] - tmin[next]);
         if (t <= s.sunset)
-            return atSunset + (tmax[d] - atSunset) * std::cos(0.5 * kPi * (t - s.peak) / (s.sunset - s.peak));
+            return atSunset +
+                   (tmax[d] - atSunset) * fixed::cos(0.5 * kPi * (t - s.peak) / (s.sunset - s.peak));
         return night(d, t, tmax, tmin);
     }
 
@@ -210,8 +213,8 @@ class Generator {
         const double end = sun_[next].sunrise + 24.0;
         const double atSunset = tmin[next] + kSunsetShare * (tmax[d] - tmin[next]);
         const double tau = std::clamp((t - start) / (end - start), 0.0, 1.0);
-        const double tail = std::exp(-kNightDecay);
-        const double share = (std::exp(-kNightDecay * tau) - tail) / (1.0 - tail);
+        const double tail = fixed::exp(-kNightDecay);
+        const double share = (fixed::exp(-kNightDecay * tau) - tail) / (1.0 - tail);
         return tmin[next] + (atSunset - tmin[next]) * share;
     }
 
@@ -270,8 +273,8 @@ class Generator {
         diffuse = beam = 0;
         if (sinAlt <= 0) return;
         // Clear sky after Haurwitz, dimmed by cloud after Kasten and Czeplak.
-        const double clear = 1098.0 * sinAlt * std::exp(-0.057 / sinAlt);
-        const double global = clear * (1.0 - 0.75 * std::pow(cloud, 3.4));
+        const double clear = 1098.0 * sinAlt * fixed::exp(-0.057 / sinAlt);
+        const double global = clear * (1.0 - 0.75 * fixed::pow(cloud, 3.4));
         const double extraterrestrial = extraterrestrialNormal(dayOfYear) * sinAlt;
         const double kt = global / extraterrestrial;
         // Diffuse fraction after Erbs, Klein and Duffie.
@@ -316,8 +319,8 @@ class Generator {
                 r.beam = roundTo(r.beam, 1.0);
 
                 const double diurnal =
-                    1.0 + 0.35 * std::sin(2.0 * kPi * (t - 9.0) / 24.0); // strongest mid-afternoon
-                speed[i] = windMean_[d] * diurnal * std::exp(0.25 * speedNoise.next());
+                    1.0 + 0.35 * fixed::sin(2.0 * kPi * (t - 9.0) / 24.0); // strongest mid-afternoon
+                speed[i] = windMean_[d] * diurnal * fixed::exp(0.25 * speedNoise.next());
                 const double from = windFrom_[d] + kHourlyDirectionSpread * directionNoise.next();
                 const long long code = std::llround(from / 22.5);
                 r.windCode = static_cast<int>(((code % 16) + 16) % 16);
