@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <set>
-#include <sstream>
 #include <stdexcept>
 
 namespace climate {
