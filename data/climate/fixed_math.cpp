@@ -52,6 +52,20 @@ double reduceQuarter(double x, long long& quadrant) {
     return ((x - k * kPiOver2High) - k * kPiOver2Mid) - k * kPiOver2Low;
 }
 
+// sin(k pi/2 + r) for quadrant k (0..3).
+double sinInQuadrant(double r, long long quadrant) {
+    switch (quadrant) {
+    case 0:
+        return sinSeries(r);
+    case 1:
+        return cosSeries(r);
+    case 2:
+        return -sinSeries(r);
+    default:
+        return -cosSeries(r);
+    }
+}
+
 // atan t for 0 <= t <= tan(pi/12), series to the 31st power.
 double atanSeries(double t) {
     const double t2 = t * t;
@@ -109,31 +123,14 @@ double pow(double x, double y) {
 double sin(double x) {
     long long q = 0;
     const double r = reduceQuarter(x, q);
-    switch (q) {
-    case 0:
-        return sinSeries(r);
-    case 1:
-        return cosSeries(r);
-    case 2:
-        return -sinSeries(r);
-    default:
-        return -cosSeries(r);
-    }
+    return sinInQuadrant(r, q);
 }
 
+// cos x = sin(x + pi/2): the same remainder one quadrant on.
 double cos(double x) {
     long long q = 0;
     const double r = reduceQuarter(x, q);
-    switch (q) {
-    case 0:
-        return cosSeries(r);
-    case 1:
-        return -sinSeries(r);
-    case 2:
-        return -cosSeries(r);
-    default:
-        return sinSeries(r);
-    }
+    return sinInQuadrant(r, (q + 1) & 3);
 }
 
 double acos(double x) {
