@@ -32,6 +32,20 @@ constexpr double kNightDecay = 2.5;             // exponential cooling rate over
 constexpr double kMostRelativeHumidity = 0.96;  // the air is never quite saturated
 constexpr double kCalmSpeed = 0.3;              // m/s; slower winds are recorded as calm
 constexpr int kCalibrationPasses = 8;
+constexpr double kAnomalyBase = 0.8;         // K, day-to-day spread of the temperature ...
+constexpr double kAnomalyPerRange = 0.12;    // ... plus this share of the normal daily range
+constexpr double kMinimumAnomalyShare = 0.8; // the minimum follows the day's anomaly less fully
+constexpr double kPeakAfterNoon = 1.0;       // h, the maximum comes this long after solar noon ...
+constexpr double kPeakPerHalfDay = 0.3;      // ... plus this share of half the day length
+constexpr double kHumiditySpread = 0.15;     // logarithmic day-to-day spread of vapour pressure
+constexpr double kHumidityCloudEffect = 0.3; // logarithmic rise of vapour pressure per unit of extra cloud
+constexpr double kWindSpread = 0.35;         // logarithmic day-to-day spread of the wind
+constexpr double kHourlyWindSpread = 0.25;   // logarithmic hour-to-hour spread of the wind
+constexpr double kHourlyWindPersistence = 0.6;
+constexpr double kDiurnalWindSwing = 0.35; // share of the mean by which the afternoon wind is stronger
+constexpr double kHourlyDirectionPersistence = 0.7;
+constexpr double kHourlyCloudSpread = 0.12; // hour-to-hour wander of the cloud fraction
+constexpr double kHourlyCloudPersistence = 0.85;
 
 double logistic(double x) {
     return 1.0 / (1.0 + fixed::exp(-x));
@@ -92,7 +106,7 @@ class Generator {
           pressure_(pressureAtElevation(place.elevation)) {
         for (int d = 0; d < kDaysPerYear; ++d) {
             const double half = halfDayLength(d + 1, place.latitude);
-            sun_[d] = {12.0 - half, 13.0 + 0.3 * half, 12.0 + half};
+            sun_[d] = {12.0 - half, 12.0 + kPeakAfterNoon + kPeakPerHalfDay * half, 12.0 + half};
         }
     }
 
@@ -140,11 +154,11 @@ class Generator {
             const double hi = daily(place_.maxTemperature, d + 1);
             const double lo = daily(place_.minTemperature, d + 1);
             const double range = hi - lo;
-            const double sigma = 0.8 + 0.12 * range; // K, day-to-day spread
+            const double sigma = kAnomalyBase + kAnomalyPerRange * range; // K
             const double anomaly = sigma * series.next();
             const double clearness = cloudMean_[monthOfDay(d)] - cloud_[d];
             double tmax = hi + anomaly + kMaxCloudEffect * range * clearness;
-            double tmin = lo + 0.8 * anomaly - kMinCloudEffect * range * clearness;
+            double tmin = lo + kMinimumAnomalyShare * anomaly - kMinCloudEffect * range * clearness;
             if (tmax - tmin < 1.0) {
                 const double mid = 0.5 * (tmax + tmin);
                 tmax = mid + 0.5;
@@ -169,7 +183,8 @@ class Generator {
         std::vector<double> e(kDaysPerYear);
         for (int d = 0; d < kDaysPerYear; ++d) {
             const double sky = cloud_[d] - cloudMean_[monthOfDay(d)];
-            e[d] = daily(normal, d + 1) * fixed::exp(0.15 * series.next() + 0.3 * sky);
+            e[d] = daily(normal, d + 1) *
+                   fixed::exp(kHumiditySpread * series.next() + kHumidityCloudEffect * sky);
         }
         const Monthly mean = monthlyMeans(e);
         for (int d = 0; d < kDaysPerYear; ++d)
@@ -183,7 +198,7 @@ class Generator {
         for (int d = 0; d < kDaysPerYear; ++d) {
             const int m = monthOfDay(d);
             const bool summer = m >= 9 || m <= 2; // October to March
-            windMean_[d] = daily(place_.windSpeed, d + 1) * fixed::exp(0.35 * speed.next());
+            windMean_[d] = daily(place_.windSpeed, d + 1) * fixed::exp(kWindSpread * speed.next());
             windFrom_[d] = (summer ? place_.summerWindFrom : place_.winterWindFrom) +
                            kDirectionSpread * direction.next();
         }
@@ -289,9 +304,9 @@ class Generator {
 
     std::vector<ClimateRecord> records(std::uint64_t seed) {
         RandomStream random(seed);
-        Autoregressive cloudNoise(random, 0.85);
-        Autoregressive speedNoise(random, 0.6);
-        Autoregressive directionNoise(random, 0.7);
+        Autoregressive cloudNoise(random, kHourlyCloudPersistence);
+        Autoregressive speedNoise(random, kHourlyWindPersistence);
+        Autoregressive directionNoise(random, kHourlyDirectionPersistence);
 
         std::vector<ClimateRecord> out(kHoursPerYear);
         std::vector<double> speed(kHoursPerYear);
@@ -312,15 +327,15 @@ class Generator {
                 r.moisture = std::min(
                     roundTo(humidityRatio(std::min(vapourAt(d, h), saturated), pressure_), 0.1), ceiling);
 
-                const double cloud = std::clamp(cloud_[d] + 0.12 * cloudNoise.next(), 0.0, 1.0);
+                const double cloud = std::clamp(cloud_[d] + kHourlyCloudSpread * cloudNoise.next(), 0.0, 1.0);
                 r.cloud = static_cast<int>(std::llround(8.0 * cloud));
                 irradiance(sinAltitude(d + 1, t, place_.latitude), d + 1, cloud, r.diffuse, r.beam);
                 r.diffuse = roundTo(r.diffuse, 1.0);
                 r.beam = roundTo(r.beam, 1.0);
 
-                const double diurnal =
-                    1.0 + 0.35 * fixed::sin(2.0 * kPi * (t - 9.0) / 24.0); // strongest mid-afternoon
-                speed[i] = windMean_[d] * diurnal * fixed::exp(0.25 * speedNoise.next());
+                const double diurnal = 1.0 + kDiurnalWindSwing * fixed::sin(2.0 * kPi * (t - 9.0) /
+                                                                            24.0); // strongest mid-afternoon
+                speed[i] = windMean_[d] * diurnal * fixed::exp(kHourlyWindSpread * speedNoise.next());
                 const double from = windFrom_[d] + kHourlyDirectionSpread * directionNoise.next();
                 const long long code = std::llround(from / 22.5);
                 r.windCode = static_cast<int>(((code % 16) + 16) % 16);
