@@ -32,8 +32,10 @@ constexpr double kNightDecay = 2.5;             // exponential cooling rate over
 constexpr double kMostRelativeHumidity = 0.96;  // the air is never quite saturated
 constexpr double kCalmSpeed = 0.3;              // m/s; slower winds are recorded as calm
 constexpr int kCalibrationPasses = 8;
-constexpr double kAnomalyBase = 0.8;         // K, day-to-day spread of the temperature ...
-constexpr double kAnomalyPerRange = 0.12;    // ... plus this share of the normal daily range
+constexpr double kAnomalyBase = 0.4;         // K, day-to-day spread of the temperature ...
+constexpr double kAnomalyPerRange = 0.08;    // ... plus this share of the normal daily range ...
+constexpr double kAnomalyPerLatitude = 0.12; // ... plus K per degree poleward of 15° (frontal weather)
+constexpr double kAnomalySkew = 0.1;         // warm spells run further from the normal than cool ones
 constexpr double kMinimumAnomalyShare = 0.8; // the minimum follows the day's anomaly less fully
 constexpr double kPeakAfterNoon = 1.0;       // h, the maximum comes this long after solar noon ...
 constexpr double kPeakPerHalfDay = 0.3;      // ... plus this share of half the day length
@@ -154,8 +156,10 @@ class Generator {
             const double hi = daily(place_.maxTemperature, d + 1);
             const double lo = daily(place_.minTemperature, d + 1);
             const double range = hi - lo;
-            const double sigma = kAnomalyBase + kAnomalyPerRange * range; // K
-            const double anomaly = sigma * series.next();
+            const double sigma = kAnomalyBase + kAnomalyPerRange * range +
+                                 kAnomalyPerLatitude * std::max(0.0, std::abs(place_.latitude) - 15.0); // K
+            const double z = series.next();
+            const double anomaly = sigma * (z + kAnomalySkew * (z * z - 1.0));
             const double clearness = cloudMean_[monthOfDay(d)] - cloud_[d];
             double tmax = hi + anomaly + kMaxCloudEffect * range * clearness;
             double tmin = lo + kMinimumAnomalyShare * anomaly - kMinCloudEffect * range * clearness;
