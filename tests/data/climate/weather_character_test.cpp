@@ -5,6 +5,7 @@
 #include "data/climate/climate_record.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numeric>
@@ -13,7 +14,7 @@ namespace {
 
 struct Day {
     int month = 0;
-    int hottestHour = 0, coldestHour = 0;
+    std::array<double, 24> hourly{};        // °C, hours 0-23
     double mean = 0, max = -100, min = 100; // °C
     double cloud = 0;                       // oktas, mean of the day
     double beam = 0;                        // Wh/m², daily sum of direct normal irradiance
@@ -31,8 +32,9 @@ std::vector<Day> days(int zone) {
             d.mean += r.dryBulb / 24;
             d.cloud += r.cloud / 24.0;
             d.beam += r.beam;
-            if (r.dryBulb > d.max) d.max = r.dryBulb, d.hottestHour = h;
-            if (r.dryBulb < d.min) d.min = r.dryBulb, d.coldestHour = h;
+            d.hourly[h] = r.dryBulb;
+            d.max = std::max(d.max, r.dryBulb);
+            d.min = std::min(d.min, r.dryBulb);
         }
         out.push_back(d);
     }
@@ -55,15 +57,17 @@ double correlation(const std::vector<double>& a, const std::vector<double>& b) {
 TEST(WeatherCharacter, TheDayIsWarmestInTheAfternoonAndCoolestAroundSunrise) {
     for (int zone = 1; zone <= 69; ++zone) {
         SCOPED_TRACE("zone " + std::to_string(zone));
-        // The hour at which most days reach their maximum, and their minimum.
-        int hottestCount[24] = {}, coldestCount[24] = {};
-        for (const auto& d : days(zone)) ++hottestCount[d.hottestHour], ++coldestCount[d.coldestHour];
-        const auto hottest = std::max_element(hottestCount, hottestCount + 24) - hottestCount;
-        const auto coldest = std::max_element(coldestCount, coldestCount + 24) - coldestCount;
+        // The year's mean temperature of each hour of the day.
+        std::array<double, 24> mean{};
+        for (const auto& d : days(zone))
+            for (int h = 0; h < 24; ++h) mean[h] += d.hourly[h] / 365.0;
+        const auto hottest = std::max_element(mean.begin(), mean.end()) - mean.begin();
+        const auto coldest = std::min_element(mean.begin(), mean.end()) - mean.begin();
         EXPECT_GE(hottest, 13);
         EXPECT_LE(hottest, 16);
         EXPECT_GE(coldest, 4);
         EXPECT_LE(coldest, 7);
+        EXPECT_GT(mean[hottest] - mean[coldest], 4.0) << "a diurnal swing of several kelvin";
     }
 }
 
