@@ -4,6 +4,7 @@
 
 #include "engine/core/card_fields.h"
 #include "engine/core/card_handlers.h"
+#include "engine/core/input_completion.h"
 #include "engine/core/input_files.h"
 #include "engine/core/input_messages.h"
 #include "engine/core/material_file.h"
@@ -108,8 +109,7 @@ void readat(EngineState& state) {
     readCards(state);
     finishCards(state);
     checkventinput(state);
-    // The input is completed here (derived values of the special zones, result files, report head,
-    // section and zone records of the work file): the completion of the input follows this call.
+    completeInput(state);
 }
 
 int readin(EngineState& state) {

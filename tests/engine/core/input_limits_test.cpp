@@ -226,7 +226,7 @@ TEST_F(InputLimits, EachLimitStopsTheRunWithItsMessage) {
 TEST_F(InputLimits, ValuesAtTheLimitsAreAccepted) {
     writeStandardData();
     std::vector<std::string> cards =
-        projectCards() + std::vector<std::string>{windowSection(), zoneA()} +
+        projectCards() + std::vector<std::string>{windowSection(), zoneA(), floorOf(1)} +
         repeat(zoneCardLine(1, 1, {1.0, 1.0, 0.0, 999, 0, 0, 0, 0, 0, 20, 20}), 30) +
         repeat(projectCard(13, 1, {0.5}), 998) +
         std::vector<std::string>{

@@ -208,6 +208,8 @@ std::vector<std::string> threeZoneCards() {
         zoneCardLine(1, 21, {2.4, 10.0, 24.0, 0.0, 0.6, 0.5, 0.9, 0, 0, 0, 0, 0, 0.0, 0}),
         zoneCardLine(1, 1, {1.2, 1.5, 0.0, 0, 0, 0, 0, 0, 0, 0, 0}),
         zoneCardLine(1, 111, {20.0, 0.5, 4, 0.0}),
+        zoneCardLine(1, 51,
+                     {80.0, 0.5, 2, 0.0}), // floor over the subfloor space: the window's sun lands on it
         zoneCardLine(1, 300, {0.6, 2.4, 0.0, 0.0}),
         zoneCardLine(1, 301, {0.8, 0.6, 100.0, 0.0, 2.0, 7, 1, 0.5, 4, 1, 0.0, 0, 0}),
         zoneCardLine(1, 501, {20, 20, 20, 20, 20, 20, 20, 20, 20, 20, 20, 20}),

@@ -46,7 +46,6 @@ TEST_F(SectionsAfterCards, OneZoneHouseGetsItsWorkFileAndResultFiles) {
     writeStandardData();
     writeScratch(cards());
     ASSERT_EQ(engine::readin(state()), 0) << console();
-    engine::completeInput(state());
     engine::closeWorkFile(state());
     state().units = engine::ResultUnits();
 
