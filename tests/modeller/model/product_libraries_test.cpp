@@ -3,11 +3,14 @@
 
 #include "model_fixture.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
+
+using ::testing::HasSubstr;
 
 using pelmora::ModelError;
 
@@ -128,13 +131,10 @@ TEST(WindowLibrary, ReportsABadLineWithItsFileAndLine) {
          "line 20: 10 numbers expected, 2 found"},
     };
     for (const auto& c : cases) {
-        try {
-            pelmora::parseWindowLibrary(linesOf(c.text), "VORTwindows.txt");
-            ADD_FAILURE() << c.what << ": no error";
-        } catch (const ModelError& e) {
-            EXPECT_NE(std::string(e.what()).find(c.expected), std::string::npos)
-                << c.what << ": " << e.what();
-        }
+        EXPECT_THAT(model_test::modelErrorOf(
+                        [&] { pelmora::parseWindowLibrary(linesOf(c.text), "VORTwindows.txt"); }),
+                    HasSubstr(c.expected))
+            << c.what;
     }
 }
 
@@ -191,25 +191,14 @@ TEST_F(LibraryFiles, AShorterLibraryLeavesNoStaleProductsBehind) {
 }
 
 TEST_F(LibraryFiles, RefusesAMissingFileOrMoreProductsThanTheLibraryHolds) {
-    try {
-        pelmora::ReadWindowLibrary(*model);
-        ADD_FAILURE() << "no error";
-    } catch (const ModelError& e) {
-        EXPECT_NE(std::string(e.what()).find("VORTwindows.txt does not exist"), std::string::npos)
-            << e.what();
-    }
+    EXPECT_THAT(model_test::modelErrorOf([&] { pelmora::ReadWindowLibrary(*model); }),
+                HasSubstr("VORTwindows.txt does not exist"));
     std::string text;
     for (int i = 1; i <= pelmora::kMaxSkylightProducts + 1; ++i)
         text += skylightRecord("GEN-04-001a", " Dome");
     root.write("Data/WindowData/VORTskylights.txt", text);
-    try {
-        pelmora::ReadSkylightLibrary(*model);
-        ADD_FAILURE() << "no error";
-    } catch (const ModelError& e) {
-        EXPECT_NE(std::string(e.what()).find("line 401: the library holds more than 100 products"),
-                  std::string::npos)
-            << e.what();
-    }
+    EXPECT_THAT(model_test::modelErrorOf([&] { pelmora::ReadSkylightLibrary(*model); }),
+                HasSubstr("line 401: the library holds more than 100 products"));
     EXPECT_EQ(model->SkylightProducts(1).ProductCode, "");
 }
 
