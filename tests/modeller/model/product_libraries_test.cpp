@@ -156,6 +156,12 @@ TEST(SkylightLibrary, KeepsTheBlankBeforeTheName) {
 struct LibraryFiles : ::testing::Test {
     model_test::TempFolder root;
     std::unique_ptr<pelmora::HouseModel> model = model_test::modelIn(root.path());
+    void writeSkylights(const std::string& text) { root.write("Data/WindowData/VORTskylights.txt", text); }
+    // Loads a library of two skylights, "GEN-04-001a" and "GEN-04-002a".
+    void loadTwoSkylights() {
+        writeSkylights(skylightRecord("GEN-04-001a", " Dome") + skylightRecord("GEN-04-002a", " Flat"));
+        pelmora::ReadSkylightLibrary(*model);
+    }
 };
 
 TEST_F(LibraryFiles, LoadsBothLibrariesFromTheProgramFolder) {
@@ -170,21 +176,16 @@ TEST_F(LibraryFiles, LoadsBothLibrariesFromTheProgramFolder) {
 }
 
 TEST_F(LibraryFiles, ABadFileLeavesTheLoadedLibraryAsItWas) {
-    root.write("Data/WindowData/VORTskylights.txt",
-               skylightRecord("GEN-04-001a", " Dome") + skylightRecord("GEN-04-002a", " Flat"));
-    pelmora::ReadSkylightLibrary(*model);
-    root.write("Data/WindowData/VORTskylights.txt",
-               skylightRecord("GEN-04-009a", " New") + skylightRecord("GEN-04-010a", " Bad", "   2,900"));
+    loadTwoSkylights();
+    writeSkylights(skylightRecord("GEN-04-009a", " New") + skylightRecord("GEN-04-010a", " Bad", "   2,900"));
     EXPECT_THROW(pelmora::ReadSkylightLibrary(*model), ModelError);
     EXPECT_EQ(model->SkylightProducts(1).ProductCode, "GEN-04-001a");
     EXPECT_EQ(model->SkylightProducts(2).ProductCode, "GEN-04-002a");
 }
 
 TEST_F(LibraryFiles, AShorterLibraryLeavesNoStaleProductsBehind) {
-    root.write("Data/WindowData/VORTskylights.txt",
-               skylightRecord("GEN-04-001a", " Dome") + skylightRecord("GEN-04-002a", " Flat"));
-    pelmora::ReadSkylightLibrary(*model);
-    root.write("Data/WindowData/VORTskylights.txt", skylightRecord("GEN-04-003a", " Other"));
+    loadTwoSkylights();
+    writeSkylights(skylightRecord("GEN-04-003a", " Other"));
     pelmora::ReadSkylightLibrary(*model);
     EXPECT_EQ(model->SkylightProducts(1).ProductCode, "GEN-04-003a");
     EXPECT_EQ(model->SkylightProducts(2), pelmora::CustSkyType{});
