@@ -1,0 +1,401 @@
+// The readers of the material file, the glazing libraries and the climate file.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "common/framed_records.h"
+#include "engine/core/card_fields.h"
+#include "engine/core/climate_file.h"
+#include "engine/core/glazing_libraries.h"
+#include "engine/core/input_files.h"
+#include "engine/core/input_messages.h"
+#include "engine/core/input_reader.h"
+#include "engine/core/material_file.h"
+#include "engine/core/run_stop.h"
+#include "input_fixture.h"
+
+namespace engine::testing {
+namespace {
+
+constexpr double kTol = 1e-6;
+
+class MaterialFile : public EngineRun {};
+
+TEST_F(MaterialFile, StoresPropertiesWithTheThirdDefaultingToTheSecond) {
+    writeMaterialFile(file("MATDATA.BIN"), {
+                                               {5, "Second only", 1.0f, 0.3f, 0.0f, 'N'},
+                                               {6, "Third only", 2.0f, 0.0f, 0.4f, 'y'},
+                                               {7, "Both", 3.0f, 0.2f, 0.6f, 'Y'},
+                                               {903, "Inside film", 0.0f, 0.12f, 0.0f, 'N'},
+                                               {906, "Outside film", 0.0f, 0.04f, 0.0f, 'N'},
+                                               {916, "Floor film", 0.0f, 0.10f, 0.0f, 'X'},
+                                           });
+    setInputDefaults(state());
+    readMaterialFile(state());
+    const auto& cr = state().cr;
+    EXPECT_NEAR(cr.crp3(5), 0.3, kTol);
+    EXPECT_EQ(cr.icond(5), 0);
+    EXPECT_NEAR(cr.crp2(6), 0.0, kTol);
+    EXPECT_NEAR(cr.crp3(6), 0.4, kTol);
+    EXPECT_EQ(cr.icond(6), 1);
+    EXPECT_NEAR(cr.crp3(7), 0.6, kTol);
+    EXPECT_EQ(cr.icond(7), 1);
+    EXPECT_EQ(cr.icond(916), 0);
+    EXPECT_EQ(trimRight(state().mat.matname(7)), "Both");
+    EXPECT_NEAR(state().bss.rs903, 0.12, kTol);
+    EXPECT_NEAR(state().bss.rs906, 0.04, kTol);
+    EXPECT_NEAR(state().bss.rs916, 0.10, kTol);
+}
+
+TEST_F(MaterialFile, ConductingLayerResistanceScalesWithThickness) {
+    writeMaterialFile(file("matdata.bin"), {{300, "Timber", 600.0f, 5.0f, 5.0f, 'y'},
+                                            {200, "Air space", 0.0f, 0.17f, 0.15f, 'N'},
+                                            {400, "Nothing", 0.0f, 0.0f, 0.0f, 'N'}});
+    setInputDefaults(state());
+    readMaterialFile(state());
+    // A 10 mm layer of a material with both resistivities 5.0 m K/W adds 0.05 m²K/W.
+    EXPECT_NEAR(layerResistance(state(), 300, 10.0), 0.05, 1e-9);
+    // A fixed resistance takes 2ab / (a + b) whatever the thickness.
+    EXPECT_NEAR(layerResistance(state(), 200, 90.0), 2 * 0.17 * 0.15 / 0.32, 1e-6);
+    // Both resistivities zero: no resistance, and no division by zero.
+    EXPECT_EQ(layerResistance(state(), 400, 10.0), 0.0);
+}
+
+TEST_F(MaterialFile, MissingOrDamagedFileIsReportedByName) {
+    setInputDefaults(state());
+    EXPECT_THROW(readMaterialFile(state()), RunStopped);
+    EXPECT_NE(console().find("File not found: matdata.bin"), std::string::npos) << console();
+
+    // A file without its end marker.
+    {
+        common::RecordWriter writer(file("matdata.bin"));
+        common::Record r;
+        r.put<std::int32_t>(1);
+        writer.write(r);
+        writer.write(r);
+        writer.close();
+    }
+    EXPECT_THROW(readMaterialFile(state()), RunStopped);
+    EXPECT_NE(console().find(std::string(msg::kMaterialFileEnded) + file("matdata.bin").string()),
+              std::string::npos)
+        << console();
+
+    // A record cut short.
+    {
+        common::RecordWriter writer(file("matdata.bin"));
+        common::Record r;
+        r.put<std::int32_t>(1);
+        writer.write(r);
+        writer.write(r);
+        writer.write(r);
+        writer.close();
+    }
+    EXPECT_THROW(readMaterialFile(state()), RunStopped);
+    EXPECT_NE(console().find(std::string(msg::kFileUnreadable) + file("matdata.bin").string()),
+              std::string::npos)
+        << console();
+}
+
+class GlazingLibrary : public EngineRun {};
+
+TEST_F(GlazingLibrary, SkipsSystemsThatDoNotMatchAndStoresValuesByPosition) {
+    WindowSystem first{"DOUBLE-1", 2, "Double", {2.9f, 1, 2, 3, 4, 5}, {1, 2, 3}, {4, 5}, {}, {{}, {}}};
+    WindowSystem triple{"TRIPLE-1",
+                        3,
+                        "Triple glazing",
+                        {1.8f, 0.11f, 0.12f, 0.13f, 0.14f, 0.15f},
+                        {0.21f, 0.22f, 0.23f, 0.24f},
+                        {0.31f, 0.32f, 0.33f},
+                        {},
+                        {{}, {}, {}}};
+    for (int i = 0; i < 10; ++i) {
+        triple.gangle[static_cast<std::size_t>(i)] = 0.5f + 0.01f * static_cast<float>(i);
+        for (int k = 0; k < 3; ++k)
+            triple.layers[static_cast<std::size_t>(k)][static_cast<std::size_t>(i)] =
+                static_cast<float>(k + 1) + 0.1f * static_cast<float>(i);
+    }
+    writeWindowLibrary(file("lib.vwg"), {first, triple});
+    std::string code = "TRIPLE-1";
+    code.resize(kGlazingCodeWidth, ' ');
+    readWindowSystem(state(), file("lib.vwg"), code, 12);
+    const auto& w = state().wind41;
+    EXPECT_EQ(w.nglay(12), 3);
+    EXPECT_NEAR(w.gug(12), 1.8, kTol);
+    EXPECT_NEAR(w.glib2(12), 0.11, kTol);
+    EXPECT_NEAR(w.glib6(12), 0.15, kTol);
+    EXPECT_NEAR(w.glayb(4, 12), 0.24, kTol);
+    EXPECT_NEAR(w.glayc(3, 12), 0.33, kTol);
+    EXPECT_NEAR(w.gangle(10, 12), 0.59, kTol);
+    EXPECT_NEAR(w.glayang(1, 1, 12), 1.0, kTol);
+    EXPECT_NEAR(w.glayang(10, 3, 12), 3.9, kTol);
+    EXPECT_EQ(trimRight(state().wininf.wdesc(12)), "Triple glazing");
+}
+
+TEST_F(GlazingLibrary, ReadsSkylightSystems) {
+    SkylightSystem a{"SKY-A", "First", 5.0f, {}, 1.0f, 2.0f};
+    SkylightSystem b{"SKY-B", "Second", 3.5f, {}, 2.2f, 0.55f};
+    for (int i = 0; i < 10; ++i) b.tau[static_cast<std::size_t>(i)] = 0.9f - 0.1f * static_cast<float>(i);
+    writeSkylightLibrary(file("lib.vsg"), {a, b});
+    std::string code = "SKY-B";
+    code.resize(kGlazingCodeWidth, ' ');
+    EXPECT_NEAR(readSkylightSystem(state(), file("lib.vsg"), code, 4), 3.5, kTol);
+    EXPECT_NEAR(state().skylight.sktau(4, 1), 0.9, kTol);
+    EXPECT_NEAR(state().skylight.sktau(4, 10), 0.0, kTol);
+    EXPECT_NEAR(state().skylight.skp2(4), 0.55, kTol);
+    EXPECT_EQ(trimRight(state().wininf.wdesc(14)), "Second");
+}
+
+TEST_F(GlazingLibrary, MissingLibraryOrSystemIsReportedByName) {
+    std::string code = "NOT-THERE";
+    code.resize(kGlazingCodeWidth, ' ');
+    EXPECT_THROW(readWindowSystem(state(), file("none.vwg"), code, 1), RunStopped);
+    EXPECT_NE(console().find("File not found: " + file("none.vwg").string()), std::string::npos) << console();
+
+    writeWindowLibrary(file("lib.vwg"), {{"OTHER", 1, "Single", {5.8f}, {0.1f, 0.1f}, {0.1f}, {}, {{}}}});
+    EXPECT_THROW(readWindowSystem(state(), file("lib.vwg"), code, 1), RunStopped);
+    EXPECT_NE(
+        console().find(std::string(msg::kGlazingSystemNotFound) + code + " in " + file("lib.vwg").string()),
+        std::string::npos)
+        << console();
+    EXPECT_EQ(state().wind41.nglay(1), 0) << "nothing of the other system was stored";
+}
+
+TEST_F(GlazingLibrary, GlazingSectionWithFivePairsGetsTheGlazingLayerSixth) {
+    writeStandardData();
+    auto cards = projectCards();
+    cards.push_back(card(
+        "(A2,I3,3X,5(I3,F4.0),I7,A11,7F7.2)",
+        {std::string(" 2"),          3LL, 300LL, 10.0, 300LL, 10.0, 200LL, 0.0, 300LL, 20.0, 200LL, 0.0, 1LL,
+         std::string("GGG-05-001a"), 3.0, 0.3,   0.5,  0.0,   0.0,  0.0,   0.0}));
+    cards.push_back(zoneDefinition(1, "A", 50.0, "Normal"));
+    cards.push_back(zoneCardLine(1, 51, {10.0, 0.5, 0, 0.0}));
+    cards.push_back(" 9");
+    writeScratch(cards);
+    ASSERT_EQ(run(), 0) << console();
+    const auto& b = state().bss;
+    EXPECT_EQ(b.nlay(3), 6);
+    EXPECT_EQ(b.matlay(3, 5), 200);
+    EXPECT_EQ(b.matlay(3, 6), 901);
+    // R = 0.16 (film) + 40 mm of timber at 5 m K/W (0.2) + two air spaces of 2ab/(a+b) each.
+    const double air = 2 * 0.17 * 0.15 / 0.32;
+    const double r = 0.16 + 0.2 + 2 * air;
+    const double u = 5.8 * 0.7 + 3.0 * 0.3;
+    EXPECT_NEAR(b.thklay(3, 6), (1.0 / u - r) * 1000.0, 1e-3);
+}
+
+class ClimateFileTest : public EngineRun {};
+
+TEST_F(ClimateFileTest, ReadsRecordsWithImpliedOrWrittenDecimals) {
+    // Columns: 5-6 month, 7-8 day, 11-14 dry bulb, 15-17 moisture, 22-24 wind, 25-26 direction code,
+    // 27 cloud, 38-40 diffuse, 41-44 direct.
+    const std::string skip10(10, ' ');
+    writeText("c.txt", {
+                           "9999"
+                           "01"
+                           "01"
+                           "00"
+                           "21.5"
+                           "8.0"
+                           "    "
+                           "3.5"
+                           "16"
+                           "0" +
+                               skip10 +
+                               "120"
+                               " 850",
+                           "9999"
+                           "01"
+                           "01"
+                           "01"
+                           " 215"
+                           " 80"
+                           "    "
+                           " 35"
+                           "15"
+                           "1" +
+                               skip10 +
+                               "12 "
+                               " 85 ",
+                           "9999"
+                           "01"
+                           "01"
+                           "02"
+                           "    "
+                           "   "
+                           "    "
+                           "   "
+                           " 1",
+                       });
+    ClimateFile f;
+    ASSERT_TRUE(f.open(file("c.txt")));
+    ClimateRecord r;
+    ASSERT_EQ(f.next(r), ClimateRead::Record);
+    EXPECT_EQ(r.month, 1);
+    EXPECT_EQ(r.day, 1);
+    EXPECT_NEAR(r.tair, 21.5, kTol);
+    EXPECT_NEAR(r.wmoist, 8.0, kTol);
+    EXPECT_NEAR(r.wspeed, 3.5, kTol);
+    EXPECT_NEAR(r.wdir, 0.0, kTol) << "code 16 is north";
+    EXPECT_EQ(r.cloud, 0);
+    EXPECT_NEAR(r.difrad, 120.0, kTol);
+    EXPECT_NEAR(r.dirrad, 850.0, kTol);
+    ASSERT_EQ(f.next(r), ClimateRead::Record);
+    EXPECT_NEAR(r.tair, 21.5, kTol);
+    EXPECT_NEAR(r.wdir, 337.5, kTol) << "code 15";
+    EXPECT_EQ(r.cloud, 1);
+    EXPECT_NEAR(r.difrad, 120.0, kTol) << "blanks inside a field read as zeros";
+    EXPECT_NEAR(r.dirrad, 850.0, kTol);
+    ASSERT_EQ(f.next(r), ClimateRead::Record);
+    EXPECT_NEAR(r.wdir, 22.5, kTol);
+    EXPECT_EQ(f.next(r), ClimateRead::EndOfFile);
+}
+
+TEST_F(ClimateFileTest, LetterInAFieldIsIllegal) {
+    writeText("c.txt", {"9999"
+                        "01"
+                        "01"
+                        "00"
+                        "21.5"
+                        "8.0"
+                        "    "
+                        "3.5"
+                        "16"
+                        "0" +
+                        std::string(10, ' ') +
+                        "12A"
+                        " 850"});
+    ClimateFile f;
+    ASSERT_TRUE(f.open(file("c.txt")));
+    ClimateRecord r;
+    EXPECT_EQ(f.next(r), ClimateRead::IllegalData);
+}
+
+TEST_F(ClimateFileTest, MeanUsesAtMostALeapYearOfRecords) {
+    struct Case {
+        int records;
+        double mean;
+    };
+    // Record i holds i / 10 °C in tenths (0.0, 0.1, ...): the mean of the first m is (m - 1) / 20.
+    for (const Case& c : {Case{8760, 8759 / 20.0}, Case{9000, 8783 / 20.0}, Case{1, 0.0}}) {
+        std::ofstream out(file("c.txt"), std::ios::binary);
+        for (int i = 0; i < c.records; ++i) {
+            const std::string t = std::to_string(i % 10000);
+            out << "9999010100" << std::string(4 - t.size(), ' ') << t << "\r\n";
+        }
+        out.close();
+        ClimateFile f;
+        ASSERT_TRUE(f.open(file("c.txt")));
+        const ClimateMean m = meanDryBulb(f);
+        EXPECT_EQ(m.records, std::min(c.records, kMaxClimateRecords));
+        EXPECT_NEAR(m.mean, c.mean, 1e-9) << c.records;
+    }
+}
+
+TEST_F(ClimateFileTest, DaysAreCountedByRecordsAndTheLastRecordNamesTheDay) {
+    std::vector<std::string> lines;
+    for (int h = 0; h < 24; ++h)
+        lines.push_back(climateLine(1, 31, h, 10.0 + h % 7, 8.0, 2.0, 8, 3, 50.0, 400.0));
+    // A month that changes in the middle of the second day takes effect only from its 24th record.
+    for (int h = 0; h < 24; ++h) lines.push_back(climateLine(h < 12 ? 1 : 2, h < 12 ? 31 : 1, h, 5.0));
+    // A third day of 10 records only.
+    for (int h = 0; h < 10; ++h) lines.push_back(climateLine(2, 29, h, 5.0));
+    writeText("c.txt", lines);
+    ASSERT_TRUE(state().unit10.open(file("c.txt")));
+    ClimateDay day;
+    readClimateDay(state(), day);
+    ASSERT_EQ(day.status, ClimateRead::Record);
+    EXPECT_EQ(day.records, 24);
+    EXPECT_NEAR(day.tmax, 16.0, kTol);
+    EXPECT_NEAR(day.hour(24), 23.0, kTol);
+    EXPECT_NEAR(state().clim.tair(7), 16.0, kTol);
+    EXPECT_NEAR(state().clim.wdir(1), 180.0, kTol);
+    EXPECT_NEAR(state().clim.dirrad(3), 400.0, kTol);
+    EXPECT_EQ(state().clim.cloud(24), 3);
+    EXPECT_EQ(day.lastMonth, 1);
+    EXPECT_EQ(day.lastDay, 31);
+    readClimateDay(state(), day);
+    EXPECT_EQ(day.month(12), 1);
+    EXPECT_EQ(day.lastMonth, 2);
+    EXPECT_EQ(day.lastDay, 1);
+    readClimateDay(state(), day);
+    EXPECT_EQ(day.status, ClimateRead::EndOfFile) << "the unfinished last day is dropped";
+    EXPECT_EQ(day.records, 10);
+}
+
+class ClimatePrepass : public EngineRun {
+  protected:
+    std::vector<std::string> cards() {
+        auto c = projectCards();
+        c.push_back(zoneDefinition(1, "A", 50.0, "Normal"));
+        c.push_back(zoneCardLine(1, 51, {10.0, 0.5, 0, 0.0}));
+        c.push_back(" 9");
+        return c;
+    }
+};
+
+TEST_F(ClimatePrepass, MissingClimateFileIsReportedByName) {
+    writeStandardData();
+    std::filesystem::remove(file("climat01.TXT"));
+    writeScratch(cards());
+    EXPECT_NE(run(), 0);
+    EXPECT_NE(console().find("File not found: " + file("climat01.TXT").string()), std::string::npos)
+        << console();
+    EXPECT_FALSE(std::filesystem::exists(file("climat01.TXT"))) << "no empty file is created in its place";
+}
+
+TEST_F(ClimatePrepass, EmptyClimateFileStopsTheRun) {
+    writeStandardData();
+    writeText("climat01.TXT", {});
+    writeScratch(cards());
+    EXPECT_NE(run(), 0);
+    EXPECT_NE(console().find(" Calculation of outdoor mean temperature failed\n"), std::string::npos)
+        << console();
+}
+
+TEST_F(ClimatePrepass, IllegalRecordMakesTheClimateCardIllegal) {
+    writeStandardData();
+    writeText("climat01.TXT", {climateLine(1, 1, 0, 10.0), "9999010101 1X5"});
+    const auto c = cards();
+    writeScratch(c);
+    EXPECT_NE(run(), 0);
+    EXPECT_NE(console().find(" " + c[2].substr(0, 80) + "\n" + std::string(msg::kIllegalField)),
+              std::string::npos)
+        << console();
+    EXPECT_NE(console().find(msg::kAbnormalEnd), std::string::npos);
+}
+
+TEST_F(ClimatePrepass, CaseOfTheClimateFileNameDoesNotMatterAndTheFileIsReopenedAtItsStart) {
+    writeStandardData(3);
+    std::filesystem::rename(file("climat01.TXT"), file("CLIMAT01.txt"));
+    writeScratch(cards());
+    ASSERT_EQ(run(), 0) << console();
+    EXPECT_NEAR(state().reader.tmean, 15.75, 1e-9);
+    ClimateDay day;
+    readClimateDay(state(), day);
+    EXPECT_EQ(day.status, ClimateRead::Record);
+    EXPECT_EQ(day.lastDay, 1);
+    EXPECT_NEAR(state().clim.tair(1), 10.0, kTol);
+}
+
+} // namespace
+} // namespace engine::testing
+
+namespace engine::testing {
+namespace {
+
+class InputFiles : public EngineRun {};
+
+TEST_F(InputFiles, PathsOfCardsAreFoundWhateverTheirCaseAndSeparators) {
+    std::filesystem::create_directories(file("Data/Climate"));
+    writeText("Data/Climate/climat05.TXT", {climateLine(1, 1, 0, 10.0)});
+    const auto expected = file("Data/Climate/climat05.TXT");
+    EXPECT_EQ(findInputFile(state(), "data\\climate\\CLIMAT05.txt   "), expected);
+    EXPECT_EQ(findInputFile(state(), dir_.string() + "\\DATA\\Climate\\climat05.TXT"), expected);
+    EXPECT_EQ(findInputFile(state(), dir_.string() + "/Data/Climate/climat05.TXT"), expected);
+    EXPECT_FALSE(findInputFile(state(), "Data/Climate/climat06.TXT"));
+    EXPECT_FALSE(findInputFile(state(), "Data/Climate")) << "a folder is not a file";
+    EXPECT_FALSE(findInputFile(state(), "    "));
+}
+
+} // namespace
+} // namespace engine::testing
