@@ -28,7 +28,6 @@ const fw::Format kSkylightCardSystem = fw::parseFormat("(50X,I7,A11,7F7.0)");
 constexpr int kLastWindowSection = 10;
 constexpr int kLastSkylightSection = 20;
 constexpr int kGlazingPairs = 5;
-constexpr int kRoofWindowType = 3;
 
 void nameCard(EngineState& state, std::string_view card) {
     const int s = CardFields(card, kNameHeader).integer(1);

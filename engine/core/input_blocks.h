@@ -43,6 +43,7 @@ inline constexpr int kMaxCurtains = 20;
 inline constexpr int kMaxGlazings = 20;        // glazing systems: 1..10 windows, 11..20 roof windows
 inline constexpr int kMaxSkylightSystems = 10; // skylight systems 1..10 (sections 11..20)
 inline constexpr int kMaxGlassLayers = 3;
+inline constexpr int kRoofWindowType = 3; // glazing Type of a roof window on a skylight section card
 inline constexpr int kMaxStepsPerDay = 1440;
 inline constexpr int kDriverRows = 601;    // rows of `drive`
 inline constexpr int kDriverUseRows = 752; // rows of `idrvuse`; row 752 keeps the zone's number

@@ -1,6 +1,7 @@
 #include "input_fixture.h"
 
 #include <fstream>
+#include <functional>
 #include <unistd.h>
 
 #include "common/framed_records.h"
@@ -87,8 +88,11 @@ std::string climateLine(int month, int day, int hour, double tair, double moistu
 
 void EngineRun::SetUp() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = std::filesystem::temp_directory_path() / ("engine_input_" + std::string(info->test_suite_name()) +
-                                                     "_" + info->name() + "_" + std::to_string(::getpid()));
+    // Short enough for the 120 columns of the path fields of the card file.
+    const std::size_t key =
+        std::hash<std::string>{}(std::string(info->test_suite_name()) + "." + info->name());
+    dir_ = std::filesystem::temp_directory_path() /
+           ("ei_" + std::to_string(::getpid()) + "_" + std::to_string(key % 100000000));
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
     console_.str("");

@@ -474,3 +474,53 @@ TEST_F(InputReader, LowerCaseCardFileNameIsFound) {
 
 } // namespace
 } // namespace engine::testing
+
+namespace engine::testing {
+namespace {
+
+class InputMends : public EngineRun {};
+
+TEST_F(InputMends, EveryRoofCardAddsItsSolarShareAndARepeatedFirstOpeningJoinsTheNetworkOnce) {
+    writeStandardData();
+    auto cards = projectCards();
+    for (const std::string& c :
+         {zoneDefinition(1, "A", 50.0, "Normal"), zoneCardLine(1, 31, {10.0, 0, 0, 0.7, 0.5, 0.9, 0.2}),
+          zoneCardLine(1, 31, {10.0, 0, 0, 0.7, 0.5, 0.9, 0.1}), zoneDefinition(2, "B", 50.0, "Normal"),
+          zoneCardLine(2, 31, {10.0, 0, 0, 0.7, 0.5, 0.9, 0.3}), zoneCardLine(2, 300, {0.0, 2.4}),
+          zoneCardLine(2, 301, {0.8, 0.6, 100.0, 0.0, 2.0, 7, 1, 0.5, 0, 1, 0.0, 0, 0}),
+          zoneCardLine(2, 301, {0.8, 0.6, 100.0, 0.0, 2.0, 7, 1, 0.5, 0, 1, 0.0, 0, 0}), std::string(" 9")})
+        cards.push_back(c);
+    writeScratch(cards);
+    ASSERT_EQ(run(), 0) << console();
+    EXPECT_NEAR(state().reader.sceil(1), 0.3, 1e-6);
+    EXPECT_NEAR(state().reader.sceil(2), 0.3, 1e-6);
+    EXPECT_EQ(state().ventzones.nvz, 1);
+    EXPECT_EQ(state().open1.nopen(2), 2);
+}
+
+TEST_F(InputMends, InputWithoutAClimateFileStops) {
+    writeStandardData();
+    auto cards = projectCards();
+    cards.erase(cards.begin() + 2); // card 1/2
+    cards.push_back(zoneDefinition(1, "A", 50.0, "Normal"));
+    cards.push_back(zoneCardLine(1, 51, {10.0, 0.5, 0, 0.0}));
+    cards.push_back(" 9");
+    writeScratch(cards);
+    EXPECT_NE(run(), 0);
+    EXPECT_NE(console().find(" NO WEATHER DATA FILE NAMED IN THE INPUT\n"), std::string::npos) << console();
+}
+
+TEST_F(InputMends, IntegerFieldTooLargeForAnIntegerIsIllegal) {
+    writeStandardData();
+    auto cards = projectCards();
+    cards.push_back(zoneDefinition(1, "A", 50.0, "Normal"));
+    cards.push_back(zoneCardLine(1, 51, {10.0, 0.5, 0, 0.0}).replace(20, 6, "9.9E12"));
+    cards.push_back(" 9");
+    writeScratch(cards);
+    EXPECT_NE(run(), 0);
+    EXPECT_NE(console().find(msg::kIllegalField), std::string::npos) << console();
+    EXPECT_EQ(state().blank.npath(1), 0);
+}
+
+} // namespace
+} // namespace engine::testing
