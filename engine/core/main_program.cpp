@@ -76,20 +76,39 @@ void fillValu(EngineState& state) {
     v.ivaloff = static_cast<int>(whole) - 1;
 }
 
-int runEngine(EngineState& state) {
+namespace {
+
+// Runs one stage of the run and turns every abnormal end into status 1.
+template <class Stage> int guardedStage(EngineState& state, Stage stage) {
     try {
-        setTimeConstants(state);
-        fillValu(state);
-        if (readin(state) != 0) return 1;
-        // The thermal phases read the work file that the completion of the input writes.
-        if (!state.tape52.writer) return 0;
-        return responsePhases(state);
+        return stage();
     } catch (const RunStopped&) {
         return 1;
     } catch (const std::exception& e) {
         consoleLine(state, std::string(" ") + e.what());
         return 1;
     }
+}
+
+int inputPhase(EngineState& state) {
+    setTimeConstants(state);
+    fillValu(state);
+    return readin(state) != 0 ? 1 : 0;
+}
+
+} // namespace
+
+int runInput(EngineState& state) {
+    return guardedStage(state, [&] { return inputPhase(state); });
+}
+
+int runEngine(EngineState& state) {
+    return guardedStage(state, [&] {
+        if (inputPhase(state) != 0) return 1;
+        // The thermal phases read the work file that the completion of the input writes.
+        if (!state.tape52.writer) return 0;
+        return responsePhases(state);
+    });
 }
 
 } // namespace engine

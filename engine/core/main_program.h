@@ -17,4 +17,8 @@ void fillValu(EngineState& state);
 // cannot be read.
 int runEngine(EngineState& state);
 
+// Runs only the input phase (start-up constants, cards, shipped data, completion of the input) with
+// the same exit status rules as a whole run.
+int runInput(EngineState& state);
+
 } // namespace engine

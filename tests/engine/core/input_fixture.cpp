@@ -197,7 +197,7 @@ std::string zoneDefinition(int z, std::string_view name, double volume, std::str
 }
 
 int EngineRun::run() {
-    return runEngine(*state_);
+    return runInput(*state_);
 }
 
 } // namespace engine::testing
