@@ -26,4 +26,16 @@ class Application : public QApplication {
 // text for anything else).
 void showEscapedError(MessageService* messages, std::exception_ptr error);
 
+// Wraps a handler for a signal connection: an error escaping the handler is shown as the default
+// error handler shows it, and the handler ends there.
+template <class Handler> auto guarded(MessageService& messages, Handler handler) {
+    return [&messages, handler]() {
+        try {
+            handler();
+        } catch (...) {
+            showEscapedError(&messages, std::current_exception());
+        }
+    };
+}
+
 } // namespace platform

@@ -112,4 +112,10 @@ void EditBox::setText(const QString& text) {
     QLineEdit::setText(text);
 }
 
+UpDown::UpDown(int minimum, int maximum, QWidget* parent) : QSpinBox(parent) {
+    setRange(minimum, maximum);
+    lineEdit()->setVisible(false);
+    setFixedWidth(20);
+}
+
 } // namespace platform

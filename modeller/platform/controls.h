@@ -7,6 +7,7 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QStringList>
 #include <QToolButton>
 
@@ -82,6 +83,14 @@ class EditBox : public QLineEdit {
 
   signals:
     void changed();
+};
+
+// An up-down control: two arrow buttons that step a position within a range, without a text box
+// of its own (it serves an edit box beside it).
+class UpDown : public QSpinBox {
+    Q_OBJECT
+  public:
+    UpDown(int minimum, int maximum, QWidget* parent = nullptr);
 };
 
 } // namespace platform
