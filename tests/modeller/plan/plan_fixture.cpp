@@ -71,3 +71,39 @@ void ProgramFolder::addRatingHistory() const {
 }
 
 } // namespace plan_test
+
+namespace plan_test {
+
+pelmora::HouseFileAccess MemoryHouseFiles::access() {
+    pelmora::HouseFileAccess access;
+    access.Write = [this](const pelmora::HouseModel& model) {
+        if (failWrites) throw std::runtime_error("Cannot write " + model.HouseFileSaveName);
+        files[model.HouseFileSaveName] = std::make_shared<pelmora::HouseModel>(model);
+        ++writes;
+    };
+    access.Read = [this](pelmora::HouseModel& model) {
+        const auto it = files.find(model.HouseFileOpenName);
+        if (it == files.end()) throw std::runtime_error("Cannot open " + model.HouseFileOpenName);
+        model = *it->second;
+    };
+    return access;
+}
+
+void MainWindowTest::SetUp() {
+    previousFolder = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    forms = std::make_unique<pelmora::ApplicationForms>(*workspace, scripted.services, folder.path());
+    forms->MainForm->HouseFiles = houseFiles.access();
+}
+
+void MainWindowTest::TearDown() {
+    forms.reset();
+    std::filesystem::current_path(previousFolder);
+}
+
+void MainWindowTest::startWithNewHouse() {
+    main().FormShow();
+    main().SBnewClick();
+}
+
+} // namespace plan_test

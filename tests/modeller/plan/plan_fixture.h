@@ -48,3 +48,42 @@ struct ScriptedServices {
 };
 
 } // namespace plan_test
+
+#include "modeller/plan/application_forms.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace plan_test {
+
+// House files kept in memory: the writer keeps a copy of the model under the file's name, the
+// reader gives it back.  Stands in for the house file format in tests of the commands around it.
+struct MemoryHouseFiles {
+    std::map<std::string, std::shared_ptr<pelmora::HouseModel>> files;
+    int writes = 0;
+    bool failWrites = false;
+    pelmora::HouseFileAccess access();
+};
+
+// The program's forms on a temporary program folder that is the current directory.
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+    pelmora::TMainForm& main() { return *forms->MainForm; }
+    pelmora::HouseModel& model() { return workspace->model; }
+    // Starts up and makes a new house with the files of `houseFiles`.
+    void startWithNewHouse();
+
+    ProgramFolder folder;
+    std::filesystem::path previousFolder;
+    std::unique_ptr<pelmora::Workspace> workspace = std::make_unique<pelmora::Workspace>();
+    ScriptedServices scripted;
+    MemoryHouseFiles houseFiles;
+    std::unique_ptr<pelmora::ApplicationForms> forms;
+};
+
+} // namespace plan_test
