@@ -130,6 +130,11 @@ void AirGapResistance(HouseModel& model, int vented, double gapWidth, double e1,
 void GaussJordan(std::span<double> a, std::span<double> b, int n) {
     const auto N = static_cast<std::size_t>(n);
     auto A = [&](std::size_t i, std::size_t j) -> double& { return a[i * N + j]; };
+    // A pivot this small against the largest element is round-off of a zero: the system has no unique
+    // solution, and dividing by it would return huge meaningless coefficients.
+    double scale = 0.0;
+    for (std::size_t k = 0; k < N * N; ++k) scale = std::max(scale, std::fabs(a[k]));
+    const double negligible = scale * 1e-13;
     std::vector<int> used(N, 0);
     std::vector<std::size_t> pivotRow(N), pivotColumn(N);
     for (std::size_t step = 0; step < N; ++step) {
@@ -148,9 +153,7 @@ void GaussJordan(std::span<double> a, std::span<double> b, int n) {
         }
         ++used[column];
         if (used[column] > 1) throw MathError(std::string(kSingularRepeatedPivot));
-        // A zero pivot means the system has no unique solution; dividing by it would fill the
-        // result with infinities.
-        if (largest <= 0.0) throw MathError(std::string(kSingular));
+        if (largest <= negligible) throw MathError(std::string(kSingular));
         if (row != column) {
             for (std::size_t j = 0; j < N; ++j) std::swap(A(row, j), A(column, j));
             std::swap(b[row], b[column]);
