@@ -147,12 +147,18 @@ void TMainForm::buildProjectLine(QWidget* parent, QBoxLayout* layout) {
 }
 
 void TMainForm::buildTopPanel(QWidget* parent, QBoxLayout* layout) {
+    // New and Open stand on a panel of their own that is always shown: the top panel stays hidden
+    // until a house exists, and these two are the way to one.
+    FilePanel = panel(parent, "FilePanel");
+    auto* files = new QHBoxLayout(FilePanel);
+    files->setContentsMargins(2, 2, 2, 2);
+    files->setSpacing(1);
+    SBnew = button(FilePanel, "SBnew", "New", "New File", files);
+    SBopenFile = button(FilePanel, "SBopenFile", "Open", "Open File", files);
     TopPanel = panel(parent, "TopPanel");
     auto* row = new QHBoxLayout(TopPanel);
     row->setContentsMargins(2, 2, 2, 2);
     row->setSpacing(1);
-    SBnew = button(TopPanel, "SBnew", "New", "New File", row);
-    SBopenFile = button(TopPanel, "SBopenFile", "Open", "Open File", row);
     SBsave = button(TopPanel, "SBsave", "Save", "Save File", row);
     SaveAsSB = button(TopPanel, "SaveAsSB", "Save in", "Save File in New Directory", row);
     row->addSpacing(6);
@@ -176,7 +182,12 @@ void TMainForm::buildTopPanel(QWidget* parent, QBoxLayout* layout) {
     EnergySourceSB = laterButton(TopPanel, "EnergySourceSB", "E Src", "Energy Sources", row);
     row->addStretch();
     HelpButton = button(TopPanel, "HelpButton", "Help", "Help", row);
-    layout->addWidget(TopPanel);
+    auto* bar = new QHBoxLayout;
+    bar->setSpacing(0);
+    bar->addWidget(FilePanel);
+    bar->addWidget(TopPanel, 1);
+    bar->addStretch();
+    layout->addLayout(bar);
 }
 
 QWidget* TMainForm::buildPlanArea(QWidget* parent) {
@@ -291,10 +302,10 @@ QWidget* TMainForm::buildSidePanels(QWidget* parent) {
     LevelsEditPanel = panel(LevelsPanel, "LevelsEditPanel");
     auto* levelEdit = new QHBoxLayout(LevelsEditPanel);
     SBnewLevelAbove =
-        laterButton(LevelsEditPanel, "SBnewLevelAbove", "+ Up", "Add level above current level", levelEdit);
+        laterButton(LevelsEditPanel, "SBnewLevelAbove", "+Up", "Add level above current level", levelEdit);
     SBnewLevelBelow =
-        laterButton(LevelsEditPanel, "SBnewLevelBelow", "+ Down", "Add level below current level", levelEdit);
-    SBdeleteLevel = laterButton(LevelsEditPanel, "SBdeleteLevel", "Delete", "Delete level", levelEdit);
+        laterButton(LevelsEditPanel, "SBnewLevelBelow", "+Dn", "Add level below current level", levelEdit);
+    SBdeleteLevel = laterButton(LevelsEditPanel, "SBdeleteLevel", "Del", "Delete level", levelEdit);
     levels->addWidget(LevelsEditPanel);
     column->addWidget(LevelsPanel);
 

@@ -153,6 +153,7 @@ class TMainForm : public QMainWindow {
 
     // ---- Components ----------------------------------------------------------------------------
     platform::ClickableLabel *ProjectLabel, *RunLabel, *LocationLabel, *PCLabel, *ClimateLabel;
+    QFrame* FilePanel; // New and Open, shown before any house exists
     QFrame* TopPanel;
     platform::SpeedButton *SBnew, *SBopenFile, *SBsave, *SaveAsSB, *ProjectSB, *SBlocation, *GraphicsSB,
         *ModeSB, *SBdefaults, *ObsSB, *SimulateSB, *ScratchSB, *SBZoneInfo, *ReportButton, *SBPrintPlan,
