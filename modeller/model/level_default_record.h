@@ -4,12 +4,11 @@
 #pragma once
 
 #include "common/arrays.h"
+#include "modeller/model/stored_fields.h"
 
 #include <cstdint>
 #include <span>
 #include <string>
-#include <string_view>
-#include <variant>
 
 namespace pelmora {
 
@@ -121,15 +120,6 @@ struct TNewZoneOptions {
     bool DefMechVentOn = false;
 
     bool operator==(const TNewZoneOptions&) const = default;
-};
-
-// One stored value of a record: its name and the member that holds it.  The type of the member
-// gives the line's form in the one-value-per-line files (integer, real, TRUE/FALSE, text).
-template <class Record> struct StoredField {
-    std::string_view name;
-    std::variant<std::int32_t Record::*, double Record::*, bool Record::*, std::string Record::*> member;
-    // For a text value: its longest stored length (0 = any).
-    std::size_t maxLength = 0;
 };
 
 // The 73 stored values of a level default record, in their stored order.
