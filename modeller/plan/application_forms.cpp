@@ -1,11 +1,15 @@
 #include "modeller/plan/application_forms.h"
 
+#include "modeller/model/house_file.h"
+
 namespace pelmora {
 
 ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& services,
                                    const std::filesystem::path& executableFolder) {
     MainForm = std::make_unique<TMainForm>(workspace, services);
     MainForm->FormCreate(executableFolder);
+    MainForm->HouseFiles.Read = [](HouseModel& model) { ReadHouseFile(model); };
+    MainForm->HouseFiles.Write = [](const HouseModel& model) { WriteHouseFile(model); };
     ProjectDetailsForm =
         std::make_unique<TProjectDetailsForm>(workspace.model, services, *MainForm, MainForm.get());
     MagForm =

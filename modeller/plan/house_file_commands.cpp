@@ -11,7 +11,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
-#include <cctype>
 #include <stdexcept>
 
 namespace pelmora {
@@ -26,14 +25,6 @@ constexpr int kCommentLinesCleared = 41; // lines 0..40 of the project comments
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-// The climate number of a climate file name, characters 7 and 8 of "climatNN.TXT".
-std::optional<int> climateNumber(const std::string& fileName) {
-    if (fileName.size() < 8 || !std::isdigit(static_cast<unsigned char>(fileName[6])) ||
-        !std::isdigit(static_cast<unsigned char>(fileName[7])))
-        return std::nullopt;
-    return (fileName[6] - '0') * 10 + (fileName[7] - '0');
 }
 
 } // namespace
@@ -208,15 +199,6 @@ void TMainForm::SBopenFileClick() {
     // The reader stores plan positions at magnification 1.
     model_.Magnification = 1.0;
     workspace_.scale.SnapStep = 2;
-    if (!model_.ClimateFileName.empty()) {
-        // A climate file name without its two digits is reported; the house is still opened at the
-        // right scale, with no climate zone chosen.
-        const auto number = climateNumber(model_.ClimateFileName);
-        model_.ClimateZone = number.value_or(0);
-        if (!number)
-            services_.messages.information("The climate file name \"" + q(model_.ClimateFileName) +
-                                           "\" does not give a climate zone; choose the location again.");
-    }
     TopPanel->show();
     LevelsPanel->show();
     RefreshProjectLine();

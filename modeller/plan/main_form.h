@@ -60,9 +60,10 @@ class PaintBox : public QWidget {
     QPoint origin_;
 };
 
-// The house file's reader and writer.  The reader fills the model from model.HouseFileOpenName and
-// leaves it as it was when the file cannot be read; the writer writes model.HouseFileSaveName.  Both
-// raise an error naming the file when they fail.
+// The house file's reader and writer.  The reader fills the model from model.HouseFileOpenName, with
+// the climate zone taken from the climate file name, and leaves it as it was when the file cannot be
+// read; the writer writes model.HouseFileSaveName.  Both raise an error naming the file when they
+// fail.
 struct HouseFileAccess {
     std::function<void(HouseModel&)> Read;
     std::function<void(const HouseModel&)> Write;

@@ -172,6 +172,7 @@ TEST_F(HouseFileCommandsTest, OpenReadsTheHouseAndShowsItAtMagnificationTwo) {
     stored.ProjectName = "Cottage";
     stored.RunNumber = 2;
     stored.ClimateFileName = "climat21.TXT";
+    stored.ClimateZone = 21;
     plan_test::addRectangle(stored, 1, 20, 20, 80, 60, 0x00FF80);
     plan_test::addRectangle(stored, 2, 20, 20, 40, 40, 0x0080FF);
     stored.Eaves(1).Count = 1;
@@ -202,22 +203,6 @@ TEST_F(HouseFileCommandsTest, OpenCancelledInTheSavePromptReadsNothing) {
     main().SBopenFileClick();
     EXPECT_EQ(model().ProjectName, "Villa");
     EXPECT_EQ(model().ZoneCount, 1);
-}
-
-TEST_F(HouseFileCommandsTest, AClimateFileNameWithoutItsNumberStillOpensTheHouseAtTheRightScale) {
-    HouseModel stored;
-    stored.Magnification = 1.0;
-    stored.LevelCount = 1;
-    stored.ProjectName = "Odd";
-    stored.ClimateFileName = "climate.TXT";
-    plan_test::addRectangle(stored, 1, 20, 20, 80, 60, 0x00FF80);
-    houseFiles.files[houseFile("Odd_0.VOR")] = std::make_shared<HouseModel>(stored);
-    scripted.files.chooseNext(QString::fromStdString(houseFile("Odd_0.VOR")));
-    main().SBopenFileClick();
-    EXPECT_EQ(scripted.messages.informations().size(), 1u);
-    EXPECT_EQ(model().ClimateZone, 0);
-    EXPECT_EQ(model().Magnification, 2.0);
-    EXPECT_EQ(model().ZoneNodes(1, 0), (TPlanPoint{40, 40}));
 }
 
 } // namespace
