@@ -23,6 +23,7 @@ namespace {
 using namespace pelmora;
 
 constexpr double kPixelsPerMetre = 20.0; // the house file holds magnification 1
+constexpr double kPlanMargin = 2.0;      // m between the plan's edges and the house
 
 enum ZoneType { Living = 0, LivingKitchen = 1, Sleeping = 2, WetArea = 3 };
 
@@ -79,8 +80,9 @@ int addZone(HouseModel& model, int level, const char* name, ZoneType type, std::
         const Point p = outline[static_cast<std::size_t>(n)];
         const Point q = outline[static_cast<std::size_t>((n + 1) % zone.NodeCount)];
         twiceArea += p.x * q.y - q.x * p.y;
-        model.ZoneNodes(z, n) = {static_cast<std::int32_t>(std::lround(p.x * kPixelsPerMetre)),
-                                 static_cast<std::int32_t>(std::lround(p.y * kPixelsPerMetre))};
+        model.ZoneNodes(z,
+                        n) = {static_cast<std::int32_t>(std::lround((p.x + kPlanMargin) * kPixelsPerMetre)),
+                              static_cast<std::int32_t>(std::lround((p.y + kPlanMargin) * kPixelsPerMetre))};
         model.Walls(z, n) = TWallRec{};
         model.Walls(z, n).Start = model.ZoneNodes(z, n);
     }

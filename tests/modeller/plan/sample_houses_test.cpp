@@ -19,7 +19,7 @@ class SampleHousesTest : public MainWindowTest {
         main().HouseFiles.Read = [](HouseModel& model) { ReadHouseFile(model); };
         main().HouseFiles.Write = [](const HouseModel& model) { WriteHouseFile(model); };
         main().FormShow();
-        main().resizeCanvas({640, 480}, {0, 0});
+        main().resizeCanvas({700, 560}, {0, 0});
     }
     void open(const char* name) {
         const auto shipped = std::filesystem::path(PROGRAM_FOLDER) / "house" / name;
@@ -64,7 +64,7 @@ TEST_F(SampleHousesTest, SingleLevelHouseOpensWithItsFourZonesDrawn) {
     EXPECT_EQ(model().ZoneCount, 4);
     EXPECT_EQ(model().LevelCount, 1);
     EXPECT_EQ(model().Magnification, 2.0);
-    EXPECT_EQ(model().ZoneNodes(1, 1), (TPlanPoint{400, 0})) << "10 m at 40 px/m";
+    EXPECT_EQ(model().ZoneNodes(1, 1), (TPlanPoint{480, 80})) << "12 m and 2 m at 40 px/m";
     EXPECT_NEAR(model().Zones(1).FloorArea, 50.0, 1e-9);
     EXPECT_EQ(model().Walls(2, 1).AdjZone, 3) << "Bed 1 and the bathroom share a wall";
     expectEveryZoneDrawn();
