@@ -521,6 +521,7 @@ void TMainForm::PositionFramesAndHelp() {
         const FramePlacement* frame = framePlacementOf(dialog->objectName().toStdString());
         if (!frame) continue;
         dialog->HelpContext = frame->helpTopic;
+        dialog->adjustSize(); // its laid-out width, before it was ever shown
         if (const auto at = placeFrame(*frame, desktop, dialog->width(), pos())) dialog->move(*at);
     }
 }
