@@ -44,7 +44,9 @@ inline constexpr std::string_view kSingular = "Error in GaussJordan: matrix is s
 double PolyFit(std::span<const double> x, std::span<const double> y, int n, int m, std::span<double> a);
 
 // Solves A x = b in place by Gauss-Jordan elimination with full pivoting: `a` is the n x n matrix row
-// by row (left reduced), `b` the right-hand side (left holding the solution).
+// by row (left reduced), `b` the right-hand side (left holding the solution).  A pivot that is zero,
+// or negligible against the matrix's largest element, raises MathError(kSingular): the system has no
+// unique solution.
 void GaussJordan(std::span<double> a, std::span<double> b, int n);
 
 } // namespace pelmora

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <limits>
 #include <memory>
 
 namespace pelmora {
@@ -50,7 +51,7 @@ const std::array<StoredField<M>, 35> kHeader{{
     {"SoftwareName", &M::SoftwareName},
     {"SoftwareVersion", &M::SoftwareVersion},
     {"AssessmentDate", &M::AssessmentDate},
-    {"StateIndex", &M::StateIndex},
+    {"StateIndex", &M::StateIndex, 0, 0, 7},
     {"CommentLineCount", &M::CommentLineCount, 0, 0},
 }};
 
@@ -83,21 +84,21 @@ const std::array<StoredField<Z>, 23> kZone{{
     {"MechVentOn", &Z::MechVentOn},
     {"Colour", &Z::Colour},
     {"Name", &Z::Name, kZoneNameLength},
-    {"ZoneType", &Z::ZoneType},
+    {"ZoneType", &Z::ZoneType, 0, 0, 7},
     {"Heated", &Z::Heated},
     {"Cooled", &Z::Cooled},
 }};
 
 using W = TWallRec;
 const std::array<StoredField<W>, 22> kWall{{
-    {"AdjZone", &W::AdjZone},
+    {"AdjZone", &W::AdjZone, 0, 0, kMaxZones},
     {"WindowCount", &W::WindowCount, 0, 0, kMaxWindowsPerWall},
     {"DoorCount", &W::DoorCount, 0, 0, kMaxDoorsPerWall},
     {"ExtMaterial", &W::ExtMaterial},
     {"ExtInsulation", &W::ExtInsulation},
     {"PartMaterial", &W::PartMaterial},
     {"PartInsulation", &W::PartInsulation},
-    {"Beyond", &W::Beyond},
+    {"Beyond", &W::Beyond, 0, 0, 3},
     {"ExtInsulated", &W::ExtInsulated},
     {"ExtAddedR", &W::ExtAddedR},
     {"PartAddedR", &W::PartAddedR},
@@ -179,7 +180,7 @@ const std::array<StoredField<S>, 24> kSkylight{{
     {"ClereWallHeight", &S::ClereWallHeight},
     {"WindowCode", &S::WindowCode, kProductCodeLength},
     {"ProductCode", &S::ProductCode, kProductCodeLength},
-    {"Orientation", &S::Orientation},
+    {"Orientation", &S::Orientation, 0, 0, 7},
     {"Width", &S::Width},
     {"Height", &S::Height},
     {"Slope", &S::Slope},
@@ -197,7 +198,7 @@ using St = TStairRec;
 const std::array<StoredField<St>, 4> kStair{{
     {"Width", &St::Width},
     {"Length", &St::Length},
-    {"Zone", &St::Zone},
+    {"Zone", &St::Zone, 0, std::numeric_limits<std::int32_t>::min(), kMaxZones},
     {"StairId", &St::StairId},
 }};
 
@@ -205,8 +206,8 @@ using R = TRoofRec;
 const std::array<StoredField<R>, 9> kRoof{{
     {"Material", &R::Material},
     {"Insulation", &R::Insulation},
-    {"RoofSpace", &R::RoofSpace},
-    {"RoofShape", &R::RoofShape},
+    {"RoofSpace", &R::RoofSpace, 0, 0, 4},
+    {"RoofShape", &R::RoofShape, 0, 0, 3},
     {"AddedR", &R::AddedR},
     {"Slope", &R::Slope},
     {"Absorptance", &R::Absorptance},
@@ -218,23 +219,23 @@ using C = TCeilingRec;
 const std::array<StoredField<C>, 6> kCeiling{{
     {"Material", &C::Material},
     {"Insulation", &C::Insulation},
-    {"RoofSpace", &C::RoofSpace},
+    {"RoofSpace", &C::RoofSpace, 0, 0, 4},
     {"AddedR", &C::AddedR},
     {"Slope", &C::Slope},
-    {"SharedZones", &C::SharedZones},
+    {"SharedZones", &C::SharedZones, 0, 0, kMaxZones},
 }};
 
 using F = TExtFloorRec;
 const std::array<StoredField<F>, 9> kExtFloor{{
     {"Material", &F::Material},
     {"Insulation", &F::Insulation},
-    {"FloorVentilation", &F::FloorVentilation},
-    {"FloorVentArea", &F::FloorVentArea},
+    {"FloorVentilation", &F::FloorVentilation, 0, 0, 2},
+    {"FloorVentArea", &F::FloorVentArea, 0, 0, 4},
     {"FloorReflective", &F::FloorReflective},
     {"FloorCovering", &F::FloorCovering},
     {"AddedR", &F::AddedR},
     {"UnderFloorHeight", &F::UnderFloorHeight},
-    {"SharedZones", &F::SharedZones},
+    {"SharedZones", &F::SharedZones, 0, 0, kMaxZones},
 }};
 
 using IC = TIntCeilingRec;

@@ -26,7 +26,8 @@ template <class Record> struct StoredField {
         member;
     // A text value: its longest stored length (0 = any); longer lines are cut on reading.
     std::size_t maxLength = 0;
-    // An integer value: the range the model can hold (a count and its capacity).
+    // An integer value (each entry of a list): the range the model can hold, such as a count and its
+    // capacity, a choice among fixed options, or a zone number that indexes the zone arrays.
     std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
     std::int32_t highest = std::numeric_limits<std::int32_t>::max();
 };

@@ -113,7 +113,7 @@ template <class Record> void ValueLineReader::record(Record& r, std::span<const 
                     value.X = integer(f.name);
                     value.Y = integer(f.name);
                 } else {
-                    for (std::int32_t& v : value) v = integer(f.name);
+                    for (std::int32_t& v : value) v = integer(f.name, f.lowest, f.highest);
                 }
             },
             f.member);

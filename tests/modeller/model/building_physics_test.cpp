@@ -3,6 +3,7 @@
 
 #include "model_fixture.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +12,8 @@
 #include <string>
 
 namespace {
+
+using ::testing::HasSubstr;
 
 using pelmora::AirGapResistance;
 using pelmora::ColourToAbsorptance;
@@ -228,12 +231,7 @@ TEST(BestFitFile, ReportsAMissingFileABadNumberOrAShortFileAndKeepsTheTable) {
     auto model = model_test::modelIn(root.path());
     model->BestFitCoefficients[0][0][0] = 7.0;
     auto expectFailure = [&](const std::string& expected) {
-        try {
-            pelmora::ReadBestFitFile(*model);
-            ADD_FAILURE() << "no error";
-        } catch (const pelmora::ModelError& e) {
-            EXPECT_NE(std::string(e.what()).find(expected), std::string::npos) << e.what();
-        }
+        EXPECT_THAT(model_test::modelErrorOf([&] { pelmora::ReadBestFitFile(*model); }), HasSubstr(expected));
         EXPECT_EQ(model->BestFitCoefficients[0][0][0], 7.0);
     };
     expectFailure("BESTFIT.DAT does not exist");

@@ -5,12 +5,15 @@
 
 #include "model_fixture.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
 namespace {
+
+using ::testing::HasSubstr;
 
 using pelmora::HouseModel;
 using pelmora::ModelError;
@@ -264,6 +267,10 @@ TEST(HouseFile, ABadFileIsReportedAndLeavesTheHouseAsItWas) {
         for (int i = 1; i < n; ++i) start = text.find("\r\n", start) + 2;
         return text.replace(start, text.find("\r\n", start) - start, with);
     };
+    // Zone 1: its record, five wall groups (23 lines each, with two windows of 34 lines on wall 0, a
+    // door of 10 on wall 2 and a window on the slot after the last wall), an internal wall (10), a
+    // skylight (24), a stairwell mirror (4), the roof (9) and the ceiling's first five lines.
+    const int ceilingZones1 = zone1 + 23 + (5 * 23 + 3 * 34 + 10) + 10 + 24 + 4 + 9 + 5;
     struct Case {
         const char* what;
         std::string text;
@@ -277,6 +284,9 @@ TEST(HouseFile, ABadFileIsReportedAndLeavesTheHouseAsItWas) {
         {"a count past its capacity", withLine(zone1 + 23 + 1, "11"),
          "line " + std::to_string(zone1 + 24) + ": WindowCount 11 is outside 0..10"},
         {"too many zones", withLine(zone1 - 1, "101"), "ZoneCount 101 is outside 0..100"},
+        {"a zone type past the list", withLine(zone1 + 20, "8"), "ZoneType 8 is outside 0..7"},
+        {"a shared zone past the zone arrays", withLine(ceilingZones1, "101"),
+         "SharedZones 101 is outside 0..100"},
         {"too many levels", withLine(39, "7"), "LevelCount 7 is outside 1..6"},
         {"a climate file name without its zone", withLine(3, "climate.TXT"), "line 3: climate file name"},
     };
@@ -286,14 +296,9 @@ TEST(HouseFile, ABadFileIsReportedAndLeavesTheHouseAsItWas) {
         current->Zones(1).Name = "Current";
         const std::string before = pelmora::houseFileText(*current);
         const auto file = folder.write("bad.VOR", c.text);
-        try {
-            pelmora::ReadHouseFile(*current, file);
-            ADD_FAILURE() << "no error";
-        } catch (const ModelError& e) {
-            const std::string message = e.what();
-            EXPECT_NE(message.find(file.string()), std::string::npos) << message;
-            EXPECT_NE(message.find(c.expected), std::string::npos) << message;
-        }
+        const std::string message = model_test::modelErrorOf([&] { pelmora::ReadHouseFile(*current, file); });
+        EXPECT_THAT(message, HasSubstr(file.string()));
+        EXPECT_THAT(message, HasSubstr(c.expected));
         EXPECT_EQ(pelmora::houseFileText(*current), before);
     }
     auto current = richHouse();
@@ -369,12 +374,8 @@ TEST(DefaultsFile, AShortFileChangesNothing) {
     for (const auto& l : lines) text += l + "\r\n";
     const auto file = folder.write("short.DEF", text);
     auto other = newHouse();
-    try {
-        pelmora::ReadDefaultsFile(*other, file);
-        ADD_FAILURE() << "no error";
-    } catch (const ModelError& e) {
-        EXPECT_NE(std::string(e.what()).find("short.DEF, line 301"), std::string::npos) << e.what();
-    }
+    EXPECT_THAT(model_test::modelErrorOf([&] { pelmora::ReadDefaultsFile(*other, file); }),
+                HasSubstr("short.DEF, line 301"));
     EXPECT_EQ(other->LevelDefaults(1).DefExtMaterial, 1);
 }
 

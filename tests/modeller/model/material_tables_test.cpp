@@ -3,11 +3,14 @@
 
 #include "model_fixture.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
+
+using ::testing::HasSubstr;
 
 using pelmora::MaterialDatabase;
 using pelmora::MaterialTable;
@@ -31,14 +34,6 @@ struct TablesFixture : ::testing::Test {
         std::filesystem::create_directories(root.path() / "Data");
         model_test::runSql(root.path() / "Data" / "tables.db", kWallSql);
         database.SetAlias(MaterialDatabase::kAlias, root.path() / "Data");
-    }
-    std::string errorOf(auto action) {
-        try {
-            action();
-        } catch (const ModelError& e) {
-            return e.what();
-        }
-        return "no error";
     }
 };
 
@@ -73,31 +68,36 @@ TEST_F(TablesFixture, ReadsEveryKindOfField) {
 
 TEST_F(TablesFixture, RefusesRecordsPastTheTableAndFieldsItDoesNotHave) {
     MaterialTable table(database, "Wallmaterial");
-    EXPECT_NE(errorOf([&] { table.RecordCount(); }).find("not open"), std::string::npos);
+    EXPECT_NE(model_test::modelErrorOf([&] { table.RecordCount(); }).find("not open"), std::string::npos);
     table.Open();
     table.SetRecNo(2);
-    const std::string pastEnd = errorOf([&] { table.SetRecNo(5); });
+    const std::string pastEnd = model_test::modelErrorOf([&] { table.SetRecNo(5); });
     EXPECT_NE(pastEnd.find("Wallmaterial"), std::string::npos) << pastEnd;
     EXPECT_NE(pastEnd.find("record 5 does not exist; the table has 4 records"), std::string::npos) << pastEnd;
-    EXPECT_NE(errorOf([&] { table.SetRecNo(0); }), "no error");
+    EXPECT_NE(model_test::modelErrorOf([&] { table.SetRecNo(0); }), "no error");
     EXPECT_EQ(table.RecNo(), 2); // a refused move leaves the current record
-    EXPECT_NE(errorOf([&] { table.FieldAsInteger("M3"); }).find("there is no field M3"), std::string::npos);
-    EXPECT_NE(errorOf([&] { table.FieldAsInteger("Material Description"); }).find("not an integer"),
+    EXPECT_NE(model_test::modelErrorOf([&] { table.FieldAsInteger("M3"); }).find("there is no field M3"),
+              std::string::npos);
+    EXPECT_NE(model_test::modelErrorOf([&] {
+                  table.FieldAsInteger("Material Description");
+              }).find("not an integer"),
               std::string::npos);
     table.SetRecNo(1);
-    EXPECT_NE(errorOf([&] { table.FieldAsString("Graphic"); }).find("a picture"), std::string::npos);
+    EXPECT_NE(model_test::modelErrorOf([&] { table.FieldAsString("Graphic"); }).find("a picture"),
+              std::string::npos);
 }
 
 TEST_F(TablesFixture, ReportsAMissingDatabaseOrTable) {
     MaterialTable missing(database, "Roofmaterial");
-    EXPECT_NE(errorOf([&] { missing.Open(); }).find("Table Roofmaterial"), std::string::npos);
+    EXPECT_NE(model_test::modelErrorOf([&] { missing.Open(); }).find("Table Roofmaterial"),
+              std::string::npos);
     EXPECT_FALSE(missing.Active());
     EXPECT_FALSE(database.Connected());
 
     MaterialDatabase elsewhere;
     elsewhere.SetAlias(MaterialDatabase::kAlias, root.path() / "NoData");
     MaterialTable table(elsewhere, "Wallmaterial");
-    const std::string error = errorOf([&] { table.Open(); });
+    const std::string error = model_test::modelErrorOf([&] { table.Open(); });
     EXPECT_NE(error.find("tables.db"), std::string::npos) << error;
     EXPECT_NE(error.find("ZURO41"), std::string::npos) << error;
     EXPECT_FALSE(std::filesystem::exists(root.path() / "NoData")); // nothing is created in its place
@@ -119,7 +119,7 @@ TEST_F(TablesFixture, TheDatabaseStaysConnectedWhileATableIsOpen) {
 
 TEST_F(TablesFixture, OpeningTheCatalogueClosesWhatItOpenedWhenATableIsMissing) {
     pelmora::MaterialTables tables(database);
-    EXPECT_NE(errorOf([&] { pelmora::OpenMaterialTables(tables); }).find("WallInsulation"),
+    EXPECT_NE(model_test::modelErrorOf([&] { pelmora::OpenMaterialTables(tables); }).find("WallInsulation"),
               std::string::npos);
     EXPECT_FALSE(tables.ExtWallForm.materialstable.Active());
     EXPECT_FALSE(database.Connected());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "modeller/model/house_model.h"
+#include "modeller/model/model_error.h"
 
 #include <filesystem>
 #include <memory>
@@ -27,6 +28,16 @@ class TempFolder {
 
 // Runs SQL statements on the SQLite database file `file` (created when missing).
 void runSql(const std::filesystem::path& file, const std::string& sql);
+
+// The message of the ModelError that `action` raises, or "no error" when it raises none.
+template <class Action> std::string modelErrorOf(Action&& action) {
+    try {
+        action();
+    } catch (const pelmora::ModelError& e) {
+        return e.what();
+    }
+    return "no error";
+}
 
 // A model whose program folder is `root`.
 std::unique_ptr<pelmora::HouseModel> modelIn(const std::filesystem::path& root);

@@ -3,11 +3,14 @@
 
 #include "model_fixture.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
+
+using ::testing::HasSubstr;
 
 using pelmora::ModelError;
 
@@ -128,13 +131,10 @@ TEST(WindowLibrary, ReportsABadLineWithItsFileAndLine) {
          "line 20: 10 numbers expected, 2 found"},
     };
     for (const auto& c : cases) {
-        try {
-            pelmora::parseWindowLibrary(linesOf(c.text), "VORTwindows.txt");
-            ADD_FAILURE() << c.what << ": no error";
-        } catch (const ModelError& e) {
-            EXPECT_NE(std::string(e.what()).find(c.expected), std::string::npos)
-                << c.what << ": " << e.what();
-        }
+        EXPECT_THAT(model_test::modelErrorOf(
+                        [&] { pelmora::parseWindowLibrary(linesOf(c.text), "VORTwindows.txt"); }),
+                    HasSubstr(c.expected))
+            << c.what;
     }
 }
 
@@ -156,6 +156,12 @@ TEST(SkylightLibrary, KeepsTheBlankBeforeTheName) {
 struct LibraryFiles : ::testing::Test {
     model_test::TempFolder root;
     std::unique_ptr<pelmora::HouseModel> model = model_test::modelIn(root.path());
+    void writeSkylights(const std::string& text) { root.write("Data/WindowData/VORTskylights.txt", text); }
+    // Loads a library of two skylights, "GEN-04-001a" and "GEN-04-002a".
+    void loadTwoSkylights() {
+        writeSkylights(skylightRecord("GEN-04-001a", " Dome") + skylightRecord("GEN-04-002a", " Flat"));
+        pelmora::ReadSkylightLibrary(*model);
+    }
 };
 
 TEST_F(LibraryFiles, LoadsBothLibrariesFromTheProgramFolder) {
@@ -170,46 +176,30 @@ TEST_F(LibraryFiles, LoadsBothLibrariesFromTheProgramFolder) {
 }
 
 TEST_F(LibraryFiles, ABadFileLeavesTheLoadedLibraryAsItWas) {
-    root.write("Data/WindowData/VORTskylights.txt",
-               skylightRecord("GEN-04-001a", " Dome") + skylightRecord("GEN-04-002a", " Flat"));
-    pelmora::ReadSkylightLibrary(*model);
-    root.write("Data/WindowData/VORTskylights.txt",
-               skylightRecord("GEN-04-009a", " New") + skylightRecord("GEN-04-010a", " Bad", "   2,900"));
+    loadTwoSkylights();
+    writeSkylights(skylightRecord("GEN-04-009a", " New") + skylightRecord("GEN-04-010a", " Bad", "   2,900"));
     EXPECT_THROW(pelmora::ReadSkylightLibrary(*model), ModelError);
     EXPECT_EQ(model->SkylightProducts(1).ProductCode, "GEN-04-001a");
     EXPECT_EQ(model->SkylightProducts(2).ProductCode, "GEN-04-002a");
 }
 
 TEST_F(LibraryFiles, AShorterLibraryLeavesNoStaleProductsBehind) {
-    root.write("Data/WindowData/VORTskylights.txt",
-               skylightRecord("GEN-04-001a", " Dome") + skylightRecord("GEN-04-002a", " Flat"));
-    pelmora::ReadSkylightLibrary(*model);
-    root.write("Data/WindowData/VORTskylights.txt", skylightRecord("GEN-04-003a", " Other"));
+    loadTwoSkylights();
+    writeSkylights(skylightRecord("GEN-04-003a", " Other"));
     pelmora::ReadSkylightLibrary(*model);
     EXPECT_EQ(model->SkylightProducts(1).ProductCode, "GEN-04-003a");
     EXPECT_EQ(model->SkylightProducts(2), pelmora::CustSkyType{});
 }
 
 TEST_F(LibraryFiles, RefusesAMissingFileOrMoreProductsThanTheLibraryHolds) {
-    try {
-        pelmora::ReadWindowLibrary(*model);
-        ADD_FAILURE() << "no error";
-    } catch (const ModelError& e) {
-        EXPECT_NE(std::string(e.what()).find("VORTwindows.txt does not exist"), std::string::npos)
-            << e.what();
-    }
+    EXPECT_THAT(model_test::modelErrorOf([&] { pelmora::ReadWindowLibrary(*model); }),
+                HasSubstr("VORTwindows.txt does not exist"));
     std::string text;
     for (int i = 1; i <= pelmora::kMaxSkylightProducts + 1; ++i)
         text += skylightRecord("GEN-04-001a", " Dome");
     root.write("Data/WindowData/VORTskylights.txt", text);
-    try {
-        pelmora::ReadSkylightLibrary(*model);
-        ADD_FAILURE() << "no error";
-    } catch (const ModelError& e) {
-        EXPECT_NE(std::string(e.what()).find("line 401: the library holds more than 100 products"),
-                  std::string::npos)
-            << e.what();
-    }
+    EXPECT_THAT(model_test::modelErrorOf([&] { pelmora::ReadSkylightLibrary(*model); }),
+                HasSubstr("line 401: the library holds more than 100 products"));
     EXPECT_EQ(model->SkylightProducts(1).ProductCode, "");
 }
 
