@@ -112,6 +112,12 @@ void EditBox::setText(const QString& text) {
     QLineEdit::setText(text);
 }
 
+void TableRowLink::moveTo(int record) {
+    if (record == recNo_()) return;
+    setRecNo_(record); // a record that does not exist raises here, before any handler runs
+    emit dataChange(record);
+}
+
 UpDown::UpDown(int minimum, int maximum, QWidget* parent) : QSpinBox(parent) {
     setRange(minimum, maximum);
     lineEdit()->setVisible(false);

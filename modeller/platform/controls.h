@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QToolButton>
 
+#include <functional>
 #include <vector>
 
 class QButtonGroup;
@@ -83,6 +84,25 @@ class EditBox : public QLineEdit {
 
   signals:
     void changed();
+};
+
+// The link between a dialog and one of its tables: moving the table to another record runs the
+// table's data-change handler, as moving a data-aware table's row does; moving to the record that is
+// already current changes nothing.
+class TableRowLink : public QObject {
+    Q_OBJECT
+  public:
+    // `recNo` reads the table's current record number, `setRecNo` moves it.
+    TableRowLink(std::function<int()> recNo, std::function<void(int)> setRecNo, QObject* parent = nullptr)
+        : QObject(parent), recNo_(std::move(recNo)), setRecNo_(std::move(setRecNo)) {}
+    void moveTo(int record);
+
+  signals:
+    void dataChange(int record);
+
+  private:
+    std::function<int()> recNo_;
+    std::function<void(int)> setRecNo_;
 };
 
 // An up-down control: two arrow buttons that step a position within a range, without a text box

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <numbers>
 
 namespace {
@@ -68,6 +69,22 @@ TEST(FramePlacement, DialogsStandWhereTheMainWindowPutsThem) {
     EXPECT_EQ(framePlacementOf("MainForm")->helpTopic, 10);
     EXPECT_EQ(framePlacementOf("TempDisplayForm")->helpTopic, 680);
     EXPECT_EQ(framePlacementOf("SnapForm"), nullptr) << "keeps its designed place and has no topic";
+}
+
+} // namespace
+
+#include "modeller/platform/help_service.h"
+
+namespace {
+
+TEST(HelpFile, TheShippedHelpFileHasAPageForEveryDialogsTopic) {
+    const auto topics =
+        platform::readHelpFile(std::filesystem::path(PROGRAM_FOLDER) / "Data" / "zazozor1.hlp");
+    for (const auto& frame : pelmora::framePlacements()) {
+        if (frame.helpTopic == 0) continue;
+        ASSERT_TRUE(topics.contains(frame.helpTopic)) << frame.form << " topic " << frame.helpTopic;
+        EXPECT_FALSE(topics.at(frame.helpTopic).paragraphs.empty()) << frame.helpTopic;
+    }
 }
 
 } // namespace

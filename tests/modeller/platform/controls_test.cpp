@@ -69,3 +69,26 @@ TEST(EditBox, ChangeHandlerRunsOnlyWhenTheTextChanges) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(TableRowLink, MovingToAnotherRecordRunsTheDataChangeHandler) {
+    int current = 1;
+    const int count = 3;
+    platform::TableRowLink link([&] { return current; },
+                                [&](int n) {
+                                    if (n < 1 || n > count) throw std::out_of_range("no such record");
+                                    current = n;
+                                });
+    QSignalSpy changes(&link, &platform::TableRowLink::dataChange);
+    link.moveTo(3);
+    ASSERT_EQ(changes.count(), 1);
+    EXPECT_EQ(changes.takeFirst().at(0).toInt(), 3);
+    link.moveTo(3);
+    EXPECT_EQ(changes.count(), 0) << "the current record again is no move";
+    EXPECT_THROW(link.moveTo(4), std::out_of_range);
+    EXPECT_EQ(changes.count(), 0);
+    EXPECT_EQ(current, 3);
+}
+
+} // namespace
