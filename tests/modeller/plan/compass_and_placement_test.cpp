@@ -1,5 +1,6 @@
 #include "modeller/plan/compass.h"
 #include "modeller/plan/frame_placement.h"
+#include "modeller/platform/help_service.h"
 
 #include <gtest/gtest.h>
 
@@ -72,8 +73,6 @@ TEST(FramePlacement, DialogsStandWhereTheMainWindowPutsThem) {
 }
 
 } // namespace
-
-#include "modeller/platform/help_service.h"
 
 namespace {
 
