@@ -34,6 +34,7 @@ TEST_F(MainWindowTest, StartsUpWithoutARatingHistory) {
                                                       main().AnalysisSB, main().ForwardSB, main().BackSB})
         EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
     EXPECT_FALSE(main().StarPanel->isHidden());
+    EXPECT_FALSE(main().FilePanel->isHidden()) << "New and Open are there before any house exists";
     EXPECT_TRUE(main().UpperLevelSB->isDown() && main().LowerLevelSB->isDown());
     EXPECT_EQ(main().lbBearingTop->text(), "0°");
     EXPECT_EQ(main().lbBearingLeft->text(), "270");
