@@ -743,6 +743,10 @@ void TMainForm::BackgroundOnlySBClick() {
     workspace_.scale.PlanVisible = false;
     if (model_.LevelPictures(model_.CurrentLevel).Present) BackgroundImage->setVisible(true);
     RestoreAll();
+    // The repaint drew the outlines of the levels above and below; drawn once more they go too.
+    if (UpperLevelSB->isDown()) drawing_.UpperLevelOutline();
+    if (LowerLevelSB->isDown()) drawing_.LowerLevelOutline();
+    PaintBox1->update();
 }
 
 void TMainForm::WipeSBClick() {

@@ -109,6 +109,24 @@ TEST_F(MainWindowTest, ThePlanShowsEveryZoneOfTheCurrentLevel) {
         << "the level above is not filled";
 }
 
+TEST_F(MainWindowTest, OnlyShowBackgroundHidesThePlanUntilThePlanIsShownAgain) {
+    startWithNewHouse();
+    main().resizeCanvas({600, 400}, {0, 0});
+    model().LevelCount = 2;
+    plan_test::addRectangle(model(), 1, 40, 40, 160, 120, 0x00FF80);
+    plan_test::addRectangle(model(), 2, 60, 60, 100, 100, 0x0000FF);
+    main().RestoreAll();
+    main().BackgroundOnlySBClick();
+    QImage grid(600, 400, QImage::Format_RGB32);
+    grid.fill(Qt::white);
+    PlanDrawing gridOnly(model(), workspace->selection, workspace->scale);
+    gridOnly.setCanvas(&grid, {0, 0});
+    gridOnly.DrawGrid();
+    EXPECT_EQ(main().planCanvas(), grid) << "neither the zones nor the outline of the level above";
+    main().HideBackgroundSBClick();
+    EXPECT_EQ(main().planCanvas().pixel(121, 101) & 0xFFFFFF, 0x80FF00u) << "the plan is back";
+}
+
 TEST_F(MainWindowTest, MagnificationDialogRescalesThePlanAndKeepsTheSnapLength) {
     startWithNewHouse();
     const int z = plan_test::addRectangle(model(), 1, 41, 40, 160, 120, 0x00FF80);
