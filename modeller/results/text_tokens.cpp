@@ -5,6 +5,7 @@
 #include "modeller/model/model_error.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace pelmora {
 
