@@ -1,0 +1,243 @@
+#include "modeller/results/rating_history.h"
+
+#include "common/file_lookup.h"
+#include "common/fixed_width.h"
+#include "common/rounding.h"
+#include "common/text_values.h"
+#include "modeller/model/model_error.h"
+#include "modeller/results/text_tokens.h"
+
+#include <array>
+#include <memory>
+#include <system_error>
+
+namespace pelmora {
+
+namespace {
+
+// One value line: the value rounded to `decimals` and right-aligned in `width` (with no decimal
+// point when `decimals` is 0), then the caption.  A value wider than its field is written whole.
+constexpr int kInteger = 0;
+struct ValueLine {
+    int width;
+    int decimals;
+    std::string_view caption;
+};
+
+// Lines 2..10 of a record, in order.
+constexpr std::array<ValueLine, 9> kRecordLines{{
+    {15, kInteger, " Zones"},
+    {15, kInteger, " Climate Number"},
+    {15, 0, " House Heating, MJ"},
+    {15, 0, " House Cooling Sensible, MJ"},
+    {15, 0, " House Cooling Latent, MJ"},
+    {15, 0, " House Energy Total, MJ"},
+    {15, 2, " House Total Area"},
+    {15, 1, " House Star Rating"},
+    {4, 2, " Area Adjustment"},
+}};
+
+// Lines 2..8 of a zone, in order.
+constexpr std::array<ValueLine, 7> kZoneLines{{
+    {15, 2, " Zone Area  "},
+    {15, kInteger, " Drawing Colour"},
+    {15, 0, " Zone Heating, MJ"},
+    {15, 0, " Zone Cooling Sensible, MJ"},
+    {15, 0, " Zone Cooling Latent, MJ"},
+    {15, 0, " Zone Energy Total, MJ"},
+    {15, 1, " Zone Star Rating"},
+}};
+
+constexpr std::string_view kMonthHeading = " CoolL     CoolS      Heat       Month";
+// A month line: latent cooling, sensible cooling and heating (MJ) and the month number.
+constexpr int kMonthValueWidth = 8;
+constexpr int kMonthValueDecimals = 1;
+constexpr std::string_view kMonthValueGap = "  ";
+constexpr std::string_view kMonthNumberGap = "        ";
+constexpr int kMonthNumberWidth = 2;
+constexpr int kZoneNameWidth = 15;
+
+bool appendField(std::string& out, double value, int width, int decimals) {
+    if (decimals == kInteger)
+        return fw::appendInteger(out, common::roundHalfEvenToInt(value), width, fw::Overflow::Refuse);
+    return fw::appendFixed(out, value, width, decimals, fw::Overflow::Refuse);
+}
+
+void appendWhole(std::string& out, double value, int width, int decimals) {
+    if (appendField(out, value, width, decimals)) return;
+    constexpr int kWidest = 64;
+    std::string whole;
+    if (!appendField(whole, value, kWidest, decimals)) return;
+    out += whole.substr(whole.find_first_not_of(' '));
+}
+
+std::string valueLine(double value, const ValueLine& format) {
+    std::string text;
+    appendWhole(text, value, format.width, format.decimals);
+    text += format.caption;
+    return text;
+}
+
+std::string monthLine(double coolL, double coolS, double heat, int month) {
+    std::string text;
+    appendWhole(text, coolL, kMonthValueWidth, kMonthValueDecimals);
+    text += kMonthValueGap;
+    appendWhole(text, coolS, kMonthValueWidth, kMonthValueDecimals);
+    text += kMonthValueGap;
+    appendWhole(text, heat, kMonthValueWidth, kMonthValueDecimals);
+    text += kMonthNumberGap;
+    appendWhole(text, month, kMonthNumberWidth, kInteger);
+    return text;
+}
+
+void writeZone(common::TextFileWriter& out, StarType& r, int z) {
+    std::string name;
+    if (!fw::appendText(name, r.ZoneName(z), kZoneNameWidth, fw::Overflow::Refuse, fw::Align::Right))
+        name = r.ZoneName(z);
+    out.line(name);
+    r.ZoneTotal(z) = r.ZoneHeat(z) + r.ZoneCoolS(z) + r.ZoneCoolL(z);
+    const std::array<double, kZoneLines.size()> values{r.ZoneArea(z),  static_cast<double>(r.ZoneColour(z)),
+                                                       r.ZoneHeat(z),  r.ZoneCoolS(z),
+                                                       r.ZoneCoolL(z), r.ZoneTotal(z),
+                                                       r.ZoneStars(z)};
+    for (std::size_t i = 0; i < values.size(); ++i) out.line(valueLine(values[i], kZoneLines[i]));
+    out.boolean(r.ZoneConditioned(z));
+    out.line(kMonthHeading);
+    for (int m = 1; m <= kMonths; ++m)
+        out.line(monthLine(r.ZoneMonthCoolL(z, m), r.ZoneMonthCoolS(z, m), r.ZoneMonthHeat(z, m), m));
+    out.line("");
+}
+
+void writeRecord(common::TextFileWriter& out, StarType& r) {
+    out.line(r.Name);
+    r.Total = r.Heat + r.CoolS + r.CoolL;
+    const std::array<double, kRecordLines.size()> values{static_cast<double>(r.Zones),
+                                                         static_cast<double>(r.Climate),
+                                                         r.Heat,
+                                                         r.CoolS,
+                                                         r.CoolL,
+                                                         r.Total,
+                                                         r.Area,
+                                                         r.Stars,
+                                                         r.AreaAdjust};
+    for (std::size_t i = 0; i < values.size(); ++i) out.line(valueLine(values[i], kRecordLines[i]));
+    out.line(kMonthHeading);
+    for (int m = 1; m <= kMonths; ++m)
+        out.line(monthLine(r.MonthCoolL(m), r.MonthCoolS(m), r.MonthHeat(m), m));
+    out.line("");
+    for (int z = 1; z <= r.Zones; ++z) writeZone(out, r, z);
+    out.line("");
+}
+
+common::TextFileWriter pastRatingsWriter(SimulationHistory& history) {
+    common::TextFileWriter out;
+    out.integer(history.SimulationRecordCount);
+    for (int k = 1; k <= history.SimulationRecordCount; ++k) writeRecord(out, history.SimulationRecords(k));
+    return out;
+}
+
+// The value at the start of a value line; the caption after it is skipped.
+double realLine(TokenReader& in) {
+    in.requireOnLine();
+    const double value = in.real();
+    in.skipLine();
+    return value;
+}
+
+int integerLine(TokenReader& in) {
+    in.requireOnLine();
+    const int value = in.integer();
+    in.skipLine();
+    return value;
+}
+
+// The heading, twelve month lines (the month number is not read) and the empty line.
+template <class Store> void readMonths(TokenReader& in, Store store) {
+    in.line();
+    for (int m = 1; m <= kMonths; ++m) {
+        std::array<double, 3> values{};
+        for (double& v : values) {
+            in.requireOnLine();
+            v = in.real();
+        }
+        store(m, values[0], values[1], values[2]);
+        in.skipLine();
+    }
+    in.line();
+}
+
+void readZone(TokenReader& in, StarType& r, int z) {
+    r.ZoneName(z) = in.line();
+    r.ZoneArea(z) = realLine(in);
+    r.ZoneColour(z) = integerLine(in);
+    r.ZoneHeat(z) = realLine(in);
+    r.ZoneCoolS(z) = realLine(in);
+    r.ZoneCoolL(z) = realLine(in);
+    r.ZoneTotal(z) = realLine(in);
+    r.ZoneStars(z) = realLine(in);
+    // Any text but these two leaves the flag as it was.
+    const std::string& conditioned = in.line();
+    if (conditioned == common::formatBoolean(true)) r.ZoneConditioned(z) = true;
+    if (conditioned == common::formatBoolean(false)) r.ZoneConditioned(z) = false;
+    readMonths(in, [&](int m, double coolL, double coolS, double heat) {
+        r.ZoneMonthCoolL(z, m) = coolL;
+        r.ZoneMonthCoolS(z, m) = coolS;
+        r.ZoneMonthHeat(z, m) = heat;
+    });
+}
+
+void readRecord(TokenReader& in, StarType& r) {
+    r.Name = in.line();
+    r.Zones = integerLine(in);
+    if (r.Zones < 0 || r.Zones > kMaxZones) in.fail("Zone count outside 0..100");
+    r.Climate = integerLine(in);
+    r.Heat = realLine(in);
+    r.CoolS = realLine(in);
+    r.CoolL = realLine(in);
+    r.Total = realLine(in);
+    r.Area = realLine(in);
+    r.Stars = realLine(in);
+    r.AreaAdjust = realLine(in);
+    readMonths(in, [&](int m, double coolL, double coolS, double heat) {
+        r.MonthCoolL(m) = coolL;
+        r.MonthCoolS(m) = coolS;
+        r.MonthHeat(m) = heat;
+    });
+    for (int z = 1; z <= r.Zones; ++z) readZone(in, r, z);
+    in.line();
+}
+
+} // namespace
+
+std::string pastRatingsText(SimulationHistory& history) {
+    return pastRatingsWriter(history).text();
+}
+
+void WritePastRatings(SimulationHistory& history, const std::filesystem::path& rootDir) {
+    const common::TextFileWriter out = pastRatingsWriter(history);
+    try {
+        out.save(common::resolveForWriting(rootDir, kPastRatingsFile));
+    } catch (const std::exception& error) {
+        throw ModelError(error.what());
+    }
+}
+
+void ReadPastRatings(SimulationHistory& history, const std::filesystem::path& rootDir) {
+    const std::vector<std::string> lines = readResultFile(rootDir, kPastRatingsFile);
+    TokenReader in(lines, (rootDir / std::string(kPastRatingsFile)).string());
+    auto loaded = std::make_unique<SimulationHistory>(history);
+    const int count = integerLine(in);
+    if (count < 0 || count > kMaxSimulationRecords) in.fail("Record count outside 0..9");
+    for (int k = 1; k <= count; ++k) readRecord(in, loaded->SimulationRecords(k));
+    loaded->SimulationRecordCount = count;
+    history = std::move(*loaded);
+}
+
+void DeletePastRatings(const std::filesystem::path& rootDir) {
+    const auto file = common::findCaseInsensitive(rootDir, kPastRatingsFile);
+    if (!file) return;
+    std::error_code ignored;
+    std::filesystem::remove(*file, ignored);
+}
+
+} // namespace pelmora

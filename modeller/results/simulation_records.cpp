@@ -1,0 +1,143 @@
+#include "modeller/results/simulation_records.h"
+
+#include "common/fixed_width.h"
+#include "modeller/results/text_tokens.h"
+
+#include <memory>
+
+namespace pelmora {
+
+namespace {
+
+// "climat" + two digits + ".TXT": the digits are characters 7 and 8.
+constexpr std::size_t kClimateDigitsOffset = 6;
+constexpr std::size_t kClimateDigitsLength = 2;
+
+void addHour(StarType& r, int zone, int month, double heat, double coolS, double coolL) {
+    r.ZoneHeat(zone) += heat;
+    r.ZoneCoolS(zone) += coolS;
+    r.ZoneCoolL(zone) += coolL;
+    if (month >= 1 && month <= kMonths) {
+        r.ZoneMonthHeat(zone, month) += heat;
+        r.ZoneMonthCoolS(zone, month) += coolS;
+        r.ZoneMonthCoolL(zone, month) += coolL;
+    }
+    r.Heat += heat;
+    r.CoolS += coolS;
+    r.CoolL += coolL;
+    r.Total = r.Heat + r.CoolS + r.CoolL;
+}
+
+bool anyZoneConditioned(const HouseModel& model) {
+    for (int z = 1; z <= model.ZoneCount; ++z)
+        if (model.IsConditioned(z)) return true;
+    return false;
+}
+
+// The hourly rows after the header: month, day and hour, then three values for every conditioned
+// zone in zone order.  A row must hold all its values on its own line.
+void readEnergyRows(StarType& r, const HouseModel& model, const std::filesystem::path& rootDir) {
+    const std::vector<std::string> lines = readResultFile(rootDir, kEnergyFile);
+    TokenReader reader(lines, (rootDir / std::string(kEnergyFile)).string());
+    for (int i = 0; i < kEnergyFileHeaderLines; ++i) reader.line();
+    while (!reader.atEnd()) {
+        const int month = reader.integer();
+        reader.requireOnLine();
+        reader.integer(); // day
+        reader.requireOnLine();
+        reader.integer(); // hour
+        for (int z = 1; z <= model.ZoneCount; ++z) {
+            if (!model.IsConditioned(z)) continue;
+            double values[3];
+            for (double& v : values) {
+                reader.requireOnLine();
+                v = reader.real();
+            }
+            addHour(r, z, month, values[0], values[1], values[2]);
+        }
+        reader.skipLine();
+    }
+}
+
+} // namespace
+
+int climateNumber(std::string_view climateFileName) {
+    if (climateFileName.size() < kClimateDigitsOffset + kClimateDigitsLength) return 0;
+    int climate = 0;
+    const auto digits = climateFileName.substr(kClimateDigitsOffset, kClimateDigitsLength);
+    if (!fw::readInteger(digits, climate, fw::Blanks::Null)) return 0;
+    return climate;
+}
+
+void ReadEnergyFile(StarType& r, const HouseModel& model) {
+    r.Heat = 0.0;
+    r.CoolS = 0.0;
+    r.CoolL = 0.0;
+    r.Total = 0.0;
+    r.Name = model.ProjectName + "_" + std::to_string(model.RunNumber);
+    r.Zones = model.ZoneCount;
+    for (int z = 1; z <= model.ZoneCount; ++z) {
+        const TZoneRec& zone = model.Zones(z);
+        r.ZoneName(z) = zone.Name;
+        r.ZoneColour(z) = zone.Colour;
+        r.ZoneArea(z) = zone.FloorArea;
+        r.ZoneConditioned(z) = zone.Heated || zone.Cooled;
+        for (int m = 1; m <= kMonths; ++m) {
+            r.ZoneMonthHeat(z, m) = 0.0;
+            r.ZoneMonthCoolS(z, m) = 0.0;
+            r.ZoneMonthCoolL(z, m) = 0.0;
+        }
+        r.ZoneHeat(z) = 0.0;
+        r.ZoneCoolS(z) = 0.0;
+        r.ZoneCoolL(z) = 0.0;
+    }
+    // With no heated or cooled zone every row would yield only its date: there is nothing to read,
+    // and the engine writes no energy file for such a house.
+    if (!anyZoneConditioned(model)) return;
+    readEnergyRows(r, model, model.RootDir);
+}
+
+void StoreSimulationRecord(SimulationHistory& history, const HouseModel& model, const RatingTables& tables) {
+    // The new record is built aside and enters the history only once the energy file was read.
+    auto fresh = std::make_unique<StarType>();
+    StarType& r = *fresh;
+    r.Name = model.ProjectName;
+    r.Climate = climateNumber(model.ClimateFileName);
+    r.Zones = model.ZoneCount;
+    r.Area = 0.0;
+    for (int z = 1; z <= r.Zones; ++z) {
+        r.ZoneArea(z) = model.Zones(z).FloorArea;
+        r.ZoneColour(z) = model.Zones(z).Colour;
+        if (model.Zones(z).Heated && model.Zones(z).Cooled) r.Area += r.ZoneArea(z);
+    }
+    r.AreaAdjust = AreaAdjustment(tables, model.ClimateZone, r.Area);
+    ReadEnergyFile(r, model);
+    r.Stars = StarRating(tables, r.Climate, r.Area, r.Total);
+    for (int z = 1; z <= r.Zones; ++z) {
+        r.ZoneTotal(z) = r.ZoneHeat(z) + r.ZoneCoolS(z) + r.ZoneCoolL(z);
+        r.ZoneStars(z) = StarRating(tables, r.Climate, r.ZoneArea(z), r.ZoneTotal(z));
+    }
+    SumMonthlyTotals(r);
+    if (r.Area == 0.0) r.Stars = kNoRating;
+
+    auto& records = history.SimulationRecords;
+    for (int k = history.SimulationRecordCount; k >= 1; --k)
+        if (k < kMaxSimulationRecords) records(k + 1) = records(k);
+    records(1) = std::move(r);
+    if (history.SimulationRecordCount < kMaxSimulationRecords) ++history.SimulationRecordCount;
+}
+
+void SumMonthlyTotals(StarType& r) {
+    for (int m = 1; m <= kMonths; ++m) {
+        r.MonthHeat(m) = 0.0;
+        r.MonthCoolS(m) = 0.0;
+        r.MonthCoolL(m) = 0.0;
+        for (int z = 1; z <= r.Zones; ++z) {
+            r.MonthHeat(m) += r.ZoneMonthHeat(z, m);
+            r.MonthCoolS(m) += r.ZoneMonthCoolS(z, m);
+            r.MonthCoolL(m) += r.ZoneMonthCoolL(z, m);
+        }
+    }
+}
+
+} // namespace pelmora

@@ -1,0 +1,56 @@
+// The star panel's widget: the run name, the energies per square metre, the climate file, the star
+// images and figure, and the buttons that step through the kept ratings and delete them.  It draws
+// the state of a RatingPanel and hands every click to that panel's handler.
+#pragma once
+
+#include "common/arrays.h"
+#include "modeller/platform/controls.h"
+#include "modeller/results/rating_panel.h"
+
+#include <QFrame>
+
+class QLabel;
+
+namespace platform {
+class MessageService;
+}
+
+namespace pelmora {
+
+// The post-run road's information boxes through the platform's message service.
+class PlatformRatingMessages : public RatingMessages {
+  public:
+    explicit PlatformRatingMessages(platform::MessageService& messages) : messages_(messages) {}
+    void information(std::string_view text) override;
+
+  private:
+    platform::MessageService& messages_;
+};
+
+class TStarPanel : public QFrame, public StarPanelView {
+    Q_OBJECT
+  public:
+    static constexpr const char* kHint = "Star Rating";
+
+    // Errors escaping a handler (a history file that cannot be deleted or read) go to `messages`.
+    TStarPanel(RatingPanel& panel, platform::MessageService& messages, QWidget* parent = nullptr);
+    ~TStarPanel() override;
+
+    void showPanel(const StarPanelState& state) override;
+
+    platform::SpeedButton *ForwardSB, *BackSB, *AnalysisSB, *DelRecSB;
+    QLabel *Label1, *Label2, *Label3; // "T", "C", "H"
+    QLabel *TotalLabel, *CoolLabel, *HeatLabel, *FileLabel, *ClimNameLabel, *StarLabel;
+    common::FixedArray1<QLabel*, 1, kStarImages> star{};
+    common::FixedArray1<QLabel*, 1, kStarImages> halfstar{};
+    QLabel* lemon;
+
+  signals:
+    // AnalysisSB: the main window opens the analysis dialog.
+    void analysisRequested();
+
+  private:
+    RatingPanel& panel_;
+};
+
+} // namespace pelmora
