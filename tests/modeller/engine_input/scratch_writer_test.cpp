@@ -2,7 +2,14 @@
 // services: skylight azimuth, zone volume, product lookups and section numbers.
 #include "writer_fixture.h"
 
+#include "engine/core/card_fields.h"
+#include "engine/core/card_handlers.h"
+#include "engine/core/input_reader.h"
+#include "engine/core/material_file.h"
+#include "engine/core/state.h"
 #include "modeller/engine_input/construction_sections.h"
+
+#include <sstream>
 
 #include <numbers>
 
@@ -240,6 +247,72 @@ TEST_F(WriterTest, ProductCodesMatchExactlyAndAMissingOneIsReported) {
         ScratchErrorOf([&] { RequireSkylightProduct(*scratch_, z, 1); }),
         "zone 1 (Zone1), skylight 1: the product code \"GEN-04-999a\" is in no entry of the skylight product "
         "library");
+}
+
+} // namespace
+} // namespace writer_test
+
+namespace writer_test {
+namespace {
+
+// The engine's own reader takes the written project and construction cards without an illegal field
+// and finds in them what the writer meant.
+TEST_F(SmallHouse, TheEnginesReaderReadsTheCardsWithoutAnIllegalField) {
+    for (const char* file : {"matdata.bin", "Data/Climate/climat16.TXT", "Data/WindowData/VORTwindows.VWG",
+                             "Data/WindowData/VORTskylights.VSG"})
+        CopyFromProgramFolder(file);
+    HouseModel& m = *model_;
+    m.ZoneCeilings(zone_).Insulation = 5; // foil on the ceiling: an air-gap material of its own
+    m.Zones(zone_).SkylightCount = 1;
+    TSkylightRec& sky = m.ZoneSkylights(zone_, 1);
+    sky = TSkylightRec{};
+    sky.ProductCode = "GEN-04-002a";
+    sky.Furnishing = 1;
+    WriteScratchFile(*scratch_);
+
+    auto state = std::make_unique<engine::EngineState>();
+    std::ostringstream console;
+    state->workdir = root_;
+    state->console = &console;
+    engine::setInputDefaults(*state);
+    engine::readMaterialFile(*state);
+    std::vector<std::string> illegal;
+    for (const std::string& line : ReadCardLines(root_ / "SCRATCH")) {
+        if (line.starts_with("C") || line == " 9") continue;
+        try {
+            const auto result = line.starts_with(" 1") ? engine::projectCard(*state, line)
+                                                       : engine::constructionCard(*state, line);
+            ASSERT_EQ(result, engine::CardResult::Next) << line;
+        } catch (const engine::IllegalField&) {
+            illegal.push_back(line);
+        }
+    }
+    EXPECT_TRUE(illegal.empty()) << illegal.front();
+    EXPECT_EQ(console.str(), "");
+
+    EXPECT_NEAR(state->where.xlat, -34.9 * 0.017453292, 1e-6);
+    EXPECT_NEAR(state->where.smerid, 142.5, 1e-9);
+    EXPECT_NEAR(state->wind41.curtt(1), 0.05, 1e-6);
+    EXPECT_NEAR(state->wind41.blindw(1), 0.5, 1e-6);
+    EXPECT_NEAR(state->shad.eaveo(2), 0.3, 1e-6);
+    // The window section: one 4 mm pane, then the glazing layer; the system's U-value is the glass
+    // (5.8316 W/m2K) over 85 % and the frame (9 W/m2K) over 15 %.
+    EXPECT_EQ(state->bss.nlay(1), 2);
+    EXPECT_EQ(state->bss.matlay(1, 2), 901);
+    EXPECT_NEAR(state->wind41.uwin(1), 5.8316 * 0.85 + 9.0 * 0.15, 1e-4);
+    // The skylight section: two 3 mm panes and the glazing layer.
+    EXPECT_EQ(state->bss.nlay(11), 3);
+    EXPECT_EQ(state->bss.matlay(11, 3), 901);
+    // The brick veneer: four layers as written.
+    EXPECT_EQ(state->bss.nlay(21), 4);
+    EXPECT_EQ(state->bss.matlay(21, 3), 209);
+    EXPECT_NEAR(state->bss.thklay(21, 3), 143.0, 1e-9);
+    // The air-gap material of the foil ceiling and its use in the ceiling section.
+    ASSERT_EQ(scratch_->AirGapMaterials.size(), 1u);
+    EXPECT_NEAR(state->cr.crp2(801), scratch_->AirGapMaterials[0].Up, 0.005);
+    EXPECT_NEAR(state->cr.crp3(801), scratch_->AirGapMaterials[0].Down, 0.005);
+    EXPECT_EQ(state->bss.matlay(91, 2), 801);
+    EXPECT_EQ(state->bss.isecdef(128), 1);
 }
 
 } // namespace
