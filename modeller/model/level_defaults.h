@@ -1,0 +1,42 @@
+// The level defaults: their factory values, the start-up defaults, the thickness lists read from the
+// wall material tables, the set-up of a new zone from its level's defaults, and the copy of one
+// level's defaults to another.
+#pragma once
+
+#include "modeller/model/house_model.h"
+#include "modeller/model/material_catalogue.h"
+
+namespace pelmora {
+
+constexpr std::int32_t kFactoryGrey = 10658466; // red, green and blue 162 each
+
+// Gives the level default record of `level` its factory values.  The skylight orientation and the
+// four vertical-shade defaults keep what they hold.
+void SetDefaultDefaults(HouseModel& model, int level);
+
+// The model's start-up defaults: north at the top of the plan, the new-zone options, the default
+// shielding and obstruction shading, the factory defaults of all six levels, and then the default
+// wall thickness of every wall material record read from the wall tables.  The thickness lists come
+// last so that a table that cannot be read (ModelError) leaves everything else set.
+void SetDefaultValues(HouseModel& model, MaterialTables& tables);
+
+// Fills ExtThicknessByMaterial and PartThicknessByMaterial of every level from the D1 field of each
+// record of the external and internal wall material tables.  A table that cannot be read, or one with
+// more records than the lists hold, raises ModelError and changes nothing.
+void FillThicknessByMaterial(HouseModel& model, MaterialTables& tables);
+
+// The default thickness (mm) of a wall of `level` built of material record `record`; 0 for a record
+// the lists have no place for.
+double ExtThicknessFor(const HouseModel& model, int level, int record);
+double PartThicknessFor(const HouseModel& model, int level, int record);
+
+// Gives a newly drawn zone its walls', roof's, ceiling's, external floor's, ceiling between levels'
+// and floor covering's construction from the defaults of the current level, and empty element
+// counts.
+void AllocateZoneProperties(HouseModel& model, int zone);
+
+// Copies the 73 stored default values of level `source` to level `destination`; the values kept only
+// in memory stay.
+void ChangeDefaults(HouseModel& model, int destination, int source);
+
+} // namespace pelmora
