@@ -172,9 +172,21 @@ TEST_F(ZoneSpaces, OpenAndEnclosedSubfloorsTakeTheirVentilation) {
     EXPECT_EQ(field(walls[1], 2), "  4.00");
     EXPECT_EQ(field(walls[1], 3), "  2.00");
     EXPECT_EQ(field(walls[1], 4), "    90");
-    EXPECT_EQ(cards(7, 123).size(), 1u); // a non-reflective ground face
-    EXPECT_EQ(cards(8, 121).size(), 1u);
+    // A non-reflective floor underside (GU 1, emittance 0.82) links to the ground through the
+    // non-reflective radiation section; a foil underside (GU 0, 0.05) through the reflective one.
+    EXPECT_EQ(zoneField(enclosedSpace[0], 9), "  0.82");
+    EXPECT_EQ(cards(7, 123).size(), 1u);
+    EXPECT_EQ(cards(8, 123).size(), 1u);
     expectEveryNamedZoneHasACard();
+
+    lines_.clear();
+    model_->ZoneExtFloors(enclosed).Insulation = 3; // reflective foil under the floor
+    GroupFloorSpaces(*run_);
+    WriteFloorSpaces(*run_);
+    EXPECT_EQ(zoneField(cards(6, 0)[0], 9), "  0.05");
+    EXPECT_EQ(cards(7, 124).size(), 1u);
+    EXPECT_TRUE(cards(7, 123).empty());
+    EXPECT_EQ(cards(8, 121).size(), 1u);
 }
 
 TEST_F(ZoneSpaces, GroupsWithoutGeometryAreRefusedNamingTheZone) {
