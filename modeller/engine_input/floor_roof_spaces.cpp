@@ -1,8 +1,6 @@
 // Floor-space and roof-space groups and their pseudo zones.
 #include "modeller/engine_input/floor_roof_spaces.h"
 
-#include "common/fixed_width.h"
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -80,21 +78,17 @@ SharedZoneList Members(const HouseModel& model, int founder, const SharedZoneLis
 
 // A pseudo zone's name: its 12-character prefix and the group's number in three columns.
 std::string GroupName(std::string_view prefix, int group, const std::string& element) {
-    std::string name(prefix);
-    if (!fw::appendInteger(name, group, 3, fw::Overflow::Refuse))
-        throw ZoneCardError("Cannot write " + element + ": its group number " + std::to_string(group) +
-                            " does not fit its name");
-    return name;
+    return std::string(prefix) + IntegerField(group, 3, element);
 }
 
 std::string FloorGroupLabel(const HouseModel& model, int group) {
     const int founder = model.FloorSpaceGroups(group).Zones(1);
-    return "the floor space under " + ZoneLabel(founder, model.Zones(founder).Name);
+    return "the floor space under " + ZoneText(model, founder);
 }
 
 std::string RoofGroupLabel(const HouseModel& model, int group) {
     const int founder = model.RoofSpaceGroups(group).Zones(1);
-    return "the roof space over " + ZoneLabel(founder, model.Zones(founder).Name);
+    return "the roof space over " + ZoneText(model, founder);
 }
 
 void PseudoZoneCard(ZoneWriterRun& run, int zone, std::string_view name, const std::string& element) {
@@ -104,7 +98,7 @@ void PseudoZoneCard(ZoneWriterRun& run, int zone, std::string_view name, const s
                  .R(0.0, 6, 1)
                  .R(0.0, 6, 2)
                  .R(0.0, 6, 2)
-                 .Text(run.WindSpeedFactorText)
+                 .Text(run.scratch.WindSpeedFactorText)
                  .Text(kNormalType));
 }
 
@@ -135,9 +129,7 @@ int RoofRadiationSection(const TRoofSpaceGroupRec& group) {
 }
 
 std::string ZoneTitle(int zone, std::string_view title) {
-    std::string text = "C Zone ";
-    fw::appendInteger(text, zone, 3, fw::Overflow::Refuse);
-    return text + std::string(title);
+    return "C Zone " + IntegerField(zone, 3, "zone " + std::to_string(zone)) + std::string(title);
 }
 
 void ReverseFloorCards(ZoneWriterRun& run, int zone, const TFloorSpaceGroupRec& group,
@@ -177,7 +169,7 @@ double CollectSubfloorWalls(HouseModel& model, int group, const std::string& ele
             const TWallRec& wall = model.Walls(m, w);
             if (wall.AdjZone != 0) continue;
             if (count == kMaxNodes)
-                throw ZoneCardError("Cannot write " + element + ": more than 51 external walls enclose it");
+                throw ScratchError("Cannot write " + element + ": more than 51 external walls enclose it");
             perimeter += wall.Length;
             ++count;
             g.WallLengths(count) = wall.Length;
@@ -198,13 +190,13 @@ Ventilation SubfloorVentilation(ZoneWriterRun& run, int group, const std::string
     if (g.FloorVentilation == kOpen) return {5.0 * g.Area, 6.0, 2.5};
     constexpr double kVentAreaPerMetre[] = {1000.0, 2000.0, 3000.0, 4000.0, 6000.0}; // mm2/m
     if (g.FloorVentArea < 0 || g.FloorVentArea > 4)
-        throw ZoneCardError("Cannot write " + element + ": its vent area choice " +
-                            std::to_string(g.FloorVentArea) + " is none of 0 to 4");
+        throw ScratchError("Cannot write " + element + ": its vent area choice " +
+                           std::to_string(g.FloorVentArea) + " is none of 0 to 4");
     const double perimeter = CollectSubfloorWalls(run.model, group, element);
     const double a = kVentAreaPerMetre[g.FloorVentArea];
     const double volume = g.Area * g.UnderFloorHeight / 1000.0;
     if (!(volume > 0.0))
-        throw ZoneCardError("Cannot write " + element + ": the enclosed space under the floor has no height");
+        throw ScratchError("Cannot write " + element + ": the enclosed space under the floor has no height");
     return {volume, 9.612e-5 * perimeter * a / volume,
             3.046e-4 * perimeter * a * run.model.ShieldingFactor / volume};
 }
@@ -220,7 +212,7 @@ void WriteFloorSpaceZone(ZoneWriterRun& run, int group, int f) {
                  .R(v.Volume, 6, 1)
                  .R(v.A, 6, 2)
                  .R(v.B, 6, 2)
-                 .Text(run.WindSpeedFactorText)
+                 .Text(run.scratch.WindSpeedFactorText)
                  .Text("SubFlA     1")
                  .I(f + 1, 6)
                  .I(f + 2, 6)
@@ -297,7 +289,7 @@ void WriteRoofSpaceZone(ZoneWriterRun& run, int group, int r, const RoofSpaceGeo
                  .R(geometry.Volume, 6, 1)
                  .R(v.A, 6, 2)
                  .R(v.B, 6, 2)
-                 .Text(run.WindSpeedFactorText)
+                 .Text(run.scratch.WindSpeedFactorText)
                  .Text("RoofSA     1")
                  .I(r + 2, 6)
                  .I(r + 1, 6)
@@ -348,7 +340,7 @@ void WriteTopOfCeiling(ZoneWriterRun& run, int zone, int group) {
         const double plan = model.Zones(m).FloorArea - CeilingAreaAbove(model, m);
         const double area = plan / std::cos(DegreesToRadians(model.ZoneCeilings(m).Slope));
         AdjacentCard(run, zone, run.sections.ReverseCeilingSection(m), area, m,
-                     "the ceiling of " + ZoneLabel(m, model.Zones(m).Name));
+                     "the ceiling of " + ZoneText(model, m));
     }
     AdjacentCard(run, zone, 125, g.Area, r, element);
     AdjacentCard(run, zone, RoofRadiationSection(g), g.Area, r + 1, element);
@@ -388,7 +380,7 @@ void GroupFloorSpaces(ZoneWriterRun& run) {
     for (int z = 1; z <= model.ZoneCount; ++z) {
         if (ListedInFloorGroup(model, z) || !FloorFacesFloorSpace(run, z)) continue;
         const AddResult added = model.AddFloorSpaceGroup();
-        if (!added) throw ZoneCardError(std::string(added.refusal));
+        if (!added) throw ScratchError(std::string(added.refusal));
         const TExtFloorRec& floor = model.ZoneExtFloors(z);
         TFloorSpaceGroupRec& g = model.FloorSpaceGroups(added.index);
         g.Zones = Members(
@@ -424,8 +416,8 @@ int FloorSpaceZoneOf(ZoneWriterRun& run, int zone) {
         n += group.Kind == kSlabKind ? 1 : 3;
         if (Lists(group.Zones, zone)) return group.Kind == kSlabKind ? n : n - 1;
     }
-    throw ZoneCardError("Cannot write the floor of " + ZoneLabel(zone, model.Zones(zone).Name) +
-                        ": it stands on no floor space");
+    throw ScratchError("Cannot write the floor of " + ZoneText(model, zone) +
+                       ": it stands on no floor space");
 }
 
 void GroupRoofSpaces(ZoneWriterRun& run) {
@@ -435,7 +427,7 @@ void GroupRoofSpaces(ZoneWriterRun& run) {
     for (int z = 1; z <= model.ZoneCount; ++z) {
         if (ListedInRoofGroup(model, z) || !CeilingFacesRoofSpace(model, z)) continue;
         const AddResult added = model.AddRoofSpaceGroup();
-        if (!added) throw ZoneCardError(std::string(added.refusal));
+        if (!added) throw ScratchError(std::string(added.refusal));
         TRoofSpaceGroupRec& g = model.RoofSpaceGroups(added.index);
         g.Zones = Members(
             model, z, model.ZoneCeilings(z).SharedZones,
@@ -462,13 +454,13 @@ int RoofSpaceZoneOf(ZoneWriterRun& run, int zone) {
         n += 3;
         if (Lists(model.RoofSpaceGroups(g).Zones, zone)) return n;
     }
-    throw ZoneCardError("Cannot write the ceiling of " + ZoneLabel(zone, model.Zones(zone).Name) +
-                        ": it lies under no roof space");
+    throw ScratchError("Cannot write the ceiling of " + ZoneText(model, zone) +
+                       ": it lies under no roof space");
 }
 
 RoofSpaceGeometry CalcRoofSpaceGeometry(const HouseModel& model, const TRoofSpaceGroupRec& group) {
     const int founder = group.Zones(1);
-    const std::string element = "the roof space over " + ZoneLabel(founder, model.Zones(founder).Name);
+    const std::string element = "the roof space over " + ZoneText(model, founder);
     int minX = 0, maxX = 0, minY = 0, maxY = 0;
     bool first = true;
     for (int slot = 1; slot <= kSharedZoneSlots; ++slot) {
@@ -488,12 +480,12 @@ RoofSpaceGeometry CalcRoofSpaceGeometry(const HouseModel& model, const TRoofSpac
     const double perimeter = l1 + l2;                                    // half the perimeter, m
     const double discriminant = perimeter * perimeter - 4.0 * group.Area;
     if (!(discriminant >= -1e-9 * perimeter * perimeter) || !(group.Area > 0.0))
-        throw ZoneCardError("Cannot write " + element + ": its area of " + std::to_string(group.Area) +
-                            " m2 exceeds what its plan extents of " + std::to_string(l1) + " m by " +
-                            std::to_string(l2) + " m allow");
+        throw ScratchError("Cannot write " + element + ": its area of " + std::to_string(group.Area) +
+                           " m2 exceeds what its plan extents of " + std::to_string(l1) + " m by " +
+                           std::to_string(l2) + " m allow");
     if (!(group.Slope >= 0.0 && group.Slope < 90.0))
-        throw ZoneCardError("Cannot write " + element + ": its roof slope of " + std::to_string(group.Slope) +
-                            " degrees is not below 90");
+        throw ScratchError("Cannot write " + element + ": its roof slope of " + std::to_string(group.Slope) +
+                           " degrees is not below 90");
     const double w = (perimeter - std::sqrt(std::max(0.0, discriminant))) / 2.0; // m
     const double t = std::tan(DegreesToRadians(group.Slope));
     const double c = std::cos(DegreesToRadians(group.Slope));
@@ -508,9 +500,8 @@ RoofSpaceGeometry CalcRoofSpaceGeometry(const HouseModel& model, const TRoofSpac
     case 3:
         return {a / c + t * w * w + t * a, t * a * w / 2.0};
     default:
-        throw ZoneCardError("Cannot write " + element + ": its roof shape " +
-                            std::to_string(group.RoofShape) +
-                            " is none of hip, hip and gable, gable or skillion");
+        throw ScratchError("Cannot write " + element + ": its roof shape " + std::to_string(group.RoofShape) +
+                           " is none of hip, hip and gable, gable or skillion");
     }
 }
 

@@ -33,7 +33,7 @@ int FloorSpaceZoneOf(ZoneWriterRun& run, int zone);
 int RoofSpaceZoneOf(ZoneWriterRun& run, int zone);
 
 // The sloped area (m2) and the volume (m3) of a roof space, from its plan area, its extents and its
-// roof's slope and shape.  Raises ZoneCardError naming the founding zone when the plan area does not
+// roof's slope and shape.  Raises ScratchError naming the founding zone when the plan area does not
 // fit in its extents or the slope is 90 degrees or more.
 struct RoofSpaceGeometry {
     double SlopedRoofArea = 0.0; // m2

@@ -2,7 +2,6 @@
 // cards.
 #include "modeller/engine_input/zone_data_writer.h"
 
-#include "common/fixed_width.h"
 #include "modeller/engine_input/floor_roof_spaces.h"
 #include "modeller/engine_input/zone_openings_gains.h"
 #include "modeller/model/building_physics.h"
@@ -35,7 +34,7 @@ double Cosine(double degrees) {
 }
 
 std::string Label(const HouseModel& model, int zone) {
-    return ZoneLabel(zone, model.Zones(zone).Name);
+    return ZoneText(model, zone);
 }
 
 std::string WallLabel(const HouseModel& model, int zone, int wall) {
@@ -63,16 +62,14 @@ void ScreenFields(ZoneWriterRun& run, ZoneCard& card,
 
 void WriteZoneCard(ZoneWriterRun& run, int z) {
     const HouseModel& model = run.model;
-    std::string title = "C  Zone ";
-    fw::appendInteger(title, z, 3, fw::Overflow::Refuse);
-    run.Line(title + "  Normal Zone");
+    run.Line("C  Zone " + IntegerField(z, 3, Label(model, z)) + "  Normal Zone");
     run.Line("CZone              Name   Vol     A     B WsRed  Type EstSG");
     run.Card(ZoneCard(z, 0, Label(model, z))
                  .Name(model.Zones(z).Name)
-                 .R(ZoneVolume(model, z), 6, 2)
+                 .R(ZoneVolume(run.scratch, z), 6, 2)
                  .R(run.ZoneLeakageA(z), 6, 2)
                  .R(run.ZoneLeakageB(z), 6, 2)
-                 .Text(run.WindSpeedFactorText)
+                 .Text(run.scratch.WindSpeedFactorText)
                  .Text("Normal     1"));
 }
 
@@ -116,7 +113,7 @@ void WriteWindowCards(ZoneWriterRun& run, int z) {
         const TSkylightRec& sky = model.ZoneSkylights(z, s);
         if (!sky.Clerestory) continue;
         const std::string element = "clerestory window " + std::to_string(s) + " of " + Label(model, z);
-        run.sections.SetSkylightAzimuth(z, s);
+        SetSkylightAzimuth(run.scratch, z, s);
         const int section = run.sections.ClerestorySection(z, s);
         skyFurnishing.SetRecNo(sky.Furnishing);
         const std::string curtainName = skyFurnishing.FieldAsString("Material Description");
@@ -139,9 +136,9 @@ void WriteSkylightCards(ZoneWriterRun& run, int z) {
         const TSkylightRec& sky = model.ZoneSkylights(z, s);
         if (sky.Clerestory) continue;
         const std::string element = "skylight " + std::to_string(s) + " of " + Label(model, z);
-        run.sections.SetSkylightAzimuth(z, s);
+        SetSkylightAzimuth(run.scratch, z, s);
         const int section = run.sections.SkylightSection(z, s);
-        const std::string area = FieldR(sky.Width * sky.Height / 1.0e6, 6, 2, element);
+        const std::string area = RealField(sky.Width * sky.Height / 1.0e6, 6, 2, element);
         run.Card(ZoneCard(z, section, element)
                      .Text(area)
                      .R(sky.SkyAzimuth, 6, 0)
@@ -370,24 +367,25 @@ void WriteCeilingCards(ZoneWriterRun& run, int z) {
 
 std::string HorizontalKey(double eaveProjection, double eaveOffset, std::string_view pergola,
                           const MonthlyPercent* monthlyPercent, const std::string& element) {
-    std::string key =
-        FieldR(eaveProjection, 6, 2, element) + FieldR(eaveOffset, 6, 2, element) + std::string(pergola);
+    std::string key = RealField(eaveProjection, 6, 2, element) + RealField(eaveOffset, 6, 2, element) +
+                      std::string(pergola);
     for (int m = 1; m <= 12; ++m)
-        key += FieldR(monthlyPercent != nullptr ? (*monthlyPercent)(m) / 100.0 : 1.0, 6, 2, element);
+        key += RealField(monthlyPercent != nullptr ? (*monthlyPercent)(m) / 100.0 : 1.0, 6, 2, element);
     return key;
 }
 
 std::string VerticalKey(double leftDepth, double leftOffset, double rightDepth, double rightOffset,
                         const std::string& element) {
-    return FieldR(leftDepth, 6, 2, element) + FieldR(leftOffset, 6, 2, element) +
-           FieldR(rightDepth, 6, 2, element) + FieldR(rightOffset, 6, 2, element);
+    return RealField(leftDepth, 6, 2, element) + RealField(leftOffset, 6, 2, element) +
+           RealField(rightDepth, 6, 2, element) + RealField(rightOffset, 6, 2, element);
 }
 
 std::string ScreenKey(const TSurfaceObstructionRec& entry, const std::string& element) {
-    std::string key = FieldR(entry.RelativeHeight, 6, 2, element) + FieldR(entry.Width, 6, 2, element) +
-                      FieldR(entry.Distance, 6, 2, element) + FieldR(entry.LateralPosition, 6, 2, element) +
-                      FieldR(entry.VerticalOffset, 6, 2, element);
-    for (int m = 1; m <= 12; ++m) key += FieldR(entry.Shading(m) / 100.0, 6, 2, element);
+    std::string key = RealField(entry.RelativeHeight, 6, 2, element) + RealField(entry.Width, 6, 2, element) +
+                      RealField(entry.Distance, 6, 2, element) +
+                      RealField(entry.LateralPosition, 6, 2, element) +
+                      RealField(entry.VerticalOffset, 6, 2, element);
+    for (int m = 1; m <= 12; ++m) key += RealField(entry.Shading(m) / 100.0, 6, 2, element);
     return key;
 }
 

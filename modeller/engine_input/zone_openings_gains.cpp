@@ -16,7 +16,7 @@ constexpr int kLivingKitchen = 1;
 constexpr int kSleeping = 2;
 
 std::string Label(const HouseModel& model, int zone) {
-    return ZoneLabel(zone, model.Zones(zone).Name);
+    return ZoneText(model, zone);
 }
 
 const TOccupancyControlSet& Controls(const ZoneWriterRun& run, int zone) {
@@ -259,18 +259,6 @@ void WriteFanCard(ZoneWriterRun& run, int zone) {
 
 } // namespace
 
-double ZoneVolume(const HouseModel& model, int zone) {
-    double weighted = 0.0; // m2
-    double length = 0.0;   // m
-    for (int w = 0; w < model.Zones(zone).NodeCount; ++w) {
-        const TWallRec& wall = model.Walls(zone, w);
-        weighted += (wall.AdjZone != 0 ? wall.PartHeight : wall.ExtHeight) * wall.Length;
-        length += wall.Length;
-    }
-    if (length == 0.0) return 0.0;
-    return model.Zones(zone).FloorArea * weighted / length;
-}
-
 TOccupantValues CalcOccupantValues(const HouseModel& model) {
     double area = 0.0; // m2
     for (int z = 1; z <= model.ZoneCount; ++z)
@@ -290,10 +278,10 @@ double AreaFactor(const HouseModel& model, int zone) {
 void CalcZoneLeakage(ZoneWriterRun& run, int zone) {
     const HouseModel& model = run.model;
     const TZoneRec& z = model.Zones(zone);
-    const double volume = ZoneVolume(model, zone);
+    const double volume = ZoneVolume(run.scratch, zone);
     if (!(volume > 0.0))
-        throw ZoneCardError("Cannot write " + Label(model, zone) +
-                            ": it has no volume (its walls have no height or no length)");
+        throw ScratchError("Cannot write " + Label(model, zone) +
+                           ": it has no volume (its walls have no height or no length)");
     const double af = z.FloorArea;
     const bool sealed = z.DraughtSeals;
     double windowArea = 0.0; // m2
@@ -334,9 +322,8 @@ CeilingFan CalcCeilingFan(const HouseModel& model, int zone) {
         ratedSpeed = 0.77;
         coverage = 6.16;
     } else {
-        throw ZoneCardError("Cannot write the ceiling fans of " + Label(model, zone) +
-                            ": a fan diameter of " + std::to_string(z.FanDiameter) +
-                            " mm is none of 900, 1200 and 1400 mm");
+        throw ScratchError("Cannot write the ceiling fans of " + Label(model, zone) + ": a fan diameter of " +
+                           std::to_string(z.FanDiameter) + " mm is none of 900, 1200 and 1400 mm");
     }
     const double excess = ratedSpeed - 0.2; // m/s
     const double effect = std::max(0.0, 6.0 * excess - 1.6 * excess * excess);

@@ -7,16 +7,12 @@
 
 namespace pelmora {
 
-// The zone volume: FloorArea times the length-weighted mean height of the zone's walls (PartHeight of
-// a wall to another zone, ExtHeight of an external one); 0 when the lengths add up to 0. m3
-double ZoneVolume(const HouseModel& model, int zone);
-
 // OccupantCount, HouseholdFactor and OccupantFactor of the house.
 TOccupantValues CalcOccupantValues(const HouseModel& model);
 // FloorArea / 80, within 0.1..2.
 double AreaFactor(const HouseModel& model, int zone);
 
-// Sets run.ZoneLeakageA[z] and run.ZoneLeakageB[z].  Raises ZoneCardError naming the zone when its
+// Sets run.ZoneLeakageA[z] and run.ZoneLeakageB[z].  Raises ScratchError naming the zone when its
 // volume is 0 (walls of no height).
 void CalcZoneLeakage(ZoneWriterRun& run, int zone);
 
@@ -24,7 +20,7 @@ struct CeilingFan {
     double AirSpeed = 0.0; // m/s
     double Power = 0.0;    // W
 };
-// Raises ZoneCardError naming the zone for a fan diameter other than 900, 1200 or 1400 mm.
+// Raises ScratchError naming the zone for a fan diameter other than 900, 1200 or 1400 mm.
 CeilingFan CalcCeilingFan(const HouseModel& model, int zone);
 
 // The cards after the zone's surface cards: card 300, openings, gains, thermostats, controls, fan.

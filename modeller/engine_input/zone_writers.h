@@ -9,6 +9,7 @@
 // membership by the same exposed-area rule.
 #pragma once
 
+#include "modeller/engine_input/scratch_writer.h"
 #include "modeller/engine_input/zone_card_text.h"
 #include "modeller/model/house_model.h"
 #include "modeller/model/material_catalogue.h"
@@ -16,7 +17,6 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace pelmora {
@@ -52,9 +52,6 @@ class ZoneSectionLookup {
     virtual int Screen(const std::string& key) = 0;
     virtual int Curtain(const std::string& name) = 0;
     virtual int Blind(const std::string& name) = 0;
-
-    // Sets the skylight's SkyAzimuth from its orientation and the north angle.
-    virtual void SetSkylightAzimuth(int zone, int skylight) = 0;
 };
 
 // The occupant values of the house, computed once per run.
@@ -64,28 +61,38 @@ struct TOccupantValues {
     double OccupantFactor = 0.0;  // scales the occupant gains
 };
 
-// What the zone writers share during one run.
+// What the zone writers share during one run: the card writer's state (the model, the material
+// tables, the card file's lines and the project writer's values), the section lookup, the occupancy
+// values and the leakage of each zone.
 struct ZoneWriterRun {
-    ZoneWriterRun(HouseModel& houseModel, MaterialTables& materialTables, ZoneSectionLookup& sectionLookup,
-                  std::vector<std::string>& cardLines, std::string windSpeedFactorText)
-        : model(houseModel), tables(materialTables), sections(sectionLookup), lines(cardLines),
-          WindSpeedFactorText(std::move(windSpeedFactorText)) {}
+    ZoneWriterRun(Scratch& writer, ZoneSectionLookup& sectionLookup)
+        : scratch(writer), model(writer.model), tables(writer.tables), sections(sectionLookup) {}
 
+    Scratch& scratch;
     HouseModel& model;
     MaterialTables& tables;
     ZoneSectionLookup& sections;
-    std::vector<std::string>& lines; // the card file, one card or comment per entry
-    std::string WindSpeedFactorText; // six characters, from the project writer
 
     TOccupancyData Occupancy;
     TOccupantValues Occupants;
     common::FixedArray1<double, 1, kMaxZones> ZoneLeakageA{}; // air changes per hour
     common::FixedArray1<double, 1, kMaxZones> ZoneLeakageB{};
 
-    void Line(std::string_view text) { lines.emplace_back(text); }
-    void Card(const ZoneCard& card) { lines.push_back(card.str()); }
+    void Line(std::string_view text) { scratch.Card(std::string(text)); }
+    void Card(const ZoneCard& card) { scratch.Card(card.str()); }
 };
 
+// The writers as the driver calls them, on the card writer's state: each keeps the zone writers'
+// state of the run (the occupancy values and the section lookup over the construction lists) in
+// scratch.ZoneWriters.
+void ReadOccupancyFile(Scratch& scratch);
+void WriteZoneData(Scratch& scratch);
+void GroupFloorSpaces(Scratch& scratch);
+void WriteFloorSpaces(Scratch& scratch);
+void GroupRoofSpaces(Scratch& scratch);
+void WriteRoofSpaces(Scratch& scratch);
+
+// The same writers on one run's shared values; the tests drive them with a section lookup of their own.
 // Reads the occupancy file of the site's climate zone into run.Occupancy.
 void ReadOccupancyFile(ZoneWriterRun& run);
 

@@ -20,11 +20,6 @@ int BaseSections::CeilingSection(int zone) {
     return model_.ZoneCeilings(zone).RoofSpace == 4 ? 171 : 91;
 }
 
-void BaseSections::SetSkylightAzimuth(int zone, int skylight) {
-    TSkylightRec& sky = model_.ZoneSkylights(zone, skylight);
-    sky.SkyAzimuth = sky.Orientation == 0 ? 0.0 : 45.0 * sky.Orientation;
-}
-
 int BaseSections::number(std::vector<std::string>& list, const std::string& key) {
     for (std::size_t i = 0; i < list.size(); ++i)
         if (list[i] == key) return static_cast<int>(i) + 1;
@@ -55,7 +50,10 @@ void ZoneWriterTest::SetUp() {
     tables_ = std::make_unique<MaterialTables>(*database_);
     OpenMaterialTables(*tables_);
     sections_ = std::make_unique<BaseSections>(*model_);
-    run_ = std::make_unique<ZoneWriterRun>(*model_, *tables_, *sections_, lines_, "  0.56");
+    scratch_ = std::make_unique<Scratch>(*model_, *tables_, buffers_);
+    scratch_->WindSpeedFactorText = "  0.56";
+    lines_ = &scratch_->Lines;
+    run_ = std::make_unique<ZoneWriterRun>(*scratch_, *sections_);
 }
 
 void ZoneWriterTest::TearDown() {
@@ -100,6 +98,8 @@ int ZoneWriterTest::addZone(double left, double top, double x, double y, int lev
     m.ZoneExtFloors(z).Material = 1;
     m.ZoneExtFloors(z).Insulation = 1;
     m.ZoneExtFloors(z).FloorVentilation = 2;
+    m.ZoneExtFloors(z).FloorCovering = 1;
+    m.ZoneFloorCovers(z).FloorCovering = 1;
     m.ZoneExtFloors(z).SharedZones(1) = z;
     m.ZoneCeilings(z) = TCeilingRec{};
     m.ZoneCeilings(z).Material = 1;
@@ -139,7 +139,7 @@ std::vector<std::string> ZoneWriterTest::cards(int zone, int card) const {
         std::snprintf(header, sizeof header, " 3%3d   ", zone);
     else
         std::snprintf(header, sizeof header, " 3%3d%3d", zone, card);
-    for (const auto& line : lines_)
+    for (const auto& line : *lines_)
         if (line.compare(0, 8, header) == 0) found.push_back(line);
     return found;
 }
@@ -148,7 +148,7 @@ std::vector<std::string> ZoneWriterTest::cardsOfZone(int zone) const {
     std::vector<std::string> found;
     char header[6];
     std::snprintf(header, sizeof header, " 3%3d", zone);
-    for (const auto& line : lines_)
+    for (const auto& line : *lines_)
         if (line.compare(0, 5, header) == 0) found.push_back(line);
     return found;
 }

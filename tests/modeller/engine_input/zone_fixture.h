@@ -41,7 +41,6 @@ class BaseSections : public pelmora::ZoneSectionLookup {
     int Screen(const std::string& key) override { return number(screens, key); }
     int Curtain(const std::string& name) override { return number(curtains, name); }
     int Blind(const std::string& name) override { return number(blinds, name); }
-    void SetSkylightAzimuth(int zone, int skylight) override;
 
     std::vector<std::string> horizontal, vertical, screens, curtains, blinds;
 
@@ -74,7 +73,9 @@ class ZoneWriterTest : public ::testing::Test {
     std::unique_ptr<pelmora::MaterialDatabase> database_;
     std::unique_ptr<pelmora::MaterialTables> tables_;
     std::unique_ptr<BaseSections> sections_;
-    std::vector<std::string> lines_;
+    pelmora::EditorBuffers buffers_;
+    std::unique_ptr<pelmora::Scratch> scratch_;
+    std::vector<std::string>* lines_ = nullptr; // the card file's lines
     std::unique_ptr<pelmora::ZoneWriterRun> run_;
 };
 

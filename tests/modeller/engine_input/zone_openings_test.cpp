@@ -84,7 +84,7 @@ TEST_F(ZoneOpenings, AZoneWithoutVolumeIsRefusedNamingIt) {
     try {
         CalcZoneLeakage(*run_, z);
         ADD_FAILURE() << "a zone of no volume got leakage values";
-    } catch (const ZoneCardError& e) {
+    } catch (const ScratchError& e) {
         EXPECT_NE(std::string(e.what()).find("zone 1 (Study)"), std::string::npos) << e.what();
     }
 }
@@ -107,7 +107,7 @@ TEST_F(ZoneOpenings, CeilingFansGiveTheAirSpeedOfTheirCoverage) {
                 1e-3);
 
     model_->Zones(large).FanDiameter = 1000.0;
-    EXPECT_THROW(CalcCeilingFan(*model_, large), ZoneCardError);
+    EXPECT_THROW(CalcCeilingFan(*model_, large), ScratchError);
 }
 
 TEST_F(ZoneOpenings, FloorHeightCountsTheLevelsBelowAndARaisedGroundFloor) {
@@ -118,7 +118,7 @@ TEST_F(ZoneOpenings, FloorHeightCountsTheLevelsBelowAndARaisedGroundFloor) {
     ASSERT_EQ(card.size(), 1u);
     EXPECT_EQ(card[0], " 3  1300  5.30  2.70   0.0   0.0");
 
-    lines_.clear();
+    lines_->clear();
     model_->LevelDefaults(1).DefFloorMaterial = 2; // a suspended timber floor raises the house
     model_->LevelDefaults(1).DefUnderFloorHeight = 600.0;
     WriteZoneVentilationAndControls(*run_, top);

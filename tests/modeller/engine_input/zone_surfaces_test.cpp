@@ -184,15 +184,15 @@ TEST_F(ZoneSurfaces, AValueTooWideForItsFieldIsAnErrorNamingTheElement) {
     try {
         WriteZoneData(*run_);
         ADD_FAILURE() << "a window 1000 m wide was written";
-    } catch (const ZoneCardError& e) {
+    } catch (const ScratchError& e) {
         EXPECT_NE(std::string(e.what()).find("window 1 of wall 2 of zone 1 (Hall)"), std::string::npos)
             << e.what();
     }
-    lines_.clear();
+    lines_->clear();
     model_->Walls(z, 2).WindowCount = 0;
     model_->Walls(z, 2).Length = 5.0;
     model_->Zones(z).Name = "A name of twenty chars";
-    EXPECT_THROW(WriteZoneData(*run_), ZoneCardError);
+    EXPECT_THROW(WriteZoneData(*run_), ScratchError);
 }
 
 } // namespace
