@@ -1,17 +1,16 @@
-// The contract between the zone writers and the engine: houses written to a card file are read by the
-// engine's own input reader.  Every house must read without an illegal field or a stop, every section
-// a surface card names must be defined, and every zone a card names must have a zone card.
-//
-// The project and construction cards ahead of the zone cards are a fixed set here that defines every
-// section the test's section lookup answers; the zone cards are the writers' own.
+// The contract between the card writer and the engine: houses written by WriteScratchFile are read by
+// the engine's own input reader.  Every house must read without an illegal field or a stop, every
+// section a surface card names must be defined, and every zone a card names must have a zone card.
 #include "zone_fixture.h"
 
 #include "common/file_lookup.h"
 #include "engine/core/main_program.h"
 #include "engine/core/state.h"
-#include "modeller/engine_input/floor_roof_spaces.h"
+#include "modeller/engine_input/scratch_writer.h"
+#include "modeller/model/product_libraries.h"
 
-#include <fstream>
+#include <unistd.h>
+
 #include <memory>
 #include <sstream>
 
@@ -20,16 +19,8 @@ namespace {
 
 using namespace pelmora;
 
-// Scheme and list lookups answer "none": the fixed project cards define no shading schemes.
-class ContractSections : public BaseSections {
-  public:
-    using BaseSections::BaseSections;
-    int HorizontalScheme(const std::string&) override { return 0; }
-    int VerticalScheme(const std::string&) override { return 0; }
-    int Screen(const std::string&) override { return 0; }
-    int Curtain(const std::string&) override { return 0; }
-    int Blind(const std::string&) override { return 0; }
-};
+constexpr const char* kWindowCode = "GGG-05-001a";
+constexpr const char* kSkylightCode = "GEN-04-001a";
 
 class ContractHouses : public ZoneWriterTest {
   protected:
@@ -41,18 +32,30 @@ class ContractHouses : public ZoneWriterTest {
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_ / "temperature");
         for (const char* name :
-             {"matdata.bin", "Data/Climate/climat21.TXT", "Data/WindowData/VORTwindows.VWG",
-              "Data/WindowData/VORTskylights.VSG", "Data/Occupant/OCCUP21.DAT"}) {
+             {"matdata.bin", "BESTFIT.DAT", "Data/Climate/climat21.TXT", "Data/WindowData/VORTwindows.VWG",
+              "Data/WindowData/VORTskylights.VSG", "Data/WindowData/VORTwindows.txt",
+              "Data/WindowData/VORTskylights.txt", "Data/Occupant/OCCUP21.DAT"}) {
             const auto found = common::findCaseInsensitive(PROGRAM_FOLDER, name);
             ASSERT_TRUE(found) << name << " is not in the program folder";
             std::filesystem::create_directories((folder_ / name).parent_path());
             std::filesystem::copy_file(*found, folder_ / name);
         }
-        model_->RootDir = folder_.string();
-        model_->ClimateFileName = "climat21.TXT";
-        contractSections_ = std::make_unique<ContractSections>(*model_);
-        run_ = std::make_unique<ZoneWriterRun>(*model_, *tables_, *contractSections_, lines_, "  0.56");
-        ReadOccupancyFile(*run_);
+        HouseModel& m = *model_;
+        m.RootDir = folder_.string();
+        m.ClimateFileName = "climat21.TXT";
+        m.ClimateZone = 21;
+        m.Latitude = -37.8;
+        m.Longitude = 145.0;
+        m.Postcode = 3000;
+        m.ProjectName = "Contract";
+        m.RunNumber = 1;
+        TLevelDefaultRec& level = m.LevelDefaults(1);
+        level.DefExtMaterial = 1;
+        level.DefExtInsulation = 1;
+        level.DefExtColour = 0x808080;
+        ReadWindowLibrary(m);
+        ReadSkylightLibrary(m);
+        scratch_->DateText = "10/12/2026";
     }
     void TearDown() override {
         std::filesystem::remove_all(folder_);
@@ -61,72 +64,32 @@ class ContractHouses : public ZoneWriterTest {
 
     int addContractZone(double left, double top, double x, double y, int level = 1, std::string name = "") {
         const int z = addZone(left, top, x, y, level, std::move(name));
-        for (int w = 0; w < 4; ++w) model_->Walls(z, w).CpSetIndex = 1;
         model_->Zones(z).Heated = model_->Zones(z).Cooled = true;
         return z;
     }
 
-    std::vector<std::string> projectAndConstructionCards() const {
-        const std::string root = folder_.string();
-        std::vector<std::string> cards = {
-            "C  Data type 1: Project data",
-            " 1  1                                       10/12/2026             00000020000000",
-            " 1  2   " + root + "/Data/Climate/climat21.TXT",
-            " 1  3    -37.8 145.0 150.0",
-            " 1  4  1" + root + "/Data/WindowData/VORTwindows.VWG",
-            " 1  6  1" + root + "/Data/WindowData/VORTskylights.VSG",
-            " 1  7   output.txt",
-            " 1  9   " + root + "/temperature/Contract1.TEM",
-            " 1 10   energy.txt",
-            " 1 11   airflow.txt",
-            " 1 12        100     100 0.00100 0.01000    0.20       5     100 0.10000     100 0.00100    "
-            "0.20",
-            " 1 13  1  0.60  0.40 -0.30 -0.50 -0.40 -0.50 -0.30  0.40",
-            " 1 14     0.74",
-            " 1 15      0.2    72    36   0.2   1.5   4.6  0.00    72",
-            " 1 23       10     0 -99.0    40",
-            " 1 26        3   2.5",
-            "C  Data type 2: Construction data",
-            " 2 30    49  19",
-            " 2 50   902   0999   0",
-            " 2121   999   0912   0999   0",
-            " 2122   999   0913   0999   0",
-            " 2123   999   0914   0999   0",
-            " 2124   999   0915   0999   0",
-            " 2125   999   0908   0999   0",
-            " 2126   999   0909   0999   0",
-            " 2127   999   0910   0999   0",
-            " 2128   999   0911   0999   0",
-        };
-        // One pane in each glazing section: the layer pairs end in column 49, then the library number.
-        std::string window = " 2  1    25   4";
-        window.resize(49, ' ');
-        cards.push_back(window + "1GGG-05-001a   7.00   0.25   0.50");
-        std::string skylight = " 2 11    36   3";
-        skylight.resize(48, ' ');
-        cards.push_back(skylight + " 1      1GEN-04-001a   5.00   0.20");
-        for (int section : {21, 22, 31, 41, 51, 61, 71, 81, 91, 101, 111, 141, 156, 171, 186}) {
-            std::ostringstream card;
-            card << " 2" << std::string(section < 100 ? " " : "") << section << "     2 100";
-            cards.push_back(card.str());
-        }
-        return cards;
+    TWindowRec& addContractWindow(int zone, int wall, double width, double height, int style = 1) {
+        const int i = model_->AddWindow(zone, wall).index;
+        TWindowRec& win = model_->WallWindows(zone, wall, i);
+        win = TWindowRec{};
+        win.Width = width;
+        win.Height = height;
+        win.ElementArea = width * height;
+        win.HeadHeight = 2.1;
+        win.Position = model_->Walls(zone, wall).Length / 2.0;
+        win.Azimuth = model_->Walls(zone, wall).Azimuth;
+        win.Style = style;
+        win.Shading = 1;
+        win.Furnishing = 1;
+        win.ProductCode = kWindowCode;
+        for (int m = 1; m <= 12; ++m) win.MonthlyShading(m) = 100;
+        return win;
     }
 
-    // Writes the card file, runs the engine's input phase on it and checks the contract.
+    // Writes the card file with the card writer, runs the engine's input phase on it and checks the
+    // contract.
     void expectEngineReadsTheHouse() {
-        WriteZoneData(*run_);
-        GroupFloorSpaces(*run_);
-        WriteFloorSpaces(*run_);
-        GroupRoofSpaces(*run_);
-        WriteRoofSpaces(*run_);
-        std::vector<std::string> file = projectAndConstructionCards();
-        file.insert(file.end(), lines_.begin(), lines_.end());
-        file.push_back(" 9");
-        {
-            std::ofstream out(folder_ / "SCRATCH", std::ios::binary);
-            for (const auto& line : file) out << line << "\r\n";
-        }
+        WriteScratchFile(*scratch_);
         auto state = std::make_unique<engine::EngineState>();
         std::ostringstream console;
         state->workdir = folder_;
@@ -154,22 +117,12 @@ class ContractHouses : public ZoneWriterTest {
     }
 
     std::filesystem::path folder_;
-    std::unique_ptr<ContractSections> contractSections_;
     static inline int counter_ = 0;
 };
 
 TEST_F(ContractHouses, OneZone) {
     const int z = addContractZone(0, 0, 8, 6, 1, "Living");
-    const int w = model_->AddWindow(z, 0).index;
-    TWindowRec& win = model_->WallWindows(z, 0, w);
-    win = TWindowRec{};
-    win.Width = 2.0;
-    win.Height = 1.5;
-    win.ElementArea = 3.0;
-    win.HeadHeight = 2.1;
-    win.Style = 1;
-    win.Shading = 1;
-    win.Furnishing = 1;
+    addContractWindow(z, 0, 2.0, 1.5);
     const int d = model_->AddDoor(z, 2).index;
     model_->WallDoors(z, 2, d) = TDoorRec{0.0, 0.9, 2.0, 1.8, 180.0, 0.0, 0.0, {}, 1};
     expectEngineReadsTheHouse();
@@ -237,18 +190,13 @@ TEST_F(ContractHouses, EveryOpeningAndControlKind) {
     model_->Zones(living).VentCount = 1;
     model_->Zones(living).UnsealedChimney = true;
     // Windows of several styles, an external door, and a door between living and kitchen.
-    for (int style : {1, 3, 5}) {
-        const int i = model_->AddWindow(living, 0).index;
-        TWindowRec& win = model_->WallWindows(living, 0, i);
-        win = TWindowRec{};
-        win.Width = 1.2;
-        win.Height = 1.2;
-        win.ElementArea = 1.44;
-        win.HeadHeight = 2.1;
-        win.Style = style;
-        win.Shading = 1;
-        win.Furnishing = 1;
-    }
+    for (int style : {1, 3, 5}) addContractWindow(living, 0, 1.2, 1.2, style);
+    TWindowRec& shaded = addContractWindow(kitchen, 0, 1.0, 1.0);
+    shaded.Shading = 2; // a monthly schedule
+    shaded.MonthlyShading(1) = 40;
+    shaded.Furnishing = 4;
+    shaded.EavesDepth = 0.6;
+    addContractWindow(bed, 2, 1.5, 1.2).Shading = 3; // an outdoor blind
     const int d = model_->AddDoor(living, 3).index;
     model_->WallDoors(living, 3, d) = TDoorRec{0.0, 0.9, 2.0, 1.8, 270.0, 0.0, 0.0, {}, 1};
     const int inner = model_->AddDoor(living, 1).index;
@@ -266,6 +214,8 @@ TEST_F(ContractHouses, EveryOpeningAndControlKind) {
     sky.ShaftLength = 400;
     sky.ShaftReflectance = 80;
     sky.Furnishing = 1;
+    sky.ProductCode = kSkylightCode;
+    sky.WindowCode = kWindowCode;
     const int c = model_->AddSkylight(kitchen).index;
     model_->ZoneSkylights(kitchen, c) = sky;
     model_->ZoneSkylights(kitchen, c).Clerestory = true;
@@ -277,6 +227,8 @@ TEST_F(ContractHouses, EveryOpeningAndControlKind) {
     const int iw = model_->AddIntWall(bed).index;
     model_->ZoneIntWalls(bed, iw).IntWallLength = 3.0;
     model_->ZoneIntWalls(bed, iw).Height = 2.4;
+    model_->ZoneIntWalls(bed, iw).Material = 2;
+    model_->ZoneIntWalls(bed, iw).Insulation = 1;
     expectEngineReadsTheHouse();
 }
 
