@@ -11,8 +11,10 @@
 
 #include <unistd.h>
 
+#include <map>
 #include <memory>
 #include <sstream>
+#include <utility>
 
 namespace zone_test {
 namespace {
@@ -98,6 +100,7 @@ class ContractHouses : public ZoneWriterTest {
         EXPECT_EQ(console.str().find("ERROR"), std::string::npos) << console.str();
 
         const engine::EngineState& s = *state;
+        std::map<std::pair<int, int>, double> coupled; // m2 of the surfaces of zone z to zone a
         const int zoneCount =
             model_->ZoneCount + model_->FloorSpacePseudoCount + 3 * model_->RoofSpaceGroupCount;
         EXPECT_EQ(s.zones.nzones, zoneCount);
@@ -112,7 +115,15 @@ class ContractHouses : public ZoneWriterTest {
                 if (adjacent == 0) continue;
                 EXPECT_TRUE(adjacent <= s.zones.nzones && !s.names.ztype(adjacent).empty())
                     << "zone " << z << " path " << p << " names zone " << adjacent;
+                coupled[{z, adjacent}] += s.bss.patharea(z, p);
             }
+        }
+        // Each coupling is seen from both sides with the same area (to the card's two decimals).
+        for (const auto& [pair, area] : coupled) {
+            const auto back = coupled.find({pair.second, pair.first});
+            ASSERT_NE(back, coupled.end())
+                << "zone " << pair.second << " has no surface to zone " << pair.first;
+            EXPECT_NEAR(back->second, area, 0.02) << "zones " << pair.first << " and " << pair.second;
         }
     }
 
