@@ -144,6 +144,21 @@ TEST_F(ZoneSurfaces, ARoofWithoutRoofSpaceIsDescribedHorizontal) {
     EXPECT_EQ(cards(z, 31), std::vector<std::string>{" 3  1 31 40.00  0.00  0.00  0.35  0.25  0.90"});
 }
 
+TEST_F(ZoneSurfaces, ARoofWithoutRoofSpaceAndTheCeilingsAboveShareTheFloorAreaOnce) {
+    // 0.6 m2 of the lower zone is not covered by the zone above: that piece is roofed, the rest is
+    // ceiling to the upper zone, and nothing is counted twice.
+    const int lower = addZone(0, 0, 2, 2, 1);
+    const int upper = addZone(0, 0, 2, 1.7, 2);
+    model_->CommonFloorArea(lower, upper) = model_->CommonFloorArea(upper, lower) = 3.4;
+    model_->ZoneCeilings(lower).RoofSpace = 3;
+    model_->ZoneRoofs(lower).RoofSpace = 3;
+    model_->ZoneRoofs(lower).Slope = 0.0;
+    WriteZoneData(*run_);
+    ASSERT_EQ(cards(lower, 31).size(), 1u);
+    ASSERT_EQ(cards(lower, 101).size(), 1u);
+    EXPECT_NEAR(number(cards(lower, 31)[0], 1) + number(cards(lower, 101)[0], 1), 4.0, 1e-9);
+}
+
 TEST_F(ZoneSurfaces, SkylightsAndClerestories) {
     const int z = addZone(0, 0, 5, 4);
     const int s = model_->AddSkylight(z).index;
