@@ -427,11 +427,10 @@ std::string AirGapMaterial(Scratch& s, int gapWidth, double e1, double e2) {
     if (material == 0) {
         material = s.MaterialChangeCount + 1;
         if (material > kLastAirGapMaterial) {
-            throw ScratchError(s.Element + ": its air gap would be the " +
-                               std::to_string(kLastAirGapMaterial - kFirstAirGapMaterial + 2) +
-                               "th different air-gap material; the engine input holds materials " +
-                               std::to_string(kFirstAirGapMaterial) + " to " +
-                               std::to_string(kLastAirGapMaterial) + " only");
+            throw ScratchError(s.Element +
+                               ": its air gap needs a new air-gap material, but the engine input's " +
+                               "air-gap materials " + std::to_string(kFirstAirGapMaterial) + " to " +
+                               std::to_string(kLastAirGapMaterial) + " are all taken");
         }
         const std::string what = "air-gap material " + std::to_string(material) + " of " + s.Element;
         CardText card(what, " 2     0   ");

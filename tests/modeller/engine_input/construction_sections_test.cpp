@@ -5,6 +5,7 @@
 
 #include "modeller/engine_input/construction_sections.h"
 #include "modeller/engine_input/layer_texts.h"
+#include "modeller/model/building_physics.h"
 
 namespace writer_test {
 namespace {
@@ -126,6 +127,33 @@ TEST_F(Sections, ARecordTheTableDoesNotHoldIsReportedWithItsElement) {
     model_->Walls(z, 1).ExtMaterial = 99;
     EXPECT_EQ(ScratchErrorOf([&] { Build(); }),
               "zone 1 (Zone1), wall 1: record 99 of the table Wallmaterial does not exist");
+}
+
+TEST_F(Sections, AnOpenDoorwayAddsNoConstruction) {
+    const int doorway = NextRecord("DoorMaterial");
+    Sql("INSERT INTO DoorMaterial VALUES (6, 'Open Doorway', NULL, 0, 0, 0, 0, 0, 0)");
+    const int z = AddBoxZone(4.0, 4.0);
+    model_->Walls(z, 0).DoorCount = 2;
+    model_->WallDoors(z, 0, 1).Material = 1;
+    model_->WallDoors(z, 0, 2).Material = doorway;
+    Build();
+    // The zone's walls and the level's default wall are one construction; the door is the second.
+    ASSERT_EQ(scratch_->List(ConstructionKind::ExternalWall).Count(), 2);
+    EXPECT_EQ(scratch_->List(ConstructionKind::ExternalWall)[2].key, "  8  40");
+}
+
+TEST_F(Sections, AirGapMaterialsStopAtMaterial900) {
+    OpenTables();
+    ReadBestFitFile(*model_);
+    const int z = AddBoxZone(4.0, 4.0);
+    PositionCeiling(*scratch_, z);
+    // Materials 801..900 taken by gaps of resistances no real gap has.
+    for (int i = 0; i < 100; ++i) scratch_->AirGapMaterials.push_back({10.0 + i, 10.0 + i, "card"});
+    scratch_->MaterialChangeCount = 900;
+    EXPECT_EQ(
+        ScratchErrorOf([&] { AirGapMaterial(*scratch_, 40, 0.9, 0.05); }),
+        "zone 1 (Zone1), ceiling: its air gap needs a new air-gap material, but the engine input's air-gap "
+        "materials 801 to 900 are all taken");
 }
 
 TEST_F(Sections, KindsKeepTheirBasesAndSectionsNeverOverlap) {
