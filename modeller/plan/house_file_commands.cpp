@@ -1,0 +1,308 @@
+// The main window's house file commands: new house, open, save, save in another folder, and the
+// save prompt when a house is replaced or the window closes.
+#include "common/file_lookup.h"
+#include "modeller/model/level_defaults.h"
+#include "modeller/plan/main_form.h"
+#include "modeller/plan/project_details_form.h"
+#include "modeller/plan/zone_removal.h"
+#include "modeller/platform/file_dialogs.h"
+#include "modeller/platform/message_service.h"
+
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include <stdexcept>
+
+namespace pelmora {
+
+namespace {
+
+constexpr const char* kNewProject = "New Project";
+constexpr const char* kHouseFilter = "VORT House Files   *.VOR|*.VOR|All Files                    *.*|*.*";
+constexpr const char* kSoftwareName = "VORT";
+constexpr const char* kSoftwareVersion = "4.1";
+constexpr int kCommentLinesCleared = 41; // lines 0..40 of the project comments
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+QString TMainForm::houseFileName() const {
+    return q(model_.ProjectName) + "_" + QString::number(model_.RunNumber) + ".VOR";
+}
+
+std::filesystem::path TMainForm::programSubfolder(std::string_view name) const {
+    const auto found = common::findCaseInsensitive(model_.RootDir, name);
+    return found ? *found : std::filesystem::path(model_.RootDir) / name;
+}
+
+std::filesystem::path TMainForm::planPictureFile(int level) const {
+    return programSubfolder("plans") / (model_.ProjectName + "_" + std::to_string(model_.RunNumber) +
+                                        " level " + std::to_string(level) + ".BMP");
+}
+
+void TMainForm::DiscardZone(int zone) {
+    pelmora::DiscardZone(model_, workspace_.selection, zone);
+}
+
+// ---- Save prompt -------------------------------------------------------------------------------
+
+bool TMainForm::savePrompt() {
+    const bool named = !model_.ProjectName.empty() && model_.ProjectName != kNewProject;
+    if (!named) return true;
+    const auto answer = services_.messages.confirm("Save Changes to " + houseFileName() + " ?", true);
+    switch (answer) {
+    case platform::Answer::Yes:
+        SaveAnswer = 1;
+        SBsaveClick();
+        return true;
+    case platform::Answer::No:
+        SaveAnswer = 2;
+        return true;
+    case platform::Answer::Cancel:
+        SaveAnswer = 0;
+        return false;
+    }
+    return false;
+}
+
+bool TMainForm::FormCloseQuery() {
+    SaveAnswer = 2;
+    savePrompt();
+    return SaveAnswer != 0;
+}
+
+// ---- New ---------------------------------------------------------------------------------------
+
+void TMainForm::SBnewClick() {
+    newHouse();
+}
+
+bool TMainForm::newHouse() {
+    if (!savePrompt()) return false;
+    TopPanel->show();
+    LevelsPanel->show();
+    StarPanel->show();
+    Panel3->show();
+    if (!SBeditButton->isDown()) SBeditButtonClick();
+    SBeditButton->setDown(true);
+    EditMode = true;
+    SnapPanel->show();
+    EditPanel->show();
+    LevelsEditPanel->show();
+    ResetJob();
+    return true;
+}
+
+void TMainForm::ResetJob() {
+    ScrollBox1->horizontalScrollBar()->setValue(0);
+    ScrollBox1->verticalScrollBar()->setValue(0);
+    TopPanel->show();
+    if (UpperLevelSB->isDown()) UpperLevelSBClick();
+    if (LowerLevelSB->isDown()) LowerLevelSBClick();
+    for (int z = model_.ZoneCount; z >= 1; --z) DiscardZone(z);
+    for (int level = 1; level <= kMaxLevels; ++level) {
+        model_.Eaves(level).Count = 0;
+        model_.EavesDefined(level) = false;
+        TLevelPictureRec& picture = model_.LevelPictures(level);
+        picture.OffsetX = 0;
+        picture.OffsetY = 0;
+        picture.ScalePos = 1.0;
+        picture.Present = false;
+        SetDefaultDefaults(model_, level);
+    }
+    model_.LastStairId = 0;
+    model_.ZoneCount = 0;
+    model_.RoofSpaceGroupCount = 0;
+    model_.FloorSpaceGroupCount = 0;
+    model_.LevelCount = 1;
+    model_.CurrentLevel = 1;
+    ResetLevelButtons();
+    ShowLevelButtons();
+    SBLevel[1]->setDown(true);
+
+    model_.ProjectName = kNewProject;
+    model_.RunNumber = 1;
+    model_.LocationName.clear();
+    model_.ClimateFileName.clear();
+    model_.Postcode = 0;
+    model_.Longitude = 0.0;
+    model_.Latitude = 0.0;
+    for (std::string* s : {&model_.ClientName,
+                           &model_.ClientPhone,
+                           &model_.ClientFax,
+                           &model_.ClientEmail,
+                           &model_.ClientPostalAddress,
+                           &model_.ClientStreetAddress,
+                           &model_.AssessorPhone,
+                           &model_.AssessorFax,
+                           &model_.AssessorEmail,
+                           &model_.AssessorPostalAddress,
+                           &model_.AssessorStreetAddress,
+                           &model_.AssessorNumber,
+                           &model_.DwellingDPNumber,
+                           &model_.DwellingUnit,
+                           &model_.DwellingLotNumber,
+                           &model_.DwellingHouseNumber,
+                           &model_.DwellingStreetName,
+                           &model_.DwellingDevelopmentName,
+                           &model_.DwellingSuburb,
+                           &model_.DwellingPostCode})
+        s->clear();
+    model_.SoftwareName = kSoftwareName;
+    model_.SoftwareVersion = kSoftwareVersion;
+    model_.AssessmentDate = todayShortDate().toStdString();
+    model_.StateIndex = 0;
+    for (std::size_t i = 0; i < model_.CommentLines.size() && i < kCommentLinesCleared; ++i)
+        model_.CommentLines[i].clear();
+
+    RefreshProjectLine();
+    LevelsPanel->show();
+    model_.NorthAngle = 0.0;
+    drawCompass();
+    ChangeBearings();
+
+    model_.ShieldingFactor = model_.DefaultShieldingFactor;
+    for (int side = 1; side <= 4; ++side)
+        for (int k = 1; k <= 3; ++k) {
+            TObstructionRec& obstruction = model_.SiteObstructions(side)(k);
+            obstruction.D = obstruction.L1 = obstruction.L2 = obstruction.H = 0.0;
+            obstruction.Shading = model_.DefaultObstructionShading;
+        }
+
+    model_.Magnification = kStartMagnification;
+    workspace_.scale.SnapStep = kNewHouseSnapStep;
+    ChangeScrollRange();
+    BlankBackground();
+    BackgroundImage->hide();
+    ShowScaleLabels();
+    model_.ResultsCurrent = false;
+}
+
+// ---- Open --------------------------------------------------------------------------------------
+
+void TMainForm::SBopenFileClick() {
+    if (!HouseFiles.Read) return;
+    platform::FileDialogRequest request;
+    request.title = "Open VORT House File";
+    request.folder = q(programSubfolder("house").string());
+    request.filter = kHouseFilter;
+    request.defaultSuffix = "VOR";
+    request.mustExist = true;
+    const auto file = services_.files.openFile(request);
+    if (!file) return;
+    if (!newHouse()) return;
+    model_.HouseFileOpenName = file->toStdString();
+    HouseFiles.Read(model_);
+    // The reader stores plan positions at magnification 1.
+    model_.Magnification = 1.0;
+    workspace_.scale.SnapStep = 2;
+    TopPanel->show();
+    LevelsPanel->show();
+    RefreshProjectLine();
+    for (int z = 1; z <= model_.ZoneCount; ++z)
+        for (int n = 0; n < model_.Zones(z).NodeCount; ++n) model_.ZoneNodes(z, n) = model_.Walls(z, n).Start;
+    for (int level = 1; level <= model_.LevelCount; ++level)
+        for (int n = 0; n < model_.Eaves(level).Count; ++n)
+            model_.EavesNodes(level, n) = model_.Eaves(level).Points(n);
+    loadPictures(programSubfolder("plans"));
+    ShowLevelButtons();
+    model_.CurrentLevel = 1;
+    levelGroup_->setAllUp();
+    SBLevel[1]->setDown(true);
+    DeselectAll();
+    drawCompass();
+    ChangeBearings();
+    ShowPic(1);
+    ChangeMagnitude(1);
+}
+
+void TMainForm::loadPictures(const std::filesystem::path&) {
+    for (int level = 1; level <= kMaxLevels; ++level) model_.LevelPictures(level).Present = false;
+    for (int level = 1; level <= model_.LevelCount; ++level) {
+        const auto file = planPictureFile(level);
+        if (!std::filesystem::exists(file)) continue;
+        QImage picture;
+        if (!picture.load(q(file.string())))
+            throw std::runtime_error("The plan picture " + file.string() + " cannot be read");
+        model_.LevelPictures(level).Bitmap = picture;
+        model_.LevelPictures(level).Present = true;
+        BackgroundImage->show();
+    }
+}
+
+// ---- Save --------------------------------------------------------------------------------------
+
+void TMainForm::savePictures(const std::filesystem::path&) {
+    for (int level = 1; level <= kMaxLevels; ++level) {
+        const auto file = planPictureFile(level);
+        const TLevelPictureRec& picture = model_.LevelPictures(level);
+        const QImage* image = std::any_cast<QImage>(&picture.Bitmap);
+        if (picture.Present && image) {
+            if (!image->save(q(file.string()), "BMP"))
+                throw std::runtime_error("The plan picture " + file.string() + " cannot be written");
+            continue;
+        }
+        std::error_code ignored;
+        std::filesystem::remove(file, ignored);
+    }
+}
+
+void TMainForm::SBsaveClick() {
+    if (!HouseFiles.Write) return;
+    savePictures(programSubfolder("plans"));
+    model_.HouseFileSaveName = (programSubfolder("house") / houseFileName().toStdString()).string();
+    ChangeScaleAndSave();
+}
+
+void TMainForm::SaveAsSBClick() {
+    if (!HouseFiles.Write) return;
+    platform::FileDialogRequest request;
+    request.title = "Save VORT House File";
+    request.folder = q(programSubfolder("house").string());
+    request.fileName = houseFileName();
+    request.filter = kHouseFilter;
+    request.defaultSuffix = "VOR";
+    // A new folder holds no such file yet: the dialog must accept a name that does not exist.
+    request.confirmOverwrite = true;
+    const auto file = services_.files.saveFile(request);
+    if (!file) {
+        SaveAnswer = 0;
+        return;
+    }
+    const std::filesystem::path chosen = file->toStdString();
+    if (q(chosen.filename().string()) != houseFileName()) {
+        services_.messages.information("Only the directory can be changed. The file name must remain " +
+                                       houseFileName());
+        return;
+    }
+    savePictures(programSubfolder("plans"));
+    model_.HouseFileSaveName = chosen.string();
+    ChangeScaleAndSave();
+}
+
+void TMainForm::ChangeScaleAndSave() {
+    const double magnification = model_.Magnification;
+    model_.Magnification = 1.0;
+    ScalePlanCoordinates(model_, 1.0 / magnification);
+    // The plan goes back to its magnification whether or not the file could be written.
+    const auto restore = [&] {
+        model_.Magnification = magnification;
+        ScalePlanCoordinates(model_, magnification);
+    };
+    try {
+        HouseFiles.Write(model_);
+    } catch (...) {
+        restore();
+        RestoreAll();
+        throw;
+    }
+    restore();
+    RestoreAll();
+    StatusBar1->setPanelText(0, "Saved as " + q(model_.HouseFileSaveName));
+    SaveAnswer = 1;
+}
+
+} // namespace pelmora

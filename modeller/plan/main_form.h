@@ -1,0 +1,238 @@
+// The main window: the project line, the command buttons, the plan with its two rulers, the
+// compass, the level buttons, the star panel and the status bar.  It holds the plan's drawing
+// surface, runs the start-up when it is first shown and carries the house file commands.
+#pragma once
+
+#include "modeller/plan/plan_drawing.h"
+#include "modeller/plan/workspace.h"
+#include "modeller/platform/controls.h"
+#include "modeller/platform/forms.h"
+#include "modeller/platform/services.h"
+
+#include <QImage>
+#include <QMainWindow>
+
+#include <array>
+#include <filesystem>
+#include <functional>
+
+class QBoxLayout;
+class QFrame;
+class QLabel;
+class QScrollArea;
+
+namespace pelmora {
+
+class TMainForm;
+class TProjectDetailsForm;
+class TMagForm;
+class TSnapForm;
+
+// The readers of the rating tables that the start-up runs (the results subsystem installs them).
+// Each may raise an error; the start-up reports it and goes on.  An empty reader is skipped.
+struct RatingReaders {
+    std::function<void()> ReadStarBands;
+    // Reads the rating history and shows its newest record on the star panel.
+    std::function<void()> ReadRatingHistory;
+    std::function<void()> ReadAreaCorrection;
+};
+
+// A surface that shows an image kept elsewhere and reports the pointer: the plan's paint box and the
+// rulers.
+class PaintBox : public QWidget {
+    Q_OBJECT
+  public:
+    PaintBox(const QImage& image, QWidget* parent = nullptr);
+    // Where the image's top left pixel stands in the widget.
+    void setImageOrigin(QPoint origin) { origin_ = origin; }
+
+  signals:
+    void mouseMoved(QPoint position);
+    void mousePressed(QPoint position, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    const QImage& image_;
+    QPoint origin_;
+};
+
+// The house file's reader and writer.  The reader fills the model from model.HouseFileOpenName, with
+// the climate zone taken from the climate file name, and leaves it as it was when the file cannot be
+// read; the writer writes model.HouseFileSaveName.  Both raise an error naming the file when they
+// fail.
+struct HouseFileAccess {
+    std::function<void(HouseModel&)> Read;
+    std::function<void(const HouseModel&)> Write;
+};
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+  public:
+    static constexpr const char* kCaption = "VORT Pro";
+    static constexpr int kHelpTopic = 10;
+
+    TMainForm(Workspace& workspace, platform::Services& services, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The dialogs the main window opens, created after it.
+    void setDialogs(TProjectDetailsForm* projectDetails, TMagForm* mag, TSnapForm* snap);
+    // Every dialog of the program, for placement and help topics.
+    void addDialog(platform::Dialog* dialog) { dialogs_.push_back(dialog); }
+    RatingReaders Readers;
+    HouseFileAccess HouseFiles;
+
+    // ---- Start-up ------------------------------------------------------------------------------
+    // The help file lies in the DATA folder beside the executable.
+    void FormCreate(const std::filesystem::path& executableFolder);
+    // The start-up sequence; runs once, at the first show of the window.
+    void FormShow();
+    void PositionFramesAndHelp();
+    void RefreshProjectLine();
+    bool startedUp() const { return startedUp_; }
+
+    // ---- Plan drawing --------------------------------------------------------------------------
+    void PaintBox1Paint();
+    void BlankBackground();
+    void RestoreAll();
+    void DrawAllOnCurrentLevel();
+    void DeselectAll();
+    void DeselectAndDrawAllNodes(int level);
+    PlanDrawing& drawing() { return drawing_; }
+    // The plan as shown: the canvas of the visible part of the plan.
+    const QImage& planCanvas() const { return canvas_; }
+    // Makes the canvas cover `size` pixels from plan position `origin` (the scroll position).
+    void resizeCanvas(QSize size, QPoint origin);
+
+    // ---- Scale ---------------------------------------------------------------------------------
+    void ChangeMagnitude(int index);
+    // The change of the scale dialog: `snapBase` is the snap step when the dialog was shown, and
+    // with `refreshScreen` the plan is refreshed as "Refresh Screen" does instead of redrawn.
+    void ChangeMagnitudeFrom(int index, int snapBase, bool refreshScreen);
+    void ChangeScrollRange();
+    void ShowScaleLabels();
+
+    // ---- Levels and compass --------------------------------------------------------------------
+    void ShowLevelButtons();
+    void ResetLevelButtons();
+    void SBLevelClick(int level);
+    void UpperLevelSBClick();
+    void LowerLevelSBClick();
+    void drawCompass();
+    void ChangeBearings();
+
+    // ---- Commands ------------------------------------------------------------------------------
+    void SBeditButtonClick();
+    void BackgroundOnlySBClick();
+    void WipeSBClick();
+    void HideBackgroundSBClick();
+    void ProjectSBClick();
+    void MagSBClick();
+    void SnappSBClick();
+    void SBPrintPlanClick();
+    void HelpButtonClick();
+    void ShowPic(int level);
+
+    // ---- House file commands -------------------------------------------------------------------
+    void SBnewClick();
+    void SBopenFileClick();
+    void SBsaveClick();
+    void SaveAsSBClick();
+    void ChangeScaleAndSave();
+    void ResetJob();
+    // Removes a zone with its records and selection flags.
+    void DiscardZone(int zone);
+    // True when the window may close.
+    bool FormCloseQuery();
+    // The answer of the last save prompt: 0 Cancel, 1 Yes, 2 No.
+    int SaveAnswer = 0;
+    bool EditMode = false;
+    bool CompassLocked = true;
+
+    // ---- Components ----------------------------------------------------------------------------
+    platform::ClickableLabel *ProjectLabel, *RunLabel, *LocationLabel, *PCLabel, *ClimateLabel;
+    QFrame* FilePanel; // New and Open, shown before any house exists
+    QFrame* TopPanel;
+    platform::SpeedButton *SBnew, *SBopenFile, *SBsave, *SaveAsSB, *ProjectSB, *SBlocation, *GraphicsSB,
+        *ModeSB, *SBdefaults, *ObsSB, *SimulateSB, *ScratchSB, *SBZoneInfo, *ReportButton, *SBPrintPlan,
+        *ToolsSB, *ApplianceSB, *WaterSB, *WaterSourceSB, *EnergySourceSB, *HelpButton;
+    QScrollArea* ScrollBox1;
+    QWidget* Panel1;
+    PaintBox* PaintBox1;
+    QFrame *Xpanel, *Ypanel;
+    PaintBox *PaintBoxX, *PaintBoxY;
+    QLabel* BackgroundImage; // shown while the current level's picture is displayed
+    QFrame* EditPanel;
+    platform::SpeedButton *SBDrawNewZone, *SBDrawEaves, *SBdeleteEaves, *SBInsertInternalWall,
+        *SBInsertWindow, *SBInsertDoor, *SBInsertSkylight, *StairWellSB, *SBPlusNode;
+    QFrame* SnapPanel;
+    platform::SpeedButton *MoveFree, *Move090, *SBL, *SBR, *SBU, *SBD, *WipeSB, *SnappSB, *BackgroundOnlySB,
+        *HideBackgroundSB, *ReleaseSB;
+    QLabel *ScaleLabel, *SnapLabel;
+    QFrame* LevelsPanel;
+    std::array<platform::SpeedButton*, 7> SBLevel{}; // SBLevel[1..6]
+    platform::SpeedButton *UpperLevelSB, *LowerLevelSB;
+    QFrame* LevelsEditPanel;
+    platform::SpeedButton *SBnewLevelAbove, *SBnewLevelBelow, *SBdeleteLevel;
+    QFrame* compasspanel;
+    platform::ClickableLabel* imgCompassFace;
+    QLabel *lbBearingTop, *lbBearingRight, *lbBearingBottom, *lbBearingLeft;
+    platform::EditBox* NorthEB;
+    QFrame* StarPanel;
+    QLabel *CoolingLabel, *HeatingLabel, *TotalLabel, *FileLabel, *TLabel, *CLabel, *HLabel,
+        *ClimateStarLabel, *StarsLabel, *StarsImage;
+    platform::SpeedButton *AnalysisSB, *ForwardSB, *BackSB, *DelRecSB;
+    QFrame* Panel3;
+    platform::SpeedButton *SBeditButton, *MagSB;
+    platform::PanelStatusBar* StatusBar1;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildProjectLine(QWidget* parent, QBoxLayout* layout);
+    void buildTopPanel(QWidget* parent, QBoxLayout* layout);
+    QWidget* buildPlanArea(QWidget* parent);
+    QWidget* buildSidePanels(QWidget* parent);
+    void buildStarPanel(QWidget* parent);
+    void connectCommands();
+    void runStartupStep(const std::function<void()>& step);
+    void planScrolled();
+    void PaintBox1MouseMove(QPoint position);
+    void drawRulers();
+    void moveRulerMarks(QPoint position);
+    void showLevelPicture();
+    // The house file commands' shared parts.
+    bool savePrompt();
+    // New: the save prompt, then the plan tools and a reset model; false when the prompt was cancelled.
+    bool newHouse();
+    void savePictures(const std::filesystem::path& plansFolder);
+    void loadPictures(const std::filesystem::path& plansFolder);
+    QString houseFileName() const;
+    std::filesystem::path programSubfolder(std::string_view name) const;
+    std::filesystem::path planPictureFile(int level) const;
+
+    Workspace& workspace_;
+    HouseModel& model_;
+    platform::Services& services_;
+    PlanDrawing drawing_;
+    QImage canvas_;
+    QImage rulerX_, rulerY_;
+    std::vector<platform::Dialog*> dialogs_;
+    TProjectDetailsForm* projectDetailsForm_ = nullptr;
+    TMagForm* magForm_ = nullptr;
+    TSnapForm* snapForm_ = nullptr;
+    platform::SpeedButtonGroup* levelGroup_;
+    std::filesystem::path executableFolder_;
+    QPoint LastMousePoint;
+    int RulerOffsetX = 3;
+    int RulerOffsetY = 3;
+    bool startedUp_ = false;
+};
+
+} // namespace pelmora

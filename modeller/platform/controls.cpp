@@ -1,0 +1,121 @@
+#include "modeller/platform/controls.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
+#include <QVBoxLayout>
+
+namespace platform {
+
+SpeedButton::SpeedButton(const QString& caption, const QString& hint, QWidget* parent) : QToolButton(parent) {
+    setText(caption);
+    setToolTip(hint);
+    setToolButtonStyle(Qt::ToolButtonTextOnly);
+}
+
+void SpeedButton::setDown(bool down) {
+    const bool wasBlocked = blockSignals(true);
+    setChecked(down);
+    blockSignals(wasBlocked);
+}
+
+void SpeedButton::enterEvent(QEnterEvent* event) {
+    flat_ = true;
+    update();
+    QToolButton::enterEvent(event);
+}
+
+void SpeedButton::leaveEvent(QEvent* event) {
+    flat_ = false;
+    update();
+    QToolButton::leaveEvent(event);
+}
+
+void SpeedButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    if (flat_ && !isChecked()) {
+        option.state &= ~(QStyle::State_Raised | QStyle::State_MouseOver);
+        option.state |= QStyle::State_AutoRaise;
+    } else {
+        option.state &= ~QStyle::State_AutoRaise;
+        if (!isChecked()) option.state |= QStyle::State_Raised;
+    }
+    painter.drawComplexControl(QStyle::CC_ToolButton, option);
+}
+
+void SpeedButtonGroup::add(SpeedButton* button) {
+    button->setCheckable(true);
+    buttons_.push_back(button);
+    connect(button, &QToolButton::toggled, this, [this, button](bool down) { pressed(button, down); });
+    connect(button, &QToolButton::clicked, this, [this, button](bool) {
+        // A click on the down button of a group that keeps one down leaves it down.
+        if (!allowAllUp_ && !button->isChecked()) button->setDown(true);
+    });
+}
+
+void SpeedButtonGroup::pressed(SpeedButton* button, bool down) {
+    if (!down) return;
+    for (auto* other : buttons_)
+        if (other != button && other->isChecked()) other->setDown(false);
+}
+
+SpeedButton* SpeedButtonGroup::downButton() const {
+    for (auto* b : buttons_)
+        if (b->isChecked()) return b;
+    return nullptr;
+}
+
+void SpeedButtonGroup::setAllUp() {
+    for (auto* b : buttons_) b->setDown(false);
+}
+
+RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
+    : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
+    auto* layout = new QVBoxLayout(this);
+    auto* group = group_;
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i], this);
+        layout->addWidget(button);
+        group->addButton(button, i);
+        buttons_.push_back(button);
+    }
+    connect(group, &QButtonGroup::idClicked, this, [this](int id) {
+        index_ = id;
+        emit clicked(id);
+    });
+}
+
+void RadioGroup::setItemIndex(int index) {
+    if (index < 0 || index >= count()) index = -1;
+    if (index == index_) return;
+    if (index < 0) {
+        // No item selected: the exclusive group has to let go of its checked button.
+        group_->setExclusive(false);
+        for (auto* b : buttons_) b->setChecked(false);
+        group_->setExclusive(true);
+    } else {
+        item(index)->setChecked(true);
+    }
+    index_ = index;
+    emit clicked(index_);
+}
+
+EditBox::EditBox(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::textChanged, this, [this](const QString&) { emit changed(); });
+}
+
+void EditBox::setText(const QString& text) {
+    if (text == QLineEdit::text()) return;
+    QLineEdit::setText(text);
+}
+
+UpDown::UpDown(int minimum, int maximum, QWidget* parent) : QSpinBox(parent) {
+    setRange(minimum, maximum);
+    lineEdit()->setVisible(false);
+    setFixedWidth(20);
+}
+
+} // namespace platform

@@ -1,0 +1,47 @@
+// Printing of a picture (the main window, a chart) on one page, behind an interface so that tests
+// print to a PDF file.
+#pragma once
+
+#include <QString>
+
+class QImage;
+class QPrinter;
+class QWidget;
+
+namespace platform {
+
+class PrintService {
+  public:
+    virtual ~PrintService() = default;
+    // Prints the image scaled to fit the page, keeping its proportions.  False when the user
+    // cancelled the printer dialog or nothing could be printed.
+    virtual bool printImage(const QImage& image, bool landscape) = 0;
+};
+
+// Draws the image on the printer's page, as large as fits, centred.  False when the printer
+// cannot be painted on.
+bool paintImageOnPage(QPrinter& printer, const QImage& image);
+
+// Shows the printer dialog first and prints when it is confirmed.
+class DialogPrintService : public PrintService {
+  public:
+    explicit DialogPrintService(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+    bool printImage(const QImage& image, bool landscape) override;
+
+  private:
+    QWidget* parent_;
+};
+
+// Prints straight into a PDF file without a dialog.
+class PdfPrintService : public PrintService {
+  public:
+    explicit PdfPrintService(QString file) : file_(std::move(file)) {}
+    bool printImage(const QImage& image, bool landscape) override;
+    int pagesPrinted = 0;
+
+  private:
+    QString file_;
+};
+
+} // namespace platform

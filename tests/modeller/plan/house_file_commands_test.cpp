@@ -1,0 +1,208 @@
+#include "modeller/plan/main_form.h"
+
+#include "plan_fixture.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+using namespace pelmora;
+using plan_test::MainWindowTest;
+using platform::Answer;
+
+class HouseFileCommandsTest : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        startWithNewHouse();
+    }
+    // A named house with one zone whose first node lies on an odd pixel.
+    int nameHouse(const char* name, int run) {
+        model().ProjectName = name;
+        model().RunNumber = run;
+        return plan_test::addRectangle(model(), 1, 101, 40, 160, 120, 0x00FF80);
+    }
+    std::string houseFile(const std::string& name) const { return (folder.path() / "house" / name).string(); }
+};
+
+TEST_F(HouseFileCommandsTest, NewHouseStartsFromTheFactoryState) {
+    EXPECT_TRUE(scripted.messages.confirmations().empty()) << "an unnamed house is not offered for saving";
+    EXPECT_EQ(model().ProjectName, "New Project");
+    EXPECT_EQ(model().RunNumber, 1);
+    EXPECT_EQ(model().SoftwareName, "VORT");
+    EXPECT_EQ(model().SoftwareVersion, "4.1");
+    EXPECT_EQ(model().ZoneCount, 0);
+    EXPECT_EQ(model().Magnification, 2.0);
+    EXPECT_EQ(workspace->scale.SnapStep, 4);
+    EXPECT_EQ(main().ScaleLabel->text(), "40 pix/m");
+    EXPECT_EQ(main().SnapLabel->text(), "100 mm snap");
+    EXPECT_EQ(main().RunLabel->text(), "1");
+    EXPECT_TRUE(main().EditMode);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{main().TopPanel, main().LevelsPanel, main().Panel3, main().SnapPanel,
+                                         main().EditPanel, main().LevelsEditPanel})
+        EXPECT_FALSE(w->isHidden()) << w->objectName().toStdString();
+    EXPECT_FALSE(model().ResultsCurrent);
+}
+
+TEST_F(HouseFileCommandsTest, NewAsksToSaveANamedHouse) {
+    struct Case {
+        Answer answer;
+        int writes;
+        bool reset;
+        int saveAnswer;
+    };
+    for (const Case c :
+         {Case{Answer::Yes, 1, true, 1}, Case{Answer::No, 0, true, 2}, Case{Answer::Cancel, 0, false, 0}}) {
+        houseFiles.writes = 0;
+        scripted.messages.clear();
+        nameHouse("Villa", 3);
+        scripted.messages.answerNext(c.answer);
+        main().SBnewClick();
+        EXPECT_EQ(scripted.messages.confirmations(), std::vector<QString>{"Save Changes to Villa_3.VOR ?"});
+        EXPECT_EQ(houseFiles.writes, c.writes);
+        EXPECT_EQ(model().ZoneCount == 0, c.reset);
+        EXPECT_EQ(main().SaveAnswer, c.saveAnswer);
+        if (c.writes) {
+            EXPECT_TRUE(houseFiles.files.contains(houseFile("Villa_3.VOR")));
+        }
+        if (!c.reset) {
+            EXPECT_EQ(model().ProjectName, "Villa");
+            model().ZoneCount = 0;
+        }
+    }
+}
+
+TEST_F(HouseFileCommandsTest, ClosingAsksToSaveANamedHouseAndCancelKeepsTheWindowOpen) {
+    EXPECT_TRUE(main().FormCloseQuery()) << "an unnamed house closes without a question";
+    EXPECT_TRUE(scripted.messages.confirmations().empty());
+    nameHouse("Villa", 3);
+    for (auto [answer, closes, writes] :
+         {std::tuple{Answer::Yes, true, 1}, {Answer::No, true, 1}, {Answer::Cancel, false, 1}}) {
+        scripted.messages.answerNext(answer);
+        EXPECT_EQ(main().FormCloseQuery(), closes);
+        EXPECT_EQ(houseFiles.writes, writes);
+    }
+}
+
+TEST_F(HouseFileCommandsTest, SaveWritesAtMagnificationOneAndComesBack) {
+    const int z = nameHouse("Villa", 3);
+    main().SBsaveClick();
+    const auto& saved = *houseFiles.files.at(houseFile("Villa_3.VOR"));
+    EXPECT_EQ(saved.Magnification, 1.0);
+    EXPECT_EQ(saved.ZoneNodes(z, 0), (TPlanPoint{50, 20})) << "50.5 goes to the even 50";
+    EXPECT_EQ(saved.Walls(z, 1).Start, (TPlanPoint{130, 20}));
+    EXPECT_EQ(model().Magnification, 2.0);
+    EXPECT_EQ(model().ZoneNodes(z, 0), (TPlanPoint{100, 40}));
+    EXPECT_EQ(main().StatusBar1->panelText(0),
+              "Saved as " + QString::fromStdString(houseFile("Villa_3.VOR")));
+    EXPECT_EQ(main().SaveAnswer, 1);
+}
+
+TEST_F(HouseFileCommandsTest, AFailedWriteLeavesThePlanAtItsMagnification) {
+    const int z = nameHouse("Villa", 3);
+    model().ZoneNodes(z, 0) = {100, 40};
+    houseFiles.failWrites = true;
+    EXPECT_THROW(main().SBsaveClick(), std::runtime_error);
+    EXPECT_EQ(model().Magnification, 2.0);
+    EXPECT_EQ(model().ZoneNodes(z, 0), (TPlanPoint{100, 40}));
+    EXPECT_EQ(model().ZoneNodes(z, 2), (TPlanPoint{260, 160}));
+    EXPECT_NE(main().StatusBar1->panelText(0).left(8), "Saved as");
+}
+
+TEST_F(HouseFileCommandsTest, AFailedSaveAtCloseKeepsTheWindowOpen) {
+    nameHouse("Villa", 3);
+    houseFiles.failWrites = true;
+    scripted.messages.answerNext(Answer::Yes);
+    QCloseEvent close;
+    QApplication::sendEvent(&main(), &close);
+    EXPECT_FALSE(close.isAccepted());
+    EXPECT_EQ(scripted.messages.errors().size(), 1u);
+}
+
+TEST_F(HouseFileCommandsTest, SaveInAnotherFolderKeepsTheFileName) {
+    nameHouse("Villa", 3);
+    QTemporaryDir other;
+    // A changed name saves nothing.
+    scripted.files.chooseNext(other.filePath("Other_3.VOR"));
+    main().SaveAsSBClick();
+    EXPECT_EQ(
+        scripted.messages.informations(),
+        std::vector<QString>{"Only the directory can be changed. The file name must remain Villa_3.VOR"});
+    EXPECT_EQ(houseFiles.writes, 0);
+    // The proposed name in another folder is written there; the dialog accepts a new file.
+    scripted.files.chooseNext(other.filePath("Villa_3.VOR"));
+    main().SaveAsSBClick();
+    EXPECT_TRUE(houseFiles.files.contains(other.filePath("Villa_3.VOR").toStdString()));
+    const auto& request = scripted.files.requests.back();
+    EXPECT_EQ(request.title, "Save VORT House File");
+    EXPECT_EQ(request.fileName, "Villa_3.VOR");
+    EXPECT_FALSE(request.mustExist);
+    EXPECT_TRUE(request.confirmOverwrite);
+    // Cancel.
+    scripted.files.chooseNext(std::nullopt);
+    main().SaveAsSBClick();
+    EXPECT_EQ(main().SaveAnswer, 0);
+}
+
+TEST_F(HouseFileCommandsTest, PicturesOfAllSixLevelsAreSavedOrRemoved) {
+    nameHouse("Villa", 3);
+    QImage picture(20, 10, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    model().LevelPictures(1).Bitmap = picture;
+    model().LevelPictures(1).Present = true;
+    const auto level5 = folder.path() / "plans" / "Villa_3 level 5.BMP";
+    std::ofstream(level5) << "old picture";
+    main().SBsaveClick();
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "plans" / "Villa_3 level 1.BMP"));
+    EXPECT_FALSE(std::filesystem::exists(level5)) << "a level without a picture loses its file";
+}
+
+TEST_F(HouseFileCommandsTest, OpenReadsTheHouseAndShowsItAtMagnificationTwo) {
+    // A house as the file holds it: magnification 1, two levels.
+    HouseModel stored;
+    stored.Magnification = 1.0;
+    stored.LevelCount = 2;
+    stored.ProjectName = "Cottage";
+    stored.RunNumber = 2;
+    stored.ClimateFileName = "climat21.TXT";
+    stored.ClimateZone = 21;
+    plan_test::addRectangle(stored, 1, 20, 20, 80, 60, 0x00FF80);
+    plan_test::addRectangle(stored, 2, 20, 20, 40, 40, 0x0080FF);
+    stored.Eaves(1).Count = 1;
+    stored.Eaves(1).Points(0) = {10, 10};
+    houseFiles.files[houseFile("Cottage_2.VOR")] = std::make_shared<HouseModel>(stored);
+
+    scripted.files.chooseNext(QString::fromStdString(houseFile("Cottage_2.VOR")));
+    main().SBopenFileClick();
+    EXPECT_EQ(scripted.files.requests.back().title, "Open VORT House File");
+    EXPECT_EQ(model().ProjectName, "Cottage");
+    EXPECT_EQ(model().ClimateZone, 21);
+    EXPECT_EQ(model().Magnification, 2.0);
+    EXPECT_EQ(workspace->scale.SnapStep, 4);
+    EXPECT_EQ(model().ZoneNodes(1, 2), (TPlanPoint{200, 160}));
+    EXPECT_EQ(model().Walls(2, 1).Start, (TPlanPoint{120, 40}));
+    EXPECT_EQ(model().EavesNodes(1, 0), (TPlanPoint{20, 20}));
+    EXPECT_FALSE(main().SBLevel[2]->isHidden());
+    EXPECT_TRUE(main().SBLevel[3]->isHidden());
+    EXPECT_EQ(main().ProjectLabel->text(), "Cottage");
+    EXPECT_EQ(main().ScaleLabel->text(), "40 pix/m");
+}
+
+TEST_F(HouseFileCommandsTest, OpenCancelledInTheSavePromptReadsNothing) {
+    nameHouse("Villa", 3);
+    houseFiles.files[houseFile("Other_1.VOR")] = std::make_shared<HouseModel>();
+    scripted.files.chooseNext(QString::fromStdString(houseFile("Other_1.VOR")));
+    scripted.messages.answerNext(Answer::Cancel);
+    main().SBopenFileClick();
+    EXPECT_EQ(model().ProjectName, "Villa");
+    EXPECT_EQ(model().ZoneCount, 1);
+}
+
+} // namespace

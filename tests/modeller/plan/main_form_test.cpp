@@ -1,0 +1,161 @@
+#include "modeller/plan/main_form.h"
+
+#include "modeller/model/model_error.h"
+
+#include "plan_fixture.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace pelmora;
+using plan_test::MainWindowTest;
+
+TEST_F(MainWindowTest, StartsUpWithoutARatingHistory) {
+    bool historyRead = false;
+    main().Readers.ReadRatingHistory = [&] { historyRead = true; };
+    main().FormShow();
+    EXPECT_TRUE(scripted.messages.shown.empty()) << scripted.messages.shown.front().text.toStdString();
+    EXPECT_EQ(model().RootDir, std::filesystem::current_path().string());
+    EXPECT_EQ(workspace->Database1.AliasName(), "ZURO41");
+    EXPECT_EQ(model().Magnification, 2.0);
+    EXPECT_EQ(workspace->scale.SnapStep, 10);
+    EXPECT_EQ(model().LevelCount, 1);
+    EXPECT_EQ(model().CurrentLevel, 1);
+    EXPECT_EQ(model().ExtThicknessByMaterial(1, 2), 230) << "level defaults read from the wall tables";
+    EXPECT_TRUE(model().UseDefaultGains && model().UseDefaultSetpoints);
+    EXPECT_FALSE(historyRead);
+    for (QWidget* w : std::initializer_list<QWidget*>{main().TopPanel, main().SnapPanel, main().LevelsPanel,
+                                                      main().Panel3, main().DelRecSB, main().StarsLabel,
+                                                      main().AnalysisSB, main().ForwardSB, main().BackSB})
+        EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
+    EXPECT_FALSE(main().StarPanel->isHidden());
+    EXPECT_TRUE(main().UpperLevelSB->isDown() && main().LowerLevelSB->isDown());
+    EXPECT_EQ(main().lbBearingTop->text(), "0°");
+    EXPECT_EQ(main().lbBearingLeft->text(), "270");
+    EXPECT_EQ(main().ScaleLabel->text(), "40 pix/m");
+    EXPECT_EQ(main().RunLabel->text(), "") << "run number 0 shows empty";
+    EXPECT_EQ(forms->ProjectDetailsForm->HelpContext, 14);
+}
+
+TEST_F(MainWindowTest, StartsUpWithARatingHistory) {
+    folder.addRatingHistory();
+    bool historyRead = false;
+    main().Readers.ReadRatingHistory = [&] { historyRead = true; };
+    main().FormShow();
+    EXPECT_TRUE(historyRead);
+    EXPECT_FALSE(main().DelRecSB->isHidden());
+    EXPECT_FALSE(main().StarsLabel->isHidden());
+}
+
+TEST_F(MainWindowTest, AMissingStarTableGivesOneBoxAndTheRestOfTheStartUpStillHappens) {
+    bool areaCorrectionRead = false;
+    main().Readers.ReadStarBands = [] {
+        throw ModelError("The star band file Data/STARS/STARS.TXT cannot be read");
+    };
+    main().Readers.ReadAreaCorrection = [&] { areaCorrectionRead = true; };
+    main().FormShow();
+    EXPECT_EQ(scripted.messages.errors(),
+              std::vector<QString>{"The star band file Data/STARS/STARS.TXT cannot be read"});
+    EXPECT_EQ(scripted.messages.shown.size(), 1u);
+    EXPECT_TRUE(areaCorrectionRead);
+    EXPECT_TRUE(model().UseDefaultGains);
+    EXPECT_TRUE(main().LowerLevelSB->isDown());
+}
+
+TEST_F(MainWindowTest, MissingTablesAndLibrariesAreEachReportedAndTheStartUpGoesOn) {
+    std::filesystem::remove(folder.path() / "Data/tables.db");
+    std::filesystem::remove(folder.path() / "Data/WindowData/VORTskylights.txt");
+    main().FormShow();
+    const auto errors = scripted.messages.errors();
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_TRUE(errors[0].contains("tables.db"));
+    EXPECT_TRUE(errors[1].contains("VORTskylights.txt"));
+    EXPECT_EQ(model().LevelCount, 1);
+    EXPECT_TRUE(model().UseDefaultSetpoints);
+}
+
+TEST_F(MainWindowTest, HelpButtonOpensTopicTen) {
+    main().HelpButtonClick();
+    EXPECT_EQ(scripted.help.shownTopics, std::vector<int>{10});
+}
+
+TEST_F(MainWindowTest, TheProjectButtonClearsTheResultsEvenWhenTheDialogIsCancelled) {
+    startWithNewHouse();
+    model().ResultsCurrent = true;
+    QTimer::singleShot(0, forms->ProjectDetailsForm.get(), [this] { forms->ProjectDetailsForm->reject(); });
+    main().ProjectSBClick();
+    EXPECT_FALSE(model().ResultsCurrent);
+}
+
+TEST_F(MainWindowTest, ThePlanShowsEveryZoneOfTheCurrentLevel) {
+    startWithNewHouse();
+    main().resize(900, 700);
+    main().resizeCanvas({600, 400}, {0, 0});
+    const int a = plan_test::addRectangle(model(), 1, 40, 40, 160, 120, 0x00FF80);
+    const int b = plan_test::addRectangle(model(), 1, 200, 40, 120, 120, 0xFF8000);
+    const int c = plan_test::addRectangle(model(), 2, 40, 40, 100, 100, 0x0000FF);
+    main().RestoreAll();
+    const QImage& plan = main().planCanvas();
+    EXPECT_EQ(plan.pixel(120, 100) & 0xFFFFFF, modelColour(model().Zones(a).Colour).rgb() & 0xFFFFFF);
+    EXPECT_EQ(plan.pixel(260, 100) & 0xFFFFFF, modelColour(model().Zones(b).Colour).rgb() & 0xFFFFFF);
+    EXPECT_LT(qGray(plan.pixel(120, 160)), 128) << "outline of zone a";
+    EXPECT_NE(plan.pixel(90, 90) & 0xFFFFFF, modelColour(model().Zones(c).Colour).rgb() & 0xFFFFFF)
+        << "the level above is not filled";
+}
+
+TEST_F(MainWindowTest, MagnificationDialogRescalesThePlanAndKeepsTheSnapLength) {
+    startWithNewHouse();
+    const int z = plan_test::addRectangle(model(), 1, 41, 40, 160, 120, 0x00FF80);
+    auto& mag = *forms->MagForm;
+    mag.FormShow();
+    EXPECT_EQ(mag.MagRG->itemIndex(), 1) << "magnification 2 selected";
+    mag.MagRG->setItemIndex(3);
+    EXPECT_EQ(model().Magnification, 4.0);
+    EXPECT_EQ(model().ZoneNodes(z, 0), (TPlanPoint{82, 80}));
+    EXPECT_EQ(workspace->scale.SnapStep, 8);
+    EXPECT_EQ(main().ScaleLabel->text(), "80 pix/m");
+    EXPECT_EQ(main().SnapLabel->text(), "100 mm snap");
+    mag.FormShow();
+    mag.MagRG->setItemIndex(1);
+    EXPECT_EQ(model().ZoneNodes(z, 0), (TPlanPoint{41, 40})) << "back within a pixel: here exactly";
+}
+
+TEST_F(MainWindowTest, RefreshScreenRemovesZonesWithoutArea) {
+    startWithNewHouse();
+    plan_test::addRectangle(model(), 1, 40, 40, 160, 120, 0x00FF80);
+    const int empty = plan_test::addZone(model(), 1, {{300, 300}}, 0x00FF80);
+    plan_test::addRectangle(model(), 1, 240, 40, 80, 80, 0x0080FF);
+    ASSERT_EQ(model().Zones(empty).FloorArea, 0.0);
+    main().WipeSBClick();
+    EXPECT_EQ(model().ZoneCount, 2);
+    EXPECT_EQ(model().ZoneNodes(2, 0), (TPlanPoint{240, 40}));
+}
+
+TEST_F(MainWindowTest, SnapDialogSetsTheStepForTheMagnification) {
+    startWithNewHouse();
+    auto& snap = *forms->SnapForm;
+    snap.FormShow();
+    EXPECT_EQ(snap.SnapRG->itemIndex(), 1) << "100 mm at magnification 2";
+    snap.SnapRG->setItemIndex(3);
+    EXPECT_EQ(workspace->scale.SnapStep, 20);
+    EXPECT_EQ(main().SnapLabel->text(), "500 mm snap");
+}
+
+TEST_F(MainWindowTest, PrintsTheWindowAsAPicture) {
+    QTemporaryDir dir;
+    platform::PdfPrintService pdf(dir.filePath("screen.pdf"));
+    platform::Services services{scripted.messages, scripted.files, scripted.help, pdf};
+    Workspace local;
+    TMainForm window(local, services);
+    window.resize(800, 600);
+    window.SBPrintPlanClick();
+    EXPECT_EQ(pdf.pagesPrinted, 1);
+    EXPECT_TRUE(QFileInfo(dir.filePath("screen.pdf")).size() > 1000);
+}
+
+} // namespace

@@ -1,0 +1,89 @@
+// Small houses and program folders for the plan tests.
+#pragma once
+
+#include "modeller/model/house_model.h"
+#include "modeller/plan/workspace.h"
+#include "modeller/platform/file_dialogs.h"
+#include "modeller/platform/help_service.h"
+#include "modeller/platform/message_service.h"
+#include "modeller/platform/print_service.h"
+#include "modeller/platform/services.h"
+
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <initializer_list>
+#include <utility>
+
+namespace plan_test {
+
+// Adds a zone on `level` with the outline `nodes` (pixels at the model's magnification) and its
+// floor area in m2.
+int addZone(pelmora::HouseModel& model, int level, std::initializer_list<std::pair<int, int>> nodes,
+            std::int32_t colour);
+
+// A rectangle from (x, y), w by h pixels, clockwise on the screen.
+int addRectangle(pelmora::HouseModel& model, int level, int x, int y, int w, int h, std::int32_t colour);
+
+// A program folder laid out as the build lays it out, with an empty material database (wall tables
+// with two records each) and empty product libraries, in a temporary folder.
+class ProgramFolder {
+  public:
+    ProgramFolder();
+    const std::filesystem::path& path() const { return path_; }
+    void addRatingHistory() const;
+
+  private:
+    QTemporaryDir dir_;
+    std::filesystem::path path_;
+};
+
+// Scripted services for forms under test.
+struct ScriptedServices {
+    platform::ScriptedMessageService messages;
+    platform::ScriptedFileDialogService files;
+    platform::ScriptedHelpService help;
+    platform::PdfPrintService printing{"/dev/null"};
+    platform::Services services{messages, files, help, printing};
+};
+
+} // namespace plan_test
+
+#include "modeller/plan/application_forms.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace plan_test {
+
+// House files kept in memory: the writer keeps a copy of the model under the file's name, the
+// reader gives it back.  Stands in for the house file format in tests of the commands around it.
+struct MemoryHouseFiles {
+    std::map<std::string, std::shared_ptr<pelmora::HouseModel>> files;
+    int writes = 0;
+    bool failWrites = false;
+    pelmora::HouseFileAccess access();
+};
+
+// The program's forms on a temporary program folder that is the current directory.
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+    pelmora::TMainForm& main() { return *forms->MainForm; }
+    pelmora::HouseModel& model() { return workspace->model; }
+    // Starts up and makes a new house with the files of `houseFiles`.
+    void startWithNewHouse();
+
+    ProgramFolder folder;
+    std::filesystem::path previousFolder;
+    std::unique_ptr<pelmora::Workspace> workspace = std::make_unique<pelmora::Workspace>();
+    ScriptedServices scripted;
+    MemoryHouseFiles houseFiles;
+    std::unique_ptr<pelmora::ApplicationForms> forms;
+};
+
+} // namespace plan_test

@@ -1,0 +1,82 @@
+#include "modeller/plan/zone_removal.h"
+
+#include "modeller/model/model_error.h"
+
+#include "plan_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace pelmora;
+
+TEST(ZoneRemoval, LaterZonesMoveDownWithEverythingTheyHold) {
+    HouseModel model;
+    model.Magnification = 2.0;
+    PlanSelection selection;
+    for (int z = 1; z <= 5; ++z) plan_test::addRectangle(model, 1, z * 100, 0, 80, 60 + z, 0x010101 * z);
+    // Zone 4, to become zone 3.
+    model.Zones(4).Name = "Bed 2";
+    model.Walls(4, 1).WindowCount = 1;
+    model.WallWindows(4, 1, 1).Width = 1.2;
+    model.WallWindows(4, 1, 1).VertShadeLeftWidth = 0.3;
+    model.Walls(4, 2).DoorCount = 1;
+    model.WallDoors(4, 2, 1).Width = 0.82;
+    model.Zones(4).IntWallCount = 1;
+    model.ZoneIntWalls(4, 1).EndPoint = {444, 44};
+    model.ZoneIntWalls(4, 1).Thickness = 90;
+    model.ZoneRoofs(4).RoofGapCode = 7;
+    model.Zones(4).SkylightCount = 1;
+    model.ZoneSkylights(4, 1).Width = 600;
+    model.Zones(4).StairDownCount = 1;
+    model.StairsDown(4, 1) = {2400, 1200, 5, 9};
+    selection.NodeSelected(4, 2) = true;
+    model.Walls(3, 0).CpSetIndex = 33; // working field of the slot, not of the zone
+    // Roof spaces and stairs referring to zones 3 and 5.
+    model.ZoneCeilings(1).SharedZones(1) = 1;
+    model.ZoneCeilings(1).SharedZones(2) = 3;
+    model.ZoneCeilings(1).SharedZones(3) = 5;
+    model.ZoneExtFloors(2).SharedZones(4) = 4;
+    model.Zones(2).StairDownCount = 1;
+    model.StairsDown(2, 1) = {1000, 900, 3, 4};
+
+    DiscardZone(model, selection, 3);
+
+    ASSERT_EQ(model.ZoneCount, 4);
+    EXPECT_EQ(model.Zones(3).Name, "Bed 2");
+    EXPECT_EQ(model.ZoneNodes(3, 0), (TPlanPoint{400, 0}));
+    EXPECT_EQ(model.Walls(3, 1).WindowCount, 1);
+    EXPECT_EQ(model.WallWindows(3, 1, 1).VertShadeLeftWidth, 0.3);
+    EXPECT_EQ(model.WallDoors(3, 2, 1).Width, 0.82);
+    EXPECT_EQ(model.ZoneIntWalls(3, 1).EndPoint, (TPlanPoint{444, 44}));
+    EXPECT_EQ(model.ZoneIntWalls(3, 1).Thickness, 90);
+    EXPECT_EQ(model.ZoneRoofs(3).RoofGapCode, 7);
+    EXPECT_EQ(model.ZoneSkylights(3, 1).Width, 600);
+    EXPECT_EQ(model.Zones(3).StairDownCount, 1);
+    EXPECT_EQ(model.StairsDown(3, 1).Zone, 4) << "the stair led to zone 5, now zone 4";
+    EXPECT_EQ(model.StairsDown(3, 1).StairId, 9);
+    EXPECT_TRUE(selection.NodeSelected(3, 2));
+    EXPECT_EQ(model.Walls(3, 0).CpSetIndex, 33) << "working fields stay with the slot";
+    EXPECT_EQ(model.ZoneCeilings(1).SharedZones(2), 0) << "the removed zone";
+    EXPECT_EQ(model.ZoneCeilings(1).SharedZones(3), 4);
+    EXPECT_EQ(model.ZoneExtFloors(2).SharedZones(4), 3);
+    EXPECT_EQ(model.StairsDown(2, 1).Zone, 0) << "a stair into the removed zone keeps its size";
+    EXPECT_EQ(model.StairsDown(2, 1).Length, 1000);
+}
+
+TEST(ZoneRemoval, RemovingTheLastZoneOnlyClearsItsCounts) {
+    HouseModel model;
+    model.Magnification = 2.0;
+    PlanSelection selection;
+    plan_test::addRectangle(model, 1, 0, 0, 80, 60, 0);
+    const int z = plan_test::addRectangle(model, 2, 0, 0, 80, 60, 0);
+    model.Walls(z, 0).WindowCount = 2;
+    DiscardZone(model, selection, z);
+    EXPECT_EQ(model.ZoneCount, 1);
+    EXPECT_EQ(model.Zones(z).NodeCount, 0);
+    EXPECT_EQ(model.Walls(z, 0).WindowCount, 0);
+    EXPECT_EQ(model.Zones(1).NodeCount, 4);
+    EXPECT_THROW(DiscardZone(model, selection, 2), ModelError);
+}
+
+} // namespace
