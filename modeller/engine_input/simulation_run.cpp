@@ -23,11 +23,17 @@ std::string number(int n) {
 }
 
 // The climate file, the glazing libraries and the hourly temperature file, as the card file names them.
-constexpr std::string_view kClimateFolder = "/Data/Climate/";
-constexpr std::string_view kWindowLibrary = "/data/windowdata/VORTwindows.VWG";
-constexpr std::string_view kSkylightLibrary = "/data/windowdata/VORTskylights.VSG";
-constexpr std::string_view kTemperatureFolder = "/temperature/";
+constexpr std::string_view kClimateFolder = "Data/Climate/";
+constexpr std::string_view kWindowLibrary = "data/windowdata/VORTwindows.VWG";
+constexpr std::string_view kSkylightLibrary = "data/windowdata/VORTskylights.VSG";
+constexpr std::string_view kTemperatureFolder = "temperature/";
 constexpr std::string_view kTemperatureExtension = ".TEM";
+
+// A file of the program folder as the card file names it.
+std::string inFolder(const std::string& root, const std::string& relative) {
+    if (root.empty() || root.back() == '/') return root + relative;
+    return root + "/" + relative;
+}
 
 bool checkExtFloors(const HouseModel& model, ModelFaults& faults) {
     for (int z = 1; z <= model.ZoneCount; ++z) {
@@ -149,11 +155,11 @@ std::vector<std::string> ElementFaultMessages(const ModelFaults& f) {
 std::vector<EngineFilePath> EngineFilePaths(const HouseModel& model) {
     const std::string& root = model.RootDir;
     return {
-        {root + std::string(kClimateFolder) + model.ClimateFileName, false},
-        {root + std::string(kWindowLibrary), false},
-        {root + std::string(kSkylightLibrary), false},
-        {root + std::string(kTemperatureFolder) + model.ProjectName + std::to_string(model.RunNumber) +
-             std::string(kTemperatureExtension),
+        {inFolder(root, std::string(kClimateFolder) + model.ClimateFileName), false},
+        {inFolder(root, std::string(kWindowLibrary)), false},
+        {inFolder(root, std::string(kSkylightLibrary)), false},
+        {inFolder(root, std::string(kTemperatureFolder) + model.ProjectName + std::to_string(model.RunNumber) +
+                            std::string(kTemperatureExtension)),
          true},
     };
 }
