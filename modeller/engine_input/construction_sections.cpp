@@ -182,6 +182,7 @@ void BuildRoofAndCeilingLists(Scratch& s) {
         if (s.WriterRoofSpace == 4) continue;
         if (s.WriterRoofSpace == 3) {
             BuildRoofWithCeiling(s, z);
+            s.Element = ZoneText(m, z) + ", roof"; // the build positioned the ceiling last
             AddConstruction(s, ConstructionKind::Roof, s.CurrentLayers, s.CurrentName1);
             continue;
         }

@@ -62,6 +62,10 @@ void WriterTest::TearDown() {
     fs::remove_all(root_, ignored);
 }
 
+void WriterTest::CopyFromProgramFolder(const std::string& relative) const {
+    CopyShipped(root_, relative);
+}
+
 void WriterTest::OpenTables() {
     OpenMaterialTables(*tables_);
     tablesOpen_ = true;

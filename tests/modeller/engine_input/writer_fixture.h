@@ -32,6 +32,9 @@ class WriterTest : public ::testing::Test {
     // The record number the next row appended to `table` will get.
     int NextRecord(const std::string& table) const;
 
+    // Copies a shipped file of the program folder into the test's folder.
+    void CopyFromProgramFolder(const std::string& relative) const;
+
     // Opens the tables for a test that positions and builds without WriteScratchFile.
     void OpenTables();
 
