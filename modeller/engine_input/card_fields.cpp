@@ -14,10 +14,11 @@ CardText& CardText::real(double value, int width, int decimals) {
         decimals == 0 && std::isfinite(value) && std::fabs(value) < 1e15
             ? fw::appendInteger(text_, common::roundHalfEvenToInt(value), width, fw::Overflow::Refuse)
             : fw::appendFixed(text_, value, width, decimals, fw::Overflow::Refuse);
-    if (!ok) {
-        overflow(std::isfinite(value) ? ShortestDecimal(value) : std::string("a value that is not a number"),
-                 width);
+    if (!std::isfinite(value)) {
+        throw ScratchError(
+            element_ + ": a value that is not a finite number cannot be written to the engine input file");
     }
+    if (!ok) overflow(ShortestDecimal(value), width);
     return *this;
 }
 
@@ -56,8 +57,8 @@ std::string IntegerField(long long value, int width, std::string_view element) {
 }
 
 std::string ShortestDecimal(double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    char buffer[400]; // room for any double in fixed notation
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     return std::string(buffer, result.ptr);
 }
 

@@ -5,6 +5,7 @@
 #include "common/text_values.h"
 #include "modeller/engine_input/construction_sections.h"
 #include "modeller/engine_input/project_cards.h"
+#include "modeller/engine_input/zone_writers.h"
 
 #include <cmath>
 #include <ctime>
@@ -95,12 +96,14 @@ void WriteScratchFile(Scratch& scratch) {
     if (scratch.DateText.empty()) scratch.DateText = TodayText();
     {
         TablesOpen open(scratch.tables);
-        // ---- Zone writers: the occupancy file of the site's climate zone (ReadOccupancyFile) is
-        // read here, before any card, when the zone writers are merged in.
+        ReadOccupancyFile(scratch); // the gains and set-points of the site's climate zone
         WriteProjectData(scratch);
         WriteConstructionData(scratch);
-        // ---- Zone writers: data type 3 of the real zones (WriteZoneData), then the floor and roof
-        // spaces (GroupFloorSpaces, WriteFloorSpaces, GroupRoofSpaces, WriteRoofSpaces) go here.
+        WriteZoneData(scratch);
+        GroupFloorSpaces(scratch);
+        WriteFloorSpaces(scratch);
+        GroupRoofSpaces(scratch);
+        WriteRoofSpaces(scratch);
         scratch.Card(std::string(kEndCard));
     }
     const std::filesystem::path file = common::resolveForWriting(scratch.model.RootDir, kScratchFileName);

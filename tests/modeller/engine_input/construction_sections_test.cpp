@@ -121,6 +121,13 @@ TEST_F(Sections, AZoneCoveredByTheLevelAboveHasNoRoofButKeepsItsCeiling) {
     EXPECT_EQ(scratch_->List(ConstructionKind::IntCeiling).Count(), 1);
 }
 
+TEST_F(Sections, ARecordTheTableDoesNotHoldIsReportedWithItsElement) {
+    const int z = AddBoxZone(4.0, 4.0);
+    model_->Walls(z, 1).ExtMaterial = 99;
+    EXPECT_EQ(ScratchErrorOf([&] { Build(); }),
+              "zone 1 (Zone1), wall 1: record 99 of the table Wallmaterial does not exist");
+}
+
 TEST_F(Sections, KindsKeepTheirBasesAndSectionsNeverOverlap) {
     std::vector<int> owner(201, -1);
     for (int k = 0; k < kConstructionKindCount; ++k) {
