@@ -25,6 +25,7 @@ class SmallHouse : public WriterTest {
   protected:
     void SetUp() override {
         WriterTest::SetUp();
+        CopyFromProgramFolder("Data/Occupant/OCCUP16.DAT"); // the gains of the zone cards
         HouseModel& m = *model_;
         m.ProjectName = "Box";
         m.RunNumber = 3;
@@ -255,8 +256,8 @@ TEST_F(WriterTest, ProductCodesMatchExactlyAndAMissingOneIsReported) {
 namespace writer_test {
 namespace {
 
-// The engine's own reader takes the written project and construction cards without an illegal field
-// and finds in them what the writer meant.
+// The engine's own reader takes the written cards without an illegal field and finds in the project
+// and construction cards what the writer meant.
 TEST_F(SmallHouse, TheEnginesReaderReadsTheCardsWithoutAnIllegalField) {
     for (const char* file : {"matdata.bin", "Data/Climate/climat16.TXT", "Data/WindowData/VORTwindows.VWG",
                              "Data/WindowData/VORTskylights.VSG"})
@@ -280,8 +281,9 @@ TEST_F(SmallHouse, TheEnginesReaderReadsTheCardsWithoutAnIllegalField) {
     for (const std::string& line : ReadCardLines(root_ / "SCRATCH")) {
         if (line.starts_with("C") || line == " 9") continue;
         try {
-            const auto result = line.starts_with(" 1") ? engine::projectCard(*state, line)
-                                                       : engine::constructionCard(*state, line);
+            const auto result = line.starts_with(" 1")   ? engine::projectCard(*state, line)
+                                : line.starts_with(" 2") ? engine::constructionCard(*state, line)
+                                                         : engine::zoneDataCard(*state, line);
             ASSERT_EQ(result, engine::CardResult::Next) << line;
         } catch (const engine::IllegalField&) {
             illegal.push_back(line);
