@@ -158,8 +158,8 @@ std::vector<EngineFilePath> EngineFilePaths(const HouseModel& model) {
         {inFolder(root, std::string(kClimateFolder) + model.ClimateFileName), false},
         {inFolder(root, std::string(kWindowLibrary)), false},
         {inFolder(root, std::string(kSkylightLibrary)), false},
-        {inFolder(root, std::string(kTemperatureFolder) + model.ProjectName + std::to_string(model.RunNumber) +
-                            std::string(kTemperatureExtension)),
+        {inFolder(root, std::string(kTemperatureFolder) + model.ProjectName +
+                            std::to_string(model.RunNumber) + std::string(kTemperatureExtension)),
          true},
     };
 }
@@ -252,7 +252,7 @@ bool SimulationCommands::reportFaults(const std::vector<std::string>& messages) 
 bool SimulationCommands::prepareCardFile() {
     if (ScratchCalcs(s_.model, s_.view, s_.question)) return false;
     s_.WriteScratchFile(s_.model);
-    s_.viewer.LoadTextIntoViewer(programFolder() / kScratchFile);
+    s_.viewer.LoadTextIntoViewer(scratchFile());
     return true;
 }
 
@@ -288,7 +288,12 @@ void SimulationCommands::ScratchSBClick() {
     if (reportFaults(ProjectFaultMessages(s_.model))) return;
     if (reportFaults(PathLengthMessages(s_.model))) return;
     if (!prepareCardFile()) return;
-    s_.viewer.ShowViewer((programFolder() / kScratchFile).string());
+    s_.viewer.ShowViewer(scratchFile().string());
+}
+
+std::filesystem::path SimulationCommands::scratchFile() const {
+    // The card file as the writer wrote it: an existing file in another letter case is the one.
+    return common::resolveForWriting(programFolder(), kScratchFile);
 }
 
 int SimulationCommands::RunEngine() {

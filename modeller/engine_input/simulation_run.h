@@ -191,6 +191,7 @@ class SimulationCommands {
     // The pass and the card file; false when the pass was cancelled.
     bool prepareCardFile();
     std::filesystem::path programFolder() const { return s_.model.RootDir; }
+    std::filesystem::path scratchFile() const;
 
     SimulationServices s_;
 };
