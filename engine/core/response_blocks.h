@@ -1,8 +1,103 @@
-// The data blocks of harmonic conduction, zone response and response factors.
+// The data blocks of harmonic conduction, zone response and response factors: the harmonic transfer
+// coefficients of every building section (gorcums), each zone's harmonic response to every driver row,
+// and the response factors with the future response that the hourly loop superposes and shifts.
+//
+// The tables that the worst case would make very large (responses of 150 zones to 751 driver rows at
+// 60 frequencies, response factors of 150 zones to 601 rows) are sized from the zone count and the
+// steps of the day of the run, keeping their index ranges and meaning.
 #pragma once
+
+#include <complex>
+#include <memory>
+
+#include "common/arrays.h"
+#include "common/framed_records.h"
 
 namespace engine {
 
-struct ResponseBlocks {};
+inline constexpr int kHarmonics = 60;           // harmonic frequencies, the first one 0
+inline constexpr int kGorcumColumns = 700;      // columns of the transfer-coefficient table
+inline constexpr int kResponseRows = 751;       // driver rows 1..601 and the zone-air rows 602..751
+inline constexpr int kExponentials = 59;        // decaying exponentials of the response fit
+inline constexpr int kLongTermPoints = 194;     // points of the geometric lag grid, 24 h .. 98304 h
+inline constexpr int kFuturePoints = 196;       // the grid with its two guard points
+inline constexpr int kResponseDriverRows = 601; // rows of the driver table
+inline constexpr int kZoneAirRowOffset = 601;   // row 601 + z is the air temperature of zone z
+inline constexpr int kMaxResponseZones = 150;
+
+using Complex = std::complex<double>;
+
+// What the column of a gorcum stands for, by the offset of its key.
+enum class GorcumRole {
+    None,
+    Admittance,      // Y: the first key of every section
+    Transmittance,   // T: the second key of glazing systems and of surfaces to outside
+    SurfaceResponse, // X: share of heat absorbed at a surface that reaches the zone air
+    Marker           // internal mass: zone air capacity or roof-space mass
+};
+
+// Response-factor kind of a driver row: how its input varies within a step.
+enum ResponseKind : int {
+    kRamp = 1,    // a temperature varying linearly between step values; its change is superposed
+    kPulse = 2,   // a gain held constant over one step
+    kTriangle = 3 // a gain varying linearly between step values
+};
+
+// Block `hz`.
+struct HzBlock {
+    common::FixedArray1<int, 1, kResponseDriverRows> kindrf;  // ResponseKind of driver row r
+    int nzc = 0;                                              // zones counted in the work file
+    common::FixedArray1<int, 1, kResponseDriverRows> iuserow; // 0 unused, 1 temperature, 31 gain row
+    // Response of zone z's air temperature to a unit sinusoid of driver row r at frequency k, K per K
+    // or K per W: hres(z, r, k), z = 1..zones of the run, r = 1..751, k = 1..60.
+    common::Array3<Complex> hres;
+};
+
+// Block `hp`: steady-state response of zone z to driver row r, hss(z, r), r = 1..601.
+struct HpBlock {
+    common::Array2<double> hss;
+};
+
+// Block `val`: the fitting matrix of the exponential series, V(i, m), i, m = 1..59.
+struct ValBlock {
+    common::FixedArray2<double, 1, kExponentials, 1, kExponentials> v;
+    bool filled = false;
+};
+
+// Block `rf`.
+struct RfBlock {
+    // Response factor n of driver row r in zone z, rfac(n, r, z): the rise of the zone's air
+    // temperature per unit input of the row (K per K or K per W) at a lag of n steps for n = 1..Nd,
+    // and at the long-term lag t(m) = 24 · 2^((m - 2) / 16) hours for n = Nd + m, m = 1..194.
+    common::Array3<double> rfac;
+    // Future air temperature of zone z, fut(n, z), °C: n = 1..Nd steps ahead, then Nd + m at t(m)
+    // hours ahead, m = 1..196 (195 and 196 are guard points beyond the grid).
+    common::Array2<double> fut;
+    int nd = 0; // steps of the day the tables are sized for
+};
+
+// The per-frequency working values of the zone response, kept so that no phase allocates them.
+struct ZoneResponseWork {
+    common::FixedArray1<Complex, 1, kHarmonics> d; // the zone's denominator
+    common::FixedArray1<Complex, 1, kHarmonics> n; // the current row's numerator
+};
+
+struct ResponseBlocks {
+    ResponseBlocks() { gor.allocate(1, kHarmonics, 1, kGorcumColumns, Complex{}); }
+
+    // The gorcum table: column p holds the 60 harmonic values of the gorcum whose key is igcode(p).
+    // Gorcums carry the opposite sign of the usual admittance and transmittance (W/m2K).
+    common::Array2<Complex> gor;
+    // Role of each column, from the record that filled it.  A marker key refers only to its marker
+    // column, although the last surface-response key of section 200 has the same number.
+    common::FixedArray1<GorcumRole, 1, kGorcumColumns> gorrole;
+    HzBlock hz;
+    HpBlock hp;
+    ValBlock val;
+    RfBlock rf;
+    ZoneResponseWork zonework;
+    // The work file read back from its start by the conduction and zone response phases.
+    std::unique_ptr<common::RecordReader> tape52in;
+};
 
 } // namespace engine
