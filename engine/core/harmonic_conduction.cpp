@@ -399,12 +399,14 @@ void groundmodel(const EngineState& state, double omega, Complex& g1, Complex& g
     const double w = (rs.upper - n) / (rs.upper - rs.lower);
     const double bigOmega = 1000.0 * omega;
     const double root = std::sqrt(bigOmega);
-    auto f_ = [root](const Range& x) { return (x.d * root + x.b) / (x.c * root + 1.0); };
-    auto h_ = [bigOmega](const Range& x) { return x.e + x.a / (1.0 + std::pow(bigOmega / x.q, x.p)); };
-    const double fBelow = s == 0 ? 1.0 : f_(ranges[s - 1]);
-    const double hBelow = s == 0 ? 1.0 : h_(ranges[s - 1]);
-    const double v1 = std::clamp(f_(rs) - w * (f_(rs) - fBelow), 0.0, 1.0);
-    const double v2 = std::max(std::min(h_(rs) - w * (h_(rs) - hBelow), 1.0), rs.m);
+    auto heatFactor = [root](const Range& x) { return (x.d * root + x.b) / (x.c * root + 1.0); };
+    auto passFactor = [bigOmega](const Range& x) {
+        return x.e + x.a / (1.0 + std::pow(bigOmega / x.q, x.p));
+    };
+    const double fBelow = s == 0 ? 1.0 : heatFactor(ranges[s - 1]);
+    const double hBelow = s == 0 ? 1.0 : passFactor(ranges[s - 1]);
+    const double v1 = std::clamp(heatFactor(rs) - w * (heatFactor(rs) - fBelow), 0.0, 1.0);
+    const double v2 = std::max(std::min(passFactor(rs) - w * (passFactor(rs) - hBelow), 1.0), rs.m);
     g1 *= v1;
     g2 *= v2;
 }

@@ -4,9 +4,13 @@
 #include <exception>
 #include <string>
 
+#include "engine/core/harmonic_conduction.h"
 #include "engine/core/input_reader.h"
+#include "engine/core/response_factors.h"
 #include "engine/core/run_stop.h"
 #include "engine/core/state.h"
+#include "engine/core/work_file_reading.h"
+#include "engine/core/zone_response.h"
 
 namespace engine {
 namespace {
@@ -21,6 +25,25 @@ struct Weights {
 // The three weights for a move of e grid steps in one hour; a + b - 2c = 1 for every e.
 Weights weights(double e) {
     return {e * (5.0 - e) * 0.25, (4.0 - 3.0 * e - e * e) * 0.25, (e - e * e) * 0.25};
+}
+
+// Conduction transfer, zone responses and response factors.  A failure of the conduction phase
+// leaves the work file for inspection; after the zone responses it is deleted whatever they gave.
+int responsePhases(EngineState& state) {
+    int ierr = 0;
+    rewindWorkFile(state);
+    calgrc(state, ierr);
+    if (ierr != 0) return 1;
+    try {
+        harmnc(state, ierr);
+    } catch (...) {
+        removeWorkFile(state);
+        throw;
+    }
+    removeWorkFile(state);
+    if (ierr != 0) return 1;
+    clbehv(state);
+    return 0;
 }
 
 } // namespace
@@ -58,8 +81,9 @@ int runEngine(EngineState& state) {
         setTimeConstants(state);
         fillValu(state);
         if (readin(state) != 0) return 1;
-        // The thermal phases follow the input here, each ending the run when it reports an error.
-        return 0;
+        // The thermal phases read the work file that the completion of the input writes.
+        if (!state.tape52.writer) return 0;
+        return responsePhases(state);
     } catch (const RunStopped&) {
         return 1;
     } catch (const std::exception& e) {

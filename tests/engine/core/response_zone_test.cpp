@@ -164,4 +164,26 @@ TEST_F(ZoneResponse, ZoneThatExchangesNoHeatStopsInsteadOfDividingByZero) {
     EXPECT_NE(report().find("ZONE Closet          EXCHANGES NO HEAT"), std::string::npos) << report();
 }
 
+TEST_F(ZoneResponse, PrintSwitchesWriteTheirDiagnosticsToTheReport) {
+    pathRecord(1, "Hall", 0, {{22, 10.0}, {101, 3.0}, {2500, 50.0}});
+    pathRecord(1, "Hall", 1, {{21, 10.0}, {301, 3.0}});
+    state->blank.iprnt1 = 2;
+    state->blank.iprnt2 = 2;
+    state->blank.iprnt3 = 1;
+    state->blank.iprnt4 = 1;
+    state->blank.iprnt8 = 1;
+    state->names.zname(1) = "Hall           ";
+    state->zn.idrvuse(engine::kDriverUseRows, 1) = 1;
+    respond(1);
+    const std::string text = report();
+    // U = 1 / 0.14 = 7.143 W/m2K for the window; D(1) = -(10 + 3 × 7.142857) = -31.428571 W/K.
+    for (const char* line :
+         {"     RESIST & CAPAC DATA FOR BUILDING SECTION   101:   2 ELEMENTS   0   0   0   0",
+          "     U VALUE FOR ELEMENT NO.   101 =  7.143 W/SQ M.K", "     ZONE   Hall         PATH NO     1",
+          " Hall              STEADY STATE DENOMINATOR   -31.428571    0.000000",
+          " Harmonic response after zone calcs", " ZONE  1 (Hall           )     PATH  1",
+          " NORMALIZED SUM OF EXPONENTIAL COEFFICIENTS =", " EXPONENTIAL COEFFICIENTS", " Response factors"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+}
+
 } // namespace
