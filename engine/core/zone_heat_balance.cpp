@@ -24,6 +24,12 @@ double windInfiltration(const EngineState& s, int z, double ws) {
     return ws * s.zn.zoneb(z) * s.wind.wsred(z) * s.zones.zvol(z) * kAirHeatPerChange;
 }
 
+// f(j) += a × r(j) for j = 0..n - 1.  The two buffers never overlap, which lets the compiler use
+// vector instructions.
+void addScaled(double* __restrict f, const double* __restrict r, double a, int n) {
+    for (int j = 0; j < n; ++j) f[j] += a * r[j];
+}
+
 bool inNetwork(const EngineState& s, int z) {
     return s.ventzones.ivzon(z) == 1;
 }
@@ -310,9 +316,7 @@ double sameStep(const EngineState& state, int m, int i) {
 void injectGain(EngineState& state, int m, double q) {
     const int lags = responseLags(state);
     for (int e = 1; e <= state.zones.nzones; ++e) {
-        const double* r = &state.rf.rfac(1, kGainRowOffset + m, e);
-        double* f = &state.rf.fut(1, e);
-        for (int j = 0; j < lags; ++j) f[j] += q * r[j];
+        addScaled(&state.rf.fut(1, e), &state.rf.rfac(1, kGainRowOffset + m, e), q, lags);
     }
 }
 
@@ -346,8 +350,7 @@ void superposeDrivers(EngineState& state, int t) {
                 delta = s.stuff.drive2(k, t);
             }
             if (delta == 0.0) continue;
-            const double* r = &s.rf.rfac(1, k, e);
-            for (int j = 0; j < lags; ++j) f[j] += delta * r[j];
+            addScaled(f, &s.rf.rfac(1, k, e), delta, lags);
         }
     }
     const double tout = s.blank.drive(1, t);
