@@ -1,5 +1,6 @@
 #include "engine/core/result_writer.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -81,6 +82,8 @@ void clearExtremes(ResultWriterBlock& w) {
     for (int k = 1; k <= kTemperatureColumns; ++k) w.tseen(k) = 0;
 }
 
+void prepareDailyLines(EngineState& s);
+
 void headsMode(EngineState& s) {
     ResultWriterBlock& w = s.writer;
     const int nzones = s.zones.nzones;
@@ -90,7 +93,10 @@ void headsMode(EngineState& s) {
     completeResultFormats(w.formats, nzones, s.sysa.ncond);
     w.temHourFields = completedFields(s.wshum.ihumid == 1 ? rf::kTemHourHumid : rf::kTemHour,
                                       s.wshum.ihumid == 1 ? nzones + 2 : nzones);
-    if (s.sysa.iconon != 0) w.energyHourFields = completedFields(rf::kEnergyHour, 3 * s.sysa.ncond);
+    if (s.sysa.iconon != 0) {
+        w.energyHourFields = completedFields(rf::kEnergyHour, 3 * s.sysa.ncond);
+        prepareDailyLines(s);
+    }
     w.line.reserve(64 + 16 * (kMaxZones + 2));
     w.tstsum.fill(0.0);
     w.tstsumrun.fill(0.0);
@@ -146,36 +152,74 @@ void stepMode(EngineState& s, int iz) {
     }
 }
 
+// The daily lines: heating, heating peak, sensible and latent cooling, their peaks.
+enum DayLine { kDayHeat = 1, kDayHeatPeak, kDaySensible, kDayLatent, kDaySensiblePeak, kDayLatentPeak };
+constexpr std::string_view kDayFormats[] = {rf::kDayHeating,         rf::kDayHeatingPeak,
+                                            rf::kDaySensibleCooling, rf::kDayLatentCooling,
+                                            rf::kDaySensiblePeak,    rf::kDayLatentPeak};
+constexpr int kDayValueWidth = 9;  // F9.1, the last field of every daily energy and peak line
+constexpr int kDayNumberWidth = 3; // I3, the last field of the date line
+
+// The last line that a format writes with a dummy last value, without that value's field.
+std::vector<std::string> linesBeforeLastField(std::string_view format,
+                                              std::initializer_list<fw::Value> values, int width) {
+    std::vector<std::string> lines = ReportFormat(format).lines(values);
+    lines.back().resize(lines.back().size() - static_cast<std::size_t>(width));
+    return lines;
+}
+
+void prepareDailyLines(EngineState& s) {
+    ResultWriterBlock& w = s.writer;
+    for (int m = 1; m <= 12; ++m)
+        w.dateLines(m) = linesBeforeLastField(
+            rf::kDayDate, {monthAbbreviation(m), static_cast<long long>(s.tim.iyear), 0LL}, kDayNumberWidth);
+    for (int i = 1; i <= s.sysa.ncond; ++i)
+        for (int k = kDayHeat; k <= kDayLatentPeak; ++k)
+            w.dayLines(k, i) =
+                linesBeforeLastField(kDayFormats[k - 1], {zoneName(s, s.sysa.icondz(i)), 0.0}, kDayValueWidth)
+                    .back();
+}
+
+void writeEnding(std::ostream& out, std::string& line, const std::string& start, double value, bool integer) {
+    line.assign(start);
+    if (integer)
+        fw::appendInteger(line, static_cast<long long>(value), kDayNumberWidth, fw::Overflow::Asterisks);
+    else
+        fw::appendFixed(line, value, kDayValueWidth, 1, fw::Overflow::Asterisks);
+    out << line << kLineEnd;
+}
+
 void dailySummary(EngineState& s) {
     std::ostream& out = s.units.report;
+    ResultWriterBlock& w = s.writer;
     const auto& e = s.en1;
     const auto& p = s.peaks;
-    write(out, rf::kDayDate,
-          {monthAbbreviation(s.tim.imonth), static_cast<long long>(s.tim.iyear),
-           static_cast<long long>(s.tim.iday)});
-    write(out, rf::kSeparator, {});
-    for (int i = 1; i <= s.sysa.ncond; ++i) {
-        const int z = s.sysa.icondz(i);
-        if (s.sysa.iheat(z) != 0) write(out, rf::kDayHeating, {zoneName(s, z), e.ehsum(z)});
-    }
-    write(out, rf::kSeparator, {});
-    for (int i = 1; i <= s.sysa.ncond; ++i) {
-        const int z = s.sysa.icondz(i);
-        if (s.sysa.iheat(z) != 0) write(out, rf::kDayHeatingPeak, {zoneName(s, z), p.pkh1(z)});
-    }
-    write(out, rf::kSeparator, {});
-    for (int i = 1; i <= s.sysa.ncond; ++i) {
-        const int z = s.sysa.icondz(i);
-        if (s.sysa.icool(z) == 0) continue;
-        write(out, rf::kDaySensibleCooling, {zoneName(s, z), e.ecssum(z)});
-        write(out, rf::kDayLatentCooling, {zoneName(s, z), e.eclsum(z)});
-    }
-    write(out, rf::kSeparator, {});
-    for (int i = 1; i <= s.sysa.ncond; ++i) {
+    const std::vector<std::string>& date = w.dateLines(s.tim.imonth);
+    for (std::size_t i = 0; i + 1 < date.size(); ++i) out << date[i] << kLineEnd;
+    writeEnding(out, w.line, date.back(), s.tim.iday, true);
+    auto separator = [&out] { out << kLineEnd; };
+    separator();
+    const int n = s.sysa.ncond;
+    for (int i = 1; i <= n; ++i)
+        if (s.sysa.iheat(s.sysa.icondz(i)) != 0)
+            writeEnding(out, w.line, w.dayLines(kDayHeat, i), e.ehsum(s.sysa.icondz(i)), false);
+    separator();
+    for (int i = 1; i <= n; ++i)
+        if (s.sysa.iheat(s.sysa.icondz(i)) != 0)
+            writeEnding(out, w.line, w.dayLines(kDayHeatPeak, i), p.pkh1(s.sysa.icondz(i)), false);
+    separator();
+    for (int i = 1; i <= n; ++i) {
         const int z = s.sysa.icondz(i);
         if (s.sysa.icool(z) == 0) continue;
-        write(out, rf::kDaySensiblePeak, {zoneName(s, z), p.pkcs1(z)});
-        write(out, rf::kDayLatentPeak, {zoneName(s, z), p.pkcl1(z)});
+        writeEnding(out, w.line, w.dayLines(kDaySensible, i), e.ecssum(z), false);
+        writeEnding(out, w.line, w.dayLines(kDayLatent, i), e.eclsum(z), false);
+    }
+    separator();
+    for (int i = 1; i <= n; ++i) {
+        const int z = s.sysa.icondz(i);
+        if (s.sysa.icool(z) == 0) continue;
+        writeEnding(out, w.line, w.dayLines(kDaySensiblePeak, i), p.pkcs1(z), false);
+        writeEnding(out, w.line, w.dayLines(kDayLatentPeak, i), p.pkcl1(z), false);
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "common/arrays.h"
 #include "engine/core/climate_file.h"
@@ -122,6 +123,11 @@ struct ResultWriterBlock {
     fw::Format temHourFields, energyHourFields; // the hour lines as plain fields
     std::string line;                           // the line being written, reused
     PerZone<std::string> temname;               // names of the listed zones
+    // The daily summary's lines up to their last field, made once before the first day so that the
+    // day's lines are written without allocating: the blank lines and date line of each month (up to
+    // the day), and per conditioned zone (in list order) each energy and peak line (up to the value).
+    PerMonth<std::vector<std::string>> dateLines;
+    common::FixedArray2<std::string, 1, 6, 1, kMaxZones> dayLines;
     PerZone<double> temrow;
 };
 
