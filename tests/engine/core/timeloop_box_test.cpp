@@ -6,8 +6,10 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <numbers>
+#include <string>
 
 #include "engine/core/state.h"
 
@@ -111,6 +113,20 @@ TEST_F(BoxRun, FreeRunningMeanIsOutdoorMeanPlusGainOverConductance) {
     EXPECT_NEAR(zone, 10.0 + 300.0 / conductance(), 0.02);
     // No conditioned zone: no energy file.
     EXPECT_FALSE(std::filesystem::exists(file("energy.txt")));
+}
+
+TEST_F(BoxRun, FirstDayWarmsUpTenTimesAndIsReportedOnce) {
+    Setup setup;
+    setup.outdoor = [](int h) { return 10.0 + h / 2.0; };
+    setup.days = 1; // the card file asks for ten repeats of day 1 before it is reported
+    ASSERT_EQ(runBox(setup), 0) << console();
+    EXPECT_EQ(state().loop.nstepz(1), 11 * 24);
+    EXPECT_EQ(state().writer.ndays, 1);
+    state().units.temperature.flush();
+    std::ifstream tem(file("test1.TEM"));
+    int lines = 0;
+    for (std::string l; std::getline(tem, l);) ++lines;
+    EXPECT_EQ(lines, 4 + 24);
 }
 
 // Over a periodic day the stored heat returns to where it started, so the plant's energy balances the
