@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "engine/core/harmonic_conduction.h"
 #include "engine/core/response_factors.h"
@@ -162,6 +163,13 @@ TEST_F(ZoneResponse, ZoneThatExchangesNoHeatStopsInsteadOfDividingByZero) {
     ASSERT_EQ(conduction(1), 0) << report();
     EXPECT_EQ(zoneResponse(), 1);
     EXPECT_NE(report().find("ZONE Closet          EXCHANGES NO HEAT"), std::string::npos) << report();
+}
+
+TEST_F(ZoneResponse, HundredAndFiftyFirstZoneStopsWithItsMessage) {
+    for (int z = 1; z <= 151; ++z) pathRecord(z, "Room " + std::to_string(z), 0, {{22, 10.0}, {2500, 50.0}});
+    ASSERT_EQ(conduction(150), 0) << report();
+    EXPECT_EQ(zoneResponse(), 1);
+    EXPECT_NE(report().find("               ERROR: TOO MANY ZONES"), std::string::npos) << report();
 }
 
 TEST_F(ZoneResponse, PrintSwitchesWriteTheirDiagnosticsToTheReport) {
