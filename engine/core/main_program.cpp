@@ -9,6 +9,7 @@
 #include "engine/core/response_factors.h"
 #include "engine/core/run_stop.h"
 #include "engine/core/state.h"
+#include "engine/core/time_loop.h"
 #include "engine/core/work_file_reading.h"
 #include "engine/core/zone_response.h"
 
@@ -107,7 +108,11 @@ int runEngine(EngineState& state) {
         if (inputPhase(state) != 0) return 1;
         // The thermal phases read the work file that the completion of the input writes.
         if (!state.tape52.writer) return 0;
-        return responsePhases(state);
+        if (responsePhases(state) != 0) return 1;
+        state.textReport = &state.units.report;
+        int ierr = 0;
+        perfrm(state, ierr);
+        return ierr != 0 ? 1 : 0;
     });
 }
 

@@ -1,0 +1,437 @@
+#include "engine/core/zone_heat_balance.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/core/matrix_routines.h"
+#include "engine/core/plant.h"
+#include "engine/core/state.h"
+#include "engine/solar_airflow/airflow_network.h"
+
+namespace engine {
+namespace {
+
+constexpr double kAirHeatPerFlow = 1207.0;      // W/K per m³/s of air
+constexpr double kAirHeatPerChange = 0.3353454; // W/K per m³ of zone and air change an hour
+constexpr double kMaxAirSpeed = 1.5;            // m/s, the comfort test's largest indoor air speed
+constexpr double kStillAir = 0.05;              // K, a controlled zone's change that counts
+constexpr double kOpenAgain = 0.5;              // K of warming that opens reduced openings again
+constexpr int kComfortPasses = 4;
+constexpr int kRunawayStatus = 3;
+constexpr double kFanEnergyPerWatt = 0.0036; // MJ per W held for an hour
+
+double windInfiltration(const EngineState& s, int z, double ws) {
+    return ws * s.zn.zoneb(z) * s.wind.wsred(z) * s.zones.zvol(z) * kAirHeatPerChange;
+}
+
+// f(j) += a × r(j) for j = 0..n - 1.  The two buffers never overlap, which lets the compiler use
+// vector instructions.
+void addScaled(double* __restrict f, const double* __restrict r, double a, int n) {
+    for (int j = 0; j < n; ++j) f[j] += a * r[j];
+}
+
+bool inNetwork(const EngineState& s, int z) {
+    return s.ventzones.ivzon(z) == 1;
+}
+
+// Takes zone z out of the step's network.  From the iteration its outdoor air is wind infiltration.
+void leaveNetwork(EngineState& s, int z, bool fromIteration, double ws) {
+    ZoneStepBlock& w = s.zonestep;
+    s.ventzones.ivzon(z) = 0;
+    s.ventzones.nvzact -= 1;
+    w.vair(z) = 0.0;
+    w.qoutd(z) = 0.0;
+    for (int i = 1; i <= s.ventzones.nvz; ++i) {
+        const int y = s.ventzones.ivz(i);
+        w.fcond(z, y) = 0.0;
+        w.fcond(y, z) = 0.0;
+    }
+    if (fromIteration) w.fcond(z, 0) = windInfiltration(s, z, ws);
+}
+
+double openingArea(const EngineState& s, int z, int o, double factor) {
+    return (s.geo.ohigh(z, o) - s.geo.olow(z, o)) * s.geo.owidth(z, o) * s.open1.operc(z, o) * factor;
+}
+
+// C: natural ventilation state and outdoor air of every zone.
+void ventilationStates(EngineState& s, int t, double tout, double ws) {
+    ZoneStepBlock& w = s.zonestep;
+    const int hour = (t - 1) / s.time.nstphr + 1;
+    for (int z = 1; z <= s.zones.nzones; ++z) {
+        const double temp = s.rf.fut(1, z);
+        const double v = ws * s.wind.wsred(z);
+        if (s.loop.vensched(z, hour) == 0) {
+            w.vstate(z) = 0;
+            w.kstick(z) += 1;
+        } else if (w.kstick(z) < s.additionalcontrol.istick) {
+            w.kstick(z) += 1;
+        } else if (w.vstate(z) == 1) {
+            if (temp <= tout || temp <= s.var.venttoff(z)) {
+                w.vstate(z) = 0;
+                w.kstick(z) = 1;
+            }
+        } else if (temp >= s.var.ventton(z) && temp > tout - 4.0) {
+            w.vstate(z) = 1;
+            w.kstick(z) = 1;
+        }
+        double n = v * s.zn.zoneb(z);
+        if (s.type.ipermz(z) == 0) {
+            if (w.vstate(z) == 0 && inNetwork(s, z)) leaveNetwork(s, z, false, ws);
+            if (w.vstate(z) == 1 && !inNetwork(s, z)) {
+                const double wind = v > 1.0 ? std::sqrt(v) : v;
+                n = s.var.venta(z) + s.var.ventb(z) * wind + v * s.zn.zoneb(z);
+            }
+        }
+        w.fcond(z, 0) = kAirHeatPerFlow * s.flow.qmsup(z) + s.zones.zvol(z) * n * kAirHeatPerChange;
+    }
+}
+
+bool shutsControlled(const EngineState& s, int y) {
+    return s.zonestep.vstate(y) == 0 || s.zonestep.coolreq(y) == 1 || !inNetwork(s, y);
+}
+
+// D1 - D3: which openings are open and which zones stay in the network.
+void openingStates(EngineState& s, double ws) {
+    ZoneStepBlock& w = s.zonestep;
+    for (int i = 1; i <= s.ventzones.nvz; ++i) {
+        const int z = s.ventzones.ivz(i);
+        const int nopen = s.open1.nopen(z);
+        for (int o = 1; o <= nopen; ++o) {
+            if (!inNetwork(s, z)) {
+                s.type.iopen(z, o) = 0;
+            } else if (w.vstate(z) == 0 || w.coolreq(z) == 1) {
+                if (s.type.ifixop(z, o) != 0) s.type.iopen(z, o) = 0;
+            } else if (s.type.iopen(z, o) != 0 && s.type.ifixop(z, o) != 0) {
+                const int y = s.type.iadjz(z, o);
+                if (y > 0 && shutsControlled(s, y)) s.type.iopen(z, o) = 0;
+            }
+        }
+    }
+    for (int i = 1; i <= s.ventzones.nvz; ++i) {
+        const int z = s.ventzones.ivz(i);
+        if (!inNetwork(s, z)) continue;
+        bool anyOpen = false;
+        for (int o = 1; o <= s.open1.nopen(z); ++o) anyOpen = anyOpen || s.type.iopen(z, o) != 0;
+        if (!anyOpen) leaveNetwork(s, z, true, ws);
+    }
+    if (s.horizontalopenings.ihoriz == 0) return;
+    for (int i = 1; i <= s.ventzones.nvz; ++i) {
+        const int z = s.ventzones.ivz(i);
+        if (!inNetwork(s, z)) continue;
+        bool ordinary = false;
+        for (int o = 1; o <= s.open1.nopen(z); ++o)
+            ordinary = ordinary || (s.type.iopen(z, o) != 0 && s.type.itypop(z, o) == 1);
+        if (ordinary) continue;
+        leaveNetwork(s, z, true, ws);
+        for (int o = 1; o <= s.open1.nopen(z); ++o) {
+            if (s.type.iopen(z, o) == 0) continue;
+            s.type.iopen(z, o) = 0;
+            const int y = s.type.iadjz(z, o);
+            if (y <= 0) continue;
+            for (int p = 1; p <= s.open1.nopen(y); ++p) {
+                const int kind = s.type.itypop(y, p);
+                if (s.type.iadjz(y, p) == z && (kind == 2 || kind == 3)) s.type.iopen(y, p) = 0;
+            }
+        }
+    }
+}
+
+// D4: conduction through open opaque louvres and its effect on every zone at lag 1.  Each louvre
+// zone's gain acts on all zones; a zone out of the network has no open louvre.
+void louvreGains(EngineState& s, int t) {
+    ZoneStepBlock& w = s.zonestep;
+    const int n = s.zones.nzones;
+    bool any = false;
+    for (int i = 1; i <= s.ventzones.nvz; ++i) {
+        const int z = s.ventzones.ivz(i);
+        if (s.type.ilouvz(z) == 0) continue;
+        any = true;
+        w.qlouv(z) = 0.0;
+        if (!inNetwork(s, z)) continue;
+        for (int o = 1; o <= s.open1.nopen(z); ++o) {
+            if (s.type.iopen(z, o) == 0 || s.type.ilouv(z, o) == 0) continue;
+            double gain = 0.0, gain2 = 0.0;
+            calcopaquelouvres(s.sysb.tzonea(z), s.blank.drive(s.type.ilvdrv(z, o), t),
+                              s.bss.usec(s.type.ilvsec(z, o)), openingArea(s, z, o, s.ventzones.venfac(z)),
+                              s.type.opfac1(z, o), s.type.opfac2(z, o), gain, gain2);
+            w.qlouv(z) += gain;
+        }
+    }
+    if (!any) return;
+    for (int i = 1; i <= n; ++i) {
+        double sum = 0.0;
+        for (int m = 1; m <= n; ++m)
+            if (w.qlouv(m) != 0.0) sum += w.qlouv(m) * sameStep(s, m, i);
+        w.tlouv(i) = sum;
+    }
+}
+
+// D5: the air-flow network and the heat capacity flows and air speeds it gives.
+void airFlows(EngineState& s, int t, double ws) {
+    ZoneStepBlock& w = s.zonestep;
+    int status = 0;
+    mix2(s, w.tvec, ws, s.clim.wdir(t), t, status);
+    const double shield = s.ventfactors.shield;
+    for (int i = 1; i <= s.ventzones.nvz; ++i) {
+        const int z = s.ventzones.ivz(i);
+        if (inNetwork(s, z)) {
+            w.fcond(z, 0) = windInfiltration(s, z, ws);
+            for (int k = 1; k <= s.ventzones.nvz; ++k) {
+                const int y = s.ventzones.ivz(k);
+                if (!inNetwork(s, y)) continue;
+                w.fcond(z, y) = 0.0;
+                w.fcond(y, z) = 0.0;
+            }
+        }
+        w.qoutd(z) = w.vair(z) = w.vairraw(z) = 0.0;
+    }
+    for (int i = 1; i <= s.ventzones.nvz; ++i) {
+        const int z = s.ventzones.ivz(i);
+        if (!inNetwork(s, z)) continue;
+        w.fcond(z, 0) += kAirHeatPerFlow * s.flow.qmsup(z);
+        double largest = 0.0, sum = 0.0;
+        int count = 0;
+        for (int o = 1; o <= s.open1.nopen(z); ++o) {
+            if (s.type.iopen(z, o) == 0) continue;
+            const int y = s.type.iadjz(z, o);
+            const double factor = (y == 0 && s.type.ifixop(z, o) != 0) ? s.ventzones.venfac(z) : 1.0;
+            const double area = openingArea(s, z, o, factor);
+            for (double q : {s.flow.qin(z, o), s.flow.qout(z, o)}) {
+                if (q <= 0.0 || area <= 0.0) continue;
+                const double speed = q * shield / area;
+                largest = std::max(largest, speed);
+                sum += speed;
+                ++count;
+            }
+            const double qin = s.flow.qin(z, o);
+            if (y == 0) {
+                w.qoutd(z) += shield * qin;
+                w.fcond(z, 0) += kAirHeatPerFlow * qin * shield;
+            } else {
+                w.fcond(z, y) += kAirHeatPerFlow * qin * shield;
+            }
+        }
+        double speed = s.additionalcontrol.iactl == 2 ? (count > 0 ? sum / count : 0.0) : largest;
+        if (status == kRunawayStatus) speed = 0.0;
+        speed = std::min(speed, s.wind.wsred(z) * ws);
+        w.vairraw(z) = speed;
+        w.vair(z) = std::min(speed, kMaxAirSpeed);
+    }
+}
+
+// D6: every zone's temperature with the air-flow exchange of the step solved at lag 1.
+void solveZoneTemperatures(EngineState& s, double tout) {
+    ZoneStepBlock& w = s.zonestep;
+    const int n = s.zones.nzones;
+    for (int i = 1; i <= n; ++i) {
+        double b = s.rf.fut(1, i) + w.tlouv(i);
+        for (int j = 1; j <= n; ++j) {
+            const double cji = sameStep(s, j, i);
+            double total = 0.0;
+            for (int k = 0; k <= n; ++k) total += w.fcond(j, k);
+            double m = cji * total;
+            for (int k = 1; k <= n; ++k)
+                if (w.fcond(k, j) != 0.0) m -= w.fcond(k, j) * sameStep(s, k, i);
+            w.amat(i, j) = m + (i == j ? 1.0 : 0.0);
+            b += w.fcond(j, 0) * tout * cji;
+        }
+        w.bvec(i, 1) = b;
+    }
+    double determ = 0.0;
+    int ierr = 0;
+    matinv(RealMatrix(w.amat), n, RealMatrix(w.bvec), 1, determ, ierr);
+    for (int i = 1; i <= n; ++i) {
+        const double x = w.bvec(i, 1);
+        // A singular system leaves the superposed temperature, never a value that is not finite.
+        w.xzone(i) = ierr == 0 && std::isfinite(x) ? x : s.rf.fut(1, i) + w.tlouv(i);
+    }
+}
+
+// D7: controlled openings to outdoors close down while their zone is too cool.  Returns true when
+// an opening factor changed.
+bool controlOpenings(EngineState& s, int month, int passes) {
+    ZoneStepBlock& w = s.zonestep;
+    const auto& ac = s.additionalcontrol;
+    bool changed = false;
+    for (int i = 1; i <= s.ventzones.nvz; ++i) {
+        const int z = s.ventzones.ivz(i);
+        if (w.vstate(z) != 1 || s.ventzones.iventout(z) == 0 || !inNetwork(s, z)) continue;
+        const double temp = w.xzone(z);
+        const double limit = ac.iacfl1(month) == 0 ? ac.actl1 : ac.actl2;
+        double& venfac = s.ventzones.venfac(z);
+        if (temp <= limit && (passes == 0 || std::fabs(temp - w.tprev(z)) > kStillAir)) {
+            venfac *= ac.actl3;
+            changed = true;
+        }
+        if (passes > 0 && w.tprev(z) > limit && temp > w.tprev(z) + kOpenAgain && venfac < 1.0) {
+            venfac = std::min(1.0, venfac / ac.actl3);
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+// D8: the comfort test of the cooled zones; windows of a zone that needs cooling are shut.  Returns
+// true when some zone shut its windows.  rerun is set when the network must be solved again.
+bool comfortTest(EngineState& s, int t, double ws, bool& rerun) {
+    ZoneStepBlock& w = s.zonestep;
+    const auto& fans = s.ceilingfans;
+    const double leeway = s.additionalcontrol.cleeway;
+    bool closed = false;
+    for (int i = 1; i <= s.sysa.ncond; ++i) {
+        const int z = s.sysa.icondz(i);
+        const double tc = s.sysa.tcool(t, z);
+        const double comfort = (tc > 28.5 && tc < 99.0) ? 28.5 + leeway : (tc >= 99.0 ? tc : tc + leeway);
+        int result = 0;
+        checkcondition(w.xzone(z), comfort, tc, w.vair(z), s.plant.wzone(z), result);
+        w.fanon(z) = 0;
+        if (result == 0 && fans.ifanon(z) != 0) {
+            checkcondition(w.xzone(z), comfort, tc, fans.fanv(z), s.plant.wzone(z), result);
+            if (result != 0) w.fanon(z) = 1;
+        }
+        w.coolreq(z) = result == 0 ? 1 : 0;
+        if (result != 0 || w.vstate(z) != 1) continue;
+        w.vstate(z) = 0;
+        closed = true;
+        if (!inNetwork(s, z)) {
+            w.fcond(z, 0) = windInfiltration(s, z, ws);
+            continue;
+        }
+        rerun = true;
+        if (s.type.ipermz(z) == 0) leaveNetwork(s, z, true, ws);
+    }
+    return closed;
+}
+
+} // namespace
+
+int responseLags(const EngineState& state) {
+    return 24 * state.time.nstphr + kLongTermPoints;
+}
+
+double sameStep(const EngineState& state, int m, int i) {
+    return state.rf.rfac(1, kGainRowOffset + m, i);
+}
+
+void injectGain(EngineState& state, int m, double q) {
+    const int lags = responseLags(state);
+    for (int e = 1; e <= state.zones.nzones; ++e) {
+        addScaled(&state.rf.fut(1, e), &state.rf.rfac(1, kGainRowOffset + m, e), q, lags);
+    }
+}
+
+void calcopaquelouvres(double tzone, double toutside, double u, double area, double /*opfac1*/,
+                       double /*opfac2*/, double& gain, double& gain2) {
+    gain = u * area * (toutside - tzone);
+    gain2 = 0.0;
+}
+
+void superposeDrivers(EngineState& state, int t) {
+    auto& s = state;
+    LoopBlock& loop = s.loop;
+    ZoneStepBlock& w = s.zonestep;
+    const int lags = responseLags(s);
+    const int lastStep = 24 * s.time.nstphr;
+    bool rampRows = false;
+    for (int e = 1; e <= s.zones.nzones; ++e) {
+        loop.nstepz(e) += 1;
+        w.latstep(e) = s.latent.latgain(e, t);
+        w.achinf(e) = s.zn.zonea(e) + s.zn.zoneb(e) * s.wind.wsred(e) * s.clim.wspeed(t);
+        double* f = &s.rf.fut(1, e);
+        for (int i = 1; i <= loop.nactive(e); ++i) {
+            const int k = loop.activerow(i, e);
+            double delta = 0.0;
+            if (s.hz.iuserow(k) == 1) {
+                const double previous =
+                    t > 1 ? s.blank.drive(k, t - 1) : (loop.nstepz(e) == 1 ? s.zn.tstart : loop.drvlast(k));
+                delta = s.blank.drive(k, t) - previous;
+                rampRows = true;
+            } else {
+                delta = s.stuff.drive2(k, t);
+            }
+            if (delta == 0.0) continue;
+            addScaled(f, &s.rf.rfac(1, k, e), delta, lags);
+        }
+    }
+    const double tout = s.blank.drive(1, t);
+    if (t > 1)
+        w.tvec(0) = s.blank.drive(1, t - 1);
+    else
+        w.tvec(0) = loop.day.lastDay == loop.dayfirst ? tout : loop.drvlast(1);
+    if (t == lastStep && rampRows)
+        for (int k = 1; k <= kDriverRows; ++k) loop.drvlast(k) = s.blank.drive(k, t);
+    w.tvec(kMaxZones + 1) = tout;
+    for (int z = 1; z <= s.zones.nzones; ++z) w.tvec(z) = s.sysb.tzonea(z);
+}
+
+void balanceZones(EngineState& state, int t, int month) {
+    auto& s = state;
+    ZoneStepBlock& w = s.zonestep;
+    const int n = s.zones.nzones;
+    const double tout = s.blank.drive(1, t);
+    const double ws = s.clim.wspeed(t);
+
+    // B: the network starts whole.
+    for (int z = 1; z <= n; ++z)
+        for (int y = 1; y <= n; ++y) w.fcond(z, y) = 0.0;
+    for (int i = 1; i <= s.ventzones.nvz; ++i) {
+        const int z = s.ventzones.ivz(i);
+        s.ventzones.ivzon(z) = 1;
+        s.ventzones.venfac(z) = 1.0;
+        w.vair(z) = w.vairraw(z) = w.qoutd(z) = 0.0;
+        for (int o = 1; o <= s.open1.nopen(z); ++o) s.type.iopen(z, o) = 1;
+    }
+    s.ventzones.nvzact = s.ventzones.nvz;
+    for (int i = 1; i <= s.sysa.ncond; ++i) w.coolreq(s.sysa.icondz(i)) = 0;
+    bool rerun = true;
+    int openPasses = 0, comfortPasses = 0;
+
+    ventilationStates(s, t, tout, ws);
+
+    for (;;) {
+        openingStates(s, ws);
+        louvreGains(s, t);
+        if (s.ventzones.nvzact > 0 && rerun) {
+            airFlows(s, t, ws);
+            rerun = false;
+        }
+        solveZoneTemperatures(s, tout);
+        bool changed = false;
+        if (openPasses < s.additionalcontrol.actl4) {
+            changed = controlOpenings(s, month, openPasses);
+            if (changed) {
+                ++openPasses;
+                rerun = true;
+            }
+        }
+        bool closed = false;
+        if (s.sysa.iconon != 0 && s.additionalcontrol.iacfl2(month) != 0) {
+            closed = comfortTest(s, t, ws, rerun);
+            if (closed) ++comfortPasses;
+        }
+        const bool again =
+            (openPasses < s.additionalcontrol.actl4 && changed) || (comfortPasses < kComfortPasses && closed);
+        if (!again) break;
+        for (int i = 1; i <= s.ventzones.nvz; ++i) w.tprev(s.ventzones.ivz(i)) = w.xzone(s.ventzones.ivz(i));
+    }
+
+    // E1: ceiling fans.
+    for (int i = 1; i <= s.sysa.ncond; ++i) {
+        const int z = s.sysa.icondz(i);
+        if (w.fanon(z) != 0) s.ceilingfans.fanen += kFanEnergyPerWatt * s.ceilingfans.fanp(z) / s.time.nstphr;
+    }
+    // E2, E3: the air-flow gain of each zone, taken straight from the solved temperatures and the
+    // heat capacity flows, and the louvre gains, added to the future temperatures.
+    for (int m = 1; m <= n; ++m) {
+        double q = w.fcond(m, 0) * (tout - w.xzone(m));
+        for (int j = 1; j <= n; ++j)
+            if (w.fcond(m, j) != 0.0) q += w.fcond(m, j) * (w.xzone(j) - w.xzone(m));
+        w.qflow(m) = q;
+    }
+    for (int m = 1; m <= n; ++m) {
+        const double q = w.qlouv(m) + w.qflow(m);
+        if (q != 0.0) injectGain(s, m, q);
+    }
+}
+
+} // namespace engine

@@ -1,0 +1,35 @@
+// The zone heat balance of one step: the step's drivers superposed on every zone's future air
+// temperatures through the response factors, natural ventilation decided by the occupants' rules,
+// the air-flow network, opaque louvres and the comfort test balanced with the zone temperatures, and
+// the resulting air-flow and louvre gains added to the future temperatures as sensible gains.
+#pragma once
+
+namespace engine {
+
+struct EngineState;
+
+inline constexpr int kGainRowOffset = 451; // driver row 451 + z is the sensible gain of zone z
+
+// Lags of the response buffers used by a step: the day's steps and the long-term grid.
+int responseLags(const EngineState& state);
+
+// c(m→i): the rise of zone i's air temperature at the end of a step per watt of sensible gain held in
+// zone m over that step, K/W.
+double sameStep(const EngineState& state, int m, int i);
+
+// Adds a sensible gain q (W) held in zone m over the step to every zone's future temperatures.
+void injectGain(EngineState& state, int m, double q);
+
+// Conduction gain through an open opaque louvre: gain = U × area × (outside - zone), W.  The two
+// irradiance factors of the louvre's path are not used; the second gain is 0.
+void calcopaquelouvres(double tzone, double toutside, double u, double area, double opfac1, double opfac2,
+                       double& gain, double& gain2);
+
+// A: superposes the drivers of step t on every zone and fills the network's temperature vector.
+void superposeDrivers(EngineState& state, int t);
+
+// B - E: natural ventilation, air flows, louvres and the comfort test, then the injection of the
+// air-flow and louvre gains.  month 1..12.
+void balanceZones(EngineState& state, int t, int month);
+
+} // namespace engine

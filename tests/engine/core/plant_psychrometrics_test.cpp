@@ -1,0 +1,110 @@
+// Psychrometrics, the comfort test and the cooling coil against published tables and hand-worked
+// values.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/core/plant.h"
+
+namespace {
+
+using namespace engine;
+
+TEST(PlantPsychrometrics, SaturationPressureAndHumidityFollowThePublishedTables) {
+    // Saturation pressure over water (kPa) and humidity ratio at saturation (g/kg) at sea level.
+    struct Row {
+        double t, pressure, saturated;
+    };
+    for (const Row& r : {Row{0.0, 0.6112, 3.79}, Row{20.0, 2.339, 14.75}, Row{30.0, 4.246, 27.3}}) {
+        EXPECT_NEAR(p1(r.t), r.pressure, 0.005 * r.pressure) << r.t;
+        double w = 0.0;
+        tandrh(r.t, 100.0, w);
+        EXPECT_NEAR(w, r.saturated, 0.01 * r.saturated) << r.t;
+    }
+}
+
+TEST(PlantPsychrometrics, HumidityAboveSaturationIsLoweredToIt) {
+    double w = 30.0, rh = 0.0;
+    tandw(20.0, w, rh);
+    EXPECT_DOUBLE_EQ(rh, 100.0);
+    double saturated = 0.0;
+    tandrh(20.0, 100.0, saturated);
+    EXPECT_DOUBLE_EQ(w, saturated);
+    // Half the saturation pressure is close to 50 %.
+    double half = 0.0;
+    tandrh(20.0, 50.0, half);
+    tandw(20.0, half, rh);
+    EXPECT_NEAR(rh, 50.0, 1e-9);
+}
+
+TEST(PlantComfort, StillAirComfortDependsOnHumidity) {
+    double w = 10.0;
+    int result = -1;
+    checkcondition(26.0, 27.0, 25.0, 0.0, w, result);
+    EXPECT_EQ(result, 1);
+    w = 13.0;
+    checkcondition(26.0, 27.0, 25.0, 0.0, w, result);
+    EXPECT_EQ(result, 0);
+    // Below the cooling set-point a zone is always comfortable.
+    w = 13.0;
+    checkcondition(24.0, 27.0, 25.0, 0.0, w, result);
+    EXPECT_EQ(result, 1);
+}
+
+TEST(PlantComfort, AirSpeedOfPointTwoCountsAsStillAndMovingAirCools) {
+    // A warm dry zone: too warm in still air, comfortable with 1 m/s of moving air.
+    double w = 8.0;
+    int still = -1, edge = -1, moving = -1;
+    checkcondition(29.0, 27.0, 25.0, 0.0, w, still);
+    checkcondition(29.0, 27.0, 25.0, 0.2, w, edge);
+    checkcondition(29.0, 27.0, 25.0, 1.0, w, moving);
+    EXPECT_EQ(still, 0);
+    EXPECT_EQ(edge, still);
+    EXPECT_EQ(moving, 1);
+}
+
+TEST(PlantCoil, PartLoadRunsAFractionAndMeetsTheSensibleLoad) {
+    double w = 10.0, vs = 100.0; // g/kg, L/s
+    CoilResult r;
+    // Capacity 1.212 × 100 × (24 - 14) = 1212 W; a 606 W load runs half the time.
+    coilld(10.0, w, vs, 0.0, 0.0, 606.0, 30.0, 24.0, 14.0, 0.5, 250.0, r);
+    EXPECT_NEAR(r.fraction, 0.5, 1e-12);
+    EXPECT_NEAR(r.sensible, 606.0, 1e-9);
+    EXPECT_DOUBLE_EQ(vs, 100.0);
+    EXPECT_GE(r.latent, 0.0);
+    EXPECT_LE(w, 10.0);
+}
+
+TEST(PlantCoil, LoadBeyondCapacityRaisesTheSupplyAirFlow) {
+    double w = 10.0, vs = 100.0;
+    CoilResult r;
+    coilld(10.0, w, vs, 0.0, 0.0, 2424.0, 30.0, 24.0, 14.0, 0.5, 250.0, r);
+    EXPECT_DOUBLE_EQ(r.fraction, 1.0);
+    EXPECT_NEAR(vs, 200.0, 1e-9);
+    EXPECT_NEAR(r.sensible, 2424.0, 1e-9);
+}
+
+TEST(PlantCoil, SetPointAtOrBelowTheSupplyAirStaysFinite) {
+    for (double tset : {14.0, 12.0}) {
+        double w = 10.0, vs = 100.0;
+        CoilResult r;
+        coilld(10.0, w, vs, 0.0, 50.0, 500.0, 30.0, tset, 14.0, 0.5, 250.0, r);
+        EXPECT_TRUE(std::isfinite(r.sensible) && std::isfinite(r.latent) && std::isfinite(vs) &&
+                    std::isfinite(w))
+            << tset;
+        EXPECT_NEAR(r.sensible, 500.0, 1e-9) << tset; // the ideal plant still meets the load
+        EXPECT_GT(vs, 0.0);
+    }
+}
+
+TEST(PlantHumidity, UncooledZoneApproachesOutdoorHumidityPlusItsGain) {
+    // 250 m³ at 1 air change: G = 208.3; 416.7 W of latent gain lifts the steady state by 2 g/kg.
+    const double g = 250.0 * 1.0 * 0.8333333;
+    double w = 8.0;
+    for (int h = 0; h < 50; ++h) w = uncooledHumidity(w, 250.0, 1.0, 6.0, 2.0 * g);
+    EXPECT_NEAR(w, 8.0, 1e-6);
+    EXPECT_NEAR(uncooledHumidity(8.0, 250.0, 1.0, 6.0, 0.0), 6.0 + 2.0 * std::exp(-1.0), 1e-12);
+    EXPECT_EQ(uncooledHumidity(1.0, 250.0, 1.0, 0.0, -1e6), 0.0);
+}
+
+} // namespace
