@@ -1,6 +1,7 @@
 // A whole year of the sample house through the engine program: the energy file, the hourly
 // temperature file, the rating summary and the console keep their layouts and row counts.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -37,8 +38,7 @@ std::string body(const std::string& line) {
 class SampleYear : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("vy" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        dir = fs::temp_directory_path() / ("vy" + std::to_string(::getpid()));
         fs::remove_all(dir);
         fs::create_directories(dir);
         fs::copy_file(kProgramFolder / "matdata.bin", dir / "matdata.bin");

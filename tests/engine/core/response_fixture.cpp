@@ -1,4 +1,5 @@
 #include "response_fixture.h"
+#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
@@ -15,7 +16,8 @@ namespace engine::testing {
 
 void ResponseRun::SetUp() {
     dir = std::filesystem::temp_directory_path() /
-          (std::string("engine_response_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+          (std::string("engine_response_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+           "_" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     state->workdir = dir;

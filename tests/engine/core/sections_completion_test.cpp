@@ -1,6 +1,7 @@
 #include "engine/core/input_completion.h"
 #include "engine/core/run_stop.h"
 #include "engine/core/state.h"
+#include <unistd.h>
 
 #include "common/text_values.h"
 
@@ -24,7 +25,8 @@ class Completion : public ::testing::Test {
         state->zones.nzones = 0;
         state->console = &console;
         dir = fs::temp_directory_path() /
-              (std::string("completion_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+              (std::string("completion_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+               "_" + std::to_string(::getpid()));
         fs::remove_all(dir);
         fs::create_directories(dir);
     }

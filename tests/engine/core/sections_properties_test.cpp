@@ -1,6 +1,7 @@
 #include "engine/core/run_stop.h"
 #include "engine/core/section_properties.h"
 #include "engine/core/state.h"
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -42,7 +43,8 @@ class SectionProperties : public ::testing::Test {
         state->bss.rs906 = 0.04;
         state->bss.rs916 = 0.20;
         file = fs::temp_directory_path() /
-               (std::string("tape52_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+               (std::string("tape52_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                "_" + std::to_string(::getpid()));
         engine::openWorkFile(*state, file);
     }
     void TearDown() override { engine::deleteWorkFile(*state); }

@@ -1,4 +1,5 @@
 #include "zone_fixture.h"
+#include <unistd.h>
 
 #include "common/file_lookup.h"
 #include "modeller/engine_input/floor_roof_spaces.h"
@@ -29,7 +30,8 @@ int BaseSections::number(std::vector<std::string>& list, const std::string& key)
 
 void ZoneWriterTest::SetUp() {
     root_ = std::filesystem::temp_directory_path() /
-            ("zone_writer_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+            ("zone_writer_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+             "_" + std::to_string(::getpid()));
     std::filesystem::remove_all(root_);
     std::filesystem::create_directories(root_ / "Data");
     const auto tables = common::findCaseInsensitive(PROGRAM_FOLDER, "Data/tables.db");
