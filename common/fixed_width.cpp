@@ -1,9 +1,11 @@
 #include "fixed_width.h"
 
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace fw {
@@ -134,12 +136,23 @@ class FormatParser {
     std::size_t pos_ = 0;
 };
 
-// The digits of a numeric field with blanks already turned into zeros or dropped.
+// The digits of a numeric field with blanks already turned into zeros or dropped.  Held in a fixed
+// buffer: the engine reads its weather fields through here every hour and must not allocate.
 struct NumberText {
+    static constexpr std::size_t kMaxDigits = 120;
     bool negative = false;
-    std::string digits; // mantissa digits, without the point
-    int pointAt = -1;   // digits before the written point, -1 when there is none
+    std::array<char, kMaxDigits> digits{}; // mantissa digits, without the point
+    std::size_t count = 0;
+    int pointAt = -1; // digits before the written point, -1 when there is none
     long long exponent = 0;
+
+    bool empty() const { return count == 0; }
+    // False when the field holds more digits than any field width we read.
+    bool push(char c) {
+        if (count == kMaxDigits) return false;
+        digits[count++] = c;
+        return true;
+    }
 };
 
 bool scanNumber(std::string_view field, Blanks blanks, bool allowReal, NumberText& n) {
@@ -151,11 +164,11 @@ bool scanNumber(std::string_view field, Blanks blanks, bool allowReal, NumberTex
     for (; i < len; ++i) {
         char c = field[i];
         if (isDigit(c)) {
-            n.digits.push_back(c);
+            if (!n.push(c)) return false;
         } else if (c == ' ') {
-            if (blanks == Blanks::Zero) n.digits.push_back('0');
+            if (blanks == Blanks::Zero && !n.push('0')) return false;
         } else if (c == '.' && allowReal && n.pointAt < 0) {
-            n.pointAt = static_cast<int>(n.digits.size());
+            n.pointAt = static_cast<int>(n.count);
         } else {
             break;
         }
@@ -171,7 +184,7 @@ bool scanNumber(std::string_view field, Blanks blanks, bool allowReal, NumberTex
     } else if (c != '+' && c != '-') {
         return false;
     }
-    if (n.digits.empty()) return false; // an exponent needs a mantissa
+    if (n.empty()) return false; // an exponent needs a mantissa
     bool negativeExponent = false;
     if (i < len && (field[i] == '+' || field[i] == '-')) negativeExponent = field[i++] == '-';
     bool expDigits = false;
@@ -201,7 +214,8 @@ bool readInteger(std::string_view field, long long& value, Blanks blanks) {
     NumberText n;
     if (!scanNumber(field, blanks, false, n)) return false;
     long long v = 0;
-    for (char d : n.digits) {
+    for (std::size_t i = 0; i < n.count; ++i) {
+        const char d = n.digits[i];
         if (v > (std::numeric_limits<long long>::max() - 9) / 10) return false;
         v = v * 10 + (d - '0');
     }
@@ -220,22 +234,20 @@ bool readInteger(std::string_view field, int& value, Blanks blanks) {
 bool readReal(std::string_view field, int decimals, double& value, Blanks blanks) {
     NumberText n;
     if (!scanNumber(field, blanks, true, n)) return false;
-    if (n.digits.empty()) {
+    if (n.empty()) {
         value = 0.0; // a blank field, or a lone sign or point
         return true;
     }
-    const long long fraction =
-        n.pointAt >= 0 ? static_cast<long long>(n.digits.size()) - n.pointAt : decimals;
+    const long long fraction = n.pointAt >= 0 ? static_cast<long long>(n.count) - n.pointAt : decimals;
     // Let the library round the decimal text once, exactly: digits, then e(exponent - fraction).
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "e%lld", n.exponent - fraction);
-    std::string text;
-    text.reserve(n.digits.size() + 24);
-    if (n.negative) text.push_back('-');
-    text += n.digits;
-    text += buffer;
+    char text[NumberText::kMaxDigits + 32];
+    std::size_t length = 0;
+    if (n.negative) text[length++] = '-';
+    std::memcpy(text + length, n.digits.data(), n.count);
+    length += n.count;
+    std::snprintf(text + length, sizeof text - length, "e%lld", n.exponent - fraction);
     errno = 0;
-    double v = std::strtod(text.c_str(), nullptr);
+    double v = std::strtod(text, nullptr);
     if (!std::isfinite(v)) return false;
     value = v;
     return true;
