@@ -2,6 +2,7 @@
 
 #include "common/file_lookup.h"
 #include "modeller/model/level_defaults.h"
+#include "modeller/model/plan_geometry.h"
 #include "modeller/model/product_libraries.h"
 #include "modeller/plan/compass.h"
 #include "modeller/plan/frame_placement.h"
@@ -12,6 +13,7 @@
 #include "modeller/platform/message_service.h"
 #include "modeller/platform/print_service.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -93,6 +95,8 @@ void PaintBox::mousePressEvent(QMouseEvent* event) {
 
 TMainForm::TMainForm(Workspace& workspace, platform::Services& services, QWidget* parent)
     : QMainWindow(parent), workspace_(workspace), model_(workspace.model), services_(services),
+      ratingMessages_(services.messages),
+      ratingPanel_(workspace.model, history_, ratingTables_, ratingMessages_),
       drawing_(workspace.model, workspace.selection, workspace.scale) {
     setObjectName("MainForm");
     setWindowTitle(kCaption);
@@ -112,9 +116,12 @@ TMainForm::TMainForm(Workspace& workspace, platform::Services& services, QWidget
     StatusBar1 = new platform::PanelStatusBar({230, 240, 300, 50}, this);
     setStatusBar(StatusBar1);
     connectCommands();
+    Readers.ReadStarBands = [this] { ratingPanel_.ReadStarBands(); };
+    Readers.ReadRatingHistory = [this] { ratingPanel_.ReadRatingHistory(); };
+    Readers.ReadAreaCorrection = [this] { ratingPanel_.ReadAreaCorrection(); };
     // Until a house exists only the plan, the compass and the star panel show.
     for (QWidget* w : std::initializer_list<QWidget*>{TopPanel, SnapPanel, LevelsPanel, Panel3, EditPanel,
-                                                      LevelsEditPanel, DelRecSB})
+                                                      LevelsEditPanel, StarPanel->DelRecSB})
         w->hide();
     resize(1200, 860);
 }
@@ -337,30 +344,10 @@ QWidget* TMainForm::buildSidePanels(QWidget* parent) {
 }
 
 void TMainForm::buildStarPanel(QWidget* parent) {
-    StarPanel = panel(parent, "StarPanel");
-    auto* column = new QVBoxLayout(StarPanel);
-    StarsLabel = label(StarPanel, "StarsLabel", "Stars", column);
-    StarsImage = label(StarPanel, "StarsImage", "", column);
-    ClimateStarLabel = label(StarPanel, "ClimateStarLabel", "", column);
-    const auto row = [&](QLabel*& caption, const char* captionName, const char* text, QLabel*& value,
-                         const char* valueName) {
-        auto* line = new QHBoxLayout;
-        caption = label(StarPanel, captionName, text, line);
-        value = label(StarPanel, valueName, "", line);
-        column->addLayout(line);
-    };
-    row(HLabel, "HLabel", "H", HeatingLabel, "HeatingLabel");
-    row(CLabel, "CLabel", "C", CoolingLabel, "CoolingLabel");
-    row(TLabel, "TLabel", "T", TotalLabel, "TotalLabel");
-    FileLabel = label(StarPanel, "FileLabel", "", column);
-    auto* buttons = new QHBoxLayout;
-    BackSB = laterButton(StarPanel, "BackSB", "<", "Previous simulation", buttons);
-    ForwardSB = laterButton(StarPanel, "ForwardSB", ">", "Next simulation", buttons);
-    column->addLayout(buttons);
-    AnalysisSB = laterButton(StarPanel, "AnalysisSB", "Analyse", "Analyse", column);
-    DelRecSB = laterButton(StarPanel, "DelRecSB", "Delete", "Delete Simulation Records", column);
-    column->addStretch();
-    StarPanel->setFixedWidth(110);
+    StarPanel = new TStarPanel(ratingPanel_, services_.messages, parent);
+    // The analysis dialog is not part of the program yet: its button stays, with its hint, unusable.
+    StarPanel->AnalysisSB->setEnabled(false);
+    StarPanel->setFixedWidth(StarPanel->sizeHint().width());
 }
 
 void TMainForm::connectCommands() {
@@ -447,7 +434,7 @@ void TMainForm::FormShow() {
     EditPanel->hide(); // the plan tools show only in edit mode
     LevelsEditPanel->hide();
     LevelsPanel->hide();
-    DelRecSB->hide();
+    StarPanel->DelRecSB->hide();
     Panel3->hide();
     StarPanel->show();
     // 6. Factory level defaults and new-zone options.
@@ -472,18 +459,8 @@ void TMainForm::FormShow() {
     // 11. Star bands.
     model_.DisplayZone = 1;
     runStartupStep(Readers.ReadStarBands);
-    // 12. Rating history.
-    const auto history = common::findCaseInsensitive(model_.RootDir, "DATA/PASTRATE.TXT");
-    if (history) {
-        runStartupStep(Readers.ReadRatingHistory);
-        DelRecSB->show();
-    } else {
-        for (QLabel* l : {CoolingLabel, HeatingLabel, TotalLabel, FileLabel}) l->clear();
-        for (QWidget* w :
-             std::initializer_list<QWidget*>{StarsImage, TLabel, CLabel, HLabel, ClimateStarLabel, StarsLabel,
-                                             AnalysisSB, ForwardSB, BackSB})
-            w->hide();
-    }
+    // 12. Rating history: the empty panel, then the newest kept rating when there is a history file.
+    runStartupStep(Readers.ReadRatingHistory);
     // 13. Area correction.
     runStartupStep(Readers.ReadAreaCorrection);
     // 14. The six background-picture records.
@@ -647,6 +624,7 @@ void TMainForm::PaintBox1MouseMove(QPoint position) {
     const auto metres = [this](int px) {
         return QString::number(PixelsToMetres(px, model_.Magnification), 'f', 2);
     };
+    StatusBar1->setPanelText(1, q(MouseInZRegion(model_, position.x(), position.y())));
     StatusBar1->setPanelText(3, "X  " + metres(position.x()) + "  Y  " + metres(position.y()));
     LastMousePoint = position;
 }
@@ -725,6 +703,43 @@ void TMainForm::ChangeBearings() {
     lbBearingRight->setText(QString::number(b.Right));
     lbBearingBottom->setText(QString::number(b.Bottom));
     lbBearingLeft->setText(QString::number(b.Left));
+}
+
+// ---- The plan as the model's plan computations see it ------------------------------------------
+
+void TMainForm::Beep() {
+    QApplication::beep();
+}
+
+void TMainForm::ShowStatus(const std::string& text) {
+    StatusBar1->setPanelText(0, q(text));
+}
+
+void TMainForm::NodeDestroyed(int zone, int node) {
+    MoveSelectionOfLaterNodes(model_, workspace_.selection, zone, node);
+}
+
+void TMainForm::ZoneDiscarded(int zone) {
+    MoveSelectionOfLaterZones(model_, workspace_.selection, zone);
+}
+
+void TMainForm::ToggleLevelOutlines() {
+    if (LowerLevelSB->isDown()) LowerLevelSBClick();
+    if (UpperLevelSB->isDown()) UpperLevelSBClick();
+}
+
+void TMainForm::ShowLevelOne() {
+    ResetLevelButtons();
+    SBLevel[1]->setDown(true);
+    model_.CurrentLevel = 1;
+    ShowLevelButtons();
+    // The plan computation draws level 1 and the outlines of its neighbours next, in the inverting
+    // mode: the plan is left with the grid and the level's picture only.
+    drawing_.Blank();
+    if (BackgroundImage->isVisible()) showLevelPicture();
+    drawing_.DrawGrid();
+    drawRulers();
+    PaintBox1->update();
 }
 
 // ---- Commands ----------------------------------------------------------------------------------

@@ -3,11 +3,16 @@
 // surface, runs the start-up when it is first shown and carries the house file commands.
 #pragma once
 
+#include "modeller/model/plan_view.h"
 #include "modeller/plan/plan_drawing.h"
 #include "modeller/plan/workspace.h"
 #include "modeller/platform/controls.h"
 #include "modeller/platform/forms.h"
 #include "modeller/platform/services.h"
+#include "modeller/results/rating_panel.h"
+#include "modeller/results/simulation_records.h"
+#include "modeller/results/star_panel_widget.h"
+#include "modeller/results/star_rating.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -28,11 +33,13 @@ class TProjectDetailsForm;
 class TMagForm;
 class TSnapForm;
 
-// The readers of the rating tables that the start-up runs (the results subsystem installs them).
-// Each may raise an error; the start-up reports it and goes on.  An empty reader is skipped.
+// The readers of the rating tables that the start-up runs (the star panel's own readers unless a
+// caller installs others).  Each may raise an error; the start-up reports it and goes on.  An empty
+// reader is skipped.
 struct RatingReaders {
     std::function<void()> ReadStarBands;
-    // Reads the rating history and shows its newest record on the star panel.
+    // Shows the empty star panel, then reads the rating history, when there is one, and shows its
+    // newest record.
     std::function<void()> ReadRatingHistory;
     std::function<void()> ReadAreaCorrection;
 };
@@ -69,7 +76,9 @@ struct HouseFileAccess {
     std::function<void(const HouseModel&)> Write;
 };
 
-class TMainForm : public QMainWindow {
+// The main window is the plan the model's plan computations redraw, beep on, write their status
+// texts to and keep the selection flags of.
+class TMainForm : public QMainWindow, public PlanView {
     Q_OBJECT
   public:
     static constexpr const char* kCaption = "VORT Pro";
@@ -97,9 +106,9 @@ class TMainForm : public QMainWindow {
     // ---- Plan drawing --------------------------------------------------------------------------
     void PaintBox1Paint();
     void BlankBackground();
-    void RestoreAll();
-    void DrawAllOnCurrentLevel();
-    void DeselectAll();
+    void RestoreAll() override;
+    void DrawAllOnCurrentLevel() override;
+    void DeselectAll() override;
     void DeselectAndDrawAllNodes(int level);
     PlanDrawing& drawing() { return drawing_; }
     // The plan as shown: the canvas of the visible part of the plan.
@@ -123,6 +132,14 @@ class TMainForm : public QMainWindow {
     void LowerLevelSBClick();
     void drawCompass();
     void ChangeBearings();
+
+    // ---- The plan as the model's plan computations see it ------------------------------------------
+    void Beep() override;
+    void ShowStatus(const std::string& text) override;
+    void NodeDestroyed(int zone, int node) override;
+    void ZoneDiscarded(int zone) override;
+    void ToggleLevelOutlines() override;
+    void ShowLevelOne() override;
 
     // ---- Commands ------------------------------------------------------------------------------
     void SBeditButtonClick();
@@ -181,13 +198,15 @@ class TMainForm : public QMainWindow {
     platform::ClickableLabel* imgCompassFace;
     QLabel *lbBearingTop, *lbBearingRight, *lbBearingBottom, *lbBearingLeft;
     platform::EditBox* NorthEB;
-    QFrame* StarPanel;
-    QLabel *CoolingLabel, *HeatingLabel, *TotalLabel, *FileLabel, *TLabel, *CLabel, *HLabel,
-        *ClimateStarLabel, *StarsLabel, *StarsImage;
-    platform::SpeedButton *AnalysisSB, *ForwardSB, *BackSB, *DelRecSB;
+    TStarPanel* StarPanel;
     QFrame* Panel3;
     platform::SpeedButton *SBeditButton, *MagSB;
     platform::PanelStatusBar* StatusBar1;
+
+    // The star panel's state and handlers, the kept ratings and the rating tables.
+    RatingPanel& ratingPanel() { return ratingPanel_; }
+    SimulationHistory& history() { return history_; }
+    RatingTables& ratingTables() { return ratingTables_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -220,6 +239,10 @@ class TMainForm : public QMainWindow {
     Workspace& workspace_;
     HouseModel& model_;
     platform::Services& services_;
+    SimulationHistory history_;
+    RatingTables ratingTables_;
+    PlatformRatingMessages ratingMessages_;
+    RatingPanel ratingPanel_;
     PlanDrawing drawing_;
     QImage canvas_;
     QImage rulerX_, rulerY_;
