@@ -1,0 +1,247 @@
+// The contract between the card writer and the engine: houses written by WriteScratchFile are read by
+// the engine's own input reader.  Every house must read without an illegal field or a stop, every
+// section a surface card names must be defined, and every zone a card names must have a zone card.
+#include "zone_fixture.h"
+
+#include "common/file_lookup.h"
+#include "engine/core/main_program.h"
+#include "engine/core/state.h"
+#include "modeller/engine_input/scratch_writer.h"
+#include "modeller/model/product_libraries.h"
+
+#include <unistd.h>
+
+#include <map>
+#include <memory>
+#include <sstream>
+#include <utility>
+
+namespace zone_test {
+namespace {
+
+using namespace pelmora;
+
+constexpr const char* kWindowCode = "GGG-05-001a";
+constexpr const char* kSkylightCode = "GEN-04-001a";
+
+class ContractHouses : public ZoneWriterTest {
+  protected:
+    void SetUp() override {
+        ZoneWriterTest::SetUp();
+        // A short program folder: the engine reads each path as a field of 120 characters.
+        folder_ = std::filesystem::path("/tmp") /
+                  ("zc_" + std::to_string(::getpid()) + "_" + std::to_string(++counter_));
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_ / "temperature");
+        for (const char* name :
+             {"matdata.bin", "BESTFIT.DAT", "Data/Climate/climat21.TXT", "Data/WindowData/VORTwindows.VWG",
+              "Data/WindowData/VORTskylights.VSG", "Data/WindowData/VORTwindows.txt",
+              "Data/WindowData/VORTskylights.txt", "Data/Occupant/OCCUP21.DAT"}) {
+            const auto found = common::findCaseInsensitive(PROGRAM_FOLDER, name);
+            ASSERT_TRUE(found) << name << " is not in the program folder";
+            std::filesystem::create_directories((folder_ / name).parent_path());
+            std::filesystem::copy_file(*found, folder_ / name);
+        }
+        HouseModel& m = *model_;
+        m.RootDir = folder_.string();
+        m.ClimateFileName = "climat21.TXT";
+        m.ClimateZone = 21;
+        m.Latitude = -37.8;
+        m.Longitude = 145.0;
+        m.Postcode = 3000;
+        m.ProjectName = "Contract";
+        m.RunNumber = 1;
+        TLevelDefaultRec& level = m.LevelDefaults(1);
+        level.DefExtMaterial = 1;
+        level.DefExtInsulation = 1;
+        level.DefExtColour = 0x808080;
+        ReadWindowLibrary(m);
+        ReadSkylightLibrary(m);
+        scratch_->DateText = "10/12/2026";
+    }
+    void TearDown() override {
+        std::filesystem::remove_all(folder_);
+        ZoneWriterTest::TearDown();
+    }
+
+    int addContractZone(double left, double top, double x, double y, int level = 1, std::string name = "") {
+        const int z = addZone(left, top, x, y, level, std::move(name));
+        model_->Zones(z).Heated = model_->Zones(z).Cooled = true;
+        return z;
+    }
+
+    TWindowRec& addContractWindow(int zone, int wall, double width, double height, int style = 1) {
+        const int i = model_->AddWindow(zone, wall).index;
+        TWindowRec& win = model_->WallWindows(zone, wall, i);
+        win = TWindowRec{};
+        win.Width = width;
+        win.Height = height;
+        win.ElementArea = width * height;
+        win.HeadHeight = 2.1;
+        win.Position = model_->Walls(zone, wall).Length / 2.0;
+        win.Azimuth = model_->Walls(zone, wall).Azimuth;
+        win.Style = style;
+        win.Shading = 1;
+        win.Furnishing = 1;
+        win.ProductCode = kWindowCode;
+        for (int m = 1; m <= 12; ++m) win.MonthlyShading(m) = 100;
+        return win;
+    }
+
+    // Writes the card file with the card writer, runs the engine's input phase on it and checks the
+    // contract.
+    void expectEngineReadsTheHouse() {
+        WriteScratchFile(*scratch_);
+        auto state = std::make_unique<engine::EngineState>();
+        std::ostringstream console;
+        state->workdir = folder_;
+        state->console = &console;
+        ASSERT_EQ(engine::runEngine(*state), 0) << console.str();
+        EXPECT_EQ(console.str().find("ERROR"), std::string::npos) << console.str();
+
+        const engine::EngineState& s = *state;
+        std::map<std::pair<int, int>, double> coupled; // m2 of the surfaces of zone z to zone a
+        const int zoneCount =
+            model_->ZoneCount + model_->FloorSpacePseudoCount + 3 * model_->RoofSpaceGroupCount;
+        EXPECT_EQ(s.zones.nzones, zoneCount);
+        for (int z = 1; z <= s.zones.nzones; ++z) {
+            EXPECT_FALSE(s.names.ztype(z).empty()) << "zone " << z << " has no zone card";
+            EXPECT_GT(s.blank.npath(z), 0) << "zone " << z << " has no surface card";
+            for (int p = 1; p <= s.blank.npath(z); ++p) {
+                const int section = s.bss.isectp(z, p);
+                EXPECT_EQ(s.bss.isecdef(section), 1)
+                    << "zone " << z << " path " << p << " section " << section;
+                const int adjacent = s.bss.iadjp(z, p);
+                if (adjacent == 0) continue;
+                EXPECT_TRUE(adjacent <= s.zones.nzones && !s.names.ztype(adjacent).empty())
+                    << "zone " << z << " path " << p << " names zone " << adjacent;
+                coupled[{z, adjacent}] += s.bss.patharea(z, p);
+            }
+        }
+        // Each coupling is seen from both sides with the same area (to the card's two decimals).
+        for (const auto& [pair, area] : coupled) {
+            const auto back = coupled.find({pair.second, pair.first});
+            ASSERT_NE(back, coupled.end())
+                << "zone " << pair.second << " has no surface to zone " << pair.first;
+            EXPECT_NEAR(back->second, area, 0.02) << "zones " << pair.first << " and " << pair.second;
+        }
+    }
+
+    std::filesystem::path folder_;
+    static inline int counter_ = 0;
+};
+
+TEST_F(ContractHouses, OneZone) {
+    const int z = addContractZone(0, 0, 8, 6, 1, "Living");
+    addContractWindow(z, 0, 2.0, 1.5);
+    const int d = model_->AddDoor(z, 2).index;
+    model_->WallDoors(z, 2, d) = TDoorRec{0.0, 0.9, 2.0, 1.8, 180.0, 0.0, 0.0, {}, 1};
+    expectEngineReadsTheHouse();
+}
+
+TEST_F(ContractHouses, TwoLevelsWithAStairwell) {
+    const int lower = addContractZone(0, 0, 8, 6, 1, "Family");
+    const int upper = addContractZone(0, 0, 8, 6, 2, "Bed 1");
+    model_->Zones(upper).ZoneType = 2;
+    model_->CommonFloorArea(lower, upper) = model_->CommonFloorArea(upper, lower) = 48.0;
+    model_->AddStairDown(upper);
+    model_->StairsDown(upper, 1) = TStairRec{2500.0, 1000.0, lower, 1};
+    model_->AddStairUp(lower);
+    model_->StairsUp(lower, 1) = TStairRec{2500.0, 1000.0, upper, 1};
+    model_->VoidArea(lower, upper) = model_->VoidArea(upper, lower) = 2.5;
+    expectEngineReadsTheHouse();
+}
+
+TEST_F(ContractHouses, ARoofSpaceSharedByThreeZones) {
+    const int a = addContractZone(0, 0, 4, 8), b = addContractZone(4, 0, 3, 8),
+              c = addContractZone(7, 0, 3, 8);
+    joinWalls(a, 1, b, 3);
+    joinWalls(b, 1, c, 3);
+    shareFloor({a, b, c});
+    shareCeiling({a, b, c});
+    for (int z : {a, b, c}) {
+        model_->ZoneRoofs(z).Slope = 30.0;
+        model_->ZoneRoofs(z).RoofShape = 1;
+    }
+    expectEngineReadsTheHouse();
+    EXPECT_EQ(model_->RoofSpaceGroupCount, 1);
+}
+
+TEST_F(ContractHouses, ASuspendedFloorOverAnEnclosedSubfloor) {
+    const int a = addContractZone(0, 0, 6, 5), b = addContractZone(6, 0, 4, 5);
+    joinWalls(a, 1, b, 3);
+    shareFloor({a, b});
+    for (int z : {a, b}) {
+        TExtFloorRec& floor = model_->ZoneExtFloors(z);
+        floor.Material = 2;
+        floor.FloorVentilation = 2;
+        floor.FloorVentArea = 2;
+        floor.UnderFloorHeight = 450.0;
+        floor.Insulation = 3; // a foil under the floor
+    }
+    expectEngineReadsTheHouse();
+    EXPECT_EQ(model_->FloorSpacePseudoCount, 3);
+}
+
+TEST_F(ContractHouses, EveryOpeningAndControlKind) {
+    const int living = addContractZone(0, 0, 6, 5, 1, "Living");
+    const int kitchen = addContractZone(6, 0, 4, 5, 1, "Kitchen");
+    const int bed = addContractZone(0, 5, 6, 4, 1, "Bed");
+    const int garage = addContractZone(6, 5, 4, 4, 1, "Garage");
+    model_->Zones(kitchen).ZoneType = 1;
+    model_->Zones(bed).ZoneType = 2;
+    model_->Zones(garage).ZoneType = 5;
+    model_->Zones(garage).Cooled = false;
+    model_->Zones(bed).Heated = false;
+    joinWalls(living, 1, kitchen, 3);
+    model_->Zones(living).InsectScreens = true;
+    model_->Zones(living).CeilingFanCount = 2;
+    model_->Zones(living).FanDiameter = 1200.0;
+    model_->Zones(living).DraughtSeals = true;
+    model_->Zones(living).VentCount = 1;
+    model_->Zones(living).UnsealedChimney = true;
+    // Windows of several styles, an external door, and a door between living and kitchen.
+    for (int style : {1, 3, 5}) addContractWindow(living, 0, 1.2, 1.2, style);
+    TWindowRec& shaded = addContractWindow(kitchen, 0, 1.0, 1.0);
+    shaded.Shading = 2; // a monthly schedule
+    shaded.MonthlyShading(1) = 40;
+    shaded.Furnishing = 4;
+    shaded.EavesDepth = 0.6;
+    addContractWindow(bed, 2, 1.5, 1.2).Shading = 3; // an outdoor blind
+    const int d = model_->AddDoor(living, 3).index;
+    model_->WallDoors(living, 3, d) = TDoorRec{0.0, 0.9, 2.0, 1.8, 270.0, 0.0, 0.0, {}, 1};
+    const int inner = model_->AddDoor(living, 1).index;
+    model_->WallDoors(living, 1, inner) = TDoorRec{0.0, 0.8, 2.0, 1.6, 90.0, 0.0, 0.0, {}, 2};
+    const int mirrored = model_->AddInterzoneDoor(kitchen, 3).index;
+    model_->InterzoneDoors(kitchen, 3, mirrored) = TInterzoneDoorRec{0.8, 2.0, 1.6, {}, 2};
+    // A skylight and a clerestory window in the kitchen, a roof without roof space on the garage,
+    // a wall to the neighbour and an internal wall in the bedroom.
+    const int s = model_->AddSkylight(kitchen).index;
+    TSkylightRec& sky = model_->ZoneSkylights(kitchen, s);
+    sky = TSkylightRec{};
+    sky.Width = 600.0;
+    sky.Height = 1000.0;
+    sky.Slope = 22.0;
+    sky.ShaftLength = 400;
+    sky.ShaftReflectance = 80;
+    sky.Furnishing = 1;
+    sky.ProductCode = kSkylightCode;
+    sky.WindowCode = kWindowCode;
+    const int c = model_->AddSkylight(kitchen).index;
+    model_->ZoneSkylights(kitchen, c) = sky;
+    model_->ZoneSkylights(kitchen, c).Clerestory = true;
+    model_->ZoneSkylights(kitchen, c).ClereWallWidth = 2000.0;
+    model_->ZoneSkylights(kitchen, c).ClereWallHeight = 1000.0;
+    model_->ZoneCeilings(garage).RoofSpace = 3;
+    model_->ZoneRoofs(garage).RoofSpace = 3;
+    model_->Walls(garage, 1).Beyond = 2;
+    const int iw = model_->AddIntWall(bed).index;
+    model_->ZoneIntWalls(bed, iw).IntWallLength = 3.0;
+    model_->ZoneIntWalls(bed, iw).Height = 2.4;
+    model_->ZoneIntWalls(bed, iw).Material = 2;
+    model_->ZoneIntWalls(bed, iw).Insulation = 1;
+    expectEngineReadsTheHouse();
+}
+
+} // namespace
+} // namespace zone_test

@@ -1,0 +1,152 @@
+// A sample house of the program folder the whole road with the real engine: checks, pre-simulation
+// pass, card file, engine, and the fresh energy file handed on.
+#include "common/text_values.h"
+#include "modeller/engine_input/engine_process.h"
+#include "modeller/engine_input/scratch_writer.h"
+#include "modeller/engine_input/simulation_run.h"
+#include "modeller/model/house_file.h"
+#include "modeller/model/material_catalogue.h"
+#include "modeller/model/product_libraries.h"
+
+#include "simulation_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace {
+
+using namespace pelmora;
+using namespace simulation_test;
+namespace fs = std::filesystem;
+
+// The modeller's card file writer over the material tables and product libraries of the model's
+// program folder, as the application sets it up at start-up.
+struct CardFileWriter {
+    explicit CardFileWriter(HouseModel& model) {
+        database.SetAlias(MaterialDatabase::kAlias, fs::path(model.RootDir) / "Data");
+        ReadWindowLibrary(model);
+        ReadSkylightLibrary(model);
+    }
+    ScratchWriter writer() {
+        return [this](HouseModel& model) {
+            scratch = std::make_unique<Scratch>(model, tables, buffers);
+            WriteScratchFile(*scratch);
+        };
+    }
+    MaterialDatabase database;
+    MaterialTables tables{database};
+    EditorBuffers buffers;
+    std::unique_ptr<Scratch> scratch;
+};
+
+// A program folder of the test's own that holds the built program folder's programs and data as links,
+// with empty result folders, so that a run writes nothing into the built one.
+void mirrorProgramFolder(const fs::path& from, const fs::path& to) {
+    const std::set<std::string> results = {"SCRATCH",    "energy.txt", "output.txt",
+                                           "natrep.dt2", "tape52",     "airflow.txt"};
+    for (const auto& entry : fs::directory_iterator(from)) {
+        const std::string name = entry.path().filename().string();
+        if (results.contains(name) || name == "temperature" || name == "Data") continue;
+        fs::create_directory_symlink(entry.path(), to / name);
+    }
+    for (const auto& entry : fs::directory_iterator(from / "Data")) {
+        if (entry.path().filename() == "PASTRATE.TXT") continue;
+        fs::create_symlink(entry.path(), to / "Data" / entry.path().filename());
+    }
+}
+
+bool holdsZoneCards(const fs::path& scratch) {
+    for (const std::string& line : common::readTextLines(scratch)) {
+        if (line.starts_with(" 3")) return true;
+    }
+    return false;
+}
+
+// The months the engine finished: its console line " CALCULATIONS COMPLETED FOR JAN" and so on.
+int monthsCompleted(const EngineResult& run) {
+    int months = 0;
+    for (const std::string& line : run.consoleLines) {
+        if (line.find("CALCULATIONS COMPLETED FOR") != std::string::npos) ++months;
+    }
+    return months;
+}
+
+// The hour rows of an energy file: the lines after its five head lines.
+std::size_t energyHourRows(const fs::path& file) {
+    const std::vector<std::string> lines = common::readTextLines(file);
+    constexpr std::size_t kHeadLines = 5;
+    return lines.size() > kHeadLines ? lines.size() - kHeadLines : 0;
+}
+
+// A sample house in a program folder mirrored at `root`, with the site an assessor would choose (the
+// sample houses come without one).
+std::unique_ptr<HouseModel> sampleHouse(const fs::path& root) {
+    mirrorProgramFolder(PROGRAM_FOLDER, root);
+    auto model = std::make_unique<HouseModel>();
+    ReadHouseFile(*model, fs::path(PROGRAM_FOLDER) / "house" / "Sample single level_1.VOR");
+    model->RootDir = root.string();
+    model->ClimateFileName = "climat21.TXT";
+    model->ClimateZone = 21;
+    model->Latitude = -33.9;
+    model->Longitude = 151.2;
+    return model;
+}
+
+TEST(SimulationEngine, ASampleHouseRunsAndHandsOnAFreshEnergyFile) {
+    ProgramFolder folder;
+    auto model = sampleHouse(folder.path());
+    CardFileWriter cards(*model);
+    HeadlessEngineRunner engine;
+    Road road(std::move(model), engine, cards.writer());
+    road.commands.SimulateSBClick();
+    ASSERT_EQ(road.writer.calls, 0);
+    ASSERT_TRUE(road.commands.EngineRan) << (road.boxes().empty() ? "" : road.boxes()[0]);
+    if (!holdsZoneCards(folder / "SCRATCH"))
+        GTEST_SKIP() << "The card file holds no zone cards yet: the zone writers are not on this branch.";
+    const EngineResult& run = road.commands.LastRun;
+    if (run.exitCode == 0 && monthsCompleted(run) == 0)
+        GTEST_SKIP() << "The engine does not run the year yet: it ended after its input, finishing no month.";
+    EXPECT_TRUE(road.boxes().empty()) << (road.boxes().empty() ? "" : road.boxes()[0]);
+    EXPECT_TRUE(road.commands.LastRunCompleted);
+    EXPECT_EQ(monthsCompleted(run), 12);
+    ASSERT_EQ(EnergyFiles(folder.path()).size(), 1u);
+    EXPECT_EQ(energyHourRows(EnergyFiles(folder.path())[0]), 8760u) << "one row for every hour of the year";
+    EXPECT_EQ(road.results.calls,
+              (std::vector<std::string>{"ProcessSimulation", "ShowDelRecSB", "ShowAnalysis"}));
+    EXPECT_TRUE(road.model->ResultsCurrent);
+}
+
+// The check before the card file and the card writer agree on the longest program folder that fits:
+// with it the file is written, and one character more is refused before anything is written.
+TEST(SimulationEngine, TheLongestProgramFolderThatFitsIsTheOneTheWriterTakes) {
+    ProgramFolder base;
+    // The skylight library's path is the longest the folder gives: the folder + 34 characters.
+    const std::size_t longest = kEnginePathField - 34;
+    const std::string stem = base.path().string() + "/";
+    ASSERT_LT(stem.size() + 1, longest);
+    for (const std::size_t length : {longest, longest + 1}) {
+        SCOPED_TRACE(length);
+        const fs::path root = stem + std::string(length - stem.size(), length == longest ? 'a' : 'b');
+        fs::create_directories(root / "Data");
+        fs::create_directories(root / "temperature");
+        auto model = sampleHouse(root);
+        model->ProjectName = "S"; // the temperature file's path stays shorter than the library's
+        CardFileWriter cards(*model);
+        CountingEngine engine;
+        Road road(std::move(model), engine, cards.writer());
+        road.commands.ScratchSBClick();
+        if (length == longest) {
+            EXPECT_TRUE(road.boxes().empty()) << road.boxes().front();
+            EXPECT_EQ(road.viewer.captions.size(), 1u);
+            continue;
+        }
+        ASSERT_EQ(road.boxes().size(), 1u);
+        EXPECT_EQ(road.boxes()[0].rfind(simulation_text::kFolderTooLong, 0), 0u);
+        EXPECT_FALSE(fs::exists(root / "SCRATCH"));
+        EXPECT_THROW(cards.writer()(*road.model), ScratchError) << "the writer would have refused it too";
+    }
+}
+
+} // namespace
