@@ -7,6 +7,7 @@
 #include "modeller/plan/project_details_form.h"
 #include "modeller/platform/file_dialogs.h"
 #include "modeller/platform/message_service.h"
+#include "modeller/results/star_panel_widget.h"
 
 #include <QScrollArea>
 #include <QScrollBar>

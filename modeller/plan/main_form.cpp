@@ -12,6 +12,10 @@
 #include "modeller/platform/help_service.h"
 #include "modeller/platform/message_service.h"
 #include "modeller/platform/print_service.h"
+#include "modeller/results/rating_panel.h"
+#include "modeller/results/simulation_records.h"
+#include "modeller/results/star_panel_widget.h"
+#include "modeller/results/star_rating.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -95,8 +99,10 @@ void PaintBox::mousePressEvent(QMouseEvent* event) {
 
 TMainForm::TMainForm(Workspace& workspace, platform::Services& services, QWidget* parent)
     : QMainWindow(parent), workspace_(workspace), model_(workspace.model), services_(services),
-      ratingMessages_(services.messages),
-      ratingPanel_(workspace.model, history_, ratingTables_, ratingMessages_),
+      history_(std::make_unique<SimulationHistory>()), ratingTables_(std::make_unique<RatingTables>()),
+      ratingMessages_(std::make_unique<PlatformRatingMessages>(services.messages)),
+      ratingPanel_(
+          std::make_unique<RatingPanel>(workspace.model, *history_, *ratingTables_, *ratingMessages_)),
       drawing_(workspace.model, workspace.selection, workspace.scale) {
     setObjectName("MainForm");
     setWindowTitle(kCaption);
@@ -116,9 +122,10 @@ TMainForm::TMainForm(Workspace& workspace, platform::Services& services, QWidget
     StatusBar1 = new platform::PanelStatusBar({230, 240, 300, 50}, this);
     setStatusBar(StatusBar1);
     connectCommands();
-    Readers.ReadStarBands = [this] { ratingPanel_.ReadStarBands(); };
-    Readers.ReadRatingHistory = [this] { ratingPanel_.ReadRatingHistory(); };
-    Readers.ReadAreaCorrection = [this] { ratingPanel_.ReadAreaCorrection(); };
+    Readers.ReadStarBands = [this] { ratingPanel_->ReadStarBands(); };
+    Readers.ReadRatingHistory = [this] { ratingPanel_->ReadRatingHistory(); };
+    Readers.ReadAreaCorrection = [this] { ratingPanel_->ReadAreaCorrection(); };
+    createSimulation();
     // Until a house exists only the plan, the compass and the star panel show.
     for (QWidget* w : std::initializer_list<QWidget*>{TopPanel, SnapPanel, LevelsPanel, Panel3, EditPanel,
                                                       LevelsEditPanel, StarPanel->DelRecSB})
@@ -127,6 +134,14 @@ TMainForm::TMainForm(Workspace& workspace, platform::Services& services, QWidget
 }
 
 TMainForm::~TMainForm() = default;
+
+void TMainForm::ProcessSimulation() {
+    ratingPanel_->ProcessSimulation();
+}
+
+void TMainForm::ShowDelRecSB() {
+    ratingPanel_->ShowDelRecSB();
+}
 
 void TMainForm::buildProjectLine(QWidget* parent, QBoxLayout* layout) {
     auto* line = new QFrame(parent);
@@ -176,7 +191,7 @@ void TMainForm::buildTopPanel(QWidget* parent, QBoxLayout* layout) {
     SBdefaults = laterButton(TopPanel, "SBdefaults", "Defaults", "Set Defaults", row);
     ObsSB = laterButton(TopPanel, "ObsSB", "Obstruct", "Overshadowing by obstructions", row);
     row->addSpacing(6);
-    SimulateSB = laterButton(TopPanel, "SimulateSB", "Simulate", "Simulate", row);
+    SimulateSB = button(TopPanel, "SimulateSB", "Simulate", "Simulate", row);
     ScratchSB = laterButton(TopPanel, "ScratchSB", "Input", "Display SCRATCH File", row);
     SBZoneInfo = laterButton(TopPanel, "SBZoneInfo", "Details", "Detailed Report", row);
     ReportButton = laterButton(TopPanel, "ReportButton", "Report", "VORT Report", row);
@@ -344,7 +359,7 @@ QWidget* TMainForm::buildSidePanels(QWidget* parent) {
 }
 
 void TMainForm::buildStarPanel(QWidget* parent) {
-    StarPanel = new TStarPanel(ratingPanel_, services_.messages, parent);
+    StarPanel = new TStarPanel(*ratingPanel_, services_.messages, parent);
     // The analysis dialog is not part of the program yet: its button stays, with its hint, unusable.
     StarPanel->AnalysisSB->setEnabled(false);
     StarPanel->setFixedWidth(StarPanel->sizeHint().width());
@@ -360,6 +375,7 @@ void TMainForm::connectCommands() {
     on(SBsave, [this] { SBsaveClick(); });
     on(SaveAsSB, [this] { SaveAsSBClick(); });
     on(ProjectSB, [this] { ProjectSBClick(); });
+    on(SimulateSB, [this] { SimulateSBClick(); });
     on(SBPrintPlan, [this] { SBPrintPlanClick(); });
     on(HelpButton, [this] { HelpButtonClick(); });
     on(SBeditButton, [this] { SBeditButtonClick(); });

@@ -9,10 +9,6 @@
 #include "modeller/platform/controls.h"
 #include "modeller/platform/forms.h"
 #include "modeller/platform/services.h"
-#include "modeller/results/rating_panel.h"
-#include "modeller/results/simulation_records.h"
-#include "modeller/results/star_panel_widget.h"
-#include "modeller/results/star_rating.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -20,6 +16,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 class QBoxLayout;
 class QFrame;
@@ -28,8 +25,18 @@ class QScrollArea;
 
 namespace pelmora {
 
+class EngineRunner;
+class PlatformRatingMessages;
+class RatingPanel;
+class SimulationCommands;
+class TEngineConsoleForm;
 class TMainForm;
 class TProjectDetailsForm;
+class TStarPanel;
+class TTextFileForm;
+struct RatingTables;
+struct SimulationHistory;
+struct SimulationParts;
 class TMagForm;
 class TSnapForm;
 
@@ -153,6 +160,23 @@ class TMainForm : public QMainWindow, public PlanView {
     void HelpButtonClick();
     void ShowPic(int level);
 
+    // ---- Simulate ------------------------------------------------------------------------------
+    // Checks the house, runs the pre-simulation pass, writes the card file, runs the engine behind its
+    // console window and, when the run completed, shows its rating on the star panel.
+    void SimulateSBClick();
+    // Writes the card file of the house in the program folder (the engine input writer unless a
+    // caller installs another).
+    std::function<void(HouseModel&)> CardWriter;
+    // Starts the engine and waits for it (the engine's console window unless a caller installs
+    // another).
+    EngineRunner* Engine = nullptr;
+    // The commands of the last simulate click, with how its run ended; none before the first.
+    const SimulationCommands* lastSimulation() const;
+    // What a completed run hands to the star panel: its record stored and shown, and the delete
+    // button.
+    void ProcessSimulation();
+    void ShowDelRecSB();
+
     // ---- House file commands -------------------------------------------------------------------
     void SBnewClick();
     void SBopenFileClick();
@@ -204,9 +228,9 @@ class TMainForm : public QMainWindow, public PlanView {
     platform::PanelStatusBar* StatusBar1;
 
     // The star panel's state and handlers, the kept ratings and the rating tables.
-    RatingPanel& ratingPanel() { return ratingPanel_; }
-    SimulationHistory& history() { return history_; }
-    RatingTables& ratingTables() { return ratingTables_; }
+    RatingPanel& ratingPanel() { return *ratingPanel_; }
+    SimulationHistory& history() { return *history_; }
+    RatingTables& ratingTables() { return *ratingTables_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -220,6 +244,7 @@ class TMainForm : public QMainWindow, public PlanView {
     QWidget* buildSidePanels(QWidget* parent);
     void buildStarPanel(QWidget* parent);
     void connectCommands();
+    void createSimulation();
     void runStartupStep(const std::function<void()>& step);
     void planScrolled();
     void PaintBox1MouseMove(QPoint position);
@@ -239,11 +264,16 @@ class TMainForm : public QMainWindow, public PlanView {
     Workspace& workspace_;
     HouseModel& model_;
     platform::Services& services_;
-    SimulationHistory history_;
-    RatingTables ratingTables_;
-    PlatformRatingMessages ratingMessages_;
-    RatingPanel ratingPanel_;
+    std::unique_ptr<SimulationHistory> history_;
+    std::unique_ptr<RatingTables> ratingTables_;
+    std::unique_ptr<PlatformRatingMessages> ratingMessages_;
+    std::unique_ptr<RatingPanel> ratingPanel_;
     PlanDrawing drawing_;
+    // The simulate command's state (the engine input writer's lasts for the program's life) and its
+    // two windows.
+    std::shared_ptr<SimulationParts> simulation_;
+    TEngineConsoleForm* engineConsole_ = nullptr;
+    TTextFileForm* textFileForm_ = nullptr;
     QImage canvas_;
     QImage rulerX_, rulerY_;
     std::vector<platform::Dialog*> dialogs_;

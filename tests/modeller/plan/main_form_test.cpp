@@ -1,6 +1,9 @@
 #include "modeller/plan/main_form.h"
 
 #include "modeller/model/model_error.h"
+#include "modeller/results/simulation_records.h"
+#include "modeller/results/star_panel_widget.h"
+#include "modeller/results/star_rating.h"
 
 #include "plan_fixture.h"
 
