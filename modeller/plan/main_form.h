@@ -1,6 +1,7 @@
 // The main window: the project line, the command buttons, the plan with its two rulers, the
 // compass, the level buttons, the star panel and the status bar.  It holds the plan's drawing
-// surface, runs the start-up when it is first shown and carries the house file commands.
+// surface, runs the start-up when it is first shown and carries the house file commands and the
+// simulate command.
 #pragma once
 
 #include "modeller/model/plan_view.h"
@@ -25,6 +26,8 @@ class QScrollArea;
 
 namespace pelmora {
 
+// The results and the simulation run are only declared here and held by pointer: their headers both
+// name the engine's energy file, so no file can include the two together.
 class EngineRunner;
 class PlatformRatingMessages;
 class RatingPanel;
