@@ -2,11 +2,12 @@
 // save prompt when a house is replaced or the window closes.
 #include "common/file_lookup.h"
 #include "modeller/model/level_defaults.h"
+#include "modeller/model/zone_removal.h"
 #include "modeller/plan/main_form.h"
 #include "modeller/plan/project_details_form.h"
-#include "modeller/plan/zone_removal.h"
 #include "modeller/platform/file_dialogs.h"
 #include "modeller/platform/message_service.h"
+#include "modeller/results/star_panel_widget.h"
 
 #include <QScrollArea>
 #include <QScrollBar>
@@ -44,7 +45,7 @@ std::filesystem::path TMainForm::planPictureFile(int level) const {
 }
 
 void TMainForm::DiscardZone(int zone) {
-    pelmora::DiscardZone(model_, workspace_.selection, zone);
+    pelmora::DiscardZone(model_, static_cast<PlanView&>(*this), zone);
 }
 
 // ---- Save prompt -------------------------------------------------------------------------------

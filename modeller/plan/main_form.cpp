@@ -2,6 +2,7 @@
 
 #include "common/file_lookup.h"
 #include "modeller/model/level_defaults.h"
+#include "modeller/model/plan_geometry.h"
 #include "modeller/model/product_libraries.h"
 #include "modeller/plan/compass.h"
 #include "modeller/plan/frame_placement.h"
@@ -11,7 +12,12 @@
 #include "modeller/platform/help_service.h"
 #include "modeller/platform/message_service.h"
 #include "modeller/platform/print_service.h"
+#include "modeller/results/rating_panel.h"
+#include "modeller/results/simulation_records.h"
+#include "modeller/results/star_panel_widget.h"
+#include "modeller/results/star_rating.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -93,6 +99,10 @@ void PaintBox::mousePressEvent(QMouseEvent* event) {
 
 TMainForm::TMainForm(Workspace& workspace, platform::Services& services, QWidget* parent)
     : QMainWindow(parent), workspace_(workspace), model_(workspace.model), services_(services),
+      history_(std::make_unique<SimulationHistory>()), ratingTables_(std::make_unique<RatingTables>()),
+      ratingMessages_(std::make_unique<PlatformRatingMessages>(services.messages)),
+      ratingPanel_(
+          std::make_unique<RatingPanel>(workspace.model, *history_, *ratingTables_, *ratingMessages_)),
       drawing_(workspace.model, workspace.selection, workspace.scale) {
     setObjectName("MainForm");
     setWindowTitle(kCaption);
@@ -112,14 +122,26 @@ TMainForm::TMainForm(Workspace& workspace, platform::Services& services, QWidget
     StatusBar1 = new platform::PanelStatusBar({230, 240, 300, 50}, this);
     setStatusBar(StatusBar1);
     connectCommands();
+    Readers.ReadStarBands = [this] { ratingPanel_->ReadStarBands(); };
+    Readers.ReadRatingHistory = [this] { ratingPanel_->ReadRatingHistory(); };
+    Readers.ReadAreaCorrection = [this] { ratingPanel_->ReadAreaCorrection(); };
+    createSimulation();
     // Until a house exists only the plan, the compass and the star panel show.
     for (QWidget* w : std::initializer_list<QWidget*>{TopPanel, SnapPanel, LevelsPanel, Panel3, EditPanel,
-                                                      LevelsEditPanel, DelRecSB})
+                                                      LevelsEditPanel, StarPanel->DelRecSB})
         w->hide();
     resize(1200, 860);
 }
 
 TMainForm::~TMainForm() = default;
+
+void TMainForm::ProcessSimulation() {
+    ratingPanel_->ProcessSimulation();
+}
+
+void TMainForm::ShowDelRecSB() {
+    ratingPanel_->ShowDelRecSB();
+}
 
 void TMainForm::buildProjectLine(QWidget* parent, QBoxLayout* layout) {
     auto* line = new QFrame(parent);
@@ -169,7 +191,7 @@ void TMainForm::buildTopPanel(QWidget* parent, QBoxLayout* layout) {
     SBdefaults = laterButton(TopPanel, "SBdefaults", "Defaults", "Set Defaults", row);
     ObsSB = laterButton(TopPanel, "ObsSB", "Obstruct", "Overshadowing by obstructions", row);
     row->addSpacing(6);
-    SimulateSB = laterButton(TopPanel, "SimulateSB", "Simulate", "Simulate", row);
+    SimulateSB = button(TopPanel, "SimulateSB", "Simulate", "Simulate", row);
     ScratchSB = laterButton(TopPanel, "ScratchSB", "Input", "Display SCRATCH File", row);
     SBZoneInfo = laterButton(TopPanel, "SBZoneInfo", "Details", "Detailed Report", row);
     ReportButton = laterButton(TopPanel, "ReportButton", "Report", "VORT Report", row);
@@ -337,30 +359,10 @@ QWidget* TMainForm::buildSidePanels(QWidget* parent) {
 }
 
 void TMainForm::buildStarPanel(QWidget* parent) {
-    StarPanel = panel(parent, "StarPanel");
-    auto* column = new QVBoxLayout(StarPanel);
-    StarsLabel = label(StarPanel, "StarsLabel", "Stars", column);
-    StarsImage = label(StarPanel, "StarsImage", "", column);
-    ClimateStarLabel = label(StarPanel, "ClimateStarLabel", "", column);
-    const auto row = [&](QLabel*& caption, const char* captionName, const char* text, QLabel*& value,
-                         const char* valueName) {
-        auto* line = new QHBoxLayout;
-        caption = label(StarPanel, captionName, text, line);
-        value = label(StarPanel, valueName, "", line);
-        column->addLayout(line);
-    };
-    row(HLabel, "HLabel", "H", HeatingLabel, "HeatingLabel");
-    row(CLabel, "CLabel", "C", CoolingLabel, "CoolingLabel");
-    row(TLabel, "TLabel", "T", TotalLabel, "TotalLabel");
-    FileLabel = label(StarPanel, "FileLabel", "", column);
-    auto* buttons = new QHBoxLayout;
-    BackSB = laterButton(StarPanel, "BackSB", "<", "Previous simulation", buttons);
-    ForwardSB = laterButton(StarPanel, "ForwardSB", ">", "Next simulation", buttons);
-    column->addLayout(buttons);
-    AnalysisSB = laterButton(StarPanel, "AnalysisSB", "Analyse", "Analyse", column);
-    DelRecSB = laterButton(StarPanel, "DelRecSB", "Delete", "Delete Simulation Records", column);
-    column->addStretch();
-    StarPanel->setFixedWidth(110);
+    StarPanel = new TStarPanel(*ratingPanel_, services_.messages, parent);
+    // The analysis dialog is not part of the program yet: its button stays, with its hint, unusable.
+    StarPanel->AnalysisSB->setEnabled(false);
+    StarPanel->setFixedWidth(StarPanel->sizeHint().width());
 }
 
 void TMainForm::connectCommands() {
@@ -373,6 +375,7 @@ void TMainForm::connectCommands() {
     on(SBsave, [this] { SBsaveClick(); });
     on(SaveAsSB, [this] { SaveAsSBClick(); });
     on(ProjectSB, [this] { ProjectSBClick(); });
+    on(SimulateSB, [this] { SimulateSBClick(); });
     on(SBPrintPlan, [this] { SBPrintPlanClick(); });
     on(HelpButton, [this] { HelpButtonClick(); });
     on(SBeditButton, [this] { SBeditButtonClick(); });
@@ -447,7 +450,7 @@ void TMainForm::FormShow() {
     EditPanel->hide(); // the plan tools show only in edit mode
     LevelsEditPanel->hide();
     LevelsPanel->hide();
-    DelRecSB->hide();
+    StarPanel->DelRecSB->hide();
     Panel3->hide();
     StarPanel->show();
     // 6. Factory level defaults and new-zone options.
@@ -472,18 +475,8 @@ void TMainForm::FormShow() {
     // 11. Star bands.
     model_.DisplayZone = 1;
     runStartupStep(Readers.ReadStarBands);
-    // 12. Rating history.
-    const auto history = common::findCaseInsensitive(model_.RootDir, "DATA/PASTRATE.TXT");
-    if (history) {
-        runStartupStep(Readers.ReadRatingHistory);
-        DelRecSB->show();
-    } else {
-        for (QLabel* l : {CoolingLabel, HeatingLabel, TotalLabel, FileLabel}) l->clear();
-        for (QWidget* w :
-             std::initializer_list<QWidget*>{StarsImage, TLabel, CLabel, HLabel, ClimateStarLabel, StarsLabel,
-                                             AnalysisSB, ForwardSB, BackSB})
-            w->hide();
-    }
+    // 12. Rating history: the empty panel, then the newest kept rating when there is a history file.
+    runStartupStep(Readers.ReadRatingHistory);
     // 13. Area correction.
     runStartupStep(Readers.ReadAreaCorrection);
     // 14. The six background-picture records.
@@ -647,6 +640,7 @@ void TMainForm::PaintBox1MouseMove(QPoint position) {
     const auto metres = [this](int px) {
         return QString::number(PixelsToMetres(px, model_.Magnification), 'f', 2);
     };
+    StatusBar1->setPanelText(1, q(MouseInZRegion(model_, position.x(), position.y())));
     StatusBar1->setPanelText(3, "X  " + metres(position.x()) + "  Y  " + metres(position.y()));
     LastMousePoint = position;
 }
@@ -725,6 +719,43 @@ void TMainForm::ChangeBearings() {
     lbBearingRight->setText(QString::number(b.Right));
     lbBearingBottom->setText(QString::number(b.Bottom));
     lbBearingLeft->setText(QString::number(b.Left));
+}
+
+// ---- The plan as the model's plan computations see it ------------------------------------------
+
+void TMainForm::Beep() {
+    QApplication::beep();
+}
+
+void TMainForm::ShowStatus(const std::string& text) {
+    StatusBar1->setPanelText(0, q(text));
+}
+
+void TMainForm::NodeDestroyed(int zone, int node) {
+    MoveSelectionOfLaterNodes(model_, workspace_.selection, zone, node);
+}
+
+void TMainForm::ZoneDiscarded(int zone) {
+    MoveSelectionOfLaterZones(model_, workspace_.selection, zone);
+}
+
+void TMainForm::ToggleLevelOutlines() {
+    if (LowerLevelSB->isDown()) LowerLevelSBClick();
+    if (UpperLevelSB->isDown()) UpperLevelSBClick();
+}
+
+void TMainForm::ShowLevelOne() {
+    ResetLevelButtons();
+    SBLevel[1]->setDown(true);
+    model_.CurrentLevel = 1;
+    ShowLevelButtons();
+    // The plan computation draws level 1 and the outlines of its neighbours next, in the inverting
+    // mode: the plan is left with the grid and the level's picture only.
+    drawing_.Blank();
+    if (BackgroundImage->isVisible()) showLevelPicture();
+    drawing_.DrawGrid();
+    drawRulers();
+    PaintBox1->update();
 }
 
 // ---- Commands ----------------------------------------------------------------------------------

@@ -1,8 +1,10 @@
 // The main window: the project line, the command buttons, the plan with its two rulers, the
 // compass, the level buttons, the star panel and the status bar.  It holds the plan's drawing
-// surface, runs the start-up when it is first shown and carries the house file commands.
+// surface, runs the start-up when it is first shown and carries the house file commands and the
+// simulate command.
 #pragma once
 
+#include "modeller/model/plan_view.h"
 #include "modeller/plan/plan_drawing.h"
 #include "modeller/plan/workspace.h"
 #include "modeller/platform/controls.h"
@@ -15,6 +17,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 class QBoxLayout;
 class QFrame;
@@ -23,16 +26,30 @@ class QScrollArea;
 
 namespace pelmora {
 
+// The results and the simulation run are only declared here and held by pointer: their headers both
+// name the engine's energy file, so no file can include the two together.
+class EngineRunner;
+class PlatformRatingMessages;
+class RatingPanel;
+class SimulationCommands;
+class TEngineConsoleForm;
 class TMainForm;
 class TProjectDetailsForm;
+class TStarPanel;
+class TTextFileForm;
+struct RatingTables;
+struct SimulationHistory;
+struct SimulationParts;
 class TMagForm;
 class TSnapForm;
 
-// The readers of the rating tables that the start-up runs (the results subsystem installs them).
-// Each may raise an error; the start-up reports it and goes on.  An empty reader is skipped.
+// The readers of the rating tables that the start-up runs (the star panel's own readers unless a
+// caller installs others).  Each may raise an error; the start-up reports it and goes on.  An empty
+// reader is skipped.
 struct RatingReaders {
     std::function<void()> ReadStarBands;
-    // Reads the rating history and shows its newest record on the star panel.
+    // Shows the empty star panel, then reads the rating history, when there is one, and shows its
+    // newest record.
     std::function<void()> ReadRatingHistory;
     std::function<void()> ReadAreaCorrection;
 };
@@ -69,7 +86,9 @@ struct HouseFileAccess {
     std::function<void(const HouseModel&)> Write;
 };
 
-class TMainForm : public QMainWindow {
+// The main window is the plan the model's plan computations redraw, beep on, write their status
+// texts to and keep the selection flags of.
+class TMainForm : public QMainWindow, public PlanView {
     Q_OBJECT
   public:
     static constexpr const char* kCaption = "VORT Pro";
@@ -97,9 +116,9 @@ class TMainForm : public QMainWindow {
     // ---- Plan drawing --------------------------------------------------------------------------
     void PaintBox1Paint();
     void BlankBackground();
-    void RestoreAll();
-    void DrawAllOnCurrentLevel();
-    void DeselectAll();
+    void RestoreAll() override;
+    void DrawAllOnCurrentLevel() override;
+    void DeselectAll() override;
     void DeselectAndDrawAllNodes(int level);
     PlanDrawing& drawing() { return drawing_; }
     // The plan as shown: the canvas of the visible part of the plan.
@@ -124,6 +143,14 @@ class TMainForm : public QMainWindow {
     void drawCompass();
     void ChangeBearings();
 
+    // ---- The plan as the model's plan computations see it ------------------------------------------
+    void Beep() override;
+    void ShowStatus(const std::string& text) override;
+    void NodeDestroyed(int zone, int node) override;
+    void ZoneDiscarded(int zone) override;
+    void ToggleLevelOutlines() override;
+    void ShowLevelOne() override;
+
     // ---- Commands ------------------------------------------------------------------------------
     void SBeditButtonClick();
     void BackgroundOnlySBClick();
@@ -135,6 +162,23 @@ class TMainForm : public QMainWindow {
     void SBPrintPlanClick();
     void HelpButtonClick();
     void ShowPic(int level);
+
+    // ---- Simulate ------------------------------------------------------------------------------
+    // Checks the house, runs the pre-simulation pass, writes the card file, runs the engine behind its
+    // console window and, when the run completed, shows its rating on the star panel.
+    void SimulateSBClick();
+    // Writes the card file of the house in the program folder (the engine input writer unless a
+    // caller installs another).
+    std::function<void(HouseModel&)> CardWriter;
+    // Starts the engine and waits for it (the engine's console window unless a caller installs
+    // another).
+    EngineRunner* Engine = nullptr;
+    // The commands of the last simulate click, with how its run ended; none before the first.
+    const SimulationCommands* lastSimulation() const;
+    // What a completed run hands to the star panel: its record stored and shown, and the delete
+    // button.
+    void ProcessSimulation();
+    void ShowDelRecSB();
 
     // ---- House file commands -------------------------------------------------------------------
     void SBnewClick();
@@ -181,13 +225,15 @@ class TMainForm : public QMainWindow {
     platform::ClickableLabel* imgCompassFace;
     QLabel *lbBearingTop, *lbBearingRight, *lbBearingBottom, *lbBearingLeft;
     platform::EditBox* NorthEB;
-    QFrame* StarPanel;
-    QLabel *CoolingLabel, *HeatingLabel, *TotalLabel, *FileLabel, *TLabel, *CLabel, *HLabel,
-        *ClimateStarLabel, *StarsLabel, *StarsImage;
-    platform::SpeedButton *AnalysisSB, *ForwardSB, *BackSB, *DelRecSB;
+    TStarPanel* StarPanel;
     QFrame* Panel3;
     platform::SpeedButton *SBeditButton, *MagSB;
     platform::PanelStatusBar* StatusBar1;
+
+    // The star panel's state and handlers, the kept ratings and the rating tables.
+    RatingPanel& ratingPanel() { return *ratingPanel_; }
+    SimulationHistory& history() { return *history_; }
+    RatingTables& ratingTables() { return *ratingTables_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -201,6 +247,7 @@ class TMainForm : public QMainWindow {
     QWidget* buildSidePanels(QWidget* parent);
     void buildStarPanel(QWidget* parent);
     void connectCommands();
+    void createSimulation();
     void runStartupStep(const std::function<void()>& step);
     void planScrolled();
     void PaintBox1MouseMove(QPoint position);
@@ -220,7 +267,16 @@ class TMainForm : public QMainWindow {
     Workspace& workspace_;
     HouseModel& model_;
     platform::Services& services_;
+    std::unique_ptr<SimulationHistory> history_;
+    std::unique_ptr<RatingTables> ratingTables_;
+    std::unique_ptr<PlatformRatingMessages> ratingMessages_;
+    std::unique_ptr<RatingPanel> ratingPanel_;
     PlanDrawing drawing_;
+    // The simulate command's state (the engine input writer's lasts for the program's life) and its
+    // two windows.
+    std::shared_ptr<SimulationParts> simulation_;
+    TEngineConsoleForm* engineConsole_ = nullptr;
+    TTextFileForm* textFileForm_ = nullptr;
     QImage canvas_;
     QImage rulerX_, rulerY_;
     std::vector<platform::Dialog*> dialogs_;

@@ -24,4 +24,17 @@ void DeselectAll(const HouseModel& model, PlanSelection& selection) {
             selection.EavesNodeSelected(n) = false;
 }
 
+void MoveSelectionOfLaterZones(const HouseModel& model, PlanSelection& selection, int zone) {
+    for (int j = zone; j < model.ZoneCount; ++j)
+        for (int n = 0; n <= kMaxWallIndex; ++n)
+            selection.NodeSelected(j, n) = selection.NodeSelected(j + 1, n);
+}
+
+void MoveSelectionOfLaterNodes(const HouseModel& model, PlanSelection& selection, int zone, int node) {
+    const int count = model.Zones(zone).NodeCount;
+    for (int n = node; n + 1 < count; ++n)
+        selection.NodeSelected(zone, n) = selection.NodeSelected(zone, n + 1);
+    if (count > 0) selection.NodeSelected(zone, count - 1) = false;
+}
+
 } // namespace pelmora

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "modeller/model/house_model.h"
+#include "modeller/model/plan_view.h"
 
 #include <array>
 #include <cstdint>
@@ -51,5 +52,28 @@ struct PlanSelection {
 // Clears the selection flags of every node, window, door and internal-wall end of zones
 // 1..ZoneCount and of the eaves nodes counted by every level's eaves outline.  Draws nothing.
 void DeselectAll(const HouseModel& model, PlanSelection& selection);
+
+// Before zone `zone` is removed (ZoneCount still the old count): the node selection flags of every
+// later zone move down one zone with it.
+void MoveSelectionOfLaterZones(const HouseModel& model, PlanSelection& selection, int zone);
+// Before node `node` of `zone` is removed (NodeCount still the old count): the selection flags of the
+// zone's later nodes move down one place with them.
+void MoveSelectionOfLaterNodes(const HouseModel& model, PlanSelection& selection, int zone, int node);
+
+// A plan that is not on any screen but keeps its selection flags in step with the model's zones and
+// nodes; every drawing request is ignored.
+class SelectionPlanView : public SilentPlanView {
+  public:
+    SelectionPlanView(const HouseModel& model, PlanSelection& selection)
+        : model_(model), selection_(selection) {}
+    void ZoneDiscarded(int zone) override { MoveSelectionOfLaterZones(model_, selection_, zone); }
+    void NodeDestroyed(int zone, int node) override {
+        MoveSelectionOfLaterNodes(model_, selection_, zone, node);
+    }
+
+  private:
+    const HouseModel& model_;
+    PlanSelection& selection_;
+};
 
 } // namespace pelmora

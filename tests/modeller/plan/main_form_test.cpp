@@ -1,12 +1,17 @@
 #include "modeller/plan/main_form.h"
 
 #include "modeller/model/model_error.h"
+#include "modeller/results/simulation_records.h"
+#include "modeller/results/star_panel_widget.h"
+#include "modeller/results/star_rating.h"
 
 #include "plan_fixture.h"
 
 #include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
+
+#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -16,8 +21,6 @@ using namespace pelmora;
 using plan_test::MainWindowTest;
 
 TEST_F(MainWindowTest, StartsUpWithoutARatingHistory) {
-    bool historyRead = false;
-    main().Readers.ReadRatingHistory = [&] { historyRead = true; };
     main().FormShow();
     EXPECT_TRUE(scripted.messages.shown.empty()) << scripted.messages.shown.front().text.toStdString();
     EXPECT_EQ(model().RootDir, std::filesystem::current_path().string());
@@ -28,11 +31,16 @@ TEST_F(MainWindowTest, StartsUpWithoutARatingHistory) {
     EXPECT_EQ(model().CurrentLevel, 1);
     EXPECT_EQ(model().ExtThicknessByMaterial(1, 2), 230) << "level defaults read from the wall tables";
     EXPECT_TRUE(model().UseDefaultGains && model().UseDefaultSetpoints);
-    EXPECT_FALSE(historyRead);
-    for (QWidget* w : std::initializer_list<QWidget*>{main().TopPanel, main().SnapPanel, main().LevelsPanel,
-                                                      main().Panel3, main().DelRecSB, main().StarsLabel,
-                                                      main().AnalysisSB, main().ForwardSB, main().BackSB})
+    EXPECT_EQ(main().ratingTables().StarBands(5, 20), 10.0) << "star bands read";
+    EXPECT_EQ(main().history().SimulationRecordCount, 0);
+    const TStarPanel& stars = *main().StarPanel;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{main().TopPanel, main().SnapPanel, main().LevelsPanel, main().Panel3,
+                                         stars.DelRecSB, stars.StarLabel, stars.AnalysisSB, stars.ForwardSB,
+                                         stars.BackSB, stars.Label1, stars.ClimNameLabel})
         EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
+    for (const QLabel* l : {stars.FileLabel, stars.TotalLabel, stars.CoolLabel, stars.HeatLabel})
+        EXPECT_TRUE(l->text().isEmpty()) << l->objectName().toStdString();
     EXPECT_FALSE(main().StarPanel->isHidden());
     EXPECT_FALSE(main().FilePanel->isHidden()) << "New and Open are there before any house exists";
     EXPECT_TRUE(main().UpperLevelSB->isDown() && main().LowerLevelSB->isDown());
@@ -43,27 +51,48 @@ TEST_F(MainWindowTest, StartsUpWithoutARatingHistory) {
     EXPECT_EQ(forms->ProjectDetailsForm->HelpContext, 14);
 }
 
-TEST_F(MainWindowTest, StartsUpWithARatingHistory) {
+TEST_F(MainWindowTest, StartsUpWithARatingHistoryShowingItsNewestRating) {
     folder.addRatingHistory();
-    bool historyRead = false;
-    main().Readers.ReadRatingHistory = [&] { historyRead = true; };
     main().FormShow();
-    EXPECT_TRUE(historyRead);
-    EXPECT_FALSE(main().DelRecSB->isHidden());
-    EXPECT_FALSE(main().StarsLabel->isHidden());
+    EXPECT_TRUE(scripted.messages.shown.empty()) << scripted.messages.shown.front().text.toStdString();
+    ASSERT_EQ(main().history().SimulationRecordCount, 1);
+    const TStarPanel& stars = *main().StarPanel;
+    EXPECT_FALSE(stars.DelRecSB->isHidden());
+    EXPECT_FALSE(stars.StarLabel->isHidden());
+    EXPECT_EQ(stars.FileLabel->text(), "House_3");
+    EXPECT_EQ(stars.ClimNameLabel->text(), "climat05.TXT");
+    EXPECT_EQ(stars.CoolLabel->text(), "8.2") << "(568 + 88) MJ / 80 m2";
+    EXPECT_EQ(stars.StarLabel->text(), "3.5");
+    for (int n = 1; n <= 3; ++n) EXPECT_FALSE(stars.star(n)->isHidden()) << n;
+    EXPECT_FALSE(stars.halfstar(4)->isHidden());
+    EXPECT_TRUE(stars.star(4)->isHidden());
+    EXPECT_FALSE(stars.AnalysisSB->isHidden());
+    EXPECT_FALSE(stars.AnalysisSB->isEnabled()) << "no analysis dialog yet";
+    EXPECT_EQ(stars.AnalysisSB->toolTip(), "Analyse");
+}
+
+TEST_F(MainWindowTest, AnUnreadableRatingHistoryIsReportedAndTheRestOfTheStartUpStillHappens) {
+    std::ofstream(folder.path() / "Data/PASTRATE.TXT") << "one\r\n";
+    main().FormShow();
+    const auto errors = scripted.messages.errors();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(errors[0].contains("PASTRATE.TXT")) << errors[0].toStdString();
+    EXPECT_EQ(main().history().SimulationRecordCount, 0);
+    EXPECT_TRUE(main().StarPanel->FileLabel->text().isEmpty());
+    EXPECT_EQ(main().ratingTables().AreaCorrectionCoeffs(5, 6), 0.25) << "the area correction is still read";
+    EXPECT_TRUE(model().UseDefaultGains);
 }
 
 TEST_F(MainWindowTest, AMissingStarTableGivesOneBoxAndTheRestOfTheStartUpStillHappens) {
-    bool areaCorrectionRead = false;
-    main().Readers.ReadStarBands = [] {
-        throw ModelError("The star band file Data/STARS/STARS.TXT cannot be read");
-    };
-    main().Readers.ReadAreaCorrection = [&] { areaCorrectionRead = true; };
+    std::filesystem::remove(folder.path() / "Data/STARS/STARS.TXT");
+    folder.addRatingHistory();
     main().FormShow();
-    EXPECT_EQ(scripted.messages.errors(),
-              std::vector<QString>{"The star band file Data/STARS/STARS.TXT cannot be read"});
+    const auto errors = scripted.messages.errors();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(errors[0].contains("STARS.TXT")) << errors[0].toStdString();
     EXPECT_EQ(scripted.messages.shown.size(), 1u);
-    EXPECT_TRUE(areaCorrectionRead);
+    EXPECT_EQ(main().history().SimulationRecordCount, 1) << "the history is still read";
+    EXPECT_EQ(main().StarPanel->FileLabel->text(), "House_3");
     EXPECT_TRUE(model().UseDefaultGains);
     EXPECT_TRUE(main().LowerLevelSB->isDown());
 }

@@ -56,6 +56,10 @@ ProgramFolder::ProgramFolder() : path_(dir_.path().toStdString()) {
         std::filesystem::create_directories(path_ / sub);
     std::ofstream(path_ / "Data/WindowData/VORTwindows.txt");
     std::ofstream(path_ / "Data/WindowData/VORTskylights.txt");
+    // Star bands of climate 5 falling by 10 MJ/m2 from 200, and an area correction of 1.25 at every area.
+    std::ofstream(path_ / "Data/STARS/STARS.TXT")
+        << "5 200 190 180 170 160 150 140 130 120 110 100 90 80 70 60 50 40 30 20 10\r\n";
+    std::ofstream(path_ / "Data/areacorrection.txt") << "5 0 0 0 0 0 0.25\r\n";
     sqlite3* db = nullptr;
     if (sqlite3_open((path_ / "Data/tables.db").string().c_str(), &db) != SQLITE_OK)
         throw std::runtime_error("cannot create the test material database");
@@ -67,7 +71,9 @@ ProgramFolder::ProgramFolder() : path_(dir_.path().toStdString()) {
 }
 
 void ProgramFolder::addRatingHistory() const {
-    std::ofstream(path_ / "Data/PASTRATE.TXT") << "\r\n";
+    // The results tests' hand-written file of one kept rating: House_3 in climate 5, 80 m2, 3.5 stars.
+    std::filesystem::copy_file(std::filesystem::path(TEST_SOURCE_DIR) / "../results/one_record_history.txt",
+                               path_ / "Data/PASTRATE.TXT");
 }
 
 } // namespace plan_test

@@ -26,11 +26,13 @@ int addZone(pelmora::HouseModel& model, int level, std::initializer_list<std::pa
 int addRectangle(pelmora::HouseModel& model, int level, int x, int y, int w, int h, std::int32_t colour);
 
 // A program folder laid out as the build lays it out, with an empty material database (wall tables
-// with two records each) and empty product libraries, in a temporary folder.
+// with two records each), empty product libraries, star bands and area correction of climate 5, in
+// a temporary folder.
 class ProgramFolder {
   public:
     ProgramFolder();
     const std::filesystem::path& path() const { return path_; }
+    // A rating history file of one kept rating.
     void addRatingHistory() const;
 
   private:

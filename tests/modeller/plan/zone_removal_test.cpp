@@ -1,6 +1,6 @@
-#include "modeller/plan/zone_removal.h"
-
 #include "modeller/model/model_error.h"
+#include "modeller/model/zone_removal.h"
+#include "modeller/plan/plan_selection.h"
 
 #include "plan_fixture.h"
 
@@ -40,7 +40,8 @@ TEST(ZoneRemoval, LaterZonesMoveDownWithEverythingTheyHold) {
     model.Zones(2).StairDownCount = 1;
     model.StairsDown(2, 1) = {1000, 900, 3, 4};
 
-    DiscardZone(model, selection, 3);
+    SelectionPlanView view(model, selection);
+    DiscardZone(model, view, 3);
 
     ASSERT_EQ(model.ZoneCount, 4);
     EXPECT_EQ(model.Zones(3).Name, "Bed 2");
@@ -71,12 +72,32 @@ TEST(ZoneRemoval, RemovingTheLastZoneOnlyClearsItsCounts) {
     plan_test::addRectangle(model, 1, 0, 0, 80, 60, 0);
     const int z = plan_test::addRectangle(model, 2, 0, 0, 80, 60, 0);
     model.Walls(z, 0).WindowCount = 2;
-    DiscardZone(model, selection, z);
+    SelectionPlanView view(model, selection);
+    DiscardZone(model, view, z);
     EXPECT_EQ(model.ZoneCount, 1);
     EXPECT_EQ(model.Zones(z).NodeCount, 0);
     EXPECT_EQ(model.Walls(z, 0).WindowCount, 0);
     EXPECT_EQ(model.Zones(1).NodeCount, 4);
-    EXPECT_THROW(DiscardZone(model, selection, 2), ModelError);
+    EXPECT_THROW(DiscardZone(model, view, 2), ModelError);
+}
+
+} // namespace
+
+namespace {
+
+using namespace pelmora;
+
+TEST(SelectionFlags, TheFlagsOfLaterNodesMoveDownWithTheirNodes) {
+    HouseModel model;
+    model.Magnification = 2.0;
+    PlanSelection selection;
+    const int z = plan_test::addZone(model, 1, {{0, 0}, {50, 0}, {100, 0}, {100, 80}, {0, 80}}, 0);
+    selection.NodeSelected(z, 1) = true; // the node to go
+    selection.NodeSelected(z, 3) = true;
+    selection.NodeSelected(z, 4) = true;
+    MoveSelectionOfLaterNodes(model, selection, z, 1);
+    const bool expected[] = {false, false, true, true, false};
+    for (int n = 0; n < 5; ++n) EXPECT_EQ(selection.NodeSelected(z, n), expected[n]) << "node " << n;
 }
 
 } // namespace
