@@ -224,7 +224,7 @@ std::vector<std::filesystem::path> EnergyFiles(const std::filesystem::path& prog
     std::vector<std::filesystem::path> files;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(programFolder, error)) {
-        if (common::equalsIgnoringCase(entry.path().filename().string(), kEnergyFile))
+        if (common::equalsIgnoringCase(entry.path().filename().string(), kRunEnergyFile))
             files.push_back(entry.path());
     }
     return files;

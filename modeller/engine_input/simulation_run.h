@@ -54,7 +54,8 @@ inline constexpr std::string_view kPathLimit = " characters, and the engine read
 // The program the simulate command starts in the program folder, and the files it deals with there.
 inline constexpr std::string_view kEngineProgram = "varonellengine";
 inline constexpr std::string_view kScratchFile = "SCRATCH";
-inline constexpr std::string_view kEnergyFile = "energy.txt";
+// The energy file the engine leaves; deleted before each run so that only a fresh one counts.
+inline constexpr std::string_view kRunEnergyFile = "energy.txt";
 
 // Characters of a path field on the card file; the engine keeps no more of a path.
 constexpr std::size_t kEnginePathField = 120;
