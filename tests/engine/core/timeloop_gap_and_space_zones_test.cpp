@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "engine/core/special_zones.h"
+#include "engine/core/gap_and_space_zones.h"
 #include "engine/core/state.h"
 #include "engine/core/time_loop.h"
 

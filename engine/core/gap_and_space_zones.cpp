@@ -1,4 +1,4 @@
-#include "engine/core/special_zones.h"
+#include "engine/core/gap_and_space_zones.h"
 
 #include <array>
 #include <cmath>
