@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/gap_and_space_zones.h"
 #include "engine/core/plant.h"
 #include "engine/core/response_factors.h"
 #include "engine/core/result_files.h"
 #include "engine/core/result_writer.h"
-#include "engine/core/gap_and_space_zones.h"
 #include "engine/core/state.h"
 #include "engine/core/zone_heat_balance.h"
 #include "engine/solar_airflow/diffuse_shading.h"
