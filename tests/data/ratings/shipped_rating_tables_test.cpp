@@ -9,6 +9,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -53,22 +54,38 @@ TEST_F(ShippedRatingTables, AreaCorrectionIsPositiveAndSmoothOverHouseSizes) {
     }
 }
 
+struct RecordedRun {
+    int climate;
+    std::string house;
+    double area;    // m2
+    double perArea; // MJ/m2
+};
+
+std::vector<RecordedRun> recordedRuns() {
+    std::ifstream in(CALIBRATION_RUNS);
+    EXPECT_TRUE(in) << CALIBRATION_RUNS;
+    std::vector<RecordedRun> runs;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream fields(line);
+        RecordedRun run;
+        EXPECT_TRUE(fields >> run.climate >> run.house >> run.area >> run.perArea) << line;
+        runs.push_back(run);
+    }
+    return runs;
+}
+
+bool atReferenceArea(const RecordedRun& run) {
+    return std::abs(run.area - 200.0) < 1.0;
+}
+
 // The reference houses' recorded energies fall in the bands the calibration intends: the poorly
 // insulated house low on the scale, typical practice near the middle, the well-insulated house high.
 TEST_F(ShippedRatingTables, ReferenceHousesRateWhereTheSchemeIntends) {
-    std::ifstream runs(CALIBRATION_RUNS);
-    ASSERT_TRUE(runs) << CALIBRATION_RUNS;
     std::map<int, std::map<std::string, double>> energy; // climate, house at 200 m2: MJ/m2
-    std::string line;
-    while (std::getline(runs, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        std::istringstream fields(line);
-        int climate = 0;
-        std::string house;
-        double area = 0, perArea = 0;
-        ASSERT_TRUE(fields >> climate >> house >> area >> perArea) << line;
-        if (std::abs(area - 200.0) < 1.0) energy[climate][house] = perArea;
-    }
+    for (const RecordedRun& run : recordedRuns())
+        if (atReferenceArea(run)) energy[run.climate][run.house] = run.perArea;
     ASSERT_EQ(energy.size(), static_cast<std::size_t>(kClimates));
     struct Expected {
         const char* house;
@@ -83,6 +100,23 @@ TEST_F(ShippedRatingTables, ReferenceHousesRateWhereTheSchemeIntends) {
             EXPECT_GE(stars, e.lowest) << "climate " << climate << " " << e.house;
             EXPECT_LE(stars, e.highest) << "climate " << climate << " " << e.house;
         }
+}
+
+// The correction follows the typical house's energy per m2 at its other sizes, relative to the
+// reference size.
+TEST_F(ShippedRatingTables, AreaCorrectionFollowsTheTypicalHouseAtOtherSizes) {
+    std::map<int, double> reference; // climate: MJ/m2 of the typical house at 200 m2
+    for (const RecordedRun& run : recordedRuns())
+        if (run.house == "typical" && atReferenceArea(run)) reference[run.climate] = run.perArea;
+    int compared = 0;
+    for (const RecordedRun& run : recordedRuns()) {
+        if (run.house != "typical" || atReferenceArea(run)) continue;
+        const double measured = run.perArea / reference.at(run.climate);
+        EXPECT_NEAR(AreaCorrection(tables_, run.climate, run.area), measured, 0.1)
+            << "climate " << run.climate << " at " << run.area << " m2";
+        ++compared;
+    }
+    EXPECT_EQ(compared, 2 * kClimates);
 }
 
 } // namespace
