@@ -32,6 +32,10 @@ constexpr int kClimates = 69;
 constexpr double kReferenceArea = 200.0; // m2
 constexpr double kSmallArea = 100.0;     // m2
 constexpr double kLargeArea = 300.0;     // m2
+constexpr const char* kRunsHeading =
+    "# Runs of calibrate_stars: climate, house (poor, typical, well insulated), conditioned floor area "
+    "(m2),\n"
+    "# heating plus sensible and latent cooling of the year per m2 of conditioned floor area (MJ/m2).\n";
 
 // "zone N | place | state | postcode | latitude | longitude | ..." lines of the climate normals.
 std::map<int, ClimateSite> readSites(const std::filesystem::path& normals) {
@@ -63,8 +67,10 @@ std::map<int, ClimateSite> readSites(const std::filesystem::path& normals) {
 int runHouses(const std::filesystem::path& programFolder, const std::filesystem::path& normals,
               const std::filesystem::path& runsFile, int first, int last) {
     const auto sites = readSites(normals);
+    const bool fresh = !std::filesystem::exists(runsFile) || std::filesystem::file_size(runsFile) == 0;
     std::ofstream out(runsFile, std::ios::app);
     if (!out) throw std::runtime_error("Cannot write " + runsFile.string());
+    if (fresh) out << kRunsHeading;
     struct Case {
         Standard standard;
         double area;
