@@ -1,6 +1,7 @@
 #include "data/ratings/star_bands.h"
 
 #include <cmath>
+#include <utility>
 
 namespace calibration {
 
