@@ -1,5 +1,7 @@
 #include "modeller/model/plan_operations.h"
 
+#include "modeller/model/wall_values.h"
+
 #include "common/rounding.h"
 #include "modeller/model/model_error.h"
 
@@ -12,18 +14,6 @@ namespace {
 TPlanPoint scaled(TPlanPoint p, double factor) {
     return {static_cast<std::int32_t>(common::roundHalfEvenToInt(p.X * factor)),
             static_cast<std::int32_t>(common::roundHalfEvenToInt(p.Y * factor))};
-}
-
-// Copies a wall's own fields; the working area of the engine input writer stays with its slot.
-void copyOwnWallFields(TWallRec& to, const TWallRec& from) {
-    TWallRec copy = from;
-    copy.WallObstructions = to.WallObstructions;
-    copy.StartFinDepth = to.StartFinDepth;
-    copy.EndFinDepth = to.EndFinDepth;
-    copy.StartFinOffset = to.StartFinOffset;
-    copy.EndFinOffset = to.EndFinOffset;
-    copy.CpSetIndex = to.CpSetIndex;
-    to = copy;
 }
 
 } // namespace
@@ -55,14 +45,8 @@ void DestroyNode(HouseModel& model, int zone, int node) {
     }
     for (int k = node; k <= z.NodeCount - 2; ++k) {
         model.ZoneNodes(zone, k) = model.ZoneNodes(zone, k + 1);
-        copyOwnWallFields(model.Walls(zone, k), model.Walls(zone, k + 1));
-        for (int i = 1; i <= kMaxWindowsPerWall; ++i)
-            model.WallWindows(zone, k, i) = model.WallWindows(zone, k + 1, i);
-        for (int i = 1; i <= kMaxDoorsPerWall; ++i)
-            model.WallDoors(zone, k, i) = model.WallDoors(zone, k + 1, i);
-        // The mirrored doors move with the count that the wall record carries.
-        for (int i = 1; i <= kMaxInterzoneDoorsPerWall; ++i)
-            model.InterzoneDoors(zone, k, i) = model.InterzoneDoors(zone, k + 1, i);
+        MoveWallRecord(model.Walls(zone, k), model.Walls(zone, k + 1));
+        MoveOpeningSlots(model, zone, k, k + 1);
     }
     --z.NodeCount;
 }

@@ -45,14 +45,6 @@ void copyStoredWallFields(TWallRec& to, const TWallRec& from) {
     to.EavesDepth = eavesDepth;
 }
 
-void moveOpeningSlots(HouseModel& model, int zone, int to, int from) {
-    for (int i = 1; i <= kMaxWindowsPerWall; ++i)
-        model.WallWindows(zone, to, i) = model.WallWindows(zone, from, i);
-    for (int i = 1; i <= kMaxDoorsPerWall; ++i) model.WallDoors(zone, to, i) = model.WallDoors(zone, from, i);
-    for (int i = 1; i <= kMaxInterzoneDoorsPerWall; ++i)
-        model.InterzoneDoors(zone, to, i) = model.InterzoneDoors(zone, from, i);
-}
-
 // Moves the openings of wall `from` whose centre lies more than `split` metres from its start onto
 // wall `to`, which starts there; the others keep their order on `from`.
 template <class Rec>
@@ -78,7 +70,7 @@ void insertNode(HouseModel& model, int zone, int w, TPlanPoint p) {
     for (int k = z.NodeCount - 1; k >= w + 2; --k) {
         model.ZoneNodes(zone, k) = model.ZoneNodes(zone, k - 1);
         copyStoredWallFields(model.Walls(zone, k), model.Walls(zone, k - 1));
-        moveOpeningSlots(model, zone, k, k - 1);
+        MoveOpeningSlots(model, zone, k, k - 1);
     }
     model.ZoneNodes(zone, w + 1) = p;
     TWallRec& first = model.Walls(zone, w);
@@ -142,6 +134,14 @@ bool redundantNode(const TWallRec& w, const TWallRec& b) {
 }
 
 } // namespace
+
+void MoveOpeningSlots(HouseModel& model, int zone, int to, int from) {
+    for (int i = 1; i <= kMaxWindowsPerWall; ++i)
+        model.WallWindows(zone, to, i) = model.WallWindows(zone, from, i);
+    for (int i = 1; i <= kMaxDoorsPerWall; ++i) model.WallDoors(zone, to, i) = model.WallDoors(zone, from, i);
+    for (int i = 1; i <= kMaxInterzoneDoorsPerWall; ++i)
+        model.InterzoneDoors(zone, to, i) = model.InterzoneDoors(zone, from, i);
+}
 
 void MoveWallRecord(TWallRec& to, const TWallRec& from) {
     TWallRec moved = from;

@@ -38,4 +38,8 @@ void DelWindowsBnZones(HouseModel& model, PlanView& view);
 // the slot, which that writer fills on every run.
 void MoveWallRecord(TWallRec& to, const TWallRec& from);
 
+// Copies the window, door and mirrored-door slots of wall `from` of a zone into wall `to`; the
+// mirrored doors move with the count that the wall record carries.
+void MoveOpeningSlots(HouseModel& model, int zone, int to, int from);
+
 } // namespace pelmora
