@@ -16,7 +16,9 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
         std::make_unique<TMagForm>(workspace.model, workspace.scale, services, *MainForm, MainForm.get());
     SnapForm =
         std::make_unique<TSnapForm>(workspace.model, workspace.scale, services, *MainForm, MainForm.get());
-    MainForm->setDialogs(ProjectDetailsForm.get(), MagForm.get(), SnapForm.get());
+    MainForm->Dialogs.ProjectDetailsForm = ProjectDetailsForm.get();
+    MainForm->Dialogs.MagForm = MagForm.get();
+    MainForm->Dialogs.SnapForm = SnapForm.get();
     for (platform::Dialog* dialog :
          {static_cast<platform::Dialog*>(ProjectDetailsForm.get()),
           static_cast<platform::Dialog*>(MagForm.get()), static_cast<platform::Dialog*>(SnapForm.get())})

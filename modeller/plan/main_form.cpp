@@ -399,12 +399,6 @@ void TMainForm::connectCommands() {
     BackgroundOnlySB->installEventFilter(this);
 }
 
-void TMainForm::setDialogs(TProjectDetailsForm* projectDetails, TMagForm* mag, TSnapForm* snap) {
-    projectDetailsForm_ = projectDetails;
-    magForm_ = mag;
-    snapForm_ = snap;
-}
-
 // ---- Start-up ----------------------------------------------------------------------------------
 
 void TMainForm::FormCreate(const std::filesystem::path& executableFolder) {
@@ -795,18 +789,18 @@ void TMainForm::HideBackgroundSBClick() {
 }
 
 void TMainForm::ProjectSBClick() {
-    if (!projectDetailsForm_) return;
-    projectDetailsForm_->exec();
+    if (!Dialogs.ProjectDetailsForm) return;
+    Dialogs.ProjectDetailsForm->exec();
     // Whatever the dialog did, the results no longer count as current.
     model_.ResultsCurrent = false;
 }
 
 void TMainForm::MagSBClick() {
-    if (magForm_) magForm_->exec();
+    if (Dialogs.MagForm) Dialogs.MagForm->exec();
 }
 
 void TMainForm::SnappSBClick() {
-    if (snapForm_) snapForm_->exec();
+    if (Dialogs.SnapForm) Dialogs.SnapForm->exec();
 }
 
 void TMainForm::SBPrintPlanClick() {

@@ -97,8 +97,14 @@ class TMainForm : public QMainWindow, public PlanView {
     TMainForm(Workspace& workspace, platform::Services& services, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // The dialogs the main window opens, created after it.
-    void setDialogs(TProjectDetailsForm* projectDetails, TMagForm* mag, TSnapForm* snap);
+    // The dialogs the main window opens, created after it; each is set once the program has
+    // created it, and a button whose dialog is not set does nothing.
+    struct MainDialogs {
+        TProjectDetailsForm* ProjectDetailsForm = nullptr;
+        TMagForm* MagForm = nullptr;
+        TSnapForm* SnapForm = nullptr;
+    };
+    MainDialogs Dialogs;
     // Every dialog of the program, for placement and help topics.
     void addDialog(platform::Dialog* dialog) { dialogs_.push_back(dialog); }
     RatingReaders Readers;
@@ -280,9 +286,6 @@ class TMainForm : public QMainWindow, public PlanView {
     QImage canvas_;
     QImage rulerX_, rulerY_;
     std::vector<platform::Dialog*> dialogs_;
-    TProjectDetailsForm* projectDetailsForm_ = nullptr;
-    TMagForm* magForm_ = nullptr;
-    TSnapForm* snapForm_ = nullptr;
     platform::SpeedButtonGroup* levelGroup_;
     std::filesystem::path executableFolder_;
     QPoint LastMousePoint;
