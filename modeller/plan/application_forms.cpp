@@ -10,6 +10,16 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     MainForm->FormCreate(executableFolder);
     MainForm->HouseFiles.Read = [](HouseModel& model) { ReadHouseFile(model); };
     MainForm->HouseFiles.Write = [](const HouseModel& model) { WriteHouseFile(model); };
+    Editors = std::make_unique<EditorContext>(workspace.model, workspace.tables, workspace.buffers,
+                                              workspace.selection, services.messages);
+    TMainForm* main = MainForm.get();
+    Editors->main.InsertWindowDown = [main] { return main->SBInsertWindow->isDown(); };
+    Editors->main.InsertDoorDown = [main] { return main->SBInsertDoor->isDown(); };
+    Editors->main.ClearStatus = [main] { main->StatusBar1->setPanelText(0, QString()); };
+    DoorForm = std::make_unique<TDoorForm>(*Editors, services, main);
+    SelectAllForm = std::make_unique<TSelectAllForm>(Editors->palette, services, main);
+    ExtWallForm = std::make_unique<TExtWallForm>(*Editors, services, main);
+    IntWallForm = std::make_unique<TIntWallForm>(*Editors, services, main);
     ProjectDetailsForm =
         std::make_unique<TProjectDetailsForm>(workspace.model, services, *MainForm, MainForm.get());
     MagForm =
@@ -20,7 +30,10 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     MainForm->Dialogs.MagForm = MagForm.get();
     MainForm->Dialogs.SnapForm = SnapForm.get();
     for (platform::Dialog* dialog :
-         {static_cast<platform::Dialog*>(ProjectDetailsForm.get()),
+         {static_cast<platform::Dialog*>(DoorForm.get()), static_cast<platform::Dialog*>(SelectAllForm.get()),
+          static_cast<platform::Dialog*>(ExtWallForm.get()),
+          static_cast<platform::Dialog*>(IntWallForm.get()),
+          static_cast<platform::Dialog*>(ProjectDetailsForm.get()),
           static_cast<platform::Dialog*>(MagForm.get()), static_cast<platform::Dialog*>(SnapForm.get())})
         MainForm->addDialog(dialog);
 }
@@ -30,6 +43,11 @@ ApplicationForms::~ApplicationForms() {
     SnapForm.reset();
     MagForm.reset();
     ProjectDetailsForm.reset();
+    IntWallForm.reset();
+    ExtWallForm.reset();
+    SelectAllForm.reset();
+    DoorForm.reset();
+    Editors.reset();
     MainForm.reset();
 }
 
