@@ -39,7 +39,7 @@ TDoorForm::TDoorForm(EditorContext& context, platform::Services& services, QWidg
     auto* sizes = new QGridLayout;
     sizes->addWidget(new QLabel(Text(door_text::kHeightCaption), this), 0, 0);
     sizes->addWidget(HEdit, 0, 1);
-    sizes->addWidget(HeightRG, 1, 0, 1, 2);
+    sizes->addWidget(HeightRG, 1, 0, 1, 2, Qt::AlignTop);
     sizes->addWidget(new QLabel(Text(door_text::kWidthCaption), this), 0, 2);
     sizes->addWidget(WEdit, 0, 3);
     sizes->addWidget(WidthRG, 1, 2, 1, 2);

@@ -38,6 +38,12 @@ std::string TransmittanceLabel(bool defaultsMode, double rt, double surfaces, do
     return ValueLabel("UA  ", area / (rt + surfaces));
 }
 
+GapResistances ReflectiveGap(HouseModel& model, long long code, double width, double tilt) {
+    if (code < 1 || code > 4) return {};
+    AirGapResistance(model, 0, width, kPlainEmittance, GapCodeEmittance(code), tilt);
+    return {model.AirGapResistanceUp, model.AirGapResistanceDown};
+}
+
 std::string AbsorptanceLabel(std::int32_t colour) {
     return FixedText(ColourToAbsorptance(colour), 2);
 }

@@ -83,6 +83,20 @@ std::string ValueLabel(std::string_view prefix, double value);
 // The transmittance label: "U  " + 1 / (Rt + surfaces) in defaults mode, else "UA  " + area / (Rt +
 // surfaces) with the element's area (m2).
 std::string TransmittanceLabel(bool defaultsMode, double rt, double surfaces, double area);
+// The bulk R (m2K/W) an insulation row counts: its own "AddR" and, when the row shows the added-R
+// panel ("ShowR"), the element's added R.
+inline double BulkResistance(double rowAddR, bool showR, double addedR) {
+    return rowAddR + (showR ? addedR : 0.0);
+}
+// An air gap's resistances for heat flowing up and down, m2K/W.
+struct GapResistances {
+    double Up = 0.0;
+    double Down = 0.0;
+};
+// The unvented air gap `width` mm wide that an insulation row's gap code places, at `tilt` degrees from
+// horizontal, through the model's air-gap helper (its table read from BESTFIT.DAT first): a plain
+// face and a face of the code's emittance.  Code 0, or any code outside 1..4, is no gap (0, 0).
+GapResistances ReflectiveGap(HouseModel& model, long long code, double width, double tilt);
 // The solar absorptance of a colour as its label shows it (two decimals).
 std::string AbsorptanceLabel(std::int32_t colour);
 

@@ -66,7 +66,8 @@ void ColourPanel::mouseReleaseEvent(QMouseEvent* event) {
 
 ElevationBox::ElevationBox(const ElevationPicture& picture, QWidget* parent)
     : QWidget(parent), picture_(picture) {
-    setFixedSize(picture.Width, picture.Height);
+    // The picture may not exist yet (the dialog's editor is made after its widgets): only keep it.
+    setFixedSize(kPreviewWidth, kPreviewHeight);
 }
 
 void ElevationBox::paintEvent(QPaintEvent*) {

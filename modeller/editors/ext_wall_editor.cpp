@@ -5,12 +5,6 @@
 
 namespace pelmora {
 
-namespace {
-
-constexpr double kDefaultsWallLength = 6.0; // m, the wall of the preview in defaults mode
-
-} // namespace
-
 ExtWallEditor::ExtWallEditor(EditorContext& context)
     : WallEditor(context, EditorKind::ExternalWall, context.tables.ExtWallForm.materialstable,
                  context.tables.ExtWallForm.insulationtable,

@@ -4,12 +4,6 @@
 
 namespace pelmora {
 
-namespace {
-
-constexpr double kDefaultsWallLength = 6.0; // m, the wall of the preview in defaults mode
-
-} // namespace
-
 IntWallEditor::IntWallEditor(EditorContext& context)
     : WallEditor(context, EditorKind::InternalWall, context.tables.IntWallForm.materialstable,
                  context.tables.IntWallForm.insulationtable,

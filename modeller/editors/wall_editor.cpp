@@ -87,7 +87,7 @@ WallResistances WallRValues(const WallConstructionRow& wall, const WallInsulatio
     if (!wall.AS) gap0 = 0.0;
     if ((wall.TI == 0 || wall.TI == 4) && insulation.G0 == 0) gap0 = gap1 = gap2 = 0.0;
     if (insulation.AddR > 0.0 && foilFacedCavity) gap0 = kFoilFacedGapR;
-    const double bulk = insulation.AddR + (insulation.ShowR ? addedR : 0.0);
+    const double bulk = BulkResistance(insulation.AddR, insulation.ShowR, addedR);
     r.Ri = gap0 + gap1 + gap2 + bulk;
     r.Rt = r.Rd + r.Ri;
     return r;

@@ -51,6 +51,8 @@ WallResistances WallRValues(const WallConstructionRow& wall, const WallInsulatio
 
 // Limits of the typed sizes (mm): any positive height up to 100 m.
 inline constexpr NumberRange kWallHeightRange{1.0, 100000.0};
+// The wall of the preview in defaults mode, which has no real wall: 6 m long.
+inline constexpr double kDefaultsWallLength = 6.0; // m
 // The added bulk R scroll bar: positions 0..150, R = position / 10.
 inline constexpr int kMaxRscroll = 150;
 

@@ -5,18 +5,12 @@
 #include "modeller/model/level_defaults.h"
 #include "modeller/model/wall_values.h"
 
-#include <sqlite3.h>
-
-#include <unistd.h>
-
 namespace editor_test {
 
 namespace fs = std::filesystem;
 using namespace pelmora;
 
 namespace {
-
-int counter = 0;
 
 int Px(double metres) {
     return static_cast<int>(std::lround(metres * 20.0));
@@ -25,8 +19,8 @@ int Px(double metres) {
 } // namespace
 
 void EditorTest::SetUp() {
-    root_ = fs::temp_directory_path() / ("ed" + std::to_string(::getpid()) + "_" + std::to_string(++counter));
-    fs::remove_all(root_);
+    folder_ = std::make_unique<model_test::TempFolder>();
+    root_ = folder_->path();
     fs::create_directories(root_ / "Data");
     fs::copy_file(fs::path(PROGRAM_FOLDER) / "Data/tables.db", root_ / "Data/tables.db");
     model_ = std::make_unique<HouseModel>();
@@ -52,8 +46,7 @@ void EditorTest::TearDown() {
     context_.reset();
     tables_.reset();
     database_.reset();
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
+    folder_.reset();
 }
 
 int EditorTest::AddBoxZone(double width, double depth, double x, double y, std::int32_t colour) {
@@ -127,14 +120,7 @@ int EditorTest::AddDoor(int zone, int wall, double position, double width, doubl
 }
 
 void EditorTest::Sql(const std::string& sql) const {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open((root_ / "Data/tables.db").c_str(), &db), SQLITE_OK);
-    char* error = nullptr;
-    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
-    const std::string message = error ? error : "";
-    sqlite3_free(error);
-    sqlite3_close(db);
-    ASSERT_EQ(rc, SQLITE_OK) << message;
+    model_test::runSql(root_ / "Data/tables.db", sql);
 }
 
 std::vector<std::string> EditorTest::HouseFileLines() const {

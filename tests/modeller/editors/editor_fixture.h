@@ -11,6 +11,7 @@
 #include "modeller/platform/message_service.h"
 #include "modeller/platform/print_service.h"
 #include "modeller/platform/services.h"
+#include "tests/modeller/model/model_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +51,7 @@ class EditorTest : public ::testing::Test {
     pelmora::PlanSelection& selection() { return *selection_; }
     pelmora::EditorContext& context() { return *context_; }
 
+    std::unique_ptr<model_test::TempFolder> folder_;
     std::filesystem::path root_;
     std::unique_ptr<pelmora::HouseModel> model_;
     std::unique_ptr<pelmora::MaterialDatabase> database_;
