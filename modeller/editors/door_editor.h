@@ -9,7 +9,9 @@
 #pragma once
 
 #include "modeller/editors/element_editor.h"
+
 #include "modeller/editors/elevation_preview.h"
+#include <algorithm>
 
 namespace pelmora {
 
@@ -47,8 +49,8 @@ class DoorEditor : public ElementEditor {
 
     // True while the editor inserts a new door (the main window's "New Door" is down).
     bool Inserting() const;
-    // The widest door the wall takes (mm): the wall's length less 1 mm.
-    double MaxDoorWidth() const { return buffers_.EditWallLength - 1.0; }
+    // The widest door the wall takes (mm): the wall's length less 1 mm (a door at least 1 mm wide).
+    double MaxDoorWidth() const { return std::max(buffers_.EditWallLength - 1.0, kDoorSizeRange.min); }
 
     // ---- Handlers ------------------------------------------------------------------------------
     void DoorDataDataChange() { CalcRvalue(); }

@@ -19,6 +19,14 @@
 // The R-value displays follow one convention: layer resistance = resistivity x thickness / 1000, labels
 // with a prefix and two decimals, U = 1 / (Rt + Rsi + Rse) in defaults mode and UA = area / (Rt + Rsi +
 // Rse) for an element.
+//
+// An editor is a class derived from ElementEditor that holds its controls as plain values (TableCursor
+// for each table, EditText for each edit box, RadioChoice or PresetChoice for each radio group, strings
+// for its labels) under the components' names, registers its tables with addTable in their opening
+// order, and implements SetValues, StoreValues, CopyValues and PasteValues (its clipboard group goes
+// into ElementClipboard).  Its dialog derives from ElementEditorForm (element_editor_form.h), lays out
+// widgets, binds them with bindEdit, bindRadio and run, and shows the editor's values in
+// refreshControls.  DoorEditor is the smallest example; WallEditor shows the pieces two editors share.
 #pragma once
 
 #include "modeller/editors/editor_controls.h"
