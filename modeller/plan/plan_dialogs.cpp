@@ -2,13 +2,17 @@
 
 #include "modeller/model/level_defaults.h"
 
+#include <array>
+
 namespace pelmora {
 
 namespace {
 
-// The zone type "Living", which a new zone starts as, with the heating and cooling it takes.
+// The zone type "Living", which a new zone starts as, heated and cooled.
 constexpr std::int32_t kLiving = 0;
-constexpr std::int32_t kLivingColour = 0x9D9DFF; // red 255, green and blue 157
+// Light colours (0x00BBGGRR) that new zones take in turn, so that neighbours stand apart on the plan.
+constexpr std::array<std::int32_t, 6> kZoneColours = {0x9D9DFF, 0xFFA4A4, 0xFBDB7B,
+                                                      0x6AFFFF, 0x9FFF77, 0x7979FF};
 
 } // namespace
 
@@ -18,7 +22,7 @@ bool ApplicationPlanDialogs::NewZoneForm() {
     TZoneRec& zone = model_.Zones(z);
     zone.Name = cutToLength("Zone " + std::to_string(z), kZoneNameLength);
     zone.ZoneType = kLiving;
-    zone.Colour = kLivingColour;
+    zone.Colour = kZoneColours[static_cast<std::size_t>(z - 1) % kZoneColours.size()];
     zone.Heated = true;
     zone.Cooled = true;
     zone.InsectScreens = options.DefInsectScreens;
