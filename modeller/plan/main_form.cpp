@@ -659,7 +659,7 @@ void TMainForm::ChangeMagnitude(int index) {
 void TMainForm::ChangeMagnitudeFrom(int index, int snapBase, bool refreshScreen) {
     const double old = model_.Magnification;
     // The points of an open outline are not yet the model's and would not be rescaled.
-    planEditor_->AbandonOutline();
+    planEditor_->StopDrawing();
     RescalePlan(model_, workspace_.scale, index, snapBase);
     ChangeScrollRange();
     // Keep the same part of the house in view.
@@ -698,6 +698,7 @@ void TMainForm::ResetLevelButtons() {
 }
 
 void TMainForm::SBLevelClick(int level) {
+    planEditor_->StopDrawing(); // an open outline belongs to the level it was begun on
     ResetLevelButtons();
     SBLevel[static_cast<std::size_t>(level)]->setDown(true);
     model_.CurrentLevel = level;

@@ -14,6 +14,14 @@ constexpr std::int32_t kLiving = 0;
 constexpr std::array<std::int32_t, 6> kZoneColours = {0x9D9DFF, 0xFFA4A4, 0xFBDB7B,
                                                       0x6AFFFF, 0x9FFF77, 0x7979FF};
 
+// A window or door just placed takes `defaults`, keeping its place on the wall.
+template <class Opening> void keepPlace(Opening& placed, Opening defaults) {
+    defaults.Position = placed.Position;
+    defaults.Azimuth = placed.Azimuth;
+    defaults.NodePoint = placed.NodePoint;
+    placed = defaults;
+}
+
 } // namespace
 
 bool ApplicationPlanDialogs::NewZoneForm() {
@@ -65,24 +73,16 @@ void ApplicationPlanDialogs::IntWallForm() {
 void ApplicationPlanDialogs::DoorForm(const std::string&, bool inserting) {
     if (!inserting) return;
     const int z = selection_.CurrentZone;
-    TDoorRec& door = model_.WallDoors(z, selection_.CurrentWall, selection_.CurrentDoor);
-    TDoorRec placed = DefaultDoor(model_, model_.Zones(z).Level);
-    placed.Position = door.Position;
-    placed.Azimuth = door.Azimuth;
-    placed.NodePoint = door.NodePoint;
-    door = placed;
+    keepPlace(model_.WallDoors(z, selection_.CurrentWall, selection_.CurrentDoor),
+              DefaultDoor(model_, model_.Zones(z).Level));
     selection_.ElementDeleted = false;
 }
 
 void ApplicationPlanDialogs::GlazingForm(bool inserting) {
     if (!inserting) return;
     const int z = selection_.CurrentZone;
-    TWindowRec& window = model_.WallWindows(z, selection_.CurrentWall, selection_.CurrentWindow);
-    TWindowRec placed = DefaultWindow(model_, model_.Zones(z).Level);
-    placed.Position = window.Position;
-    placed.Azimuth = window.Azimuth;
-    placed.NodePoint = window.NodePoint;
-    window = placed;
+    keepPlace(model_.WallWindows(z, selection_.CurrentWall, selection_.CurrentWindow),
+              DefaultWindow(model_, model_.Zones(z).Level));
     selection_.ElementDeleted = false;
 }
 

@@ -262,6 +262,19 @@ void PlanEditor::AbandonOutline() {
     view_.ToolsChanged();
 }
 
+void PlanEditor::StopDrawing() {
+    const bool hadWork = workShown();
+    if (NewZoneArmed) dropOutline();
+    if (EavesLastNode >= 0) {
+        EavesLastNode = -1;
+        setDown(PlanTool::DrawEaves, false);
+    }
+    selection_.IntWallStarted = false;
+    bandShown_ = false;
+    if (hadWork) view_.RestoreAll();
+    view_.ToolsChanged();
+}
+
 void PlanEditor::ZoneDiscarded(int zone) {
     if (outlineZone_ == 0) return;
     if (zone < outlineZone_) {

@@ -134,6 +134,9 @@ class PlanEditor {
     bool OverLapArea();
     // Gives up the zone outline being drawn: its zone is removed and the tool disarmed.
     void AbandonOutline();
+    // Before the plan's scale or level changes: the zone outline is given up, an eaves outline being
+    // drawn is dropped with its tool, and an internal wall's first end is forgotten.
+    void StopDrawing();
     // Called before zone `zone` is removed from the model: a removed outline zone is given up.
     void ZoneDiscarded(int zone);
 

@@ -329,6 +329,33 @@ TEST_F(PlanEditorTest, AnOutlineRemovedByRefreshScreenEndsAndLeavesTheLastZoneAl
     EXPECT_EQ(model.Zones(first), before);
 }
 
+TEST_F(PlanEditorTest, AChangeOfScaleOrLevelStopsWhatIsBeingDrawn) {
+    const int first = drawZone({{40, 40}, {240, 40}, {240, 160}, {40, 160}});
+    editor.Press(PlanTool::DrawNewZone);
+    click({300, 40});
+    click({400, 40});
+    ASSERT_EQ(model.ZoneCount, 2);
+    editor.StopDrawing();
+    EXPECT_EQ(model.ZoneCount, first);
+    EXPECT_FALSE(editor.NewZoneArmed);
+    click({400, 140});
+    EXPECT_EQ(model.ZoneCount, first) << "the next click draws nothing";
+
+    editor.Press(PlanTool::DrawEaves);
+    click({20, 20});
+    click({300, 20});
+    editor.StopDrawing();
+    EXPECT_FALSE(editor.IsDown(PlanTool::DrawEaves));
+    EXPECT_FALSE(model.EavesDefined(1));
+
+    editor.Press(PlanTool::InsertInternalWall);
+    click({60, 60});
+    ASSERT_TRUE(selection.IntWallStarted);
+    editor.StopDrawing();
+    EXPECT_FALSE(selection.IntWallStarted);
+    EXPECT_TRUE(editor.IsDown(PlanTool::InsertInternalWall)) << "the tool stays armed for a new first end";
+}
+
 TEST_F(PlanEditorTest, AnOutlineTakesAFreshSlotWithTheLastDialogsValues) {
     drawZone({{40, 40}, {240, 40}, {240, 160}, {40, 160}});
     TZoneRec& stale = model.Zones(2);
