@@ -3,6 +3,7 @@
 #include "modeller/model/wall_values.h"
 
 #include "plan_editor_fixture.h"
+#include "plan_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -387,6 +388,54 @@ TEST_F(InternalWallToolTest, AnEleventhWallIsRefusedWithTheLimit) {
     EXPECT_EQ(view.status, limit_text::kIntWalls);
     EXPECT_TRUE(dialogs.opened.empty());
     EXPECT_FALSE(selection.IntWallStarted);
+}
+
+// ---- Skylights and stairwells ------------------------------------------------------------------
+
+TEST_F(PlanEditorTest, SkylightAndStairwellClicksOpenTheirDialogsForTheZonesUnderThem) {
+    const int lower = addRectangle(40, 40, 200, 120);
+    editor.Press(PlanTool::StairWell);
+    click({100, 100});
+    EXPECT_EQ(view.status, "No zone below") << "level 1 has no level below";
+    EXPECT_FALSE(editor.IsDown(PlanTool::StairWell));
+
+    editor.Press(PlanTool::InsertSkylight);
+    EXPECT_EQ(view.status, "Insert skylight");
+    click({400, 400});
+    EXPECT_EQ(view.status, "Clicked outside a zone");
+    EXPECT_FALSE(editor.IsDown(PlanTool::InsertSkylight));
+    editor.Press(PlanTool::InsertSkylight);
+    click({100, 100});
+    ASSERT_EQ(dialogs.opened, std::vector<std::string>{"SkylightForm"});
+    EXPECT_TRUE(dialogs.seen[0].InsertSkylightMode);
+    EXPECT_EQ(dialogs.seen[0].CurrentZone, lower);
+    EXPECT_FALSE(selection.InsertSkylightMode);
+
+    model.LevelCount = 2;
+    model.CurrentLevel = 2;
+    const int upper = plan_test::addRectangle(model, 2, 40, 40, 120, 120, 0);
+    struct Case {
+        TPlanPoint at;
+        const char* status; // nullptr: the stairs dialog opens
+    };
+    for (const Case c : {Case{{200, 100}, "Clicked outside a zone"}, Case{{100, 300}, "No zone below"},
+                         Case{{100, 100}, nullptr}}) {
+        dialogs.opened.clear();
+        dialogs.seen.clear();
+        view.status.clear();
+        editor.Press(PlanTool::StairWell);
+        click(c.at);
+        if (c.status) {
+            EXPECT_EQ(view.status, c.status);
+            EXPECT_TRUE(dialogs.opened.empty());
+            continue;
+        }
+        ASSERT_EQ(dialogs.opened, std::vector<std::string>{"StairForm"});
+        EXPECT_TRUE(dialogs.seen[0].InsertStairMode);
+        EXPECT_EQ(dialogs.seen[0].CurrentZone, upper);
+        EXPECT_EQ(dialogs.seen[0].OtherZone, lower);
+        EXPECT_FALSE(selection.InsertStairMode);
+    }
 }
 
 } // namespace
