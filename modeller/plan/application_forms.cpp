@@ -36,10 +36,17 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
           static_cast<platform::Dialog*>(ProjectDetailsForm.get()),
           static_cast<platform::Dialog*>(MagForm.get()), static_cast<platform::Dialog*>(SnapForm.get())})
         MainForm->addDialog(dialog);
+    PlanDialogs = std::make_unique<ApplicationPlanDialogs>(workspace.model, workspace.selection);
+    PlanDialogs->ExtWall = ExtWallForm.get();
+    PlanDialogs->IntWall = IntWallForm.get();
+    PlanDialogs->Door = DoorForm.get();
+    MainForm->planEditor().Dialogs = PlanDialogs.get();
 }
 
 ApplicationForms::~ApplicationForms() {
     // The dialogs are children of the main window: release them before it goes.
+    MainForm->planEditor().Dialogs = nullptr;
+    PlanDialogs.reset();
     SnapForm.reset();
     MagForm.reset();
     ProjectDetailsForm.reset();

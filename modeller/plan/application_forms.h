@@ -8,6 +8,7 @@
 #include "modeller/editors/int_wall_form.h"
 #include "modeller/editors/select_all_form.h"
 #include "modeller/plan/main_form.h"
+#include "modeller/plan/plan_dialogs.h"
 #include "modeller/plan/project_details_form.h"
 #include "modeller/plan/scale_forms.h"
 #include "modeller/plan/workspace.h"
@@ -34,6 +35,8 @@ struct ApplicationForms {
     std::unique_ptr<TProjectDetailsForm> ProjectDetailsForm;
     std::unique_ptr<TMagForm> MagForm;
     std::unique_ptr<TSnapForm> SnapForm;
+    // The dialogs that clicks on the plan open, for the plan editor; made once the forms exist.
+    std::unique_ptr<ApplicationPlanDialogs> PlanDialogs;
 };
 
 } // namespace pelmora

@@ -122,39 +122,21 @@ void setWallValues(HouseModel& model) {
 void addWindow(HouseModel& model, int zone, int wall, double position, double width) {
     const auto added = model.AddWindow(zone, wall);
     if (!added) throw std::runtime_error(std::string(added.refusal));
-    const TLevelDefaultRec& d = model.LevelDefaults(model.Zones(zone).Level);
     TWindowRec& window = model.WallWindows(zone, wall, added.index);
-    window = TWindowRec{};
+    window = DefaultWindow(model, model.Zones(zone).Level);
     window.Position = position;
     window.Width = width;
-    window.Height = d.DefWinHeight / 1000.0;
-    window.HeadHeight = d.DefWinHeadHeight / 1000.0;
-    window.Offset = d.DefWinOffset / 1000.0;
-    window.SecondEaves = d.DefWin2ndEaves / 1000.0;
     window.ElementArea = window.Width * window.Height;
     window.Azimuth = model.Walls(zone, wall).Azimuth;
-    window.Glass = d.DefWinGlass;
-    window.Frame = d.DefWinFrame;
-    window.Style = d.DefWinStyle;
-    window.Shading = d.DefWinShading;
-    window.Furnishing = d.DefWinFurnishing;
-    window.ProductCode = d.DefWinCode;
-    window.PermanentlyOpen = d.DefWinOpen;
-    window.MonthlyShading = d.DefWinMonthlyShading;
 }
 
 void addDoor(HouseModel& model, int zone, int wall, double position) {
     const auto added = model.AddDoor(zone, wall);
     if (!added) throw std::runtime_error(std::string(added.refusal));
-    const TLevelDefaultRec& d = model.LevelDefaults(model.Zones(zone).Level);
     TDoorRec& door = model.WallDoors(zone, wall, added.index);
-    door = TDoorRec{};
+    door = DefaultDoor(model, model.Zones(zone).Level);
     door.Position = position;
-    door.Width = d.DefDoorWidth / 1000.0;
-    door.Height = d.DefDoorHeight / 1000.0;
-    door.ElementArea = door.Width * door.Height;
     door.Azimuth = model.Walls(zone, wall).Azimuth;
-    door.Material = d.DefDoorMaterial;
 }
 
 // Places the house at a locality of the shipped location tables, with that locality's climate zone.
