@@ -41,9 +41,11 @@ void report(EngineState& s, std::string_view format, std::initializer_list<fw::V
 // report.
 void weatherFault(EngineState& s, std::string_view message, const std::string& record) {
     const std::string indent(kWeatherIndent, ' ');
-    errorLine(s, "");
-    errorLine(s, indent + std::string(message));
-    errorLine(s, indent + "Climate file " + s.unit10.path().string() + ", " + record);
+    const std::string lines[] = {"", indent + std::string(message),
+                                 indent + "Climate file " + s.unit10.path().string() + ", " + record};
+    writeLines(s.units.report, lines);
+    s.units.report.flush();
+    for (const std::string& line : lines) consoleLine(s, line);
 }
 
 void setVentilationSchedule(EngineState& s, int z) {

@@ -390,6 +390,8 @@ TEST_F(InputReader, UnknownCardsAreIllegalInput) {
         {zoneCardLine(1, 702, {1.0}), msg::kUnknownCardNumber},
         {zoneCardLine(2, 51, {20.0, 0.5, 0, 0.0}),
          "     **ERROR** No zone card before the above card for zone 2"},
+        {card("(A2,I3,3X,2(I3,F4.0))", {std::string(" 2"), 25LL, 0LL, 0.0, 0LL, 0.0}),
+         msg::kSectionWithoutLayers},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.card);
@@ -407,6 +409,20 @@ TEST_F(InputReader, UnknownCardsAreIllegalInput) {
         EXPECT_EQ(state().zones.nzones, 1);
         EXPECT_FALSE(std::filesystem::exists(file("tape52")));
     }
+}
+
+// A stop in the completion of the input (a glazed zone without floor) names its reason on the console
+// and in the text report, and leaves no work file behind.
+TEST_F(InputReader, StopAfterTheCardsLeavesNoWorkFile) {
+    writeStandardData();
+    writeScratch(house({zoneDefinition(1, "A", 50.0, "Normal"), zoneCardLine(1, 1, {1.2, 0.9, 0.0})}));
+    EXPECT_NE(run(), 0);
+    const std::string message =
+        "  Zone            1 HAS GLAZING BUT ZERO FLOOR AREA OR VOLUME. CALCULATION STOPPED\n";
+    EXPECT_NE(console().find(message), std::string::npos) << console();
+    EXPECT_NE(fileText("output.txt").find(message), std::string::npos) << fileText("output.txt");
+    EXPECT_NE(fileText("output.txt").find("Varonell Engine"), std::string::npos) << "after the report's head";
+    EXPECT_FALSE(std::filesystem::exists(file("tape52")));
 }
 
 // A file cut short, before its end card, is not taken for a whole house: the run does not go on to

@@ -158,6 +158,16 @@ TEST_F(GlazingLibrary, MissingLibraryOrSystemIsReportedByName) {
         std::string::npos)
         << console();
     EXPECT_EQ(state().wind41.nglay(1), 0) << "nothing of the other system was stored";
+
+    // A damaged record length of 4 GB is the library's fault, named.
+    {
+        std::fstream f(file("lib.vwg"), std::ios::in | std::ios::out | std::ios::binary);
+        const char huge[4] = {'\xf0', '\xff', '\xff', '\xff'};
+        f.write(huge, 4);
+    }
+    EXPECT_THROW(readWindowSystem(state(), file("lib.vwg"), code, 1), RunStopped);
+    EXPECT_NE(console().find(std::string(msg::kFileUnreadable) + file("lib.vwg").string()), std::string::npos)
+        << console();
 }
 
 TEST_F(GlazingLibrary, GlazingSectionWithFivePairsGetsTheGlazingLayerSixth) {
