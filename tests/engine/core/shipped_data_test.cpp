@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <limits>
 
 #include "common/framed_records.h"
 #include "engine/core/card_fields.h"
@@ -94,6 +95,15 @@ TEST_F(MaterialFile, MissingOrDamagedFileIsReportedByName) {
     EXPECT_NE(console().find(std::string(msg::kFileUnreadable) + file("matdata.bin").string()),
               std::string::npos)
         << console();
+
+    // A property damaged into no number at all.
+    console_.str("");
+    writeMaterialFile(file("matdata.bin"),
+                      {{5, "Brick", 1500.0f, std::numeric_limits<float>::quiet_NaN(), 0.0f, 'Y'}});
+    EXPECT_THROW(readMaterialFile(state()), RunStopped);
+    EXPECT_NE(console().find(std::string(msg::kFileUnreadable) + file("matdata.bin").string()),
+              std::string::npos)
+        << console();
 }
 
 class GlazingLibrary : public EngineRun {};
@@ -158,6 +168,17 @@ TEST_F(GlazingLibrary, MissingLibraryOrSystemIsReportedByName) {
         std::string::npos)
         << console();
     EXPECT_EQ(state().wind41.nglay(1), 0) << "nothing of the other system was stored";
+
+    // A value damaged into no number at all.
+    console_.str("");
+    writeWindowLibrary(
+        file("lib.vwg"),
+        {{"OTHER", 1, "Single", {std::numeric_limits<float>::infinity()}, {0.1f, 0.1f}, {0.1f}, {}, {{}}}});
+    std::string other = "OTHER";
+    other.resize(kGlazingCodeWidth, ' ');
+    EXPECT_THROW(readWindowSystem(state(), file("lib.vwg"), other, 1), RunStopped);
+    EXPECT_NE(console().find(std::string(msg::kFileUnreadable) + file("lib.vwg").string()), std::string::npos)
+        << console();
 
     // A damaged record length of 4 GB is the library's fault, named.
     {
