@@ -388,8 +388,8 @@ TEST_F(InputReader, UnknownCardsAreIllegalInput) {
         {card("(A2,I3)", {std::string(" 2"), 201LL}), msg::kSectionNumberRange},
         {card("(A2,I3)", {std::string(" 2"), -1LL}), msg::kSectionNumberRange},
         {zoneCardLine(1, 702, {1.0}), msg::kUnknownCardNumber},
-        {zoneCardLine(2, 51, {20.0, 0.5, 0, 0.0}),
-         "     **ERROR** No zone card before the above card for zone 2"},
+        {zoneCardLine(99, 51, {20.0, 0.5, 0, 0.0}),
+         "     **ERROR** No zone card before the above card for zone 99"},
         {card("(A2,I3,3X,2(I3,F4.0))", {std::string(" 2"), 25LL, 0LL, 0.0, 0LL, 0.0}),
          msg::kSectionWithoutLayers},
     };
