@@ -95,6 +95,41 @@ TEST_F(FramedRecords, TruncatedOrCorruptFilesAreErrors) {
     EXPECT_THROW(common::RecordReader(dir / "missing.bin"), common::RecordError);
 }
 
+// A damaged length (here 4 GB) is refused against the size of the file before any room is made for
+// the record, and the error names the file.
+TEST_F(FramedRecords, LengthLongerThanTheRestOfTheFileIsRefusedBeforeReading) {
+    const auto file = dir / "matdata.bin";
+    {
+        common::RecordWriter w(file);
+        common::Record r;
+        r.put<std::int32_t>(7);
+        w.write(r);
+        w.write(r);
+        w.close();
+    }
+    {
+        std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(12);
+        const char huge[4] = {'\xf0', '\xff', '\xff', '\xff'};
+        f.write(huge, 4);
+    }
+    common::RecordReader reader(file);
+    common::Record r;
+    ASSERT_TRUE(reader.next(r));
+    try {
+        reader.next(r);
+        FAIL() << "a 4 GB record in a 24-byte file was taken";
+    } catch (const common::RecordError& e) {
+        EXPECT_NE(std::string(e.what()).find("longer than the rest of the file"), std::string::npos)
+            << e.what();
+        EXPECT_NE(std::string(e.what()).find(file.string()), std::string::npos) << e.what();
+    }
+    // After a rewind the first record is read again.
+    reader.rewind();
+    EXPECT_TRUE(reader.next(r));
+    EXPECT_EQ(r.get<std::int32_t>(), 7);
+}
+
 TEST(IndexedArrays, AreOneBasedAndColumnMajor) {
     common::FixedArray1<int, 0, 50> walls;
     walls(0) = 1;
