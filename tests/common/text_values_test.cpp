@@ -1,4 +1,5 @@
 #include "common/text_values.h"
+#include "tests/support/temporary_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -53,8 +54,8 @@ TEST(OneValueLines, SplitAcceptsCrLfAndLf) {
 }
 
 TEST(OneValueLines, WriterUsesCrLfAndReplacesTheFileWhole) {
-    const auto dir = std::filesystem::temp_directory_path() / "common_text_values_test";
-    std::filesystem::create_directories(dir);
+    const test_support::TemporaryFolder work("common_text_values_test");
+    const std::filesystem::path& dir = work.path();
     const auto file = dir / "house.VOR";
     common::TextFileWriter w;
     w.integer(3);
@@ -69,7 +70,6 @@ TEST(OneValueLines, WriterUsesCrLfAndReplacesTheFileWhole) {
     EXPECT_FALSE(std::filesystem::exists(dir / "house.VOR.tmp~"));
     EXPECT_THROW(w.save(dir / "no such folder" / "x.VOR"), std::runtime_error);
     EXPECT_THROW(common::readTextLines(dir / "missing.VOR"), std::runtime_error);
-    std::filesystem::remove_all(dir);
 }
 
 } // namespace
