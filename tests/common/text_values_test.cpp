@@ -45,11 +45,14 @@ TEST(OneValueLines, ParseRealsIntegersAndBooleans) {
         EXPECT_FALSE(common::parseBoolean(notTrue));
 }
 
-TEST(OneValueLines, SplitAcceptsCrLfAndLf) {
+TEST(OneValueLines, SplitTakesLineEndsOfAnyKind) {
     using V = std::vector<std::string>;
     EXPECT_EQ(common::splitLines("a\r\nb\r\n"), (V{"a", "b"}));
     EXPECT_EQ(common::splitLines("a\nb"), (V{"a", "b"}));
     EXPECT_EQ(common::splitLines("a\r\n\r\nc\n"), (V{"a", "", "c"}));
+    EXPECT_EQ(common::splitLines("a\r\r\n\r\r\nc\r\r\n"), (V{"a", "", "c"})) << "CR CR LF is one line end";
+    EXPECT_EQ(common::splitLines("a\r\rc\r"), (V{"a", "", "c"}))
+        << "CR alone ends lines of a text without LF";
     EXPECT_EQ(common::splitLines("caf\xe9\n"), (V{"caf\xe9"})) << "8-bit text passes through";
 }
 

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
 
@@ -80,13 +81,20 @@ std::size_t energyHourRows(const fs::path& file) {
     return lines.size() > kHeadLines ? lines.size() - kHeadLines : 0;
 }
 
-// A sample house in a program folder mirrored at `root`, with the site an assessor would choose (the
-// sample houses come without one).
-std::unique_ptr<HouseModel> sampleHouse(const fs::path& root) {
+// The house of `houseFile` in a program folder mirrored at `root`.
+std::unique_ptr<HouseModel> houseIn(const fs::path& root, const fs::path& houseFile) {
     mirrorProgramFolder(PROGRAM_FOLDER, root);
     auto model = std::make_unique<HouseModel>();
-    ReadHouseFile(*model, fs::path(PROGRAM_FOLDER) / "house" / "Sample single level_1.VOR");
+    ReadHouseFile(*model, houseFile);
     model->RootDir = root.string();
+    return model;
+}
+
+const fs::path kSingleLevelSample = fs::path(PROGRAM_FOLDER) / "house" / "Sample single level_1.VOR";
+
+// The single-level sample house in a program folder mirrored at `root`, sited in climate 21.
+std::unique_ptr<HouseModel> sampleHouse(const fs::path& root) {
+    auto model = houseIn(root, kSingleLevelSample);
     model->ClimateFileName = "climat21.TXT";
     model->ClimateZone = 21;
     model->Latitude = -33.9;
@@ -116,6 +124,62 @@ TEST(SimulationEngine, ASampleHouseRunsAndHandsOnAFreshEnergyFile) {
     EXPECT_EQ(road.results.calls,
               (std::vector<std::string>{"ProcessSimulation", "ShowDelRecSB", "ShowAnalysis"}));
     EXPECT_TRUE(road.model->ResultsCurrent);
+}
+
+// A house file whose lines end in CR CR LF (a CR LF file converted once more) names its climate file
+// without a CR, so the engine finds the weather and runs the year.
+TEST(SimulationEngine, AHouseFileWithDoubledCarriageReturnsRunsTheYear) {
+    ProgramFolder folder;
+    std::string doubled;
+    for (const char c : readFile(kSingleLevelSample)) {
+        if (c == '\r') doubled += '\r';
+        doubled += c;
+    }
+    writeFile(folder / "doubled.VOR", doubled);
+    auto model = houseIn(folder.path(), folder / "doubled.VOR");
+    ASSERT_EQ(model->ClimateFileName, "climat62.TXT");
+    CardFileWriter cards(*model);
+    HeadlessEngineRunner engine;
+    Road road(std::move(model), engine, cards.writer());
+    road.commands.SimulateSBClick();
+    EXPECT_TRUE(road.boxes().empty()) << (road.boxes().empty() ? "" : road.boxes()[0]);
+    EXPECT_TRUE(road.commands.LastRunCompleted);
+    EXPECT_EQ(monthsCompleted(road.commands.LastRun), 12);
+}
+
+// Values of a model that the house file and the dialogs refuse, set in the model some other way, stop
+// the card writer with the element named: the engine never starts, and nothing is written beside the
+// program folder.
+TEST(SimulationEngine, WhatTheEngineCannotTakeNeverReachesIt) {
+    const struct {
+        const char* what;
+        std::function<void(HouseModel&)> spoil;
+        const char* expected;
+    } cases[] = {
+        {"a project name that leads out of the program folder",
+         [](HouseModel& m) { m.ProjectName = "../../x"; },
+         "the project name \"../../x\" cannot name the hourly temperature file"},
+        {"a monthly shading of 101 %", [](HouseModel& m) { m.WallWindows(1, 0, 1).MonthlyShading(3) = 101; },
+         "zone 1 (Living), wall 0, window 1: the shading of month 3 is 101 %"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ProgramFolder folder;
+        auto model = sampleHouse(folder.path());
+        c.spoil(*model);
+        CardFileWriter cards(*model);
+        HeadlessEngineRunner engine;
+        Road road(std::move(model), engine, cards.writer());
+        try {
+            road.commands.SimulateSBClick();
+            ADD_FAILURE() << "the card writer took it";
+        } catch (const ScratchError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.expected), std::string::npos) << e.what();
+        }
+        EXPECT_FALSE(road.commands.EngineRan);
+        EXPECT_FALSE(fs::exists(folder / "SCRATCH"));
+        EXPECT_FALSE(fs::exists(folder.path().parent_path() / "x1.TEM"));
+    }
 }
 
 // The check before the card file and the card writer agree on the longest program folder that fits:
