@@ -147,6 +147,37 @@ TEST(SimulationEngine, AHouseFileWithDoubledCarriageReturnsRunsTheYear) {
     EXPECT_EQ(monthsCompleted(road.commands.LastRun), 12);
 }
 
+// The two-storey sample with a zone of no area on the upper level that has a stairwell down into the
+// living room: the pass removes the zone with both halves of its stairwell, and the house runs the
+// year with the one real stairwell left.
+TEST(SimulationEngine, AZoneOfNoAreaWithAStairwellIsRemovedWithItAndTheYearRuns) {
+    ProgramFolder folder;
+    auto model = houseIn(folder.path(), fs::path(PROGRAM_FOLDER) / "house" / "Sample two storey_1.VOR");
+    HouseModel& m = *model;
+    const int living = 1, bed1 = 3;
+    ASSERT_EQ(m.Zones(living).Name, "Living");
+    ASSERT_EQ(m.StairsUp(living, 1).Zone, bed1);
+    const int empty = m.AddZone().index;
+    m.Zones(empty) = m.Zones(bed1);
+    m.Zones(empty).Name = "Landing";
+    m.Zones(empty).NodeCount = 3;
+    m.Zones(empty).FloorArea = 0.0;
+    for (int n = 0; n < 3; ++n) m.Walls(empty, n) = m.Walls(bed1, 0);
+    m.Zones(empty).StairDownCount = 1;
+    m.StairsDown(empty, 1) = {1000.0, 1000.0, living, 2};
+    m.StairsUp(living, m.AddStairUp(living).index) = {1000.0, 1000.0, empty, 2};
+    CardFileWriter cards(m);
+    HeadlessEngineRunner engine;
+    Road road(std::move(model), engine, cards.writer());
+    road.commands.SimulateSBClick();
+    EXPECT_TRUE(road.boxes().empty()) << (road.boxes().empty() ? "" : road.boxes()[0]);
+    EXPECT_TRUE(road.commands.LastRunCompleted);
+    EXPECT_EQ(monthsCompleted(road.commands.LastRun), 12);
+    EXPECT_EQ(road.model->ZoneCount, 4);
+    ASSERT_EQ(road.model->Zones(living).StairUpCount, 1);
+    EXPECT_EQ(road.model->StairsUp(living, 1).Zone, bed1);
+}
+
 // Values of a model that the house file and the dialogs refuse, set in the model some other way, stop
 // the card writer with the element named: the engine never starts, and nothing is written beside the
 // program folder.
