@@ -1,6 +1,7 @@
 #include "modeller/results/simulation_records.h"
 
 #include "common/fixed_width.h"
+#include "modeller/model/model_error.h"
 #include "modeller/results/text_tokens.h"
 
 #include <memory>
@@ -40,7 +41,9 @@ void readEnergyRows(StarType& r, const HouseModel& model, const std::filesystem:
     const std::vector<std::string> lines = readResultFile(rootDir, kEnergyFile);
     TokenReader reader(lines, (rootDir / std::string(kEnergyFile)).string());
     for (int i = 0; i < kEnergyFileHeaderLines; ++i) reader.line();
+    int rows = 0;
     while (!reader.atEnd()) {
+        ++rows;
         const int month = reader.integer();
         reader.requireOnLine();
         reader.integer(); // day
@@ -56,6 +59,12 @@ void readEnergyRows(StarType& r, const HouseModel& model, const std::filesystem:
             addHour(r, z, month, values[0], values[1], values[2]);
         }
         reader.skipLine();
+    }
+    // A file of a run cut short, or of more than one year, would be rated as if it were the year.
+    if (rows != kEnergyFileRows) {
+        throw ModelError("The energy file " + (rootDir / std::string(kEnergyFile)).string() + " holds " +
+                         std::to_string(rows) + " hourly rows; a rating needs one for each of the " +
+                         std::to_string(kEnergyFileRows) + " hours of the year");
     }
 }
 

@@ -152,6 +152,25 @@ TEST_F(SimulationRecordsTest, FailedReadLeavesTheHistoryAsItWas) {
     }
 }
 
+// The star bands rate a year's energy: a file of two days, of a run cut an hour short, an hour long or
+// of two years is refused, naming the file and its rows, and the history stays as it was.
+TEST_F(SimulationRecordsTest, ARatingNeedsExactlyTheRowsOfTheYear) {
+    makeHouse(model, folder.path(), {{"Living", 100.0, true, true}});
+    const std::string hour = energyRow(1, 1, 1, {1.0, 0.0, 0.0});
+    for (const int rows : {48, 8759, 8761, 17520}) {
+        SCOPED_TRACE(rows);
+        folder.write("energy.txt", energyFileOfRows(std::vector<std::string>(rows, hour)));
+        const std::string error = store();
+        EXPECT_NE(error.find("ENERGY.TXT holds " + std::to_string(rows) + " hourly rows"), std::string::npos)
+            << error;
+        EXPECT_NE(error.find("8760 hours of the year"), std::string::npos) << error;
+        EXPECT_EQ(history->SimulationRecordCount, 0);
+    }
+    folder.write("energy.txt", energyFileOfRows(std::vector<std::string>(8760, hour)));
+    ASSERT_EQ(store(), "no error");
+    EXPECT_EQ(history->SimulationRecords(1).Heat, 8760.0) << "1 MJ in each hour";
+}
+
 TEST(ClimateNumber, CharactersSevenAndEightOfTheClimateFileName) {
     EXPECT_EQ(climateNumber("climat05.TXT"), 5);
     EXPECT_EQ(climateNumber("climat69.TXT"), 69);
