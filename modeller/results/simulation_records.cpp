@@ -4,6 +4,7 @@
 #include "modeller/model/model_error.h"
 #include "modeller/results/text_tokens.h"
 
+#include <cmath>
 #include <memory>
 
 namespace pelmora {
@@ -27,6 +28,24 @@ void addHour(StarType& r, int zone, int month, double heat, double coolS, double
     r.CoolS += coolS;
     r.CoolL += coolL;
     r.Total = r.Heat + r.CoolS + r.CoolL;
+}
+
+// True when every value of the record is a finite number, as the rating history can keep it.
+bool finiteRecord(const StarType& r) {
+    bool finite = std::isfinite(r.Heat) && std::isfinite(r.CoolS) && std::isfinite(r.CoolL) &&
+                  std::isfinite(r.Total) && std::isfinite(r.Area) && std::isfinite(r.Stars) &&
+                  std::isfinite(r.AreaAdjust);
+    for (int m = 1; m <= kMonths; ++m)
+        finite = finite && std::isfinite(r.MonthHeat(m)) && std::isfinite(r.MonthCoolS(m)) &&
+                 std::isfinite(r.MonthCoolL(m));
+    for (int z = 1; z <= r.Zones; ++z) {
+        finite = finite && std::isfinite(r.ZoneTotal(z)) && std::isfinite(r.ZoneArea(z)) &&
+                 std::isfinite(r.ZoneStars(z));
+        for (int m = 1; m <= kMonths; ++m)
+            finite = finite && std::isfinite(r.ZoneMonthHeat(z, m)) &&
+                     std::isfinite(r.ZoneMonthCoolS(z, m)) && std::isfinite(r.ZoneMonthCoolL(z, m));
+    }
+    return finite;
 }
 
 bool anyZoneConditioned(const HouseModel& model) {
@@ -128,6 +147,12 @@ void StoreSimulationRecord(SimulationHistory& history, const HouseModel& model, 
     }
     SumMonthlyTotals(r);
     if (r.Area == 0.0) r.Stars = kNoRating;
+    // Energies too large to add up would give a rating of nothing and a history file that no longer
+    // reads; the record is refused before it enters the history.
+    if (!finiteRecord(r)) {
+        throw ModelError("The energy file " + (std::filesystem::path(model.RootDir) / kEnergyFile).string() +
+                         " holds energies too large to add up to the year's");
+    }
 
     auto& records = history.SimulationRecords;
     for (int k = history.SimulationRecordCount; k >= 1; --k)

@@ -171,6 +171,16 @@ TEST_F(SimulationRecordsTest, ARatingNeedsExactlyTheRowsOfTheYear) {
     EXPECT_EQ(history->SimulationRecords(1).Heat, 8760.0) << "1 MJ in each hour";
 }
 
+// Energies too large to add up give a year of no number: the record is refused before it enters the
+// history, naming the energy file.
+TEST_F(SimulationRecordsTest, EnergiesTooLargeToAddUpAreRefused) {
+    makeHouse(model, folder.path(), {{"Living", 100.0, true, true}});
+    writeEnergy({"    1   1    1    1E308      0.0      0.0", "    1   1    2    1E308      0.0      0.0"});
+    const std::string error = store();
+    EXPECT_NE(error.find("ENERGY.TXT holds energies too large"), std::string::npos) << error;
+    EXPECT_EQ(history->SimulationRecordCount, 0);
+}
+
 TEST(ClimateNumber, CharactersSevenAndEightOfTheClimateFileName) {
     EXPECT_EQ(climateNumber("climat05.TXT"), 5);
     EXPECT_EQ(climateNumber("climat69.TXT"), 69);
