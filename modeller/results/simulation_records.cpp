@@ -147,6 +147,8 @@ void StoreSimulationRecord(SimulationHistory& history, const HouseModel& model, 
     }
     SumMonthlyTotals(r);
     if (r.Area == 0.0) r.Stars = kNoRating;
+    // A climate that a rating table has no row for gets no rating, never the 0 stars of empty limits.
+    if (!RatingTableGap(tables, r.Climate, model.ClimateZone).empty()) r.Stars = kNoRating;
     // Energies too large to add up would give a rating of nothing and a history file that no longer
     // reads; the record is refused before it enters the history.
     if (!finiteRecord(r)) {

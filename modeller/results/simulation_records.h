@@ -76,8 +76,9 @@ int climateNumber(std::string_view climateFileName);
 void ReadEnergyFile(StarType& record, const HouseModel& model);
 
 // Builds the record of the run that has just ended and puts it in front of the history; the oldest of
-// nine falls out.  The history moves down only after the energy file was read completely: when
-// ReadEnergyFile raises, the history is left as it was.
+// nine falls out.  A house in a climate that the star band or area correction table has no row for
+// gets no rating (kNoRating).  The history moves down only after the energy file was read completely:
+// when ReadEnergyFile raises, or the energies are too large to add up, the history is left as it was.
 void StoreSimulationRecord(SimulationHistory& history, const HouseModel& model, const RatingTables& tables);
 
 // Recomputes the house's monthly sums of `record` from its zones' monthly values.

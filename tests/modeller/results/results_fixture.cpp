@@ -61,6 +61,12 @@ std::string energyFile(const std::vector<std::string>& rows) {
     return energyFileOfRows(year);
 }
 
+void rateableClimate(pelmora::RatingTables& tables, int climate) {
+    for (int j = 1; j <= pelmora::kStarBandCount; ++j) tables.StarBands(climate, j) = 200.0 - 10.0 * (j - 1);
+    tables.StarBandRow(climate) = true;
+    tables.AreaCorrectionRow(climate) = true;
+}
+
 std::string starBandRow(int climate, double first, double step) {
     std::string row = std::to_string(climate);
     char text[32];

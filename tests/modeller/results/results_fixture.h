@@ -38,6 +38,9 @@ std::string energyFileOfRows(const std::vector<std::string>& rows);
 
 // A star band row of 20 limits falling by `step` from `first` (MJ/m2).
 std::string starBandRow(int climate, double first, double step);
+// Gives `climate` star bands falling by 10 from 200 MJ/m2 (L1 = 200 .. L20 = 10) and a row of the area
+// correction table (all coefficients 0: a correction of 1), as if both files had a row for it.
+void rateableClimate(pelmora::RatingTables& tables, int climate);
 
 // The information boxes of the post-run road, recorded.
 struct RecordedMessages : pelmora::RatingMessages {

@@ -17,7 +17,7 @@ class SimulationRecordsTest : public ::testing::Test {
   protected:
     void SetUp() override {
         // Climate 5: limits falling by 10 from 200 MJ/m2; area correction 1.25 everywhere.
-        for (int j = 1; j <= kStarBandCount; ++j) tables.StarBands(5, j) = 200.0 - 10.0 * (j - 1);
+        rateableClimate(tables, 5);
         tables.AreaCorrectionCoeffs(5, 6) = 0.25;
     }
     void writeEnergy(const std::vector<std::string>& rows) { folder.write("energy.txt", energyFile(rows)); }
