@@ -9,6 +9,7 @@
 #include "modeller/model/product_libraries.h"
 
 #include "simulation_fixture.h"
+#include "tests/support/program_folder_mirror.h"
 
 #include <gtest/gtest.h>
 
@@ -42,22 +43,6 @@ struct CardFileWriter {
     std::unique_ptr<Scratch> scratch;
 };
 
-// A program folder of the test's own that holds the built program folder's programs and data as links,
-// with empty result folders, so that a run writes nothing into the built one.
-void mirrorProgramFolder(const fs::path& from, const fs::path& to) {
-    const std::set<std::string> results = {"SCRATCH",    "energy.txt", "output.txt",
-                                           "natrep.dt2", "tape52",     "airflow.txt"};
-    for (const auto& entry : fs::directory_iterator(from)) {
-        const std::string name = entry.path().filename().string();
-        if (results.contains(name) || name == "temperature" || name == "Data") continue;
-        fs::create_directory_symlink(entry.path(), to / name);
-    }
-    for (const auto& entry : fs::directory_iterator(from / "Data")) {
-        if (entry.path().filename() == "PASTRATE.TXT") continue;
-        fs::create_symlink(entry.path(), to / "Data" / entry.path().filename());
-    }
-}
-
 bool holdsZoneCards(const fs::path& scratch) {
     for (const std::string& line : common::readTextLines(scratch)) {
         if (line.starts_with(" 3")) return true;
@@ -83,7 +68,7 @@ std::size_t energyHourRows(const fs::path& file) {
 
 // The house of `houseFile` in a program folder mirrored at `root`.
 std::unique_ptr<HouseModel> houseIn(const fs::path& root, const fs::path& houseFile) {
-    mirrorProgramFolder(PROGRAM_FOLDER, root);
+    test_support::mirrorProgramFolder(PROGRAM_FOLDER, root);
     auto model = std::make_unique<HouseModel>();
     ReadHouseFile(*model, houseFile);
     model->RootDir = root.string();
