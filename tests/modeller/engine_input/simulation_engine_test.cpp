@@ -111,6 +111,22 @@ TEST(SimulationEngine, ASampleHouseRunsAndHandsOnAFreshEnergyFile) {
     EXPECT_TRUE(road.model->ResultsCurrent);
 }
 
+// The simulate command over a house with the real card writer and the real engine.
+struct RealRoad {
+    explicit RealRoad(std::unique_ptr<HouseModel> house)
+        : cards(*house), road(std::move(house), engine, cards.writer()) {}
+    // Simulates the house and expects the engine to complete the year.
+    void expectTheYearRuns() {
+        road.commands.SimulateSBClick();
+        EXPECT_TRUE(road.boxes().empty()) << (road.boxes().empty() ? "" : road.boxes()[0]);
+        EXPECT_TRUE(road.commands.LastRunCompleted);
+        EXPECT_EQ(monthsCompleted(road.commands.LastRun), 12);
+    }
+    CardFileWriter cards;
+    HeadlessEngineRunner engine;
+    Road road;
+};
+
 // A house file whose lines end in CR CR LF (a CR LF file converted once more) names its climate file
 // without a CR, so the engine finds the weather and runs the year.
 TEST(SimulationEngine, AHouseFileWithDoubledCarriageReturnsRunsTheYear) {
@@ -123,13 +139,7 @@ TEST(SimulationEngine, AHouseFileWithDoubledCarriageReturnsRunsTheYear) {
     writeFile(folder / "doubled.VOR", doubled);
     auto model = houseIn(folder.path(), folder / "doubled.VOR");
     ASSERT_EQ(model->ClimateFileName, "climat62.TXT");
-    CardFileWriter cards(*model);
-    HeadlessEngineRunner engine;
-    Road road(std::move(model), engine, cards.writer());
-    road.commands.SimulateSBClick();
-    EXPECT_TRUE(road.boxes().empty()) << (road.boxes().empty() ? "" : road.boxes()[0]);
-    EXPECT_TRUE(road.commands.LastRunCompleted);
-    EXPECT_EQ(monthsCompleted(road.commands.LastRun), 12);
+    RealRoad(std::move(model)).expectTheYearRuns();
 }
 
 // The two-storey sample with a zone of no area on the upper level that has a stairwell down into the
@@ -151,16 +161,12 @@ TEST(SimulationEngine, AZoneOfNoAreaWithAStairwellIsRemovedWithItAndTheYearRuns)
     m.Zones(empty).StairDownCount = 1;
     m.StairsDown(empty, 1) = {1000.0, 1000.0, living, 2};
     m.StairsUp(living, m.AddStairUp(living).index) = {1000.0, 1000.0, empty, 2};
-    CardFileWriter cards(m);
-    HeadlessEngineRunner engine;
-    Road road(std::move(model), engine, cards.writer());
-    road.commands.SimulateSBClick();
-    EXPECT_TRUE(road.boxes().empty()) << (road.boxes().empty() ? "" : road.boxes()[0]);
-    EXPECT_TRUE(road.commands.LastRunCompleted);
-    EXPECT_EQ(monthsCompleted(road.commands.LastRun), 12);
-    EXPECT_EQ(road.model->ZoneCount, 4);
-    ASSERT_EQ(road.model->Zones(living).StairUpCount, 1);
-    EXPECT_EQ(road.model->StairsUp(living, 1).Zone, bed1);
+    RealRoad run(std::move(model));
+    run.expectTheYearRuns();
+    const HouseModel& passed = *run.road.model;
+    EXPECT_EQ(passed.ZoneCount, 4);
+    ASSERT_EQ(passed.Zones(living).StairUpCount, 1);
+    EXPECT_EQ(passed.StairsUp(living, 1).Zone, bed1);
 }
 
 // Values of a model that the house file and the dialogs refuse, set in the model some other way, stop
@@ -183,16 +189,14 @@ TEST(SimulationEngine, WhatTheEngineCannotTakeNeverReachesIt) {
         ProgramFolder folder;
         auto model = sampleHouse(folder.path());
         c.spoil(*model);
-        CardFileWriter cards(*model);
-        HeadlessEngineRunner engine;
-        Road road(std::move(model), engine, cards.writer());
+        RealRoad run(std::move(model));
         try {
-            road.commands.SimulateSBClick();
+            run.road.commands.SimulateSBClick();
             ADD_FAILURE() << "the card writer took it";
         } catch (const ScratchError& e) {
             EXPECT_NE(std::string(e.what()).find(c.expected), std::string::npos) << e.what();
         }
-        EXPECT_FALSE(road.commands.EngineRan);
+        EXPECT_FALSE(run.road.commands.EngineRan);
         EXPECT_FALSE(fs::exists(folder / "SCRATCH"));
         EXPECT_FALSE(fs::exists(folder.path().parent_path() / "x1.TEM"));
     }
