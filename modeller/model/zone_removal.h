@@ -12,9 +12,9 @@ namespace pelmora {
 // floor, ceiling between levels, floor covering and stairwells; the view moves the node selection
 // flags.  Removed with the zone: its own stairwells and, in the other zones, every stairwell that
 // leads to it.  Renumbered: the zones sharing a roof space or under-floor space, and the zone a
-// stairwell leads to.  Not moved, because they
-// are recomputed before use: the shared and void floor areas, the mirrored doors and the engine input
-// writer's working fields of the walls.  The records of the old last zone stay beyond the new count.
+// stairwell leads to.  Not moved, because they are recomputed before use: the shared and void floor
+// areas, the mirrored doors and the engine input writer's working fields of the walls.  The records of
+// the old last zone stay beyond the new count.
 void DiscardZone(HouseModel& model, PlanView& view, int zone);
 
 // Removes level `level` (1..LevelCount) with its zones, highest number first.  The zones, eaves
