@@ -94,6 +94,9 @@ void WriteOpeningCards(ZoneWriterRun& run, int zone) {
 
     run.Line("C Stair void ventilation");
     const auto stair = [&](const TStairRec& s, int type, const std::string& what) {
+        // A stairwell that leads to no other zone of the house (a house file may hold one) opens into
+        // nothing: it has no void and no card.
+        if (s.Zone < 1 || s.Zone > model.ZoneCount || s.Zone == zone) return;
         Opening o;
         o.Width = std::sqrt(std::max(0.0, model.VoidArea(zone, s.Zone)));
         o.High = std::sqrt(s.Length * s.Width) / 1000.0;

@@ -86,6 +86,7 @@ struct ZoneWriterRun {
 // state of the run (the occupancy values and the section lookup over the construction lists) in
 // scratch.ZoneWriters.
 void ReadOccupancyFile(Scratch& scratch);
+void CheckEngineZoneCount(Scratch& scratch);
 void WriteZoneData(Scratch& scratch);
 void GroupFloorSpaces(Scratch& scratch);
 void WriteFloorSpaces(Scratch& scratch);
@@ -98,6 +99,14 @@ void ReadOccupancyFile(ZoneWriterRun& run);
 
 // Data type 3 of the real zones 1..ZoneCount.
 void WriteZoneData(ZoneWriterRun& run);
+
+// The engine holds at most this many zones, real and pseudo together.
+inline constexpr int kEngineZoneLimit = 150;
+
+// Raises ScratchError, before any zone is written, when the house needs more zones in the engine than
+// it holds: the real zones, the floor-space pseudo zones (one under a slab, three under a suspended
+// floor) and three for each roof space.  The text says how many the house needs and the limit.
+void CheckEngineZoneCount(ZoneWriterRun& run);
 
 // The floor-space and roof-space pseudo zones (groups rebuilt from the model each time).
 void GroupFloorSpaces(ZoneWriterRun& run);

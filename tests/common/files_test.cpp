@@ -1,6 +1,7 @@
 #include "common/arrays.h"
 #include "common/file_lookup.h"
 #include "common/framed_records.h"
+#include "tests/support/temporary_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,16 +14,9 @@ namespace {
 
 class TempFolder : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir =
-            fs::temp_directory_path() /
-            ("common_files_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    const test_support::TemporaryFolder work{"common_files"};
+    const fs::path& dir = work.path();
     void touch(const fs::path& p) { std::ofstream(p) << "x"; }
-    fs::path dir;
 };
 
 using CaseInsensitiveLookup = TempFolder;

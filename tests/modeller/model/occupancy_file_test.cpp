@@ -5,6 +5,7 @@
 #include "common/text_values.h"
 #include "modeller/model/model_error.h"
 #include "modeller/model/occupancy_file.h"
+#include "tests/support/temporary_folder.h"
 
 #include <filesystem>
 #include <string>
@@ -54,15 +55,10 @@ std::vector<std::string> wellFormedFile() {
 class OccupancyFile : public ::testing::Test {
   protected:
     void SetUp() override {
-        root_ = std::filesystem::temp_directory_path() /
-                ("occupancy_file_test_" +
-                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(root_);
         std::filesystem::create_directories(root_ / "Data" / "Occupant");
         model_.RootDir = root_.string();
         model_.ClimateFileName = "climat07.TXT";
     }
-    void TearDown() override { std::filesystem::remove_all(root_); }
 
     std::filesystem::path write(const std::vector<std::string>& lines,
                                 const std::string& name = "OCCUP07.DAT") {
@@ -73,7 +69,8 @@ class OccupancyFile : public ::testing::Test {
         return file;
     }
 
-    std::filesystem::path root_;
+    const test_support::TemporaryFolder work_{"occupancy_file_test"};
+    const std::filesystem::path& root_ = work_.path();
     HouseModel model_;
 };
 
