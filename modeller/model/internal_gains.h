@@ -38,7 +38,7 @@ inline constexpr int kGripHalf = 2;     // px, half the grip's side
 inline constexpr int kGripReach = 5;    // px, how near the pointer must come to a grip
 inline constexpr int kWidth = 247;      // px
 inline constexpr int kHeight = 215;     // px
-inline constexpr int kGaugeHeight = 60; // px, the zone's share gauge at 100 %
+inline constexpr int kGaugeHeight = 60; // px, the zone's share gauge, full at 100 %
 } // namespace gain_chart
 
 // The full scales of the scale group, W, and the items that show them.

@@ -2,6 +2,11 @@
 // until the program ends, with the services they share.
 #pragma once
 
+#include "modeller/model/forms/energy_forms.h"
+#include "modeller/model/forms/internal_gain_form.h"
+#include "modeller/model/forms/settings_form.h"
+#include "modeller/model/forms/source_forms.h"
+#include "modeller/model/forms/water_forms.h"
 #include "modeller/plan/main_form.h"
 #include "modeller/plan/project_details_form.h"
 #include "modeller/plan/scale_forms.h"
@@ -21,8 +26,16 @@ struct ApplicationForms {
 
     std::unique_ptr<TMainForm> MainForm;
     std::unique_ptr<TProjectDetailsForm> ProjectDetailsForm;
+    std::unique_ptr<TSettingsForm> SettingsForm;
     std::unique_ptr<TMagForm> MagForm;
     std::unique_ptr<TSnapForm> SnapForm;
+    std::unique_ptr<TInternalGainForm> InternalGainForm;
+    std::unique_ptr<TApplianceForm> ApplianceForm;
+    std::unique_ptr<TNonZonalEnergyForm> NonZonalEnergyForm;
+    std::unique_ptr<TWaterForm> WaterForm;
+    std::unique_ptr<TNonZonalWaterForm> NonZonalWaterForm;
+    std::unique_ptr<TWaterSourceForm> WaterSourceForm;
+    std::unique_ptr<TEnergySourceForm> EnergySourceForm;
 };
 
 } // namespace pelmora

@@ -1,5 +1,8 @@
 // The simulation mode's ticks: set by zone type for a rating, cleared for a free-running house, and
 // written into the zones only on OK.
+#include "model_fixture.h"
+
+#include "modeller/model/house_file.h"
 #include "modeller/model/occupancy_gains.h"
 #include "modeller/model/simulation_mode.h"
 
@@ -14,6 +17,7 @@ class SimulationModeTest : public ::testing::Test {
     int addZone(int type, bool heated, bool cooled) {
         const int z = ++model.ZoneCount;
         model.Zones(z).ZoneType = type;
+        model.Zones(z).Level = 1;
         model.Zones(z).Heated = heated;
         model.Zones(z).Cooled = cooled;
         return z;
@@ -67,6 +71,27 @@ TEST_F(SimulationModeTest, AZoneCanBeHeatedWithoutBeingCooledAndTheOtherWayRound
     EXPECT_FALSE(model.Zones(living).Cooled);
     EXPECT_FALSE(model.Zones(bed).Heated);
     EXPECT_TRUE(model.Zones(bed).Cooled);
+}
+
+TEST_F(SimulationModeTest, TheChosenModeIsKeptInTheHouseFile) {
+    model_test::TempFolder folder;
+    model.ClimateFileName = "climat07.TXT";
+    model.LevelCount = 1;
+    const int living = addZone(zone_type::kLiving, false, false);
+    const int bed = addZone(zone_type::kSleeping, false, false);
+    const int bath = addZone(zone_type::kWetArea, true, true);
+    mode.TakeZones();
+    mode.CondSBClick();
+    mode.Row(bed).Cool = false;
+    mode.OKSBClick();
+    WriteHouseFile(model, folder.path() / "Mode_1.VOR");
+    HouseModel read;
+    ReadHouseFile(read, folder.path() / "Mode_1.VOR");
+    ASSERT_EQ(read.ZoneCount, 3);
+    EXPECT_TRUE(read.Zones(living).Heated && read.Zones(living).Cooled);
+    EXPECT_TRUE(read.Zones(bed).Heated);
+    EXPECT_FALSE(read.Zones(bed).Cooled);
+    EXPECT_FALSE(read.IsConditioned(bath));
 }
 
 } // namespace

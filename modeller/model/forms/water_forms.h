@@ -1,0 +1,74 @@
+// The water usage dialogs: a zone's water use ("Water Consumption") and the water used outside the
+// zones ("Non Zonal Water Consumption").  They lay out a household's water use and store nothing:
+// their boxes keep what is typed for as long as the program runs, and nothing reads them.
+#pragma once
+
+#include "modeller/model/house_model.h"
+#include "modeller/platform/controls.h"
+#include "modeller/platform/forms.h"
+#include "modeller/platform/services.h"
+
+#include <QFrame>
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace pelmora {
+
+class ZonePanel;
+class TNonZonalWaterForm;
+
+// The usage buttons of a dialog, top to bottom (they have no action).
+using UsageButtons = std::vector<platform::SpeedButton*>;
+
+class TWaterForm : public platform::Dialog {
+    Q_OBJECT
+  public:
+    static constexpr const char* kCaption = "Water Consumption";
+
+    // `currentZone` is the zone selected on the plan, read when the dialog is shown.
+    TWaterForm(HouseModel& model, platform::Services& services, const std::int32_t& currentZone,
+               QWidget* parent = nullptr);
+
+    // The dialog "Non Zonal" opens; set once the program has created it.
+    TNonZonalWaterForm* NonZonalWaterForm = nullptr;
+
+    void FormShow();
+    void ZoneNumUpDownClick();
+    void NonZonalSBClick();
+    void OKSBClick() { accept(); }
+
+    ZonePanel* ZoneInfo;
+    UsageButtons UsageSB;
+    QFrame* ProfilePanel; // as designed; the program never changes it
+    platform::SpeedButton *NonZonalSB, *OKSB;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    HouseModel& model_;
+    const std::int32_t& currentZone_;
+};
+
+class TNonZonalWaterForm : public platform::Dialog {
+    Q_OBJECT
+  public:
+    static constexpr const char* kCaption = "Non Zonal Water Consumption";
+
+    TNonZonalWaterForm(platform::Services& services, QWidget* parent = nullptr);
+
+    UsageButtons UsageSB;
+    platform::SpeedButton* OKSB;
+};
+
+// A column of usage buttons without an action, one for each caption, each with its hint.
+QWidget* usageButtonColumn(QWidget* parent, std::span<const std::string_view> captions,
+                           UsageButtons& buttons);
+
+// A labelled box of a profile panel, for figures the program neither fills nor reads.
+platform::EditBox* profileBox(QWidget* parent, const QString& name);
+
+} // namespace pelmora
