@@ -8,6 +8,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 namespace pelmora {
@@ -31,6 +32,10 @@ QFrame* profilePanel(QWidget* parent, QLabel*& label, bool totals) {
     auto* panel = new QFrame(parent);
     panel->setObjectName("ProfilePanel");
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    // The dialog keeps the panel's room while it is hidden, so showing it moves nothing.
+    QSizePolicy policy = panel->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    panel->setSizePolicy(policy);
     label = new QLabel(panel);
     label->setObjectName("ProfileLabel");
     QFont bold = label->font();
@@ -54,7 +59,8 @@ QFrame* profilePanel(QWidget* parent, QLabel*& label, bool totals) {
     }
     // The hours of the day in which the appliance runs.
     auto* hours = new QGridLayout;
-    hours->setSpacing(1);
+    hours->setHorizontalSpacing(4);
+    hours->setVerticalSpacing(1);
     for (int h = 1; h <= 24; ++h) {
         const int clock = (h - 1) % 12 + 1;
         const int column = (h - 1) % 12;
@@ -100,6 +106,8 @@ QTabWidget* UsageProfile::buildPages(QWidget* parent, std::span<const TUsagePage
         control->addTab(sheet, text(page.Caption));
     }
     connect(control, &QTabWidget::currentChanged, this, [this](int) { Clear(); });
+    // Every page's tab in sight.
+    control->setMinimumWidth(control->tabBar()->sizeHint().width() + 12);
     return control;
 }
 
@@ -125,11 +133,9 @@ void UsageProfile::clearOnEntering(QWidget* area) {
 
 TApplianceForm::TApplianceForm(HouseModel& model, platform::Services& services,
                                const std::int32_t& currentZone, QWidget* parent)
-    : platform::Dialog(services.help, parent), model_(model), currentZone_(currentZone) {
+    : ZoneUsageDialog(model, services, currentZone, parent) {
     setObjectName("ApplianceForm");
     setWindowTitle(kCaption);
-    setModal(true);
-    ZoneInfo = new ZonePanel(false, this);
     ProfilePanel = profilePanel(this, ProfileLabel, false);
     profile_ = new UsageProfile(model, *ProfileLabel, *ProfilePanel, this);
     PageControl1 = profile_->buildPages(this, ApplianceUsagePages(), UsageSB);
@@ -155,24 +161,14 @@ TApplianceForm::TApplianceForm(HouseModel& model, platform::Services& services,
     layout->addLayout(middle, 1);
     layout->addLayout(bottom);
 
-    connect(ZoneInfo->ZoneNumUpDown, &QSpinBox::valueChanged, this, [this](int) { ZoneNumUpDownClick(); });
     connect(NonZonalSB, &QAbstractButton::clicked, this,
             platform::guarded(services.messages, [this] { NonZonalSBClick(); }));
     connect(OKSB, &QAbstractButton::clicked, this, [this] { OKSBClick(); });
 }
 
-void TApplianceForm::showEvent(QShowEvent* event) {
-    FormShow();
-    platform::Dialog::showEvent(event);
-}
-
 void TApplianceForm::FormShow() {
     ProfilePanel->setVisible(false);
-    ZoneInfo->browse(model_, currentZone_);
-}
-
-void TApplianceForm::ZoneNumUpDownClick() {
-    ZoneInfo->browse(model_, ZoneInfo->ZoneNumUpDown->value());
+    ZoneUsageDialog::FormShow();
 }
 
 void TApplianceForm::NonZonalSBClick() {
@@ -190,7 +186,7 @@ void TApplianceForm::OKSBClick() {
 // ---- Energy used outside the zones ---------------------------------------------------------------
 
 TNonZonalEnergyForm::TNonZonalEnergyForm(HouseModel& model, platform::Services& services, QWidget* parent)
-    : platform::Dialog(services.help, parent) {
+    : UsageDialog(services.help, parent) {
     setObjectName("NonZonalEnergyForm");
     setWindowTitle(kCaption);
     ProfilePanel = profilePanel(this, ProfileLabel, true);

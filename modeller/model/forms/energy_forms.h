@@ -35,24 +35,22 @@ class UsageProfile : public QObject {
     QFrame& panel_;
 };
 
-class TApplianceForm : public platform::Dialog {
+class TApplianceForm : public ZoneUsageDialog {
     Q_OBJECT
   public:
     static constexpr const char* kCaption = "Energy Consumption";
 
-    // `currentZone` is the zone selected on the plan, read when the dialog is shown.
     TApplianceForm(HouseModel& model, platform::Services& services, const std::int32_t& currentZone,
                    QWidget* parent = nullptr);
 
     // The dialog "Non Zonal" shows beside this one; set once the program has created it.
     TNonZonalEnergyForm* NonZonalEnergyForm = nullptr;
 
-    void FormShow();
-    void ZoneNumUpDownClick();
+    // Hides the profile panel, then shows the plan's zone.
+    void FormShow() override;
     void NonZonalSBClick();
     void OKSBClick();
 
-    ZonePanel* ZoneInfo;
     QTabWidget* PageControl1;
     UsageButtons UsageSB; // every usage button, page by page
     QFrame* ProfilePanel;
@@ -60,16 +58,11 @@ class TApplianceForm : public platform::Dialog {
     platform::SpeedButton *OpenFileSB, *SaveFileSB, *HelpSB, *AnalysisSB, *NonZonalSB, *OKSB;
     UsageProfile* profile() { return profile_; }
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
-    HouseModel& model_;
-    const std::int32_t& currentZone_;
     UsageProfile* profile_;
 };
 
-class TNonZonalEnergyForm : public platform::Dialog {
+class TNonZonalEnergyForm : public UsageDialog {
     Q_OBJECT
   public:
     static constexpr const char* kCaption = "Extra Zonal Energy Consumption";

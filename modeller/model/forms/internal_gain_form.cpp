@@ -10,7 +10,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,9 +26,6 @@ namespace {
 constexpr int kFamilySize = kHoursPerDay;
 constexpr HourBox kFamilies[] = {HourBox::Sensible, HourBox::Latent, HourBox::Heating, HourBox::Cooling};
 constexpr int kEditWidth = 52; // px
-
-const char* const kGainFilter = "Internal Gain Schedule   *.IGS|*.IGS";
-const char* const kComfortFilter = "Comfort Schedule   *.HCS|*.HCS";
 
 constexpr const char* kHeatingEquipment[] = {"None",
                                              "Open Fire",
@@ -164,7 +160,7 @@ void GainBarChart::mouseReleaseEvent(QMouseEvent*) {
 
 TInternalGainForm::TInternalGainForm(HouseModel& model, platform::Services& services,
                                      platform::PanelStatusBar& statusBar, QWidget* parent)
-    : platform::Dialog(services.help, parent), model_(model), services_(services), statusBar_(statusBar),
+    : UsageDialog(services.help, parent), model_(model), services_(services), statusBar_(statusBar),
       gains_(model) {
     setObjectName("InternalGainForm");
     setWindowTitle(kCaption);
@@ -332,6 +328,7 @@ QWidget* TInternalGainForm::buildEquipmentPage() {
             ticks.push_back(tick);
             ++row;
         }
+        grid->setRowStretch(row, 1);
         return group;
     };
     auto* layout = new QHBoxLayout(page);
@@ -343,7 +340,7 @@ QWidget* TInternalGainForm::buildEquipmentPage() {
 
 void TInternalGainForm::showEvent(QShowEvent* event) {
     FormShow();
-    platform::Dialog::showEvent(event);
+    UsageDialog::showEvent(event);
 }
 
 void TInternalGainForm::FormShow() {
@@ -371,20 +368,7 @@ void TInternalGainForm::FormClose() {
 
 void TInternalGainForm::done(int result) {
     FormClose();
-    platform::Dialog::done(result);
-}
-
-void TInternalGainForm::keyPressEvent(QKeyEvent* event) {
-    // Enter and Escape do not close this dialog.
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        event->accept();
-        return;
-    default:
-        platform::Dialog::keyPressEvent(event);
-    }
+    UsageDialog::done(result);
 }
 
 void TInternalGainForm::ChangeZoneDetails() {
@@ -492,67 +476,74 @@ QString TInternalGainForm::scheduleFolder() const {
         (folder ? *folder : std::filesystem::path(model_.RootDir) / "schedule").string());
 }
 
-void TInternalGainForm::SBsave1Click() {
+// What the file dialogs of one kind of schedule file say.
+struct TInternalGainForm::ScheduleKind {
+    const char* saveTitle;
+    const char* openTitle;
+    const char* proposedName;
+    const char* filter;
+    const char* suffix;
+};
+
+namespace {
+const TInternalGainForm::ScheduleKind kGainSchedule{"Save Internal Gain Schedule",
+                                                    "Open Internal Gain Schedule", "Schedule1.IGS",
+                                                    "Internal Gain Schedule   *.IGS|*.IGS", "IGS"};
+const TInternalGainForm::ScheduleKind kComfortSchedule{"Save Comfort Schedule", "Open Comfort Schedule",
+                                                       "Schedule1.HCS", "Comfort Schedule   *.HCS|*.HCS",
+                                                       "HCS"};
+} // namespace
+
+void TInternalGainForm::saveSchedule(const ScheduleKind& kind, QString& last,
+                                     void (InternalGains::*write)(const std::filesystem::path&) const) {
     platform::FileDialogRequest request;
-    request.title = "Save Internal Gain Schedule";
+    request.title = kind.saveTitle;
     request.folder = scheduleFolder();
-    request.fileName = "Schedule1.IGS";
-    request.filter = kGainFilter;
-    request.defaultSuffix = "IGS";
+    request.fileName = kind.proposedName;
+    request.filter = kind.filter;
+    request.defaultSuffix = kind.suffix;
     request.confirmOverwrite = true;
     const auto file = services_.files.saveFile(request);
     if (!file) return;
-    lastGainSchedule_ = *file;
-    gains_.WriteGainSchedule(file->toStdString());
+    last = *file;
+    (gains_.*write)(file->toStdString());
     statusBar_.setPanelText(0, "Saved as " + *file);
 }
 
-void TInternalGainForm::SBOpen1Click() {
+void TInternalGainForm::openSchedule(const ScheduleKind& kind, QString& last,
+                                     void (InternalGains::*read)(const std::filesystem::path&)) {
     platform::FileDialogRequest request;
-    request.title = "Open Internal Gain Schedule";
+    request.title = kind.openTitle;
     request.folder = scheduleFolder();
-    request.fileName = lastGainSchedule_;
-    request.filter = kGainFilter;
-    request.defaultSuffix = "IGS";
+    request.fileName = last; // the last name stays
+    request.filter = kind.filter;
+    request.defaultSuffix = kind.suffix;
     request.mustExist = true;
-    if (const auto file = services_.files.openFile(request)) {
-        lastGainSchedule_ = *file;
-        gains_.ReadGainSchedule(file->toStdString());
-        statusBar_.setPanelText(0, "Opened Schedule " + *file);
-    }
+    const auto file = services_.files.openFile(request);
+    if (!file) return;
+    last = *file;
+    (gains_.*read)(file->toStdString());
+    statusBar_.setPanelText(0, "Opened Schedule " + *file);
+}
+
+void TInternalGainForm::SBsave1Click() {
+    saveSchedule(kGainSchedule, lastGainSchedule_, &InternalGains::WriteGainSchedule);
+}
+
+void TInternalGainForm::SBOpen1Click() {
+    openSchedule(kGainSchedule, lastGainSchedule_, &InternalGains::ReadGainSchedule);
+    // The boxes and bars are refilled after an open, and also when it was cancelled.
     gains_.CalcBarPercents();
     DrawAllBars();
     PopulateFields();
 }
 
 void TInternalGainForm::SBSave2Click() {
-    platform::FileDialogRequest request;
-    request.title = "Save Comfort Schedule";
-    request.folder = scheduleFolder();
-    request.fileName = "Schedule1.HCS";
-    request.filter = kComfortFilter;
-    request.defaultSuffix = "HCS";
-    request.confirmOverwrite = true;
-    const auto file = services_.files.saveFile(request);
-    if (!file) return;
-    lastComfortSchedule_ = *file;
-    gains_.WriteComfortSchedule(file->toStdString());
-    statusBar_.setPanelText(0, "Saved as " + *file);
+    saveSchedule(kComfortSchedule, lastComfortSchedule_, &InternalGains::WriteComfortSchedule);
 }
 
 void TInternalGainForm::SBOpen2Click() {
-    platform::FileDialogRequest request;
-    request.title = "Open Comfort Schedule";
-    request.folder = scheduleFolder();
-    request.fileName = lastComfortSchedule_;
-    request.filter = kComfortFilter;
-    request.defaultSuffix = "HCS";
-    request.mustExist = true;
-    if (const auto file = services_.files.openFile(request)) {
-        lastComfortSchedule_ = *file;
-        gains_.ReadComfortSchedule(file->toStdString());
-        statusBar_.setPanelText(0, "Opened Schedule " + *file);
-    }
+    openSchedule(kComfortSchedule, lastComfortSchedule_, &InternalGains::ReadComfortSchedule);
     PopulateThermostats();
 }
 

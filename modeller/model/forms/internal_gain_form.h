@@ -5,6 +5,7 @@
 // the widgets.  Opened from the simulation mode dialog.
 #pragma once
 
+#include "modeller/model/forms/usage_dialog.h"
 #include "modeller/model/internal_gains.h"
 #include "modeller/platform/controls.h"
 #include "modeller/platform/forms.h"
@@ -48,7 +49,7 @@ class GainBarChart : public QWidget {
     const InternalGains& gains_;
 };
 
-class TInternalGainForm : public platform::Dialog {
+class TInternalGainForm : public UsageDialog {
     Q_OBJECT
   public:
     static constexpr const char* kCaption = "Occupancy Settings";
@@ -83,6 +84,7 @@ class TInternalGainForm : public platform::Dialog {
     void OKSBClick();
 
     InternalGains& gains() { return gains_; }
+    struct ScheduleKind;
 
     // ---- Components --------------------------------------------------------------------------
     ZonePanel* ZoneInfo;
@@ -108,7 +110,6 @@ class TInternalGainForm : public platform::Dialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
 
   private:
@@ -116,6 +117,10 @@ class TInternalGainForm : public platform::Dialog {
     QWidget* buildComfortPage();
     QWidget* buildEquipmentPage();
     QString scheduleFolder() const;
+    void saveSchedule(const ScheduleKind& kind, QString& last,
+                      void (InternalGains::*write)(const std::filesystem::path&) const);
+    void openSchedule(const ScheduleKind& kind, QString& last,
+                      void (InternalGains::*read)(const std::filesystem::path&));
     void setBoxText(int n, const std::string& text);
 
     HouseModel& model_;

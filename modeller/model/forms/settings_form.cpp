@@ -49,7 +49,7 @@ TSettingsForm::TSettingsForm(HouseModel& model, platform::Services& services, QW
 
     auto* headings = new QWidget(this);
     headings->setFixedSize(kListWidth, 18);
-    heading(headings, "Zone", kNumberAt - 4);
+    heading(headings, "Zone", 0);
     heading(headings, "Name", kNameAt);
     heading(headings, "Heat", kHeatAt - 6);
     heading(headings, "Cool", kCoolAt - 2);

@@ -10,7 +10,7 @@ namespace pelmora {
 
 SourcesForm::SourcesForm(platform::Services& services, const char* name, const char* caption,
                          std::span<const std::string_view> sources, QWidget* parent)
-    : platform::Dialog(services.help, parent) {
+    : UsageDialog(services.help, parent) {
     setObjectName(name);
     setWindowTitle(caption);
     setModal(true);

@@ -10,7 +10,7 @@
 namespace pelmora {
 
 // A dialog of source buttons, each with its tick; none of them has an action.
-class SourcesForm : public platform::Dialog {
+class SourcesForm : public UsageDialog {
     Q_OBJECT
   public:
     SourcesForm(platform::Services& services, const char* name, const char* caption,

@@ -54,11 +54,9 @@ platform::EditBox* profileBox(QWidget* parent, const QString& name) {
 
 TWaterForm::TWaterForm(HouseModel& model, platform::Services& services, const std::int32_t& currentZone,
                        QWidget* parent)
-    : platform::Dialog(services.help, parent), model_(model), currentZone_(currentZone) {
+    : ZoneUsageDialog(model, services, currentZone, parent) {
     setObjectName("WaterForm");
     setWindowTitle(kCaption);
-    setModal(true);
-    ZoneInfo = new ZonePanel(false, this);
     auto* buttons = usageButtonColumn(this, WaterUsageButtons(), UsageSB);
     ProfilePanel = new QFrame(this);
     ProfilePanel->setObjectName("ProfilePanel");
@@ -84,23 +82,9 @@ TWaterForm::TWaterForm(HouseModel& model, platform::Services& services, const st
     layout->addLayout(middle, 1);
     layout->addLayout(bottom);
 
-    connect(ZoneInfo->ZoneNumUpDown, &QSpinBox::valueChanged, this, [this](int) { ZoneNumUpDownClick(); });
     connect(NonZonalSB, &QAbstractButton::clicked, this,
             platform::guarded(services.messages, [this] { NonZonalSBClick(); }));
     connect(OKSB, &QAbstractButton::clicked, this, [this] { OKSBClick(); });
-}
-
-void TWaterForm::showEvent(QShowEvent* event) {
-    FormShow();
-    platform::Dialog::showEvent(event);
-}
-
-void TWaterForm::FormShow() {
-    ZoneInfo->browse(model_, currentZone_);
-}
-
-void TWaterForm::ZoneNumUpDownClick() {
-    ZoneInfo->browse(model_, ZoneInfo->ZoneNumUpDown->value());
 }
 
 void TWaterForm::NonZonalSBClick() {
@@ -110,7 +94,7 @@ void TWaterForm::NonZonalSBClick() {
 // ---- Water used outside the zones ----------------------------------------------------------------
 
 TNonZonalWaterForm::TNonZonalWaterForm(platform::Services& services, QWidget* parent)
-    : platform::Dialog(services.help, parent) {
+    : UsageDialog(services.help, parent) {
     setObjectName("NonZonalWaterForm");
     setWindowTitle(kCaption);
     setModal(true);

@@ -3,6 +3,7 @@
 // their boxes keep what is typed for as long as the program runs, and nothing reads them.
 #pragma once
 
+#include "modeller/model/forms/usage_dialog.h"
 #include "modeller/model/house_model.h"
 #include "modeller/platform/controls.h"
 #include "modeller/platform/forms.h"
@@ -17,43 +18,31 @@
 
 namespace pelmora {
 
-class ZonePanel;
 class TNonZonalWaterForm;
 
 // The usage buttons of a dialog, top to bottom (they have no action).
 using UsageButtons = std::vector<platform::SpeedButton*>;
 
-class TWaterForm : public platform::Dialog {
+class TWaterForm : public ZoneUsageDialog {
     Q_OBJECT
   public:
     static constexpr const char* kCaption = "Water Consumption";
 
-    // `currentZone` is the zone selected on the plan, read when the dialog is shown.
     TWaterForm(HouseModel& model, platform::Services& services, const std::int32_t& currentZone,
                QWidget* parent = nullptr);
 
     // The dialog "Non Zonal" opens; set once the program has created it.
     TNonZonalWaterForm* NonZonalWaterForm = nullptr;
 
-    void FormShow();
-    void ZoneNumUpDownClick();
     void NonZonalSBClick();
     void OKSBClick() { accept(); }
 
-    ZonePanel* ZoneInfo;
     UsageButtons UsageSB;
     QFrame* ProfilePanel; // as designed; the program never changes it
     platform::SpeedButton *NonZonalSB, *OKSB;
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-
-  private:
-    HouseModel& model_;
-    const std::int32_t& currentZone_;
 };
 
-class TNonZonalWaterForm : public platform::Dialog {
+class TNonZonalWaterForm : public UsageDialog {
     Q_OBJECT
   public:
     static constexpr const char* kCaption = "Non Zonal Water Consumption";

@@ -8,6 +8,7 @@
 
 #include "forms_fixture.h"
 
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -90,6 +91,18 @@ TEST_F(UsageFormsTest, TheNonZonalEnergyDialogShowsBesideTheAppliancesAndClosesW
     appliances.OKSB->click();
     EXPECT_FALSE(appliances.isVisible());
     EXPECT_FALSE(nonZonal.isVisible());
+}
+
+TEST_F(UsageFormsTest, OnlyOKClosesTheUsageDialogs) {
+    TWaterSourceForm waterSources(services);
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&water, &appliances, &nonZonal, &waterSources}) {
+        dialog->show();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QTest::keyClick(dialog, Qt::Key_Return);
+        EXPECT_TRUE(dialog->isVisible()) << dialog->objectName().toStdString();
+        dialog->findChild<QAbstractButton*>("OKSB")->click();
+        EXPECT_FALSE(dialog->isVisible()) << dialog->objectName().toStdString();
+    }
 }
 
 TEST_F(UsageFormsTest, TheWaterDialogOpensTheNonZonalWaterDialog) {
