@@ -14,6 +14,7 @@
 #include "modeller/model/house_model.h"
 #include "modeller/model/material_catalogue.h"
 #include "modeller/model/occupancy_file.h"
+#include "modeller/model/occupancy_gains.h"
 
 #include <string>
 #include <string_view>
@@ -54,13 +55,6 @@ class ZoneSectionLookup {
     virtual int Blind(const std::string& name) = 0;
 };
 
-// The occupant values of the house, computed once per run.
-struct TOccupantValues {
-    int OccupantCount = 1;        // persons, 1..6
-    double HouseholdFactor = 0.0; // scales the base gains
-    double OccupantFactor = 0.0;  // scales the occupant gains
-};
-
 // What the zone writers share during one run: the card writer's state (the model, the material
 // tables, the card file's lines and the project writer's values), the section lookup, the occupancy
 // values and the leakage of each zone.
@@ -74,7 +68,7 @@ struct ZoneWriterRun {
     ZoneSectionLookup& sections;
 
     TOccupancyData Occupancy;
-    TOccupantValues Occupants;
+    TOccupantValues Occupants;                                // computed once per run
     common::FixedArray1<double, 1, kMaxZones> ZoneLeakageA{}; // air changes per hour
     common::FixedArray1<double, 1, kMaxZones> ZoneLeakageB{};
 

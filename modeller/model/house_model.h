@@ -301,6 +301,7 @@ class HouseModel {
 
     // Values shared by the zone-browsing dialogs and the occupancy dialog.
     std::int32_t DisplayZone = 0;
+    std::string UsageCaption;      // the caption shown by the energy usage dialogs' profile panels
     std::int32_t WorkZoneType = 0; // 0..7
     bool UseDefaultGains = false;
     bool UseDefaultSetpoints = false;

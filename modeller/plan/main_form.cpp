@@ -189,7 +189,7 @@ void TMainForm::buildTopPanel(QWidget* parent, QBoxLayout* layout) {
     ProjectSB = button(TopPanel, "ProjectSB", "Project", "Enter Project Details", row);
     SBlocation = laterButton(TopPanel, "SBlocation", "Location", "Select Location", row);
     GraphicsSB = laterButton(TopPanel, "GraphicsSB", "Bkgnd", "Background", row);
-    ModeSB = laterButton(TopPanel, "ModeSB", "Mode", "Select Conditioned or\nFree Running Mode", row);
+    ModeSB = button(TopPanel, "ModeSB", "Mode", "Select Conditioned or\nFree Running Mode", row);
     SBdefaults = laterButton(TopPanel, "SBdefaults", "Defaults", "Set Defaults", row);
     ObsSB = laterButton(TopPanel, "ObsSB", "Obstruct", "Overshadowing by obstructions", row);
     row->addSpacing(6);
@@ -200,10 +200,10 @@ void TMainForm::buildTopPanel(QWidget* parent, QBoxLayout* layout) {
     SBPrintPlan = button(TopPanel, "SBPrintPlan", "Print", "Print this screen", row);
     row->addSpacing(6);
     ToolsSB = laterButton(TopPanel, "ToolsSB", "Tools", "Tools", row);
-    ApplianceSB = laterButton(TopPanel, "ApplianceSB", "Energy", "Energy Consumption", row);
-    WaterSB = laterButton(TopPanel, "WaterSB", "Water", "Water Consumption", row);
-    WaterSourceSB = laterButton(TopPanel, "WaterSourceSB", "W Src", "Water Sources", row);
-    EnergySourceSB = laterButton(TopPanel, "EnergySourceSB", "E Src", "Energy Sources", row);
+    ApplianceSB = button(TopPanel, "ApplianceSB", "Energy", "Energy Consumption", row);
+    WaterSB = button(TopPanel, "WaterSB", "Water", "Water Consumption", row);
+    WaterSourceSB = button(TopPanel, "WaterSourceSB", "W Src", "Water Sources", row);
+    EnergySourceSB = button(TopPanel, "EnergySourceSB", "E Src", "Energy Sources", row);
     row->addStretch();
     HelpButton = button(TopPanel, "HelpButton", "Help", "Help", row);
     auto* bar = new QHBoxLayout;
@@ -388,6 +388,11 @@ void TMainForm::connectCommands() {
     on(SBeditButton, [this] { SBeditButtonClick(); });
     on(MagSB, [this] { MagSBClick(); });
     on(SnappSB, [this] { SnappSBClick(); });
+    on(ModeSB, [this] { ModeSBClick(); });
+    on(ApplianceSB, [this] { ApplianceSBClick(); });
+    on(WaterSB, [this] { WaterSBClick(); });
+    on(WaterSourceSB, [this] { WaterSourceSBClick(); });
+    on(EnergySourceSB, [this] { EnergySourceSBClick(); });
     on(WipeSB, [this] { WipeSBClick(); });
     on(BackgroundOnlySB, [this] { BackgroundOnlySBClick(); });
     on(HideBackgroundSB, [this] { HideBackgroundSBClick(); });

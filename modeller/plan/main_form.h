@@ -43,6 +43,11 @@ struct SimulationHistory;
 struct SimulationParts;
 class TMagForm;
 class TSnapForm;
+class TSettingsForm;
+class TApplianceForm;
+class TWaterForm;
+class TWaterSourceForm;
+class TEnergySourceForm;
 
 // The readers of the rating tables that the start-up runs (the star panel's own readers unless a
 // caller installs others).  Each may raise an error; the start-up reports it and goes on.  An empty
@@ -104,6 +109,11 @@ class TMainForm : public QMainWindow, public PlanEditorView {
         TProjectDetailsForm* ProjectDetailsForm = nullptr;
         TMagForm* MagForm = nullptr;
         TSnapForm* SnapForm = nullptr;
+        TSettingsForm* SettingsForm = nullptr;
+        TApplianceForm* ApplianceForm = nullptr;
+        TWaterForm* WaterForm = nullptr;
+        TWaterSourceForm* WaterSourceForm = nullptr;
+        TEnergySourceForm* EnergySourceForm = nullptr;
     };
     MainDialogs Dialogs;
     // Every dialog of the program, for placement and help topics.
@@ -199,6 +209,13 @@ class TMainForm : public QMainWindow, public PlanEditorView {
     void ProjectSBClick();
     void MagSBClick();
     void SnappSBClick();
+    // The simulation mode dialog, once a climate file is chosen and zones exist.
+    void ModeSBClick();
+    // The water and energy usage dialogs.
+    void ApplianceSBClick();
+    void WaterSBClick();
+    void WaterSourceSBClick();
+    void EnergySourceSBClick();
     void SBPrintPlanClick();
     void HelpButtonClick();
     void ShowPic(int level);
