@@ -7,6 +7,8 @@
 #include "modeller/plan/scale_forms.h"
 #include "modeller/plan/workspace.h"
 #include "modeller/platform/services.h"
+#include "modeller/results/analysis_form.h"
+#include "modeller/results/short_report_form.h"
 
 #include <filesystem>
 #include <memory>
@@ -20,7 +22,9 @@ struct ApplicationForms {
     ~ApplicationForms();
 
     std::unique_ptr<TMainForm> MainForm;
+    std::unique_ptr<TAnalysisForm> AnalysisForm;
     std::unique_ptr<TProjectDetailsForm> ProjectDetailsForm;
+    std::unique_ptr<TShortReportForm> ShortReportForm;
     std::unique_ptr<TMagForm> MagForm;
     std::unique_ptr<TSnapForm> SnapForm;
 };

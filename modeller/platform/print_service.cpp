@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QWidget>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -20,22 +23,64 @@ bool paintImageOnPage(QPrinter& printer, const QImage& image) {
     return painter.end();
 }
 
-bool DialogPrintService::printImage(const QImage& image, bool landscape) {
+bool paintWidgetOnPage(QPrinter& printer, QWidget& widget) {
+    if (widget.width() <= 0 || widget.height() <= 0) return false;
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const QRect page = painter.viewport();
+    const double scale = std::min(static_cast<double>(page.width()) / widget.width(),
+                                  static_cast<double>(page.height()) / widget.height());
+    painter.translate(page.x() + (page.width() - widget.width() * scale) / 2,
+                      page.y() + (page.height() - widget.height() * scale) / 2);
+    painter.scale(scale, scale);
+    widget.render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    return painter.end();
+}
+
+namespace {
+
+// Prints through the printer dialog: nothing when the user cancels it.
+template <class Paint> bool printWithDialog(QWidget* parent, bool landscape, Paint paint) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    QPrintDialog dialog(&printer, parent_);
+    QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) return false;
-    return paintImageOnPage(printer, image);
+    return paint(printer);
+}
+
+// Prints one page into a PDF file.
+template <class Paint> bool printToPdf(const QString& file, bool landscape, int& pages, Paint paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    if (!paint(printer)) return false;
+    ++pages;
+    return true;
+}
+
+} // namespace
+
+bool PrintService::printWidget(QWidget& widget, bool landscape) {
+    return printImage(widget.grab().toImage(), landscape);
+}
+
+bool DialogPrintService::printImage(const QImage& image, bool landscape) {
+    return printWithDialog(parent_, landscape, [&](QPrinter& p) { return paintImageOnPage(p, image); });
+}
+
+bool DialogPrintService::printWidget(QWidget& widget, bool landscape) {
+    return printWithDialog(parent_, landscape, [&](QPrinter& p) { return paintWidgetOnPage(p, widget); });
 }
 
 bool PdfPrintService::printImage(const QImage& image, bool landscape) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file_);
-    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    if (!paintImageOnPage(printer, image)) return false;
-    ++pagesPrinted;
-    return true;
+    return printToPdf(file_, landscape, pagesPrinted,
+                      [&](QPrinter& p) { return paintImageOnPage(p, image); });
+}
+
+bool PdfPrintService::printWidget(QWidget& widget, bool landscape) {
+    return printToPdf(file_, landscape, pagesPrinted,
+                      [&](QPrinter& p) { return paintWidgetOnPage(p, widget); });
 }
 
 } // namespace platform

@@ -1,5 +1,5 @@
-// Printing of a picture (the main window, a chart) on one page, behind an interface so that tests
-// print to a PDF file.
+// Printing of a picture (the main window, a chart) or of a window as it is drawn on one page, behind
+// an interface so that tests print to a PDF file.
 #pragma once
 
 #include <QString>
@@ -16,11 +16,17 @@ class PrintService {
     // Prints the image scaled to fit the page, keeping its proportions.  False when the user
     // cancelled the printer dialog or nothing could be printed.
     virtual bool printImage(const QImage& image, bool landscape) = 0;
+    // Prints the window as it draws itself, scaled to fit the page: its texts stay texts and its
+    // lines stay sharp at the printer's resolution.  False as for printImage.  A service that can
+    // print pictures only prints the window's picture.
+    virtual bool printWidget(QWidget& widget, bool landscape);
 };
 
 // Draws the image on the printer's page, as large as fits, centred.  False when the printer
 // cannot be painted on.
 bool paintImageOnPage(QPrinter& printer, const QImage& image);
+// Draws the window on the printer's page in the same way.
+bool paintWidgetOnPage(QPrinter& printer, QWidget& widget);
 
 // Shows the printer dialog first and prints when it is confirmed.
 class DialogPrintService : public PrintService {
@@ -28,6 +34,7 @@ class DialogPrintService : public PrintService {
     explicit DialogPrintService(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
     bool printImage(const QImage& image, bool landscape) override;
+    bool printWidget(QWidget& widget, bool landscape) override;
 
   private:
     QWidget* parent_;
@@ -38,6 +45,7 @@ class PdfPrintService : public PrintService {
   public:
     explicit PdfPrintService(QString file) : file_(std::move(file)) {}
     bool printImage(const QImage& image, bool landscape) override;
+    bool printWidget(QWidget& widget, bool landscape) override;
     int pagesPrinted = 0;
 
   private:

@@ -210,6 +210,21 @@ TEST_F(RatingPanelTest, StartUpWithHistoryShowsItsNewestRecord) {
     EXPECT_TRUE(started.state().DelRecSBVisible && started.state().BackSBVisible);
 }
 
+TEST_F(RatingPanelTest, StartUpWithAFreeRunningNewestRecordKeepsTheOlderRatingsReachable) {
+    addRecord("House_1", 6.5);
+    addRecord("House_2", kNoRating, 0.0);
+    WritePastRatings(*history, folder.path());
+    auto fresh = std::make_unique<SimulationHistory>();
+    RatingPanel started(model, *fresh, tables, messages);
+    started.ReadRatingHistory();
+    EXPECT_EQ(started.state().CoolLabel, "Free");
+    EXPECT_TRUE(started.state().BackSBVisible && started.state().ForwardSBVisible &&
+                started.state().AnalysisSBVisible);
+    started.BackSBClick();
+    EXPECT_EQ(started.state().FileLabel, "House_1");
+    EXPECT_EQ(started.state().StarLabel, "6.5");
+}
+
 TEST_F(RatingPanelTest, RunShowsTheNewRecordFirstAndRewritesTheHistory) {
     for (int run = 1; run <= 5; ++run) addRecord("House_" + std::to_string(run), 1.0);
     panel.ForwardSBClick();
