@@ -1,7 +1,9 @@
 #include "modeller/platform/print_service.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QWidget>
@@ -24,6 +26,8 @@ bool paintImageOnPage(QPrinter& printer, const QImage& image) {
 }
 
 bool paintWidgetOnPage(QPrinter& printer, QWidget& widget) {
+    // Texts changed just before printing are laid out first, so that none is cut short.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     if (widget.width() <= 0 || widget.height() <= 0) return false;
     QPainter painter;
     if (!painter.begin(&printer)) return false;
@@ -32,8 +36,16 @@ bool paintWidgetOnPage(QPrinter& printer, QWidget& widget) {
                                   static_cast<double>(page.height()) / widget.height());
     painter.translate(page.x() + (page.width() - widget.width() * scale) / 2,
                       page.y() + (page.height() - widget.height() * scale) / 2);
-    painter.scale(scale, scale);
-    widget.render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    // A window drawn straight onto a printer is drawn as one picture of pixels; recorded first as
+    // drawing commands, its texts reach the page as text and its lines at the printer's resolution.
+    QPicture commands;
+    QPainter recorder(&commands);
+    widget.render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    recorder.end();
+    // Played back, the commands grow by the printer's resolution over the recording's own.
+    painter.scale(scale * commands.logicalDpiX() / printer.logicalDpiX(),
+                  scale * commands.logicalDpiY() / printer.logicalDpiY());
+    painter.drawPicture(0, 0, commands);
     return painter.end();
 }
 

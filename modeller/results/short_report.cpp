@@ -1,37 +1,8 @@
 #include "modeller/results/short_report.h"
 
+#include "modeller/model/project_details.h"
+
 namespace pelmora {
-
-namespace {
-
-using Detail = std::string HouseModel::*;
-// The project detail behind each box E1..E21.
-constexpr std::array<Detail, kReportDetailBoxes + 1> kDetails = {
-    nullptr,
-    &HouseModel::ClientName,
-    &HouseModel::ClientPhone,
-    &HouseModel::ClientFax,
-    &HouseModel::ClientEmail,
-    &HouseModel::ClientPostalAddress,
-    &HouseModel::ClientStreetAddress,
-    &HouseModel::AssessorName,
-    &HouseModel::AssessorPhone,
-    &HouseModel::AssessorFax,
-    &HouseModel::AssessorEmail,
-    &HouseModel::AssessorPostalAddress,
-    &HouseModel::AssessorStreetAddress,
-    &HouseModel::AssessorNumber,
-    &HouseModel::DwellingDPNumber,
-    &HouseModel::DwellingUnit,
-    &HouseModel::DwellingLotNumber,
-    &HouseModel::DwellingHouseNumber,
-    &HouseModel::DwellingStreetName,
-    &HouseModel::DwellingDevelopmentName,
-    &HouseModel::DwellingSuburb,
-    &HouseModel::DwellingPostCode,
-};
-
-} // namespace
 
 ShortReportTexts ShortReportFigures(const SimulationHistory& history, const HouseModel& model,
                                     const RatingTables& tables) {
@@ -53,9 +24,9 @@ ShortReportTexts ShortReportFigures(const SimulationHistory& history, const Hous
     t.ClimateLabel = model.ClimateFileName;
     t.PCLabel = std::to_string(model.Postcode);
     for (int i = 1; i <= kReportDetailBoxes; ++i)
-        t.E[static_cast<std::size_t>(i)] = model.*kDetails[static_cast<std::size_t>(i)];
-    if (model.StateIndex >= 0 && model.StateIndex < static_cast<int>(short_report_text::kStates.size()))
-        t.StateEdit = std::string(short_report_text::kStates[static_cast<std::size_t>(model.StateIndex)]);
+        t.E[static_cast<std::size_t>(i)] = model.*kProjectDetailFields[static_cast<std::size_t>(i)];
+    if (model.StateIndex >= 0 && model.StateIndex < static_cast<int>(kStateNames.size()))
+        t.StateEdit = std::string(kStateNames[static_cast<std::size_t>(model.StateIndex)]);
     return t;
 }
 

@@ -234,15 +234,12 @@ void TShortReportForm::PrintSBClick() {
 }
 
 void TShortReportForm::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
+    // Enter and Escape close the dialog.
+    if (platform::isEnterOrEscape(*event)) {
         accept();
         return;
-    default:
-        platform::Dialog::keyPressEvent(event);
     }
+    platform::Dialog::keyPressEvent(event);
 }
 
 } // namespace pelmora

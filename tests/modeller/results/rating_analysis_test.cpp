@@ -43,11 +43,7 @@ class AnalysisTest : public ::testing::Test, public AnalysisView {
     // Puts a record of the zones in front of the history, as a run would, rated in climate 5 on the
     // zones that are conditioned.
     void addRecord(const std::string& name, const std::vector<ZoneRun>& zones) {
-        auto& records = history->SimulationRecords;
-        for (int k = history->SimulationRecordCount; k >= 1; --k)
-            if (k < kMaxSimulationRecords) records(k + 1) = records(k);
-        StarType& r = records(1);
-        r = StarType{};
+        StarType& r = pushRecord(*history);
         r.Name = name;
         r.Climate = 5;
         r.Zones = static_cast<int>(zones.size());
@@ -76,7 +72,6 @@ class AnalysisTest : public ::testing::Test, public AnalysisView {
         r.Total = r.Heat + r.CoolS + r.CoolL;
         r.Stars = r.Area == 0.0 ? kNoRating : StarRating(tables, 5, r.Area, r.Total);
         SumMonthlyTotals(r);
-        if (history->SimulationRecordCount < kMaxSimulationRecords) ++history->SimulationRecordCount;
         panel.ShownRecord = 1;
         panel.DisplayRating(1);
     }

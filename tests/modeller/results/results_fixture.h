@@ -33,8 +33,16 @@ std::string energyRow(int month, int day, int hour, const std::vector<double>& v
 // An energy file: the five header lines, then `rows`.
 std::string energyFile(const std::vector<std::string>& rows);
 
+// Puts an empty record in front of `history`, as a run does, and returns it; the oldest of nine
+// falls out.
+pelmora::StarType& pushRecord(pelmora::SimulationHistory& history);
+
 // A star band row of 20 limits falling by `step` from `first` (MJ/m2).
 std::string starBandRow(int climate, double first, double step);
+
+// The text of a PDF file as pdftotext reads it, pages ending in a form feed; empty when it cannot
+// be read.
+std::string pdfText(const std::filesystem::path& pdf);
 
 // The information boxes of the post-run road, recorded.
 struct RecordedMessages : pelmora::RatingMessages {
