@@ -24,7 +24,12 @@ void TMainForm::AnalysisSBClick() {
 
 void TMainForm::ReportButtonClick() {
     // The report is of record 1, which belongs to the house as it stands only while the results
-    // are current.
+    // are current.  Before the first run there is no record to judge the house by: it has to be
+    // simulated, whatever an empty record would say of its floor area.
+    if (history_->SimulationRecordCount <= 0 && !model_.ResultsCurrent) {
+        services_.messages.information(results_command_text::kResimulate);
+        return;
+    }
     if (!(history_->SimulationRecords(1).Area > 0.0)) {
         services_.messages.information(results_command_text::kFreeRunning);
         return;

@@ -25,7 +25,7 @@ bool paintImageOnPage(QPrinter& printer, const QImage& image) {
     return painter.end();
 }
 
-bool paintWidgetOnPage(QPrinter& printer, QWidget& widget) {
+bool paintWidgetOnPage(QPrinter& printer, QWidget& widget, const QRegion& part) {
     // Texts changed just before printing are laid out first, so that none is cut short.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     if (widget.width() <= 0 || widget.height() <= 0) return false;
@@ -40,8 +40,11 @@ bool paintWidgetOnPage(QPrinter& printer, QWidget& widget) {
     // drawing commands, its texts reach the page as text and its lines at the printer's resolution.
     QPicture commands;
     QPainter recorder(&commands);
-    widget.render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    widget.render(&recorder, QPoint(), part, QWidget::DrawWindowBackground | QWidget::DrawChildren);
     recorder.end();
+    // What is left out of the window shows its background, as the window shows it.
+    painter.fillRect(QRectF(0.0, 0.0, widget.width() * scale, widget.height() * scale),
+                     widget.palette().window());
     // Played back, the commands grow by the printer's resolution over the recording's own.
     painter.scale(scale * commands.logicalDpiX() / printer.logicalDpiX(),
                   scale * commands.logicalDpiY() / printer.logicalDpiY());
@@ -73,7 +76,7 @@ template <class Paint> bool printToPdf(const QString& file, bool landscape, int&
 
 } // namespace
 
-bool PrintService::printWidget(QWidget& widget, bool landscape) {
+bool PrintService::printWidget(QWidget& widget, bool landscape, const QRegion&) {
     return printImage(widget.grab().toImage(), landscape);
 }
 
@@ -81,8 +84,9 @@ bool DialogPrintService::printImage(const QImage& image, bool landscape) {
     return printWithDialog(parent_, landscape, [&](QPrinter& p) { return paintImageOnPage(p, image); });
 }
 
-bool DialogPrintService::printWidget(QWidget& widget, bool landscape) {
-    return printWithDialog(parent_, landscape, [&](QPrinter& p) { return paintWidgetOnPage(p, widget); });
+bool DialogPrintService::printWidget(QWidget& widget, bool landscape, const QRegion& part) {
+    return printWithDialog(parent_, landscape,
+                           [&](QPrinter& p) { return paintWidgetOnPage(p, widget, part); });
 }
 
 bool PdfPrintService::printImage(const QImage& image, bool landscape) {
@@ -90,9 +94,9 @@ bool PdfPrintService::printImage(const QImage& image, bool landscape) {
                       [&](QPrinter& p) { return paintImageOnPage(p, image); });
 }
 
-bool PdfPrintService::printWidget(QWidget& widget, bool landscape) {
+bool PdfPrintService::printWidget(QWidget& widget, bool landscape, const QRegion& part) {
     return printToPdf(file_, landscape, pagesPrinted,
-                      [&](QPrinter& p) { return paintWidgetOnPage(p, widget); });
+                      [&](QPrinter& p) { return paintWidgetOnPage(p, widget, part); });
 }
 
 } // namespace platform

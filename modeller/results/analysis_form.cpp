@@ -18,6 +18,9 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include <algorithm>
+#include <cmath>
+
 namespace pelmora {
 
 namespace {
@@ -30,6 +33,9 @@ constexpr int kZoneBarWidth = 16;         // px, centred in the colour panel
 constexpr int kChartWidth = 420;          // px
 constexpr int kChartHeight = 230;         // px
 constexpr int kLargestAxis = 1000000;     // MJ/m2, the hidden scroll bar's end
+constexpr int kMostAxisSteps = 10;        // labelled steps of the energy axis at the most
+constexpr int kDialogWidth = 1000;        // px: the charts beside the rating, the limits below in full
+constexpr int kDialogHeight = 640;        // px
 // The half-star scale above the climate's limits, one field of five characters a value.
 constexpr const char* kStarScale =
     "0.0  0.5  1.0  1.5  2.0  2.5  3.0  3.5  4.0  4.5  5.0  5.5  6.0  6.5  7.0  7.5  8.0  8.5  9.0  9.5  10";
@@ -109,6 +115,9 @@ QChartView* TAnalysisForm::chart(const char* name, const char* title, QBarSeries
     energy->setTitleText("MJ/m²");
     energy->setLabelFormat("%.0f");
     energy->setRange(0.0, kStartChartMaximum);
+    energy->setTickType(QValueAxis::TicksDynamic);
+    energy->setTickAnchor(0.0);
+    energy->setTickInterval(kChartStep);
     c->addAxis(energy, Qt::AlignLeft);
     series->attachAxis(energy);
     series->setProperty("barColour", colour);
@@ -277,6 +286,7 @@ void TAnalysisForm::build() {
     layout->addLayout(top);
     layout->addLayout(middle, 1);
     layout->addWidget(ScrollBox1);
+    setMinimumSize(kDialogWidth, kDialogHeight);
 
     auto& messages = services_.messages;
     const auto on = [&](QAbstractButton* b, auto handler) {
@@ -307,8 +317,13 @@ void TAnalysisForm::showBars(QChartView* view, QBarSeries* series, const std::ve
         for (double v : values) set->append(v);
         series->append(set);
     }
+    // Labels on whole multiples of 5 MJ/m2, at most ten steps up the axis.
+    const double step = kChartStep * std::max(1.0, std::ceil(maximum / (kChartStep * kMostAxisSteps)));
     for (QAbstractAxis* axis : view->chart()->axes(Qt::Vertical))
-        if (auto* energy = qobject_cast<QValueAxis*>(axis)) energy->setRange(0.0, maximum);
+        if (auto* energy = qobject_cast<QValueAxis*>(axis)) {
+            energy->setRange(0.0, maximum);
+            energy->setTickInterval(step);
+        }
 }
 
 void TAnalysisForm::showAnalysis(const AnalysisState& s) {

@@ -45,6 +45,7 @@ QFormLayout* headedForm(QFrame* frame, const char* heading) {
     column->addWidget(title);
     auto* form = new QFormLayout;
     column->addLayout(form);
+    column->addStretch();
     return form;
 }
 
@@ -227,10 +228,10 @@ void TShortReportForm::FormShow() {
 
 void TShortReportForm::PrintSBClick() {
     // The page is printed as the assessor sees it, without the window's own buttons.
-    const std::array<QWidget*, 3> buttons = {PrintSB, OKSB, HelpButton};
-    for (QWidget* b : buttons) b->setVisible(false);
-    services_.printing.printWidget(*this, false);
-    for (QWidget* b : buttons) b->setVisible(true);
+    QRegion page(rect());
+    for (QWidget* b : std::array<QWidget*, 3>{PrintSB, OKSB, HelpButton})
+        page -= QRect(b->mapTo(this, QPoint(0, 0)), b->size());
+    services_.printing.printWidget(*this, false, page);
 }
 
 void TShortReportForm::keyPressEvent(QKeyEvent* event) {

@@ -49,11 +49,22 @@ TEST_F(ResultsCommandsTest, AnalyseBeepsWithoutRatingsAndOpensTheDialogWithThem)
     // House_3: 1890 MJ x 0.80 / 80 m2 = 18.9 MJ/m2, within the 19th band of climate 5 (20): 9.5 stars.
     EXPECT_EQ(shown, "9.5");
     EXPECT_EQ(scripted.messages.beeps, 1);
+
+    forms->AnalysisForm->HelpButtonClick();
+    forms->ShortReportForm->HelpButtonClick();
+    EXPECT_EQ(scripted.help.shownTopics, (std::vector<int>{150, 90}));
 }
 
 TEST_F(ResultsCommandsTest, ReportOpensOnlyForARatedHouseWithCurrentResults) {
-    folder.addRatingHistory();
     startWithNewHouse();
+    main().ReportButtonClick();
+    EXPECT_EQ(scripted.messages.informations(),
+              std::vector<QString>{
+                  "You must resimulate after visiting a screen where it is possible to make changes."})
+        << "a house never simulated is not called free running";
+
+    folder.addRatingHistory();
+    main().ratingPanel().ReadRatingHistory();
     EXPECT_TRUE(main().ReportButton->isEnabled());
     EXPECT_EQ(main().ReportButton->toolTip(), "VORT Report");
     const struct {

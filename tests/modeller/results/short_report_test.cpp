@@ -153,7 +153,6 @@ TEST_F(ShortReportTest, PrintsOnePageThatReadsBackWithItsFigures) {
                                  "Signed by the assessor"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
     EXPECT_EQ(text.find("Print"), std::string::npos) << "the window's buttons stay off the page";
-    EXPECT_TRUE(form.PrintSB->isVisibleTo(&form)) << "and come back after printing";
 }
 
 } // namespace
