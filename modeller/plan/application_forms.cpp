@@ -38,7 +38,11 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     SelectAllForm = create<TSelectAllForm>(main, Editors->palette, services, &main);
     ExtWallForm = create<TExtWallForm>(main, *Editors, services, &main);
     IntWallForm = create<TIntWallForm>(main, *Editors, services, &main);
+    AnalysisForm = create<TAnalysisForm>(main, model, main.history(), main.ratingTables(), main.ratingPanel(),
+                                         services, &main);
     ProjectDetailsForm = create<TProjectDetailsForm>(main, model, services, main, &main);
+    ShortReportForm =
+        create<TShortReportForm>(main, model, main.history(), main.ratingTables(), services, &main);
     SettingsForm = create<TSettingsForm>(main, model, services, &main);
     MagForm = create<TMagForm>(main, model, workspace.scale, services, main, &main);
     SnapForm = create<TSnapForm>(main, model, workspace.scale, services, main, &main);
@@ -57,7 +61,9 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     WaterForm->NonZonalWaterForm = NonZonalWaterForm.get();
 
     // The main window's buttons.
+    main.Dialogs.AnalysisForm = AnalysisForm.get();
     main.Dialogs.ProjectDetailsForm = ProjectDetailsForm.get();
+    main.Dialogs.ShortReportForm = ShortReportForm.get();
     main.Dialogs.MagForm = MagForm.get();
     main.Dialogs.SnapForm = SnapForm.get();
     main.Dialogs.SettingsForm = SettingsForm.get();

@@ -18,6 +18,8 @@
 #include "modeller/plan/scale_forms.h"
 #include "modeller/plan/workspace.h"
 #include "modeller/platform/services.h"
+#include "modeller/results/analysis_form.h"
+#include "modeller/results/short_report_form.h"
 
 #include <filesystem>
 #include <memory>
@@ -39,7 +41,9 @@ struct ApplicationForms {
     std::unique_ptr<TSelectAllForm> SelectAllForm;
     std::unique_ptr<TExtWallForm> ExtWallForm;
     std::unique_ptr<TIntWallForm> IntWallForm;
+    std::unique_ptr<TAnalysisForm> AnalysisForm;
     std::unique_ptr<TProjectDetailsForm> ProjectDetailsForm;
+    std::unique_ptr<TShortReportForm> ShortReportForm;
     std::unique_ptr<TSettingsForm> SettingsForm;
     std::unique_ptr<TMagForm> MagForm;
     std::unique_ptr<TSnapForm> SnapForm;

@@ -196,7 +196,7 @@ void TMainForm::buildTopPanel(QWidget* parent, QBoxLayout* layout) {
     SimulateSB = button(TopPanel, "SimulateSB", "Simulate", "Simulate", row);
     ScratchSB = laterButton(TopPanel, "ScratchSB", "Input", "Display SCRATCH File", row);
     SBZoneInfo = laterButton(TopPanel, "SBZoneInfo", "Details", "Detailed Report", row);
-    ReportButton = laterButton(TopPanel, "ReportButton", "Report", "VORT Report", row);
+    ReportButton = button(TopPanel, "ReportButton", "Report", "VORT Report", row);
     SBPrintPlan = button(TopPanel, "SBPrintPlan", "Print", "Print this screen", row);
     row->addSpacing(6);
     ToolsSB = laterButton(TopPanel, "ToolsSB", "Tools", "Tools", row);
@@ -367,8 +367,6 @@ QWidget* TMainForm::buildSidePanels(QWidget* parent) {
 
 void TMainForm::buildStarPanel(QWidget* parent) {
     StarPanel = new TStarPanel(*ratingPanel_, services_.messages, parent);
-    // The analysis dialog is not part of the program yet: its button stays, with its hint, unusable.
-    StarPanel->AnalysisSB->setEnabled(false);
     StarPanel->setFixedWidth(StarPanel->sizeHint().width());
 }
 
@@ -384,6 +382,9 @@ void TMainForm::connectCommands() {
     on(ProjectSB, [this] { ProjectSBClick(); });
     on(SimulateSB, [this] { SimulateSBClick(); });
     on(SBPrintPlan, [this] { SBPrintPlanClick(); });
+    on(ReportButton, [this] { ReportButtonClick(); });
+    connect(StarPanel, &TStarPanel::analysisRequested, this,
+            platform::guarded(messages, [this] { AnalysisSBClick(); }));
     on(HelpButton, [this] { HelpButtonClick(); });
     on(SBeditButton, [this] { SBeditButtonClick(); });
     on(MagSB, [this] { MagSBClick(); });

@@ -34,8 +34,10 @@ class PlatformRatingMessages;
 class RatingPanel;
 class SimulationCommands;
 class TEngineConsoleForm;
+class TAnalysisForm;
 class TMainForm;
 class TProjectDetailsForm;
+class TShortReportForm;
 class TStarPanel;
 class TTextFileForm;
 struct RatingTables;
@@ -106,7 +108,9 @@ class TMainForm : public QMainWindow, public PlanEditorView {
     // The dialogs the main window opens, created after it; each is set once the program has
     // created it, and a button whose dialog is not set does nothing.
     struct MainDialogs {
+        TAnalysisForm* AnalysisForm = nullptr;
         TProjectDetailsForm* ProjectDetailsForm = nullptr;
+        TShortReportForm* ShortReportForm = nullptr;
         TMagForm* MagForm = nullptr;
         TSnapForm* SnapForm = nullptr;
         TSettingsForm* SettingsForm = nullptr;
@@ -218,6 +222,11 @@ class TMainForm : public QMainWindow, public PlanEditorView {
     void EnergySourceSBClick();
     void SBPrintPlanClick();
     void HelpButtonClick();
+    // The analysis dialog, modal; a beep while no rating is kept.
+    void AnalysisSBClick();
+    // The short report of the newest rating, modal, when the house can be rated and its results are
+    // current; otherwise a box says why not.
+    void ReportButtonClick();
     void ShowPic(int level);
 
     // ---- Simulate ------------------------------------------------------------------------------

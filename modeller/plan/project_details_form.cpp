@@ -2,6 +2,7 @@
 
 #include "common/file_lookup.h"
 #include "modeller/model/file_names.h"
+#include "modeller/model/project_details.h"
 #include "modeller/plan/contact_files.h"
 #include "modeller/plan/main_form.h"
 #include "modeller/platform/application.h"
@@ -23,38 +24,10 @@ namespace pelmora {
 namespace {
 
 constexpr const char* kCaption = "Project Details";
-constexpr const char* kStates[] = {"QLD", "NSW", "ACT", "Vic", "Tas", "SA", "WA", "NT"};
 constexpr int kClientFirst = 1, kAssessorFirst = 7, kDwellingFirst = 14, kSoftwareFirst = 22;
 
-using Field = std::string HouseModel::*;
 // The variable behind each box E1..E24.
-constexpr std::array<Field, 25> kBoxFields = {
-    nullptr,
-    &HouseModel::ClientName,
-    &HouseModel::ClientPhone,
-    &HouseModel::ClientFax,
-    &HouseModel::ClientEmail,
-    &HouseModel::ClientPostalAddress,
-    &HouseModel::ClientStreetAddress,
-    &HouseModel::AssessorName,
-    &HouseModel::AssessorPhone,
-    &HouseModel::AssessorFax,
-    &HouseModel::AssessorEmail,
-    &HouseModel::AssessorPostalAddress,
-    &HouseModel::AssessorStreetAddress,
-    &HouseModel::AssessorNumber,
-    &HouseModel::DwellingDPNumber,
-    &HouseModel::DwellingUnit,
-    &HouseModel::DwellingLotNumber,
-    &HouseModel::DwellingHouseNumber,
-    &HouseModel::DwellingStreetName,
-    &HouseModel::DwellingDevelopmentName,
-    &HouseModel::DwellingSuburb,
-    &HouseModel::DwellingPostCode,
-    &HouseModel::SoftwareName,
-    &HouseModel::SoftwareVersion,
-    &HouseModel::AssessmentDate,
-};
+constexpr const auto& kBoxFields = kProjectDetailFields;
 
 constexpr const char* kBoxLabels[25] = {
     nullptr,          "Name",
@@ -101,7 +74,8 @@ void TProjectDetailsForm::build() {
     RunN = new platform::EditBox(this);
     UpDown1 = new platform::UpDown(0, 99, this);
     StateCB = new QComboBox(this);
-    for (const char* s : kStates) StateCB->addItem(s);
+    for (std::string_view s : kStateNames)
+        StateCB->addItem(QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())));
     CommentBox = new QPlainTextEdit(this);
     OKSB = new platform::SpeedButton("  OK", "Close accepting changes", this);
     ClientNewSB = new platform::SpeedButton("New", "New File", this);

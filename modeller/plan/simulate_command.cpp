@@ -6,6 +6,7 @@
 #include "modeller/engine_input/simulation_run.h"
 #include "modeller/engine_input/text_file_form.h"
 #include "modeller/plan/main_form.h"
+#include "modeller/results/analysis_form.h"
 
 #include <optional>
 
@@ -14,13 +15,15 @@ namespace pelmora {
 namespace {
 
 // A completed run goes to the star panel: its record is stored and shown, and the delete button
-// appears.  The analysis dialog is not part of the program yet, so nothing opens after the run.
+// appears.  Then the analysis dialog shows the run; the results count as current once it closes.
 class RatingHandOver : public SimulationHandOver {
   public:
     explicit RatingHandOver(TMainForm& main) : main_(main) {}
     void ProcessSimulation() override { main_.ProcessSimulation(); }
     void ShowDelRecSB() override { main_.ShowDelRecSB(); }
-    void ShowAnalysis() override {}
+    void ShowAnalysis() override {
+        if (main_.Dialogs.AnalysisForm) main_.Dialogs.AnalysisForm->exec();
+    }
 
   private:
     TMainForm& main_;

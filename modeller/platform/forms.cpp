@@ -2,6 +2,7 @@
 
 #include "modeller/platform/help_service.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace platform {
@@ -10,6 +11,10 @@ Dialog::Dialog(HelpService& help, QWidget* parent) : QDialog(parent), help_(help
 
 void Dialog::HelpButtonClick() {
     help_.showTopic(HelpContext);
+}
+
+bool isEnterOrEscape(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter || event.key() == Qt::Key_Escape;
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {

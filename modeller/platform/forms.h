@@ -8,6 +8,8 @@
 
 #include <vector>
 
+class QKeyEvent;
+
 namespace platform {
 
 class HelpService;
@@ -24,6 +26,9 @@ class Dialog : public QDialog {
   protected:
     HelpService& help_;
 };
+
+// True for Enter, Return and Escape: the keys that close a dialog which closes on both.
+bool isEnterOrEscape(const QKeyEvent& event);
 
 class ClickableLabel : public QLabel {
     Q_OBJECT

@@ -1,9 +1,14 @@
 #include "modeller/platform/print_service.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QWidget>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -20,22 +25,78 @@ bool paintImageOnPage(QPrinter& printer, const QImage& image) {
     return painter.end();
 }
 
-bool DialogPrintService::printImage(const QImage& image, bool landscape) {
+bool paintWidgetOnPage(QPrinter& printer, QWidget& widget, const QRegion& part) {
+    // Texts changed just before printing are laid out first, so that none is cut short.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    if (widget.width() <= 0 || widget.height() <= 0) return false;
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const QRect page = painter.viewport();
+    const double scale = std::min(static_cast<double>(page.width()) / widget.width(),
+                                  static_cast<double>(page.height()) / widget.height());
+    painter.translate(page.x() + (page.width() - widget.width() * scale) / 2,
+                      page.y() + (page.height() - widget.height() * scale) / 2);
+    // A window drawn straight onto a printer is drawn as one picture of pixels; recorded first as
+    // drawing commands, its texts reach the page as text and its lines at the printer's resolution.
+    QPicture commands;
+    QPainter recorder(&commands);
+    widget.render(&recorder, QPoint(), part, QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    recorder.end();
+    // What is left out of the window shows its background, as the window shows it.
+    painter.fillRect(QRectF(0.0, 0.0, widget.width() * scale, widget.height() * scale),
+                     widget.palette().window());
+    // Played back, the commands grow by the printer's resolution over the recording's own.
+    painter.scale(scale * commands.logicalDpiX() / printer.logicalDpiX(),
+                  scale * commands.logicalDpiY() / printer.logicalDpiY());
+    painter.drawPicture(0, 0, commands);
+    return painter.end();
+}
+
+namespace {
+
+// Prints through the printer dialog: nothing when the user cancels it.
+template <class Paint> bool printWithDialog(QWidget* parent, bool landscape, Paint paint) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    QPrintDialog dialog(&printer, parent_);
+    QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) return false;
-    return paintImageOnPage(printer, image);
+    return paint(printer);
+}
+
+// Prints one page into a PDF file.
+template <class Paint> bool printToPdf(const QString& file, bool landscape, int& pages, Paint paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    if (!paint(printer)) return false;
+    ++pages;
+    return true;
+}
+
+} // namespace
+
+bool PrintService::printWidget(QWidget& widget, bool landscape, const QRegion&) {
+    return printImage(widget.grab().toImage(), landscape);
+}
+
+bool DialogPrintService::printImage(const QImage& image, bool landscape) {
+    return printWithDialog(parent_, landscape, [&](QPrinter& p) { return paintImageOnPage(p, image); });
+}
+
+bool DialogPrintService::printWidget(QWidget& widget, bool landscape, const QRegion& part) {
+    return printWithDialog(parent_, landscape,
+                           [&](QPrinter& p) { return paintWidgetOnPage(p, widget, part); });
 }
 
 bool PdfPrintService::printImage(const QImage& image, bool landscape) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file_);
-    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    if (!paintImageOnPage(printer, image)) return false;
-    ++pagesPrinted;
-    return true;
+    return printToPdf(file_, landscape, pagesPrinted,
+                      [&](QPrinter& p) { return paintImageOnPage(p, image); });
+}
+
+bool PdfPrintService::printWidget(QWidget& widget, bool landscape, const QRegion& part) {
+    return printToPdf(file_, landscape, pagesPrinted,
+                      [&](QPrinter& p) { return paintWidgetOnPage(p, widget, part); });
 }
 
 } // namespace platform

@@ -1,7 +1,8 @@
-// Printing of a picture (the main window, a chart) on one page, behind an interface so that tests
-// print to a PDF file.
+// Printing of a picture (the main window, a chart) or of a window as it is drawn on one page, behind
+// an interface so that tests print to a PDF file.
 #pragma once
 
+#include <QRegion>
 #include <QString>
 
 class QImage;
@@ -16,11 +17,18 @@ class PrintService {
     // Prints the image scaled to fit the page, keeping its proportions.  False when the user
     // cancelled the printer dialog or nothing could be printed.
     virtual bool printImage(const QImage& image, bool landscape) = 0;
+    // Prints the window as it draws itself, scaled to fit the page: its texts stay texts and its
+    // lines stay sharp at the printer's resolution.  Only `part` of it is drawn (in its own
+    // coordinates; empty for the whole window), so that its buttons can stay off the page.  False as
+    // for printImage.  A service that can print pictures only prints the window's picture.
+    virtual bool printWidget(QWidget& widget, bool landscape, const QRegion& part = QRegion());
 };
 
 // Draws the image on the printer's page, as large as fits, centred.  False when the printer
 // cannot be painted on.
 bool paintImageOnPage(QPrinter& printer, const QImage& image);
+// Draws the window on the printer's page in the same way.
+bool paintWidgetOnPage(QPrinter& printer, QWidget& widget, const QRegion& part = QRegion());
 
 // Shows the printer dialog first and prints when it is confirmed.
 class DialogPrintService : public PrintService {
@@ -28,6 +36,7 @@ class DialogPrintService : public PrintService {
     explicit DialogPrintService(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
     bool printImage(const QImage& image, bool landscape) override;
+    bool printWidget(QWidget& widget, bool landscape, const QRegion& part = QRegion()) override;
 
   private:
     QWidget* parent_;
@@ -38,6 +47,7 @@ class PdfPrintService : public PrintService {
   public:
     explicit PdfPrintService(QString file) : file_(std::move(file)) {}
     bool printImage(const QImage& image, bool landscape) override;
+    bool printWidget(QWidget& widget, bool landscape, const QRegion& part = QRegion()) override;
     int pagesPrinted = 0;
 
   private:

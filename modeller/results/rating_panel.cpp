@@ -8,25 +8,38 @@
 
 namespace pelmora {
 
-namespace {
-
-std::string fixed(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
-} // namespace
-
 std::string climateFileLabel(int climate) {
     char text[32];
     std::snprintf(text, sizeof text, "climat%02d.TXT", climate);
     return text;
 }
 
+std::string fixedText(double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+std::string adjustedStarText(double stars) {
+    return stars == kNoRating ? std::string() : fixedText(stars, 1);
+}
+
+StarImages starImagesFor(double stars) {
+    StarImages images;
+    if (stars == kNoRating || stars < 0.0 || stars > kStarImages) return images;
+    if (stars == 0.0) {
+        images.lemon = true;
+        return images;
+    }
+    const int full = static_cast<int>(std::floor(stars));
+    for (int n = 1; n <= full; ++n) images.star(n) = true;
+    if (stars - full == kStarStep) images.halfstar(full + 1) = true;
+    return images;
+}
+
 std::string starFigure(double stars) {
     if (stars == kNoRating) return "";
-    return fixed(stars, stars == std::floor(stars) ? 0 : 1);
+    return fixedText(stars, stars == std::floor(stars) ? 0 : 1);
 }
 
 void RatingPanel::setView(StarPanelView* view) {
@@ -53,7 +66,12 @@ void RatingPanel::ReadRatingHistory() {
     if (!common::findCaseInsensitive(model_.RootDir, kPastRatingsFile)) return;
     ReadPastRatings(history_, model_.RootDir);
     state_.DelRecSBVisible = true;
-    if (history_.SimulationRecordCount > 0) DisplayRating(1);
+    if (history_.SimulationRecordCount > 0) {
+        // The kept ratings stay reachable even when the newest is a free-running house, whose
+        // display shows no buttons of its own.
+        state_.AnalysisSBVisible = state_.ForwardSBVisible = state_.BackSBVisible = true;
+        DisplayRating(1);
+    }
     refresh();
 }
 
@@ -108,17 +126,18 @@ void RatingPanel::DisplayRating(int k) {
         DeleteStars();
         state_.Label1Visible = state_.Label2Visible = state_.Label3Visible = false;
     } else {
-        state_.TotalLabel = fixed(r.Total / a, 1);
-        state_.CoolLabel = fixed(r.CoolS / a + r.CoolL / a, 1);
-        state_.HeatLabel = fixed(r.Heat / a, 1);
+        state_.TotalLabel = fixedText(r.Total / a, 1);
+        state_.CoolLabel = fixedText(r.CoolS / a + r.CoolL / a, 1);
+        state_.HeatLabel = fixedText(r.Heat / a, 1);
         analysisTexts_.FileLabel = state_.FileLabel;
         analysisTexts_.TotalLabel = state_.TotalLabel;
         analysisTexts_.CoolLabel = state_.CoolLabel;
         analysisTexts_.HeatLabel = state_.HeatLabel;
-        analysisTexts_.AdjustLabel = fixed(r.AreaAdjust, 2);
-        const double adjusted = StarRating(tables_, r.Climate, a, r.Total * r.AreaAdjust);
+        analysisTexts_.AdjustLabel = fixedText(r.AreaAdjust, 2);
         analysisTexts_.AdjustStarLabel =
-            r.Stars == kNoRating || adjusted == kNoRating ? "" : fixed(adjusted, 1);
+            r.Stars == kNoRating
+                ? ""
+                : adjustedStarText(StarRating(tables_, r.Climate, a, r.Total * r.AreaAdjust));
         if (analysis_) analysis_->ratingTexts(analysisTexts_);
         state_.Label1Visible = state_.Label2Visible = state_.Label3Visible = true;
         state_.AnalysisSBVisible = state_.ForwardSBVisible = state_.BackSBVisible = true;
@@ -138,17 +157,11 @@ void RatingPanel::DeleteStars() {
     state_.halfstar.fill(false);
 }
 
-// 0 shows the lemon; n or n + 0.5 shows full stars 1..n; n + 0.5 adds half star n + 1; no rating
-// shows nothing.
 void RatingPanel::showStarImages(double stars) {
-    if (stars == kNoRating || stars < 0.0 || stars > kStarImages) return;
-    if (stars == 0.0) {
-        state_.lemon = true;
-        return;
-    }
-    const int full = static_cast<int>(std::floor(stars));
-    for (int n = 1; n <= full; ++n) state_.star(n) = true;
-    if (stars - full == kStarStep) state_.halfstar(full + 1) = true;
+    const StarImages images = starImagesFor(stars);
+    state_.lemon = images.lemon;
+    state_.star = images.star;
+    state_.halfstar = images.halfstar;
 }
 
 void RatingPanel::showEmptyPanel() {

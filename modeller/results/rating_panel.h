@@ -78,6 +78,20 @@ class AnalysisLink {
 std::string climateFileLabel(int climate);
 // The star figure: "3.5" with a fraction, "4" without, empty for no rating.
 std::string starFigure(double stars);
+// A value in fixed notation with `decimals` places, as every result label shows it.
+std::string fixedText(double value, int decimals);
+// The adjusted star rating as a label shows it, one decimal; empty for no rating.
+std::string adjustedStarText(double stars);
+
+// The star images that show a rating: the lemon for 0; full stars 1..n for n and n + 0.5, and the
+// half star n + 1 for n + 0.5; none for no rating.  The star panel, the analysis dialog and the short
+// report show the same images.
+struct StarImages {
+    bool lemon = false;
+    common::FixedArray1<bool, 1, kStarImages> star{};
+    common::FixedArray1<bool, 1, kStarImages> halfstar{};
+};
+StarImages starImagesFor(double stars);
 
 class RatingPanel {
   public:

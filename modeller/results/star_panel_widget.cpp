@@ -90,6 +90,32 @@ platform::SpeedButton* button(QWidget* parent, const char* name, const QString& 
 
 } // namespace
 
+QGridLayout* StarImageLabels::build(QWidget* parent) {
+    // Full and half stars share a place: 1-5 in the upper row, 6-10 in the lower.
+    auto* stars = new QGridLayout;
+    const QPixmap full = starPixmap(false);
+    const QPixmap half = starPixmap(true);
+    for (int n = 1; n <= kStarImages; ++n) {
+        const int row = (n - 1) / kStarsPerRow;
+        const int place = (n - 1) % kStarsPerRow;
+        star(n) = image(parent, QString("star%1").arg(n), full);
+        halfstar(n) = image(parent, QString("halfstar%1").arg(n), half);
+        stars->addWidget(star(n), row, place);
+        stars->addWidget(halfstar(n), row, place);
+    }
+    lemon = image(parent, "lemon", lemonPixmap());
+    stars->addWidget(lemon, 0, 0, 1, 2);
+    return stars;
+}
+
+void StarImageLabels::show(const StarImages& images) {
+    lemon->setVisible(images.lemon);
+    for (int n = 1; n <= kStarImages; ++n) {
+        star(n)->setVisible(images.star(n));
+        halfstar(n)->setVisible(images.halfstar(n));
+    }
+}
+
 void PlatformRatingMessages::information(std::string_view text) {
     messages_.information(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
@@ -118,21 +144,11 @@ TStarPanel::TStarPanel(RatingPanel& panel, platform::MessageService& messages, Q
     energyRow(2, Label1, "Label1", "T", TotalLabel, "TotalLabel", "Annual Total Energy");
     column->addLayout(energies);
 
-    // Full and half stars share a place: 1-5 in the upper row, 6-10 in the lower.
-    auto* stars = new QGridLayout;
-    const QPixmap full = starPixmap(false);
-    const QPixmap half = starPixmap(true);
-    for (int n = 1; n <= kStarImages; ++n) {
-        const int row = (n - 1) / kStarsPerRow;
-        const int place = (n - 1) % kStarsPerRow;
-        star(n) = image(this, QString("star%1").arg(n), full);
-        halfstar(n) = image(this, QString("halfstar%1").arg(n), half);
-        stars->addWidget(star(n), row, place);
-        stars->addWidget(halfstar(n), row, place);
-    }
-    lemon = image(this, "lemon", lemonPixmap());
-    stars->addWidget(lemon, 0, 0, 1, 2);
-    column->addLayout(stars);
+    StarImageLabels images;
+    column->addLayout(images.build(this));
+    star = images.star;
+    halfstar = images.halfstar;
+    lemon = images.lemon;
     StarLabel = label(this, "StarLabel", "Stars");
     column->addWidget(StarLabel);
 

@@ -9,6 +9,7 @@
 
 #include <QFrame>
 
+class QGridLayout;
 class QLabel;
 
 namespace platform {
@@ -25,6 +26,18 @@ class PlatformRatingMessages : public RatingMessages {
 
   private:
     platform::MessageService& messages_;
+};
+
+// The 21 star images of a rating, laid out as on the star panel: full stars 1-5 in the upper row and
+// 6-10 in the lower, each half star at the place of its full star, the lemon at the start.  The
+// analysis dialog and the short report show the same images.
+struct StarImageLabels {
+    common::FixedArray1<QLabel*, 1, kStarImages> star{};
+    common::FixedArray1<QLabel*, 1, kStarImages> halfstar{};
+    QLabel* lemon = nullptr;
+    // Makes the images, hidden, as children of `parent` in the grid it returns.
+    QGridLayout* build(QWidget* parent);
+    void show(const StarImages& images);
 };
 
 class TStarPanel : public QFrame, public StarPanelView {

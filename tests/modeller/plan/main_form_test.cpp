@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, StartsUpWithARatingHistoryShowingItsNewestRating) {
     EXPECT_FALSE(stars.halfstar(4)->isHidden());
     EXPECT_TRUE(stars.star(4)->isHidden());
     EXPECT_FALSE(stars.AnalysisSB->isHidden());
-    EXPECT_FALSE(stars.AnalysisSB->isEnabled()) << "no analysis dialog yet";
+    EXPECT_TRUE(stars.AnalysisSB->isEnabled());
     EXPECT_EQ(stars.AnalysisSB->toolTip(), "Analyse");
 }
 

@@ -132,9 +132,11 @@ class SampleHouseModeTest : public ::testing::Test {
         scripted.files.chooseNext(QString::fromStdString(house.string()));
         main().SBopenFileClick();
         main().Engine = &engine;
+        analysis = std::make_unique<plan_test::ClosedWhenShown>(main().Dialogs.AnalysisForm);
         ASSERT_TRUE(scripted.messages.shown.empty()) << scripted.messages.shown.front().text.toStdString();
     }
     void TearDown() override {
+        analysis.reset();
         forms.reset();
         fs::current_path(previousFolder);
     }
@@ -158,6 +160,7 @@ class SampleHouseModeTest : public ::testing::Test {
     plan_test::ScriptedServices scripted;
     HeadlessEngineRunner engine;
     std::unique_ptr<ApplicationForms> forms;
+    std::unique_ptr<plan_test::ClosedWhenShown> analysis;
 };
 
 TEST_F(SampleHouseModeTest, AFreeRunningHouseGetsNoStarsAndAConditionedOneDoes) {

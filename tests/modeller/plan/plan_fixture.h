@@ -9,7 +9,11 @@
 #include "modeller/platform/print_service.h"
 #include "modeller/platform/services.h"
 
+#include <QDialog>
+#include <QEvent>
+#include <QObject>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <filesystem>
 #include <initializer_list>
@@ -47,6 +51,31 @@ struct ScriptedServices {
     platform::ScriptedHelpService help;
     platform::PdfPrintService printing{"/dev/null"};
     platform::Services services{messages, files, help, printing};
+};
+
+// Closes a dialog as soon as it is shown, as an assessor who reads it and presses Cancel, and
+// counts the times it was shown: for runs that end in a modal dialog.
+class ClosedWhenShown : public QObject {
+  public:
+    explicit ClosedWhenShown(QDialog* dialog) : dialog_(dialog) {
+        if (dialog_) dialog_->installEventFilter(this);
+    }
+    ~ClosedWhenShown() override {
+        if (dialog_) dialog_->removeEventFilter(this);
+    }
+    int shown = 0;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == dialog_ && event->type() == QEvent::Show) {
+            ++shown;
+            QTimer::singleShot(0, dialog_, &QDialog::reject);
+        }
+        return false;
+    }
+
+  private:
+    QDialog* dialog_;
 };
 
 } // namespace plan_test

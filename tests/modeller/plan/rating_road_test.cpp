@@ -69,9 +69,11 @@ class RatingRoad : public ::testing::Test {
             QString::fromStdString((root / "house" / "Sample single level_1.VOR").string()));
         main.SBopenFileClick();
         ASSERT_EQ(workspace.model.ClimateZone, kSampleClimate);
+        plan_test::ClosedWhenShown analysis(main.Dialogs.AnalysisForm);
         main.SimulateSBClick();
         ASSERT_NE(main.lastSimulation(), nullptr);
         ASSERT_TRUE(main.lastSimulation()->LastRunCompleted);
+        EXPECT_EQ(analysis.shown, 1) << "a completed run is shown in the analysis dialog";
     }
 
     QString panelText(const char* name) const {

@@ -3,11 +3,13 @@
 // rating history; a failed run or a house that fails a check stores nothing.
 #include "modeller/engine_input/simulation_run.h"
 #include "modeller/plan/main_form.h"
+#include "modeller/results/analysis_form.h"
 #include "modeller/results/simulation_records.h"
 
 #include "plan_fixture.h"
 
 #include <QLabel>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -71,14 +73,30 @@ class SimulateTest : public MainWindowTest {
         return label ? label->text() : "no label " + QString(name);
     }
     QToolButton* panelButton(const char* name) { return main().findChild<QToolButton*>(name); }
+    // Runs the simulate command; the analysis dialog, when it opens, is looked at and closed.
+    void simulate() {
+        TAnalysisForm* analysis = forms->AnalysisForm.get();
+        analysisOpened = false;
+        QTimer::singleShot(0, analysis, [this, analysis] {
+            if (!analysis->isVisible()) return;
+            analysisOpened = true;
+            analysisFile = analysis->FileLabel->text();
+            currentWhileOpen = model().ResultsCurrent;
+            analysis->OKSBClick();
+        });
+        main().SimulateSBClick();
+    }
 
     StandInEngine engine;
     int cardFiles = 0;
     int zone = 0;
+    bool analysisOpened = false;
+    QString analysisFile;
+    bool currentWhileOpen = false;
 };
 
 TEST_F(SimulateTest, ACompletedRunShowsItsRatingAndIsKept) {
-    main().SimulateSBClick();
+    simulate();
     EXPECT_TRUE(scripted.messages.shown.empty()) << scripted.messages.shown.front().text.toStdString();
     EXPECT_EQ(cardFiles, 1);
     EXPECT_EQ(engine.runs, 1);
@@ -92,6 +110,9 @@ TEST_F(SimulateTest, ACompletedRunShowsItsRatingAndIsKept) {
     // 52 MJ/m2 lies within the 15th band of climate 5 (limit 60, the 16th is 50): 7.5 stars.
     EXPECT_EQ(panelText("StarLabel"), "7.5");
     EXPECT_FALSE(panelButton("DelRecSB")->isHidden());
+    EXPECT_TRUE(analysisOpened) << "the analysis dialog opens after the run";
+    EXPECT_EQ(analysisFile, "Cottage_1");
+    EXPECT_FALSE(currentWhileOpen) << "the results count as current once the dialog closes";
     EXPECT_TRUE(model().ResultsCurrent);
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "Data/PASTRATE.TXT"));
     EXPECT_EQ(model().Zones(zone).NodeCount, 4) << "the pre-simulation pass left the outline as it was";
@@ -100,7 +121,8 @@ TEST_F(SimulateTest, ACompletedRunShowsItsRatingAndIsKept) {
 TEST_F(SimulateTest, AFailedRunOrAFailedCheckStoresNothing) {
     engine.exitCode = 3;
     engine.writesEnergy = false;
-    main().SimulateSBClick();
+    simulate();
+    EXPECT_FALSE(analysisOpened);
     ASSERT_EQ(scripted.messages.shown.size(), 1u);
     EXPECT_TRUE(scripted.messages.shown[0].text.startsWith("The simulation has been unsuccessful"))
         << scripted.messages.shown[0].text.toStdString();
@@ -113,7 +135,7 @@ TEST_F(SimulateTest, AFailedRunOrAFailedCheckStoresNothing) {
     scripted.messages.clear();
     engine = StandInEngine{};
     model().ClimateFileName.clear();
-    main().SimulateSBClick();
+    simulate();
     EXPECT_EQ(engine.runs, 0);
     ASSERT_EQ(scripted.messages.shown.size(), 1u);
     EXPECT_EQ(scripted.messages.shown[0].text, "No climate file has been selected.");

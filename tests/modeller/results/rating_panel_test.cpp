@@ -40,11 +40,7 @@ class RatingPanelTest : public ::testing::Test {
     }
     // Puts a record in front of the history, as a run would.
     void addRecord(const std::string& name, double stars, double area = 80.0, int climate = 5) {
-        auto& records = history->SimulationRecords;
-        for (int k = history->SimulationRecordCount; k >= 1; --k)
-            if (k < kMaxSimulationRecords) records(k + 1) = records(k);
-        StarType& r = records(1);
-        r = StarType{};
+        StarType& r = pushRecord(*history);
         r.Name = name;
         r.Climate = climate;
         r.Area = area;
@@ -54,7 +50,6 @@ class RatingPanelTest : public ::testing::Test {
         r.CoolL = 88.5;
         r.Total = 1890.4;
         r.AreaAdjust = 0.8;
-        if (history->SimulationRecordCount < kMaxSimulationRecords) ++history->SimulationRecordCount;
     }
     int fullStars() const {
         int n = 0;
@@ -208,6 +203,21 @@ TEST_F(RatingPanelTest, StartUpWithHistoryShowsItsNewestRecord) {
     EXPECT_EQ(started.state().FileLabel, "House_2");
     EXPECT_EQ(started.state().StarLabel, "6.5");
     EXPECT_TRUE(started.state().DelRecSBVisible && started.state().BackSBVisible);
+}
+
+TEST_F(RatingPanelTest, StartUpWithAFreeRunningNewestRecordKeepsTheOlderRatingsReachable) {
+    addRecord("House_1", 6.5);
+    addRecord("House_2", kNoRating, 0.0);
+    WritePastRatings(*history, folder.path());
+    auto fresh = std::make_unique<SimulationHistory>();
+    RatingPanel started(model, *fresh, tables, messages);
+    started.ReadRatingHistory();
+    EXPECT_EQ(started.state().CoolLabel, "Free");
+    EXPECT_TRUE(started.state().BackSBVisible && started.state().ForwardSBVisible &&
+                started.state().AnalysisSBVisible);
+    started.BackSBClick();
+    EXPECT_EQ(started.state().FileLabel, "House_1");
+    EXPECT_EQ(started.state().StarLabel, "6.5");
 }
 
 TEST_F(RatingPanelTest, RunShowsTheNewRecordFirstAndRewritesTheHistory) {

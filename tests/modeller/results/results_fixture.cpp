@@ -67,6 +67,26 @@ void rateableClimate(pelmora::RatingTables& tables, int climate) {
     tables.AreaCorrectionRow(climate) = true;
 }
 
+pelmora::StarType& pushRecord(pelmora::SimulationHistory& history) {
+    auto& records = history.SimulationRecords;
+    for (int k = history.SimulationRecordCount; k >= 1; --k)
+        if (k < pelmora::kMaxSimulationRecords) records(k + 1) = records(k);
+    records(1) = pelmora::StarType{};
+    if (history.SimulationRecordCount < pelmora::kMaxSimulationRecords) ++history.SimulationRecordCount;
+    return records(1);
+}
+
+std::string pdfText(const std::filesystem::path& pdf) {
+    const std::string command = "pdftotext -layout '" + pdf.string() + "' -";
+    std::string text;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, n);
+        pclose(pipe);
+    }
+    return text;
+}
+
 std::string starBandRow(int climate, double first, double step) {
     std::string row = std::to_string(climate);
     char text[32];

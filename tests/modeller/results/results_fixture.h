@@ -36,11 +36,19 @@ std::string energyFile(const std::vector<std::string>& rows);
 // An energy file of the five header lines and `rows` alone, however many they are.
 std::string energyFileOfRows(const std::vector<std::string>& rows);
 
+// Puts an empty record in front of `history`, as a run does, and returns it; the oldest of nine
+// falls out.
+pelmora::StarType& pushRecord(pelmora::SimulationHistory& history);
+
 // A star band row of 20 limits falling by `step` from `first` (MJ/m2).
 std::string starBandRow(int climate, double first, double step);
 // Gives `climate` star bands falling by 10 from 200 MJ/m2 (L1 = 200 .. L20 = 10) and a row of the area
 // correction table (all coefficients 0: a correction of 1), as if both files had a row for it.
 void rateableClimate(pelmora::RatingTables& tables, int climate);
+
+// The text of a PDF file as pdftotext reads it, pages ending in a form feed; empty when it cannot
+// be read.
+std::string pdfText(const std::filesystem::path& pdf);
 
 // The information boxes of the post-run road, recorded.
 struct RecordedMessages : pelmora::RatingMessages {

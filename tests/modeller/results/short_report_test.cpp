@@ -1,0 +1,158 @@
+// The short report: the newest rating's figures with the project's details, whatever record the star
+// panel shows, and the page printed to a PDF whose text is read back.
+#include "modeller/results/short_report_form.h"
+
+#include "modeller/platform/file_dialogs.h"
+#include "modeller/platform/help_service.h"
+#include "modeller/platform/message_service.h"
+#include "modeller/platform/print_service.h"
+#include "results_fixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+using namespace pelmora;
+using namespace results_test;
+
+class ShortReportTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        makeHouse(model, folder.path(), {{"Living", 150.0, true, true}});
+        // Climate 5: limits falling by 10 from 200 MJ/m2.
+        rateableClimate(tables, 5);
+        model.ProjectName = "Cottage";
+        model.RunNumber = 3;
+        model.AssessmentDate = "12/03/2024";
+        model.LocationName = "MELBOURNE";
+        model.Postcode = 3000;
+        model.ClientName = "R. Fenwick";
+        model.AssessorNumber = "AS-0417";
+        model.DwellingStreetName = "Wattle Grove";
+        model.DwellingPostCode = "3071";
+        model.StateIndex = 3;
+        // Older runs first: the newest is record 1.
+        addRecord("Cottage_1", 2000.0, 0.0, 0.0);
+        addRecord("Cottage_2", 3000.0, 0.0, 0.0);
+        addRecord("Cottage_3", 8000.0, 5000.0, 1062.5);
+        history->SimulationRecords(3).Stars = 2.0;
+    }
+    void addRecord(const std::string& name, double heat, double coolS, double coolL) {
+        StarType& r = pushRecord(*history);
+        r.Name = name;
+        r.Climate = 5;
+        r.Zones = 1;
+        r.Area = 150.0;
+        r.Heat = heat;
+        r.CoolS = coolS;
+        r.CoolL = coolL;
+        r.Total = heat + coolS + coolL;
+        r.AreaAdjust = 0.8;
+        r.Stars = StarRating(tables, 5, r.Area, r.Total);
+    }
+
+    TempFolder folder;
+    HouseModel model;
+    RatingTables tables;
+    std::unique_ptr<SimulationHistory> history = std::make_unique<SimulationHistory>();
+};
+
+TEST_F(ShortReportTest, ShowsTheNewestRatingWithTheProjectDetails) {
+    const ShortReportTexts t = ShortReportFigures(*history, model, tables);
+    // Cottage_3 on 150 m2: heating 8000 / 150, cooling (5000 + 1062.5) / 150, total 14062.5 / 150.
+    EXPECT_EQ(t.HeatLabel, "53.3");
+    EXPECT_EQ(t.CoolLabel, "40.4");
+    EXPECT_EQ(t.TotalLabel, "93.8");
+    // 93.75 MJ/m2 lies within the 11th band (100; the 12th is 90): 5.5 stars.
+    EXPECT_EQ(t.StarLabel, "5.5");
+    EXPECT_TRUE(t.images.star(5) && !t.images.star(6) && t.images.halfstar(6));
+    // Adjusted: 14062.5 x 0.8 / 150 = 75 MJ/m2, within the 13th band (80; the 14th is 70): 6.5 stars.
+    EXPECT_EQ(t.AdjustStarLabel, "6.5");
+    EXPECT_EQ(t.ProjectN, "Cottage");
+    EXPECT_EQ(t.RunN, "3");
+    EXPECT_EQ(t.E24, "12/03/2024");
+    EXPECT_EQ(t.LocationLabel, "MELBOURNE");
+    EXPECT_EQ(t.ClimateLabel, "climat05.TXT");
+    EXPECT_EQ(t.PCLabel, "3000");
+    EXPECT_EQ(t.E[1], "R. Fenwick");
+    EXPECT_EQ(t.E[13], "AS-0417");
+    EXPECT_EQ(t.E[18], "Wattle Grove");
+    EXPECT_EQ(t.E[21], "3071") << "the post code as typed in the project details";
+    EXPECT_EQ(t.StateEdit, "Vic");
+}
+
+TEST_F(ShortReportTest, StatesByIndexAndNoneOutsideTheList) {
+    const std::pair<int, std::optional<std::string>> cases[] = {
+        {0, "QLD"}, {1, "NSW"}, {2, "ACT"}, {4, "Tas"}, {5, "SA"}, {6, "WA"}, {7, "NT"}, {8, {}}, {-1, {}}};
+    for (const auto& [index, state] : cases) {
+        model.StateIndex = index;
+        EXPECT_EQ(ShortReportFigures(*history, model, tables).StateEdit, state) << index;
+    }
+}
+
+TEST_F(ShortReportTest, ARatingAreaWithoutEnergyShowsNoStars) {
+    addRecord("Cottage_4", 0.0, 0.0, 0.0);
+    const ShortReportTexts t = ShortReportFigures(*history, model, tables);
+    EXPECT_EQ(t.StarLabel, "");
+    EXPECT_FALSE(t.images.lemon);
+    EXPECT_EQ(std::count(t.images.star.begin(), t.images.star.end(), true), 0);
+    EXPECT_EQ(t.TotalLabel + " " + t.CoolLabel + " " + t.HeatLabel, "0.0 0.0 0.0");
+    EXPECT_EQ(t.AdjustStarLabel, "") << "no rating, not an adjusted rating of 11";
+}
+
+TEST_F(ShortReportTest, PrintsOnePageThatReadsBackWithItsFigures) {
+    const std::filesystem::path pdf = folder.path() / "report.pdf";
+    platform::ScriptedMessageService messages;
+    platform::ScriptedFileDialogService files;
+    platform::ScriptedHelpService help;
+    platform::PdfPrintService printing(QString::fromStdString(pdf.string()));
+    platform::Services services{messages, files, help, printing};
+    TShortReportForm form(model, *history, tables, services);
+    EXPECT_EQ(form.windowTitle(), "Short Simulation Report");
+    form.show();
+    EXPECT_EQ(form.StateEdit->text(), "Vic");
+    model.StateIndex = 11;
+    form.FormShow();
+    EXPECT_EQ(form.StateEdit->text(), "Vic") << "a state outside the list leaves the field as it was";
+    EXPECT_EQ(form.AdjustStarLabel->text(), "6.5");
+
+    form.PrintSBClick();
+    EXPECT_EQ(printing.pagesPrinted, 1);
+    EXPECT_TRUE(messages.shown.empty());
+    const std::string text = pdfText(pdf);
+    ASSERT_FALSE(text.empty()) << "pdftotext could not read " << pdf;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 1) << "one page";
+    for (const char* expected : {"VORT V4.1",
+                                 "Cottage",
+                                 "MELBOURNE",
+                                 "climat05.TXT",
+                                 "3000",
+                                 "12/03/2024",
+                                 "5.5",
+                                 "Adjusted Star Rating",
+                                 "6.5",
+                                 "53.3",
+                                 "40.4",
+                                 "93.8",
+                                 "Client Details",
+                                 "R. Fenwick",
+                                 "Assessor Details",
+                                 "AS-0417",
+                                 "Dwelling Details",
+                                 "Wattle Grove",
+                                 "3071",
+                                 "Vic",
+                                 "I am a fully trained and registered VORT Pro energy",
+                                 "does not include the work of others.",
+                                 "Signed by the assessor"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
+    EXPECT_EQ(text.find("Print"), std::string::npos) << "the window's buttons stay off the page";
+}
+
+} // namespace
