@@ -1,44 +1,14 @@
 #include "engine/core/climate_file.h"
 
-#include <array>
 #include <cassert>
 
-#include "common/fixed_width.h"
+#include "common/climate_record.h"
 #include "engine/core/state.h"
 
 namespace engine {
 namespace {
 
-// The hourly record: month, day, dry bulb, moisture, wind speed, wind direction code, cloud digit,
-// diffuse and direct irradiance.
-const fw::Format kRecordLayout = fw::parseFormat("(4X,2I2,2X,F4.1,F3.1,4X,F3.1,F2.0,I1,10X,F3.0,F4.0)");
-// The mean-temperature pass reads only the dry bulb.
-const fw::Format kDryBulbLayout = fw::parseFormat("(10X,F4.1)");
-
-constexpr std::size_t kRecordValues = 9;
 constexpr double kDegreesPerDirectionCode = 22.5;
-
-// Reads the numeric fields of `line` under `layout` into `values`, in order.  False on an illegal field.
-template <std::size_t N>
-bool readNumbers(const std::string& line, const fw::Format& layout, std::array<double, N>& values) {
-    fw::FieldCursor cursor(line);
-    std::size_t next = 0;
-    for (const fw::Descriptor& d : layout) {
-        if (d.edit == fw::Edit::X) {
-            cursor.skip(d.width);
-            continue;
-        }
-        assert(next < N);
-        if (d.edit == fw::Edit::I) {
-            long long value = 0;
-            if (!cursor.readInt(d.width, value)) return false;
-            values[next++] = static_cast<double>(value);
-            continue;
-        }
-        if (!cursor.readReal(d.width, d.decimals, values[next++])) return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -63,28 +33,26 @@ bool ClimateFile::nextLine() {
 
 ClimateRead ClimateFile::next(ClimateRecord& record) {
     if (!nextLine()) return ClimateRead::EndOfFile;
-    std::array<double, kRecordValues> v{};
-    if (!readNumbers(line_, kRecordLayout, v)) return ClimateRead::IllegalData;
+    common::ClimateRecordFields fields;
+    if (!common::readClimateRecord(line_, fields)) return ClimateRead::IllegalData;
     ++records_;
-    record.month = static_cast<int>(v[0]);
-    record.day = static_cast<int>(v[1]);
-    record.tair = v[2];
-    record.wmoist = v[3];
-    record.wspeed = v[4];
-    record.wdir = kDegreesPerDirectionCode * v[5];
+    record.month = fields.month;
+    record.day = fields.day;
+    record.tair = fields.dryBulb;
+    record.wmoist = fields.moisture;
+    record.wspeed = fields.windSpeed;
+    record.wdir = kDegreesPerDirectionCode * fields.windCode;
     if (record.wdir > 359.0) record.wdir = 0.0;
-    record.cloud = static_cast<int>(v[6]);
-    record.difrad = v[7];
-    record.dirrad = v[8];
+    record.cloud = fields.cloud;
+    record.difrad = fields.diffuse;
+    record.dirrad = fields.direct;
     return ClimateRead::Record;
 }
 
 ClimateRead ClimateFile::nextDryBulb(double& tair) {
     if (!nextLine()) return ClimateRead::EndOfFile;
-    std::array<double, 1> v{};
-    if (!readNumbers(line_, kDryBulbLayout, v)) return ClimateRead::IllegalData;
+    if (!common::readClimateDryBulb(line_, tair)) return ClimateRead::IllegalData;
     ++records_;
-    tair = v[0];
     return ClimateRead::Record;
 }
 
