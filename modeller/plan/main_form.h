@@ -42,6 +42,9 @@ struct SimulationHistory;
 struct SimulationParts;
 class TMagForm;
 class TSnapForm;
+class TLocationForm;
+class TNameLocationForm;
+class TPCLocationForm;
 
 // The readers of the rating tables that the start-up runs (the star panel's own readers unless a
 // caller installs others).  Each may raise an error; the start-up reports it and goes on.  An empty
@@ -101,6 +104,9 @@ class TMainForm : public QMainWindow, public PlanView {
     // created it, and a button whose dialog is not set does nothing.
     struct MainDialogs {
         TProjectDetailsForm* ProjectDetailsForm = nullptr;
+        TLocationForm* LocationForm = nullptr;
+        TNameLocationForm* NameLocationForm = nullptr;
+        TPCLocationForm* PCLocationForm = nullptr;
         TMagForm* MagForm = nullptr;
         TSnapForm* SnapForm = nullptr;
     };
@@ -163,6 +169,10 @@ class TMainForm : public QMainWindow, public PlanView {
     void WipeSBClick();
     void HideBackgroundSBClick();
     void ProjectSBClick();
+    // The site: the location dialog (modeless), and the searches by name and by postcode (modal).
+    void SBlocationClick();
+    void LocationLabelClick();
+    void PCLabelClick();
     void MagSBClick();
     void SnappSBClick();
     void SBPrintPlanClick();
