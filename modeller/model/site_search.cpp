@@ -170,17 +170,16 @@ void NameSearch::LocationEditChange(std::string_view text) {
             const auto same = std::find(found.begin(), found.end(), model_.Postcode);
             if (same != found.end()) index = static_cast<int>(same - found.begin());
         }
-        // The climate line is read before anything else of the site changes.
-        const bool zones = readClimate(found[static_cast<std::size_t>(index)]);
         postcodes_ = std::move(found);
         for (int postcode : postcodes_) display_.ListBox1.push_back(std::to_string(postcode));
         display_.ListIndex = index;
+        const int before = model_.Postcode;
         model_.Postcode = postcodes_[static_cast<std::size_t>(index)];
-        if (zones) {
-            showPosition();
-            model_.Longitude = climate_.Longitude;
-            model_.Latitude = climate_.Latitude;
-            selectZone();
+        try {
+            if (RefreshValues()) selectZone();
+        } catch (...) {
+            model_.Postcode = before; // the climate table could not be read: the site stays
+            throw;
         }
         Final();
     }
@@ -189,20 +188,28 @@ void NameSearch::LocationEditChange(std::string_view text) {
 
 void NameSearch::ListBox1Click(int index) {
     if (index < 0 || index >= static_cast<int>(postcodes_.size())) return;
-    const int postcode = postcodes_[static_cast<std::size_t>(index)];
-    const bool zones = readClimate(postcode);
-    display_.ListIndex = index;
-    model_.Postcode = postcode;
+    const int before = model_.Postcode;
+    model_.Postcode = postcodes_[static_cast<std::size_t>(index)];
     display_.LatLabel.clear();
     display_.LongLabel.clear();
     display_.ClimNameLabel.clear();
-    if (zones) {
-        showPosition();
-        model_.Longitude = climate_.Longitude;
-        model_.Latitude = climate_.Latitude;
+    try {
+        RefreshValues();
+    } catch (...) {
+        model_.Postcode = before;
+        throw;
     }
+    display_.ListIndex = index;
     ClFileRGClick(0);
     Final();
+}
+
+bool NameSearch::RefreshValues() {
+    if (!readClimate(model_.Postcode)) return false;
+    showPosition();
+    model_.Longitude = climate_.Longitude;
+    model_.Latitude = climate_.Latitude;
+    return true;
 }
 
 } // namespace pelmora

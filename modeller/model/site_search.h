@@ -86,6 +86,9 @@ class NameSearch : public SiteSearch {
     void ListBox1Click(int index);
 
   private:
+    // Reads the climate line of the model's postcode; with climate zones, its position becomes the
+    // site's.  False when the postcode has no climate zone.
+    bool RefreshValues();
     // Clears the dialog's labels and the site labels.
     void Initial();
     // Shows the chosen zone, the postcode and the site.

@@ -246,6 +246,8 @@ void TLocationForm::build() {
     on(CurrentClimate, [this] { CurrentClimateClick(); });
     on(ShowCities, [this] { ShowCitiesClick(); });
     on(OKSB, [this] { OKSBClick(); });
+    // Every choice goes into the site at once, the shielding as well.
+    connect(ShieldingCB, &QComboBox::activated, this, [this] { ShieldingCBChange(); });
     on(HelpButton, [this] { HelpButtonClick(); });
     connect(PaintBox1, &LocationMapBox::mouseMoved, this, [this](QPoint p) { PaintBox1MouseMove(p); });
 }
@@ -435,15 +437,21 @@ void TLocationForm::DisplayClimateSBClick() {
     if (!model_.ClimateFileName.empty()) ClimateDetailsForm->exec();
 }
 
+void TLocationForm::ShieldingCBChange() {
+    const int item = ShieldingCB->currentIndex();
+    if (item < 0) return; // with no item selected the factor stays
+    const double factor = kShieldingItems[static_cast<std::size_t>(item)].factor;
+    if (factor == model_.ShieldingFactor) return;
+    model_.ShieldingFactor = factor;
+    model_.ResultsCurrent = false;
+}
+
 void TLocationForm::OKSBClick() {
+    ShieldingCBChange();
     close();
 }
 
 void TLocationForm::FormClose() {
-    // The shielding is kept however the dialog closes: it has no cancel, as the site chosen in
-    // its searches is kept too.
-    if (const int item = ShieldingCB->currentIndex(); item >= 0)
-        model_.ShieldingFactor = kShieldingItems[static_cast<std::size_t>(item)].factor;
     CloseSiteDialogs();
 }
 

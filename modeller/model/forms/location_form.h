@@ -99,6 +99,8 @@ class TLocationForm : public platform::Dialog {
     void CurrentClimateClick();
     void ShowCitiesClick();
     void PaintBox1MouseMove(QPoint position);
+    // The shielding list's choice, written into the site (a change clears the results).
+    void ShieldingCBChange();
     void OKSBClick();
 
     // The site after a search step: the site labels here and on the main window show the model's

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include <exception>
+#include <tuple>
 
 namespace pelmora {
 
@@ -97,11 +98,19 @@ void TSiteSearchForm::build(QBoxLayout* entry, QWidget* extra) {
 }
 
 template <class Handler> void TSiteSearchForm::reported(Handler handler) {
+    HouseModel& model = location_.model();
+    const auto site = [&model] {
+        return std::tuple(model.LocationName, model.Postcode, model.Longitude, model.Latitude,
+                          model.ClimateZone, model.ClimateFileName);
+    };
+    const auto before = site();
     try {
         handler();
     } catch (...) {
         platform::showEscapedError(&location_.services().messages, std::current_exception());
     }
+    // The dialog stays open beside the main window: a site changed in it leaves the results behind.
+    if (site() != before) model.ResultsCurrent = false;
     showStep();
 }
 

@@ -35,10 +35,15 @@ TEST_F(SiteFormsTest, LocationDialogShowsTheSiteAndSetsTheShielding) {
     EXPECT_EQ(text(*location().LongLabel), " 115.9");
     EXPECT_EQ(text(*location().ClimateFileLabel), "climat62.TXT");
     EXPECT_EQ(location().ShieldingCB->currentText(), "Suburban") << "0.5 lies between Suburban and Open";
+    model().ResultsCurrent = true;
     location().ShieldingCB->setCurrentIndex(0);
+    emit location().ShieldingCB->activated(0);
+    EXPECT_DOUBLE_EQ(model().ShieldingFactor, 0.88) << "written at once";
+    EXPECT_FALSE(model().ResultsCurrent);
+    location().ShieldingCB->setCurrentIndex(3);
     location().OKSBClick();
     EXPECT_FALSE(location().isVisible());
-    EXPECT_DOUBLE_EQ(model().ShieldingFactor, 0.88);
+    EXPECT_DOUBLE_EQ(model().ShieldingFactor, 0.31);
 
     // A stored factor above every item selects none, and closing keeps it.
     model().ShieldingFactor = 0.95;
@@ -106,6 +111,7 @@ TEST_F(SiteFormsTest, MapMarksTheSiteAndReadsOutTheClimateZoneUnderThePointer) {
 
 TEST_F(SiteFormsTest, SearchByPostcodeWritesTheSiteIntoTheDialogAndTheProjectLine) {
     siteAt("PERTH", 6000, 62, 115.86, -31.95);
+    model().ResultsCurrent = true;
     location().show();
     location().SearchPostCodeSBClick();
     TPCLocationForm& pc = *PCLocationForm;
@@ -113,8 +119,10 @@ TEST_F(SiteFormsTest, SearchByPostcodeWritesTheSiteIntoTheDialogAndTheProjectLin
     EXPECT_EQ(pc.PCEdit->text(), "6000");
     EXPECT_EQ(pc.ListBox1->count(), 2);
     EXPECT_EQ(pc.ListBox1->currentRow(), 0);
+    EXPECT_TRUE(model().ResultsCurrent) << "showing the site changes nothing";
 
     pc.PCEdit->setText("5000");
+    EXPECT_FALSE(model().ResultsCurrent) << "a new site leaves the results behind";
     EXPECT_EQ(text(mainLocation), "ADELAIDE");
     EXPECT_EQ(text(mainPostcode), "5000");
     EXPECT_EQ(text(mainClimate), "climat05.TXT");
