@@ -1,22 +1,22 @@
-// One hourly record of a climate file, as both programs read it: the engine's time loop and
-// mean-temperature pass, and the modeller's climate statistics.  The record's field layout is
-// described here once; every reader of a climate file goes through these functions.
+// One hourly record of a climate file, as both programs read it: the engine's input and time loop,
+// and the modeller's climate statistics.  The record's field layout is described here once; every
+// reader of a climate file goes through these functions.
 #pragma once
 
 #include <string_view>
 
 namespace common {
 
-// The edit descriptors of a climate record: month and day (columns 5-8), dry bulb (11-14, with its
-// sign), moisture (15-17), wind speed (22-24), wind direction code (25-26), cloud digit (27),
-// diffuse (38-40) and direct (41-44) irradiance.
-inline constexpr std::string_view kClimateRecordLayout =
-    "(4X,2I2,2X,F4.1,F3.1,4X,F3.1,F2.0,I1,10X,F3.0,F4.0)";
+// The edit descriptors of a climate record: month, day and hour (columns 5-10), dry bulb (11-14,
+// with its sign), moisture (15-17), wind speed (22-24), wind direction code (25-26), cloud digit
+// (27), diffuse (38-40) and direct (41-44) irradiance.
+inline constexpr std::string_view kClimateRecordLayout = "(4X,3I2,F4.1,F3.1,4X,F3.1,F2.0,I1,10X,F3.0,F4.0)";
 
 // The values of one record, as written in the file.
 struct ClimateRecordFields {
     int month = 0;
     int day = 0;
+    int hour = 0;           // clock hour of the record, 0..23
     double dryBulb = 0.0;   // °C
     double moisture = 0.0;  // humidity ratio, g of water per kg of dry air
     double windSpeed = 0.0; // m/s
@@ -27,11 +27,11 @@ struct ClimateRecordFields {
 };
 
 // Reads one record (its text without the line end).  Blanks read as zeros and reals written without
-// a point take the implied decimals of their descriptor.  Returns false when a field is not a number;
-// `record` may then be partly written.  Allocates nothing.
-bool readClimateRecord(std::string_view line, ClimateRecordFields& record);
+// a point take the implied decimals of their descriptor.  Returns 0, or the first column of a field
+// that is not a number; `record` is then left as it was.  Allocates nothing.
+int readClimateRecord(std::string_view line, ClimateRecordFields& record);
 
-// Reads only the dry bulb of a record (columns 11-14), in °C.  False when the field is not a number.
-bool readClimateDryBulb(std::string_view line, double& dryBulb);
+// Days of month 1..12 in a year that has 29 February; 0 for any other month.
+int daysInMonth(int month);
 
 } // namespace common

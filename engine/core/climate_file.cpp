@@ -1,6 +1,7 @@
 #include "engine/core/climate_file.h"
 
 #include <cassert>
+#include <string>
 
 #include "common/climate_record.h"
 #include "engine/core/state.h"
@@ -11,6 +12,10 @@ namespace {
 constexpr double kDegreesPerDirectionCode = 22.5;
 
 } // namespace
+
+int daysInMonth(int month) {
+    return common::daysInMonth(month);
+}
 
 bool ClimateFile::open(const std::filesystem::path& file) {
     close();
@@ -31,13 +36,29 @@ bool ClimateFile::nextLine() {
     return true;
 }
 
+ClimateRead ClimateFile::refuse(ClimateFault fault, int value, int month) {
+    fault_ = fault;
+    faultValue_ = value;
+    faultMonth_ = month;
+    return ClimateRead::IllegalData;
+}
+
 ClimateRead ClimateFile::next(ClimateRecord& record) {
+    fault_ = ClimateFault::None;
     if (!nextLine()) return ClimateRead::EndOfFile;
     common::ClimateRecordFields fields;
-    if (!common::readClimateRecord(line_, fields)) return ClimateRead::IllegalData;
+    faultColumn_ = common::readClimateRecord(line_, fields);
+    if (faultColumn_ != 0) return refuse(ClimateFault::IllegalField, 0);
+    // The sun position and the day store index by month, day and hour: a record outside the
+    // calendar is refused here, before anything reads past the end of a table.
+    const int month = fields.month, day = fields.day, hour = fields.hour;
+    if (month < 1 || month > 12) return refuse(ClimateFault::Month, month);
+    if (day < 1 || day > daysInMonth(month)) return refuse(ClimateFault::Day, day, month);
+    if (hour < 0 || hour > 23) return refuse(ClimateFault::Hour, hour);
     ++records_;
-    record.month = fields.month;
-    record.day = fields.day;
+    record.month = month;
+    record.day = day;
+    record.hour = hour;
     record.tair = fields.dryBulb;
     record.wmoist = fields.moisture;
     record.wspeed = fields.windSpeed;
@@ -49,29 +70,54 @@ ClimateRead ClimateFile::next(ClimateRecord& record) {
     return ClimateRead::Record;
 }
 
-ClimateRead ClimateFile::nextDryBulb(double& tair) {
-    if (!nextLine()) return ClimateRead::EndOfFile;
-    if (!common::readClimateDryBulb(line_, tair)) return ClimateRead::IllegalData;
-    ++records_;
-    return ClimateRead::Record;
+std::string climateFaultText(const ClimateFile& file) {
+    std::string text = "record " + std::to_string(file.records() + 1) + ": ";
+    const std::string value = std::to_string(file.faultValue());
+    switch (file.fault()) {
+    case ClimateFault::IllegalField:
+        return text + "illegal data in field, column " + std::to_string(file.faultColumn());
+    case ClimateFault::Month:
+        return text + "month " + value + " outside 1 to 12";
+    case ClimateFault::Day:
+        return text + "day " + value + " outside 1 to " + std::to_string(daysInMonth(file.faultMonth())) +
+               " of month " + std::to_string(file.faultMonth());
+    case ClimateFault::Hour:
+        return text + "hour " + value + " outside 0 to 23";
+    case ClimateFault::None:
+        break;
+    }
+    return text + "cannot be read";
 }
 
-ClimateMean meanDryBulb(ClimateFile& file) {
-    ClimateMean result;
+ClimateYear readClimateYear(ClimateFile& file) {
+    ClimateYear year;
     double sum = 0.0;
-    while (result.records < kMaxClimateRecords) {
-        double tair = 0.0;
-        const ClimateRead status = file.nextDryBulb(tair);
+    ClimateRecord record;
+    for (;;) {
+        const ClimateRead status = file.next(record);
         if (status == ClimateRead::EndOfFile) break;
         if (status == ClimateRead::IllegalData) {
-            result.status = status;
-            return result;
+            year.status = status;
+            year.recordFault = file.fault();
+            year.fault = climateFaultText(file);
+            return year;
         }
-        sum += tair;
-        ++result.records;
+        sum += record.tair;
+        ++year.records;
+        if (record.month == 2 && record.day == 29) year.leapDay = true;
+        // A second year (or more) would be simulated and booked as part of this one.
+        if (year.records > kLeapYearRecords) break;
     }
-    if (result.records > 0) result.mean = sum / static_cast<double>(result.records);
-    return result;
+    if (year.records > 0) year.mean = sum / static_cast<double>(year.records);
+    const long whole = year.leapDay ? kLeapYearRecords : kYearRecords;
+    const std::string days = year.leapDay ? "366 days" : "365 days";
+    if (year.records > whole)
+        year.fault = "record " + std::to_string(whole + 1) + ": more records than a year of " + days + " (" +
+                     std::to_string(whole) + " records)";
+    else if (year.records < whole)
+        year.fault = "ends after record " + std::to_string(year.records) + ": a year of " + days + " has " +
+                     std::to_string(whole) + " records";
+    return year;
 }
 
 void readClimateDay(EngineState& state, ClimateDay& day) {

@@ -71,10 +71,16 @@ class ClimateReader {
             ++emptyLines_;
         }
         if (emptyLines_ > 0) fail("an empty line stands among the records");
-        if (!common::readClimateRecord(line, record)) fail("a field is not a number");
+        if (const int column = common::readClimateRecord(line, record); column != 0)
+            fail("the field at column " + std::to_string(column) + " is not a number");
+        // The same calendar as the engine's: the month indexes the monthly sums.
         if (record.month < 1 || record.month > 12)
             fail("month " + std::to_string(record.month) + " is out of range");
-        if (record.day < 1 || record.day > 31) fail("day " + std::to_string(record.day) + " is out of range");
+        if (record.day < 1 || record.day > common::daysInMonth(record.month))
+            fail("day " + std::to_string(record.day) + " is out of range for month " +
+                 std::to_string(record.month));
+        if (record.hour < 0 || record.hour > 23)
+            fail("hour " + std::to_string(record.hour) + " is out of range");
         return true;
     }
 
@@ -94,12 +100,12 @@ class ClimateReader {
 // Reads the next day; false when the file ended before its first record.
 bool readDay(ClimateReader& reader, double latitude, DaySums& day) {
     day = DaySums{};
-    for (int k = 1; k <= kHoursPerDay; ++k) {
+    for (int k = 1; k <= kClimateRecordsPerDay; ++k) {
         common::ClimateRecordFields r;
         if (!reader.next(r)) {
             if (k == 1) return false;
             reader.fail("the file ends inside a day, after " + std::to_string(k - 1) + " of its " +
-                        std::to_string(kHoursPerDay) + " records");
+                        std::to_string(kClimateRecordsPerDay) + " records");
         }
         day.maximum = std::max(day.maximum, r.dryBulb);
         day.minimum = std::min(day.minimum, r.dryBulb);
@@ -141,11 +147,11 @@ TClimateStatistics ComputeClimateStatistics(const std::filesystem::path& climate
     while (readDay(reader, latitude, day)) {
         const int m = day.month;
         s.Radiation(m) += day.radiation * kMegajoulesPerWattHour;
-        s.MeanTemperature(m) += day.temperature / kHoursPerDay;
+        s.MeanTemperature(m) += day.temperature / kClimateRecordsPerDay;
         s.Maximum(m) += day.maximum;
         s.Minimum(m) += day.minimum;
         s.Swing(m) += day.maximum - day.minimum;
-        s.Humidity(m) += day.humidity / kHoursPerDay;
+        s.Humidity(m) += day.humidity / kClimateRecordsPerDay;
         s.Days(m) += 1.0;
     }
     int months = 0;

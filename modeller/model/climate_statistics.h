@@ -30,7 +30,7 @@ struct TClimateStatistics {
     double AnnualTemperature = 0.0;     // mean of the monthly mean temperatures, °C
 };
 
-inline constexpr int kHoursPerDay = 24;
+inline constexpr int kClimateRecordsPerDay = 24; // hourly records of a day
 
 // The neutral temperature of a month of mean temperature `meanTemperature` (°C).
 double NeutralTemperatureOf(double meanTemperature);

@@ -42,21 +42,19 @@ TEST(ClimateRecord, ReadsTheDryBulbWithItsSign) {
     // The four columns of the dry bulb hold the sign: "-123" is -12.3 °C, " -79" is -7.9 °C.
     for (const auto& [tenths, celsius] : {std::pair{-123, -12.3}, {-79, -7.9}, {215, 21.5}, {0, 0.0}}) {
         common::ClimateRecordFields r;
-        ASSERT_TRUE(common::readClimateRecord(climateLine(7, 15, 3, tenths, 41, 120, 850), r));
+        ASSERT_EQ(common::readClimateRecord(climateLine(7, 15, 3, tenths, 41, 120, 850), r), 0);
         EXPECT_NEAR(r.dryBulb, celsius, 1e-12) << tenths;
         EXPECT_EQ(r.month, 7);
         EXPECT_EQ(r.day, 15);
+        EXPECT_EQ(r.hour, 3);
         EXPECT_NEAR(r.moisture, 4.1, 1e-12);
         EXPECT_NEAR(r.diffuse, 120.0, 1e-12);
         EXPECT_NEAR(r.direct, 850.0, 1e-12);
-        double t = 99.0;
-        ASSERT_TRUE(common::readClimateDryBulb(climateLine(7, 15, 3, tenths, 41, 120, 850), t));
-        EXPECT_NEAR(t, celsius, 1e-12);
     }
     common::ClimateRecordFields r;
     std::string bad = climateLine(1, 1, 0, 100, 80, 0, 0);
     bad[12] = 'x';
-    EXPECT_FALSE(common::readClimateRecord(bad, r));
+    EXPECT_EQ(common::readClimateRecord(bad, r), 11) << "the first column of the dry bulb";
 }
 
 TEST(ClimateStatistics, TwoDaysAcrossAMonthWorkedByHand) {
@@ -136,9 +134,11 @@ TEST(ClimateStatistics, ADamagedFileIsAnErrorNamingFileAndLine) {
     std::string letter = day;
     letter[3 * 46 + 12] = 'x'; // record 4's dry bulb
     const Case cases[] = {
-        {letter, "line 4"},
+        {letter, "line 4: the field at column 11"},
         {day + climateLine(13, 1, 0, 100, 80, 0, 0) + "\r\n", "month 13"},
         {day + climateLine(2, 0, 0, 100, 80, 0, 0) + "\r\n", "day 0"},
+        {day + climateLine(2, 30, 0, 100, 80, 0, 0) + "\r\n", "day 30 is out of range for month 2"},
+        {day + climateLine(2, 1, 24, 100, 80, 0, 0) + "\r\n", "hour 24"},
         {day + climateLine(1, 2, 0, 100, 80, 0, 0) + "\r\n", "ends inside a day"},
         {day + "\r\n" + day, "empty line"},
     };

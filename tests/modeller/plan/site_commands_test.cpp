@@ -18,10 +18,11 @@ class SiteCommandsTest : public MainWindowTest {
   protected:
     void SetUp() override {
         MainWindowTest::SetUp();
+        startWithNewHouse();
+        // The shipped location tables, after the start-up: the fixture's star bands hold climate 5 only.
         for (const char* table : {"Data/PC.TXT", "Data/CLIMPC.TXT", "Data/clim69.txt"})
             std::filesystem::copy_file(std::filesystem::path(PROGRAM_FOLDER) / table, folder.path() / table,
                                        std::filesystem::copy_options::overwrite_existing);
-        startWithNewHouse();
         model().ResultsCurrent = true;
     }
 };
