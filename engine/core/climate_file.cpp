@@ -1,51 +1,20 @@
 #include "engine/core/climate_file.h"
 
-#include <array>
 #include <cassert>
 #include <string>
 
-#include "common/fixed_width.h"
+#include "common/climate_record.h"
 #include "engine/core/state.h"
 
 namespace engine {
 namespace {
 
-// The hourly record: month, day, hour, dry bulb, moisture, wind speed, wind direction code, cloud
-// digit, diffuse and direct irradiance.
-const fw::Format kRecordLayout = fw::parseFormat("(4X,3I2,F4.1,F3.1,4X,F3.1,F2.0,I1,10X,F3.0,F4.0)");
-
-constexpr std::size_t kRecordValues = 10;
 constexpr double kDegreesPerDirectionCode = 22.5;
-
-// Reads the numeric fields of `line` under `layout` into `values`, in order.  Returns 0, or the first
-// column of an illegal field.
-template <std::size_t N>
-int readNumbers(const std::string& line, const fw::Format& layout, std::array<double, N>& values) {
-    fw::FieldCursor cursor(line);
-    std::size_t next = 0;
-    for (const fw::Descriptor& d : layout) {
-        if (d.edit == fw::Edit::X) {
-            cursor.skip(d.width);
-            continue;
-        }
-        assert(next < N);
-        const int column = cursor.column();
-        if (d.edit == fw::Edit::I) {
-            long long value = 0;
-            if (!cursor.readInt(d.width, value)) return column;
-            values[next++] = static_cast<double>(value);
-            continue;
-        }
-        if (!cursor.readReal(d.width, d.decimals, values[next++])) return column;
-    }
-    return 0;
-}
 
 } // namespace
 
 int daysInMonth(int month) {
-    static constexpr int kDays[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month >= 1 && month <= 12 ? kDays[month - 1] : 0;
+    return common::daysInMonth(month);
 }
 
 bool ClimateFile::open(const std::filesystem::path& file) {
@@ -77,12 +46,12 @@ ClimateRead ClimateFile::refuse(ClimateFault fault, int value, int month) {
 ClimateRead ClimateFile::next(ClimateRecord& record) {
     fault_ = ClimateFault::None;
     if (!nextLine()) return ClimateRead::EndOfFile;
-    std::array<double, kRecordValues> v{};
-    faultColumn_ = readNumbers(line_, kRecordLayout, v);
+    common::ClimateRecordFields fields;
+    faultColumn_ = common::readClimateRecord(line_, fields);
     if (faultColumn_ != 0) return refuse(ClimateFault::IllegalField, 0);
     // The sun position and the day store index by month, day and hour: a record outside the
     // calendar is refused here, before anything reads past the end of a table.
-    const int month = static_cast<int>(v[0]), day = static_cast<int>(v[1]), hour = static_cast<int>(v[2]);
+    const int month = fields.month, day = fields.day, hour = fields.hour;
     if (month < 1 || month > 12) return refuse(ClimateFault::Month, month);
     if (day < 1 || day > daysInMonth(month)) return refuse(ClimateFault::Day, day, month);
     if (hour < 0 || hour > 23) return refuse(ClimateFault::Hour, hour);
@@ -90,14 +59,14 @@ ClimateRead ClimateFile::next(ClimateRecord& record) {
     record.month = month;
     record.day = day;
     record.hour = hour;
-    record.tair = v[3];
-    record.wmoist = v[4];
-    record.wspeed = v[5];
-    record.wdir = kDegreesPerDirectionCode * v[6];
+    record.tair = fields.dryBulb;
+    record.wmoist = fields.moisture;
+    record.wspeed = fields.windSpeed;
+    record.wdir = kDegreesPerDirectionCode * fields.windCode;
     if (record.wdir > 359.0) record.wdir = 0.0;
-    record.cloud = static_cast<int>(v[7]);
-    record.difrad = v[8];
-    record.dirrad = v[9];
+    record.cloud = fields.cloud;
+    record.difrad = fields.diffuse;
+    record.dirrad = fields.direct;
     return ClimateRead::Record;
 }
 

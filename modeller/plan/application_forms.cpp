@@ -41,6 +41,11 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     AnalysisForm = create<TAnalysisForm>(main, model, main.history(), main.ratingTables(), main.ratingPanel(),
                                          services, &main);
     ProjectDetailsForm = create<TProjectDetailsForm>(main, model, services, main, &main);
+    LocationForm = create<TLocationForm>(
+        main, model, services, MainSiteLabels{main.LocationLabel, main.PCLabel, main.ClimateLabel}, &main);
+    NameLocationForm = create<TNameLocationForm>(main, model, *LocationForm, &main);
+    PCLocationForm = create<TPCLocationForm>(main, model, *LocationForm, &main);
+    ClimateDetailsForm = create<TClimateDetailsForm>(main, model, *LocationForm, &main);
     ShortReportForm =
         create<TShortReportForm>(main, model, main.history(), main.ratingTables(), services, &main);
     SettingsForm = create<TSettingsForm>(main, model, services, &main);
@@ -54,6 +59,8 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     NonZonalWaterForm = create<TNonZonalWaterForm>(main, services, &main);
     WaterSourceForm = create<TWaterSourceForm>(main, services, &main);
     EnergySourceForm = create<TEnergySourceForm>(main, services, &main);
+    // Opened from the modal climate details dialog and usable beside it, so it is that dialog's window.
+    ClimateSummaryForm = create<TClimateSummaryForm>(main, model, *LocationForm, ClimateDetailsForm.get());
 
     // The dialogs that open other dialogs.
     SettingsForm->InternalGainForm = InternalGainForm.get();
@@ -63,6 +70,9 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     // The main window's buttons.
     main.Dialogs.AnalysisForm = AnalysisForm.get();
     main.Dialogs.ProjectDetailsForm = ProjectDetailsForm.get();
+    main.Dialogs.LocationForm = LocationForm.get();
+    main.Dialogs.NameLocationForm = NameLocationForm.get();
+    main.Dialogs.PCLocationForm = PCLocationForm.get();
     main.Dialogs.ShortReportForm = ShortReportForm.get();
     main.Dialogs.MagForm = MagForm.get();
     main.Dialogs.SnapForm = SnapForm.get();

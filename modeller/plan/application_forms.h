@@ -7,8 +7,12 @@
 #include "modeller/editors/ext_wall_form.h"
 #include "modeller/editors/int_wall_form.h"
 #include "modeller/editors/select_all_form.h"
+#include "modeller/model/forms/climate_details_form.h"
+#include "modeller/model/forms/climate_summary_form.h"
 #include "modeller/model/forms/energy_forms.h"
 #include "modeller/model/forms/internal_gain_form.h"
+#include "modeller/model/forms/location_form.h"
+#include "modeller/model/forms/location_search_forms.h"
 #include "modeller/model/forms/settings_form.h"
 #include "modeller/model/forms/source_forms.h"
 #include "modeller/model/forms/water_forms.h"
@@ -43,6 +47,10 @@ struct ApplicationForms {
     std::unique_ptr<TIntWallForm> IntWallForm;
     std::unique_ptr<TAnalysisForm> AnalysisForm;
     std::unique_ptr<TProjectDetailsForm> ProjectDetailsForm;
+    std::unique_ptr<TLocationForm> LocationForm;
+    std::unique_ptr<TNameLocationForm> NameLocationForm;
+    std::unique_ptr<TPCLocationForm> PCLocationForm;
+    std::unique_ptr<TClimateDetailsForm> ClimateDetailsForm;
     std::unique_ptr<TShortReportForm> ShortReportForm;
     std::unique_ptr<TSettingsForm> SettingsForm;
     std::unique_ptr<TMagForm> MagForm;
@@ -54,6 +62,7 @@ struct ApplicationForms {
     std::unique_ptr<TNonZonalWaterForm> NonZonalWaterForm;
     std::unique_ptr<TWaterSourceForm> WaterSourceForm;
     std::unique_ptr<TEnergySourceForm> EnergySourceForm;
+    std::unique_ptr<TClimateSummaryForm> ClimateSummaryForm;
     // The dialogs that clicks on the plan open, for the plan editor; made once the forms exist.
     std::unique_ptr<ApplicationPlanDialogs> PlanDialogs;
 };

@@ -187,7 +187,7 @@ void TMainForm::buildTopPanel(QWidget* parent, QBoxLayout* layout) {
     SaveAsSB = button(TopPanel, "SaveAsSB", "Save in", "Save File in New Directory", row);
     row->addSpacing(6);
     ProjectSB = button(TopPanel, "ProjectSB", "Project", "Enter Project Details", row);
-    SBlocation = laterButton(TopPanel, "SBlocation", "Location", "Select Location", row);
+    SBlocation = button(TopPanel, "SBlocation", "Location", "Select Location", row);
     GraphicsSB = laterButton(TopPanel, "GraphicsSB", "Bkgnd", "Background", row);
     ModeSB = button(TopPanel, "ModeSB", "Mode", "Select Conditioned or\nFree Running Mode", row);
     SBdefaults = laterButton(TopPanel, "SBdefaults", "Defaults", "Set Defaults", row);
@@ -380,6 +380,7 @@ void TMainForm::connectCommands() {
     on(SBsave, [this] { SBsaveClick(); });
     on(SaveAsSB, [this] { SaveAsSBClick(); });
     on(ProjectSB, [this] { ProjectSBClick(); });
+    on(SBlocation, [this] { SBlocationClick(); });
     on(SimulateSB, [this] { SimulateSBClick(); });
     on(SBPrintPlan, [this] { SBPrintPlanClick(); });
     on(ReportButton, [this] { ReportButtonClick(); });
@@ -405,6 +406,10 @@ void TMainForm::connectCommands() {
             platform::guarded(messages, [this] { ProjectSBClick(); }));
     connect(RunLabel, &platform::ClickableLabel::clicked, this,
             platform::guarded(messages, [this] { ProjectSBClick(); }));
+    connect(LocationLabel, &platform::ClickableLabel::clicked, this,
+            platform::guarded(messages, [this] { LocationLabelClick(); }));
+    connect(PCLabel, &platform::ClickableLabel::clicked, this,
+            platform::guarded(messages, [this] { PCLabelClick(); }));
     connect(PaintBox1, &PaintBox::mouseMoved, this, [this](QPoint p) { PaintBox1MouseMove(p); });
     connect(ScrollBox1->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { planScrolled(); });
     connect(ScrollBox1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { planScrolled(); });

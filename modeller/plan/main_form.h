@@ -45,6 +45,9 @@ struct SimulationHistory;
 struct SimulationParts;
 class TMagForm;
 class TSnapForm;
+class TLocationForm;
+class TNameLocationForm;
+class TPCLocationForm;
 class TSettingsForm;
 class TApplianceForm;
 class TWaterForm;
@@ -110,6 +113,9 @@ class TMainForm : public QMainWindow, public PlanEditorView {
     struct MainDialogs {
         TAnalysisForm* AnalysisForm = nullptr;
         TProjectDetailsForm* ProjectDetailsForm = nullptr;
+        TLocationForm* LocationForm = nullptr;
+        TNameLocationForm* NameLocationForm = nullptr;
+        TPCLocationForm* PCLocationForm = nullptr;
         TShortReportForm* ShortReportForm = nullptr;
         TMagForm* MagForm = nullptr;
         TSnapForm* SnapForm = nullptr;
@@ -211,6 +217,10 @@ class TMainForm : public QMainWindow, public PlanEditorView {
     void WipeSBClick();
     void HideBackgroundSBClick();
     void ProjectSBClick();
+    // The site: the location dialog (modeless), and the searches by name and by postcode (modal).
+    void SBlocationClick();
+    void LocationLabelClick();
+    void PCLabelClick();
     void MagSBClick();
     void SnappSBClick();
     // The simulation mode dialog, once a climate file is chosen and zones exist.

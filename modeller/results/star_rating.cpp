@@ -115,7 +115,7 @@ std::vector<int> LocationTableClimates(const std::filesystem::path& rootDir) {
         std::string first;
         if (tokens >> first) addClimates(climates, first, 1);
     }
-    for (const std::string& line : tableLines(rootDir, kPostcodeClimateTable)) addClimates(climates, line, 4);
+    for (const std::string& line : tableLines(rootDir, kClimatePostcodeTable)) addClimates(climates, line, 4);
     return {climates.begin(), climates.end()};
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/arrays.h"
+#include "modeller/model/location_tables.h"
 
 #include <filesystem>
 #include <string>
@@ -21,9 +22,8 @@ constexpr double kStarStep = 0.5;            // stars per band
 // Where the tables lie under the program folder.
 inline constexpr std::string_view kStarBandFile = "Data/STARS/STARS.TXT";
 inline constexpr std::string_view kAreaCorrectionFile = "Data/areacorrection.txt";
-// The location tables, which name the climates a site can be given.
-inline constexpr std::string_view kClimateZoneTable = "Data/clim69.txt";
-inline constexpr std::string_view kPostcodeClimateTable = "Data/CLIMPC.TXT";
+// The location tables, which name the climates a site can be given, are those of the site
+// (kClimateZoneTable, kClimatePostcodeTable).
 
 struct RatingTables {
     // MJ/m2: entry (c, j) is the highest energy per square metre that still earns j x 0.5 stars in

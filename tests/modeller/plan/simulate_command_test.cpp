@@ -142,4 +142,23 @@ TEST_F(SimulateTest, AFailedRunOrAFailedCheckStoresNothing) {
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "Data/PASTRATE.TXT"));
 }
 
+TEST_F(SimulateTest, AHouseSitedThroughThePostcodeSearchIsSimulatedInItsClimate) {
+    for (const char* table : {"Data/PC.TXT", "Data/CLIMPC.TXT", "Data/clim69.txt"})
+        std::filesystem::copy_file(std::filesystem::path(PROGRAM_FOLDER) / table, folder.path() / table);
+    model().ClimateFileName.clear();
+    model().ClimateZone = 0;
+    model().Latitude = model().Longitude = 0.0;
+    QTimer::singleShot(0, forms->PCLocationForm.get(), [this] {
+        forms->PCLocationForm->PCEdit->setText("0870"); // Alice Springs, climate 5
+        forms->PCLocationForm->OKSBClick();
+    });
+    emit main().PCLabel->clicked();
+    ASSERT_EQ(model().ClimateFileName, "climat05.TXT");
+    simulate();
+    EXPECT_TRUE(scripted.messages.shown.empty()) << scripted.messages.shown.front().text.toStdString();
+    EXPECT_EQ(engine.runs, 1);
+    EXPECT_EQ(panelText("ClimNameLabel"), "climat05.TXT");
+    EXPECT_EQ(panelText("StarLabel"), "7.5") << "rated with the star bands of climate 5";
+}
+
 } // namespace

@@ -1,0 +1,103 @@
+// The climate details dialog: its charts of the chosen climate file, the summary table it writes and
+// shows, and the files that are missing or damaged.
+#include "site_forms_fixture.h"
+
+#include "site_fixture.h"
+
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QStackedBarSeries>
+
+#include <fstream>
+
+namespace site_test {
+namespace {
+
+using namespace pelmora;
+
+// Two January days: 10.0 °C but -12.3 °C at hour 3, 8.0 g/kg, diffuse 100 W/m² for 12 hours.
+void writeClimateFile(const std::filesystem::path& file) {
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary);
+    for (int day = 1; day <= 2; ++day)
+        for (int h = 0; h < 24; ++h)
+            out << climateLine(1, day, h, h == 3 ? -123 : 100, 80, h >= 6 && h <= 17 ? 100 : 0, 0) << "\r\n";
+}
+
+class ClimateDetailsTest : public SiteFormsTest {
+  protected:
+    ClimateDetailsTest() {
+        siteAt("PERTH", 6000, 62, 115.86, -31.95);
+        writeClimateFile(folder.path() / "Data/Climate/climat62.TXT");
+    }
+    TClimateDetailsForm& details() { return *ClimateDetailsForm; }
+};
+
+TEST_F(ClimateDetailsTest, ChartsTheFileAndShowsAndPrintsItsSummaryTable) {
+    details().show();
+    ASSERT_TRUE(details().hasStatistics());
+    EXPECT_EQ(details().windowTitle(), "climat62.TXT");
+    EXPECT_EQ(details().statistics().Days(1), 2.0);
+    const auto series = details().TemperatureChart->chart()->series();
+    ASSERT_EQ(series.size(), 1);
+    const auto* stacked = qobject_cast<QStackedBarSeries*>(series[0]);
+    ASSERT_NE(stacked, nullptr);
+    EXPECT_NEAR(stacked->barSets()[0]->at(0), -12.3, 1e-9) << "January's minimum, below zero";
+    EXPECT_NEAR(stacked->barSets()[1]->at(0), 10.0, 1e-9) << "from 0 up to the maximum";
+
+    details().SBZoneInfoClick();
+    ASSERT_TRUE(ClimateSummaryForm->isVisible());
+    EXPECT_EQ(ClimateSummaryForm->windowTitle(), "Climate Summary for climat62.TXT");
+    const QString table = ClimateSummaryForm->RichEdit1->toPlainText();
+    EXPECT_TRUE(table.contains("JAN     2    10.0    -12.3    22.3     9.1    20.4     4.3     8.0"))
+        << table.toStdString();
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "OUTPUT/climat62.CLM"));
+
+    ClimateSummaryForm->SpeedButton22Click();
+    EXPECT_EQ(printing->pagesPrinted, 1);
+    EXPECT_GT(std::filesystem::file_size(folder.path() / "print.pdf"), 0u);
+
+    details().OKSBClick();
+    EXPECT_FALSE(ClimateSummaryForm->isVisible());
+    EXPECT_FALSE(details().isVisible());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ClimateDetailsTest, AMissingFileIsNamedAndNoOtherClimateIsShownUnderItsName) {
+    details().show();
+    ASSERT_TRUE(details().hasStatistics());
+    details().OKSBClick();
+
+    SetClimateZone(model(), 5);
+    location().show();
+    details().show();
+    EXPECT_FALSE(details().hasStatistics());
+    EXPECT_EQ(details().statistics().Days(1), 0.0) << "the statistics of climat62 are gone";
+    EXPECT_FALSE(details().SBZoneInfo->isEnabled());
+    const std::string named = location().LocationLabel->text().toStdString();
+    EXPECT_NE(named.find("climat05.TXT"), std::string::npos) << named;
+    EXPECT_TRUE(messages.shown.empty()) << "no error box";
+}
+
+TEST_F(ClimateDetailsTest, ADamagedFileIsReportedInTheErrorBox) {
+    std::ofstream(folder.path() / "Data/Climate/climat62.TXT", std::ios::binary | std::ios::app)
+        << climateLine(13, 1, 0, 100, 80, 0, 0) << "\r\n";
+    details().show();
+    EXPECT_FALSE(details().hasStatistics());
+    ASSERT_EQ(messages.errors().size(), 1u);
+    EXPECT_TRUE(messages.errors()[0].contains("climat62.TXT")) << messages.errors()[0].toStdString();
+    EXPECT_TRUE(messages.errors()[0].contains("month 13")) << messages.errors()[0].toStdString();
+}
+
+TEST_F(ClimateDetailsTest, ASummaryThatCannotBeWrittenIsReported) {
+    std::filesystem::remove_all(folder.path() / "OUTPUT");
+    details().show();
+    details().SBZoneInfo->click();
+    ASSERT_EQ(messages.errors().size(), 1u);
+    EXPECT_TRUE(messages.errors()[0].contains("climat62.CLM")) << messages.errors()[0].toStdString();
+    EXPECT_FALSE(ClimateSummaryForm->isVisible());
+}
+
+} // namespace
+} // namespace site_test
