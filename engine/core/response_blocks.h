@@ -23,6 +23,7 @@ inline constexpr int kLongTermPoints = 194;     // points of the geometric lag g
 inline constexpr int kFuturePoints = 196;       // the grid with its two guard points
 inline constexpr int kResponseDriverRows = 601; // rows of the driver table
 inline constexpr int kZoneAirRowOffset = 601;   // row 601 + z is the air temperature of zone z
+inline constexpr int kGainRowOffset = 451;      // row 451 + z is the sensible internal gain of zone z
 inline constexpr int kMaxResponseZones = 150;
 
 using Complex = std::complex<double>;
@@ -74,6 +75,10 @@ struct RfBlock {
     // hours ahead, m = 1..196 (195 and 196 are guard points beyond the grid).
     common::Array2<double> fut;
     int nd = 0; // steps of the day the tables are sized for
+    // The same-step responses c(m→i) = rfac(1, 451 + m, i) gathered in one table, samestep(i, m), K/W:
+    // the rise of zone i's air temperature at the end of a step per watt held in zone m over the step.
+    // The zone heat balance, the plant and the special zones read them many times a step.
+    common::Array2<double> samestep;
 };
 
 // The per-frequency working values of the zone response, kept so that no phase allocates them.

@@ -157,6 +157,15 @@ void clbehv(EngineState& state) {
             if (state.blank.iprnt3 > 0) printFactors(state, out, nd);
         }
     }
+    tabulateSameStep(state);
+}
+
+void tabulateSameStep(EngineState& state) {
+    const int zones = std::max(state.hz.nzc, 1);
+    RfBlock& rf = state.rf;
+    rf.samestep.allocate(1, zones, 1, zones, 0.0);
+    for (int m = 1; m <= zones; ++m)
+        for (int i = 1; i <= zones; ++i) rf.samestep(i, m) = rf.rfac(1, kGainRowOffset + m, i);
 }
 
 void moveon(EngineState& state, int z) {

@@ -87,6 +87,11 @@ struct ZoneStepBlock {
     // Work space of the matrix solutions (leading dimension 150).
     common::FixedArray2<double, 1, kMaxZones, 1, kMaxZones> amat;
     common::FixedArray2<double, 1, kMaxZones, 1, 1> bvec;
+    // The zone temperatures' system reduced to the zones that exchange air (solved), and the list of
+    // those zones.  A zone that exchanges no air appears in no other zone's balance.
+    common::FixedArray2<double, 1, kMaxZones, 1, kMaxZones> ared;
+    common::FixedArray2<double, 1, kMaxZones, 1, 1> bred;
+    PerZone<int> exchanging;
 };
 
 // What the time loop keeps for the whole run.

@@ -219,31 +219,66 @@ void airFlows(EngineState& s, int t, double ws) {
     }
 }
 
-// D6: every zone's temperature with the air-flow exchange of the step solved at lag 1.
+// Column j of the zone temperatures' matrix into amat: the same-step effect on every zone i of the
+// air-flow gains that zone j's temperature causes, M(i, j) = c(j→i) × Σk fcond(j, k) - Σm fcond(m, j)
+// × c(m→i), plus 1 on the diagonal.  Returns false when the column is that of the identity: zone j
+// then appears in no other zone's balance.
+bool zoneColumn(EngineState& s, int j) {
+    ZoneStepBlock& w = s.zonestep;
+    const int n = s.zones.nzones;
+    double total = 0.0;
+    for (int k = 0; k <= n; ++k) total += w.fcond(j, k);
+    double* column = &w.amat(1, j);
+    const double* own = &s.rf.samestep(1, j);
+    for (int i = 1; i <= n; ++i) column[i - 1] = own[i - 1] * total;
+    for (int k = 1; k <= n; ++k) {
+        const double f = w.fcond(k, j);
+        if (f == 0.0) continue;
+        const double* from = &s.rf.samestep(1, k);
+        for (int i = 1; i <= n; ++i) column[i - 1] -= f * from[i - 1];
+    }
+    column[j - 1] += 1.0;
+    for (int i = 1; i <= n; ++i)
+        if (column[i - 1] != (i == j ? 1.0 : 0.0)) return true;
+    return false;
+}
+
+// D6: every zone's temperature with the air-flow exchange of the step solved at lag 1.  Only the
+// zones that exchange air enter the solution; the temperature of every other zone follows from
+// theirs.
 void solveZoneTemperatures(EngineState& s, double tout) {
     ZoneStepBlock& w = s.zonestep;
     const int n = s.zones.nzones;
-    for (int i = 1; i <= n; ++i) {
-        double b = s.rf.fut(1, i) + w.tlouv(i);
-        for (int j = 1; j <= n; ++j) {
-            const double cji = sameStep(s, j, i);
-            double total = 0.0;
-            for (int k = 0; k <= n; ++k) total += w.fcond(j, k);
-            double m = cji * total;
-            for (int k = 1; k <= n; ++k)
-                if (w.fcond(k, j) != 0.0) m -= w.fcond(k, j) * sameStep(s, k, i);
-            w.amat(i, j) = m + (i == j ? 1.0 : 0.0);
-            b += w.fcond(j, 0) * tout * cji;
-        }
-        w.bvec(i, 1) = b;
+    for (int i = 1; i <= n; ++i) w.bvec(i, 1) = s.rf.fut(1, i) + w.tlouv(i);
+    int count = 0;
+    for (int j = 1; j <= n; ++j) {
+        const double outdoor = w.fcond(j, 0) * tout;
+        const double* own = &s.rf.samestep(1, j);
+        for (int i = 1; i <= n; ++i) w.bvec(i, 1) += outdoor * own[i - 1];
+        if (zoneColumn(s, j)) w.exchanging(++count) = j;
+    }
+    for (int a = 1; a <= count; ++a) {
+        const int i = w.exchanging(a);
+        for (int b = 1; b <= count; ++b) w.ared(a, b) = w.amat(i, w.exchanging(b));
+        w.bred(a, 1) = w.bvec(i, 1);
     }
     double determ = 0.0;
     int ierr = 0;
-    matinv(RealMatrix(w.amat), n, RealMatrix(w.bvec), 1, determ, ierr);
+    if (count > 0) matinv(RealMatrix(w.ared), count, RealMatrix(w.bred), 1, determ, ierr);
+    for (int a = 1; a <= count; ++a) w.xzone(w.exchanging(a)) = w.bred(a, 1);
+    // A zone outside the solution: x(i) = b(i) - Σ M(i, j) x(j) over the zones j that exchange air.
+    for (int i = 1, a = 1; i <= n; ++i) {
+        if (a <= count && w.exchanging(a) == i) {
+            ++a;
+            continue;
+        }
+        double x = w.bvec(i, 1);
+        for (int b = 1; b <= count; ++b) x -= w.amat(i, w.exchanging(b)) * w.xzone(w.exchanging(b));
+        w.xzone(i) = x;
+    }
     for (int i = 1; i <= n; ++i) {
-        const double x = w.bvec(i, 1);
         // A singular system leaves the superposed temperature, never a value that is not finite.
-        w.xzone(i) = ierr == 0 && std::isfinite(x) ? x : s.rf.fut(1, i) + w.tlouv(i);
+        if (ierr != 0 || !std::isfinite(w.xzone(i))) w.xzone(i) = s.rf.fut(1, i) + w.tlouv(i);
     }
 }
 
@@ -310,7 +345,7 @@ int responseLags(const EngineState& state) {
 }
 
 double sameStep(const EngineState& state, int m, int i) {
-    return state.rf.rfac(1, kGainRowOffset + m, i);
+    return state.rf.samestep(i, m);
 }
 
 void injectGain(EngineState& state, int m, double q) {

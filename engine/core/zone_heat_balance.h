@@ -4,11 +4,11 @@
 // the resulting air-flow and louvre gains added to the future temperatures as sensible gains.
 #pragma once
 
+#include "engine/core/response_blocks.h"
+
 namespace engine {
 
 struct EngineState;
-
-inline constexpr int kGainRowOffset = 451; // driver row 451 + z is the sensible gain of zone z
 
 // Lags of the response buffers used by a step: the day's steps and the long-term grid.
 int responseLags(const EngineState& state);
