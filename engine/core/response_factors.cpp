@@ -132,13 +132,15 @@ void clbehv(EngineState& state) {
     const FactorWeights weights(nd, 1.0 / state.time.nstphr);
     RfBlock& rf = state.rf;
     rf.nd = nd;
-    rf.rfac.allocate(1, nd + kLongTermPoints, 1, kResponseDriverRows, 1, zones, 0.0);
+    rf.rfac.allocate(
+        1, nd + kLongTermPoints, 1, kResponseDriverRows, [&state](int r) { return state.hz.iuserow(r) != 0; },
+        1, zones, 0.0);
     rf.fut.allocate(1, nd + kFuturePoints, 1, zones, 0.0);
 
     for (int z = 1; z <= state.hz.nzc; ++z) {
         for (int r = 1; r <= kResponseDriverRows; ++r) {
             if (state.hz.iuserow(r) == 0) continue;
-            const Complex h1 = state.hz.hres(z, r, 1);
+            const Complex h1 = state.hz.hres.value(z, r, 1);
             if (h1 == Complex{}) continue;
             const double h0 = h1.real();
             const int kind = state.hz.kindrf(r) == 0 ? kRamp : state.hz.kindrf(r);
@@ -165,7 +167,7 @@ void tabulateSameStep(EngineState& state) {
     RfBlock& rf = state.rf;
     rf.samestep.allocate(1, zones, 1, zones, 0.0);
     for (int m = 1; m <= zones; ++m)
-        for (int i = 1; i <= zones; ++i) rf.samestep(i, m) = rf.rfac(1, kGainRowOffset + m, i);
+        for (int i = 1; i <= zones; ++i) rf.samestep(i, m) = rf.rfac.value(1, kGainRowOffset + m, i);
 }
 
 void moveon(EngineState& state, int z) {
