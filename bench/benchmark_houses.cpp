@@ -452,6 +452,7 @@ const std::vector<BenchmarkHouse>& benchmarkHouses() {
         {"row1", kSampleClimate, writeRowHouse, 1, true},
         {"row10", kSampleClimate, writeRowHouse, 10, true},
         {"row30", kSampleClimate, writeRowHouse, 30, false},
+        {"modeller5", 21, writeModellerHouse, 5, true},
         {"modeller10", 21, writeModellerHouse, 10, true},
         {"modeller30", 21, writeModellerHouse, 30, false},
     };

@@ -2,7 +2,8 @@
 //   - the shipped sample card file (three zones);
 //   - row houses of card files made here: rooms in a row over one ventilated subfloor space and under
 //     one roof space (rooms + 6 zones);
-//   - one-level houses drawn through the modeller's model, brought through the pre-simulation pass and
+//   - one-level houses of 5, 10 and 30 rooms drawn through the modeller's model, brought through the
+//   pre-simulation pass and
 //     written by the card writer, as an assessor's house of that many rooms reaches the engine (every
 //     room stands on a slab zone of its own and lies under a roof space of its own: 5 zones a room);
 //   - the modeller's two sample house files, through the same pass and writer.
