@@ -7,6 +7,7 @@
 #include "engine/core/matrix_routines.h"
 #include "engine/core/plant.h"
 #include "engine/core/state.h"
+#include "engine/core/vector_lanes.h"
 #include "engine/solar_airflow/airflow_network.h"
 
 namespace engine {
@@ -24,10 +25,6 @@ constexpr double kFanEnergyPerWatt = 0.0036; // MJ per W held for an hour
 double windInfiltration(const EngineState& s, int z, double ws) {
     return ws * s.zn.zoneb(z) * s.wind.wsred(z) * s.zones.zvol(z) * kAirHeatPerChange;
 }
-
-// Four lanes of doubles (a compiler extension of GCC and Clang); every lane does the same IEEE
-// operations in the same order as the plain loop would, so the sums are the same to the bit.
-using Lanes = double __attribute__((vector_size(32)));
 
 // f(j) += a(i) × r(i)(j) for j = 0..len - 1 and i = 0..count - 1 in turn: the same sums as row after
 // row, taken four rows at a time so that each future value is loaded and stored once for four rows.
