@@ -92,6 +92,7 @@ struct ZoneStepBlock {
     common::FixedArray2<double, 1, kMaxZones, 1, kMaxZones> ared;
     common::FixedArray2<double, 1, kMaxZones, 1, 1> bred;
     PerZone<int> exchanging;
+    PerZone<double> outflow; // Σk fcond(j, k), W/K
 };
 
 // What the time loop keeps for the whole run.

@@ -256,13 +256,11 @@ void airFlows(EngineState& s, int t, double ws) {
 
 // Column j of the zone temperatures' matrix into amat: the same-step effect on every zone i of the
 // air-flow gains that zone j's temperature causes, M(i, j) = c(j→i) × Σk fcond(j, k) - Σm fcond(m, j)
-// × c(m→i), plus 1 on the diagonal.  Returns false when the column is that of the identity: zone j
-// then appears in no other zone's balance.
-bool zoneColumn(EngineState& s, int j) {
+// × c(m→i), plus 1 on the diagonal; `total` is Σk fcond(j, k), k = 0..n.  Returns false when the column is
+// that of the identity: zone j then appears in no other zone's balance.
+bool zoneColumn(EngineState& s, int j, double total) {
     ZoneStepBlock& w = s.zonestep;
     const int n = s.zones.nzones;
-    double total = 0.0;
-    for (int k = 0; k <= n; ++k) total += w.fcond(j, k);
     double* column = &w.amat(1, j);
     const double* own = &s.rf.samestep(1, j);
     for (int i = 1; i <= n; ++i) column[i - 1] = own[i - 1] * total;
@@ -285,12 +283,16 @@ void solveZoneTemperatures(EngineState& s, double tout) {
     ZoneStepBlock& w = s.zonestep;
     const int n = s.zones.nzones;
     for (int i = 1; i <= n; ++i) w.bvec(i, 1) = s.rf.fut(1, i) + w.tlouv(i);
+    // Every zone's total outflow, Σk fcond(j, k) in ascending k, summed down the columns of fcond.
+    for (int j = 1; j <= n; ++j) w.outflow(j) = 0.0;
+    for (int k = 0; k <= n; ++k)
+        for (int j = 1; j <= n; ++j) w.outflow(j) += w.fcond(j, k);
     int count = 0;
     for (int j = 1; j <= n; ++j) {
         const double outdoor = w.fcond(j, 0) * tout;
         const double* own = &s.rf.samestep(1, j);
         for (int i = 1; i <= n; ++i) w.bvec(i, 1) += outdoor * own[i - 1];
-        if (zoneColumn(s, j)) w.exchanging(++count) = j;
+        if (zoneColumn(s, j, w.outflow(j))) w.exchanging(++count) = j;
     }
     for (int a = 1; a <= count; ++a) {
         const int i = w.exchanging(a);
@@ -495,8 +497,8 @@ void balanceZones(EngineState& state, int t, int month) {
     const double ws = s.clim.wspeed(t);
 
     // B: the network starts whole.
-    for (int z = 1; z <= n; ++z)
-        for (int y = 1; y <= n; ++y) w.fcond(z, y) = 0.0;
+    for (int y = 1; y <= n; ++y)
+        for (int z = 1; z <= n; ++z) w.fcond(z, y) = 0.0;
     for (int i = 1; i <= s.ventzones.nvz; ++i) {
         const int z = s.ventzones.ivz(i);
         s.ventzones.ivzon(z) = 1;
@@ -545,12 +547,12 @@ void balanceZones(EngineState& state, int t, int month) {
     }
     // E2, E3: the air-flow gain of each zone, taken straight from the solved temperatures and the
     // heat capacity flows, and the louvre gains, added to the future temperatures.
-    for (int m = 1; m <= n; ++m) {
-        double q = w.fcond(m, 0) * (tout - w.xzone(m));
-        for (int j = 1; j <= n; ++j)
-            if (w.fcond(m, j) != 0.0) q += w.fcond(m, j) * (w.xzone(j) - w.xzone(m));
-        w.qflow(m) = q;
-    }
+    // qflow(m) = fcond(m, 0) × (Tout - x(m)) + Σj fcond(m, j) × (x(j) - x(m)), the sum in ascending
+    // j, taken down the columns of fcond.
+    for (int m = 1; m <= n; ++m) w.qflow(m) = w.fcond(m, 0) * (tout - w.xzone(m));
+    for (int j = 1; j <= n; ++j)
+        for (int m = 1; m <= n; ++m)
+            if (w.fcond(m, j) != 0.0) w.qflow(m) += w.fcond(m, j) * (w.xzone(j) - w.xzone(m));
     for (int m = 1; m <= n; ++m) {
         const double q = w.qlouv(m) + w.qflow(m);
         if (q != 0.0) injectGain(s, m, q);
