@@ -155,6 +155,8 @@ struct RfBlock {
     // the rise of zone i's air temperature at the end of a step per watt held in zone m over the step.
     // The zone heat balance, the plant and the special zones read them many times a step.
     common::Array2<double> samestep;
+    // The grid of one zone's future before moveon moves it (work space).
+    common::FixedArray1<double, 0, kFuturePoints - 1> gridwork;
 };
 
 // The per-frequency working values of the zone response, kept so that no phase allocates them.
