@@ -72,6 +72,7 @@ void listResponseRows(EngineState& s) {
     const int injections = 8 * zones + 16;
     loop.ninject = 0;
     loop.injectzone.allocate(1, injections, 0);
+    loop.injectslot.allocate(1, injections, 0);
     loop.injectgain.allocate(1, injections, 0.0);
     loop.laggain.allocate(1, slots + injections, 0.0);
     loop.lagfactors.allocate(1, slots + injections, nullptr);

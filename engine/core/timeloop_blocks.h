@@ -125,7 +125,7 @@ struct LoopBlock {
     // The gains injected this step, in order: zone and W.  Their effect beyond the step follows with
     // the step's drivers.
     int ninject = 0;
-    common::Array1<int> injectzone;
+    common::Array1<int> injectzone, injectslot; // the zone, and the slot of its internal-gain row
     common::Array1<double> injectgain;
     // The inputs of one zone beyond the step, in the order they are added, with their factors.
     common::Array1<double> laggain;

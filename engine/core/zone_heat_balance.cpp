@@ -464,6 +464,8 @@ void superposeBeyondStep(EngineState& state) {
     LoopBlock& loop = s.loop;
     const DriverRowTable<double>& rfac = s.rf.rfac;
     const int lags = responseLags(s);
+    for (int g = 1; g <= loop.ninject; ++g)
+        loop.injectslot(g) = rfac.slotOf(kGainRowOffset + loop.injectzone(g));
     for (int e = 1; e <= s.zones.nzones; ++e) {
         // In the order the inputs reached the step: the drivers row after row, then the gains as
         // they were injected.
@@ -479,9 +481,10 @@ void superposeBeyondStep(EngineState& state) {
                 if (loop.slotdelta(slot) != 0.0) add(loop.slotdelta(slot), slot);
             }
         }
+        const std::uint8_t* carries = &loop.carries(1, e);
         for (int g = 1; g <= loop.ninject; ++g) {
-            const int slot = rfac.slotOf(kGainRowOffset + loop.injectzone(g));
-            if (slot != 0 && loop.carries(slot, e) != 0) add(loop.injectgain(g), slot);
+            const int slot = loop.injectslot(g);
+            if (slot != 0 && carries[slot - 1] != 0) add(loop.injectgain(g), slot);
         }
         if (count > 0) addRows(&s.rf.fut(2, e), &loop.laggain(1), &loop.lagfactors(1), count, lags - 1);
     }
