@@ -1,6 +1,7 @@
 #include "framed_records.h"
 
 #include <array>
+#include <system_error>
 
 namespace common {
 
@@ -49,6 +50,11 @@ void RecordWriter::write(const Record& record) {
     if (!out_) throw RecordError("Cannot write " + name_.string());
 }
 
+void RecordWriter::flush() {
+    out_.flush();
+    if (!out_) throw RecordError("Cannot write " + name_.string());
+}
+
 void RecordWriter::close() {
     out_.close();
     if (!out_) throw RecordError("Cannot write " + name_.string());
@@ -56,14 +62,21 @@ void RecordWriter::close() {
 
 RecordReader::RecordReader(const std::filesystem::path& file) : name_(file), in_(file, std::ios::binary) {
     if (!in_) throw RecordError("Cannot open " + file.string());
+    std::error_code error;
+    size_ = std::filesystem::file_size(file, error);
+    if (error) throw RecordError("Cannot open " + file.string());
 }
 
 bool RecordReader::next(Record& record) {
+    constexpr std::uintmax_t kFrame = 8; // the length before and after the record
     char head[4];
     in_.read(head, 4);
     if (in_.gcount() == 0 && in_.eof()) return false;
     if (in_.gcount() != 4) throw RecordError("Truncated record in " + name_.string());
     const std::uint32_t length = fromLittleEndian(head);
+    if (position_ + kFrame > size_ || length > size_ - position_ - kFrame)
+        throw RecordError("Record longer than the rest of the file in " + name_.string());
+    position_ += kFrame + length;
     record.clear();
     record.bytes().resize(length);
     in_.read(record.bytes().data(), length);
@@ -77,6 +90,7 @@ bool RecordReader::next(Record& record) {
 void RecordReader::rewind() {
     in_.clear();
     in_.seekg(0);
+    position_ = 0;
 }
 
 } // namespace common

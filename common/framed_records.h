@@ -60,6 +60,9 @@ class RecordWriter {
     // Throws RecordError naming the file when it cannot be created.
     explicit RecordWriter(const std::filesystem::path& file);
     void write(const Record& record);
+    // Hands what is written to the file, so that a reader sees it; throws RecordError when something
+    // could not be written.
+    void flush();
     // Flushes and closes; throws RecordError when something could not be written.
     void close();
 
@@ -73,13 +76,16 @@ class RecordReader {
     // Throws RecordError naming the file when it cannot be opened.
     explicit RecordReader(const std::filesystem::path& file);
     // Reads the next record into `record`.  Returns false at the end of the file; throws RecordError
-    // naming the file for a truncated record or lengths that disagree.
+    // naming the file for a truncated record or lengths that disagree.  A length longer than what
+    // is left of the file is refused before anything is allocated for it.
     bool next(Record& record);
     void rewind();
 
   private:
     std::filesystem::path name_;
     std::ifstream in_;
+    std::uintmax_t size_ = 0;     // bytes of the file
+    std::uintmax_t position_ = 0; // bytes of the records read so far
 };
 
 } // namespace common

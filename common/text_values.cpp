@@ -65,13 +65,17 @@ std::optional<long long> parseInteger(std::string_view line) {
 }
 
 std::vector<std::string> splitLines(std::string_view text) {
+    // A text without any LF ends its lines with CR alone; otherwise a line ends at LF, and every CR
+    // just before the LF belongs to the line end (CR LF, or CR CR LF as some programs write it).
+    const bool carriageReturnsOnly = text.find('\n') == std::string_view::npos;
+    const char lineEnd = carriageReturnsOnly ? '\r' : '\n';
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
+        std::size_t end = text.find(lineEnd, start);
         if (end == std::string_view::npos) end = text.size();
         std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         lines.emplace_back(line);
         start = end + 1;
     }

@@ -27,8 +27,9 @@ inline const char* formatBoolean(bool value) {
     return value ? "TRUE" : "FALSE";
 }
 
-// Splits a file's text into lines; CR LF and LF both end a line, and a last line without an end
-// counts.  Bytes are kept as they are (8-bit text passes through).
+// Splits a file's text into lines.  Line ends of any kind end a line and are never part of it: LF,
+// CR LF, CR CR LF, and CR alone in a text that has no LF.  A last line without an end counts.  Bytes
+// are kept as they are (8-bit text passes through).
 std::vector<std::string> splitLines(std::string_view text);
 
 // Reads a whole text file into lines.  Throws std::runtime_error naming the file when it cannot be

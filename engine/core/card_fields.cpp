@@ -3,12 +3,28 @@
 #include <cassert>
 #include <cmath>
 #include <limits>
+#include <string>
+
+#include "engine/core/input_messages.h"
 
 namespace engine {
 
+namespace {
+
+std::string illegalFieldLine(int column) {
+    std::string line(msg::kIllegalField);
+    if (column > 0) line += ", column " + std::to_string(column);
+    return line;
+}
+
+} // namespace
+
+IllegalField::IllegalField(int column) : IllegalCard(illegalFieldLine(column)) {}
+
 CardFields::CardFields(std::string_view card, const fw::Format& layout) {
     const std::string_view records[] = {card};
-    if (!fw::readFormatted(records, layout, values_).ok) throw IllegalField();
+    const fw::ReadResult result = fw::readFormatted(records, layout, values_);
+    if (!result.ok) throw IllegalField(result.column);
 }
 
 const fw::Value& CardFields::at(int i) const {

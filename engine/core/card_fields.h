@@ -1,6 +1,6 @@
 // The fields of one card of the card file, read under the card's layout.  A field that does not hold
 // a number of its format makes the whole card illegal: the reader throws IllegalField, and the card
-// loop echoes the card and goes on with the next one.
+// loop echoes the card with the error line and goes on with the next one.
 #pragma once
 
 #include <stdexcept>
@@ -12,9 +12,18 @@
 
 namespace engine {
 
-class IllegalField : public std::runtime_error {
+// A card the input cannot take.  The message is the error line written under the echoed card; the
+// input goes on with the next card and the run ends after the input with the abnormal end.
+class IllegalCard : public std::runtime_error {
   public:
-    IllegalField() : std::runtime_error("illegal data in field") {}
+    explicit IllegalCard(const std::string& errorLine) : std::runtime_error(errorLine) {}
+};
+
+// A field that does not hold a number of its format.  `column` is the field's first column on the
+// card, 0 when the value read was a number but not one the field may hold.
+class IllegalField : public IllegalCard {
+  public:
+    explicit IllegalField(int column = 0);
 };
 
 class CardFields {

@@ -9,8 +9,8 @@ struct EngineState;
 
 // What the card loop does after a card.
 enum class CardResult {
-    Next,    // read the next card
-    EndInput // the card ends the input (without the end-of-input checks)
+    Next,   // read the next card
+    Unknown // a section or card number the reader does not handle: illegal input
 };
 
 // Data type 1: project cards.
@@ -27,7 +27,7 @@ void markDriverRow(EngineState& state, int row, int z);
 // The zone's own gain row, 451 + z.
 int gainRow(int z);
 
-// The checks made when a card of data type 9 ends the input.
+// The checks made when a card of data type 9 (or a blank line) ends the input.
 void endOfInputChecks(EngineState& state);
 
 } // namespace engine

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cassert>
+#include <string>
 
 #include "common/fixed_width.h"
 #include "engine/core/state.h"
@@ -9,18 +10,17 @@
 namespace engine {
 namespace {
 
-// The hourly record: month, day, dry bulb, moisture, wind speed, wind direction code, cloud digit,
-// diffuse and direct irradiance.
-const fw::Format kRecordLayout = fw::parseFormat("(4X,2I2,2X,F4.1,F3.1,4X,F3.1,F2.0,I1,10X,F3.0,F4.0)");
-// The mean-temperature pass reads only the dry bulb.
-const fw::Format kDryBulbLayout = fw::parseFormat("(10X,F4.1)");
+// The hourly record: month, day, hour, dry bulb, moisture, wind speed, wind direction code, cloud
+// digit, diffuse and direct irradiance.
+const fw::Format kRecordLayout = fw::parseFormat("(4X,3I2,F4.1,F3.1,4X,F3.1,F2.0,I1,10X,F3.0,F4.0)");
 
-constexpr std::size_t kRecordValues = 9;
+constexpr std::size_t kRecordValues = 10;
 constexpr double kDegreesPerDirectionCode = 22.5;
 
-// Reads the numeric fields of `line` under `layout` into `values`, in order.  False on an illegal field.
+// Reads the numeric fields of `line` under `layout` into `values`, in order.  Returns 0, or the first
+// column of an illegal field.
 template <std::size_t N>
-bool readNumbers(const std::string& line, const fw::Format& layout, std::array<double, N>& values) {
+int readNumbers(const std::string& line, const fw::Format& layout, std::array<double, N>& values) {
     fw::FieldCursor cursor(line);
     std::size_t next = 0;
     for (const fw::Descriptor& d : layout) {
@@ -29,18 +29,24 @@ bool readNumbers(const std::string& line, const fw::Format& layout, std::array<d
             continue;
         }
         assert(next < N);
+        const int column = cursor.column();
         if (d.edit == fw::Edit::I) {
             long long value = 0;
-            if (!cursor.readInt(d.width, value)) return false;
+            if (!cursor.readInt(d.width, value)) return column;
             values[next++] = static_cast<double>(value);
             continue;
         }
-        if (!cursor.readReal(d.width, d.decimals, values[next++])) return false;
+        if (!cursor.readReal(d.width, d.decimals, values[next++])) return column;
     }
-    return true;
+    return 0;
 }
 
 } // namespace
+
+int daysInMonth(int month) {
+    static constexpr int kDays[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month >= 1 && month <= 12 ? kDays[month - 1] : 0;
+}
 
 bool ClimateFile::open(const std::filesystem::path& file) {
     close();
@@ -61,49 +67,88 @@ bool ClimateFile::nextLine() {
     return true;
 }
 
+ClimateRead ClimateFile::refuse(ClimateFault fault, int value, int month) {
+    fault_ = fault;
+    faultValue_ = value;
+    faultMonth_ = month;
+    return ClimateRead::IllegalData;
+}
+
 ClimateRead ClimateFile::next(ClimateRecord& record) {
+    fault_ = ClimateFault::None;
     if (!nextLine()) return ClimateRead::EndOfFile;
     std::array<double, kRecordValues> v{};
-    if (!readNumbers(line_, kRecordLayout, v)) return ClimateRead::IllegalData;
+    faultColumn_ = readNumbers(line_, kRecordLayout, v);
+    if (faultColumn_ != 0) return refuse(ClimateFault::IllegalField, 0);
+    // The sun position and the day store index by month, day and hour: a record outside the
+    // calendar is refused here, before anything reads past the end of a table.
+    const int month = static_cast<int>(v[0]), day = static_cast<int>(v[1]), hour = static_cast<int>(v[2]);
+    if (month < 1 || month > 12) return refuse(ClimateFault::Month, month);
+    if (day < 1 || day > daysInMonth(month)) return refuse(ClimateFault::Day, day, month);
+    if (hour < 0 || hour > 23) return refuse(ClimateFault::Hour, hour);
     ++records_;
-    record.month = static_cast<int>(v[0]);
-    record.day = static_cast<int>(v[1]);
-    record.tair = v[2];
-    record.wmoist = v[3];
-    record.wspeed = v[4];
-    record.wdir = kDegreesPerDirectionCode * v[5];
+    record.month = month;
+    record.day = day;
+    record.hour = hour;
+    record.tair = v[3];
+    record.wmoist = v[4];
+    record.wspeed = v[5];
+    record.wdir = kDegreesPerDirectionCode * v[6];
     if (record.wdir > 359.0) record.wdir = 0.0;
-    record.cloud = static_cast<int>(v[6]);
-    record.difrad = v[7];
-    record.dirrad = v[8];
+    record.cloud = static_cast<int>(v[7]);
+    record.difrad = v[8];
+    record.dirrad = v[9];
     return ClimateRead::Record;
 }
 
-ClimateRead ClimateFile::nextDryBulb(double& tair) {
-    if (!nextLine()) return ClimateRead::EndOfFile;
-    std::array<double, 1> v{};
-    if (!readNumbers(line_, kDryBulbLayout, v)) return ClimateRead::IllegalData;
-    ++records_;
-    tair = v[0];
-    return ClimateRead::Record;
+std::string climateFaultText(const ClimateFile& file) {
+    std::string text = "record " + std::to_string(file.records() + 1) + ": ";
+    const std::string value = std::to_string(file.faultValue());
+    switch (file.fault()) {
+    case ClimateFault::IllegalField:
+        return text + "illegal data in field, column " + std::to_string(file.faultColumn());
+    case ClimateFault::Month:
+        return text + "month " + value + " outside 1 to 12";
+    case ClimateFault::Day:
+        return text + "day " + value + " outside 1 to " + std::to_string(daysInMonth(file.faultMonth())) +
+               " of month " + std::to_string(file.faultMonth());
+    case ClimateFault::Hour:
+        return text + "hour " + value + " outside 0 to 23";
+    case ClimateFault::None:
+        break;
+    }
+    return text + "cannot be read";
 }
 
-ClimateMean meanDryBulb(ClimateFile& file) {
-    ClimateMean result;
+ClimateYear readClimateYear(ClimateFile& file) {
+    ClimateYear year;
     double sum = 0.0;
-    while (result.records < kMaxClimateRecords) {
-        double tair = 0.0;
-        const ClimateRead status = file.nextDryBulb(tair);
+    ClimateRecord record;
+    for (;;) {
+        const ClimateRead status = file.next(record);
         if (status == ClimateRead::EndOfFile) break;
         if (status == ClimateRead::IllegalData) {
-            result.status = status;
-            return result;
+            year.status = status;
+            year.recordFault = file.fault();
+            year.fault = climateFaultText(file);
+            return year;
         }
-        sum += tair;
-        ++result.records;
+        sum += record.tair;
+        ++year.records;
+        if (record.month == 2 && record.day == 29) year.leapDay = true;
+        // A second year (or more) would be simulated and booked as part of this one.
+        if (year.records > kLeapYearRecords) break;
     }
-    if (result.records > 0) result.mean = sum / static_cast<double>(result.records);
-    return result;
+    if (year.records > 0) year.mean = sum / static_cast<double>(year.records);
+    const long whole = year.leapDay ? kLeapYearRecords : kYearRecords;
+    const std::string days = year.leapDay ? "366 days" : "365 days";
+    if (year.records > whole)
+        year.fault = "record " + std::to_string(whole + 1) + ": more records than a year of " + days + " (" +
+                     std::to_string(whole) + " records)";
+    else if (year.records < whole)
+        year.fault = "ends after record " + std::to_string(year.records) + ": a year of " + days + " has " +
+                     std::to_string(whole) + " records";
+    return year;
 }
 
 void readClimateDay(EngineState& state, ClimateDay& day) {

@@ -1,5 +1,6 @@
 // The climate file: one fixed-width text record per hour of the weather year.  The input reads it
-// once for its mean dry bulb and opens it again for the time loop, which reads it a day at a time.
+// once, checks that it is one whole year of readable records and takes its mean dry bulb, and opens
+// it again for the time loop, which reads it a day at a time.
 #pragma once
 
 #include <filesystem>
@@ -16,6 +17,7 @@ struct EngineState;
 struct ClimateRecord {
     int month = 0;
     int day = 0;
+    int hour = 0;        // clock hour of the record, 0..23
     double tair = 0.0;   // dry bulb, °C
     double wmoist = 0.0; // humidity ratio, g/kg
     double wspeed = 0.0; // wind speed, m/s
@@ -26,6 +28,13 @@ struct ClimateRecord {
 };
 
 enum class ClimateRead { Record, EndOfFile, IllegalData };
+
+// Why a record could not be taken (IllegalData): a field that is not a number of its format, or a
+// month, day or hour that no calendar has.
+enum class ClimateFault { None, IllegalField, Month, Day, Hour };
+
+// Days of month 1..12 in a year that has 29 February.
+int daysInMonth(int month);
 
 // The climate file open on the engine's unit 10.  Reading reuses one line buffer, so the hourly loop
 // allocates nothing.
@@ -39,28 +48,46 @@ class ClimateFile {
     // Records read since the file was opened.
     long records() const { return records_; }
 
+    // The next record; IllegalData when it cannot be taken (fault() says why).
     ClimateRead next(ClimateRecord& record);
-    // Only the dry bulb, as the mean-temperature pass reads it.
-    ClimateRead nextDryBulb(double& tair);
+
+    // What made the last record IllegalData: the fault, the first column of an illegal field, and
+    // the month, day or hour out of range.
+    ClimateFault fault() const { return fault_; }
+    int faultColumn() const { return faultColumn_; }
+    int faultValue() const { return faultValue_; }
+    int faultMonth() const { return faultMonth_; }
 
   private:
     bool nextLine();
+    ClimateRead refuse(ClimateFault fault, int value, int month = 0);
     std::ifstream in_;
     std::filesystem::path path_;
     std::string line_;
     long records_ = 0;
+    ClimateFault fault_ = ClimateFault::None;
+    int faultColumn_ = 0, faultValue_ = 0, faultMonth_ = 0;
 };
 
-// Largest number of records of the mean-temperature pass: 366 days of 24 hours.
-inline constexpr int kMaxClimateRecords = 8784;
+// Records of a year of 365 days, and of one that holds 29 February.
+inline constexpr long kYearRecords = 8760;
+inline constexpr long kLeapYearRecords = 8784;
 
-// The mean dry bulb of the file's first records (at most a leap year).
-struct ClimateMean {
-    ClimateRead status = ClimateRead::Record; // IllegalData when a record could not be read
-    long records = 0;
-    double mean = 0.0; // °C; 0 when no record was read
+// The whole file as the input reads it before the time loop: one year of records, 8760, or 8784 when
+// it holds 29 February, every one readable, and their mean dry bulb.
+struct ClimateYear {
+    ClimateRead status = ClimateRead::Record;      // IllegalData: record `records` + 1 cannot be taken
+    long records = 0;                              // records read
+    bool leapDay = false;                          // some record is of 29 February
+    double mean = 0.0;                             // °C; 0 when no record was read
+    ClimateFault recordFault = ClimateFault::None; // why record `records` + 1 cannot be taken
+    // Empty for a whole year; otherwise what is wrong, naming the record (not the file).
+    std::string fault;
 };
-ClimateMean meanDryBulb(ClimateFile& file);
+ClimateYear readClimateYear(ClimateFile& file);
+
+// "record n: " and what is wrong with the record that `file` could not take.
+std::string climateFaultText(const ClimateFile& file);
 
 // One day of weather as the time loop reads it: 24 × nwxhr records into the steps of block `clim`
 // (one step per record).

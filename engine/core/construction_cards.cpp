@@ -60,6 +60,8 @@ void layerCard(EngineState& state, std::string_view card, int s) {
         requireMaterialCode(state, f.integer(2 * k - 1), s);
         if (f.integer(2 * k - 1) == 0) break;
     }
+    // A section conducts through its layers; one without any has no transfer coefficients.
+    if (f.integer(1) == 0) throw IllegalCard(std::string(msg::kSectionWithoutLayers));
     b.isecdef(s) = 1;
     b.nlay(s) = kMaxLayers;
     for (int k = 1; k <= kMaxLayers; ++k) {
@@ -166,7 +168,7 @@ CardResult constructionCard(EngineState& state, std::string_view card) {
         return CardResult::Next;
     }
     const int c = CardFields(card, kHeader).integer(1);
-    if (c < 0 || c > kMaxSections) return CardResult::EndInput;
+    if (c < 0 || c > kMaxSections) return CardResult::Unknown;
     if (c == 0)
         materialChange(state, card);
     else if (c <= kLastWindowSection)

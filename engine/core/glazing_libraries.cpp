@@ -1,5 +1,6 @@
 #include "engine/core/glazing_libraries.h"
 
+#include <cmath>
 #include <cstdint>
 
 #include "common/framed_records.h"
@@ -20,8 +21,11 @@ struct LibraryFault {
     std::string_view message;
 };
 
+// A damaged value that reads as no number (NaN, infinity) makes the library unreadable.
 double nextReal(common::Record& record) {
-    return static_cast<double>(record.get<float>());
+    const double value = static_cast<double>(record.get<float>());
+    if (!std::isfinite(value)) throw LibraryFault{msg::kFileUnreadable};
+    return value;
 }
 
 void nextRecord(common::RecordReader& reader, common::Record& record, std::string_view faultIfMissing) {

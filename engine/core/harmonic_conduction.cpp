@@ -237,9 +237,9 @@ bool keysMatch(EngineState& state, int key, int p, int count) {
     const BssBlock& bss = state.bss;
     auto stored = [&bss](int q) { return q >= 1 && q <= bss.ngcode ? bss.igcode(q) : 0; };
     if (stored(p) != key) {
-        reportFormatted(state, kStorageError,
-                        {static_cast<long long>(key), static_cast<long long>(stored(p)),
-                         static_cast<long long>(stored(p + 1))});
+        reportError(state, kStorageError,
+                    {static_cast<long long>(key), static_cast<long long>(stored(p)),
+                     static_cast<long long>(stored(p + 1))});
         return false;
     }
     bool ok = true;
@@ -247,7 +247,7 @@ bool keysMatch(EngineState& state, int key, int p, int count) {
     if (ok) return true;
     std::vector<fw::Value> values = {static_cast<long long>(key)};
     for (int i = 0; i < count; ++i) values.emplace_back(static_cast<long long>(stored(p + i)));
-    reportFormatted(state, kStorageError, values);
+    reportError(state, kStorageError, values);
     return false;
 }
 
@@ -257,13 +257,13 @@ bool storeRecord(EngineState& state, const SectionRecord& rec, int p, int& count
     const Kind kind = kindOf(rec.key);
     count = columnsOf(kind);
     if (kind == Kind::Unknown) {
-        reportFormatted(state, kStorageFouled, {static_cast<long long>(rec.key)});
+        reportError(state, kStorageFouled, {static_cast<long long>(rec.key)});
         return false;
     }
     if (!keysMatch(state, rec.key, p, count)) return false;
     SectionColumns columns(state, rec);
     if (kind == Kind::Wall && columns.isGround() && !slabDataUsable(state.gground)) {
-        reportFormatted(state, kNoSlab, {static_cast<long long>(sectionOf(rec.key, kind))});
+        reportError(state, kNoSlab, {static_cast<long long>(sectionOf(rec.key, kind))});
         return false;
     }
     for (int i = 0; i < count; ++i) state.gorrole(p + i) = roleOf(kind, i);
@@ -273,7 +273,7 @@ bool storeRecord(EngineState& state, const SectionRecord& rec, int p, int& count
         for (int i = 0; i < count; ++i) {
             const Complex v = cols[static_cast<std::size_t>(i)];
             if (!std::isfinite(v.real()) || !std::isfinite(v.imag())) {
-                reportFormatted(state, kNoResistance, {static_cast<long long>(sectionOf(rec.key, kind))});
+                reportError(state, kNoResistance, {static_cast<long long>(sectionOf(rec.key, kind))});
                 return false;
             }
             state.gor(k, p + i) = v;

@@ -20,6 +20,7 @@
 #include <iostream>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "common/arrays.h"
 #include "engine/core/climate_file.h"
@@ -512,6 +513,7 @@ struct ClimBlock {
 
 // What the card reader keeps from card to card and hands to the completion of the input.
 struct ReaderState {
+    std::filesystem::path cardfile; // SCRATCH as found in the working directory
     common::FixedArray1<std::string, 1, kMaxLibraries> winlib, rwlib, skylib; // A120 library paths
     std::string wxfile;                                                       // A120, climate file
     std::string wxname;                                                       // A12, its short name
@@ -521,7 +523,9 @@ struct ReaderState {
     std::string flowfname;                                                    // A120, air-flow report
     double zmidmin = 1.0e6; // running minimum of zmidabs for the reference zone, m
     double tmean = 0.0;     // mean dry bulb of the climate file, °C
+    long nclimrec = 0;      // records of the climate file: the year the time loop runs
     int endcard = 0;        // 1 when a card of data type 9 ended the input
+    PerZone<int> izcard;    // the zone's zone card has been read
     PerZone<int> iglazed;   // the zone has a window or roof-window card
     PerZone<double> sfloor; // floor solar sum of the zone's cards
     PerZone<double> sceil;  // ceiling solar sum
@@ -585,6 +589,9 @@ struct InputBlocks {
     // the console, and the climate file (unit 10) once the input has opened it for the time loop.
     std::filesystem::path workdir = ".";
     std::ostream* console = &std::cout;
+    // Error lines of the run that the text report has not received yet (written there when the run
+    // ends abnormally).
+    std::vector<std::string> errorLines;
     std::ifstream unit60; // the card file while the input is read
     ClimateFile unit10;
 };

@@ -156,18 +156,11 @@ std::string trimmed(std::string_view text) {
     return end == std::string_view::npos ? std::string() : std::string(text.substr(0, end + 1));
 }
 
-// Opens a result file for writing, replacing an existing one.  A name is a path relative to the
-// working directory or a full path; its separators may be '\'.
+// Opens a result file for writing, replacing an existing one.
 void openUnit(EngineState& state, std::ofstream& out, std::string_view name) {
     const std::string file = trimmed(name);
-    std::filesystem::path path;
-    if (!file.empty()) {
-        const bool absolute = file.front() == '/' || file.front() == '\\';
-        path = absolute ? common::resolveForWriting("/", file.substr(1))
-                        : common::resolveForWriting(state.workdir, file);
-    }
     out.close();
-    if (!file.empty()) out.open(path, std::ios::binary | std::ios::trunc);
+    if (!file.empty()) out.open(resultFilePath(state, file), std::ios::binary | std::ios::trunc);
     if (!out) stopRun(state, {kCannotCreate, file});
 }
 
@@ -185,6 +178,14 @@ std::string recordName(const EngineState& state, int z) {
 }
 
 } // namespace
+
+std::filesystem::path resultFilePath(const EngineState& state, std::string_view name) {
+    const std::string file = trimmed(name);
+    if (file.empty()) return {};
+    const bool absolute = file.front() == '/' || file.front() == '\\';
+    return absolute ? common::resolveForWriting("/", file.substr(1))
+                    : common::resolveForWriting(state.workdir, file);
+}
 
 void roofAndSubfloorSpaces(EngineState& state) {
     for (int z = 1; z <= state.zones.nzones; ++z) {
@@ -238,6 +239,7 @@ void openResultFiles(EngineState& state) {
     ResultUnits& u = state.units;
     const ReaderState& r = state.reader;
     openUnit(state, u.report, r.repfile);
+    u.reportOpened = true;
     openUnit(state, u.temperature, r.temfile);
     const std::string first = temLatitudeLine(state.where.xlat * kDegreesPerRadian, r.wxname);
     writeLines(u.temperature, std::span<const std::string>(&first, 1));

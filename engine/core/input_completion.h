@@ -7,7 +7,9 @@
 
 #include "engine/core/work_file.h"
 
+#include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace engine {
@@ -28,6 +30,10 @@ void completeInput(EngineState& state);
 // ("SubFlA") zone.  A link whose section has no film resistance gives a coefficient of 0, and a
 // subfloor space without ground contact an air-path cross-section of 0.
 void roofAndSubfloorSpaces(EngineState& state);
+
+// The file a result file's name stands for: a path relative to the working directory, or a full
+// path; its separators may be '\'.  Empty for a blank name.
+std::filesystem::path resultFilePath(const EngineState& state, std::string_view name);
 
 // B.3 - B.8: opens the result files in the working directory (or where their full names point) and writes
 // the first line of the hourly temperature file and the head of the text report.

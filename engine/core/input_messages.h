@@ -10,8 +10,21 @@ inline constexpr std::string_view kIllegalField = "     **ERROR** Illegal data i
 inline constexpr std::string_view kAbnormalEnd =
     " PROGRAM KOLDRIN HAS TERMINATED ABNORMALLY DUE TO ERROR(S) LISTED ABOVE";
 
+// Cards the reader does not know, and a card file without its end card: illegal input.
+inline constexpr std::string_view kUnknownDataType = "     **ERROR** Unknown data type on above card";
+inline constexpr std::string_view kSectionNumberRange =
+    "     **ERROR** Building section number outside 0 to 200 on above card";
+inline constexpr std::string_view kUnknownCardNumber = "     **ERROR** Unknown card number on above card";
+inline constexpr std::string_view kNoZoneCard = "     **ERROR** No zone card before the above card for zone ";
+inline constexpr std::string_view kSectionWithoutLayers =
+    "     **ERROR** Building section without layers on above card";
+inline constexpr std::string_view kNoEndCard =
+    "     **ERROR** Card file ends without its end card (data type 9): ";
+
 // Project cards.
 inline constexpr std::string_view kMeanTemperatureFailed = "Calculation of outdoor mean temperature failed";
+// A climate file that is not one whole year of readable records: the error line under card 1/2.
+inline constexpr std::string_view kClimateRecord = "     **ERROR** Climate file ";
 inline constexpr std::string_view kTooManyPressureSets =
     "TOO MANY PRESSURE COEFFICIENT SETS. MAXIMUM ALLOWED = 999";
 inline constexpr std::string_view kTooManyCurtains =
@@ -74,6 +87,9 @@ inline constexpr std::string_view kGridTooLarge = "SHADING GRID SIZE MUST LIE BE
 inline constexpr std::string_view kMaterialCodeRange = "MATERIAL CODE OUT OF RANGE (0 TO 999) IN SECTION ";
 inline constexpr std::string_view kGlazingZeroU = "GLAZING SYSTEM HAS A U-VALUE OF ZERO, SECTION ";
 inline constexpr std::string_view kNoClimateFile = "NO WEATHER DATA FILE NAMED IN THE INPUT";
+inline constexpr std::string_view kLitZone = "SKYLIGHT LIGHTS A ZONE WITHOUT ZONE CARD: ZONE ";
+inline constexpr std::string_view kLitZoneSkylight = ", SKYLIGHT ";
+inline constexpr std::string_view kLitZoneNumber = ", LIT ZONE ";
 
 // Files.
 inline constexpr std::string_view kFileNotFound = "File not found: ";

@@ -10,6 +10,7 @@
 #include "engine/core/material_file.h"
 #include "engine/core/run_stop.h"
 #include "engine/core/state.h"
+#include "engine/core/work_file_dump.h"
 #include "engine/solar_airflow/ventilation_openings.h"
 
 namespace engine {
@@ -35,27 +36,43 @@ std::string framed(std::string_view inside) {
     return line;
 }
 
-void echoIllegalCard(EngineState& state, std::string_view card) {
-    consoleLine(state, " " + std::string(card.substr(0, std::min(card.size(), kEchoWidth))));
-    consoleLine(state, msg::kIllegalField);
+// Echoes a card the input cannot take with the line that says why, and marks the input as faulty.
+void echoIllegalCard(EngineState& state, std::string_view card, std::string_view why) {
+    errorLine(state, " " + std::string(card.substr(0, std::min(card.size(), kEchoWidth))));
+    errorLine(state, why);
     state.bss.ierrin = 1;
 }
 
-// Handles one card; returns false when the card ends the input.
+bool isBlank(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// Handles one card; returns false when the card ends the input.  A card the reader does not know
+// is illegal input (IllegalCard).
 bool handleCard(EngineState& state, std::string_view card) {
+    // A blank line ends the input as the end card does.
+    if (isBlank(card)) {
+        endOfInputChecks(state);
+        return false;
+    }
     const int dataType = CardFields(card, kDataType).integer(1);
     switch (dataType) {
     case 1:
-        return projectCard(state, card) == CardResult::Next;
+        projectCard(state, card);
+        return true;
     case 2:
-        return constructionCard(state, card) == CardResult::Next;
+        if (constructionCard(state, card) == CardResult::Unknown)
+            throw IllegalCard(std::string(msg::kSectionNumberRange));
+        return true;
     case 3:
-        return zoneDataCard(state, card) == CardResult::Next;
+        if (zoneDataCard(state, card) == CardResult::Unknown)
+            throw IllegalCard(std::string(msg::kUnknownCardNumber));
+        return true;
     case 9:
         endOfInputChecks(state);
         return false;
     default:
-        return false;
+        throw IllegalCard(std::string(msg::kUnknownDataType));
     }
 }
 
@@ -67,10 +84,13 @@ void readCards(EngineState& state) {
         if (!line.empty() && (line[0] == 'C' || line[0] == 'c')) continue;
         try {
             if (!handleCard(state, line)) return;
-        } catch (const IllegalField&) {
-            echoIllegalCard(state, line);
+        } catch (const IllegalCard& illegal) {
+            echoIllegalCard(state, line, illegal.what());
         }
     }
+    // Without its end card the file may have been cut short: nothing read can be trusted whole.
+    errorLine(state, std::string(msg::kNoEndCard) + state.reader.cardfile.string());
+    state.bss.ierrin = 1;
 }
 
 // What the end of the cards leaves to settle before the input is completed.
@@ -114,17 +134,19 @@ void readat(EngineState& state) {
 
 int readin(EngineState& state) {
     const std::filesystem::path cards = requireInputFile(state, kCardFileName);
+    state.reader.cardfile = cards;
     state.unit60.open(cards, std::ios::binary);
     if (!state.unit60.is_open()) stopRun(state, {msg::kFileUnreadable, cards.string()});
     readat(state);
     state.unit60.close();
     if (state.bss.ierrin != 0) {
-        consoleLine(state, "");
-        consoleLine(state, "");
-        consoleLine(state, msg::kAbnormalEnd);
+        errorLine(state, "");
+        errorLine(state, "");
+        errorLine(state, msg::kAbnormalEnd);
         return state.bss.ierrin;
     }
     for (const std::string& line : bannerLines()) consoleLine(state, line);
+    if (state.blank.iprnt6 != 0) dumpWorkFile(state);
     return 0;
 }
 

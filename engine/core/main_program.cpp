@@ -2,11 +2,17 @@
 
 #include <cmath>
 #include <exception>
+#include <fstream>
 #include <string>
+#include <string_view>
 
+#include "engine/core/card_fields.h"
 #include "engine/core/harmonic_conduction.h"
+#include "engine/core/input_completion.h"
 #include "engine/core/input_reader.h"
 #include "engine/core/response_factors.h"
+#include "engine/core/result_files.h"
+#include "engine/core/result_writer.h"
 #include "engine/core/run_stop.h"
 #include "engine/core/state.h"
 #include "engine/core/time_loop.h"
@@ -79,22 +85,57 @@ void fillValu(EngineState& state) {
 
 namespace {
 
+constexpr std::string_view kDefaultReport = "output.txt";
+
+// The text report receives the error lines of a run that ended abnormally, after whatever it holds
+// already; a run that stopped before the report was opened opens it (the report of the card file,
+// or output.txt when the cards named none yet).
+void reportErrors(EngineState& state) {
+    if (state.errorLines.empty()) return;
+    std::ofstream& report = state.units.report;
+    if (!report.is_open()) {
+        const bool named = !trimRight(state.reader.repfile).empty();
+        const auto mode = state.units.reportOpened ? std::ios::app : std::ios::trunc;
+        report.clear();
+        report.open(resultFilePath(state, named ? state.reader.repfile : kDefaultReport),
+                    std::ios::binary | mode);
+    }
+    writeLines(report, state.errorLines);
+    report.flush();
+    state.errorLines.clear();
+}
+
 // Runs one stage of the run and turns every abnormal end into status 1.
 template <class Stage> int guardedStage(EngineState& state, Stage stage) {
+    int status = 1;
     try {
-        return stage();
+        status = stage();
     } catch (const RunStopped&) {
-        return 1;
+        status = 1;
     } catch (const std::exception& e) {
-        consoleLine(state, std::string(" ") + e.what());
-        return 1;
+        errorLine(state, std::string(" ") + e.what());
+        status = 1;
     }
+    if (status != 0) reportErrors(state);
+    return status;
+}
+
+// The work file of an input that failed holds nothing a later run could use.
+void discardWorkFile(EngineState& state) {
+    if (state.tape52.writer) deleteWorkFile(state);
 }
 
 int inputPhase(EngineState& state) {
     setTimeConstants(state);
     fillValu(state);
-    return readin(state) != 0 ? 1 : 0;
+    try {
+        if (readin(state) == 0) return 0;
+    } catch (...) {
+        discardWorkFile(state);
+        throw;
+    }
+    discardWorkFile(state);
+    return 1;
 }
 
 } // namespace
@@ -112,7 +153,10 @@ int runEngine(EngineState& state) {
         state.textReport = &state.units.report;
         int ierr = 0;
         perfrm(state, ierr);
-        return ierr != 0 ? 1 : 0;
+        if (ierr != 0) return 1;
+        // Exit 0 says that every result was written: a file that could not take its last lines fails.
+        checkResultFiles(state, true);
+        return 0;
     });
 }
 

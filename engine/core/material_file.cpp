@@ -1,5 +1,6 @@
 #include "engine/core/material_file.h"
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -52,6 +53,9 @@ void readRecords(EngineState& state, const std::filesystem::path& file) {
         if (!reader.next(record)) stopRun(state, {msg::kMaterialFileEnded, file.string()});
         const MaterialRecord m = decode(record);
         if (m.code == kEndMarker) return;
+        // A damaged value reads as a number that is not one (NaN, infinity): not a material at all.
+        if (!std::isfinite(m.p1) || !std::isfinite(m.p2) || !std::isfinite(m.p3))
+            stopRun(state, {msg::kFileUnreadable, file.string()});
         if (m.code < 1 || m.code > kMaxMaterials)
             stopRun(state, {msg::kMaterialFileCode, file.string(), ": ", static_cast<long long>(m.code)});
         storeMaterial(state, m.code, m.name, m.p1, m.p2, m.p3, m.conducts);

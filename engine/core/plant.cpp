@@ -163,6 +163,10 @@ int demandList(EngineState& state, double tout, double tmaxday, int month, int s
             target = state.sysa.tcool(step, z);
             if (state.ceilingfans.ifanon(z) != 0 && state.ceilingfans.ifanben(z) != 0)
                 target += state.ceilingfans.fandt(z);
+            // A zone that the special zones or its fan left at or below its cooling target needs no
+            // cooling; holding it at the target would heat it, and book heating in a zone that may
+            // have no heating at all.
+            if (tfree <= target) continue;
         } else {
             continue;
         }

@@ -80,11 +80,19 @@ void climate(EngineState& state, std::string_view card) {
 
     const std::filesystem::path file = requireInputFile(state, state.reader.wxfile);
     if (!state.unit10.open(file)) stopRun(state, {msg::kFileUnreadable, file.string()});
-    const ClimateMean mean = meanDryBulb(state.unit10);
+    const ClimateYear year = readClimateYear(state.unit10);
     state.unit10.close();
-    if (mean.status == ClimateRead::IllegalData) throw IllegalField();
-    if (mean.records == 0) stopRun(state, {msg::kMeanTemperatureFailed});
-    state.reader.tmean = mean.mean;
+    // The run simulates exactly the records of the file: a file cut short or holding more than a
+    // year would give a rating of another year than the one the house is rated for.
+    if (year.recordFault == ClimateFault::IllegalField)
+        throw IllegalCard(std::string(msg::kIllegalField) + ": climate file " + file.string() + ", " +
+                          year.fault);
+    if (year.records == 0 && year.status != ClimateRead::IllegalData)
+        stopRun(state, {msg::kMeanTemperatureFailed, ": ", file.string()});
+    if (!year.fault.empty())
+        throw IllegalCard(std::string(msg::kClimateRecord) + file.string() + ", " + year.fault);
+    state.reader.tmean = year.mean;
+    state.reader.nclimrec = year.records;
     // Opened again from its start for the time loop.
     if (!state.unit10.open(file)) stopRun(state, {msg::kFileUnreadable, file.string()});
 }

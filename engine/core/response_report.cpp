@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/core/result_files.h"
+#include "engine/core/run_stop.h"
 #include "engine/core/state.h"
 
 namespace engine {
@@ -15,6 +16,17 @@ void reportFormatted(EngineState& state, std::string_view format, std::span<cons
 
 void reportFormatted(EngineState& state, std::string_view format, std::initializer_list<fw::Value> values) {
     reportFormatted(state, format, std::span<const fw::Value>(values.begin(), values.size()));
+}
+
+void reportError(EngineState& state, std::string_view format, std::span<const fw::Value> values) {
+    for (const std::string& line : ReportFormat(format).lines(values)) {
+        state.units.report << line << '\n';
+        consoleLine(state, line);
+    }
+}
+
+void reportError(EngineState& state, std::string_view format, std::initializer_list<fw::Value> values) {
+    reportError(state, format, std::span<const fw::Value>(values.begin(), values.size()));
 }
 
 } // namespace engine

@@ -17,4 +17,9 @@ struct EngineState;
 void reportFormatted(EngineState& state, std::string_view format, std::span<const fw::Value> values);
 void reportFormatted(EngineState& state, std::string_view format, std::initializer_list<fw::Value> values);
 
+// An error message of these phases: written to the text report and to the console, where the
+// modeller shows it when the run fails.
+void reportError(EngineState& state, std::string_view format, std::span<const fw::Value> values);
+void reportError(EngineState& state, std::string_view format, std::initializer_list<fw::Value> values);
+
 } // namespace engine

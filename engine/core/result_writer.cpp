@@ -2,9 +2,11 @@
 
 #include <array>
 #include <cmath>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "engine/core/card_fields.h"
 #include "engine/core/result_files.h"
 #include "engine/core/run_stop.h"
 #include "engine/core/state.h"
@@ -18,6 +20,8 @@ constexpr int kEnergyColumn = 151;   // 151 + z heating of zone z
 constexpr int kSensibleColumn = 301; // 301 + z sensible cooling
 constexpr int kLatentColumn = 451;   // 451 + z latent cooling
 constexpr std::string_view kNoCard8File = "None";
+constexpr std::string_view kNatrepFile = "natrep.dt2";
+constexpr std::string_view kCannotWrite = "Cannot write result file ";
 
 const std::vector<std::string> kHourLabels = [] {
     std::vector<std::string> labels;
@@ -444,6 +448,21 @@ void runMode(EngineState& s) {
 }
 
 } // namespace
+
+void checkResultFiles(EngineState& state, bool close) {
+    ResultUnits& u = state.units;
+    const ReaderState& r = state.reader;
+    struct Unit {
+        std::ofstream& out;
+        std::string_view name;
+    };
+    const Unit units[] = {{u.temperature, r.temfile},    {u.energy, r.enfile},     {u.natrep, kNatrepFile},
+                          {u.card8, state.prin2.c8file}, {u.airflow, r.flowfname}, {u.report, r.repfile}};
+    for (const Unit& unit : units) {
+        if (close && unit.out.is_open()) unit.out.close();
+        if (!unit.out) stopRun(state, {kCannotWrite, trimRight(unit.name)});
+    }
+}
 
 int temperatureBin(double t) {
     if (t < 12.0) return 1;

@@ -14,6 +14,11 @@ int temperatureBin(double t);
 // True when step s of the day lies in the stated hours from-hour f to to-hour t (24 stored as 0).
 bool inStatedHours(int s, int f, int t);
 
+// Ends the run with a message naming the first result file that did not take everything written to
+// it (a full disk, a failed write); with `close` set the files are closed first, so that what was
+// still buffered is written and checked too.
+void checkResultFiles(EngineState& state, bool close);
+
 // The writer in the mode of `psa.iomode`: 1 heads, 2 step values of zone iz, 3 the day, 4 the month
 // of `tim.imonth`, 5 the run.  Returns 0.
 int scribe(EngineState& state, int iz);

@@ -26,9 +26,14 @@ void consoleLine(InputBlocks& blocks, std::string_view line) {
     *blocks.console << line << std::endl;
 }
 
+void errorLine(InputBlocks& blocks, std::string_view line) {
+    consoleLine(blocks, line);
+    blocks.errorLines.emplace_back(line);
+}
+
 void stopRun(InputBlocks& blocks, std::initializer_list<ConsoleItem> items) {
     const std::string line = listDirected(items);
-    consoleLine(blocks, line);
+    errorLine(blocks, line);
     throw RunStopped(line);
 }
 

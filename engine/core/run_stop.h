@@ -1,5 +1,7 @@
 // How the engine ends a run early: the message goes to the console, then the run unwinds to the main
-// program, which exits with a non-zero status.  No phase catches RunStopped.
+// program, which exits with a non-zero status.  No phase catches RunStopped.  Every error line is
+// also kept for the text report, which receives the kept lines when the run ends abnormally, so a
+// user who reads output.txt learns why the run stopped.
 #pragma once
 
 #include <initializer_list>
@@ -28,6 +30,9 @@ std::string listDirected(std::initializer_list<ConsoleItem> items);
 
 // Writes the line to the engine's console.
 void consoleLine(InputBlocks& blocks, std::string_view line);
+
+// Writes an error line to the console and keeps it for the text report.
+void errorLine(InputBlocks& blocks, std::string_view line);
 
 // Writes the message in free form and ends the run.
 [[noreturn]] void stopRun(InputBlocks& blocks, std::initializer_list<ConsoleItem> items);

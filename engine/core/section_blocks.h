@@ -43,6 +43,7 @@ struct ResultUnits {
     std::ofstream natrep;      // unit 70, natrep.dt2
     std::ofstream card8;       // unit 80, the card-8 file, unless its name is "None"
     std::ofstream airflow;     // unit 20, the air-flow report, only when asked for
+    bool reportOpened = false; // the text report of this run has been created
 };
 
 // Floor and ceiling areas of each zone's paths, m2, summed at the end of the input.

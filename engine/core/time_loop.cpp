@@ -9,6 +9,7 @@
 #include "engine/core/response_factors.h"
 #include "engine/core/result_files.h"
 #include "engine/core/result_writer.h"
+#include "engine/core/run_stop.h"
 #include "engine/core/state.h"
 #include "engine/core/zone_heat_balance.h"
 #include "engine/solar_airflow/diffuse_shading.h"
@@ -22,6 +23,8 @@ constexpr std::string_view kGroundFloorArea = "(/,1X,'Ground floor area = ',F8.2
 constexpr std::string_view kGlazingRange = "(1X,'U-max = ',F8.4,' U-min = ',F8.4)";
 constexpr std::string_view kFutureTemperatures = "(10X,'FUTURE TEMPERATURES',/,1X,36F5.1)";
 constexpr std::string_view kIllegalWeather = "ILLEGAL DATA IN FIELD WHEN READING WEATHER DATA FILE";
+constexpr std::string_view kWeatherEnded = "WEATHER DATA FILE ENDED BEFORE THE YEAR";
+constexpr int kWeatherIndent = 20;
 constexpr double kSolarFactor = 0.01;
 constexpr double kFlowPerConductance = 0.00082850043; // m³/s of air per W/K
 constexpr double kHoursPerSecond = 0.00027777778;
@@ -33,6 +36,17 @@ constexpr double kNoCooling = 99.0;
 
 void report(EngineState& s, std::string_view format, std::initializer_list<fw::Value> values) {
     writeLines(s.units.report, ReportFormat(format).lines(values));
+}
+
+// A weather record the loop cannot use: the message and the record, on the console and in the text
+// report.
+void weatherFault(EngineState& s, std::string_view message, const std::string& record) {
+    const std::string indent(kWeatherIndent, ' ');
+    const std::string lines[] = {"", indent + std::string(message),
+                                 indent + "Climate file " + s.unit10.path().string() + ", " + record};
+    writeLines(s.units.report, lines);
+    s.units.report.flush();
+    for (const std::string& line : lines) consoleLine(s, line);
 }
 
 void setVentilationSchedule(EngineState& s, int z) {
@@ -323,12 +337,19 @@ void perfrm(EngineState& state, int& ierr) {
     for (;;) {
         readClimateDay(state, state.loop.day);
         if (state.loop.day.status == ClimateRead::IllegalData) {
-            state.units.report << kLineEnd << std::string(20, ' ') << kIllegalWeather << kLineEnd;
-            state.units.report.flush();
+            weatherFault(state, kIllegalWeather, climateFaultText(state.unit10));
             ierr = 1;
             return;
         }
-        if (state.loop.day.status == ClimateRead::EndOfFile) break;
+        if (state.loop.day.status == ClimateRead::EndOfFile) {
+            // The year is the one the input read: a file changed since then ends the run.
+            if (state.unit10.records() == state.reader.nclimrec) break;
+            weatherFault(state, kWeatherEnded,
+                         "ends after record " + std::to_string(state.unit10.records()) + ": the input read " +
+                             std::to_string(state.reader.nclimrec) + " records");
+            ierr = 1;
+            return;
+        }
         startDay(state);
         for (;;) {
             simulateDay(state);
@@ -339,6 +360,7 @@ void perfrm(EngineState& state, int& ierr) {
         state.psa.iomode = 3;
         scribe(state, 0);
         state.psa.iomode = 2;
+        checkResultFiles(state, false);
     }
     endRun(state);
 }

@@ -51,6 +51,9 @@ void markGainRowFor(EngineState& state, int z, int linked) {
 }
 
 void zoneCard(EngineState& state, int z, std::string_view card) {
+    // Marked before the fields are read, so that an illegal zone card is reported once, not again on
+    // every later card of the zone.
+    state.reader.izcard(z) = 1;
     const CardFields f(card, kZoneCard);
     const std::string type = f.text(6);
     if (type != kNormal && type != kAirGap && type != kRoofSpace && type != kSubfloorSpace)
@@ -130,8 +133,9 @@ void skylightPath(EngineState& state, int z, int c, int p, const CardFields& f) 
     const int curtain = f.integerFromReal(4), blind = f.integerFromReal(5);
     requireRange(state, curtain, 0, kMaxCurtains, z, c);
     requireRange(state, blind, 0, kMaxCurtains, z, c);
+    // A light well lights a zone of the house; a roof window lights its own zone.
     const int lit = roofWindow ? 0 : f.integerFromReal(6);
-    requireRange(state, lit, 0, kMaxZones, z, c);
+    if (!roofWindow) requireRange(state, lit, 1, kMaxZones, z, c);
     const int k = ++s.nsky(z);
     s.issys(z, k) = c;
     s.sarea(z, k) = f.real(1);
@@ -277,11 +281,15 @@ CardResult zoneDataCard(EngineState& state, std::string_view card) {
     const int z = header.integer(1);
     const int c = header.integer(2);
     const CardKind kind = kindOf(c);
-    if (kind == CardKind::Unhandled) return CardResult::EndInput;
+    if (kind == CardKind::Unhandled) return CardResult::Unknown;
     if (z < 1 || z > kMaxZones) {
         if (kind == CardKind::Gain) return CardResult::Next; // gain cards of other zones are ignored
         stopRun(state, {msg::kZoneNumberRange, static_cast<long long>(z)});
     }
+    // A card of a zone without its zone card would make the zone, and every zone numbered below it,
+    // exist without volume, type or name.
+    if (kind != CardKind::Zone && state.reader.izcard(z) == 0)
+        throw IllegalCard(std::string(msg::kNoZoneCard) + std::to_string(z));
     switch (kind) {
     case CardKind::Zone:
         zoneCard(state, z, card);

@@ -224,12 +224,24 @@ CardResult zoneControlCard(EngineState& state, int z, int c, std::string_view ca
 
 void endOfInputChecks(EngineState& state) {
     if (state.prin2.ntemp == 0) stopRun(state, {msg::kNoTemperatureOutput});
-    auto& s = state.sysa;
-    s.ncond = 0;
+    // Every light well lights a zone the input has: a zone whose card comes after the skylight's is
+    // known only now.
+    const auto& s = state.shad;
+    for (int z = 1; z <= state.zones.nzones; ++z) {
+        for (int k = 1; k <= s.nsky(z); ++k) {
+            const int lit = s.szonlit(z, k);
+            if (s.igltyp(s.issys(z, k) - 10) == kRoofWindowType) continue;
+            if (lit < 1 || lit > state.zones.nzones || state.reader.izcard(lit) == 0)
+                stopRun(state, {msg::kLitZone, static_cast<long long>(z), msg::kLitZoneSkylight,
+                                static_cast<long long>(k), msg::kLitZoneNumber, static_cast<long long>(lit)});
+        }
+    }
+    auto& sysa = state.sysa;
+    sysa.ncond = 0;
     for (int z = 1; z <= state.zones.nzones; ++z) {
         if ((state.var.venta(z) != 0.0 || state.var.ventb(z) != 0.0) && state.open1.nopen(z) >= 1)
             stopRun(state, {msg::kConflictingVentilation, static_cast<long long>(z)});
-        if (s.iheat(z) != 0 || s.icool(z) != 0) s.icondz(++s.ncond) = z;
+        if (sysa.iheat(z) != 0 || sysa.icool(z) != 0) sysa.icondz(++sysa.ncond) = z;
     }
     state.reader.endcard = 1;
 }

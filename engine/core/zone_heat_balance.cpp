@@ -510,7 +510,9 @@ void balanceZones(EngineState& state, int t, int month) {
         for (int o = 1; o <= s.open1.nopen(z); ++o) s.type.iopen(z, o) = 1;
     }
     s.ventzones.nvzact = s.ventzones.nvz;
-    for (int i = 1; i <= s.sysa.ncond; ++i) w.coolreq(s.sysa.icondz(i)) = 0;
+    // The fans run only where this step's comfort test switches them on; in a month without the
+    // test they stay off.
+    for (int i = 1; i <= s.sysa.ncond; ++i) w.coolreq(s.sysa.icondz(i)) = w.fanon(s.sysa.icondz(i)) = 0;
     bool rerun = true;
     int openPasses = 0, comfortPasses = 0;
 

@@ -107,7 +107,7 @@ class ZoneRecordReader {
             ++z_;
             w.d.fill(Complex{});
             if (z_ > kMaxResponseZones) {
-                reportFormatted(s_, kTooManyZones, {});
+                reportError(s_, kTooManyZones, {});
                 return false;
             }
             ensureZone(s_, z_);
@@ -185,7 +185,7 @@ class ZoneRecordReader {
         }
         for (int k = 1; k <= kHarmonics; ++k) {
             if (w.d(k) == Complex{}) {
-                reportFormatted(s_, kNoHeatExchange, {rec.name});
+                reportError(s_, kNoHeatExchange, {rec.name});
                 return false;
             }
             s_.hz.hres(z_, rec.row, k) = w.n(k) / w.d(k);
@@ -194,8 +194,7 @@ class ZoneRecordReader {
     }
 
     bool notStored(const ZonePathRecord& rec, int c) {
-        reportFormatted(s_, kNotStored,
-                        {rec.name, static_cast<long long>(rec.row), static_cast<long long>(c)});
+        reportError(s_, kNotStored, {rec.name, static_cast<long long>(rec.row), static_cast<long long>(c)});
         return false;
     }
 
@@ -271,7 +270,7 @@ void zone(EngineState& state, int& ierr) {
         int status = 0;
         cmtinv(n, status, ComplexMatrix(zinv));
         if (status != 0) {
-            reportFormatted(state, kSingular, {});
+            reportError(state, kSingular, {});
             ierr = 1;
             return;
         }

@@ -56,6 +56,15 @@ std::string IntegerField(long long value, int width, std::string_view element) {
     return CardText(std::string(element)).integer(value, width).str();
 }
 
+std::string MonthlyShadingField(long long percent, int month, std::string_view element) {
+    constexpr long long kWhole = 100; // %
+    if (percent < 0 || percent > kWhole) {
+        throw ScratchError(std::string(element) + ": the shading of month " + std::to_string(month) + " is " +
+                           std::to_string(percent) + " %; it must lie within 0..100 %");
+    }
+    return RealField(static_cast<double>(percent) / kWhole, 6, 2, element);
+}
+
 std::string ShortestDecimal(double value) {
     char buffer[400]; // room for any double in fixed notation
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);

@@ -38,6 +38,7 @@ class CardText {
 
     const std::string& str() const { return text_; }
     operator const std::string&() const { return text_; }
+    const std::string& element() const { return element_; }
 
   private:
     [[noreturn]] void overflow(std::string_view value, int width) const;
@@ -49,6 +50,10 @@ class CardText {
 // Str(x:w:d) and Str(i:w) of one value that belongs to `element`.
 std::string RealField(double value, int width, int decimals, std::string_view element);
 std::string IntegerField(long long value, int width, std::string_view element);
+
+// The share of month `month`'s sun that a shading lets through, Str(percent / 100:6:2), for
+// `element`.  A percent outside 0..100 is no such share: ScratchError naming the element and month.
+std::string MonthlyShadingField(long long percent, int month, std::string_view element);
 
 // A real in its shortest decimal form ("0.9", "0.05", "2.5", "3"): the form of the emittances of an
 // air-gap material's name and of the added R in a construction name.

@@ -505,6 +505,22 @@ RoofSpaceGeometry CalcRoofSpaceGeometry(const HouseModel& model, const TRoofSpac
     }
 }
 
+void CheckEngineZoneCount(ZoneWriterRun& run) {
+    CountFloorSpaceZones(run);
+    GroupRoofSpaces(run);
+    const HouseModel& model = run.model;
+    const int roofSpaceZones = 3 * model.RoofSpaceGroupCount;
+    const int needed = model.ZoneCount + model.FloorSpacePseudoCount + roofSpaceZones;
+    if (needed <= kEngineZoneLimit) return;
+    throw ScratchError("The house needs " + std::to_string(needed) + " zones in the simulation engine (" +
+                       std::to_string(model.ZoneCount) + " zones of the plan, " +
+                       std::to_string(model.FloorSpacePseudoCount) +
+                       " for the spaces under their floors and " + std::to_string(roofSpaceZones) +
+                       " for their roof spaces), and the engine holds at most " +
+                       std::to_string(kEngineZoneLimit) +
+                       ". Let zones share their roof and under-floor spaces, or join zones.");
+}
+
 void WriteFloorSpaces(ZoneWriterRun& run) {
     const HouseModel& model = run.model;
     int n = model.ZoneCount;

@@ -2,6 +2,7 @@
 
 #include "common/rounding.h"
 #include "modeller/engine_input/construction_sections.h"
+#include "modeller/model/building_physics.h"
 
 namespace pelmora {
 
@@ -17,7 +18,6 @@ constexpr std::string_view kFoilBoardGap = "512  40";
 
 constexpr int kRoofGap1Width = 20; // mm
 constexpr int kGapWidth = 40;      // mm
-constexpr double kPlainEmittance = 0.9;
 
 constexpr std::size_t kWindowPaneText = 44;   // characters of the window pane pairs, blanks included
 constexpr std::size_t kSkylightPaneText = 43; // the same for skylights
@@ -60,23 +60,9 @@ FloorGap FloorGapOf(long long code) {
     }
 }
 
-// The second emittance of a 40 mm gap of code 1..4 (1 plain, then foils of rising emittance).
-double GapEmittance(long long code) {
-    switch (code) {
-    case 2:
-        return 0.05;
-    case 3:
-        return 0.1;
-    case 4:
-        return 0.4;
-    default:
-        return kPlainEmittance;
-    }
-}
-
 std::string Gap(Scratch& s, long long code, int width) {
     if (code < 1 || code > 4) return {};
-    return AirGapMaterial(s, width, kPlainEmittance, GapEmittance(code));
+    return AirGapMaterial(s, width, kPlainEmittance, GapCodeEmittance(code));
 }
 
 long long Thickness(const MaterialTable& table, std::string_view field) {

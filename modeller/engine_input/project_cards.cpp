@@ -1,5 +1,7 @@
 #include "modeller/engine_input/project_cards.h"
 
+#include "modeller/model/file_names.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -42,6 +44,15 @@ std::string PathText(const std::string& path, std::string_view what) {
                            "shorten the project name");
     }
     return path;
+}
+
+// A name of the house that becomes a file name in a folder of the program folder; one that would
+// leave the folder would make the engine read or write a file outside the program folder.
+const std::string& FileNameText(const std::string& name, std::string_view what, std::string_view file) {
+    const std::string fault = FileNameFault(name);
+    if (fault.empty()) return name;
+    throw ScratchError("the " + std::string(what) + " \"" + name + "\" cannot name the " + std::string(file) +
+                       ": " + fault);
 }
 
 std::string InFolder(const std::string& root, std::string_view relative) {
@@ -110,16 +121,18 @@ void WriteRunAndFileCards(Scratch& s) {
     std::string date = s.DateText.substr(0, std::min<std::size_t>(s.DateText.size(), 10));
     s.Card(" 1  1" + std::string(39, ' ') + date + std::string(13, ' ') + "0000" +
            std::string(kRunCardSwitches));
-    s.Card(" 1  2   " + PathText(InFolder(m.RootDir, "Data/Climate/" + m.ClimateFileName), "climate file"));
+    const std::string& climate = FileNameText(m.ClimateFileName, "climate file name", "climate file");
+    s.Card(" 1  2   " + PathText(InFolder(m.RootDir, "Data/Climate/" + climate), "climate file"));
     s.Card(SiteCardText(s));
     s.Card(" 1  4  1" +
            PathText(InFolder(m.RootDir, "data/windowdata/VORTwindows.VWG"), "window glazing library"));
     s.Card(" 1  6  1" +
            PathText(InFolder(m.RootDir, "data/windowdata/VORTskylights.VSG"), "skylight glazing library"));
     s.Card(" 1  7   output.txt");
-    s.Card(" 1  9   " + PathText(InFolder(m.RootDir, "temperature/" + m.ProjectName +
-                                                         std::to_string(m.RunNumber) + ".TEM"),
-                                 "hourly temperature file"));
+    const std::string& project = FileNameText(m.ProjectName, "project name", "hourly temperature file");
+    s.Card(" 1  9   " +
+           PathText(InFolder(m.RootDir, "temperature/" + project + std::to_string(m.RunNumber) + ".TEM"),
+                    "hourly temperature file"));
     s.Card(" 1 10   energy.txt");
     s.Card(" 1 11   airflow.txt");
     s.Card(std::string(kCommentLine));
@@ -232,7 +245,8 @@ void PrepareProjectData(Scratch& s) {
 }
 
 std::string FactorsText(CardText& text, const MonthlyPercent* percent) {
-    for (int month = 1; month <= 12; ++month) text.real(percent ? (*percent)(month) / 100.0 : 1.0, 6, 2);
+    for (int month = 1; month <= 12; ++month)
+        text.text(MonthlyShadingField(percent ? (*percent)(month) : 100, month, text.element()));
     return text.str();
 }
 

@@ -97,6 +97,7 @@ void WriteScratchFile(Scratch& scratch) {
     {
         TablesOpen open(scratch.tables);
         ReadOccupancyFile(scratch); // the gains and set-points of the site's climate zone
+        CheckEngineZoneCount(scratch);
         WriteProjectData(scratch);
         WriteConstructionData(scratch);
         WriteZoneData(scratch);

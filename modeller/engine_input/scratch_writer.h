@@ -10,6 +10,7 @@
 
 #include "modeller/engine_input/card_fields.h"
 #include "modeller/engine_input/numbered_list.h"
+#include "modeller/model/editor_buffers.h"
 #include "modeller/model/house_model.h"
 #include "modeller/model/material_catalogue.h"
 
@@ -26,20 +27,6 @@ namespace pelmora {
 
 inline constexpr std::string_view kScratchFileName = "SCRATCH";
 inline constexpr std::string_view kEndCard = " 9";
-
-// The element editors' buffers that the writer loads as working storage while it builds construction
-// texts (the editors load the same buffers when they show an element).
-struct EditorBuffers {
-    double EditThickness = 0.0;        // mm
-    double EditWallHeight = 0.0;       // mm
-    double EditWallLength = 0.0;       // m (wall editors)
-    double EditSlope = 0.0;            // degrees
-    std::int32_t EditColour = 0;       // 0x00BBGGRR
-    double EditUnderFloorHeight = 0.0; // mm
-    double ElementAddedR = 0.0;        // m2K/W, the added bulk R of the element in hand
-    // Index into SkylightProducts of the last skylight product looked up (the skylight editor's).
-    std::int32_t SkylightProductIndex = 0;
-};
 
 // The kinds of construction, each with its own list of at most a few distinct constructions and its
 // own range of building section numbers.

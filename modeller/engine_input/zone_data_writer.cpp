@@ -370,7 +370,7 @@ std::string HorizontalKey(double eaveProjection, double eaveOffset, std::string_
     std::string key = RealField(eaveProjection, 6, 2, element) + RealField(eaveOffset, 6, 2, element) +
                       std::string(pergola);
     for (int m = 1; m <= 12; ++m)
-        key += RealField(monthlyPercent != nullptr ? (*monthlyPercent)(m) / 100.0 : 1.0, 6, 2, element);
+        key += MonthlyShadingField(monthlyPercent != nullptr ? (*monthlyPercent)(m) : 100, m, element);
     return key;
 }
 
@@ -385,7 +385,7 @@ std::string ScreenKey(const TSurfaceObstructionRec& entry, const std::string& el
                       RealField(entry.Distance, 6, 2, element) +
                       RealField(entry.LateralPosition, 6, 2, element) +
                       RealField(entry.VerticalOffset, 6, 2, element);
-    for (int m = 1; m <= 12; ++m) key += RealField(entry.Shading(m) / 100.0, 6, 2, element);
+    for (int m = 1; m <= 12; ++m) key += MonthlyShadingField(entry.Shading(m), m, element);
     return key;
 }
 

@@ -10,10 +10,7 @@
 namespace pelmora {
 namespace {
 
-constexpr int kGarage = 5;
-constexpr int kLiving = 0;
-constexpr int kLivingKitchen = 1;
-constexpr int kSleeping = 2;
+using zone_type::kSleeping;
 
 std::string Label(const HouseModel& model, int zone) {
     return ZoneText(model, zone);
@@ -94,6 +91,9 @@ void WriteOpeningCards(ZoneWriterRun& run, int zone) {
 
     run.Line("C Stair void ventilation");
     const auto stair = [&](const TStairRec& s, int type, const std::string& what) {
+        // A stairwell that leads to no other zone of the house (a house file may hold one) opens into
+        // nothing: it has no void and no card.
+        if (s.Zone < 1 || s.Zone > model.ZoneCount || s.Zone == zone) return;
         Opening o;
         o.Width = std::sqrt(std::max(0.0, model.VoidArea(zone, s.Zone)));
         o.High = std::sqrt(s.Length * s.Width) / 1000.0;
@@ -177,27 +177,13 @@ void WriteHourCards(ZoneWriterRun& run, int zone, int firstCard, std::string_vie
 void WriteGainCards(ZoneWriterRun& run, int zone) {
     const HouseModel& model = run.model;
     const int type = model.Zones(zone).ZoneType;
-    if (type != kLiving && type != kLivingKitchen && type != kSleeping) return;
-    const TOccupantProfiles& p = run.Occupancy.Profiles;
+    if (!HasInternalGains(type)) return;
     const double f = AreaFactor(model, zone);
-    const double fs = f * run.Occupants.HouseholdFactor;
-    const double fo = f * run.Occupants.OccupantFactor;
-    using namespace occupancy_profile;
     std::array<double, 24> sensible{}, latent{}; // W
     for (int h = 1; h <= 24; ++h) {
-        double& s = sensible[h - 1];
-        double& l = latent[h - 1];
-        if (type == kLiving) {
-            s = p(kDayBase, h) * fs + p(kDayOccupants, h) * fo;
-            l = 0.5 * p(kDayOccupants, h) * fo;
-        } else if (type == kLivingKitchen) {
-            s = p(kDayBase, h) + p(kKitchenSensible, h) + p(kDayOccupants, h) + (fs - 1.0) * p(kDayBase, h) +
-                (fo - 1.0) * p(kDayOccupants, h);
-            l = 0.5 * p(kDayOccupants, h) * (fo - 1.0) + p(kKitchenLatent, h);
-        } else {
-            s = p(kSleepingBase, h) * fs + p(kSleepingOccupants, h) * fo;
-            l = 0.5 * p(kSleepingOccupants, h) * fo;
-        }
+        const THourGain gain = ZoneHourGain(run.Occupancy.Profiles, run.Occupants, type, f, h);
+        sensible[h - 1] = gain.Sensible;
+        latent[h - 1] = gain.Latent;
     }
     const std::string element = "the internal gains of " + Label(model, zone);
     WriteHourCards(run, zone, 401, "Sensible internal heat gain (watts),", sensible.data(), 0, element);
@@ -258,22 +244,6 @@ void WriteFanCard(ZoneWriterRun& run, int zone) {
 }
 
 } // namespace
-
-TOccupantValues CalcOccupantValues(const HouseModel& model) {
-    double area = 0.0; // m2
-    for (int z = 1; z <= model.ZoneCount; ++z)
-        if (model.Zones(z).ZoneType != kGarage) area += model.Zones(z).FloorArea;
-    TOccupantValues v;
-    v.OccupantCount =
-        static_cast<int>(std::clamp<long long>(common::roundHalfEvenToInt((area - 40.0) / 30.0), 1, 6));
-    v.HouseholdFactor = 0.165 * v.OccupantCount + 0.33;
-    v.OccupantFactor = v.OccupantCount / 4.0;
-    return v;
-}
-
-double AreaFactor(const HouseModel& model, int zone) {
-    return std::clamp(model.Zones(zone).FloorArea / 80.0, 0.1, 2.0);
-}
 
 void CalcZoneLeakage(ZoneWriterRun& run, int zone) {
     const HouseModel& model = run.model;

@@ -4,13 +4,9 @@
 #pragma once
 
 #include "modeller/engine_input/zone_writers.h"
+#include "modeller/model/occupancy_gains.h"
 
 namespace pelmora {
-
-// OccupantCount, HouseholdFactor and OccupantFactor of the house.
-TOccupantValues CalcOccupantValues(const HouseModel& model);
-// FloorArea / 80, within 0.1..2.
-double AreaFactor(const HouseModel& model, int zone);
 
 // Sets run.ZoneLeakageA[z] and run.ZoneLeakageB[z].  Raises ScratchError naming the zone when its
 // volume is 0 (walls of no height).

@@ -153,6 +153,10 @@ void ReadOccupancyFile(Scratch& scratch) {
     ReadOccupancyFile(Run(scratch));
 }
 
+void CheckEngineZoneCount(Scratch& scratch) {
+    CheckEngineZoneCount(Run(scratch));
+}
+
 void WriteZoneData(Scratch& scratch) {
     WriteZoneData(Run(scratch));
 }

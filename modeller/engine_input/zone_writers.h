@@ -14,6 +14,7 @@
 #include "modeller/model/house_model.h"
 #include "modeller/model/material_catalogue.h"
 #include "modeller/model/occupancy_file.h"
+#include "modeller/model/occupancy_gains.h"
 
 #include <string>
 #include <string_view>
@@ -54,13 +55,6 @@ class ZoneSectionLookup {
     virtual int Blind(const std::string& name) = 0;
 };
 
-// The occupant values of the house, computed once per run.
-struct TOccupantValues {
-    int OccupantCount = 1;        // persons, 1..6
-    double HouseholdFactor = 0.0; // scales the base gains
-    double OccupantFactor = 0.0;  // scales the occupant gains
-};
-
 // What the zone writers share during one run: the card writer's state (the model, the material
 // tables, the card file's lines and the project writer's values), the section lookup, the occupancy
 // values and the leakage of each zone.
@@ -74,7 +68,7 @@ struct ZoneWriterRun {
     ZoneSectionLookup& sections;
 
     TOccupancyData Occupancy;
-    TOccupantValues Occupants;
+    TOccupantValues Occupants;                                // computed once per run
     common::FixedArray1<double, 1, kMaxZones> ZoneLeakageA{}; // air changes per hour
     common::FixedArray1<double, 1, kMaxZones> ZoneLeakageB{};
 
@@ -86,6 +80,7 @@ struct ZoneWriterRun {
 // state of the run (the occupancy values and the section lookup over the construction lists) in
 // scratch.ZoneWriters.
 void ReadOccupancyFile(Scratch& scratch);
+void CheckEngineZoneCount(Scratch& scratch);
 void WriteZoneData(Scratch& scratch);
 void GroupFloorSpaces(Scratch& scratch);
 void WriteFloorSpaces(Scratch& scratch);
@@ -98,6 +93,14 @@ void ReadOccupancyFile(ZoneWriterRun& run);
 
 // Data type 3 of the real zones 1..ZoneCount.
 void WriteZoneData(ZoneWriterRun& run);
+
+// The engine holds at most this many zones, real and pseudo together.
+inline constexpr int kEngineZoneLimit = 150;
+
+// Raises ScratchError, before any zone is written, when the house needs more zones in the engine than
+// it holds: the real zones, the floor-space pseudo zones (one under a slab, three under a suspended
+// floor) and three for each roof space.  The text says how many the house needs and the limit.
+void CheckEngineZoneCount(ZoneWriterRun& run);
 
 // The floor-space and roof-space pseudo zones (groups rebuilt from the model each time).
 void GroupFloorSpaces(ZoneWriterRun& run);

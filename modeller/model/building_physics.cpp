@@ -12,6 +12,19 @@
 
 namespace pelmora {
 
+double GapCodeEmittance(long long code) {
+    switch (code) {
+    case 2:
+        return 0.05;
+    case 3:
+        return 0.1;
+    case 4:
+        return 0.4;
+    default:
+        return kPlainEmittance;
+    }
+}
+
 double ColourToAbsorptance(std::int32_t colour) {
     const auto bits = static_cast<std::uint32_t>(colour);
     const int r = static_cast<int>(bits & 0xFFu);

@@ -28,6 +28,12 @@ void ReadBestFitFile(HouseModel& model);
 // from horizontal (0 a horizontal gap, 90 a vertical one).
 void AirGapResistance(HouseModel& model, int vented, double gapWidth, double e1, double e2, double tilt);
 
+// The faces of the air gap that an insulation row's gap code 1..4 places: the first face plain, the
+// second plain (code 1) or reflective with emittance 0.05, 0.1 or 0.4 (codes 2, 3, 4).  Any other code
+// gives the plain emittance; callers place no gap for them.
+inline constexpr double kPlainEmittance = 0.9;
+double GapCodeEmittance(long long code);
+
 // A fault of the fitting helpers (too few terms or points, a singular system).
 class MathError : public std::domain_error {
   public:

@@ -1,6 +1,7 @@
 #include "modeller/model/house_file.h"
 
 #include "modeller/model/defaults_file.h"
+#include "modeller/model/file_names.h"
 #include "modeller/model/level_default_record.h"
 #include "modeller/model/value_lines.h"
 
@@ -112,7 +113,7 @@ const std::array<StoredField<W>, 22> kWall{{
     {"EavesDepth", &W::EavesDepth},
     {"Absorptance", &W::Absorptance},
     {"Colour", &W::Colour},
-    {"Start", &W::Start},
+    {"Start", &W::Start, 0, 0, kPlanLimitPixels},
 }};
 
 using Win = TWindowRec;
@@ -126,7 +127,7 @@ const std::array<StoredField<Win>, 22> kWindow{{
     {"Offset", &Win::Offset},
     {"SecondEaves", &Win::SecondEaves},
     {"HeadHeight", &Win::HeadHeight},
-    {"NodePoint", &Win::NodePoint},
+    {"NodePoint", &Win::NodePoint, 0, 0, kOpeningPointLimitPixels},
     {"Glass", &Win::Glass},
     {"Frame", &Win::Frame},
     {"Style", &Win::Style},
@@ -134,7 +135,7 @@ const std::array<StoredField<Win>, 22> kWindow{{
     {"Furnishing", &Win::Furnishing},
     {"ProductCode", &Win::ProductCode, kProductCodeLength},
     {"PermanentlyOpen", &Win::PermanentlyOpen},
-    {"MonthlyShading", &Win::MonthlyShading},
+    {"MonthlyShading", &Win::MonthlyShading, 0, 0, 100},
     {"VertShadeLeftWidth", &Win::VertShadeLeftWidth},
     {"VertShadeRightWidth", &Win::VertShadeRightWidth},
     {"VertShadeLeftOffset", &Win::VertShadeLeftOffset},
@@ -150,7 +151,7 @@ const std::array<StoredField<D>, 9> kDoor{{
     {"Azimuth", &D::Azimuth},
     {"EavesDepth", &D::EavesDepth},
     {"DoorSpare", &D::Reserved},
-    {"NodePoint", &D::NodePoint},
+    {"NodePoint", &D::NodePoint, 0, 0, kOpeningPointLimitPixels},
     {"Material", &D::Material},
 }};
 
@@ -159,8 +160,8 @@ const std::array<StoredField<IW>, 8> kIntWall{{
     {"IntWallLength", &IW::IntWallLength},
     {"Height", &IW::Height},
     {"Thickness", &IW::Thickness},
-    {"StartPoint", &IW::StartPoint},
-    {"EndPoint", &IW::EndPoint},
+    {"StartPoint", &IW::StartPoint, 0, 0, kPlanLimitPixels},
+    {"EndPoint", &IW::EndPoint, 0, 0, kPlanLimitPixels},
     {"Material", &IW::Material},
     {"Insulation", &IW::Insulation},
     {"AddedR", &IW::AddedR},
@@ -253,7 +254,7 @@ const std::array<StoredField<O>, 5> kObstruction{{
     {"H", &O::H},
     {"L1", &O::L1},
     {"L2", &O::L2},
-    {"Shading", &O::Shading},
+    {"Shading", &O::Shading, 0, 0, 100},
 }};
 
 template <class Record, std::size_t N>
@@ -383,6 +384,21 @@ std::int32_t lastStairId(const HouseModel& m) {
     return last;
 }
 
+// The project name and the climate file name become parts of paths in the program folder.
+void checkFileNames(const ValueLineReader& in, const HouseModel& m) {
+    const struct {
+        int line;
+        const char* what;
+        const std::string& name;
+    } names[] = {{1, "project name", m.ProjectName}, {3, "climate file name", m.ClimateFileName}};
+    for (const auto& n : names) {
+        const std::string fault = FileNameFault(n.name);
+        if (fault.empty()) continue;
+        throw ModelError(in.fileName() + ", line " + std::to_string(n.line) + ": the " + n.what + " \"" +
+                         n.name + "\" cannot name a file: " + fault);
+    }
+}
+
 // Characters 7 and 8 of "climatNN.TXT" give the climate zone.
 void setClimateZone(ValueLineReader& in, HouseModel& m) {
     const std::string& name = m.ClimateFileName;
@@ -398,6 +414,7 @@ void setClimateZone(ValueLineReader& in, HouseModel& m) {
 
 void readInto(ValueLineReader& in, HouseModel& m) {
     in.record(m, fields(kHeader));
+    checkFileNames(in, m);
     std::vector<std::string> comment;
     for (int i = 0; i <= m.CommentLineCount; ++i) comment.push_back(in.text());
     // The last comment line is normally the empty one past the end of the text.
@@ -411,8 +428,8 @@ void readInto(ValueLineReader& in, HouseModel& m) {
         m.EavesDefined(level) = in.boolean();
         for (int p = 0; p <= eaves.Count; ++p) {
             TPlanPoint point;
-            point.X = in.integer("eaves point X");
-            point.Y = in.integer("eaves point Y");
+            point.X = in.integer("eaves point X", 0, kPlanLimitPixels);
+            point.Y = in.integer("eaves point Y", 0, kPlanLimitPixels);
             if (p >= kMaxEavesPoints) continue; // the slot after a 51st point does not exist
             eaves.Points(p) = point;
             m.EavesNodes(level, p) = point;

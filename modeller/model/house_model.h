@@ -40,6 +40,14 @@ constexpr int kMaxSkylightProducts = 100;
 constexpr int kMaxThicknessRecords = 50; // wall material records with a level thickness
 constexpr std::size_t kZoneNameLength = 15;
 
+// The plan covers 100 m each way and 2 px more, at 20 px/m times the magnification (1..4).  Zone
+// nodes, eaves points and internal walls are stored at magnification 1, as the house file holds them,
+// so they lie within 0..2002 px; the node points of windows and doors keep the magnification they
+// were placed at, up to 4.
+constexpr std::int32_t kPlanLimitPixels = 2002;
+constexpr std::int32_t kMaxMagnification = 4;
+constexpr std::int32_t kOpeningPointLimitPixels = kMaxMagnification * (kPlanLimitPixels - 2) + 2;
+
 // Messages shown where a capacity is reached.
 namespace limit_text {
 inline constexpr std::string_view kZones = "Only 100 zones can be modelled";
@@ -293,6 +301,7 @@ class HouseModel {
 
     // Values shared by the zone-browsing dialogs and the occupancy dialog.
     std::int32_t DisplayZone = 0;
+    std::string UsageCaption;      // the caption shown by the energy usage dialogs' profile panels
     std::int32_t WorkZoneType = 0; // 0..7
     bool UseDefaultGains = false;
     bool UseDefaultSetpoints = false;

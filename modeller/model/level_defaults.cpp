@@ -171,6 +171,51 @@ void startSharedZones(SharedZoneList& list, int zone) {
 
 } // namespace
 
+TWindowRec DefaultWindow(const HouseModel& model, int level) {
+    const TLevelDefaultRec& d = model.LevelDefaults(level);
+    TWindowRec window;
+    window.Width = d.DefWinWidth / 1000.0;
+    window.Height = d.DefWinHeight / 1000.0;
+    window.ElementArea = window.Width * window.Height;
+    window.HeadHeight = d.DefWinHeadHeight / 1000.0;
+    window.Offset = d.DefWinOffset / 1000.0;
+    window.SecondEaves = d.DefWin2ndEaves / 1000.0;
+    window.Glass = d.DefWinGlass;
+    window.Frame = d.DefWinFrame;
+    window.Style = d.DefWinStyle;
+    window.Shading = d.DefWinShading;
+    window.Furnishing = d.DefWinFurnishing;
+    window.ProductCode = d.DefWinCode;
+    window.PermanentlyOpen = d.DefWinOpen;
+    window.MonthlyShading = d.DefWinMonthlyShading;
+    window.VertShadeLeftWidth = d.DefVertShadeLeftWidth;
+    window.VertShadeRightWidth = d.DefVertShadeRightWidth;
+    window.VertShadeLeftOffset = d.DefVertShadeLeftOffset;
+    window.VertShadeRightOffset = d.DefVertShadeRightOffset;
+    return window;
+}
+
+TDoorRec DefaultDoor(const HouseModel& model, int level) {
+    const TLevelDefaultRec& d = model.LevelDefaults(level);
+    TDoorRec door;
+    door.Width = d.DefDoorWidth / 1000.0;
+    door.Height = d.DefDoorHeight / 1000.0;
+    door.ElementArea = door.Width * door.Height;
+    door.Material = d.DefDoorMaterial;
+    return door;
+}
+
+TIntWallRec DefaultIntWall(const HouseModel& model, int level) {
+    const TLevelDefaultRec& d = model.LevelDefaults(level);
+    TIntWallRec wall;
+    wall.Material = d.DefPartMaterial;
+    wall.Insulation = d.DefPartInsulation;
+    wall.Height = d.DefPartHeight / 1000.0;
+    wall.Thickness = PartThicknessFor(model, level, d.DefPartMaterial);
+    wall.AddedR = d.DefPartAddedR;
+    return wall;
+}
+
 void AllocateZoneProperties(HouseModel& model, int zone) {
     const int L = model.CurrentLevel;
     if (L < 1 || L > kMaxLevels) throw ModelError("A new zone needs a current level of 1 to 6");

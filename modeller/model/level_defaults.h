@@ -35,6 +35,12 @@ double PartThicknessFor(const HouseModel& model, int level, int record);
 // counts.
 void AllocateZoneProperties(HouseModel& model, int zone);
 
+// A window, door or internal wall of `level` as its level's defaults describe it (lengths in metres),
+// before it has a place on the plan: what a new one starts from.
+TWindowRec DefaultWindow(const HouseModel& model, int level);
+TDoorRec DefaultDoor(const HouseModel& model, int level);
+TIntWallRec DefaultIntWall(const HouseModel& model, int level);
+
 // Copies the 73 stored default values of level `source` to level `destination`; the values kept only
 // in memory stay.
 void ChangeDefaults(HouseModel& model, int destination, int source);

@@ -25,20 +25,18 @@ class ValueStream {
 
     // Drops the rest of the current line and moves to the start of the next one.
     void NextLine() {
-        if (line_ < lines_.size()) ++line_;
+        ++line_;
         column_ = 0;
     }
 
     double Real() {
         const std::string_view token = Token();
-        if (token.empty()) return 0.0; // the end of the file reads as 0
         if (const auto value = common::parseReal(token)) return *value;
         Fail("a number was expected, not \"" + std::string(token) + "\"");
     }
 
     int Integer() {
         const std::string_view token = Token();
-        if (token.empty()) return 0;
         int value = 0;
         const char* first = token.data() + (token.front() == '+' ? 1 : 0);
         const char* last = token.data() + token.size();
@@ -48,8 +46,11 @@ class ValueStream {
     }
 
   private:
-    // The next blank-separated piece of text, on this line or a later one; empty at the end of file.
+    // The next blank-separated piece of text, on this line or a later one.  A file that ends before
+    // it is an error naming the line the value was to come from: a missing value read as 0 would give
+    // the zones 0 °C set-points and no gains, and a rating that looks sound.
     std::string_view Token() {
+        const std::size_t expectedLine = line_;
         while (line_ < lines_.size()) {
             const std::string& text = lines_[line_];
             while (column_ < text.size() && std::isspace(static_cast<unsigned char>(text[column_])))
@@ -58,7 +59,11 @@ class ValueStream {
             ++line_;
             column_ = 0;
         }
-        if (line_ >= lines_.size()) return {};
+        if (line_ >= lines_.size()) {
+            line_ = expectedLine;
+            Fail("no value is left to read: the values of the file stand on its first " +
+                 std::to_string(kOccupancyLinesRead) + " lines");
+        }
         const std::string& text = lines_[line_];
         const std::size_t start = column_;
         while (column_ < text.size() && !std::isspace(static_cast<unsigned char>(text[column_]))) ++column_;

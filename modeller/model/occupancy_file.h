@@ -69,8 +69,8 @@ struct TOccupancyData {
 std::filesystem::path OccupancyFilePath(const HouseModel& model);
 
 // Reads lines 1 to 51 of the file in order into a fresh record.  A missing file, a line without a
-// value where one is read or an integer line holding a real raises ModelError naming the file and the
-// line; a file that ends early reads every missing value as 0.
+// value where one is read, an integer line holding a real or a file that ends before its last value
+// raises ModelError naming the file and the line.
 TOccupancyData ReadOccupancyData(const std::filesystem::path& file);
 
 // The occupancy dialog's reader: reads profiles 1, 8, 10 and 11 (lines 13-20), 2, 9, 12 and 13

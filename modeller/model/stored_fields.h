@@ -26,8 +26,9 @@ template <class Record> struct StoredField {
         member;
     // A text value: its longest stored length (0 = any); longer lines are cut on reading.
     std::size_t maxLength = 0;
-    // An integer value (each entry of a list): the range the model can hold, such as a count and its
-    // capacity, a choice among fixed options, or a zone number that indexes the zone arrays.
+    // An integer value (each entry of a list, each coordinate of a point): the range the model can
+    // hold, such as a count and its capacity, a choice among fixed options, a zone number that indexes
+    // the zone arrays, a percentage, or a position on the plan.
     std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
     std::int32_t highest = std::numeric_limits<std::int32_t>::max();
 };

@@ -110,8 +110,8 @@ template <class Record> void ValueLineReader::record(Record& r, std::span<const 
                 else if constexpr (std::is_same_v<T, std::string>)
                     value = text(f.maxLength);
                 else if constexpr (std::is_same_v<T, TPlanPoint>) {
-                    value.X = integer(f.name);
-                    value.Y = integer(f.name);
+                    value.X = integer(f.name, f.lowest, f.highest);
+                    value.Y = integer(f.name, f.lowest, f.highest);
                 } else {
                     for (std::int32_t& v : value) v = integer(f.name, f.lowest, f.highest);
                 }

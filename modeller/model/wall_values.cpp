@@ -63,26 +63,6 @@ void moveOpeningsBeyond(common::Array3<Rec>& openings, int zone, int from, int t
     fromCount = kept;
 }
 
-// Inserts p as node w + 1 of the zone, splitting wall w.
-void insertNode(HouseModel& model, int zone, int w, TPlanPoint p) {
-    TZoneRec& z = model.Zones(zone);
-    ++z.NodeCount;
-    for (int k = z.NodeCount - 1; k >= w + 2; --k) {
-        model.ZoneNodes(zone, k) = model.ZoneNodes(zone, k - 1);
-        copyStoredWallFields(model.Walls(zone, k), model.Walls(zone, k - 1));
-        MoveOpeningSlots(model, zone, k, k - 1);
-    }
-    model.ZoneNodes(zone, w + 1) = p;
-    TWallRec& first = model.Walls(zone, w);
-    TWallRec& second = model.Walls(zone, w + 1);
-    copyStoredWallFields(second, first);
-    second.Start = p;
-    second.WindowCount = second.DoorCount = second.InterzoneDoorCount = 0;
-    const double split = Distance(model.ZoneNodes(zone, w), p) / PixelsPerMetre(model); // m
-    moveOpeningsBeyond(model.WallWindows, zone, w, w + 1, first.WindowCount, second.WindowCount, split);
-    moveOpeningsBeyond(model.WallDoors, zone, w, w + 1, first.DoorCount, second.DoorCount, split);
-}
-
 // Lengths, adjacency and directions of wall w of zone i.
 void wallValues(HouseModel& model, int level, int i, int w) {
     const TPlanPoint a = model.ZoneNodes(i, w);
@@ -154,6 +134,25 @@ void MoveWallRecord(TWallRec& to, const TWallRec& from) {
     to = moved;
 }
 
+void InsertNode(HouseModel& model, int zone, int w, TPlanPoint p) {
+    TZoneRec& z = model.Zones(zone);
+    ++z.NodeCount;
+    for (int k = z.NodeCount - 1; k >= w + 2; --k) {
+        model.ZoneNodes(zone, k) = model.ZoneNodes(zone, k - 1);
+        copyStoredWallFields(model.Walls(zone, k), model.Walls(zone, k - 1));
+        MoveOpeningSlots(model, zone, k, k - 1);
+    }
+    model.ZoneNodes(zone, w + 1) = p;
+    TWallRec& first = model.Walls(zone, w);
+    TWallRec& second = model.Walls(zone, w + 1);
+    copyStoredWallFields(second, first);
+    second.Start = p;
+    second.WindowCount = second.DoorCount = second.InterzoneDoorCount = 0;
+    const double split = Distance(model.ZoneNodes(zone, w), p) / PixelsPerMetre(model); // m
+    moveOpeningsBeyond(model.WallWindows, zone, w, w + 1, first.WindowCount, second.WindowCount, split);
+    moveOpeningsBeyond(model.WallDoors, zone, w, w + 1, first.DoorCount, second.DoorCount, split);
+}
+
 void CalculateWallValues(HouseModel& model, PlanView& view, int level) {
     ExtraNodes(model, view, level);
     do {
@@ -192,7 +191,7 @@ void CalcNewNode(HouseModel& model, PlanView& view, int level, TPlanPoint p) {
             if (p == a || p == b || !Colinear(p, a, b)) continue;
             if (model.Zones(z).NodeCount >= kMaxNodes) continue; // no room for another node
             view.DrawAllOnCurrentLevel();
-            insertNode(model, z, w, p);
+            InsertNode(model, z, w, p);
             view.DrawAllOnCurrentLevel();
         }
     }

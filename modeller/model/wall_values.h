@@ -22,6 +22,11 @@ void ExtraNodes(HouseModel& model, PlanView& view, int level);
 // beyond p move onto it.  A zone that already has 51 nodes is left as it is.
 void CalcNewNode(HouseModel& model, PlanView& view, int level, TPlanPoint p);
 
+// Inserts p as node w + 1 of the zone, splitting wall w: the later nodes, walls and their opening
+// slots move up one index; the new wall takes the stored fields of wall w and the windows and doors
+// whose centre lies beyond p, their positions measured from p.  The caller checks the node capacity.
+void InsertNode(HouseModel& model, int zone, int w, TPlanPoint p);
+
 // Internal-wall lengths, and each wall's neighbouring zone (AdjZone), Length, PlanAzimuth and Azimuth
 // with the azimuth of its windows and doors, on every zone of the level.
 void FindAdjZonesOrientationsLength(HouseModel& model, int level);

@@ -23,6 +23,17 @@ void renumberStair(TStairRec& stair, int d) {
     if (stair.Zone < 0) stair.Zone = 0;
 }
 
+// The stairwells of one zone (its entries 1..count of `capacity` slots) once zone d is gone: those that
+// lead to zone d go with it, the others close up in their order and follow the renumbering.  A
+// stairwell without the zone at its other end would open the zone to nothing.
+template <class Stair> void removeStairsTo(int d, std::int32_t& count, int capacity, Stair stair) {
+    int kept = 0;
+    for (int i = 1; i <= count; ++i)
+        if (stair(i).Zone != d) stair(++kept) = stair(i);
+    count = kept;
+    for (int i = 1; i <= capacity; ++i) renumberStair(stair(i), d);
+}
+
 // Zone j takes over every record of zone j + 1 but its stairwells.
 void moveZoneRecords(HouseModel& model, int j) {
     const int from = j + 1;
@@ -84,8 +95,11 @@ void DiscardZone(HouseModel& model, PlanView& view, int d) {
     }
     for (int j = d; j < model.ZoneCount; ++j) moveZoneRecords(model, j);
     for (int z = 1; z <= model.ZoneCount; ++z) {
-        for (int i = 1; i <= kMaxStairsDown; ++i) renumberStair(model.StairsDown(z, i), d);
-        for (int i = 1; i <= kMaxStairsUp; ++i) renumberStair(model.StairsUp(z, i), d);
+        TZoneRec& other = model.Zones(z);
+        removeStairsTo(d, other.StairDownCount, kMaxStairsDown,
+                       [&](int i) -> TStairRec& { return model.StairsDown(z, i); });
+        removeStairsTo(d, other.StairUpCount, kMaxStairsUp,
+                       [&](int i) -> TStairRec& { return model.StairsUp(z, i); });
     }
     for (int j = d; j < model.ZoneCount; ++j) {
         for (int i = 1; i <= kMaxStairsDown; ++i) model.StairsDown(j, i) = model.StairsDown(j + 1, i);

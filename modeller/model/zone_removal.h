@@ -10,10 +10,11 @@ namespace pelmora {
 // Removes zone `zone` (1..ZoneCount, else ModelError).  Moved with their zones: the zone record,
 // nodes, walls with their window and door slots, internal walls, skylights, roof, ceiling, external
 // floor, ceiling between levels, floor covering and stairwells; the view moves the node selection
-// flags.  Renumbered: the zones sharing a roof space or under-floor space, and the zone a stairwell
-// leads to (0 when it led to the removed zone; the stairwell itself stays).  Not moved, because they
-// are recomputed before use: the shared and void floor areas, the mirrored doors and the engine input
-// writer's working fields of the walls.  The records of the old last zone stay beyond the new count.
+// flags.  Removed with the zone: its own stairwells and, in the other zones, every stairwell that
+// leads to it.  Renumbered: the zones sharing a roof space or under-floor space, and the zone a
+// stairwell leads to.  Not moved, because they are recomputed before use: the shared and void floor
+// areas, the mirrored doors and the engine input writer's working fields of the walls.  The records of
+// the old last zone stay beyond the new count.
 void DiscardZone(HouseModel& model, PlanView& view, int zone);
 
 // Removes level `level` (1..LevelCount) with its zones, highest number first.  The zones, eaves

@@ -2,7 +2,20 @@
 
 #include "modeller/model/house_file.h"
 
+#include <utility>
+
 namespace pelmora {
+
+namespace {
+
+// Creates a dialog and hands it to the main window for its placement and help topic.
+template <class Form, class... Args> std::unique_ptr<Form> create(TMainForm& main, Args&&... args) {
+    auto form = std::make_unique<Form>(std::forward<Args>(args)...);
+    main.addDialog(form.get());
+    return form;
+}
+
+} // namespace
 
 ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& services,
                                    const std::filesystem::path& executableFolder) {
@@ -10,27 +23,60 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     MainForm->FormCreate(executableFolder);
     MainForm->HouseFiles.Read = [](HouseModel& model) { ReadHouseFile(model); };
     MainForm->HouseFiles.Write = [](const HouseModel& model) { WriteHouseFile(model); };
-    ProjectDetailsForm =
-        std::make_unique<TProjectDetailsForm>(workspace.model, services, *MainForm, MainForm.get());
-    MagForm =
-        std::make_unique<TMagForm>(workspace.model, workspace.scale, services, *MainForm, MainForm.get());
-    SnapForm =
-        std::make_unique<TSnapForm>(workspace.model, workspace.scale, services, *MainForm, MainForm.get());
-    MainForm->Dialogs.ProjectDetailsForm = ProjectDetailsForm.get();
-    MainForm->Dialogs.MagForm = MagForm.get();
-    MainForm->Dialogs.SnapForm = SnapForm.get();
-    for (platform::Dialog* dialog :
-         {static_cast<platform::Dialog*>(ProjectDetailsForm.get()),
-          static_cast<platform::Dialog*>(MagForm.get()), static_cast<platform::Dialog*>(SnapForm.get())})
-        MainForm->addDialog(dialog);
+    TMainForm& main = *MainForm;
+    HouseModel& model = workspace.model;
+    const std::int32_t& currentZone = workspace.selection.CurrentZone;
+
+    Editors = std::make_unique<EditorContext>(model, workspace.tables, workspace.buffers, workspace.selection,
+                                              services.messages);
+    Editors->main.InsertWindowDown = [&main] { return main.SBInsertWindow->isDown(); };
+    Editors->main.InsertDoorDown = [&main] { return main.SBInsertDoor->isDown(); };
+    Editors->main.ClearStatus = [&main] { main.StatusBar1->setPanelText(0, QString()); };
+
+    // The creation order.
+    DoorForm = create<TDoorForm>(main, *Editors, services, &main);
+    SelectAllForm = create<TSelectAllForm>(main, Editors->palette, services, &main);
+    ExtWallForm = create<TExtWallForm>(main, *Editors, services, &main);
+    IntWallForm = create<TIntWallForm>(main, *Editors, services, &main);
+    ProjectDetailsForm = create<TProjectDetailsForm>(main, model, services, main, &main);
+    SettingsForm = create<TSettingsForm>(main, model, services, &main);
+    MagForm = create<TMagForm>(main, model, workspace.scale, services, main, &main);
+    SnapForm = create<TSnapForm>(main, model, workspace.scale, services, main, &main);
+    InternalGainForm = create<TInternalGainForm>(main, model, services, *main.StatusBar1, &main);
+    ApplianceForm = create<TApplianceForm>(main, model, services, currentZone, &main);
+    // Shown beside the appliance dialog and usable while it is open, so it is that dialog's window.
+    NonZonalEnergyForm = create<TNonZonalEnergyForm>(main, model, services, ApplianceForm.get());
+    WaterForm = create<TWaterForm>(main, model, services, currentZone, &main);
+    NonZonalWaterForm = create<TNonZonalWaterForm>(main, services, &main);
+    WaterSourceForm = create<TWaterSourceForm>(main, services, &main);
+    EnergySourceForm = create<TEnergySourceForm>(main, services, &main);
+
+    // The dialogs that open other dialogs.
+    SettingsForm->InternalGainForm = InternalGainForm.get();
+    ApplianceForm->NonZonalEnergyForm = NonZonalEnergyForm.get();
+    WaterForm->NonZonalWaterForm = NonZonalWaterForm.get();
+
+    // The main window's buttons.
+    main.Dialogs.ProjectDetailsForm = ProjectDetailsForm.get();
+    main.Dialogs.MagForm = MagForm.get();
+    main.Dialogs.SnapForm = SnapForm.get();
+    main.Dialogs.SettingsForm = SettingsForm.get();
+    main.Dialogs.ApplianceForm = ApplianceForm.get();
+    main.Dialogs.WaterForm = WaterForm.get();
+    main.Dialogs.WaterSourceForm = WaterSourceForm.get();
+    main.Dialogs.EnergySourceForm = EnergySourceForm.get();
+
+    // Clicks on the plan.
+    PlanDialogs = std::make_unique<ApplicationPlanDialogs>(model, workspace.selection);
+    PlanDialogs->ExtWall = ExtWallForm.get();
+    PlanDialogs->IntWall = IntWallForm.get();
+    PlanDialogs->Door = DoorForm.get();
+    main.planEditor().Dialogs = PlanDialogs.get();
 }
 
 ApplicationForms::~ApplicationForms() {
-    // The dialogs are children of the main window: release them before it goes.
-    SnapForm.reset();
-    MagForm.reset();
-    ProjectDetailsForm.reset();
-    MainForm.reset();
+    // The members go in the reverse of their order; the plan editor must not reach its dialogs then.
+    MainForm->planEditor().Dialogs = nullptr;
 }
 
 } // namespace pelmora

@@ -2,7 +2,18 @@
 // until the program ends, with the services they share.
 #pragma once
 
+#include "modeller/editors/door_form.h"
+#include "modeller/editors/element_editor.h"
+#include "modeller/editors/ext_wall_form.h"
+#include "modeller/editors/int_wall_form.h"
+#include "modeller/editors/select_all_form.h"
+#include "modeller/model/forms/energy_forms.h"
+#include "modeller/model/forms/internal_gain_form.h"
+#include "modeller/model/forms/settings_form.h"
+#include "modeller/model/forms/source_forms.h"
+#include "modeller/model/forms/water_forms.h"
 #include "modeller/plan/main_form.h"
+#include "modeller/plan/plan_dialogs.h"
 #include "modeller/plan/project_details_form.h"
 #include "modeller/plan/scale_forms.h"
 #include "modeller/plan/workspace.h"
@@ -13,6 +24,8 @@
 
 namespace pelmora {
 
+// The members stand in the creation order, so that they are released in the reverse order: every
+// dialog before the main window that is its parent, the editors before what they share.
 struct ApplicationForms {
     // Creates every form in the creation order and wires the main window to its dialogs.
     ApplicationForms(Workspace& workspace, platform::Services& services,
@@ -20,9 +33,25 @@ struct ApplicationForms {
     ~ApplicationForms();
 
     std::unique_ptr<TMainForm> MainForm;
+    // What the element editors share: the clipboard, the picture palette, the buffers and selection.
+    std::unique_ptr<EditorContext> Editors;
+    std::unique_ptr<TDoorForm> DoorForm;
+    std::unique_ptr<TSelectAllForm> SelectAllForm;
+    std::unique_ptr<TExtWallForm> ExtWallForm;
+    std::unique_ptr<TIntWallForm> IntWallForm;
     std::unique_ptr<TProjectDetailsForm> ProjectDetailsForm;
+    std::unique_ptr<TSettingsForm> SettingsForm;
     std::unique_ptr<TMagForm> MagForm;
     std::unique_ptr<TSnapForm> SnapForm;
+    std::unique_ptr<TInternalGainForm> InternalGainForm;
+    std::unique_ptr<TApplianceForm> ApplianceForm;
+    std::unique_ptr<TNonZonalEnergyForm> NonZonalEnergyForm;
+    std::unique_ptr<TWaterForm> WaterForm;
+    std::unique_ptr<TNonZonalWaterForm> NonZonalWaterForm;
+    std::unique_ptr<TWaterSourceForm> WaterSourceForm;
+    std::unique_ptr<TEnergySourceForm> EnergySourceForm;
+    // The dialogs that clicks on the plan open, for the plan editor; made once the forms exist.
+    std::unique_ptr<ApplicationPlanDialogs> PlanDialogs;
 };
 
 } // namespace pelmora

@@ -103,7 +103,9 @@ TMainForm::TMainForm(Workspace& workspace, platform::Services& services, QWidget
       ratingMessages_(std::make_unique<PlatformRatingMessages>(services.messages)),
       ratingPanel_(
           std::make_unique<RatingPanel>(workspace.model, *history_, *ratingTables_, *ratingMessages_)),
-      drawing_(workspace.model, workspace.selection, workspace.scale) {
+      drawing_(workspace.model, workspace.selection, workspace.scale),
+      planEditor_(
+          std::make_unique<PlanEditor>(workspace.model, workspace.selection, workspace.scale, *this)) {
     setObjectName("MainForm");
     setWindowTitle(kCaption);
     auto* central = new QWidget(this);
@@ -187,7 +189,7 @@ void TMainForm::buildTopPanel(QWidget* parent, QBoxLayout* layout) {
     ProjectSB = button(TopPanel, "ProjectSB", "Project", "Enter Project Details", row);
     SBlocation = laterButton(TopPanel, "SBlocation", "Location", "Select Location", row);
     GraphicsSB = laterButton(TopPanel, "GraphicsSB", "Bkgnd", "Background", row);
-    ModeSB = laterButton(TopPanel, "ModeSB", "Mode", "Select Conditioned or\nFree Running Mode", row);
+    ModeSB = button(TopPanel, "ModeSB", "Mode", "Select Conditioned or\nFree Running Mode", row);
     SBdefaults = laterButton(TopPanel, "SBdefaults", "Defaults", "Set Defaults", row);
     ObsSB = laterButton(TopPanel, "ObsSB", "Obstruct", "Overshadowing by obstructions", row);
     row->addSpacing(6);
@@ -198,10 +200,10 @@ void TMainForm::buildTopPanel(QWidget* parent, QBoxLayout* layout) {
     SBPrintPlan = button(TopPanel, "SBPrintPlan", "Print", "Print this screen", row);
     row->addSpacing(6);
     ToolsSB = laterButton(TopPanel, "ToolsSB", "Tools", "Tools", row);
-    ApplianceSB = laterButton(TopPanel, "ApplianceSB", "Energy", "Energy Consumption", row);
-    WaterSB = laterButton(TopPanel, "WaterSB", "Water", "Water Consumption", row);
-    WaterSourceSB = laterButton(TopPanel, "WaterSourceSB", "W Src", "Water Sources", row);
-    EnergySourceSB = laterButton(TopPanel, "EnergySourceSB", "E Src", "Energy Sources", row);
+    ApplianceSB = button(TopPanel, "ApplianceSB", "Energy", "Energy Consumption", row);
+    WaterSB = button(TopPanel, "WaterSB", "Water", "Water Consumption", row);
+    WaterSourceSB = button(TopPanel, "WaterSourceSB", "W Src", "Water Sources", row);
+    EnergySourceSB = button(TopPanel, "EnergySourceSB", "E Src", "Energy Sources", row);
     row->addStretch();
     HelpButton = button(TopPanel, "HelpButton", "Help", "Help", row);
     auto* bar = new QHBoxLayout;
@@ -267,7 +269,8 @@ QWidget* TMainForm::buildSidePanels(QWidget* parent) {
     EditPanel = panel(side, "EditPanel");
     auto* tools = new QGridLayout(EditPanel);
     const auto tool = [&](const char* name, const char* caption, const char* hint, int row, int col) {
-        auto* b = laterButton(EditPanel, name, caption, hint, nullptr);
+        auto* b = button(EditPanel, name, caption, hint);
+        b->setCheckable(true);
         tools->addWidget(b, row, col);
         return b;
     };
@@ -280,6 +283,10 @@ QWidget* TMainForm::buildSidePanels(QWidget* parent) {
     StairWellSB = tool("StairWellSB", "Stairs", "New Stairwell", 3, 0);
     SBDrawEaves = tool("SBDrawEaves", "Eaves", "Draw Eaves", 3, 1);
     SBdeleteEaves = tool("SBdeleteEaves", "Eaves -", "Delete Eaves", 4, 0);
+    SBDelete = button(EditPanel, "SBDelete", "Delete", "Delete Node, Door, Window, Wall");
+    SBDelZone = button(EditPanel, "SBDelZone", "Del Zone", "Delete Zone");
+    tools->addWidget(SBDelete, 4, 1);
+    tools->addWidget(SBDelZone, 5, 0);
     column->addWidget(EditPanel);
 
     SnapPanel = panel(side, "SnapPanel");
@@ -291,13 +298,13 @@ QWidget* TMainForm::buildSidePanels(QWidget* parent) {
         snap->addWidget(b, row, col);
         return b;
     };
-    MoveFree = snapButton("MoveFree", "Free", "Unrestricted Movement", 0, 0, true);
-    Move090 = snapButton("Move090", "0/90", "Restricted Movement", 0, 1, true);
+    MoveFree = snapButton("MoveFree", "Free", "Unrestricted Movement", 0, 0, false);
+    Move090 = snapButton("Move090", "0/90", "Restricted Movement", 0, 1, false);
     SBL = snapButton("SBL", "<", "Nudge Left", 1, 0, true);
     SBR = snapButton("SBR", ">", "Nudge Right", 1, 1, true);
     SBU = snapButton("SBU", "^", "Nudge Up", 2, 0, true);
     SBD = snapButton("SBD", "v", "Nudge Down", 2, 1, true);
-    ReleaseSB = snapButton("ReleaseSB", "Release", "Release tie with node", 3, 0, true);
+    ReleaseSB = snapButton("ReleaseSB", "Release", "Release tie with node", 3, 0, false);
     WipeSB = snapButton("WipeSB", "Refresh", "Refresh Screen, show plan and background", 3, 1, false);
     SnappSB = snapButton("SnappSB", "Snap", "Snap to the grid", 4, 0, false);
     BackgroundOnlySB = snapButton("BackgroundOnlySB", "Bkg only", "Only Show Background", 4, 1, false);
@@ -381,6 +388,11 @@ void TMainForm::connectCommands() {
     on(SBeditButton, [this] { SBeditButtonClick(); });
     on(MagSB, [this] { MagSBClick(); });
     on(SnappSB, [this] { SnappSBClick(); });
+    on(ModeSB, [this] { ModeSBClick(); });
+    on(ApplianceSB, [this] { ApplianceSBClick(); });
+    on(WaterSB, [this] { WaterSBClick(); });
+    on(WaterSourceSB, [this] { WaterSourceSBClick(); });
+    on(EnergySourceSB, [this] { EnergySourceSBClick(); });
     on(WipeSB, [this] { WipeSBClick(); });
     on(BackgroundOnlySB, [this] { BackgroundOnlySBClick(); });
     on(HideBackgroundSB, [this] { HideBackgroundSBClick(); });
@@ -397,6 +409,7 @@ void TMainForm::connectCommands() {
     connect(ScrollBox1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { planScrolled(); });
     // "Only Show Background" lasts while the pointer is over its button.
     BackgroundOnlySB->installEventFilter(this);
+    connectPlanTools();
 }
 
 // ---- Start-up ----------------------------------------------------------------------------------
@@ -554,6 +567,7 @@ void TMainForm::PaintBox1Paint() {
     if (workspace_.scale.PlanVisible) drawing_.DrawAllOnCurrentLevel(EditMode);
     if (UpperLevelSB->isDown()) drawing_.UpperLevelOutline();
     if (LowerLevelSB->isDown()) drawing_.LowerLevelOutline();
+    planEditor_->DrawWork();
     PaintBox1->update();
 }
 
@@ -636,6 +650,8 @@ void TMainForm::PaintBox1MouseMove(QPoint position) {
     };
     StatusBar1->setPanelText(1, q(MouseInZRegion(model_, position.x(), position.y())));
     StatusBar1->setPanelText(3, "X  " + metres(position.x()) + "  Y  " + metres(position.y()));
+    planEditor_->MouseMove({position.x(), position.y()});
+    PaintBox1->update();
     LastMousePoint = position;
 }
 
@@ -647,6 +663,8 @@ void TMainForm::ChangeMagnitude(int index) {
 
 void TMainForm::ChangeMagnitudeFrom(int index, int snapBase, bool refreshScreen) {
     const double old = model_.Magnification;
+    // The points of an open outline are not yet the model's and would not be rescaled.
+    planEditor_->StopDrawing();
     RescalePlan(model_, workspace_.scale, index, snapBase);
     ChangeScrollRange();
     // Keep the same part of the house in view.
@@ -685,6 +703,7 @@ void TMainForm::ResetLevelButtons() {
 }
 
 void TMainForm::SBLevelClick(int level) {
+    planEditor_->StopDrawing(); // an open outline belongs to the level it was begun on
     ResetLevelButtons();
     SBLevel[static_cast<std::size_t>(level)]->setDown(true);
     model_.CurrentLevel = level;
@@ -730,6 +749,7 @@ void TMainForm::NodeDestroyed(int zone, int node) {
 }
 
 void TMainForm::ZoneDiscarded(int zone) {
+    planEditor_->ZoneDiscarded(zone);
     MoveSelectionOfLaterZones(model_, workspace_.selection, zone);
 }
 

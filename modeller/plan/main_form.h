@@ -6,6 +6,7 @@
 
 #include "modeller/model/plan_view.h"
 #include "modeller/plan/plan_drawing.h"
+#include "modeller/plan/plan_editor.h"
 #include "modeller/plan/workspace.h"
 #include "modeller/platform/controls.h"
 #include "modeller/platform/forms.h"
@@ -42,6 +43,11 @@ struct SimulationHistory;
 struct SimulationParts;
 class TMagForm;
 class TSnapForm;
+class TSettingsForm;
+class TApplianceForm;
+class TWaterForm;
+class TWaterSourceForm;
+class TEnergySourceForm;
 
 // The readers of the rating tables that the start-up runs (the star panel's own readers unless a
 // caller installs others).  Each may raise an error; the start-up reports it and goes on.  An empty
@@ -86,9 +92,9 @@ struct HouseFileAccess {
     std::function<void(const HouseModel&)> Write;
 };
 
-// The main window is the plan the model's plan computations redraw, beep on, write their status
-// texts to and keep the selection flags of.
-class TMainForm : public QMainWindow, public PlanView {
+// The main window is the plan the model's plan computations and the plan editor redraw, beep on,
+// write their status texts to and keep the selection flags of.
+class TMainForm : public QMainWindow, public PlanEditorView {
     Q_OBJECT
   public:
     static constexpr const char* kCaption = "VORT Pro";
@@ -103,6 +109,11 @@ class TMainForm : public QMainWindow, public PlanView {
         TProjectDetailsForm* ProjectDetailsForm = nullptr;
         TMagForm* MagForm = nullptr;
         TSnapForm* SnapForm = nullptr;
+        TSettingsForm* SettingsForm = nullptr;
+        TApplianceForm* ApplianceForm = nullptr;
+        TWaterForm* WaterForm = nullptr;
+        TWaterSourceForm* WaterSourceForm = nullptr;
+        TEnergySourceForm* EnergySourceForm = nullptr;
     };
     MainDialogs Dialogs;
     // Every dialog of the program, for placement and help topics.
@@ -125,7 +136,7 @@ class TMainForm : public QMainWindow, public PlanView {
     void RestoreAll() override;
     void DrawAllOnCurrentLevel() override;
     void DeselectAll() override;
-    void DeselectAndDrawAllNodes(int level);
+    void DeselectAndDrawAllNodes(int level) override;
     PlanDrawing& drawing() { return drawing_; }
     // The plan as shown: the canvas of the visible part of the plan.
     const QImage& planCanvas() const { return canvas_; }
@@ -157,6 +168,39 @@ class TMainForm : public QMainWindow, public PlanView {
     void ToggleLevelOutlines() override;
     void ShowLevelOne() override;
 
+    // ---- The plan editor's tools --------------------------------------------------------------
+    // The tool state and what clicks on the plan do; the window forwards its mouse events and the
+    // tool buttons' clicks to it.
+    PlanEditor& planEditor() { return *planEditor_; }
+    void SBDrawNewZoneClick();
+    void SBDrawEavesClick();
+    void SBdeleteEavesClick();
+    void SBInsertInternalWallClick();
+    void SBInsertWindowClick();
+    void SBInsertDoorClick();
+    void SBInsertSkylightClick();
+    void StairWellSBClick();
+    void SBPlusNodeClick();
+    void SBDeleteClick();
+    void SBDelZoneClick();
+    void MoveFreeClick();
+    void Move090Click();
+    void ReleaseSBClick();
+    void PaintBox1MouseDown(QPoint position, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+
+    // ---- The plan as the plan editor sees it ----------------------------------------------------
+    bool InEditMode() const override { return EditMode; }
+    void ShowPicked(const std::string& text) override;
+    void ToolsChanged() override;
+    void DrawBox(TPlanPoint p, std::int32_t colour) override;
+    void DrawRubberBand(TPlanPoint a, TPlanPoint b, int width) override;
+    void DrawAllZoneNodes(int zone) override;
+    void DrawAllNodesOnLevel(int level) override;
+    void DrawEavesNodes(int level) override;
+    void DrawIntWallNodes(int zone, int n) override;
+    void DrawWinNode(int zone, int wall, int k) override;
+    void DrawDoorNode(int zone, int wall, int k) override;
+
     // ---- Commands ------------------------------------------------------------------------------
     void SBeditButtonClick();
     void BackgroundOnlySBClick();
@@ -165,6 +209,13 @@ class TMainForm : public QMainWindow, public PlanView {
     void ProjectSBClick();
     void MagSBClick();
     void SnappSBClick();
+    // The simulation mode dialog, once a climate file is chosen and zones exist.
+    void ModeSBClick();
+    // The water and energy usage dialogs.
+    void ApplianceSBClick();
+    void WaterSBClick();
+    void WaterSourceSBClick();
+    void EnergySourceSBClick();
     void SBPrintPlanClick();
     void HelpButtonClick();
     void ShowPic(int level);
@@ -217,7 +268,7 @@ class TMainForm : public QMainWindow, public PlanView {
     QLabel* BackgroundImage; // shown while the current level's picture is displayed
     QFrame* EditPanel;
     platform::SpeedButton *SBDrawNewZone, *SBDrawEaves, *SBdeleteEaves, *SBInsertInternalWall,
-        *SBInsertWindow, *SBInsertDoor, *SBInsertSkylight, *StairWellSB, *SBPlusNode;
+        *SBInsertWindow, *SBInsertDoor, *SBInsertSkylight, *StairWellSB, *SBPlusNode, *SBDelete, *SBDelZone;
     QFrame* SnapPanel;
     platform::SpeedButton *MoveFree, *Move090, *SBL, *SBR, *SBU, *SBD, *WipeSB, *SnappSB, *BackgroundOnlySB,
         *HideBackgroundSB, *ReleaseSB;
@@ -253,6 +304,8 @@ class TMainForm : public QMainWindow, public PlanView {
     QWidget* buildSidePanels(QWidget* parent);
     void buildStarPanel(QWidget* parent);
     void connectCommands();
+    void connectPlanTools();
+    platform::SpeedButton* toolButton(PlanTool tool) const;
     void createSimulation();
     void runStartupStep(const std::function<void()>& step);
     void planScrolled();
@@ -278,6 +331,7 @@ class TMainForm : public QMainWindow, public PlanView {
     std::unique_ptr<PlatformRatingMessages> ratingMessages_;
     std::unique_ptr<RatingPanel> ratingPanel_;
     PlanDrawing drawing_;
+    std::unique_ptr<PlanEditor> planEditor_;
     // The simulate command's state (the engine input writer's lasts for the program's life) and its
     // two windows.
     std::shared_ptr<SimulationParts> simulation_;

@@ -8,7 +8,6 @@
 #include <QPolygon>
 
 #include <cmath>
-#include <numbers>
 
 namespace pelmora {
 
@@ -39,14 +38,6 @@ QPolygon zoneOutline(const HouseModel& model, int zone) {
 
 QColor modelColour(std::int32_t bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
-
-double planDirection(TPlanPoint a, TPlanPoint b) {
-    const double dx = b.X - a.X;
-    const double dy = b.Y - a.Y;
-    if (dx == 0) return b.Y > a.Y ? std::numbers::pi / 2 : 3 * std::numbers::pi / 2;
-    const double slope = std::atan(dy / dx);
-    return dx < 0 ? slope + std::numbers::pi : slope;
 }
 
 bool PlanDrawing::begin(QPainter& painter) const {
@@ -148,11 +139,7 @@ void PlanDrawing::DrawIntWallNodes(int zone, int n) {
 }
 
 TPlanPoint PlanDrawing::OpeningNodePoint(int zone, int wall, double position) const {
-    const TPlanPoint start = model_.ZoneNodes(zone, wall);
-    const TPlanPoint end = model_.ZoneNodes(zone, model_.NextWall(zone, wall));
-    const double a = planDirection(start, end);
-    const int d = MetresToPixels(position, model_.Magnification);
-    return {start.X + roundToInt(d * std::cos(a)), start.Y + roundToInt(d * std::sin(a))};
+    return pelmora::OpeningNodePoint(model_, zone, wall, position);
 }
 
 void PlanDrawing::drawOpeningNode(int zone, int wall, double position, bool selected, TPlanPoint& nodePoint) {

@@ -38,11 +38,6 @@ constexpr std::int32_t kRuler = 0xEEEEEE;
 // A model colour (0x00BBGGRR) as a Qt colour.
 QColor modelColour(std::int32_t bgr);
 
-// The direction from a to b in radians, as the plan measures it: on a vertical line pi/2 when b lies
-// below a and 3pi/2 otherwise; else the arc tangent of the slope, turned so that it points from a
-// towards b.
-double planDirection(TPlanPoint a, TPlanPoint b);
-
 class PlanDrawing {
   public:
     PlanDrawing(HouseModel& model, PlanSelection& selection, const PlanScale& scale)

@@ -1,6 +1,7 @@
 #include "modeller/plan/project_details_form.h"
 
 #include "common/file_lookup.h"
+#include "modeller/model/file_names.h"
 #include "modeller/plan/contact_files.h"
 #include "modeller/plan/main_form.h"
 #include "modeller/platform/application.h"
@@ -228,6 +229,15 @@ void TProjectDetailsForm::showAssessor() {
 }
 
 void TProjectDetailsForm::OKSBClick() {
+    // The project name names the house file and the engine's hourly temperature file: one that would
+    // leave their folders is refused, and the dialog stays open with nothing stored.
+    const std::string fault = FileNameFault(ProjectN->text().toStdString());
+    if (!fault.empty()) {
+        services_.messages.beep();
+        services_.messages.information("The project name \"" + ProjectN->text() +
+                                       "\" cannot name the house file: " + q(fault) + ".");
+        return;
+    }
     for (int i = 1; i <= 24; ++i)
         model_.*kBoxFields[static_cast<std::size_t>(i)] = E[i]->text().toStdString();
     model_.ProjectName = ProjectN->text().toStdString();

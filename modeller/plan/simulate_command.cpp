@@ -29,12 +29,12 @@ class RatingHandOver : public SimulationHandOver {
 } // namespace
 
 // The engine input writer's state, kept for the program's life, and the commands of the last click.
+// The writer's working buffers are the element editors' own.
 struct SimulationParts {
-    SimulationParts(TMainForm& main, HouseModel& model, MaterialTables& tables,
+    SimulationParts(TMainForm& main, HouseModel& model, MaterialTables& tables, EditorBuffers& buffers,
                     platform::MessageService& messages)
         : scratch(model, tables, buffers), question(messages), handOver(main) {}
 
-    EditorBuffers buffers;
     Scratch scratch;
     MessageStairwellQuestion question;
     RatingHandOver handOver;
@@ -42,7 +42,8 @@ struct SimulationParts {
 };
 
 void TMainForm::createSimulation() {
-    simulation_ = std::make_shared<SimulationParts>(*this, model_, workspace_.tables, services_.messages);
+    simulation_ = std::make_shared<SimulationParts>(*this, model_, workspace_.tables, workspace_.buffers,
+                                                    services_.messages);
     engineConsole_ = new TEngineConsoleForm(this);
     textFileForm_ = new TTextFileForm(services_.help, this);
     Engine = engineConsole_;

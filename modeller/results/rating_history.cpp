@@ -8,6 +8,8 @@
 #include "modeller/results/text_tokens.h"
 
 #include <array>
+#include <cmath>
+#include <cstdio>
 #include <memory>
 #include <system_error>
 
@@ -17,7 +19,7 @@ namespace {
 
 // One value line: the value rounded to `decimals` and right-aligned in `width` (with no decimal
 // point when `decimals` is 0), then the caption.  A value wider than its field is written whole.
-constexpr int kInteger = 0;
+constexpr int kInteger = -1; // a whole number of the record (a count, a climate, a colour, a month)
 struct ValueLine {
     int width;
     int decimals;
@@ -57,59 +59,83 @@ constexpr std::string_view kMonthNumberGap = "        ";
 constexpr int kMonthNumberWidth = 2;
 constexpr int kZoneNameWidth = 15;
 
-bool appendField(std::string& out, double value, int width, int decimals) {
-    if (decimals == kInteger)
-        return fw::appendInteger(out, common::roundHalfEvenToInt(value), width, fw::Overflow::Refuse);
-    return fw::appendFixed(out, value, width, decimals, fw::Overflow::Refuse);
+// A value whole, rounded to `decimals` (halves to even) in fixed notation, without a decimal point
+// when `decimals` is 0: "-3150", "12.50".  A value that rounds to zero has no minus sign.
+std::string fixedText(double value, int decimals) {
+    char buffer[400]; // room for any finite double in fixed notation
+    if (decimals == kInteger) {
+        std::snprintf(buffer, sizeof buffer, "%lld", common::roundHalfEvenToInt(value));
+    } else {
+        // printf rounds the exact binary value, ties to even.
+        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    }
+    std::string_view text(buffer);
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string_view::npos) text.remove_prefix(1);
+    return std::string(text);
 }
 
-void appendWhole(std::string& out, double value, int width, int decimals) {
-    if (appendField(out, value, width, decimals)) return;
-    constexpr int kWidest = 64;
-    std::string whole;
-    if (!appendField(whole, value, kWidest, decimals)) return;
-    out += whole.substr(whole.find_first_not_of(' '));
+// Writes the value right-aligned in its field, or whole when it is wider.  A value that is not a finite
+// number could not be read back, and the rewritten file would lose every kept rating: it stops the
+// writing of the whole file, naming the record and the value.
+void appendWhole(std::string& out, double value, int width, int decimals, const StarType& r,
+                 std::string_view what) {
+    if (!std::isfinite(value)) {
+        while (!what.empty() && what.back() == ' ') what.remove_suffix(1);
+        throw ModelError("The rating of \"" + r.Name + "\" cannot be kept in " +
+                         std::string(kPastRatingsFile) + ": its" + std::string(what) + " is not a number");
+    }
+    const std::string text = fixedText(value, decimals);
+    if (static_cast<int>(text.size()) < width) out.append(static_cast<std::size_t>(width) - text.size(), ' ');
+    out += text;
 }
 
-std::string valueLine(double value, const ValueLine& format) {
+std::string valueLine(double value, const ValueLine& format, const StarType& r) {
     std::string text;
-    appendWhole(text, value, format.width, format.decimals);
+    appendWhole(text, value, format.width, format.decimals, r, format.caption);
     text += format.caption;
     return text;
 }
 
-std::string monthLine(double coolL, double coolS, double heat, int month) {
+std::string monthLine(double coolL, double coolS, double heat, int month, const StarType& r) {
+    const std::string what = " energy of month " + std::to_string(month);
     std::string text;
-    appendWhole(text, coolL, kMonthValueWidth, kMonthValueDecimals);
+    appendWhole(text, coolL, kMonthValueWidth, kMonthValueDecimals, r, what);
     text += kMonthValueGap;
-    appendWhole(text, coolS, kMonthValueWidth, kMonthValueDecimals);
+    appendWhole(text, coolS, kMonthValueWidth, kMonthValueDecimals, r, what);
     text += kMonthValueGap;
-    appendWhole(text, heat, kMonthValueWidth, kMonthValueDecimals);
+    appendWhole(text, heat, kMonthValueWidth, kMonthValueDecimals, r, what);
     text += kMonthNumberGap;
-    appendWhole(text, month, kMonthNumberWidth, kInteger);
+    appendWhole(text, month, kMonthNumberWidth, kInteger, r, what);
     return text;
+}
+
+// A name line as it stands; a line break inside it would split the file, so each becomes a blank.
+std::string nameLine(std::string name) {
+    for (char& c : name)
+        if (c == '\r' || c == '\n') c = ' ';
+    return name;
 }
 
 void writeZone(common::TextFileWriter& out, StarType& r, int z) {
     std::string name;
     if (!fw::appendText(name, r.ZoneName(z), kZoneNameWidth, fw::Overflow::Refuse, fw::Align::Right))
         name = r.ZoneName(z);
-    out.line(name);
+    out.line(nameLine(name));
     r.ZoneTotal(z) = r.ZoneHeat(z) + r.ZoneCoolS(z) + r.ZoneCoolL(z);
     const std::array<double, kZoneLines.size()> values{r.ZoneArea(z),  static_cast<double>(r.ZoneColour(z)),
                                                        r.ZoneHeat(z),  r.ZoneCoolS(z),
                                                        r.ZoneCoolL(z), r.ZoneTotal(z),
                                                        r.ZoneStars(z)};
-    for (std::size_t i = 0; i < values.size(); ++i) out.line(valueLine(values[i], kZoneLines[i]));
+    for (std::size_t i = 0; i < values.size(); ++i) out.line(valueLine(values[i], kZoneLines[i], r));
     out.boolean(r.ZoneConditioned(z));
     out.line(kMonthHeading);
     for (int m = 1; m <= kMonths; ++m)
-        out.line(monthLine(r.ZoneMonthCoolL(z, m), r.ZoneMonthCoolS(z, m), r.ZoneMonthHeat(z, m), m));
+        out.line(monthLine(r.ZoneMonthCoolL(z, m), r.ZoneMonthCoolS(z, m), r.ZoneMonthHeat(z, m), m, r));
     out.line("");
 }
 
 void writeRecord(common::TextFileWriter& out, StarType& r) {
-    out.line(r.Name);
+    out.line(nameLine(r.Name));
     r.Total = r.Heat + r.CoolS + r.CoolL;
     const std::array<double, kRecordLines.size()> values{static_cast<double>(r.Zones),
                                                          static_cast<double>(r.Climate),
@@ -120,10 +146,10 @@ void writeRecord(common::TextFileWriter& out, StarType& r) {
                                                          r.Area,
                                                          r.Stars,
                                                          r.AreaAdjust};
-    for (std::size_t i = 0; i < values.size(); ++i) out.line(valueLine(values[i], kRecordLines[i]));
+    for (std::size_t i = 0; i < values.size(); ++i) out.line(valueLine(values[i], kRecordLines[i], r));
     out.line(kMonthHeading);
     for (int m = 1; m <= kMonths; ++m)
-        out.line(monthLine(r.MonthCoolL(m), r.MonthCoolS(m), r.MonthHeat(m), m));
+        out.line(monthLine(r.MonthCoolL(m), r.MonthCoolS(m), r.MonthHeat(m), m, r));
     out.line("");
     for (int z = 1; z <= r.Zones; ++z) writeZone(out, r, z);
     out.line("");

@@ -42,6 +42,7 @@ void RatingPanel::refresh() {
 
 void RatingPanel::ReadStarBands() {
     pelmora::ReadStarBands(tables_, model_.RootDir);
+    CheckStarBandRows(tables_, model_.RootDir);
 }
 
 void RatingPanel::ReadRatingHistory() {
@@ -58,6 +59,7 @@ void RatingPanel::ReadRatingHistory() {
 
 void RatingPanel::ReadAreaCorrection() {
     pelmora::ReadAreaCorrection(tables_, model_.RootDir);
+    CheckAreaCorrectionRows(tables_, model_.RootDir);
 }
 
 // ---- After every engine run -------------------------------------------------------------------
@@ -80,6 +82,9 @@ void RatingPanel::ProcessSimulation() {
         for (int z = 1; z <= newest.Zones; ++z) conditioned = conditioned || newest.ZoneConditioned(z);
         messages_.information(conditioned ? star_panel_text::kNoRatingArea
                                           : star_panel_text::kNoConditionedZone);
+    } else if (const std::string gap = RatingTableGap(tables_, newest.Climate, model_.ClimateZone);
+               !gap.empty()) {
+        messages_.information(gap);
     }
     WritePastRatings(history_, model_.RootDir);
 }
@@ -111,7 +116,9 @@ void RatingPanel::DisplayRating(int k) {
         analysisTexts_.CoolLabel = state_.CoolLabel;
         analysisTexts_.HeatLabel = state_.HeatLabel;
         analysisTexts_.AdjustLabel = fixed(r.AreaAdjust, 2);
-        analysisTexts_.AdjustStarLabel = fixed(StarRating(tables_, r.Climate, a, r.Total * r.AreaAdjust), 1);
+        const double adjusted = StarRating(tables_, r.Climate, a, r.Total * r.AreaAdjust);
+        analysisTexts_.AdjustStarLabel =
+            r.Stars == kNoRating || adjusted == kNoRating ? "" : fixed(adjusted, 1);
         if (analysis_) analysis_->ratingTexts(analysisTexts_);
         state_.Label1Visible = state_.Label2Visible = state_.Label3Visible = true;
         state_.AnalysisSBVisible = state_.ForwardSBVisible = state_.BackSBVisible = true;

@@ -88,6 +88,8 @@ class RatingPanel {
     void setAnalysis(AnalysisLink* analysis) { analysis_ = analysis; }
 
     // ---- Start-up (each may raise ModelError naming the file; the start-up reports it) -----------
+    // The two tables are loaded, and then a table without a row for a climate that the location
+    // tables name is reported.
     void ReadStarBands();
     // Shows the empty panel, then, when the history file exists, reads it, shows its newest record
     // and the delete button.
@@ -97,7 +99,8 @@ class RatingPanel {
     // ---- After every engine run ------------------------------------------------------------------
     // Stores the run's record, shows it and rewrites the history file.  Raises ModelError when the
     // energy file cannot be read (nothing changes then) or the history file cannot be written (the
-    // rating is shown by then).  A house without a rating area is told so in an information box.
+    // rating is shown by then).  A house without a rating area, or in a climate that a rating table
+    // has no row for, is told so in an information box.
     void ProcessSimulation();
     // The simulate command shows the delete button after a processed run.
     void ShowDelRecSB();

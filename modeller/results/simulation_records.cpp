@@ -1,8 +1,10 @@
 #include "modeller/results/simulation_records.h"
 
 #include "common/fixed_width.h"
+#include "modeller/model/model_error.h"
 #include "modeller/results/text_tokens.h"
 
+#include <cmath>
 #include <memory>
 
 namespace pelmora {
@@ -28,6 +30,24 @@ void addHour(StarType& r, int zone, int month, double heat, double coolS, double
     r.Total = r.Heat + r.CoolS + r.CoolL;
 }
 
+// True when every value of the record is a finite number, as the rating history can keep it.
+bool finiteRecord(const StarType& r) {
+    bool finite = std::isfinite(r.Heat) && std::isfinite(r.CoolS) && std::isfinite(r.CoolL) &&
+                  std::isfinite(r.Total) && std::isfinite(r.Area) && std::isfinite(r.Stars) &&
+                  std::isfinite(r.AreaAdjust);
+    for (int m = 1; m <= kMonths; ++m)
+        finite = finite && std::isfinite(r.MonthHeat(m)) && std::isfinite(r.MonthCoolS(m)) &&
+                 std::isfinite(r.MonthCoolL(m));
+    for (int z = 1; z <= r.Zones; ++z) {
+        finite = finite && std::isfinite(r.ZoneTotal(z)) && std::isfinite(r.ZoneArea(z)) &&
+                 std::isfinite(r.ZoneStars(z));
+        for (int m = 1; m <= kMonths; ++m)
+            finite = finite && std::isfinite(r.ZoneMonthHeat(z, m)) &&
+                     std::isfinite(r.ZoneMonthCoolS(z, m)) && std::isfinite(r.ZoneMonthCoolL(z, m));
+    }
+    return finite;
+}
+
 bool anyZoneConditioned(const HouseModel& model) {
     for (int z = 1; z <= model.ZoneCount; ++z)
         if (model.IsConditioned(z)) return true;
@@ -40,7 +60,9 @@ void readEnergyRows(StarType& r, const HouseModel& model, const std::filesystem:
     const std::vector<std::string> lines = readResultFile(rootDir, kEnergyFile);
     TokenReader reader(lines, (rootDir / std::string(kEnergyFile)).string());
     for (int i = 0; i < kEnergyFileHeaderLines; ++i) reader.line();
+    int rows = 0;
     while (!reader.atEnd()) {
+        ++rows;
         const int month = reader.integer();
         reader.requireOnLine();
         reader.integer(); // day
@@ -56,6 +78,12 @@ void readEnergyRows(StarType& r, const HouseModel& model, const std::filesystem:
             addHour(r, z, month, values[0], values[1], values[2]);
         }
         reader.skipLine();
+    }
+    // A file of a run cut short, or of more than one year, would be rated as if it were the year.
+    if (rows != kEnergyFileRows) {
+        throw ModelError("The energy file " + (rootDir / std::string(kEnergyFile)).string() + " holds " +
+                         std::to_string(rows) + " hourly rows; a rating needs one for each of the " +
+                         std::to_string(kEnergyFileRows) + " hours of the year");
     }
 }
 
@@ -119,6 +147,14 @@ void StoreSimulationRecord(SimulationHistory& history, const HouseModel& model, 
     }
     SumMonthlyTotals(r);
     if (r.Area == 0.0) r.Stars = kNoRating;
+    // A climate that a rating table has no row for gets no rating, never the 0 stars of empty limits.
+    if (!RatingTableGap(tables, r.Climate, model.ClimateZone).empty()) r.Stars = kNoRating;
+    // Energies too large to add up would give a rating of nothing and a history file that no longer
+    // reads; the record is refused before it enters the history.
+    if (!finiteRecord(r)) {
+        throw ModelError("The energy file " + (std::filesystem::path(model.RootDir) / kEnergyFile).string() +
+                         " holds energies too large to add up to the year's");
+    }
 
     auto& records = history.SimulationRecords;
     for (int k = history.SimulationRecordCount; k >= 1; --k)

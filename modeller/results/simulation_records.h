@@ -20,6 +20,8 @@ constexpr int kMonths = 12;
 // The energy file the engine writes in the program folder.
 inline constexpr std::string_view kEnergyFile = "ENERGY.TXT";
 constexpr int kEnergyFileHeaderLines = 5;
+// The energy file holds one row for every hour of the year; the star bands rate a year's energy.
+constexpr int kEnergyFileRows = 8760;
 
 // The result of one run.  Only the first `Zones` entries of the zone arrays are meaningful.
 struct StarType {
@@ -69,12 +71,14 @@ int climateNumber(std::string_view climateFileName);
 // areas and conditioned flags of the zones, and the hourly heating, sensible and latent cooling of
 // every heated or cooled zone summed per zone, month and house.  A house with no heated or cooled
 // zone has no columns in the file and reads nothing (the engine writes no file for it).  Raises
-// ModelError naming the file (and line) when it is missing or holds a value that is not a number.
+// ModelError naming the file (and line) when it is missing, holds a value that is not a number, or
+// holds other than one row for each hour of the year.
 void ReadEnergyFile(StarType& record, const HouseModel& model);
 
 // Builds the record of the run that has just ended and puts it in front of the history; the oldest of
-// nine falls out.  The history moves down only after the energy file was read completely: when
-// ReadEnergyFile raises, the history is left as it was.
+// nine falls out.  A house in a climate that the star band or area correction table has no row for
+// gets no rating (kNoRating).  The history moves down only after the energy file was read completely:
+// when ReadEnergyFile raises, or the energies are too large to add up, the history is left as it was.
 void StoreSimulationRecord(SimulationHistory& history, const HouseModel& model, const RatingTables& tables);
 
 // Recomputes the house's monthly sums of `record` from its zones' monthly values.

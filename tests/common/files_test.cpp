@@ -1,6 +1,7 @@
 #include "common/arrays.h"
 #include "common/file_lookup.h"
 #include "common/framed_records.h"
+#include "tests/support/temporary_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,16 +14,9 @@ namespace {
 
 class TempFolder : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir =
-            fs::temp_directory_path() /
-            ("common_files_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    const test_support::TemporaryFolder work{"common_files"};
+    const fs::path& dir = work.path();
     void touch(const fs::path& p) { std::ofstream(p) << "x"; }
-    fs::path dir;
 };
 
 using CaseInsensitiveLookup = TempFolder;
@@ -93,6 +87,41 @@ TEST_F(FramedRecords, TruncatedOrCorruptFilesAreErrors) {
         EXPECT_THROW(reader.next(r), common::RecordError) << "cut at " << cut;
     }
     EXPECT_THROW(common::RecordReader(dir / "missing.bin"), common::RecordError);
+}
+
+// A damaged length (here 4 GB) is refused against the size of the file before any room is made for
+// the record, and the error names the file.
+TEST_F(FramedRecords, LengthLongerThanTheRestOfTheFileIsRefusedBeforeReading) {
+    const auto file = dir / "matdata.bin";
+    {
+        common::RecordWriter w(file);
+        common::Record r;
+        r.put<std::int32_t>(7);
+        w.write(r);
+        w.write(r);
+        w.close();
+    }
+    {
+        std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(12);
+        const char huge[4] = {'\xf0', '\xff', '\xff', '\xff'};
+        f.write(huge, 4);
+    }
+    common::RecordReader reader(file);
+    common::Record r;
+    ASSERT_TRUE(reader.next(r));
+    try {
+        reader.next(r);
+        FAIL() << "a 4 GB record in a 24-byte file was taken";
+    } catch (const common::RecordError& e) {
+        EXPECT_NE(std::string(e.what()).find("longer than the rest of the file"), std::string::npos)
+            << e.what();
+        EXPECT_NE(std::string(e.what()).find(file.string()), std::string::npos) << e.what();
+    }
+    // After a rewind the first record is read again.
+    reader.rewind();
+    EXPECT_TRUE(reader.next(r));
+    EXPECT_EQ(r.get<std::int32_t>(), 7);
 }
 
 TEST(IndexedArrays, AreOneBasedAndColumnMajor) {

@@ -1,4 +1,5 @@
 #include "common/text_values.h"
+#include "tests/support/temporary_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -44,17 +45,20 @@ TEST(OneValueLines, ParseRealsIntegersAndBooleans) {
         EXPECT_FALSE(common::parseBoolean(notTrue));
 }
 
-TEST(OneValueLines, SplitAcceptsCrLfAndLf) {
+TEST(OneValueLines, SplitTakesLineEndsOfAnyKind) {
     using V = std::vector<std::string>;
     EXPECT_EQ(common::splitLines("a\r\nb\r\n"), (V{"a", "b"}));
     EXPECT_EQ(common::splitLines("a\nb"), (V{"a", "b"}));
     EXPECT_EQ(common::splitLines("a\r\n\r\nc\n"), (V{"a", "", "c"}));
+    EXPECT_EQ(common::splitLines("a\r\r\n\r\r\nc\r\r\n"), (V{"a", "", "c"})) << "CR CR LF is one line end";
+    EXPECT_EQ(common::splitLines("a\r\rc\r"), (V{"a", "", "c"}))
+        << "CR alone ends lines of a text without LF";
     EXPECT_EQ(common::splitLines("caf\xe9\n"), (V{"caf\xe9"})) << "8-bit text passes through";
 }
 
 TEST(OneValueLines, WriterUsesCrLfAndReplacesTheFileWhole) {
-    const auto dir = std::filesystem::temp_directory_path() / "common_text_values_test";
-    std::filesystem::create_directories(dir);
+    const test_support::TemporaryFolder work("common_text_values_test");
+    const std::filesystem::path& dir = work.path();
     const auto file = dir / "house.VOR";
     common::TextFileWriter w;
     w.integer(3);
@@ -69,7 +73,6 @@ TEST(OneValueLines, WriterUsesCrLfAndReplacesTheFileWhole) {
     EXPECT_FALSE(std::filesystem::exists(dir / "house.VOR.tmp~"));
     EXPECT_THROW(w.save(dir / "no such folder" / "x.VOR"), std::runtime_error);
     EXPECT_THROW(common::readTextLines(dir / "missing.VOR"), std::runtime_error);
-    std::filesystem::remove_all(dir);
 }
 
 } // namespace

@@ -122,51 +122,39 @@ void setWallValues(HouseModel& model) {
 void addWindow(HouseModel& model, int zone, int wall, double position, double width) {
     const auto added = model.AddWindow(zone, wall);
     if (!added) throw std::runtime_error(std::string(added.refusal));
-    const TLevelDefaultRec& d = model.LevelDefaults(model.Zones(zone).Level);
     TWindowRec& window = model.WallWindows(zone, wall, added.index);
-    window = TWindowRec{};
+    window = DefaultWindow(model, model.Zones(zone).Level);
     window.Position = position;
     window.Width = width;
-    window.Height = d.DefWinHeight / 1000.0;
-    window.HeadHeight = d.DefWinHeadHeight / 1000.0;
-    window.Offset = d.DefWinOffset / 1000.0;
-    window.SecondEaves = d.DefWin2ndEaves / 1000.0;
     window.ElementArea = window.Width * window.Height;
     window.Azimuth = model.Walls(zone, wall).Azimuth;
-    window.Glass = d.DefWinGlass;
-    window.Frame = d.DefWinFrame;
-    window.Style = d.DefWinStyle;
-    window.Shading = d.DefWinShading;
-    window.Furnishing = d.DefWinFurnishing;
-    window.ProductCode = d.DefWinCode;
-    window.PermanentlyOpen = d.DefWinOpen;
-    window.MonthlyShading = d.DefWinMonthlyShading;
 }
 
 void addDoor(HouseModel& model, int zone, int wall, double position) {
     const auto added = model.AddDoor(zone, wall);
     if (!added) throw std::runtime_error(std::string(added.refusal));
-    const TLevelDefaultRec& d = model.LevelDefaults(model.Zones(zone).Level);
     TDoorRec& door = model.WallDoors(zone, wall, added.index);
-    door = TDoorRec{};
+    door = DefaultDoor(model, model.Zones(zone).Level);
     door.Position = position;
-    door.Width = d.DefDoorWidth / 1000.0;
-    door.Height = d.DefDoorHeight / 1000.0;
-    door.ElementArea = door.Width * door.Height;
     door.Azimuth = model.Walls(zone, wall).Azimuth;
-    door.Material = d.DefDoorMaterial;
 }
 
-// Places the house at a locality of the shipped location tables, with that locality's climate zone.
+// The project details' states, in the order of their list.
+enum StateIndex { QLD = 0, NSW = 1, ACT = 2, Vic = 3, Tas = 4, SA = 5, WA = 6, NT = 7 };
+
+// Places the house at a locality of the shipped location tables, with that locality's climate zone and
+// the state it lies in.
 struct Site {
     const char* locality;
     std::int32_t postcode;
     double latitude;  // degrees, south negative
     double longitude; // degrees east
     std::int32_t climateZone;
+    StateIndex state;
 };
 
 void setSite(HouseModel& model, const Site& site) {
+    model.StateIndex = site.state;
     model.LocationName = site.locality;
     model.Postcode = site.postcode;
     model.Latitude = site.latitude;
@@ -181,7 +169,7 @@ void setSite(HouseModel& model, const Site& site) {
 void singleLevel(const std::filesystem::path& folder) {
     auto house = newHouse(folder, "Sample single level");
     HouseModel& m = *house;
-    setSite(m, {"PERTH", 6000, -31.95, 115.86, 62});
+    setSite(m, {"PERTH", 6000, -31.95, 115.86, 62, WA});
     const int living =
         addZone(m, 1, "Living", LivingKitchen, 0x80E0FF, {{0, 0}, {10, 0}, {10, 5}, {7, 5}, {4, 5}, {0, 5}});
     const int bed1 = addZone(m, 1, "Bed 1", Sleeping, 0xFFC0A0, {{0, 5}, {4, 5}, {4, 9}, {0, 9}});
@@ -202,7 +190,7 @@ void singleLevel(const std::filesystem::path& folder) {
 void twoStorey(const std::filesystem::path& folder) {
     auto house = newHouse(folder, "Sample two storey");
     HouseModel& m = *house;
-    setSite(m, {"TOOWOOMBA", 4350, -27.56, 151.95, 20});
+    setSite(m, {"TOOWOOMBA", 4350, -27.56, 151.95, 20, QLD});
     m.LevelCount = 2;
     const int living = addZone(m, 1, "Living", Living, 0x80E0FF, {{0, 0}, {6, 0}, {6, 7}, {0, 7}});
     const int kitchen = addZone(m, 1, "Kitchen", LivingKitchen, 0xA0D0FF, {{6, 0}, {10, 0}, {10, 7}, {6, 7}});

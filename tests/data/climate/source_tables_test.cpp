@@ -1,6 +1,7 @@
 // The build tool's source tables: a fault is reported with the file and line, never half read.
 #include "data/climate/climate_normals.h"
 #include "data/climate/location_tables.h"
+#include "tests/support/temporary_folder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -12,17 +13,12 @@ namespace {
 class SourceTables : public ::testing::Test {
   protected:
     std::filesystem::path write(const std::string& text) {
-        const auto file = std::filesystem::temp_directory_path() /
-                          ("climate_source_" +
-                           std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        const auto file = work_ / ("source_" + std::to_string(++files_) + ".txt");
         std::ofstream(file) << text;
-        files_.push_back(file);
         return file;
     }
-    void TearDown() override {
-        for (const auto& f : files_) std::filesystem::remove(f);
-    }
-    std::vector<std::filesystem::path> files_;
+    const test_support::TemporaryFolder work_{"climate_source"};
+    int files_ = 0;
 };
 
 const char* const kZoneOne = "zone 1 | Darwin | NT | 0800 | -12.42 | 130.89 | 30 | WNW | ESE | -\n"

@@ -1,6 +1,7 @@
 #include "shipped_data_fixture.h"
 
 #include "common/text_values.h"
+#include "tests/support/temporary_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -302,8 +303,8 @@ TEST(ShippedConstructionData, SunChartGridIsTheChartBackground) {
 }
 
 TEST(ShippedDataReaders, ReportTruncatedFiles) {
-    const fs::path dir = fs::temp_directory_path() / "construction_truncated";
-    fs::create_directories(dir);
+    const test_support::TemporaryFolder work("construction_truncated");
+    const fs::path& dir = work.path();
     for (const char* name : {"matdata.bin", "Data/WindowData/VORTwindows.VWG"}) {
         std::ifstream in(kProgramFolder / name, std::ios::binary);
         std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -313,7 +314,6 @@ TEST(ShippedDataReaders, ReportTruncatedFiles) {
         else
             EXPECT_THROW(readWindowLibrary(dir / "cut"), std::runtime_error);
     }
-    fs::remove_all(dir);
 }
 
 } // namespace

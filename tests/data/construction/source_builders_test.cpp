@@ -6,6 +6,7 @@
 #include "data/construction/material_tables.h"
 #include "data/construction/row_pictures.h"
 #include "data/construction/source_tables.h"
+#include "tests/support/temporary_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -18,14 +19,8 @@ namespace {
 
 class BadSource : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("construction_sources_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    const test_support::TemporaryFolder work{"construction_sources"};
+    const fs::path& dir = work.path();
     fs::path write(const std::string& name, const std::string& text) {
         std::ofstream(dir / name) << text;
         return dir / name;
@@ -39,7 +34,6 @@ class BadSource : public ::testing::Test {
         }
         return "";
     }
-    fs::path dir;
 };
 
 TEST_F(BadSource, NamesFileAndLineOfAMalformedMaterial) {

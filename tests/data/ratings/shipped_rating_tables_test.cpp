@@ -26,6 +26,13 @@ class ShippedRatingTables : public ::testing::Test {
     RatingTables tables_;
 };
 
+// Every climate a site can be given through the shipped location tables has a row in both tables.
+TEST_F(ShippedRatingTables, EveryClimateOfTheLocationTablesHasARowInBoth) {
+    EXPECT_EQ(LocationTableClimates(PROGRAM_FOLDER).size(), static_cast<std::size_t>(kClimates));
+    EXPECT_NO_THROW(CheckStarBandRows(tables_, PROGRAM_FOLDER));
+    EXPECT_NO_THROW(CheckAreaCorrectionRows(tables_, PROGRAM_FOLDER));
+}
+
 TEST_F(ShippedRatingTables, EveryClimateHasStrictlyFallingPositiveLimits) {
     for (int c = 1; c <= kClimates; ++c) {
         EXPECT_GT(tables_.StarBands(c, kStarBandCount), 0.0) << "climate " << c;

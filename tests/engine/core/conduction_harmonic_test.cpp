@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include <array>
 #include <cmath>
 #include <complex>
@@ -192,13 +194,17 @@ TEST_F(Conduction, KeyOfNoKindStopsWithItsMessage) {
 }
 
 TEST_F(Conduction, SectionWithoutResistanceStopsInsteadOfGivingInfinities) {
+    std::ostringstream console;
+    state->console = &console;
     setMaterial(6, 2000.0, 0.0, 0.0, true); // a mass without resistance
     state->bss.rs906 = 0.0;
     define(3, {{6, 100}});
     writeSections();
     EXPECT_EQ(conduction(1), 1);
-    EXPECT_NE(report().find("**ERROR** BUILDING SECTION    3 HAS NO THERMAL RESISTANCE"), std::string::npos)
-        << report();
+    const std::string message = "**ERROR** BUILDING SECTION    3 HAS NO THERMAL RESISTANCE";
+    EXPECT_NE(report().find(message), std::string::npos) << report();
+    // The modeller shows the console when a run fails: the reason stands there too.
+    EXPECT_NE(console.str().find(message), std::string::npos) << console.str();
 }
 
 // The slab of the ground tests: 10 m × 10 m, 0.2 m walls, soil of 1.5 W/mK and 4.6e-7 m2/s.

@@ -86,6 +86,17 @@ std::string climateLine(int month, int day, int hour, double tair, double moistu
                  static_cast<long long>(cloud), diffuse, direct});
 }
 
+std::vector<std::string> climateYear(const std::function<std::string(int month, int day, int hour)>& line,
+                                     bool leap) {
+    std::vector<std::string> lines;
+    for (int month = 1; month <= 12; ++month) {
+        const int days = month == 2 && !leap ? 28 : engine::daysInMonth(month);
+        for (int day = 1; day <= days; ++day)
+            for (int hour = 0; hour < 24; ++hour) lines.push_back(line(month, day, hour));
+    }
+    return lines;
+}
+
 void EngineRun::SetUp() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     // Short enough for the 120 columns of the path fields of the card file.
@@ -114,7 +125,17 @@ void EngineRun::writeText(std::string_view name, const std::vector<std::string>&
     for (const std::string& line : lines) out << line << "\r\n";
 }
 
-void EngineRun::writeStandardData(int days) const {
+std::string EngineRun::fileText(std::string_view name) const {
+    std::ifstream in(dir_ / name, std::ios::binary);
+    std::string text, line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        text += line + "\n";
+    }
+    return text;
+}
+
+void EngineRun::writeStandardData() const {
     writeMaterialFile(file("matdata.bin"), {
                                                {100, "Brick", 1500.0f, 1.0f, 0.0f, 'Y'},
                                                {200, "Air space", 0.0f, 0.17f, 0.15f, 'N'},
@@ -148,10 +169,8 @@ void EngineRun::writeStandardData(int days) const {
     SkylightSystem sky{"GEN-04-001a", "Generic skylight", 4.0f, {}, 2.5f, 0.6f};
     for (int i = 0; i < 10; ++i) sky.tau[static_cast<std::size_t>(i)] = 0.7f - 0.05f * static_cast<float>(i);
     writeSkylightLibrary(file("SKY.VSG"), {sky});
-    std::vector<std::string> climate;
-    for (int d = 1; d <= days; ++d)
-        for (int h = 0; h < 24; ++h) climate.push_back(climateLine(1, d, h, 10.0 + h / 2.0));
-    writeText("climat01.TXT", climate);
+    writeText("climat01.TXT",
+              climateYear([](int m, int d, int h) { return climateLine(m, d, h, 10.0 + h / 2.0); }));
 }
 
 std::vector<std::string> EngineRun::projectCards() const {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -52,6 +53,11 @@ void writeSkylightLibrary(const std::filesystem::path& file, const std::vector<S
 std::string climateLine(int month, int day, int hour, double tair, double moisture = 8.0, double wind = 3.0,
                         int direction = 4, int cloud = 5, double diffuse = 0.0, double direct = 0.0);
 
+// A climate year in calendar order, 365 days (366 with 29 February when `leap`): `line` gives the
+// record of each hour.
+std::vector<std::string> climateYear(const std::function<std::string(int month, int day, int hour)>& line,
+                                     bool leap = false);
+
 // The materials, libraries and climate year that the card files of the tests name.
 class EngineRun : public ::testing::Test {
   protected:
@@ -60,10 +66,12 @@ class EngineRun : public ::testing::Test {
 
     std::filesystem::path file(std::string_view name) const { return dir_ / name; }
     void writeText(std::string_view name, const std::vector<std::string>& lines) const;
+    // The whole text of a file of the working directory, CR LF read as LF; empty when it is missing.
+    std::string fileText(std::string_view name) const;
     void writeScratch(const std::vector<std::string>& cards) const { writeText("SCRATCH", cards); }
-    // Writes the standard material file, libraries and a climate file of `days` days (dry bulb of
-    // hour h of every day: 10 + h / 2 °C, so the daily mean is 15.75 °C).
-    void writeStandardData(int days = 2) const;
+    // Writes the standard material file, libraries and a climate year (dry bulb of hour h of every
+    // day: 10 + h / 2 °C, so the mean is 15.75 °C).
+    void writeStandardData() const;
 
     // The project cards that name the standard files, then `rest`, then the end card.
     std::vector<std::string> projectCards() const;

@@ -78,10 +78,19 @@ const std::vector<LimitCase>& limitCases() {
              repeat(zoneCardLine(1, 1, {1.0, 1.0, 0.0, 0, 0, 0, 0, 0, 0, 0, 0}), 31),
          "TOO MANY WINDOWS IN ZONE            1"},
         {"11th skylight of a zone",
-         std::vector<std::string>{skylightSection(), zoneA()} + repeat(zoneCardLine(1, 11, {1.0}), 11),
+         std::vector<std::string>{skylightSection(), zoneA()} +
+             repeat(zoneCardLine(1, 11, {1.0, 0, 0, 0, 0, 1}), 11),
          "TOO MANY SKYLIGHTS IN ZONE            1"},
+        {"skylight lighting zone 0",
+         {skylightSection(), zoneA(), zoneCardLine(1, 11, {1.0, 0, 0, 0, 0, 0})},
+         "INDEX OUT OF RANGE ON CARD OF ZONE            1, CARD           11"},
+        {"skylight lighting a zone the input does not have",
+         {skylightSection(), zoneA(), floorOf(1), zoneCardLine(1, 11, {1.0, 0, 0, 0, 0, 2})},
+         "SKYLIGHT LIGHTS A ZONE WITHOUT ZONE CARD: ZONE            1, SKYLIGHT            1, LIT ZONE       "
+         "     2"},
         {"201st wall path of the building",
-         std::vector<std::string>{zoneA()} + repeat(wallCard(1), 150) + repeat(wallCard(2), 51),
+         std::vector<std::string>{zoneA()} + repeat(wallCard(1), 150) +
+             std::vector<std::string>{zoneDefinition(2, "B", 50.0, "Normal")} + repeat(wallCard(2), 51),
          "TOO MANY WALL SOL-AIR PATHS"},
         {"101st roof path of the building", std::vector<std::string>{zoneA()} + distinctRoofs(101),
          "TOO MANY ROOF SOL-AIR PATHS"},

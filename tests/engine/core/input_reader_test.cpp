@@ -303,9 +303,12 @@ TEST_F(InputReader, IllegalFieldsAreEchoedCountedAndEndTheRunAfterTheInput) {
     EXPECT_NE(run(), 0);
     const std::string out = console();
     const std::string floorCard = zoneCardLine(1, 51, {50.0, 0.5, 0, 0.0}).replace(8, 6, "   ABC");
-    EXPECT_NE(out.find(" " + floorCard + "\n" + std::string(msg::kIllegalField) + "\n"), std::string::npos)
+    // The error line names the column where the illegal field starts.
+    EXPECT_NE(out.find(" " + floorCard + "\n" + std::string(msg::kIllegalField) + ", column 9\n"),
+              std::string::npos)
         << out;
-    EXPECT_NE(out.find("  1 X3\n" + std::string(msg::kIllegalField)), std::string::npos) << out;
+    EXPECT_NE(out.find("  1 X3\n" + std::string(msg::kIllegalField) + ", column 3\n"), std::string::npos)
+        << out;
     EXPECT_NE(out.find("\n\n" + std::string(msg::kAbnormalEnd) + "\n"), std::string::npos) << out;
     EXPECT_EQ(out.find(msg::kAbnormalEnd), out.rfind(msg::kAbnormalEnd)) << "one abnormal-end message";
     EXPECT_EQ(out.find("CALCULATIONS IN PROGRESS"), std::string::npos) << "no banner";
@@ -351,37 +354,88 @@ TEST_F(InputReader, CommentCardsOfEitherCaseAreSkipped) {
     EXPECT_EQ(state().blank.npath(1), 1);
 }
 
-TEST_F(InputReader, InputEndsAtABlankLineAnUnknownCardOrEndOfFile) {
-    struct Case {
-        std::string name;
-        std::string ender;
-    };
-    const std::vector<Case> enders = {
-        {"blank line", ""},
-        {"data type 4", " 4  1"},
-        {"section 201", card("(A2,I3)", {std::string(" 2"), 201LL})},
-        {"section -1", card("(A2,I3)", {std::string(" 2"), -1LL})},
-        {"zone card 702", zoneCardLine(1, 702, {1.0})},
-    };
-    for (const Case& c : enders) {
-        SCOPED_TRACE(c.name);
-        TearDown();
-        SetUp();
-        writeStandardData();
-        // Nothing after the ender is read, and the end-of-input checks are not made: with no zone in
-        // the temperature output they would stop the run.
-        writeScratch(house({zoneDefinition(1, "A", 50.0, "Normal", 0.0, {1, 0, 0, 0}, 1),
-                            zoneCardLine(1, 51, {10.0, 0.5, 0, 0.0}), c.ender,
-                            zoneCardLine(1, 51, {20.0, 0.5, 0, 0.0}), card("(A2)", {std::string(" 3")})}));
-        EXPECT_EQ(run(), 0) << console();
-        EXPECT_EQ(state().blank.npath(1), 1);
-        EXPECT_EQ(state().reader.endcard, 0);
-    }
+TEST_F(InputReader, BlankLineEndsTheInputAndTheEndChecksStillRun) {
+    writeStandardData();
+    // Nothing after the blank line is read.
+    writeScratch(house({zoneDefinition(1, "A", 50.0, "Normal"), zoneCardLine(1, 51, {10.0, 0.5, 0, 0.0}),
+                        "   ", zoneCardLine(1, 51, {20.0, 0.5, 0, 0.0}), " 4  1"},
+                       false));
+    ASSERT_EQ(run(), 0) << console();
+    EXPECT_EQ(state().blank.npath(1), 1);
+    EXPECT_EQ(state().reader.endcard, 1);
+
+    // The checks of the end card are made: with no zone in the temperature output they stop the run.
     TearDown();
     SetUp();
     writeStandardData();
-    writeScratch(house({zoneDefinition(1, "A", 50.0, "Normal", 0.0, {1, 0, 0, 0}, 1)}, false));
-    EXPECT_EQ(run(), 0) << "end of file ends the input without the checks\n" << console();
+    writeScratch(house({zoneDefinition(1, "A", 50.0, "Normal", 0.0, {1, 0, 0, 0}, 1),
+                        zoneCardLine(1, 51, {10.0, 0.5, 0, 0.0}), ""},
+                       false));
+    EXPECT_NE(run(), 0);
+    EXPECT_NE(console().find(msg::kNoTemperatureOutput), std::string::npos) << console();
+}
+
+// A card the reader does not know is illegal input: echoed with the reason, the cards after it are
+// still read (and checked), and the run ends after the input; the text report tells the same.
+TEST_F(InputReader, UnknownCardsAreIllegalInput) {
+    struct Case {
+        std::string card;
+        std::string_view why;
+    };
+    const Case cases[] = {
+        {" 4  1", msg::kUnknownDataType},
+        {" 0  1  5", msg::kUnknownDataType},
+        {card("(A2,I3)", {std::string(" 2"), 201LL}), msg::kSectionNumberRange},
+        {card("(A2,I3)", {std::string(" 2"), -1LL}), msg::kSectionNumberRange},
+        {zoneCardLine(1, 702, {1.0}), msg::kUnknownCardNumber},
+        {zoneCardLine(99, 51, {20.0, 0.5, 0, 0.0}),
+         "     **ERROR** No zone card before the above card for zone 99"},
+        {card("(A2,I3,3X,2(I3,F4.0))", {std::string(" 2"), 25LL, 0LL, 0.0, 0LL, 0.0}),
+         msg::kSectionWithoutLayers},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.card);
+        TearDown();
+        SetUp();
+        writeStandardData();
+        writeScratch(house({zoneDefinition(1, "A", 50.0, "Normal"), zoneCardLine(1, 51, {10.0, 0.5, 0, 0.0}),
+                            c.card, zoneCardLine(1, 51, {20.0, 0.5, 0, 0.0})}));
+        EXPECT_NE(run(), 0);
+        const std::string expected = " " + c.card + "\n" + std::string(c.why) + "\n";
+        EXPECT_NE(console().find(expected), std::string::npos) << console();
+        EXPECT_NE(console().find(msg::kAbnormalEnd), std::string::npos);
+        EXPECT_NE(fileText("output.txt").find(expected), std::string::npos) << fileText("output.txt");
+        EXPECT_EQ(state().blank.npath(1), 2) << "the card after the unknown one is read";
+        EXPECT_EQ(state().zones.nzones, 1);
+        EXPECT_FALSE(std::filesystem::exists(file("tape52")));
+    }
+}
+
+// A stop in the completion of the input (a glazed zone without floor) names its reason on the console
+// and in the text report, and leaves no work file behind.
+TEST_F(InputReader, StopAfterTheCardsLeavesNoWorkFile) {
+    writeStandardData();
+    writeScratch(house({zoneDefinition(1, "A", 50.0, "Normal"), zoneCardLine(1, 1, {1.2, 0.9, 0.0})}));
+    EXPECT_NE(run(), 0);
+    const std::string message =
+        "  Zone            1 HAS GLAZING BUT ZERO FLOOR AREA OR VOLUME. CALCULATION STOPPED\n";
+    EXPECT_NE(console().find(message), std::string::npos) << console();
+    EXPECT_NE(fileText("output.txt").find(message), std::string::npos) << fileText("output.txt");
+    EXPECT_NE(fileText("output.txt").find("Varonell Engine"), std::string::npos) << "after the report's head";
+    EXPECT_FALSE(std::filesystem::exists(file("tape52")));
+}
+
+// A file cut short, before its end card, is not taken for a whole house: the run does not go on to
+// stop on what the missing cards would have given (a glazed zone without its floor).
+TEST_F(InputReader, CardFileWithoutItsEndCardIsIllegalInput) {
+    writeStandardData();
+    writeScratch(house({zoneDefinition(1, "A", 50.0, "Normal"), zoneCardLine(1, 1, {1.2, 0.9, 0.0})}, false));
+    EXPECT_NE(run(), 0);
+    const std::string expected = std::string(msg::kNoEndCard) + file("SCRATCH").string() + "\n";
+    EXPECT_NE(console().find(expected), std::string::npos) << console();
+    EXPECT_NE(console().find(msg::kAbnormalEnd), std::string::npos);
+    EXPECT_EQ(console().find("HAS GLAZING"), std::string::npos);
+    EXPECT_NE(fileText("output.txt").find(expected), std::string::npos) << fileText("output.txt");
 }
 
 TEST_F(InputReader, GainCardsOfZonesPastTheTableAreIgnored) {

@@ -3,8 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
+#include "engine/core/input_reader.h"
+#include "engine/core/main_program.h"
 #include "engine/core/plant.h"
+#include "engine/core/state.h"
+#include "engine/core/zone_heat_balance.h"
 
 namespace {
 
@@ -105,6 +110,62 @@ TEST(PlantHumidity, UncooledZoneApproachesOutdoorHumidityPlusItsGain) {
     EXPECT_NEAR(w, 8.0, 1e-6);
     EXPECT_NEAR(uncooledHumidity(8.0, 250.0, 1.0, 6.0, 0.0), 6.0 + 2.0 * std::exp(-1.0), 1e-12);
     EXPECT_EQ(uncooledHumidity(1.0, 250.0, 1.0, 0.0, -1e6), 0.0);
+}
+
+// One cooled zone (no heating) handed to the plant with its free temperature set, as the zone heat
+// balance and the special zones leave it: 1 W held in the zone over the step lifts its air by c K.
+class CooledZone : public ::testing::Test {
+  protected:
+    static constexpr double kRise = 0.01; // K/W, c(1→1)
+    static constexpr double kSetPoint = 25.0;
+
+    void SetUp() override {
+        EngineState& s = *state;
+        setTimeConstants(s);
+        setInputDefaults(s);
+        s.zones.nzones = 1;
+        s.zones.zvol(1) = 100.0;
+        s.sysa.iconon = 1;
+        s.sysa.ncond = 1;
+        s.sysa.icondz(1) = 1;
+        s.sysa.icool(1) = 1;
+        for (int t = 1; t <= 24; ++t) s.sysa.tcool(t, 1) = kSetPoint;
+        s.plant.wzone(1) = 8.0;
+        s.plant.vsup(1) = 100.0;
+        const int lags = 24 + kLongTermPoints;
+        s.rf.rfac.allocate(1, lags, 1, kResponseDriverRows, 1, 1, 0.0);
+        s.rf.fut.allocate(1, 24 + kFuturePoints, 1, 1, 0.0);
+        s.rf.rfac(1, kGainRowOffset + 1, 1) = kRise;
+    }
+
+    // One step at 12:00 with the comfort test asking for cooling; the zone's free temperature is T.
+    void step(double freeTemperature) {
+        EngineState& s = *state;
+        s.rf.fut(1, 1) = freeTemperature;
+        s.zonestep.coolreq(1) = 1;
+        hvacsystem(s, 8.0, 30.0, kSupplyTemperature, 30.0, 1, 12);
+    }
+
+    std::unique_ptr<EngineState> state = std::make_unique<EngineState>();
+};
+
+TEST_F(CooledZone, IsCooledToItsSetPointWhenAboveIt) {
+    step(27.0);
+    // 2 K above the set-point at 0.01 K/W: 200 W of sensible cooling, 0.72 MJ in the hour.
+    EXPECT_NEAR(state->en1.ecs(1), 200.0 * 0.0036, 1e-9);
+    EXPECT_EQ(state->en1.eh(1), 0.0);
+    EXPECT_NEAR(state->rf.fut(1, 1), kSetPoint, 1e-9);
+}
+
+// A zone that the special zones (or its fan's allowance) left below its cooling target needs no
+// plant: holding it at the target would heat a zone that has no heating.
+TEST_F(CooledZone, BelowItsTargetGetsNoLoadAtAll) {
+    step(24.0);
+    EXPECT_EQ(state->en1.eh(1), 0.0);
+    EXPECT_EQ(state->en1.ecs(1), 0.0);
+    EXPECT_EQ(state->en1.ehsum(1), 0.0);
+    EXPECT_EQ(state->peaks.pkh3(1), 0.0);
+    EXPECT_NEAR(state->rf.fut(1, 1), 24.0, 1e-12);
 }
 
 } // namespace

@@ -7,9 +7,11 @@
 #include <sstream>
 
 #include "common/file_lookup.h"
+#include "common/text_values.h"
 #include "engine/core/input_reader.h"
 #include "engine/core/main_program.h"
 #include "engine/core/state.h"
+#include "tests/support/temporary_folder.h"
 
 namespace engine {
 namespace {
@@ -19,11 +21,17 @@ TEST(SampleHouse, ReadsWithTheShippedData) {
     for (const char* name : {"matdata.bin", "Data/Climate/climat21.TXT", "Data/WindowData/VORTwindows.VWG"})
         if (!common::findCaseInsensitive(folder, name))
             GTEST_SKIP() << name << " is not in the program folder yet";
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "engine_input_sample_house";
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
+    const test_support::TemporaryFolder work("engine_input_sample_house");
+    const std::filesystem::path& dir = work.path();
     std::filesystem::copy_file(*common::findCaseInsensitive(folder, "matdata.bin"), dir / "matdata.bin");
-    std::filesystem::copy_file(folder.parent_path() / "sample" / "SCRATCH", dir / "SCRATCH");
+    // The sample card file names the program folder's temperature folder for the hourly temperature
+    // file; the run writes it into the test's own folder instead, leaving the program folder as built.
+    std::string card;
+    for (const std::string& line : common::readTextLines(folder.parent_path() / "sample" / "SCRATCH")) {
+        card += line.starts_with(" 1  9 ") ? " 1  9   " + (dir / "Sample1.TEM").string() : line;
+        card += "\r\n";
+    }
+    common::writeFileAtomically(dir / "SCRATCH", card);
 
     auto state = std::make_unique<EngineState>();
     std::ostringstream console;
@@ -43,7 +51,6 @@ TEST(SampleHouse, ReadsWithTheShippedData) {
     EXPECT_GT(s.reader.tmean, 5.0);
     EXPECT_LT(s.reader.tmean, 25.0);
     EXPECT_NEAR(s.zn.tstart, 0.7 * s.reader.tmean + 7.2, 1e-9);
-    std::filesystem::remove_all(dir);
 }
 
 } // namespace

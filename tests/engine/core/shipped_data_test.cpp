@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <limits>
 
 #include "common/framed_records.h"
 #include "engine/core/card_fields.h"
@@ -94,6 +95,15 @@ TEST_F(MaterialFile, MissingOrDamagedFileIsReportedByName) {
     EXPECT_NE(console().find(std::string(msg::kFileUnreadable) + file("matdata.bin").string()),
               std::string::npos)
         << console();
+
+    // A property damaged into no number at all.
+    console_.str("");
+    writeMaterialFile(file("matdata.bin"),
+                      {{5, "Brick", 1500.0f, std::numeric_limits<float>::quiet_NaN(), 0.0f, 'Y'}});
+    EXPECT_THROW(readMaterialFile(state()), RunStopped);
+    EXPECT_NE(console().find(std::string(msg::kFileUnreadable) + file("matdata.bin").string()),
+              std::string::npos)
+        << console();
 }
 
 class GlazingLibrary : public EngineRun {};
@@ -158,6 +168,27 @@ TEST_F(GlazingLibrary, MissingLibraryOrSystemIsReportedByName) {
         std::string::npos)
         << console();
     EXPECT_EQ(state().wind41.nglay(1), 0) << "nothing of the other system was stored";
+
+    // A value damaged into no number at all.
+    console_.str("");
+    writeWindowLibrary(
+        file("lib.vwg"),
+        {{"OTHER", 1, "Single", {std::numeric_limits<float>::infinity()}, {0.1f, 0.1f}, {0.1f}, {}, {{}}}});
+    std::string other = "OTHER";
+    other.resize(kGlazingCodeWidth, ' ');
+    EXPECT_THROW(readWindowSystem(state(), file("lib.vwg"), other, 1), RunStopped);
+    EXPECT_NE(console().find(std::string(msg::kFileUnreadable) + file("lib.vwg").string()), std::string::npos)
+        << console();
+
+    // A damaged record length of 4 GB is the library's fault, named.
+    {
+        std::fstream f(file("lib.vwg"), std::ios::in | std::ios::out | std::ios::binary);
+        const char huge[4] = {'\xf0', '\xff', '\xff', '\xff'};
+        f.write(huge, 4);
+    }
+    EXPECT_THROW(readWindowSystem(state(), file("lib.vwg"), code, 1), RunStopped);
+    EXPECT_NE(console().find(std::string(msg::kFileUnreadable) + file("lib.vwg").string()), std::string::npos)
+        << console();
 }
 
 TEST_F(GlazingLibrary, GlazingSectionWithFivePairsGetsTheGlazingLayerSixth) {
@@ -268,27 +299,89 @@ TEST_F(ClimateFileTest, LetterInAFieldIsIllegal) {
     ASSERT_TRUE(f.open(file("c.txt")));
     ClimateRecord r;
     EXPECT_EQ(f.next(r), ClimateRead::IllegalData);
+    EXPECT_EQ(climateFaultText(f), "record 1: illegal data in field, column 38");
 }
 
-TEST_F(ClimateFileTest, MeanUsesAtMostALeapYearOfRecords) {
-    struct Case {
-        int records;
-        double mean;
+// A year is the file's year: 8760 records, or 8784 when the file holds 29 February; any other count
+// names the record where the file parts from the year.
+TEST_F(ClimateFileTest, YearIsExactlyTheRecordsOfTheFile) {
+    // Hour h of every day at 10 + h / 2 °C: the mean of whole days is 15.75 °C.
+    const auto hourly = [](int m, int d, int h) { return climateLine(m, d, h, 10.0 + h / 2.0); };
+    const std::vector<std::string> year = climateYear(hourly);
+    const std::vector<std::string> leap = climateYear(hourly, true);
+    auto join = [](std::vector<std::string> a, const std::vector<std::string>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
     };
-    // Record i holds i / 10 °C in tenths (0.0, 0.1, ...): the mean of the first m is (m - 1) / 20.
-    for (const Case& c : {Case{8760, 8759 / 20.0}, Case{9000, 8783 / 20.0}, Case{1, 0.0}}) {
-        std::ofstream out(file("c.txt"), std::ios::binary);
-        for (int i = 0; i < c.records; ++i) {
-            const std::string t = std::to_string(i % 10000);
-            out << "9999010100" << std::string(4 - t.size(), ' ') << t << "\r\n";
-        }
-        out.close();
+    struct Case {
+        std::string what;
+        std::vector<std::string> lines;
+        long records;
+        std::string fault;
+    };
+    const Case cases[] = {
+        {"a year", year, 8760, ""},
+        {"a year with 29 February", leap, 8784, ""},
+        {"cut in half",
+         {year.begin(), year.begin() + 4380},
+         4380,
+         "ends after record 4380: a year of 365 days has 8760 records"},
+        {"two years", join(year, year), 8785,
+         "record 8761: more records than a year of 365 days (8760 records)"},
+        {"29 February and a day short",
+         {leap.begin(), leap.begin() + 8760},
+         8760,
+         "ends after record 8760: a year of 366 days has 8784 records"},
+        {"366 days without 29 February", join(year, {year.begin(), year.begin() + 24}), 8784,
+         "record 8761: more records than a year of 365 days (8760 records)"},
+    };
+    for (const Case& c : cases) {
+        writeText("c.txt", c.lines);
         ClimateFile f;
         ASSERT_TRUE(f.open(file("c.txt")));
-        const ClimateMean m = meanDryBulb(f);
-        EXPECT_EQ(m.records, std::min(c.records, kMaxClimateRecords));
-        EXPECT_NEAR(m.mean, c.mean, 1e-9) << c.records;
+        const ClimateYear y = readClimateYear(f);
+        EXPECT_EQ(y.records, c.records) << c.what;
+        EXPECT_EQ(y.fault, c.fault) << c.what;
+        if (c.fault.empty()) {
+            EXPECT_NEAR(y.mean, 15.75, 1e-9) << c.what;
+        }
     }
+}
+
+// A record outside the calendar is refused before the sun position or the day store index with it.
+TEST_F(ClimateFileTest, RecordOutsideTheCalendarIsRefusedNamingTheRecord) {
+    struct Case {
+        int month, day, hour;
+        ClimateFault fault;
+        std::string text;
+    };
+    const Case cases[] = {
+        {0, 1, 0, ClimateFault::Month, "record 2: month 0 outside 1 to 12"},
+        {13, 1, 0, ClimateFault::Month, "record 2: month 13 outside 1 to 12"},
+        {1, 0, 0, ClimateFault::Day, "record 2: day 0 outside 1 to 31 of month 1"},
+        {1, 32, 0, ClimateFault::Day, "record 2: day 32 outside 1 to 31 of month 1"},
+        {2, 30, 0, ClimateFault::Day, "record 2: day 30 outside 1 to 29 of month 2"},
+        {4, 31, 0, ClimateFault::Day, "record 2: day 31 outside 1 to 30 of month 4"},
+        {1, 1, 24, ClimateFault::Hour, "record 2: hour 24 outside 0 to 23"},
+        {1, 1, -1, ClimateFault::Hour, "record 2: hour -1 outside 0 to 23"},
+    };
+    for (const Case& c : cases) {
+        writeText("c.txt", {climateLine(1, 1, 0, 10.0), climateLine(c.month, c.day, c.hour, 10.0)});
+        ClimateFile f;
+        ASSERT_TRUE(f.open(file("c.txt")));
+        ClimateRecord r;
+        ASSERT_EQ(f.next(r), ClimateRead::Record);
+        EXPECT_EQ(f.next(r), ClimateRead::IllegalData) << c.text;
+        EXPECT_EQ(f.fault(), c.fault) << c.text;
+        EXPECT_EQ(climateFaultText(f), c.text);
+    }
+    // 29 February and the last days of the other months are in the calendar.
+    writeText("c.txt",
+              {climateLine(2, 29, 23, 10.0), climateLine(4, 30, 0, 10.0), climateLine(12, 31, 23, 10.0)});
+    ClimateFile f;
+    ASSERT_TRUE(f.open(file("c.txt")));
+    ClimateRecord r;
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(f.next(r), ClimateRead::Record) << i;
 }
 
 TEST_F(ClimateFileTest, DaysAreCountedByRecordsAndTheLastRecordNamesTheDay) {
@@ -343,29 +436,68 @@ TEST_F(ClimatePrepass, MissingClimateFileIsReportedByName) {
     EXPECT_FALSE(std::filesystem::exists(file("climat01.TXT"))) << "no empty file is created in its place";
 }
 
-TEST_F(ClimatePrepass, EmptyClimateFileStopsTheRun) {
+TEST_F(ClimatePrepass, EmptyClimateFileStopsTheRunNamingTheFile) {
     writeStandardData();
     writeText("climat01.TXT", {});
     writeScratch(cards());
     EXPECT_NE(run(), 0);
-    EXPECT_NE(console().find(" Calculation of outdoor mean temperature failed\n"), std::string::npos)
-        << console();
+    const std::string expected =
+        " Calculation of outdoor mean temperature failed: " + file("climat01.TXT").string() + "\n";
+    EXPECT_NE(console().find(expected), std::string::npos) << console();
+    EXPECT_NE(fileText("output.txt").find(expected), std::string::npos) << fileText("output.txt");
 }
 
-TEST_F(ClimatePrepass, IllegalRecordMakesTheClimateCardIllegal) {
-    writeStandardData();
-    writeText("climat01.TXT", {climateLine(1, 1, 0, 10.0), "9999010101 1X5"});
-    const auto c = cards();
-    writeScratch(c);
-    EXPECT_NE(run(), 0);
-    EXPECT_NE(console().find(" " + c[2].substr(0, 80) + "\n" + std::string(msg::kIllegalField)),
-              std::string::npos)
-        << console();
-    EXPECT_NE(console().find(msg::kAbnormalEnd), std::string::npos);
+// A climate file that is not one whole year of readable records makes card 1/2 illegal: the card is
+// echoed with a line naming the file and the record, on the console and in the text report.
+TEST_F(ClimatePrepass, ClimateFileThatIsNotAWholeYearIsIllegalInput) {
+    const auto hourly = [](int m, int d, int h) { return climateLine(m, d, h, 10.0 + h / 2.0); };
+    const std::vector<std::string> year = climateYear(hourly);
+    std::vector<std::string> twoYears = year;
+    twoYears.insert(twoYears.end(), year.begin(), year.end());
+    std::vector<std::string> month13 = year, letter = year;
+    month13[100] = climateLine(13, 5, 4, 10.0);
+    letter[2] = "9999010102 1X5";
+    struct Case {
+        std::string what;
+        std::vector<std::string> lines;
+        std::string_view head;
+        std::string fault;
+    };
+    const Case cases[] = {
+        {"cut in half",
+         {year.begin(), year.begin() + 4380},
+         msg::kClimateRecord,
+         ", ends after record 4380: a year of 365 days has 8760 records"},
+        {"two years", twoYears, msg::kClimateRecord,
+         ", record 8761: more records than a year of 365 days (8760 records)"},
+        {"month 13", month13, msg::kClimateRecord, ", record 101: month 13 outside 1 to 12"},
+        {"a letter in the dry bulb", letter, msg::kIllegalField,
+         ": climate file %, record 3: illegal data in field, column 11"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        writeStandardData();
+        writeText("climat01.TXT", c.lines);
+        const auto all = cards();
+        writeScratch(all);
+        EXPECT_NE(run(), 0);
+        std::string why(c.head);
+        std::string fault = c.fault;
+        if (const auto at = fault.find('%'); at != std::string::npos)
+            fault.replace(at, 1, file("climat01.TXT").string());
+        else
+            why += file("climat01.TXT").string();
+        const std::string expected = " " + all[2].substr(0, 80) + "\n" + why + fault + "\n";
+        EXPECT_NE(console().find(expected), std::string::npos) << console();
+        EXPECT_NE(console().find(msg::kAbnormalEnd), std::string::npos);
+        EXPECT_NE(fileText("output.txt").find(expected), std::string::npos) << fileText("output.txt");
+    }
 }
 
 TEST_F(ClimatePrepass, CaseOfTheClimateFileNameDoesNotMatterAndTheFileIsReopenedAtItsStart) {
-    writeStandardData(3);
+    writeStandardData();
     std::filesystem::rename(file("climat01.TXT"), file("CLIMAT01.txt"));
     writeScratch(cards());
     ASSERT_EQ(run(), 0) << console();

@@ -11,8 +11,13 @@
 #include <numbers>
 #include <string>
 
+#include "engine/core/harmonic_conduction.h"
 #include "engine/core/main_program.h"
+#include "engine/core/response_factors.h"
 #include "engine/core/state.h"
+#include "engine/core/time_loop.h"
+#include "engine/core/work_file_reading.h"
+#include "engine/core/zone_response.h"
 
 namespace {
 
@@ -31,17 +36,20 @@ class BoxRun : public EngineRun {
         double gain = 0.0;                  // sensible internal gain, W
         double heating = -99.0;             // set-points, °C
         double cooling = 99.0;
-        int days = 40;
+        std::vector<std::string> extra; // further cards before the end card
+        std::string energyFile = "energy.txt";
     };
 
     int runBox(const Setup& setup) {
+        writeBox(setup);
+        return engine::runEngine(state()); // the whole year, not the input alone
+    }
+
+    void writeBox(const Setup& setup) {
         writeStandardData();
-        std::vector<std::string> climate;
-        for (int d = 1; d <= setup.days; ++d)
-            for (int h = 0; h < 24; ++h)
-                climate.push_back(
-                    climateLine(1 + (d - 1) / 31, 1 + (d - 1) % 31, h, setup.outdoor(h), 8.0, 0.0, 4, 9));
-        writeText("climat01.TXT", climate);
+        writeText("climat01.TXT", climateYear([&setup](int m, int d, int h) {
+                      return climateLine(m, d, h, setup.outdoor(h), 8.0, 0.0, 4, 9);
+                  }));
         auto all = projectCards();
         const std::vector<double> gains(12, setup.gain), heat(12, setup.heating), cool(12, setup.cooling);
         std::vector<std::string> rest = {
@@ -68,10 +76,13 @@ class BoxRun : public EngineRun {
             rest.push_back(zoneCardLine(1, 503, cool));
             rest.push_back(zoneCardLine(1, 504, cool));
         }
+        rest.insert(rest.end(), setup.extra.begin(), setup.extra.end());
         rest.push_back(" 9");
         all.insert(all.end(), rest.begin(), rest.end());
+        for (std::string& c : all)
+            if (c.starts_with(" 1 10"))
+                c = card("(A2,I3,3X,A120)", {std::string(" 1"), 10LL, setup.energyFile});
         writeScratch(all);
-        return engine::runEngine(state()); // the whole year, not the input alone
     }
 
     // Conductance of the box to outdoors, W/K: every path's U-value times its area, and the
@@ -119,15 +130,14 @@ TEST_F(BoxRun, FreeRunningMeanIsOutdoorMeanPlusGainOverConductance) {
 TEST_F(BoxRun, FirstDayWarmsUpTenTimesAndIsReportedOnce) {
     Setup setup;
     setup.outdoor = [](int h) { return 10.0 + h / 2.0; };
-    setup.days = 1; // the card file asks for ten repeats of day 1 before it is reported
+    // The card file asks for ten repeats of day 1 before it is reported.
     ASSERT_EQ(runBox(setup), 0) << console();
-    EXPECT_EQ(state().loop.nstepz(1), 11 * 24);
-    EXPECT_EQ(state().writer.ndays, 1);
-    state().units.temperature.flush();
+    EXPECT_EQ(state().loop.nstepz(1), (10 + 365) * 24);
+    EXPECT_EQ(state().writer.ndays, 365);
     std::ifstream tem(file("test1.TEM"));
     int lines = 0;
     for (std::string l; std::getline(tem, l);) ++lines;
-    EXPECT_EQ(lines, 4 + 24);
+    EXPECT_EQ(lines, 4 + 8760);
 }
 
 // Over a periodic day the stored heat returns to where it started, so the plant's energy balances the
@@ -158,6 +168,86 @@ TEST_F(BoxBalance, HeatingOnly) {
 
 TEST_F(BoxBalance, CoolingOnly) {
     expectBalance(-99.0, 23.0, 30.0);
+}
+
+// A ceiling fan runs only in steps whose comfort test switches it on: in the months the test is off
+// (cooling flags of card 1/25) no fan energy is booked, however the last tested step left the fan.
+TEST_F(BoxRun, CeilingFanRunsOnlyInMonthsWithTheComfortTest) {
+    Setup setup;
+    // Warm and dry all year: the box floats above the still-air comfort limit and below the limit of
+    // the fan's air speed, so the fan runs in every tested step and no cooling is needed.
+    setup.outdoor = [](int) { return 30.0; };
+    setup.gain = 100.0;
+    setup.cooling = 25.0;
+    const double fanPower = 60.0; // W
+    setup.extra = {zoneCardLine(1, 701, {1.5, fanPower, 0.0}),
+                   card("(A2,I3,I3,12F6.1)", {std::string(" 1"), 25LL, 2LL, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 0.0,
+                                              0.0, 0.0, 0.0, 0.0, 0.0})};
+    ASSERT_EQ(runBox(setup), 0) << console();
+    // January to June, 181 days, and the ten warm-up repeats of 1 January: at most one step an hour.
+    const double tested = (181 + 10) * 24;
+    const double fanEnergy = state().ceilingfans.fanen; // MJ
+    EXPECT_GT(fanEnergy, 0.0);
+    EXPECT_LE(fanEnergy, kMJPerWattHour * fanPower * tested + 1e-9);
+}
+
+// A full disk (here /dev/full) that cannot take the energy file ends the run with a message naming
+// the file, never with exit status 0 and a file cut mid-line.
+TEST_F(BoxRun, ResultFileThatCannotBeWrittenEndsTheRun) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    Setup setup;
+    setup.outdoor = [](int) { return 5.0; };
+    setup.heating = 20.0;
+    setup.energyFile = "/dev/full";
+    EXPECT_NE(runBox(setup), 0);
+    const std::string message = " Cannot write result file /dev/full\n";
+    EXPECT_NE(console().find(message), std::string::npos) << console();
+    EXPECT_NE(fileText("output.txt").find(message), std::string::npos);
+}
+
+// A climate record that went bad after the input read the file (the file was replaced while the run
+// went on) ends the time loop with the record named, in the text report and on the console.
+TEST_F(BoxRun, WeatherRecordTheLoopCannotUseIsNamedOnTheConsoleAndInTheReport) {
+    const auto hourly = [](int m, int d, int h) { return climateLine(m, d, h, 5.0, 8.0, 0.0, 4, 9); };
+    std::vector<std::string> letter = climateYear(hourly), cut = letter;
+    letter[5000].replace(10, 4, " 1X5");
+    cut.resize(4380);
+    struct Case {
+        std::vector<std::string> lines;
+        std::string message;
+    };
+    const Case cases[] = {
+        {letter, "ILLEGAL DATA IN FIELD WHEN READING WEATHER DATA FILE\n" + std::string(20, ' ') +
+                     "Climate file %, record 5001: illegal data in field, column 11\n"},
+        {cut, "WEATHER DATA FILE ENDED BEFORE THE YEAR\n" + std::string(20, ' ') +
+                  "Climate file %, ends after record 4380: the input read 8760 records\n"},
+    };
+    for (const Case& c : cases) {
+        TearDown();
+        SetUp();
+        Setup setup;
+        setup.outdoor = [](int) { return 5.0; };
+        setup.heating = 20.0;
+        writeBox(setup);
+        ASSERT_EQ(engine::runInput(state()), 0) << console();
+        writeText("climat01.TXT", c.lines); // the same file, open for the loop, now damaged
+        engine::EngineState& s = state();
+        int ierr = 0;
+        engine::rewindWorkFile(s);
+        engine::calgrc(s, ierr);
+        engine::harmnc(s, ierr);
+        engine::removeWorkFile(s);
+        ASSERT_EQ(ierr, 0);
+        engine::clbehv(s);
+        s.textReport = &s.units.report;
+        engine::perfrm(s, ierr);
+        EXPECT_EQ(ierr, 1);
+        std::string message = std::string(20, ' ') + c.message;
+        message.replace(message.find('%'), 1, file("climat01.TXT").string());
+        EXPECT_NE(console().find(message), std::string::npos) << console();
+        s.units.report.flush();
+        EXPECT_NE(fileText("output.txt").find(message), std::string::npos);
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "airflow_network_fixture.h"
 
 #include "engine/solar_airflow/contaminants.h"
+#include "tests/support/temporary_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -92,8 +93,8 @@ TEST(Contaminants, SaturationHumidityRatioMatchesThePsychrometricTable) {
 }
 
 TEST(Contaminants, InputReadsNamesAndHourlySources) {
-    const auto dir = std::filesystem::temp_directory_path() / "airflow_contaminants_input";
-    std::filesystem::create_directories(dir);
+    const test_support::TemporaryFolder work("airflow_contaminants_input");
+    const std::filesystem::path& dir = work.path();
     const auto file = dir / "co2.txt";
     {
         std::ofstream out(file);
@@ -134,7 +135,6 @@ TEST(Contaminants, InputReadsNamesAndHourlySources) {
     EXPECT_FALSE(std::filesystem::exists(dir / "none.txt"));
     std::istringstream tooMany("7\n");
     EXPECT_THROW(input(s, tooMany, prompts), std::runtime_error);
-    std::filesystem::remove_all(dir);
 }
 
 } // namespace

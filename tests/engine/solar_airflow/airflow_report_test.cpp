@@ -1,6 +1,8 @@
 // The air-flow report written after each call of the network when the input switches it on.
 #include "airflow_network_fixture.h"
 
+#include "tests/support/temporary_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -30,8 +32,8 @@ std::vector<std::string> splitCrLf(const std::string& text) {
 }
 
 TEST(AirflowReport, WritesZoneBlocksSummaryAndPressures) {
-    const auto dir = std::filesystem::temp_directory_path() / "airflow_report_test";
-    std::filesystem::create_directories(dir);
+    const test_support::TemporaryFolder work("airflow_report_test");
+    const std::filesystem::path& dir = work.path();
     const auto file = dir / "airflow.txt";
 
     AirflowNetwork net;
@@ -80,7 +82,6 @@ TEST(AirflowReport, WritesZoneBlocksSummaryAndPressures) {
     EXPECT_EQ(lines[28], " Zone  Pressure  Neutral-P RL-Height H'Stat-P");
     EXPECT_EQ(lines[29].substr(0, 5), "    1");
     EXPECT_EQ(lines.size(), 30u);
-    std::filesystem::remove_all(dir);
 }
 
 } // namespace

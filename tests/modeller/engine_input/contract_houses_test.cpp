@@ -3,6 +3,8 @@
 // section a surface card names must be defined, and every zone a card names must have a zone card.
 #include "zone_fixture.h"
 
+#include "simulation_fixture.h"
+
 #include "common/file_lookup.h"
 #include "engine/core/main_program.h"
 #include "engine/core/state.h"
@@ -241,6 +243,33 @@ TEST_F(ContractHouses, EveryOpeningAndControlKind) {
     model_->ZoneIntWalls(bed, iw).Material = 2;
     model_->ZoneIntWalls(bed, iw).Insulation = 1;
     expectEngineReadsTheHouse();
+}
+
+// Rooms apart from each other, each on a slab and under a roof space of its own, take five zones in
+// the engine: 30 of them fill its 150 zones and the engine reads the card file; a 31st would need 155,
+// and the writer refuses it before anything is written, saying so.
+TEST_F(ContractHouses, AHouseNeedingMoreZonesThanTheEngineHoldsIsRefusedByTheWriter) {
+    for (int room = 0; room < 30; ++room) addContractZone(4.0 * (room % 6), 4.0 * (room / 6), 3.0, 3.0);
+    WriteScratchFile(*scratch_);
+    auto state = std::make_unique<engine::EngineState>();
+    std::ostringstream console;
+    state->workdir = folder_;
+    state->console = &console;
+    ASSERT_EQ(engine::runInput(*state), 0) << console.str();
+    EXPECT_EQ(state->zones.nzones, 150);
+    const std::string written = simulation_test::readFile(folder_ / "SCRATCH");
+
+    addContractZone(0.0, 24.0, 3.0, 3.0);
+    try {
+        WriteScratchFile(*scratch_);
+        ADD_FAILURE() << "the writer took a house of 155 engine zones";
+    } catch (const ScratchError& e) {
+        EXPECT_NE(std::string(e.what()).find("The house needs 155 zones in the simulation engine"),
+                  std::string::npos)
+            << e.what();
+        EXPECT_NE(std::string(e.what()).find("the engine holds at most 150"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(simulation_test::readFile(folder_ / "SCRATCH"), written) << "the card file was left as it was";
 }
 
 } // namespace

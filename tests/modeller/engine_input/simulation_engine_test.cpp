@@ -9,9 +9,11 @@
 #include "modeller/model/product_libraries.h"
 
 #include "simulation_fixture.h"
+#include "tests/support/program_folder_mirror.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
 
@@ -41,22 +43,6 @@ struct CardFileWriter {
     std::unique_ptr<Scratch> scratch;
 };
 
-// A program folder of the test's own that holds the built program folder's programs and data as links,
-// with empty result folders, so that a run writes nothing into the built one.
-void mirrorProgramFolder(const fs::path& from, const fs::path& to) {
-    const std::set<std::string> results = {"SCRATCH",    "energy.txt", "output.txt",
-                                           "natrep.dt2", "tape52",     "airflow.txt"};
-    for (const auto& entry : fs::directory_iterator(from)) {
-        const std::string name = entry.path().filename().string();
-        if (results.contains(name) || name == "temperature" || name == "Data") continue;
-        fs::create_directory_symlink(entry.path(), to / name);
-    }
-    for (const auto& entry : fs::directory_iterator(from / "Data")) {
-        if (entry.path().filename() == "PASTRATE.TXT") continue;
-        fs::create_symlink(entry.path(), to / "Data" / entry.path().filename());
-    }
-}
-
 bool holdsZoneCards(const fs::path& scratch) {
     for (const std::string& line : common::readTextLines(scratch)) {
         if (line.starts_with(" 3")) return true;
@@ -80,13 +66,20 @@ std::size_t energyHourRows(const fs::path& file) {
     return lines.size() > kHeadLines ? lines.size() - kHeadLines : 0;
 }
 
-// A sample house in a program folder mirrored at `root`, with the site an assessor would choose (the
-// sample houses come without one).
-std::unique_ptr<HouseModel> sampleHouse(const fs::path& root) {
-    mirrorProgramFolder(PROGRAM_FOLDER, root);
+// The house of `houseFile` in a program folder mirrored at `root`.
+std::unique_ptr<HouseModel> houseIn(const fs::path& root, const fs::path& houseFile) {
+    test_support::mirrorProgramFolder(PROGRAM_FOLDER, root);
     auto model = std::make_unique<HouseModel>();
-    ReadHouseFile(*model, fs::path(PROGRAM_FOLDER) / "house" / "Sample single level_1.VOR");
+    ReadHouseFile(*model, houseFile);
     model->RootDir = root.string();
+    return model;
+}
+
+const fs::path kSingleLevelSample = fs::path(PROGRAM_FOLDER) / "house" / "Sample single level_1.VOR";
+
+// The single-level sample house in a program folder mirrored at `root`, sited in climate 21.
+std::unique_ptr<HouseModel> sampleHouse(const fs::path& root) {
+    auto model = houseIn(root, kSingleLevelSample);
     model->ClimateFileName = "climat21.TXT";
     model->ClimateZone = 21;
     model->Latitude = -33.9;
@@ -116,6 +109,97 @@ TEST(SimulationEngine, ASampleHouseRunsAndHandsOnAFreshEnergyFile) {
     EXPECT_EQ(road.results.calls,
               (std::vector<std::string>{"ProcessSimulation", "ShowDelRecSB", "ShowAnalysis"}));
     EXPECT_TRUE(road.model->ResultsCurrent);
+}
+
+// The simulate command over a house with the real card writer and the real engine.
+struct RealRoad {
+    explicit RealRoad(std::unique_ptr<HouseModel> house)
+        : cards(*house), road(std::move(house), engine, cards.writer()) {}
+    // Simulates the house and expects the engine to complete the year.
+    void expectTheYearRuns() {
+        road.commands.SimulateSBClick();
+        EXPECT_TRUE(road.boxes().empty()) << (road.boxes().empty() ? "" : road.boxes()[0]);
+        EXPECT_TRUE(road.commands.LastRunCompleted);
+        EXPECT_EQ(monthsCompleted(road.commands.LastRun), 12);
+    }
+    CardFileWriter cards;
+    HeadlessEngineRunner engine;
+    Road road;
+};
+
+// A house file whose lines end in CR CR LF (a CR LF file converted once more) names its climate file
+// without a CR, so the engine finds the weather and runs the year.
+TEST(SimulationEngine, AHouseFileWithDoubledCarriageReturnsRunsTheYear) {
+    ProgramFolder folder;
+    std::string doubled;
+    for (const char c : readFile(kSingleLevelSample)) {
+        if (c == '\r') doubled += '\r';
+        doubled += c;
+    }
+    writeFile(folder / "doubled.VOR", doubled);
+    auto model = houseIn(folder.path(), folder / "doubled.VOR");
+    ASSERT_EQ(model->ClimateFileName, "climat62.TXT");
+    RealRoad(std::move(model)).expectTheYearRuns();
+}
+
+// The two-storey sample with a zone of no area on the upper level that has a stairwell down into the
+// living room: the pass removes the zone with both halves of its stairwell, and the house runs the
+// year with the one real stairwell left.
+TEST(SimulationEngine, AZoneOfNoAreaWithAStairwellIsRemovedWithItAndTheYearRuns) {
+    ProgramFolder folder;
+    auto model = houseIn(folder.path(), fs::path(PROGRAM_FOLDER) / "house" / "Sample two storey_1.VOR");
+    HouseModel& m = *model;
+    const int living = 1, bed1 = 3;
+    ASSERT_EQ(m.Zones(living).Name, "Living");
+    ASSERT_EQ(m.StairsUp(living, 1).Zone, bed1);
+    const int empty = m.AddZone().index;
+    m.Zones(empty) = m.Zones(bed1);
+    m.Zones(empty).Name = "Landing";
+    m.Zones(empty).NodeCount = 3;
+    m.Zones(empty).FloorArea = 0.0;
+    for (int n = 0; n < 3; ++n) m.Walls(empty, n) = m.Walls(bed1, 0);
+    m.Zones(empty).StairDownCount = 1;
+    m.StairsDown(empty, 1) = {1000.0, 1000.0, living, 2};
+    m.StairsUp(living, m.AddStairUp(living).index) = {1000.0, 1000.0, empty, 2};
+    RealRoad run(std::move(model));
+    run.expectTheYearRuns();
+    const HouseModel& passed = *run.road.model;
+    EXPECT_EQ(passed.ZoneCount, 4);
+    ASSERT_EQ(passed.Zones(living).StairUpCount, 1);
+    EXPECT_EQ(passed.StairsUp(living, 1).Zone, bed1);
+}
+
+// Values of a model that the house file and the dialogs refuse, set in the model some other way, stop
+// the card writer with the element named: the engine never starts, and nothing is written beside the
+// program folder.
+TEST(SimulationEngine, WhatTheEngineCannotTakeNeverReachesIt) {
+    const struct {
+        const char* what;
+        std::function<void(HouseModel&)> spoil;
+        const char* expected;
+    } cases[] = {
+        {"a project name that leads out of the program folder",
+         [](HouseModel& m) { m.ProjectName = "../../x"; },
+         "the project name \"../../x\" cannot name the hourly temperature file"},
+        {"a monthly shading of 101 %", [](HouseModel& m) { m.WallWindows(1, 0, 1).MonthlyShading(3) = 101; },
+         "zone 1 (Living), wall 0, window 1: the shading of month 3 is 101 %"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ProgramFolder folder;
+        auto model = sampleHouse(folder.path());
+        c.spoil(*model);
+        RealRoad run(std::move(model));
+        try {
+            run.road.commands.SimulateSBClick();
+            ADD_FAILURE() << "the card writer took it";
+        } catch (const ScratchError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.expected), std::string::npos) << e.what();
+        }
+        EXPECT_FALSE(run.road.commands.EngineRan);
+        EXPECT_FALSE(fs::exists(folder / "SCRATCH"));
+        EXPECT_FALSE(fs::exists(folder.path().parent_path() / "x1.TEM"));
+    }
 }
 
 // The check before the card file and the card writer agree on the longest program folder that fits:

@@ -136,6 +136,11 @@ TEST_F(ZoneOpenings, OpeningsOfEveryKindInTheirOrder) {
     model_->AddStairUp(lower);
     model_->StairsUp(lower, 1) = TStairRec{1000.0, 2250.0, upper, 1};
     model_->VoidArea(lower, upper) = model_->VoidArea(upper, lower) = 2.25;
+    // Stairwells a house file may hold that lead to no zone, or to none of this house: no opening.
+    for (const int nowhere : {0, 99}) {
+        const int i = model_->AddStairUp(lower).index;
+        model_->StairsUp(lower, i) = TStairRec{800.0, 800.0, nowhere, 2};
+    }
     // A fixed window (no opening) and a casement window of 90 % opening.
     for (int style : {5, 3}) {
         const int i = model_->AddWindow(lower, 0).index;

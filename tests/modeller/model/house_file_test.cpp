@@ -91,7 +91,7 @@ std::unique_ptr<HouseModel> richHouse() {
     m->LevelCount = 3;
     m->Eaves(1).Count = 4;
     m->EavesDefined(1) = true;
-    const TPlanPoint eaves[] = {{-10, -10}, {210, -10}, {210, 130}, {-10, 130}, {3, 4}};
+    const TPlanPoint eaves[] = {{0, 0}, {210, 0}, {210, 130}, {0, 130}, {3, 4}};
     for (int p = 0; p < 5; ++p) m->Eaves(1).Points(p) = eaves[p];
     m->LevelPictures(2).OffsetX = -40;
     m->LevelPictures(2).ScalePos = 512.5;
@@ -271,6 +271,10 @@ TEST(HouseFile, ABadFileIsReportedAndLeavesTheHouseAsItWas) {
     // door of 10 on wall 2 and a window on the slot after the last wall), an internal wall (10), a
     // skylight (24), a stairwell mirror (4), the roof (9) and the ceiling's first five lines.
     const int ceilingZones1 = zone1 + 23 + (5 * 23 + 3 * 34 + 10) + 10 + 24 + 4 + 9 + 5;
+    const int wall0 = zone1 + 23, window1 = wall0 + 23;
+    // The January shading of the first site obstruction: block I of 4 x 3 obstructions of 16 lines
+    // stands before the six levels' defaults of 73 lines at the end of the file.
+    const int obstruction1January = lineCount(good) - 6 * 73 - 192 + 5;
     struct Case {
         const char* what;
         std::string text;
@@ -289,6 +293,20 @@ TEST(HouseFile, ABadFileIsReportedAndLeavesTheHouseAsItWas) {
          "SharedZones 101 is outside 0..100"},
         {"too many levels", withLine(39, "7"), "LevelCount 7 is outside 1..6"},
         {"a climate file name without its zone", withLine(3, "climate.TXT"), "line 3: climate file name"},
+        {"a plan position near the integer limit", withLine(wall0 + 21, "2147483600"),
+         "line " + std::to_string(wall0 + 21) + ": Start 2147483600 is outside 0..2002"},
+        {"a plan position left of the plan", withLine(wall0 + 22, "-1"), "Start -1 is outside 0..2002"},
+        {"an opening placed past the plan", withLine(window1 + 10, "8003"),
+         "NodePoint 8003 is outside 0..8002"},
+        {"a monthly shading of 101 %", withLine(window1 + 18, "101"),
+         "line " + std::to_string(window1 + 18) + ": MonthlyShading 101 is outside 0..100"},
+        {"a site obstruction shading of 101 %", withLine(obstruction1January, "101"),
+         "line " + std::to_string(obstruction1January) + ": Shading 101 is outside 0..100"},
+        {"a project name that leaves its folder", withLine(1, "../../x"),
+         "line 1: the project name \"../../x\" cannot name a file: it holds a path separator"},
+        {"a project name of two dots", withLine(1, ".."), "the project name \"..\" cannot name a file"},
+        {"a climate file name that leaves its folder", withLine(3, "climat21.TXT/../../../x"),
+         "line 3: the climate file name \"climat21.TXT/../../../x\" cannot name a file"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -314,14 +332,33 @@ TEST(HouseFile, ZonesAndEavesAtFullCapacityKeepTheirExtraGroup) {
     for (int w = 0; w < pelmora::kMaxNodes; ++w) m->Walls(1, w).Start = {w, 2 * w};
     m->Walls(1, 50).WindowCount = 1;
     m->Eaves(1).Count = pelmora::kMaxEavesPoints;
-    for (int p = 0; p < pelmora::kMaxEavesPoints; ++p) m->Eaves(1).Points(p) = {p, -p};
+    for (int p = 0; p < pelmora::kMaxEavesPoints; ++p) m->Eaves(1).Points(p) = {p, 3 * p};
     const std::string text = pelmora::houseFileText(*m);
     const auto file = folder.write("full.VOR", text);
     auto back = newHouse();
     pelmora::ReadHouseFile(*back, file);
     EXPECT_EQ(pelmora::houseFileText(*back), text);
     EXPECT_EQ(back->ZoneNodes(1, 50), (TPlanPoint{50, 100}));
-    EXPECT_EQ(back->Eaves(1).Points(50), (TPlanPoint{50, -50}));
+    EXPECT_EQ(back->Eaves(1).Points(50), (TPlanPoint{50, 150}));
+}
+
+// Lines that end in CR CR LF (a CR LF file passed once more through a line-end conversion) read as
+// the same house: no CR stays in a project, climate file or zone name.
+TEST(HouseFile, LineEndsOfAnyKindStayOutOfItsTexts) {
+    model_test::TempFolder folder;
+    auto m = richHouse();
+    const std::string text = pelmora::houseFileText(*m);
+    std::string doubled;
+    for (char c : text) {
+        if (c == '\r') doubled += '\r';
+        doubled += c;
+    }
+    auto back = newHouse();
+    pelmora::ReadHouseFile(*back, folder.write("Hillside_7.VOR", doubled));
+    EXPECT_EQ(back->ProjectName, "Hillside");
+    EXPECT_EQ(back->ClimateFileName, "climat21.TXT");
+    EXPECT_EQ(back->Zones(3).Name, "Zone 3");
+    EXPECT_EQ(pelmora::houseFileText(*back), text);
 }
 
 TEST(HouseFile, ALineBreakInsideATextDoesNotSplitTheFile) {

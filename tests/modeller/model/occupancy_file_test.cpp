@@ -5,8 +5,10 @@
 #include "common/text_values.h"
 #include "modeller/model/model_error.h"
 #include "modeller/model/occupancy_file.h"
+#include "tests/support/temporary_folder.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,15 +56,10 @@ std::vector<std::string> wellFormedFile() {
 class OccupancyFile : public ::testing::Test {
   protected:
     void SetUp() override {
-        root_ = std::filesystem::temp_directory_path() /
-                ("occupancy_file_test_" +
-                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(root_);
         std::filesystem::create_directories(root_ / "Data" / "Occupant");
         model_.RootDir = root_.string();
         model_.ClimateFileName = "climat07.TXT";
     }
-    void TearDown() override { std::filesystem::remove_all(root_); }
 
     std::filesystem::path write(const std::vector<std::string>& lines,
                                 const std::string& name = "OCCUP07.DAT") {
@@ -73,7 +70,8 @@ class OccupancyFile : public ::testing::Test {
         return file;
     }
 
-    std::filesystem::path root_;
+    const test_support::TemporaryFolder work_{"occupancy_file_test"};
+    const std::filesystem::path& root_ = work_.path();
     HouseModel model_;
 };
 
@@ -112,26 +110,50 @@ TEST_F(OccupancyFile, IgnoresWhatFollowsTheValuesOfALineAndEverythingAfterLine51
     EXPECT_DOUBLE_EQ(data.Profiles(7, 24), marker(7, 24));
 }
 
-TEST_F(OccupancyFile, AnEmptyValueLineRunsOnIntoTheNextLine) {
-    auto lines = wellFormedFile();
-    lines.insert(lines.begin() + 1, ""); // the closing hour's line is empty
-    write(lines);
-    const TOccupancyData data = ReadOccupancyData(OccupancyFilePath(model_));
-    EXPECT_EQ(data.DayControls.CoveringClosingHour, 1);
-    EXPECT_EQ(data.DayControls.CoveringOpeningHour, 2);
-    // Every later value moves one line up: the line-52 profile values are lost and read as 0.
-    EXPECT_DOUBLE_EQ(data.Profiles(7, 13), 0.0);
+// The line named by the error of a read that should fail, or a failure when it was read.
+std::string failingLine(const std::function<void()>& read) {
+    try {
+        read();
+    } catch (const ModelError& e) {
+        return e.what();
+    }
+    ADD_FAILURE() << "the file was read";
+    return {};
 }
 
-TEST_F(OccupancyFile, AFileThatEndsEarlyReadsTheMissingValuesAsZero) {
+TEST_F(OccupancyFile, AnEmptyValueLineRunsOnIntoTheNextLineSoTheLastValueIsMissing) {
     auto lines = wellFormedFile();
-    lines.resize(30);
-    write(lines);
-    const TOccupancyData data = ReadOccupancyData(OccupancyFilePath(model_));
-    EXPECT_DOUBLE_EQ(data.Profiles(11, 24), marker(11, 24));
-    EXPECT_EQ(data.SleepingControls.CoveringClosingHour, 21);
-    EXPECT_DOUBLE_EQ(data.SleepingControls.VentilationOffTemperature, 0.0);
-    EXPECT_DOUBLE_EQ(data.Profiles(7, 24), 0.0);
+    lines.insert(lines.begin() + 1, ""); // the closing hour's line is empty
+    const auto file = write(lines);
+    // Every later value moves one line down, and the second half of the last profile would have to
+    // come from line 52, which is never read.
+    const std::string what = failingLine([&] { ReadOccupancyData(file); });
+    EXPECT_NE(what.find("OCCUP07.DAT, line 52:"), std::string::npos) << what;
+}
+
+TEST_F(OccupancyFile, AFileThatEndsEarlyIsAnErrorNamingTheFirstMissingLine) {
+    // Missing values once read as 0: a 0 °C thermostat and no gains, and a rating with no error.
+    struct Case {
+        std::size_t kept;
+        int writerLine; // the first line the engine input writer's reader misses
+        int dialogLine; // the first line the dialog's reader misses (it skips the control sets)
+    };
+    for (const Case& c : {Case{0, 2, 13}, Case{30, 31, 33}, Case{50, 51, 51}}) {
+        auto lines = wellFormedFile();
+        lines.resize(c.kept);
+        const auto file = write(lines);
+        std::string what = failingLine([&] { ReadOccupancyData(file); });
+        EXPECT_NE(what.find("OCCUP07.DAT, line " + std::to_string(c.writerLine) + ":"), std::string::npos)
+            << what;
+
+        TOccupantProfiles profiles{};
+        profiles.fill(-1.0);
+        const TOccupantProfiles before = profiles;
+        what = failingLine([&] { ReadOccupancyProfiles(model_, profiles); });
+        EXPECT_NE(what.find("OCCUP07.DAT, line " + std::to_string(c.dialogLine) + ":"), std::string::npos)
+            << what;
+        EXPECT_EQ(profiles, before) << "the dialog keeps its profiles";
+    }
 }
 
 TEST_F(OccupancyFile, ReportsAFileThatCannotBeReadWithItsNameAndLine) {

@@ -111,6 +111,37 @@ TEST(ScratchCalcs, TidiesTheHouseAndRecomputesItsPlan) {
     EXPECT_EQ(m.VoidArea(3, 1), 0.0);
 }
 
+// A zone of no area with a stairwell: the pass removes the zone, and the stairwell's other half in the
+// zone below goes with it, so no stairwell is left leading to a zone that is not there.  The other
+// stairwell of the zone below, from the real zone above, stays with its void.
+TEST(ScratchCalcs, AZoneOfNoAreaTakesItsStairwellsWithIt) {
+    auto model = emptyHouse(1.0, 2);
+    HouseModel& m = *model;
+    const int lower = addRectangle(m, 1, 100, 100, 200, 180);
+    const int empty = addZone(m, 2, {{120, 120}, {160, 120}, {140, 120}});
+    const int upper = addRectangle(m, 2, 100, 100, 200, 180);
+    m.Zones(empty).StairDownCount = 1;
+    m.StairsDown(empty, 1) = {1000.0, 1000.0, lower, 1};
+    m.Zones(upper).StairDownCount = 1;
+    m.StairsDown(upper, 1) = {2000.0, 1200.0, lower, 2};
+    m.Zones(lower).StairUpCount = 2;
+    m.StairsUp(lower, 1) = {1000.0, 1000.0, empty, 1};
+    m.StairsUp(lower, 2) = {2000.0, 1200.0, upper, 2};
+    RecordingView view;
+    ScriptedAnswers none;
+
+    EXPECT_FALSE(ScratchCalcs(m, view, none));
+
+    EXPECT_EQ(view.discardedZones, std::vector<int>{empty});
+    ASSERT_EQ(m.ZoneCount, 2);
+    EXPECT_TRUE(none.asked.empty());
+    ASSERT_EQ(m.Zones(lower).StairUpCount, 1);
+    EXPECT_EQ(m.StairsUp(lower, 1), (TStairRec{2000.0, 1200.0, 2, 2})) << "the stair from the upper zone";
+    ASSERT_EQ(m.Zones(2).StairDownCount, 1);
+    EXPECT_EQ(m.StairsDown(2, 1).Zone, lower);
+    EXPECT_DOUBLE_EQ(m.VoidArea(lower, 2), 2.4) << "2000 mm by 1200 mm";
+}
+
 TEST(ScratchCalcs, EavesDepthsOfWallsWindowsAndDoors) {
     auto model = untidyHouse();
     HouseModel& m = *model;

@@ -52,8 +52,9 @@ TEST(DiscardZone, LaterZonesMoveDownWithEverythingTheyHold) {
     m.ZoneCeilings(1).SharedZones(2) = 3;
     m.ZoneCeilings(1).SharedZones(3) = 5;
     m.ZoneExtFloors(2).SharedZones(4) = 4;
-    m.Zones(2).StairDownCount = 1;
+    m.Zones(2).StairDownCount = 2;
     m.StairsDown(2, 1) = {1000.0, 900.0, 3, 4};
+    m.StairsDown(2, 2) = {700.0, 600.0, 5, 6};
     m.StairsUp(1, 2) = {800.0, 800.0, -1, 5}; // a broken reference becomes none
     RecordingView view;
 
@@ -87,8 +88,8 @@ TEST(DiscardZone, LaterZonesMoveDownWithEverythingTheyHold) {
     EXPECT_EQ(m.ZoneCeilings(1).SharedZones(2), 0) << "the removed zone";
     EXPECT_EQ(m.ZoneCeilings(1).SharedZones(3), 4);
     EXPECT_EQ(m.ZoneExtFloors(2).SharedZones(4), 3);
-    EXPECT_EQ(m.StairsDown(2, 1), (TStairRec{1000.0, 900.0, 0, 4})) << "a stair into the removed zone stays";
-    EXPECT_EQ(m.Zones(2).StairDownCount, 1);
+    EXPECT_EQ(m.Zones(2).StairDownCount, 1) << "the stair into the removed zone went with it";
+    EXPECT_EQ(m.StairsDown(2, 1), (TStairRec{700.0, 600.0, 4, 6})) << "the other stair closed up";
     EXPECT_EQ(m.StairsUp(1, 2).Zone, 0);
 }
 

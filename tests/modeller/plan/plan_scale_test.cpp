@@ -101,6 +101,9 @@ TEST(Snap, StepsLabelsAndChoicesFollowTheMagnification) {
     EXPECT_EQ(SnapItemFor(2.0, 10), -1) << "the start-up step of 250 mm is no choice of the dialog";
     EXPECT_EQ(ScrollRangeFor(1.0), 2002);
     EXPECT_EQ(ScrollRangeFor(4.0), 8002);
+    // The house file reader takes plan positions within what the plan shows.
+    EXPECT_EQ(ScrollRangeFor(1.0), kPlanLimitPixels);
+    EXPECT_EQ(ScrollRangeFor(kMaxMagnification), kOpeningPointLimitPixels);
 }
 
 TEST(Selection, DeselectAllClearsEveryFlagInUseAndEveryLevelsEavesFlags) {

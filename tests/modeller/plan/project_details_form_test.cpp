@@ -64,6 +64,27 @@ TEST_F(ProjectDetailsTest, OkStoresEveryBoxAndShowsTheProjectLine) {
     EXPECT_EQ(main().RunLabel->text(), "7");
 }
 
+// The project name becomes part of the house file's and the temperature file's paths: a name that
+// would leave their folders is refused, and nothing of the dialog is stored.
+TEST_F(ProjectDetailsTest, OkRefusesAProjectNameThatLeavesItsFolder) {
+    for (const char* name : {"../../x", "a/b", "a\\b", ".."}) {
+        SCOPED_TRACE(name);
+        scripted.messages.clear();
+        form().FormShow();
+        form().ProjectN->setText(name);
+        form().E[1]->setText("Changed");
+        form().OKSBClick();
+        ASSERT_EQ(scripted.messages.shown.size(), 1u);
+        EXPECT_TRUE(scripted.messages.shown[0].text.startsWith("The project name \"" + QString(name) + "\""))
+            << scripted.messages.shown[0].text.toStdString();
+        EXPECT_EQ(model().ProjectName, "New Project");
+        EXPECT_EQ(model().ClientName, "A. Client");
+    }
+    form().ProjectN->setText("Villa 2.0");
+    form().OKSBClick();
+    EXPECT_EQ(model().ProjectName, "Villa 2.0") << "a point in a name is no fault";
+}
+
 TEST_F(ProjectDetailsTest, RunNumberBoxAndUpDownStayInStep) {
     form().RunN->setText("12");
     EXPECT_EQ(form().UpDown1->value(), 12);

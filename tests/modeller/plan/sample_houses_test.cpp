@@ -1,11 +1,15 @@
 // The sample houses the build lays into the program folder, opened through the main window with the
 // real house file reader and drawn on the plan.
+#include "common/text_values.h"
 #include "modeller/model/house_file.h"
 #include "modeller/plan/main_form.h"
+#include "modeller/plan/project_details_form.h"
 
 #include "plan_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace {
 
@@ -56,6 +60,19 @@ class SampleHousesTest : public MainWindowTest {
         }
         EXPECT_GT(drawn, 0);
     }
+    // The project details show the state that the shipped postcode table gives the house's postcode.
+    void expectTheStateOfItsPostcode() {
+        std::string state;
+        for (const std::string& line :
+             common::readTextLines(std::filesystem::path(PROGRAM_FOLDER) / "Data/PC.TXT")) {
+            std::istringstream fields(line);
+            int postcode = 0;
+            if (fields >> postcode && postcode == model().Postcode) fields >> state;
+        }
+        ASSERT_FALSE(state.empty()) << "postcode " << model().Postcode << " is in the postcode table";
+        forms->ProjectDetailsForm->FormShow();
+        EXPECT_EQ(forms->ProjectDetailsForm->StateCB->currentText().toUpper().toStdString(), state);
+    }
 };
 
 TEST_F(SampleHousesTest, SingleLevelHouseOpensWithItsFourZonesDrawn) {
@@ -68,6 +85,7 @@ TEST_F(SampleHousesTest, SingleLevelHouseOpensWithItsFourZonesDrawn) {
     EXPECT_NEAR(model().Zones(1).FloorArea, 50.0, 1e-9);
     EXPECT_EQ(model().Walls(2, 1).AdjZone, 3) << "Bed 1 and the bathroom share a wall";
     expectEveryZoneDrawn();
+    expectTheStateOfItsPostcode();
 }
 
 TEST_F(SampleHousesTest, TwoStoreyHouseOpensWithItsStairwellAndBothLevelsDraw) {
@@ -79,6 +97,7 @@ TEST_F(SampleHousesTest, TwoStoreyHouseOpensWithItsStairwellAndBothLevelsDraw) {
     EXPECT_EQ(model().Zones(1).StairUpCount, 1);
     EXPECT_EQ(model().StairsUp(1, 1).Zone, 3);
     EXPECT_EQ(model().LastStairId, 1);
+    expectTheStateOfItsPostcode();
     expectEveryZoneDrawn();
     main().SBLevelClick(2);
     expectEveryZoneDrawn();

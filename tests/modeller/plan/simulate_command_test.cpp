@@ -3,6 +3,7 @@
 // rating history; a failed run or a house that fails a check stores nothing.
 #include "modeller/engine_input/simulation_run.h"
 #include "modeller/plan/main_form.h"
+#include "modeller/results/simulation_records.h"
 
 #include "plan_fixture.h"
 
@@ -18,17 +19,22 @@ namespace {
 using namespace pelmora;
 using plan_test::MainWindowTest;
 
-// Writes the energy file a completed run leaves (five header lines, then one row per hour: month,
-// day, hour, and heating, sensible and latent cooling in MJ per conditioned zone) and ends as told.
+// Writes the energy file a completed run leaves (five header lines, then one row per hour of the
+// year: month, day, hour, and heating, sensible and latent cooling in MJ per conditioned zone), with
+// energy in three hours only, and ends as told.
 class StandInEngine : public EngineRunner {
   public:
     EngineResult ExecAndWait(const std::filesystem::path& programFolder) override {
         ++runs;
-        if (writesEnergy)
-            std::ofstream(programFolder / "energy.txt") << "h1\r\nh2\r\nh3\r\nh4\r\nh5\r\n"
-                                                        << "    1  1   1    500.0      0.0      0.0\r\n"
-                                                        << "    1  2   1    300.0      0.0      0.0\r\n"
-                                                        << "    7  1  14      0.0    200.0     40.0\r\n";
+        if (writesEnergy) {
+            std::ofstream energy(programFolder / "energy.txt");
+            energy << "h1\r\nh2\r\nh3\r\nh4\r\nh5\r\n"
+                   << "    1  1   1    500.0      0.0      0.0\r\n"
+                   << "    1  2   1    300.0      0.0      0.0\r\n"
+                   << "    7  1  14      0.0    200.0     40.0\r\n";
+            for (int hour = 4; hour <= kEnergyFileRows; ++hour)
+                energy << "   12 31  23      0.0      0.0      0.0\r\n";
+        }
         return {true, false, exitCode, {}, {" Stand-in engine"}};
     }
     int runs = 0;

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 
@@ -90,17 +92,63 @@ TEST_F(RatingHistoryTest, RecordHasTwentyFiveLinesAndTwentyThreePerZone) {
     EXPECT_EQ(common::splitLines(pastRatingsText(*history)).size(), 72u);
 }
 
-TEST_F(RatingHistoryTest, ValueWiderThanItsFieldIsWrittenWhole) {
+// A value too wide for its field is written whole, however wide, and reads back: the largest energy
+// a double holds, and one past the range of a 64-bit integer in a field without decimals.
+TEST_F(RatingHistoryTest, ValueWiderThanItsFieldIsWrittenWholeAndReadsBack) {
     history->SimulationRecordCount = 1;
     StarType& r = history->SimulationRecords(1);
     fillGoldenRecord(r);
     r.AreaAdjust = 12.5;
     r.Heat = 1e15;
     r.ZoneName(1) = "A zone name of twenty";
-    const auto lines = common::splitLines(pastRatingsText(*history));
+    auto lines = common::splitLines(pastRatingsText(*history));
     EXPECT_EQ(lines[4], "1000000000000000 House Heating, MJ");
     EXPECT_EQ(lines[10], "12.50 Area Adjustment");
     EXPECT_EQ(lines[25], "A zone name of twenty");
+
+    r.Heat = 1e308;
+    r.ZoneHeat(1) = 1e19;
+    r.ZoneMonthCoolS(1, 7) = -2.5e300;
+    ASSERT_EQ(modelErrorOf([&] { WritePastRatings(*history, folder.path()); }), "no error");
+    lines = common::splitLines(fileText(folder.path() / "Data" / "PASTRATE.TXT"));
+    const std::string caption = " House Heating, MJ";
+    EXPECT_EQ(lines[4].size(), 309 + caption.size()) << "309 digits, then the caption";
+    EXPECT_TRUE(lines[4].ends_with(caption));
+    EXPECT_EQ(lines[28], "10000000000000000000 Zone Heating, MJ");
+    auto restored = std::make_unique<SimulationHistory>();
+    ASSERT_EQ(read(*restored), "no error");
+    EXPECT_DOUBLE_EQ(restored->SimulationRecords(1).Heat, 1e308);
+    EXPECT_DOUBLE_EQ(restored->SimulationRecords(1).ZoneHeat(1), 1e19);
+    EXPECT_DOUBLE_EQ(restored->SimulationRecords(1).ZoneMonthCoolS(1, 7), -2.5e300);
+}
+
+// A value that is not a number cannot be read back: the whole file is refused before anything is
+// replaced, naming the record and the value, and the kept file stays as it was.
+TEST_F(RatingHistoryTest, ValueThatIsNoNumberIsRefusedAndTheOldFileStays) {
+    history->SimulationRecordCount = 1;
+    fillGoldenRecord(history->SimulationRecords(1));
+    ASSERT_EQ(modelErrorOf([&] { WritePastRatings(*history, folder.path()); }), "no error");
+    const std::string kept = fileText(folder.path() / "Data" / "PASTRATE.TXT");
+    const struct {
+        const char* what;
+        std::function<void(StarType&)> spoil;
+        const char* named;
+    } cases[] = {
+        {"a total past the largest double", [](StarType& r) { r.Heat = r.CoolS = 1e308; },
+         "House Energy Total"},
+        {"a zone's energy", [](StarType& r) { r.ZoneCoolL(1) = std::nan(""); }, "Zone Cooling Latent"},
+        {"a month's energy", [](StarType& r) { r.MonthHeat(3) = HUGE_VAL; }, "energy of month 3"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        history->SimulationRecordCount = 2;
+        fillGoldenRecord(history->SimulationRecords(1));
+        c.spoil(history->SimulationRecords(1));
+        const std::string error = modelErrorOf([&] { WritePastRatings(*history, folder.path()); });
+        EXPECT_NE(error.find("The rating of \"House_3\" cannot be kept"), std::string::npos) << error;
+        EXPECT_NE(error.find(c.named), std::string::npos) << error;
+        EXPECT_EQ(fileText(folder.path() / "Data" / "PASTRATE.TXT"), kept);
+    }
 }
 
 TEST_F(RatingHistoryTest, RoundTripKeepsTheFilesRoundedValuesAndNames) {

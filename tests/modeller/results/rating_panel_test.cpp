@@ -35,7 +35,7 @@ class RatingPanelTest : public ::testing::Test {
         std::filesystem::create_directories(folder.path() / "Data");
         makeHouse(model, folder.path(), {{"Living", 80.0, true, true}});
         // Climate 5: limits falling by 10 from 200 MJ/m2.
-        for (int j = 1; j <= kStarBandCount; ++j) tables.StarBands(5, j) = 200.0 - 10.0 * (j - 1);
+        rateableClimate(tables, 5);
         panel.setAnalysis(&analysis);
     }
     // Puts a record in front of the history, as a run would.
@@ -246,6 +246,35 @@ TEST_F(RatingPanelTest, HouseWithoutRatingAreaIsToldSo) {
     panel.ProcessSimulation();
     EXPECT_EQ(messages.shown, std::vector<std::string>{std::string(text::kNoRatingArea)});
     EXPECT_EQ(history->SimulationRecords(1).Heat, 100.0) << "its energy is still kept";
+}
+
+// A house in a climate that a rating table has no row for is told it cannot be rated: its energies
+// are shown, with no star figure, no stars and no lemon.
+TEST_F(RatingPanelTest, HouseInAClimateWithoutARowOfARatingTableIsToldItCannotBeRated) {
+    const struct {
+        int climate;
+        bool areaCorrectionRow;
+        std::string told;
+    } cases[] = {
+        {6, true, "The star band table Data/STARS/STARS.TXT has no row for climate 6"},
+        {5, false, "The area correction table Data/areacorrection.txt has no row for climate 5"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.climate);
+        messages.shown.clear();
+        makeHouse(model, folder.path(), {{"Living", 80.0, true, true}}, c.climate);
+        tables.AreaCorrectionRow(5) = c.areaCorrectionRow;
+        folder.write("ENERGY.TXT", energyFile({energyRow(6, 1, 1, {2400.0, 0.0, 0.0})}));
+        panel.ProcessSimulation();
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0], c.told + ", so the house cannot be rated.");
+        EXPECT_EQ(history->SimulationRecords(1).Stars, kNoRating);
+        EXPECT_EQ(panel.state().HeatLabel, "30.0") << "the energies are shown";
+        EXPECT_EQ(panel.state().StarLabel, "");
+        EXPECT_FALSE(panel.state().lemon);
+        EXPECT_EQ(fullStars(), 0);
+        EXPECT_EQ(panel.analysisTexts().AdjustStarLabel, "");
+    }
 }
 
 TEST_F(RatingPanelTest, RunWhoseEnergyFileCannotBeReadChangesNothing) {

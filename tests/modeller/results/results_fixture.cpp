@@ -4,6 +4,7 @@
 #include "../platform/qt_application_fixture.cpp"
 
 #include <cstdio>
+#include <sstream>
 
 namespace results_test {
 
@@ -39,11 +40,31 @@ std::string energyRow(int month, int day, int hour, const std::vector<double>& v
     return row;
 }
 
-std::string energyFile(const std::vector<std::string>& rows) {
+std::string energyFileOfRows(const std::vector<std::string>& rows) {
     std::string text = "Test house\r\nTotal number of conditioned zones =   2\r\n\r\n"
                        "                 Living      Bed\r\n Mo  Dy  Hr     Heat    CoolS    CoolL\r\n";
     for (const std::string& row : rows) text += row + "\r\n";
     return text;
+}
+
+std::string energyFile(const std::vector<std::string>& rows) {
+    std::size_t values = 0;
+    if (!rows.empty()) {
+        std::istringstream first(rows.front());
+        std::string token;
+        while (first >> token) ++values;
+        values = values > 3 ? values - 3 : 0; // after month, day and hour
+    }
+    std::vector<std::string> year = rows;
+    const std::string empty = energyRow(12, 31, 23, std::vector<double>(values, 0.0));
+    while (year.size() < static_cast<std::size_t>(pelmora::kEnergyFileRows)) year.push_back(empty);
+    return energyFileOfRows(year);
+}
+
+void rateableClimate(pelmora::RatingTables& tables, int climate) {
+    for (int j = 1; j <= pelmora::kStarBandCount; ++j) tables.StarBands(climate, j) = 200.0 - 10.0 * (j - 1);
+    tables.StarBandRow(climate) = true;
+    tables.AreaCorrectionRow(climate) = true;
 }
 
 std::string starBandRow(int climate, double first, double step) {

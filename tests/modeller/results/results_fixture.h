@@ -30,11 +30,17 @@ void makeHouse(pelmora::HouseModel& model, const std::filesystem::path& root, st
 // One hourly row of the energy file as the engine writes it: four blanks, month, two blanks, day,
 // three blanks, hour, then three F9.1 values per conditioned zone.
 std::string energyRow(int month, int day, int hour, const std::vector<double>& values);
-// An energy file: the five header lines, then `rows`.
+// An energy file of a year: the five header lines, `rows`, and then rows of no energy (with as many
+// values as the first row) for the rest of the year's 8760 hours.
 std::string energyFile(const std::vector<std::string>& rows);
+// An energy file of the five header lines and `rows` alone, however many they are.
+std::string energyFileOfRows(const std::vector<std::string>& rows);
 
 // A star band row of 20 limits falling by `step` from `first` (MJ/m2).
 std::string starBandRow(int climate, double first, double step);
+// Gives `climate` star bands falling by 10 from 200 MJ/m2 (L1 = 200 .. L20 = 10) and a row of the area
+// correction table (all coefficients 0: a correction of 1), as if both files had a row for it.
+void rateableClimate(pelmora::RatingTables& tables, int climate);
 
 // The information boxes of the post-run road, recorded.
 struct RecordedMessages : pelmora::RatingMessages {

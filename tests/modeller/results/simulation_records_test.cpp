@@ -17,7 +17,7 @@ class SimulationRecordsTest : public ::testing::Test {
   protected:
     void SetUp() override {
         // Climate 5: limits falling by 10 from 200 MJ/m2; area correction 1.25 everywhere.
-        for (int j = 1; j <= kStarBandCount; ++j) tables.StarBands(5, j) = 200.0 - 10.0 * (j - 1);
+        rateableClimate(tables, 5);
         tables.AreaCorrectionCoeffs(5, 6) = 0.25;
     }
     void writeEnergy(const std::vector<std::string>& rows) { folder.write("energy.txt", energyFile(rows)); }
@@ -150,6 +150,35 @@ TEST_F(SimulationRecordsTest, FailedReadLeavesTheHistoryAsItWas) {
         EXPECT_EQ(history->SimulationRecords(1).Total, 3.0);
         EXPECT_EQ(history->SimulationRecords(2).Name, "") << "nothing moved down";
     }
+}
+
+// The star bands rate a year's energy: a file of two days, of a run cut an hour short, an hour long or
+// of two years is refused, naming the file and its rows, and the history stays as it was.
+TEST_F(SimulationRecordsTest, ARatingNeedsExactlyTheRowsOfTheYear) {
+    makeHouse(model, folder.path(), {{"Living", 100.0, true, true}});
+    const std::string hour = energyRow(1, 1, 1, {1.0, 0.0, 0.0});
+    for (const int rows : {48, 8759, 8761, 17520}) {
+        SCOPED_TRACE(rows);
+        folder.write("energy.txt", energyFileOfRows(std::vector<std::string>(rows, hour)));
+        const std::string error = store();
+        EXPECT_NE(error.find("ENERGY.TXT holds " + std::to_string(rows) + " hourly rows"), std::string::npos)
+            << error;
+        EXPECT_NE(error.find("8760 hours of the year"), std::string::npos) << error;
+        EXPECT_EQ(history->SimulationRecordCount, 0);
+    }
+    folder.write("energy.txt", energyFileOfRows(std::vector<std::string>(8760, hour)));
+    ASSERT_EQ(store(), "no error");
+    EXPECT_EQ(history->SimulationRecords(1).Heat, 8760.0) << "1 MJ in each hour";
+}
+
+// Energies too large to add up give a year of no number: the record is refused before it enters the
+// history, naming the energy file.
+TEST_F(SimulationRecordsTest, EnergiesTooLargeToAddUpAreRefused) {
+    makeHouse(model, folder.path(), {{"Living", 100.0, true, true}});
+    writeEnergy({"    1   1    1    1E308      0.0      0.0", "    1   1    2    1E308      0.0      0.0"});
+    const std::string error = store();
+    EXPECT_NE(error.find("ENERGY.TXT holds energies too large"), std::string::npos) << error;
+    EXPECT_EQ(history->SimulationRecordCount, 0);
 }
 
 TEST(ClimateNumber, CharactersSevenAndEightOfTheClimateFileName) {

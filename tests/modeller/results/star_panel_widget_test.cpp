@@ -23,7 +23,7 @@ class StarPanelWidgetTest : public ::testing::Test {
   protected:
     void SetUp() override {
         std::filesystem::create_directories(folder.path() / "Data");
-        for (int j = 1; j <= kStarBandCount; ++j) tables.StarBands(5, j) = 200.0 - 10.0 * (j - 1);
+        rateableClimate(tables, 5);
         makeHouse(model, folder.path(), {{"Living", 100.0, true, true}});
     }
     void run(int number, double heat) {

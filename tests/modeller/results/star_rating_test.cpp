@@ -16,7 +16,7 @@ using results_test::TempFolder;
 // Limits falling by 10 from 200: L1 = 200, L2 = 190, ... L20 = 10 (MJ/m2).
 RatingTables fallingBy10(int climate) {
     RatingTables t;
-    for (int j = 1; j <= kStarBandCount; ++j) t.StarBands(climate, j) = 200.0 - 10.0 * (j - 1);
+    results_test::rateableClimate(t, climate);
     return t;
 }
 
@@ -45,11 +45,19 @@ TEST(StarRating, NoEnergyOrNoAreaIsNoRating) {
     EXPECT_EQ(StarRating(t, 5, 0.0, 0.0), kNoRating);
 }
 
-TEST(StarRating, ClimateWithoutBandsRatesZero) {
+// A climate the star band table has no row for cannot be rated: no rating, never the 0 stars that
+// limits of 0 would give.
+TEST(StarRating, ClimateWithoutBandsHasNoRating) {
     const RatingTables t = fallingBy10(5);
-    EXPECT_EQ(StarRating(t, 6, 100.0, 1.0), 0.0) << "absent row: all limits 0";
-    EXPECT_EQ(StarRating(t, 0, 100.0, 1.0), 0.0) << "climate 0 (no climate file) has no row";
-    EXPECT_EQ(StarRating(t, 150, 100.0, 1.0), 0.0);
+    EXPECT_EQ(StarRating(t, 6, 100.0, 1.0), kNoRating) << "absent row";
+    EXPECT_EQ(StarRating(t, 0, 100.0, 1.0), kNoRating) << "climate 0 (no climate file) has no row";
+    EXPECT_EQ(StarRating(t, 150, 100.0, 1.0), kNoRating);
+    EXPECT_EQ(RatingTableGap(t, 5, 5), "");
+    EXPECT_EQ(
+        RatingTableGap(t, 6, 5),
+        "The star band table Data/STARS/STARS.TXT has no row for climate 6, so the house cannot be rated.");
+    EXPECT_EQ(RatingTableGap(t, 5, 7), "The area correction table Data/areacorrection.txt has no row for "
+                                       "climate 7, so the house cannot be rated.");
 }
 
 TEST(AreaCorrection, PolynomialAddsOneBesidesK6) {
@@ -136,6 +144,65 @@ TEST_F(RatingTablesFileTest, AreaCorrectionRowsHoldSixCoefficients) {
     ASSERT_EQ(modelErrorOf([&] { ReadAreaCorrection(tables, folder.path()); }), "no error");
     EXPECT_NEAR(AreaCorrection(tables, 7, 100.0), 1.2, 1e-12); // 0.001 * 100 + 1 + 0.1
     EXPECT_NEAR(AreaCorrection(tables, 8, 2.0), 1.032, 1e-12); // 1e-3 * 32 + 1
+}
+
+// The location tables name climates 1-5 (the zone table 1-3, the postcode table 4 and 5, and 3 once
+// more).  A band table that lacks some of them, is empty, or was cut after a whole row is reported
+// with the climates it lacks; one with a row for each is not.  The rows read are kept either way.
+TEST_F(RatingTablesFileTest, ATableWithoutARowForAClimateTheLocationTablesNameIsReported) {
+    folder.write("Data/clim69.txt", "1 -12.42 130.89 NT  Darwin\r\n2 -14.47 132.26 NT  Katherine\r\n"
+                                    "3 -12.27 136.82 NT  Nhulunbuy\r\n");
+    folder.write("Data/CLIMPC.TXT", "0800 130.84 -12.46 04\r\n0835 131.08 -12.64 05 03\r\n");
+    EXPECT_EQ(LocationTableClimates(folder.path()), (std::vector<int>{1, 2, 3, 4, 5}));
+    std::string allFive;
+    for (int c = 1; c <= 5; ++c) allFive += starBandRow(c, 200, 10) + "\r\n";
+    const auto check = [&] { return modelErrorOf([&] { CheckStarBandRows(tables, folder.path()); }); };
+    const struct {
+        std::string file;
+        std::string reported; // "" for none
+    } cases[] = {
+        {allFive, ""},
+        {"", "has no row for climates 1-5, which the location tables name: a house in these climates cannot "
+             "be rated."},
+        {allFive.substr(0, allFive.find("\r\n4 ")) + "\r\n", "has no row for climates 4-5"},
+        {starBandRow(1, 200, 10) + "\r\n" + starBandRow(3, 200, 10) + "\r\n" + starBandRow(4, 200, 10) +
+             "\r\n" + starBandRow(5, 200, 10),
+         "has no row for climate 2, which the location tables name: a house in this climate cannot be "
+         "rated."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.substr(0, 20));
+        folder.write("Data/STARS/STARS.TXT", c.file);
+        ASSERT_EQ(readBands(), "no error");
+        const std::string error = check();
+        if (c.reported.empty()) {
+            EXPECT_EQ(error, "no error");
+            continue;
+        }
+        EXPECT_NE(error.find("The star band table " + (folder.path() / "Data/STARS/STARS.TXT").string()),
+                  std::string::npos)
+            << error;
+        EXPECT_NE(error.find(c.reported), std::string::npos) << error;
+    }
+    EXPECT_EQ(tables.StarBands(5, 1), 200.0) << "the rows read are kept";
+
+    // The area correction table the same way.
+    folder.write("Data/areacorrection.txt", "1 0 0 0 0 0 0\r\n2 0 0 0 0 0 0\r\n");
+    ASSERT_EQ(modelErrorOf([&] { ReadAreaCorrection(tables, folder.path()); }), "no error");
+    const std::string error = modelErrorOf([&] { CheckAreaCorrectionRows(tables, folder.path()); });
+    EXPECT_NE(error.find("The area correction table"), std::string::npos) << error;
+    EXPECT_NE(error.find("has no row for climates 3-5"), std::string::npos) << error;
+}
+
+// Without location tables to say which climates there are, only a table without any row is reported.
+TEST_F(RatingTablesFileTest, WithoutLocationTablesOnlyAnEmptyTableIsReported) {
+    folder.write("Data/STARS/STARS.TXT", "\r\n");
+    ASSERT_EQ(readBands(), "no error");
+    EXPECT_NE(modelErrorOf([&] { CheckStarBandRows(tables, folder.path()); }).find("holds no climate"),
+              std::string::npos);
+    folder.write("Data/STARS/STARS.TXT", starBandRow(9, 200, 10));
+    ASSERT_EQ(readBands(), "no error");
+    EXPECT_EQ(modelErrorOf([&] { CheckStarBandRows(tables, folder.path()); }), "no error");
 }
 
 } // namespace
