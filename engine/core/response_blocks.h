@@ -63,13 +63,13 @@ template <class T> class DriverRowTable {
         data_.assign(n12_ * static_cast<std::size_t>(hi3 - lo3 + 1), value);
     }
 
-    // Row r in use: its slot 1..slots(); 0 for a row not in use.
+    // Row r in use: its slot 1..rowsInUse(); 0 for a row not in use.
     int slotOf(int r) const {
         const auto i = static_cast<std::size_t>(r - lo2_);
         return i < slotOf_.size() ? slotOf_[i] : 0;
     }
     bool inUse(int r) const { return slotOf(r) != 0; }
-    int slots() const { return static_cast<int>(rowOf_.size()); }
+    int rowsInUse() const { return static_cast<int>(rowOf_.size()); }
     int rowOfSlot(int slot) const { return rowOf_[static_cast<std::size_t>(slot - 1)]; }
 
     // An element of a row in use.
@@ -92,7 +92,7 @@ template <class T> class DriverRowTable {
 
   private:
     std::size_t index(int i, int slot, int k) const {
-        assert(i >= lo1_ && i <= hi1_ && slot >= 1 && slot <= slots() && k >= lo3_ && k <= hi3_);
+        assert(i >= lo1_ && i <= hi1_ && slot >= 1 && slot <= rowsInUse() && k >= lo3_ && k <= hi3_);
         return static_cast<std::size_t>(i - lo1_) + n1_ * static_cast<std::size_t>(slot - 1) +
                n12_ * static_cast<std::size_t>(k - lo3_);
     }

@@ -74,12 +74,12 @@ void listResponseRows(EngineState& s) {
     LoopBlock& loop = s.loop;
     const DriverRowTable<double>& rfac = s.rf.rfac;
     const int zones = std::max(s.zones.nzones, 1);
-    const int slots = std::max(rfac.slots(), 1);
+    const int rows = std::max(rfac.rowsInUse(), 1);
     const int lags = responseLags(s);
-    loop.supslot.allocate(1, slots, 1, zones, 0);
-    loop.rfnow.allocate(1, slots, 1, zones, 0.0);
-    loop.carries.allocate(1, slots, 1, zones, 0);
-    loop.slotdelta.allocate(1, slots, 0.0);
+    loop.supslot.allocate(1, rows, 1, zones, 0);
+    loop.rfnow.allocate(1, rows, 1, zones, 0.0);
+    loop.carries.allocate(1, rows, 1, zones, 0);
+    loop.slotdelta.allocate(1, rows, 0.0);
     loop.beyondDone = true;
     // Every step injects at most the air-flow, louvre and plant gains of each zone and the
     // corrections of the special zones (three zones each).
@@ -88,12 +88,12 @@ void listResponseRows(EngineState& s) {
     loop.injectzone.allocate(1, injections, 0);
     loop.injectslot.allocate(1, injections, 0);
     loop.injectgain.allocate(1, injections, 0.0);
-    loop.laggain.allocate(1, slots + injections, 0.0);
-    loop.lagfactors.allocate(1, slots + injections, nullptr);
+    loop.laggain.allocate(1, rows + injections, 0.0);
+    loop.lagfactors.allocate(1, rows + injections, nullptr);
     loop.rampRows = false;
     for (int e = 1; e <= s.zones.nzones; ++e) {
         int n = 0;
-        for (int slot = 1; slot <= rfac.slots(); ++slot) {
+        for (int slot = 1; slot <= rfac.rowsInUse(); ++slot) {
             const double* f = rfac.atSlot(slot, e);
             if (std::all_of(f, f + lags, [](double v) { return v == 0.0; })) continue;
             loop.carries(slot, e) = 1;

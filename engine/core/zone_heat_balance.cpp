@@ -426,7 +426,7 @@ void superposeDrivers(EngineState& state, int t) {
     // The input of every row in use: the change of a temperature since the step before, the value of
     // a gain.  Every zone has simulated as many steps.
     const bool firstStep = s.zones.nzones >= 1 && loop.nstepz(1) == 1;
-    for (int slot = 1; slot <= rfac.slots(); ++slot) {
+    for (int slot = 1; slot <= rfac.rowsInUse(); ++slot) {
         const int k = rfac.rowOfSlot(slot);
         double delta = 0.0;
         if (s.hz.iuserow(k) == 1) {

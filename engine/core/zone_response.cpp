@@ -69,7 +69,7 @@ void ensureZone(EngineState& state, int z) {
     bigger.allocate(
         1, want, 1, kResponseRows, [&state](int r) { return rowInUse(state, r); }, 1, kHarmonics, Complex{});
     for (int k = 1; k <= kHarmonics; ++k)
-        for (int slot = 1; slot <= bigger.slots(); ++slot)
+        for (int slot = 1; slot <= bigger.rowsInUse(); ++slot)
             for (int zz = 1; zz <= have; ++zz)
                 bigger.atSlot(slot, k)[zz - 1] = h.value(zz, bigger.rowOfSlot(slot), k);
     h = std::move(bigger);
@@ -260,7 +260,7 @@ void zone(EngineState& state, int& ierr) {
     DriverRowTable<Complex>& h = state.hz.hres;
     // The rows 1..601 in use, and the coupled responses of one frequency to each of them.
     int rows = 0;
-    while (rows < h.slots() && h.rowOfSlot(rows + 1) <= kResponseDriverRows) ++rows;
+    while (rows < h.rowsInUse() && h.rowOfSlot(rows + 1) <= kResponseDriverRows) ++rows;
     common::Array2<Complex> zinv(1, n, 1, n, Complex{});
     common::Array2<Complex> coupled(1, n, 1, std::max(rows, 1), Complex{});
     for (int k = 1; k <= kHarmonics; ++k) {
