@@ -10,8 +10,9 @@
 // `outdoor`, `wind`, `geo`, `open1` and `type`; the time loop's `tim`, `clim`, `sysa`, `ventzones`)
 // are declared here whole, so that each block is one structure.
 //
-// The tables sized by steps of the day (`drive`, `theat`, `tcool`, `latgain`) are allocated once,
-// for 24 × `nstphr` steps, by allocateInputBlocks before the input is read.
+// The tables sized by steps of the day (`drive`, `theat`, `tcool`, `latgain`, and `drive2` of the
+// solar blocks) are allocated once, for 24 × `nstphr` steps, by allocateInputBlocks before the input
+// is read.
 #pragma once
 
 #include <filesystem>
@@ -595,7 +596,10 @@ struct InputBlocks {
     ClimateFile unit10;
 };
 
-// Sizes the tables that hold one column per step of the day, for 24 × time.nstphr steps.
-void allocateInputBlocks(InputBlocks& blocks);
+struct EngineState;
+
+// Sizes the tables that hold one column per step of the day (with the second driver table of the
+// solar gains, `drive2`), for 24 × time.nstphr steps.
+void allocateInputBlocks(EngineState& state);
 
 } // namespace engine

@@ -1,8 +1,11 @@
 #include "engine/core/matrix_routines.h"
 
+#include "engine/core/vector_lanes.h"
+
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -20,40 +23,93 @@ void swapColumns(RealMatrix a, int c1, int c2, int rows) {
     for (int i = 1; i <= rows; ++i) std::swap(a(i, c1), a(i, c2));
 }
 
+using Flags = std::array<bool, kMatrixOrder + 1>;
+
+// The largest magnitude in column `column` (n elements) over the rows whose mask is 1 (0 for rows
+// already pivoted; a masked element counts as 0 and so never wins).
+__attribute__((target_clones("avx2", "default"))) double columnLargest(const double* column,
+                                                                       const double* mask, int n) {
+    const int whole = n - n % kLanes;
+    Lanes largest = {0.0, 0.0, 0.0, 0.0};
+    for (int r = 0; r < whole; r += kLanes) {
+        Lanes x, m;
+        std::memcpy(&x, column + r, sizeof x);
+        std::memcpy(&m, mask + r, sizeof m);
+        x = (x < 0.0 ? -x : x) * m;
+        largest = x > largest ? x : largest;
+    }
+    double result = 0.0;
+    for (int k = 0; k < kLanes; ++k) result = largest[k] > result ? largest[k] : result;
+    for (int r = whole; r < n; ++r) {
+        const double x = std::abs(column[r]) * mask[r];
+        result = x > result ? x : result;
+    }
+    return result;
+}
+
+// The largest element of the rows and columns not yet pivoted, as the rows were scanned in ascending
+// order and within a row the columns in ascending order, an element replacing the maximum only when
+// strictly larger: the first of equal magnitudes wins.  The columns are read one after the other
+// (the matrix is stored by columns); among equal magnitudes the smaller row then wins, and within a
+// row the smaller column, which is the same element.  rowMask(r - 1) is 1 for a row not yet pivoted.
+double largestRemaining(RealMatrix a, int n, const Flags& pivoted, const double* rowMask, int& irow,
+                        int& icol) {
+    double largest = 0.0;
+    irow = icol = 0;
+    for (int c = 1; c <= n; ++c) {
+        if (pivoted[static_cast<std::size_t>(c)]) continue;
+        const double* column = &a(1, c);
+        const double v = columnLargest(column, rowMask, n);
+        if (!(v > largest || (v == largest && v > 0.0))) continue;
+        int r = 1;
+        while (std::abs(column[r - 1]) * rowMask[r - 1] != v) ++r;
+        if (v > largest || r < irow) {
+            largest = v;
+            irow = r;
+            icol = c;
+        }
+    }
+    return largest;
+}
+
+// Subtracts d(r) times row `pivotRow` from every other row r of column j, column after column: the
+// same products and differences as row after row, element by element.
+__attribute__((target_clones("avx2", "default"))) void eliminateColumn(double* column, int n, int pivotRow,
+                                                                       const double* d) {
+    const double p = column[pivotRow - 1];
+    const int whole = n - n % kLanes;
+    for (int r = 0; r < whole; r += kLanes) {
+        Lanes x, y;
+        std::memcpy(&x, column + r, sizeof x);
+        std::memcpy(&y, d + r, sizeof y);
+        x = x - p * y;
+        std::memcpy(column + r, &x, sizeof x);
+    }
+    for (int r = whole; r < n; ++r) column[r] -= p * d[r];
+    column[pivotRow - 1] = p; // the pivot row keeps its value
+}
+
 } // namespace
 
 void matinv(RealMatrix a, int n, RealMatrix b, int m, double& determ, int& ierr) {
     assert(n >= 1 && n <= kMatrixOrder);
     const int rhs = std::abs(m);
-    std::array<int, kMatrixOrder + 1> pivoted{}; // times column j was chosen as pivot column
+    // Solving only: the columns already pivoted are never read again, so they are left as they are.
+    const bool inverse = m <= 0;
+    Flags pivoted{}; // column j has been pivot column (and so row j pivot row)
+    std::array<double, kMatrixOrder> rowMask;
+    rowMask.fill(1.0); // rowMask(r - 1) = 0 once row r has been pivot row
     std::array<int, kMatrixOrder + 1> stepRow{}, stepColumn{};
+    std::array<double, kMatrixOrder + 1> d{}; // the multipliers of the step, by row
     determ = 1.0;
     for (int step = 1; step <= n; ++step) {
-        // Full pivoting: the largest element of the rows and columns not yet pivoted; the first of
-        // equal magnitudes wins.
-        double largest = 0.0;
-        int irow = 0;
-        int icol = 0;
-        for (int r = 1; r <= n; ++r) {
-            if (pivoted[static_cast<std::size_t>(r)] == 1) continue;
-            for (int c = 1; c <= n; ++c) {
-                const int times = pivoted[static_cast<std::size_t>(c)];
-                if (times > 1) {
-                    ierr = 1;
-                    return;
-                }
-                if (times == 0 && std::abs(a(r, c)) > largest) {
-                    largest = std::abs(a(r, c));
-                    irow = r;
-                    icol = c;
-                }
-            }
-        }
-        if (largest <= kSingularPivot) {
+        int irow = 0, icol = 0;
+        if (largestRemaining(a, n, pivoted, rowMask.data(), irow, icol) <= kSingularPivot) {
             ierr = 1;
             return;
         }
-        ++pivoted[static_cast<std::size_t>(icol)];
+        pivoted[static_cast<std::size_t>(icol)] = true;
+        rowMask[static_cast<std::size_t>(icol - 1)] = 0.0;
         if (irow != icol) {
             determ = -determ;
             swapRows(a, irow, icol, n);
@@ -65,19 +121,22 @@ void matinv(RealMatrix a, int n, RealMatrix b, int m, double& determ, int& ierr)
         const double pivot = a(icol, icol);
         determ *= pivot;
         a(icol, icol) = 1.0;
-        for (int j = 1; j <= n; ++j) a(icol, j) /= pivot;
+        for (int j = 1; j <= n; ++j)
+            if (inverse || !pivoted[static_cast<std::size_t>(j)]) a(icol, j) /= pivot;
         const double reciprocal = 1.0 / pivot;
         for (int j = 1; j <= rhs; ++j) b(icol, j) *= reciprocal;
 
+        double* pivotColumn = &a(1, icol);
         for (int r = 1; r <= n; ++r) {
-            if (r == icol) continue;
-            const double d = a(r, icol);
-            a(r, icol) = 0.0;
-            for (int j = 1; j <= n; ++j) a(r, j) -= a(icol, j) * d;
-            for (int j = 1; j <= rhs; ++j) b(r, j) -= b(icol, j) * d;
+            d[static_cast<std::size_t>(r)] = pivotColumn[r - 1];
+            if (r != icol) pivotColumn[r - 1] = 0.0;
         }
+        for (int j = 1; j <= n; ++j)
+            if (inverse || !pivoted[static_cast<std::size_t>(j)])
+                eliminateColumn(&a(1, j), n, icol, d.data() + 1);
+        for (int j = 1; j <= rhs; ++j) eliminateColumn(&b(1, j), n, icol, d.data() + 1);
     }
-    if (m <= 0) {
+    if (inverse) {
         for (int step = n; step >= 1; --step) {
             const int irow = stepRow[static_cast<std::size_t>(step)];
             const int icol = stepColumn[static_cast<std::size_t>(step)];

@@ -1,13 +1,16 @@
 #include "engine/core/response_factors.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "engine/core/harmonic_conduction.h"
 #include "engine/core/matrix_routines.h"
 #include "engine/core/response_report.h"
 #include "engine/core/state.h"
+#include "engine/core/vector_lanes.h"
 
 namespace engine {
 namespace {
@@ -108,6 +111,29 @@ void printFactors(EngineState& state, const double* f, int nd) {
     reportFormatted(state, kLongTerm, values);
 }
 
+// The new grid values F(nd + m + 1), m = 1..193, into out(m - 1), from the old grid values
+// old(i) = F(nd + i + 1), i = 0..195: b(m) · F(nd + m + 1) + a(m) · F(nd + m + 2) - c(m) · (F(nd + m) +
+// F(nd + m + 3)), the weights a, b, c of block `valu` (0-based).  In vector lanes, each lane with the
+// operations of the plain formula.
+__attribute__((target_clones("avx2", "default"))) void
+moveGrid(const double* old, const double* a, const double* b, const double* c, double* out) {
+    constexpr int whole = kValuPoints - kValuPoints % kLanes;
+    for (int m = 0; m < whole; m += kLanes) {
+        Lanes at, next, before, after, wa, wb, wc;
+        std::memcpy(&before, old + m, sizeof before);
+        std::memcpy(&at, old + m + 1, sizeof at);
+        std::memcpy(&next, old + m + 2, sizeof next);
+        std::memcpy(&after, old + m + 3, sizeof after);
+        std::memcpy(&wa, a + m, sizeof wa);
+        std::memcpy(&wb, b + m, sizeof wb);
+        std::memcpy(&wc, c + m, sizeof wc);
+        const Lanes moved = wb * at + wa * next - wc * (before + after);
+        std::memcpy(out + m, &moved, sizeof moved);
+    }
+    for (int m = whole; m < kValuPoints; ++m)
+        out[m] = b[m] * old[m + 1] + a[m] * old[m + 2] - c[m] * (old[m] + old[m + 3]);
+}
+
 } // namespace
 
 bool fillFittingMatrix(EngineState& state) {
@@ -132,13 +158,15 @@ void clbehv(EngineState& state) {
     const FactorWeights weights(nd, 1.0 / state.time.nstphr);
     RfBlock& rf = state.rf;
     rf.nd = nd;
-    rf.rfac.allocate(1, nd + kLongTermPoints, 1, kResponseDriverRows, 1, zones, 0.0);
+    rf.rfac.allocate(
+        1, nd + kLongTermPoints, 1, kResponseDriverRows, [&state](int r) { return state.hz.iuserow(r) != 0; },
+        1, zones, 0.0);
     rf.fut.allocate(1, nd + kFuturePoints, 1, zones, 0.0);
 
     for (int z = 1; z <= state.hz.nzc; ++z) {
         for (int r = 1; r <= kResponseDriverRows; ++r) {
             if (state.hz.iuserow(r) == 0) continue;
-            const Complex h1 = state.hz.hres(z, r, 1);
+            const Complex h1 = state.hz.hres.value(z, r, 1);
             if (h1 == Complex{}) continue;
             const double h0 = h1.real();
             const int kind = state.hz.kindrf(r) == 0 ? kRamp : state.hz.kindrf(r);
@@ -157,6 +185,15 @@ void clbehv(EngineState& state) {
             if (state.blank.iprnt3 > 0) printFactors(state, out, nd);
         }
     }
+    tabulateSameStep(state);
+}
+
+void tabulateSameStep(EngineState& state) {
+    const int zones = std::max(state.hz.nzc, 1);
+    RfBlock& rf = state.rf;
+    rf.samestep.allocate(1, zones, 1, zones, 0.0);
+    for (int m = 1; m <= zones; ++m)
+        for (int i = 1; i <= zones; ++i) rf.samestep(i, m) = rf.rfac.value(1, kGainRowOffset + m, i);
 }
 
 void moveon(EngineState& state, int z) {
@@ -167,15 +204,11 @@ void moveon(EngineState& state, int z) {
     for (int k = 1; k < nd; ++k) f(k) = f(k + 1);
 
     // Each grid value takes the value one hour further on, from the old values of four neighbours.
-    double before = f(nd + 1);
-    const double oldLastGuard = f(nd + kFuturePoints);
-    for (int m = 1; m <= kValuPoints; ++m) {
-        const double at = f(nd + m + 1);
-        f(nd + m + 1) = v.valub(m) * at + v.valua(m) * f(nd + m + 2) - v.valuc(m) * (before + f(nd + m + 3));
-        before = at;
-    }
+    double* const old = state.rf.gridwork.data(); // old(m) = fut(nd + m + 1, z), m = 0..195
+    std::copy(base + nd, base + nd + kFuturePoints, old);
+    moveGrid(old, v.valua.data(), v.valub.data(), v.valuc.data(), base + nd + 1);
     f(nd + 195) = f(nd + 194);
-    f(nd + 196) = 0.5 * (f(nd + 194) + oldLastGuard);
+    f(nd + 196) = 0.5 * (f(nd + 194) + old[kFuturePoints - 1]);
     f(nd) = f(nd + 2);
     const int j = v.ivaloff;
     f(nd + 1) = v.valub0 * f(j + 1) + v.valua0 * f(j + 2) - v.valuc0 * (f(j) + f(j + 3));

@@ -16,8 +16,11 @@ struct EngineState;
 bool fillFittingMatrix(EngineState& state);
 
 // Fits every used driver row of every zone and fills `rfac`; sizes `rfac` and `fut` for the zones
-// and the steps of the day of the run.
+// and the steps of the day of the run, and gathers the same-step responses (tabulateSameStep).
 void clbehv(EngineState& state);
+
+// Fills `samestep` from the first response factors of the internal-gain rows 452..601 of every zone.
+void tabulateSameStep(EngineState& state);
 
 // Moves the future air temperatures of zone z one step closer: the value that lay one step ahead
 // becomes the present one, and every point of the long-term grid takes the value one hour further on,

@@ -1,5 +1,6 @@
 #include "engine/core/time_loop.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -67,15 +68,43 @@ void setCoveringSchedule(EngineState& s, int z, int& c, int& o, PerZone<int>& cl
     for (int t = 1; t <= 24 * s.time.nstphr; ++t) state(z, t) = 1;
 }
 
-// The driver rows that act on each zone, listed once so that a step touches only those.
-void listActiveRows(EngineState& s) {
+// The rows that act on each zone, listed once so that a step touches only those: the rows whose
+// drivers are superposed on it, and the rows whose factors in it are not all 0.
+void listResponseRows(EngineState& s) {
+    LoopBlock& loop = s.loop;
+    const DriverRowTable<double>& rfac = s.rf.rfac;
+    const int zones = std::max(s.zones.nzones, 1);
+    const int rows = std::max(rfac.rowsInUse(), 1);
+    const int lags = responseLags(s);
+    loop.supslot.allocate(1, rows, 1, zones, 0);
+    loop.rfnow.allocate(1, rows, 1, zones, 0.0);
+    loop.carries.allocate(1, rows, 1, zones, 0);
+    loop.slotdelta.allocate(1, rows, 0.0);
+    loop.beyondDone = true;
+    // Every step injects at most the air-flow, louvre and plant gains of each zone and the
+    // corrections of the special zones (three zones each).
+    const int injections = 8 * zones + 16;
+    loop.ninject = 0;
+    loop.injectzone.allocate(1, injections, 0);
+    loop.injectslot.allocate(1, injections, 0);
+    loop.injectgain.allocate(1, injections, 0.0);
+    loop.laggain.allocate(1, rows + injections, 0.0);
+    loop.lagfactors.allocate(1, rows + injections, nullptr);
+    loop.rampRows = false;
     for (int e = 1; e <= s.zones.nzones; ++e) {
         int n = 0;
-        for (int k = 1; k <= kDriverRows; ++k) {
+        for (int slot = 1; slot <= rfac.rowsInUse(); ++slot) {
+            const double* f = rfac.atSlot(slot, e);
+            if (std::all_of(f, f + lags, [](double v) { return v == 0.0; })) continue;
+            loop.carries(slot, e) = 1;
+            const int k = rfac.rowOfSlot(slot);
             if (s.hz.iuserow(k) < 1 || s.hp.hss(e, k) == 0.0) continue;
-            s.loop.activerow(++n, e) = k;
+            ++n;
+            loop.supslot(n, e) = slot;
+            loop.rfnow(n, e) = f[0];
+            if (s.hz.iuserow(k) == 1) loop.rampRows = true;
         }
-        s.loop.nactive(e) = n;
+        loop.nsup(e) = n;
     }
 }
 
@@ -125,7 +154,7 @@ void startRun(EngineState& s) {
         loop.nstepz(z) = 0;
         for (int j = 1; j <= futurePoints; ++j) s.rf.fut(j, z) = s.zn.tstart;
     }
-    listActiveRows(s);
+    listResponseRows(s);
 }
 
 // The sun of every record of the day, with the cut-offs of a sun below the horizon or below the
@@ -204,6 +233,7 @@ void simulateDay(EngineState& s) {
         balanceZones(s, t, s.tim.imonth);
         specialZones(s);
         hvacsystem(s, s.clim.wmoist(t), s.clim.tair(t), kSupplyTemperature, s.loop.tmaxday, s.tim.imonth, t);
+        superposeBeyondStep(s);
         for (int z = 1; z <= s.zones.nzones; ++z) {
             s.psa.toutstep(t) = s.blank.drive(1, t);
             s.sysb.tzonea(z) = s.rf.fut(1, z);

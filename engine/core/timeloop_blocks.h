@@ -87,6 +87,12 @@ struct ZoneStepBlock {
     // Work space of the matrix solutions (leading dimension 150).
     common::FixedArray2<double, 1, kMaxZones, 1, kMaxZones> amat;
     common::FixedArray2<double, 1, kMaxZones, 1, 1> bvec;
+    // The zone temperatures' system reduced to the zones that exchange air (solved), and the list of
+    // those zones.  A zone that exchanges no air appears in no other zone's balance.
+    common::FixedArray2<double, 1, kMaxZones, 1, kMaxZones> ared;
+    common::FixedArray2<double, 1, kMaxZones, 1, 1> bred;
+    PerZone<int> exchanging;
+    PerZone<double> outflow; // Σk fcond(j, k), W/K
 };
 
 // What the time loop keeps for the whole run.
@@ -103,9 +109,27 @@ struct LoopBlock {
     PerZone<int> closedw, closeds; // the window or roof-window coverings are closed all day
     PerZone<int> closew, openw;    // window covering hours with 24 folded to 0 where it applies
     PerZone<int> closes, opens;    // the same for roof windows and skylights
-    // Driver rows that act on each zone: those with a steady-state response in it and in use.
-    PerZone<int> nactive;
-    common::FixedArray2<int, 1, kDriverRows, 1, kMaxZones> activerow;
+    // The rows of the response factors (their slots) whose drivers are superposed on each zone (in
+    // use, with a steady-state response in it), in ascending row order: supslot(i, e), i = 1..nsup(e),
+    // with their factors of the same step rfnow(i, e).  carries(slot, e) = 1 when the row's factors in
+    // zone e are not all 0.  Sized from the run's rows and zones.
+    PerZone<int> nsup;
+    common::Array2<int> supslot;
+    common::Array2<double> rfnow;
+    common::Array2<std::uint8_t> carries;
+    bool rampRows = false; // some zone superposes the change of a temperature row
+    // The input of every row's driver at the step (by slot), and whether it has reached the lags
+    // beyond the step yet.
+    common::Array1<double> slotdelta;
+    bool beyondDone = true;
+    // The gains injected this step, in order: zone and W.  Their effect beyond the step follows with
+    // the step's drivers.
+    int ninject = 0;
+    common::Array1<int> injectzone, injectslot; // the zone, and the slot of its internal-gain row
+    common::Array1<double> injectgain;
+    // The inputs of one zone beyond the step, in the order they are added, with their factors.
+    common::Array1<double> laggain;
+    common::Array1<const double*> lagfactors;
     ClimateDay day;
 };
 

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "engine/core/matrix_routines.h"
 #include "engine/core/plant.h"
 #include "engine/core/state.h"
+#include "engine/core/vector_lanes.h"
 #include "engine/solar_airflow/airflow_network.h"
 
 namespace engine {
@@ -24,10 +26,43 @@ double windInfiltration(const EngineState& s, int z, double ws) {
     return ws * s.zn.zoneb(z) * s.wind.wsred(z) * s.zones.zvol(z) * kAirHeatPerChange;
 }
 
-// f(j) += a × r(j) for j = 0..n - 1.  The two buffers never overlap, which lets the compiler use
-// vector instructions.
-void addScaled(double* __restrict f, const double* __restrict r, double a, int n) {
-    for (int j = 0; j < n; ++j) f[j] += a * r[j];
+// f(j) += a(i) × r(i)(j) for j = 0..len - 1 and i = 0..count - 1 in turn: the same sums as row after
+// row, taken four rows at a time so that each future value is loaded and stored once for four rows.
+// Built for the machine's wider vector instructions too, chosen when the program starts.
+__attribute__((target_clones("avx2", "default"))) void addRows(double* __restrict f, const double* a,
+                                                               const double* const* r, int count, int len) {
+    const int whole = len - len % 4;
+    int i = 0;
+    for (; i + 4 <= count; i += 4) {
+        const double a0 = a[i], a1 = a[i + 1], a2 = a[i + 2], a3 = a[i + 3];
+        const double *r0 = r[i], *r1 = r[i + 1], *r2 = r[i + 2], *r3 = r[i + 3];
+        for (int j = 0; j < whole; j += 4) {
+            Lanes sum, x;
+            std::memcpy(&sum, f + j, sizeof sum);
+            std::memcpy(&x, r0 + j, sizeof x);
+            sum = sum + a0 * x;
+            std::memcpy(&x, r1 + j, sizeof x);
+            sum = sum + a1 * x;
+            std::memcpy(&x, r2 + j, sizeof x);
+            sum = sum + a2 * x;
+            std::memcpy(&x, r3 + j, sizeof x);
+            sum = sum + a3 * x;
+            std::memcpy(f + j, &sum, sizeof sum);
+        }
+        for (int j = whole; j < len; ++j) f[j] = f[j] + a0 * r0[j] + a1 * r1[j] + a2 * r2[j] + a3 * r3[j];
+    }
+    for (; i < count; ++i) {
+        const double ai = a[i];
+        const double* ri = r[i];
+        for (int j = 0; j < whole; j += 4) {
+            Lanes sum, x;
+            std::memcpy(&sum, f + j, sizeof sum);
+            std::memcpy(&x, ri + j, sizeof x);
+            sum = sum + ai * x;
+            std::memcpy(f + j, &sum, sizeof sum);
+        }
+        for (int j = whole; j < len; ++j) f[j] += ai * ri[j];
+    }
 }
 
 bool inNetwork(const EngineState& s, int z) {
@@ -219,31 +254,68 @@ void airFlows(EngineState& s, int t, double ws) {
     }
 }
 
-// D6: every zone's temperature with the air-flow exchange of the step solved at lag 1.
+// Column j of the zone temperatures' matrix into amat: the same-step effect on every zone i of the
+// air-flow gains that zone j's temperature causes, M(i, j) = c(j→i) × Σk fcond(j, k) - Σm fcond(m, j)
+// × c(m→i), plus 1 on the diagonal; `total` is Σk fcond(j, k), k = 0..n.  Returns false when the column is
+// that of the identity: zone j then appears in no other zone's balance.
+bool zoneColumn(EngineState& s, int j, double total) {
+    ZoneStepBlock& w = s.zonestep;
+    const int n = s.zones.nzones;
+    double* column = &w.amat(1, j);
+    const double* own = &s.rf.samestep(1, j);
+    for (int i = 1; i <= n; ++i) column[i - 1] = own[i - 1] * total;
+    for (int k = 1; k <= n; ++k) {
+        const double f = w.fcond(k, j);
+        if (f == 0.0) continue;
+        const double* from = &s.rf.samestep(1, k);
+        for (int i = 1; i <= n; ++i) column[i - 1] -= f * from[i - 1];
+    }
+    column[j - 1] += 1.0;
+    for (int i = 1; i <= n; ++i)
+        if (column[i - 1] != (i == j ? 1.0 : 0.0)) return true;
+    return false;
+}
+
+// D6: every zone's temperature with the air-flow exchange of the step solved at lag 1.  Only the
+// zones that exchange air enter the solution; the temperature of every other zone follows from
+// theirs.
 void solveZoneTemperatures(EngineState& s, double tout) {
     ZoneStepBlock& w = s.zonestep;
     const int n = s.zones.nzones;
-    for (int i = 1; i <= n; ++i) {
-        double b = s.rf.fut(1, i) + w.tlouv(i);
-        for (int j = 1; j <= n; ++j) {
-            const double cji = sameStep(s, j, i);
-            double total = 0.0;
-            for (int k = 0; k <= n; ++k) total += w.fcond(j, k);
-            double m = cji * total;
-            for (int k = 1; k <= n; ++k)
-                if (w.fcond(k, j) != 0.0) m -= w.fcond(k, j) * sameStep(s, k, i);
-            w.amat(i, j) = m + (i == j ? 1.0 : 0.0);
-            b += w.fcond(j, 0) * tout * cji;
-        }
-        w.bvec(i, 1) = b;
+    for (int i = 1; i <= n; ++i) w.bvec(i, 1) = s.rf.fut(1, i) + w.tlouv(i);
+    // Every zone's total outflow, Σk fcond(j, k) in ascending k, summed down the columns of fcond.
+    for (int j = 1; j <= n; ++j) w.outflow(j) = 0.0;
+    for (int k = 0; k <= n; ++k)
+        for (int j = 1; j <= n; ++j) w.outflow(j) += w.fcond(j, k);
+    int count = 0;
+    for (int j = 1; j <= n; ++j) {
+        const double outdoor = w.fcond(j, 0) * tout;
+        const double* own = &s.rf.samestep(1, j);
+        for (int i = 1; i <= n; ++i) w.bvec(i, 1) += outdoor * own[i - 1];
+        if (zoneColumn(s, j, w.outflow(j))) w.exchanging(++count) = j;
+    }
+    for (int a = 1; a <= count; ++a) {
+        const int i = w.exchanging(a);
+        for (int b = 1; b <= count; ++b) w.ared(a, b) = w.amat(i, w.exchanging(b));
+        w.bred(a, 1) = w.bvec(i, 1);
     }
     double determ = 0.0;
     int ierr = 0;
-    matinv(RealMatrix(w.amat), n, RealMatrix(w.bvec), 1, determ, ierr);
+    if (count > 0) matinv(RealMatrix(w.ared), count, RealMatrix(w.bred), 1, determ, ierr);
+    for (int a = 1; a <= count; ++a) w.xzone(w.exchanging(a)) = w.bred(a, 1);
+    // A zone outside the solution: x(i) = b(i) - Σ M(i, j) x(j) over the zones j that exchange air.
+    for (int i = 1, a = 1; i <= n; ++i) {
+        if (a <= count && w.exchanging(a) == i) {
+            ++a;
+            continue;
+        }
+        double x = w.bvec(i, 1);
+        for (int b = 1; b <= count; ++b) x -= w.amat(i, w.exchanging(b)) * w.xzone(w.exchanging(b));
+        w.xzone(i) = x;
+    }
     for (int i = 1; i <= n; ++i) {
-        const double x = w.bvec(i, 1);
         // A singular system leaves the superposed temperature, never a value that is not finite.
-        w.xzone(i) = ierr == 0 && std::isfinite(x) ? x : s.rf.fut(1, i) + w.tlouv(i);
+        if (ierr != 0 || !std::isfinite(w.xzone(i))) w.xzone(i) = s.rf.fut(1, i) + w.tlouv(i);
     }
 }
 
@@ -310,14 +382,28 @@ int responseLags(const EngineState& state) {
 }
 
 double sameStep(const EngineState& state, int m, int i) {
-    return state.rf.rfac(1, kGainRowOffset + m, i);
+    return state.rf.samestep(i, m);
 }
 
 void injectGain(EngineState& state, int m, double q) {
-    const int lags = responseLags(state);
-    for (int e = 1; e <= state.zones.nzones; ++e) {
-        addScaled(&state.rf.fut(1, e), &state.rf.rfac(1, kGainRowOffset + m, e), q, lags);
+    LoopBlock& loop = state.loop;
+    const double* c = &state.rf.samestep(1, m);
+    for (int e = 1; e <= state.zones.nzones; ++e) state.rf.fut(1, e) += q * c[e - 1];
+    if (loop.injectzone.hi() == 0) {
+        // Outside the hourly loop (nothing listed): the whole response at once.
+        const int slot = state.rf.rfac.slotOf(kGainRowOffset + m);
+        if (slot == 0) return;
+        const int lags = responseLags(state);
+        for (int e = 1; e <= state.zones.nzones; ++e) {
+            const double* r = state.rf.rfac.atSlot(slot, e);
+            for (int j = 2; j <= lags; ++j) state.rf.fut(j, e) += q * r[j - 1];
+        }
+        return;
     }
+    if (loop.ninject == loop.injectzone.hi()) superposeBeyondStep(state);
+    ++loop.ninject;
+    loop.injectzone(loop.ninject) = m;
+    loop.injectgain(loop.ninject) = q;
 }
 
 void calcopaquelouvres(double tzone, double toutside, double u, double area, double /*opfac1*/,
@@ -330,27 +416,36 @@ void superposeDrivers(EngineState& state, int t) {
     auto& s = state;
     LoopBlock& loop = s.loop;
     ZoneStepBlock& w = s.zonestep;
-    const int lags = responseLags(s);
+    const DriverRowTable<double>& rfac = s.rf.rfac;
     const int lastStep = 24 * s.time.nstphr;
-    bool rampRows = false;
     for (int e = 1; e <= s.zones.nzones; ++e) {
         loop.nstepz(e) += 1;
         w.latstep(e) = s.latent.latgain(e, t);
         w.achinf(e) = s.zn.zonea(e) + s.zn.zoneb(e) * s.wind.wsred(e) * s.clim.wspeed(t);
-        double* f = &s.rf.fut(1, e);
-        for (int i = 1; i <= loop.nactive(e); ++i) {
-            const int k = loop.activerow(i, e);
-            double delta = 0.0;
-            if (s.hz.iuserow(k) == 1) {
-                const double previous =
-                    t > 1 ? s.blank.drive(k, t - 1) : (loop.nstepz(e) == 1 ? s.zn.tstart : loop.drvlast(k));
-                delta = s.blank.drive(k, t) - previous;
-                rampRows = true;
-            } else {
-                delta = s.stuff.drive2(k, t);
-            }
+    }
+    // The input of every row in use: the change of a temperature since the step before, the value of
+    // a gain.  Every zone has simulated as many steps.
+    const bool firstStep = s.zones.nzones >= 1 && loop.nstepz(1) == 1;
+    for (int slot = 1; slot <= rfac.rowsInUse(); ++slot) {
+        const int k = rfac.rowOfSlot(slot);
+        double delta = 0.0;
+        if (s.hz.iuserow(k) == 1) {
+            const double previous =
+                t > 1 ? s.blank.drive(k, t - 1) : (firstStep ? s.zn.tstart : loop.drvlast(k));
+            delta = s.blank.drive(k, t) - previous;
+        } else if (s.hz.iuserow(k) > 1) {
+            delta = s.stuff.drive2(k, t);
+        }
+        loop.slotdelta(slot) = delta;
+    }
+    loop.beyondDone = false;
+    // The same step; the lags beyond it follow once the step's gains are known (superposeBeyondStep).
+    for (int e = 1; e <= s.zones.nzones; ++e) {
+        double& now = s.rf.fut(1, e);
+        for (int i = 1; i <= loop.nsup(e); ++i) {
+            const double delta = loop.slotdelta(loop.supslot(i, e));
             if (delta == 0.0) continue;
-            addScaled(f, &s.rf.rfac(1, k, e), delta, lags);
+            now += delta * loop.rfnow(i, e);
         }
     }
     const double tout = s.blank.drive(1, t);
@@ -358,10 +453,43 @@ void superposeDrivers(EngineState& state, int t) {
         w.tvec(0) = s.blank.drive(1, t - 1);
     else
         w.tvec(0) = loop.day.lastDay == loop.dayfirst ? tout : loop.drvlast(1);
-    if (t == lastStep && rampRows)
+    if (t == lastStep && loop.rampRows)
         for (int k = 1; k <= kDriverRows; ++k) loop.drvlast(k) = s.blank.drive(k, t);
     w.tvec(kMaxZones + 1) = tout;
     for (int z = 1; z <= s.zones.nzones; ++z) w.tvec(z) = s.sysb.tzonea(z);
+}
+
+void superposeBeyondStep(EngineState& state) {
+    auto& s = state;
+    LoopBlock& loop = s.loop;
+    const DriverRowTable<double>& rfac = s.rf.rfac;
+    const int lags = responseLags(s);
+    for (int g = 1; g <= loop.ninject; ++g)
+        loop.injectslot(g) = rfac.slotOf(kGainRowOffset + loop.injectzone(g));
+    for (int e = 1; e <= s.zones.nzones; ++e) {
+        // In the order the inputs reached the step: the drivers row after row, then the gains as
+        // they were injected.
+        int count = 0;
+        auto add = [&](double input, int slot) {
+            ++count;
+            loop.laggain(count) = input;
+            loop.lagfactors(count) = rfac.atSlot(slot, e) + 1;
+        };
+        if (!loop.beyondDone) {
+            for (int i = 1; i <= loop.nsup(e); ++i) {
+                const int slot = loop.supslot(i, e);
+                if (loop.slotdelta(slot) != 0.0) add(loop.slotdelta(slot), slot);
+            }
+        }
+        const std::uint8_t* carries = &loop.carries(1, e);
+        for (int g = 1; g <= loop.ninject; ++g) {
+            const int slot = loop.injectslot(g);
+            if (slot != 0 && carries[slot - 1] != 0) add(loop.injectgain(g), slot);
+        }
+        if (count > 0) addRows(&s.rf.fut(2, e), &loop.laggain(1), &loop.lagfactors(1), count, lags - 1);
+    }
+    loop.beyondDone = true;
+    loop.ninject = 0;
 }
 
 void balanceZones(EngineState& state, int t, int month) {
@@ -372,8 +500,8 @@ void balanceZones(EngineState& state, int t, int month) {
     const double ws = s.clim.wspeed(t);
 
     // B: the network starts whole.
-    for (int z = 1; z <= n; ++z)
-        for (int y = 1; y <= n; ++y) w.fcond(z, y) = 0.0;
+    for (int y = 1; y <= n; ++y)
+        for (int z = 1; z <= n; ++z) w.fcond(z, y) = 0.0;
     for (int i = 1; i <= s.ventzones.nvz; ++i) {
         const int z = s.ventzones.ivz(i);
         s.ventzones.ivzon(z) = 1;
@@ -424,12 +552,12 @@ void balanceZones(EngineState& state, int t, int month) {
     }
     // E2, E3: the air-flow gain of each zone, taken straight from the solved temperatures and the
     // heat capacity flows, and the louvre gains, added to the future temperatures.
-    for (int m = 1; m <= n; ++m) {
-        double q = w.fcond(m, 0) * (tout - w.xzone(m));
-        for (int j = 1; j <= n; ++j)
-            if (w.fcond(m, j) != 0.0) q += w.fcond(m, j) * (w.xzone(j) - w.xzone(m));
-        w.qflow(m) = q;
-    }
+    // qflow(m) = fcond(m, 0) × (Tout - x(m)) + Σj fcond(m, j) × (x(j) - x(m)), the sum in ascending
+    // j, taken down the columns of fcond.
+    for (int m = 1; m <= n; ++m) w.qflow(m) = w.fcond(m, 0) * (tout - w.xzone(m));
+    for (int j = 1; j <= n; ++j)
+        for (int m = 1; m <= n; ++m)
+            if (w.fcond(m, j) != 0.0) w.qflow(m) += w.fcond(m, j) * (w.xzone(j) - w.xzone(m));
     for (int m = 1; m <= n; ++m) {
         const double q = w.qlouv(m) + w.qflow(m);
         if (q != 0.0) injectGain(s, m, q);

@@ -4,11 +4,11 @@
 // the resulting air-flow and louvre gains added to the future temperatures as sensible gains.
 #pragma once
 
+#include "engine/core/response_blocks.h"
+
 namespace engine {
 
 struct EngineState;
-
-inline constexpr int kGainRowOffset = 451; // driver row 451 + z is the sensible gain of zone z
 
 // Lags of the response buffers used by a step: the day's steps and the long-term grid.
 int responseLags(const EngineState& state);
@@ -17,7 +17,8 @@ int responseLags(const EngineState& state);
 // zone m over that step, K/W.
 double sameStep(const EngineState& state, int m, int i);
 
-// Adds a sensible gain q (W) held in zone m over the step to every zone's future temperatures.
+// Adds a sensible gain q (W) held in zone m over the step to every zone's temperature of the step;
+// its effect on the later future temperatures follows with superposeBeyondStep.
 void injectGain(EngineState& state, int m, double q);
 
 // Conduction gain through an open opaque louvre: gain = U × area × (outside - zone), W.  The two
@@ -25,8 +26,14 @@ void injectGain(EngineState& state, int m, double q);
 void calcopaquelouvres(double tzone, double toutside, double u, double area, double opfac1, double opfac2,
                        double& gain, double& gain2);
 
-// A: superposes the drivers of step t on every zone and fills the network's temperature vector.
+// A: superposes the drivers of step t on every zone's temperature of the step and fills the
+// network's temperature vector.
 void superposeDrivers(EngineState& state, int t);
+
+// The rest of the step's superposition, once its gains are known: the drivers of the step and every
+// gain injected in it added to every zone's future temperatures beyond the step, each row's factors
+// walked once.
+void superposeBeyondStep(EngineState& state);
 
 // B - E: natural ventilation, air flows, louvres and the comfort test, then the injection of the
 // air-flow and louvre gains.  month 1..12.

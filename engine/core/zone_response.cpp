@@ -52,16 +52,26 @@ Matches columnsOf(const EngineState& state, int code, bool ownRecord) {
     return m;
 }
 
+// A row of `hres` is kept when some zone uses it: the rows the input flagged in `idrvuse`.
+bool rowInUse(const EngineState& state, int r) {
+    for (int z = 1; z <= kMaxZones; ++z)
+        if (state.zn.idrvuse(r, z) != 0) return true;
+    return false;
+}
+
 // Makes room in `hres` for zone z (the table is sized from the zones of the run).
 void ensureZone(EngineState& state, int z) {
-    common::Array3<Complex>& h = state.hz.hres;
-    const int have = h.size() == 0 ? 0 : static_cast<int>(h.size() / (kResponseRows * kHarmonics));
+    DriverRowTable<Complex>& h = state.hz.hres;
+    const int have = h.hi1();
     if (z <= have) return;
     const int want = std::max(z, std::min(kMaxResponseZones, std::max(state.zones.nzones, 1)));
-    common::Array3<Complex> bigger(1, want, 1, kResponseRows, 1, kHarmonics, Complex{});
+    DriverRowTable<Complex> bigger;
+    bigger.allocate(
+        1, want, 1, kResponseRows, [&state](int r) { return rowInUse(state, r); }, 1, kHarmonics, Complex{});
     for (int k = 1; k <= kHarmonics; ++k)
-        for (int r = 1; r <= kResponseRows; ++r)
-            for (int zz = 1; zz <= have; ++zz) bigger(zz, r, k) = h(zz, r, k);
+        for (int slot = 1; slot <= bigger.rowsInUse(); ++slot)
+            for (int zz = 1; zz <= have; ++zz)
+                bigger.atSlot(slot, k)[zz - 1] = h.value(zz, bigger.rowOfSlot(slot), k);
     h = std::move(bigger);
 }
 
@@ -86,6 +96,8 @@ class ZoneRecordReader {
     bool record(const ZonePathRecord& rec) {
         if (rec.row < 0 || rec.row > kResponseRows)
             throw common::RecordError("work file: driver row out of range in a zone record");
+        if (rec.row > 0 && !s_.hz.hres.inUse(rec.row))
+            throw common::RecordError("work file: a zone record for a driver row no zone uses");
         if (s_.blank.iprnt1 >= 2) printRecord(rec);
         ZoneResponseWork& w = s_.zonework;
         w.n.fill(Complex{});
@@ -204,7 +216,7 @@ class ZoneRecordReader {
 void printCoupled(EngineState& state, int zones) {
     for (int z = 1; z <= zones; ++z) {
         for (int r = 1; r <= kResponseDriverRows; ++r) {
-            if (state.hz.iuserow(r) == 0 || state.hz.hres(z, r, 1).real() == 0.0) continue;
+            if (state.hz.iuserow(r) == 0 || state.hz.hres.value(z, r, 1).real() == 0.0) continue;
             reportFormatted(state, kCoupledHead, {static_cast<long long>(z), static_cast<long long>(r)});
             for (int k = 1; k <= kHarmonics; ++k) {
                 const Complex h = state.hz.hres(z, r, k);
@@ -219,9 +231,8 @@ void printCoupled(EngineState& state, int zones) {
 
 void harmnc(EngineState& state, int& ierr) {
     ierr = 0;
-    state.hz.hres = common::Array3<Complex>();
+    state.hz.hres = DriverRowTable<Complex>();
     ensureZone(state, 1);
-    state.hz.hres.fill(Complex{});
     state.hz.kindrf.fill(0);
     state.hz.iuserow.fill(0);
     ZoneRecordReader reader(state);
@@ -240,18 +251,22 @@ void harmnc(EngineState& state, int& ierr) {
     if (state.blank.iprnt8 != 0) printCoupled(state, zones);
     state.hp.hss.allocate(1, std::max(zones, 1), 1, kResponseDriverRows, 0.0);
     for (int r = 1; r <= kResponseDriverRows; ++r)
-        for (int z = 1; z <= zones; ++z) state.hp.hss(z, r) = state.hz.hres(z, r, 1).real();
+        for (int z = 1; z <= zones; ++z) state.hp.hss(z, r) = state.hz.hres.value(z, r, 1).real();
 }
 
 void zone(EngineState& state, int& ierr) {
     const int n = state.hz.nzc;
     if (n < 1) return;
+    DriverRowTable<Complex>& h = state.hz.hres;
+    // The rows 1..601 in use, and the coupled responses of one frequency to each of them.
+    int rows = 0;
+    while (rows < h.rowsInUse() && h.rowOfSlot(rows + 1) <= kResponseDriverRows) ++rows;
     common::Array2<Complex> zinv(1, n, 1, n, Complex{});
-    common::Array2<Complex> coupled(1, n, 1, kResponseDriverRows, Complex{});
-    common::Array3<Complex>& h = state.hz.hres;
+    common::Array2<Complex> coupled(1, n, 1, std::max(rows, 1), Complex{});
     for (int k = 1; k <= kHarmonics; ++k) {
         for (int i = 1; i <= n; ++i)
-            for (int j = 1; j <= n; ++j) zinv(j, i) = i == j ? Complex(1.0) : -h(j, kZoneAirRowOffset + i, k);
+            for (int j = 1; j <= n; ++j)
+                zinv(j, i) = i == j ? Complex(1.0) : -h.value(j, kZoneAirRowOffset + i, k);
         int status = 0;
         cmtinv(n, status, ComplexMatrix(zinv));
         if (status != 0) {
@@ -259,19 +274,22 @@ void zone(EngineState& state, int& ierr) {
             ierr = 1;
             return;
         }
-        for (int r = 1; r <= kResponseDriverRows; ++r) {
-            if (state.hz.iuserow(r) == 0) {
-                for (int z = 1; z <= n; ++z) coupled(z, r) = Complex{};
-                continue;
-            }
-            for (int z = 1; z <= n; ++z) {
-                Complex sum{};
-                for (int t = 1; t <= n; ++t) sum += zinv(z, t) * h(t, r, k);
-                coupled(z, r) = sum;
+        // R(z, r) = Σt Z⁻¹(z, t) · hres(t, r), summed in ascending t; a zone t that does not respond
+        // to the row by itself adds nothing.
+        for (int slot = 1; slot <= rows; ++slot) {
+            Complex* sum = coupled.column(slot);
+            std::fill(sum, sum + n, Complex{});
+            if (state.hz.iuserow(h.rowOfSlot(slot)) == 0) continue;
+            const Complex* alone = h.atSlot(slot, k);
+            for (int t = 1; t <= n; ++t) {
+                const Complex ht = alone[t - 1];
+                if (ht == Complex{}) continue;
+                const Complex* column = zinv.column(t);
+                for (int z = 0; z < n; ++z) sum[z] += column[z] * ht;
             }
         }
-        for (int r = 1; r <= kResponseDriverRows; ++r)
-            for (int z = 1; z <= n; ++z) h(z, r, k) = coupled(z, r);
+        for (int slot = 1; slot <= rows; ++slot)
+            std::copy(coupled.column(slot), coupled.column(slot) + n, h.atSlot(slot, k));
     }
 }
 

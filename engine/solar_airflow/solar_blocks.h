@@ -25,7 +25,7 @@ struct DiffuseshadBlock {
 // U-values.  The time loop copies the step's column of `drive` into `drive2` and sets the curtain
 // states; the solar gains write rows 302..601 of `drive2` and `umax` and `umin`.
 struct StuffBlock {
-    common::FixedArray2<double, 1, kDriverRows, 1, kMaxStepsPerDay> drive2;    // rows as `drive`
+    common::Array2<double> drive2; // rows as `drive`, steps of the day (sized with `drive`)
     common::FixedArray2<std::int16_t, 1, kMaxZones, 1, kMaxStepsPerDay> icovw; // windows: 0 open, 1 drawn,
     common::FixedArray2<std::int16_t, 1, kMaxZones, 1, kMaxStepsPerDay> icovs; // 2 by solar level
     double umax = 0.0;   // largest dynamic glazing U-value met, W/m2K

@@ -121,7 +121,8 @@ void MaterialTable::Open() {
     std::vector<std::int64_t> rowids;
     auto columns = prepare(db, "SELECT * FROM " + sqlName(name_) + " LIMIT 0");
     auto rows = prepare(db, "SELECT rowid FROM " + sqlName(name_) + " ORDER BY rowid");
-    if (!columns || !rows) {
+    auto row = prepare(db, "SELECT * FROM " + sqlName(name_) + " WHERE rowid = ?");
+    if (!columns || !rows || !row) {
         std::string why = sqlite3_errmsg(db);
         database_.release();
         fail("cannot be opened in " + database_.FilePath().string() + ": " + why);
@@ -138,6 +139,8 @@ void MaterialTable::Open() {
     }
     fields_ = std::move(fields);
     rowids_ = std::move(rowids);
+    rows_.assign(rowids_.size(), {});
+    rowStatement_ = std::shared_ptr<sqlite3_stmt>(row.release(), StatementDeleter());
     recNo_ = rowids_.empty() ? 0 : 1;
     open_ = true;
 }
@@ -146,6 +149,8 @@ void MaterialTable::Close() {
     if (!open_) return;
     open_ = false;
     rowids_.clear();
+    rows_.clear();
+    rowStatement_.reset();
     recNo_ = 0;
     database_.release();
 }
@@ -190,22 +195,35 @@ bool MaterialTable::HasField(std::string_view field) const {
     return false;
 }
 
-const std::string& MaterialTable::columnName(std::string_view field) const {
-    for (const auto& f : fields_)
-        if (common::equalsIgnoringCase(f, field)) return f;
+std::size_t MaterialTable::columnOf(std::string_view field) const {
+    for (std::size_t c = 0; c < fields_.size(); ++c)
+        if (common::equalsIgnoringCase(fields_[c], field)) return c;
     fail("there is no field " + std::string(field));
 }
 
-MaterialTable::FieldValue MaterialTable::current(std::string_view field) const {
+const std::vector<MaterialTable::FieldValue>& MaterialTable::currentRow() const {
     requireRecord();
-    const std::string& column = columnName(field);
-    auto s =
-        prepare(database_.db_, "SELECT " + sqlName(column) + " FROM " + sqlName(name_) + " WHERE rowid = ?");
-    if (!s) fail("field " + column + " cannot be read: " + sqlite3_errmsg(database_.db_));
-    sqlite3_bind_int64(s.get(), 1, rowids_[static_cast<std::size_t>(recNo_ - 1)]);
-    if (sqlite3_step(s.get()) != SQLITE_ROW)
+    std::vector<FieldValue>& row = rows_[static_cast<std::size_t>(recNo_ - 1)];
+    if (!row.empty() || fields_.empty()) return row;
+    sqlite3_stmt* s = rowStatement_.get();
+    sqlite3_reset(s);
+    sqlite3_bind_int64(s, 1, rowids_[static_cast<std::size_t>(recNo_ - 1)]);
+    if (sqlite3_step(s) != SQLITE_ROW) {
+        sqlite3_reset(s);
         fail("record " + std::to_string(recNo_) + " can no longer be read");
-    return cellOf(s.get(), 0);
+    }
+    std::vector<FieldValue> values;
+    values.reserve(fields_.size());
+    for (int c = 0; c < sqlite3_column_count(s); ++c) values.push_back(cellOf(s, c));
+    sqlite3_reset(s);
+    row = std::move(values);
+    return row;
+}
+
+const MaterialTable::FieldValue& MaterialTable::current(std::string_view field) const {
+    requireRecord();
+    const std::size_t column = columnOf(field);
+    return currentRow()[column];
 }
 
 void MaterialTable::badValue(std::string_view field, std::string_view what) const {
@@ -213,7 +231,7 @@ void MaterialTable::badValue(std::string_view field, std::string_view what) cons
 }
 
 std::int64_t MaterialTable::FieldAsInteger(std::string_view field) const {
-    FieldValue cell = current(field);
+    const FieldValue& cell = current(field);
     if (auto* i = std::get_if<std::int64_t>(&cell)) return *i;
     if (auto* d = std::get_if<double>(&cell)) return common::roundHalfEvenToInt(*d);
     if (auto* t = std::get_if<std::string>(&cell)) {
@@ -225,7 +243,7 @@ std::int64_t MaterialTable::FieldAsInteger(std::string_view field) const {
 }
 
 double MaterialTable::FieldAsFloat(std::string_view field) const {
-    FieldValue cell = current(field);
+    const FieldValue& cell = current(field);
     if (auto* i = std::get_if<std::int64_t>(&cell)) return static_cast<double>(*i);
     if (auto* d = std::get_if<double>(&cell)) return *d;
     if (auto* t = std::get_if<std::string>(&cell)) {
@@ -237,7 +255,7 @@ double MaterialTable::FieldAsFloat(std::string_view field) const {
 }
 
 std::string MaterialTable::FieldAsString(std::string_view field) const {
-    FieldValue cell = current(field);
+    const FieldValue& cell = current(field);
     if (auto* i = std::get_if<std::int64_t>(&cell)) return std::to_string(*i);
     if (auto* d = std::get_if<double>(&cell)) return common::formatReal23(*d);
     if (auto* t = std::get_if<std::string>(&cell)) return *t;
@@ -246,7 +264,7 @@ std::string MaterialTable::FieldAsString(std::string_view field) const {
 }
 
 bool MaterialTable::FieldAsBoolean(std::string_view field) const {
-    FieldValue cell = current(field);
+    const FieldValue& cell = current(field);
     if (auto* i = std::get_if<std::int64_t>(&cell)) return *i != 0;
     if (auto* d = std::get_if<double>(&cell)) return *d != 0.0;
     if (auto* t = std::get_if<std::string>(&cell)) {
@@ -258,7 +276,7 @@ bool MaterialTable::FieldAsBoolean(std::string_view field) const {
 }
 
 std::vector<std::uint8_t> MaterialTable::FieldAsBytes(std::string_view field) const {
-    FieldValue cell = current(field);
+    const FieldValue& cell = current(field);
     if (auto* b = std::get_if<std::vector<std::uint8_t>>(&cell)) return *b;
     if (std::holds_alternative<std::monostate>(cell)) return {};
     badValue(field, "not a picture");

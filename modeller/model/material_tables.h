@@ -13,12 +13,14 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace pelmora {
 
@@ -95,11 +97,14 @@ class MaterialTable {
         std::variant<std::monostate, std::int64_t, double, std::string, std::vector<std::uint8_t>>;
 
   private:
-    FieldValue current(std::string_view field) const;
+    // The value of a field of the current record.  A record's row is read from the database once,
+    // whole, the first time one of its fields is read while the table is open.
+    const FieldValue& current(std::string_view field) const;
+    const std::vector<FieldValue>& currentRow() const;
     [[noreturn]] void badValue(std::string_view field, std::string_view what) const;
     void requireOpen() const;
     void requireRecord() const;
-    const std::string& columnName(std::string_view field) const;
+    std::size_t columnOf(std::string_view field) const;
     [[noreturn]] void fail(const std::string& what) const;
 
     MaterialDatabase& database_;
@@ -108,6 +113,10 @@ class MaterialTable {
     std::vector<std::string> fields_;
     std::vector<std::int64_t> rowids_; // in record order
     int recNo_ = 0;
+    // The rows read so far, by record number - 1 (empty: not read yet), and the statement that reads
+    // one row by its rowid.
+    mutable std::vector<std::vector<FieldValue>> rows_;
+    std::shared_ptr<sqlite3_stmt> rowStatement_;
 };
 
 } // namespace pelmora

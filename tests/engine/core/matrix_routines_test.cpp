@@ -83,6 +83,47 @@ TEST(Matinv, SolvesRightHandSidesWithAndWithoutTheInverse) {
     }
 }
 
+TEST(Matinv, SolvingAloneGivesTheSolutionOfTheFullInversion) {
+    // A system of order 60 in the blocks' leading dimension, with pivots found all over the matrix.
+    constexpr int n = 60;
+    std::vector<double> original(static_cast<std::size_t>(kMatrixOrder * n)), rhs(kMatrixOrder);
+    unsigned seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<double>((seed >> 8) % 20001) / 10000.0 - 1.0;
+    };
+    for (int j = 0; j < n; ++j)
+        for (int i = 0; i < n; ++i) original[static_cast<std::size_t>(i + kMatrixOrder * j)] = next();
+    for (int i = 0; i < n; ++i) rhs[static_cast<std::size_t>(i)] = next();
+
+    std::vector<double> solved = original, inverted = original, b1 = rhs, b2 = rhs;
+    double det1 = 0.0, det2 = 0.0;
+    int ierr1 = -1, ierr2 = -1;
+    matinv(RealMatrix(solved.data(), kMatrixOrder), n, RealMatrix(b1.data(), kMatrixOrder), 1, det1, ierr1);
+    matinv(RealMatrix(inverted.data(), kMatrixOrder), n, RealMatrix(b2.data(), kMatrixOrder), -1, det2,
+           ierr2);
+    ASSERT_EQ(ierr1, 0);
+    ASSERT_EQ(ierr2, 0);
+    EXPECT_EQ(det1, det2);
+    for (int i = 0; i < n; ++i) {
+        EXPECT_EQ(b1[static_cast<std::size_t>(i)], b2[static_cast<std::size_t>(i)]) << i;
+        double residual = -rhs[static_cast<std::size_t>(i)];
+        for (int j = 0; j < n; ++j)
+            residual +=
+                original[static_cast<std::size_t>(i + kMatrixOrder * j)] * b1[static_cast<std::size_t>(j)];
+        EXPECT_NEAR(residual, 0.0, 1e-10) << i;
+    }
+    // The inverse times the matrix is the identity.
+    for (int i = 0; i < n; i += 7)
+        for (int j = 0; j < n; j += 5) {
+            double sum = 0.0;
+            for (int k = 0; k < n; ++k)
+                sum += inverted[static_cast<std::size_t>(i + kMatrixOrder * k)] *
+                       original[static_cast<std::size_t>(k + kMatrixOrder * j)];
+            EXPECT_NEAR(sum, i == j ? 1.0 : 0.0, 1e-10) << i << "," << j;
+        }
+}
+
 TEST(Matinv, FlagsSingularMatrices) {
     const std::vector<std::vector<double>> singular = {
         {1, 0, 0, 2, 0, 0, 3, 0, 0}, // zero column

@@ -8,6 +8,7 @@
 #include "engine/core/input_reader.h"
 #include "engine/core/main_program.h"
 #include "engine/core/plant.h"
+#include "engine/core/response_factors.h"
 #include "engine/core/state.h"
 #include "engine/core/zone_heat_balance.h"
 
@@ -136,6 +137,8 @@ class CooledZone : public ::testing::Test {
         s.rf.rfac.allocate(1, lags, 1, kResponseDriverRows, 1, 1, 0.0);
         s.rf.fut.allocate(1, 24 + kFuturePoints, 1, 1, 0.0);
         s.rf.rfac(1, kGainRowOffset + 1, 1) = kRise;
+        s.hz.nzc = 1;
+        tabulateSameStep(s);
     }
 
     // One step at 12:00 with the comfort test asking for cooling; the zone's free temperature is T.

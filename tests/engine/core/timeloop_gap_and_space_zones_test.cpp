@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/core/gap_and_space_zones.h"
+#include "engine/core/response_factors.h"
 #include "engine/core/state.h"
 #include "engine/core/time_loop.h"
 
@@ -86,6 +87,8 @@ class SpecialZoneStep : public ::testing::Test {
             for (int n = 1; n <= 3; ++n)
                 for (int j = 1; j <= 24 + engine::kLongTermPoints; ++j)
                     s.rf.rfac(j, 451 + m, n) = (m == n ? 0.002 : 0.0005) / j;
+        s.hz.nzc = 3;
+        engine::tabulateSameStep(s);
         s.numerics.maxitg = 100;
         s.numerics.convg = 0.001;
     }

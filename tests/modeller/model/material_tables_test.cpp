@@ -66,6 +66,29 @@ TEST_F(TablesFixture, ReadsEveryKindOfField) {
     EXPECT_EQ(table.FieldNames().size(), 9u);
 }
 
+TEST_F(TablesFixture, ReadsARecordFromTheDatabaseOnceWhileTheTableIsOpen) {
+    MaterialTable table(database, "Wallmaterial");
+    table.Open();
+    table.SetRecNo(2);
+    EXPECT_EQ(table.FieldAsString("Material Description"), "Weatherboard");
+    // The rows change in the database behind the open table: the record already read keeps the values
+    // it was read with, for every field; a record not read yet is read as the database now holds it.
+    model_test::runSql(root.path() / "Data" / "tables.db",
+                       "UPDATE Wallmaterial SET D1 = D1 + 1000, \"Material Description\" = 'Changed';");
+    EXPECT_EQ(table.FieldAsInteger("D1"), 19);
+    EXPECT_EQ(table.FieldAsString("Material Description"), "Weatherboard");
+    table.SetRecNo(3);
+    EXPECT_EQ(table.FieldAsInteger("D1"), 1270);
+    table.SetRecNo(2);
+    EXPECT_EQ(table.FieldAsInteger("D1"), 19);
+    // Opened again, the table reads its rows anew.
+    table.Close();
+    table.Open();
+    table.SetRecNo(2);
+    EXPECT_EQ(table.FieldAsInteger("D1"), 1019);
+    EXPECT_EQ(table.FieldAsString("Material Description"), "Changed");
+}
+
 TEST_F(TablesFixture, RefusesRecordsPastTheTableAndFieldsItDoesNotHave) {
     MaterialTable table(database, "Wallmaterial");
     EXPECT_NE(model_test::modelErrorOf([&] { table.RecordCount(); }).find("not open"), std::string::npos);
