@@ -27,12 +27,13 @@ void WriteDefaultsFile(const HouseModel& model, const std::filesystem::path& fil
     out.save(file);
 }
 
-void ReadDefaultsFile(HouseModel& model, const std::filesystem::path& file) {
+void ReadDefaultsFile(HouseModel& model, const std::filesystem::path& file, const DefaultsCheck& check) {
     ValueLineReader in = ValueLineReader::open(file);
     TNewZoneOptions options = model.NewZoneOptions;
     LevelDefaultArray defaults = model.LevelDefaults;
     readNewZoneOptions(in, options);
     readLevelDefaults(in, defaults);
+    if (check) check(options, defaults);
     model.NewZoneOptions = options;
     model.LevelDefaults = defaults;
 }

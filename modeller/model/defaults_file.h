@@ -7,14 +7,20 @@
 #include "modeller/model/value_lines.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace pelmora {
 
-void WriteDefaultsFile(const HouseModel& model, const std::filesystem::path& file);
-// Replaces the stored new-zone options and level defaults; the values kept only in memory stay.
-void ReadDefaultsFile(HouseModel& model, const std::filesystem::path& file);
-
 using LevelDefaultArray = common::FixedArray1<TLevelDefaultRec, 1, kMaxLevels>;
+
+// Checks the values read whole from a defaults file before they replace the model's; raises
+// ModelError for values that must not be used.
+using DefaultsCheck = std::function<void(const TNewZoneOptions&, const LevelDefaultArray&)>;
+
+void WriteDefaultsFile(const HouseModel& model, const std::filesystem::path& file);
+// Replaces the stored new-zone options and level defaults once the whole file has been read and
+// `check` (when given) has passed them; the values kept only in memory stay.
+void ReadDefaultsFile(HouseModel& model, const std::filesystem::path& file, const DefaultsCheck& check = {});
 
 // The two groups of lines that the house file and the defaults file share.
 void writeNewZoneOptions(ValueLineWriter& out, const TNewZoneOptions& options);

@@ -35,6 +35,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
 
     // The creation order.
     DoorForm = create<TDoorForm>(main, *Editors, services, &main);
+    DefaultForm = create<TDefaultForm>(main, model, workspace.tables, services, *main.StatusBar1, &main);
     SelectAllForm = create<TSelectAllForm>(main, Editors->palette, services, &main);
     ExtWallForm = create<TExtWallForm>(main, *Editors, services, &main);
     IntWallForm = create<TIntWallForm>(main, *Editors, services, &main);
@@ -67,7 +68,13 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     ApplianceForm->NonZonalEnergyForm = NonZonalEnergyForm.get();
     WaterForm->NonZonalWaterForm = NonZonalWaterForm.get();
 
+    DefaultForm->ExtWallForm = ExtWallForm.get();
+    DefaultForm->IntWallForm = IntWallForm.get();
+    DefaultForm->DoorForm = DoorForm.get();
+    DefaultForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
+
     // The main window's buttons.
+    main.Dialogs.DefaultForm = DefaultForm.get();
     main.Dialogs.AnalysisForm = AnalysisForm.get();
     main.Dialogs.ProjectDetailsForm = ProjectDetailsForm.get();
     main.Dialogs.LocationForm = LocationForm.get();

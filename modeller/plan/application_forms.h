@@ -9,6 +9,7 @@
 #include "modeller/editors/select_all_form.h"
 #include "modeller/model/forms/climate_details_form.h"
 #include "modeller/model/forms/climate_summary_form.h"
+#include "modeller/model/forms/default_form.h"
 #include "modeller/model/forms/energy_forms.h"
 #include "modeller/model/forms/internal_gain_form.h"
 #include "modeller/model/forms/location_form.h"
@@ -42,6 +43,7 @@ struct ApplicationForms {
     // What the element editors share: the clipboard, the picture palette, the buffers and selection.
     std::unique_ptr<EditorContext> Editors;
     std::unique_ptr<TDoorForm> DoorForm;
+    std::unique_ptr<TDefaultForm> DefaultForm;
     std::unique_ptr<TSelectAllForm> SelectAllForm;
     std::unique_ptr<TExtWallForm> ExtWallForm;
     std::unique_ptr<TIntWallForm> IntWallForm;

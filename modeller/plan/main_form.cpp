@@ -190,7 +190,7 @@ void TMainForm::buildTopPanel(QWidget* parent, QBoxLayout* layout) {
     SBlocation = button(TopPanel, "SBlocation", "Location", "Select Location", row);
     GraphicsSB = laterButton(TopPanel, "GraphicsSB", "Bkgnd", "Background", row);
     ModeSB = button(TopPanel, "ModeSB", "Mode", "Select Conditioned or\nFree Running Mode", row);
-    SBdefaults = laterButton(TopPanel, "SBdefaults", "Defaults", "Set Defaults", row);
+    SBdefaults = button(TopPanel, "SBdefaults", "Defaults", "Set Defaults", row);
     ObsSB = laterButton(TopPanel, "ObsSB", "Obstruct", "Overshadowing by obstructions", row);
     row->addSpacing(6);
     SimulateSB = button(TopPanel, "SimulateSB", "Simulate", "Simulate", row);
@@ -391,6 +391,7 @@ void TMainForm::connectCommands() {
     on(MagSB, [this] { MagSBClick(); });
     on(SnappSB, [this] { SnappSBClick(); });
     on(ModeSB, [this] { ModeSBClick(); });
+    on(SBdefaults, [this] { SBdefaultsClick(); });
     on(ApplianceSB, [this] { ApplianceSBClick(); });
     on(WaterSB, [this] { WaterSBClick(); });
     on(WaterSourceSB, [this] { WaterSourceSBClick(); });

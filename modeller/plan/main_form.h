@@ -49,6 +49,7 @@ class TLocationForm;
 class TNameLocationForm;
 class TPCLocationForm;
 class TSettingsForm;
+class TDefaultForm;
 class TApplianceForm;
 class TWaterForm;
 class TWaterSourceForm;
@@ -120,6 +121,7 @@ class TMainForm : public QMainWindow, public PlanEditorView {
         TMagForm* MagForm = nullptr;
         TSnapForm* SnapForm = nullptr;
         TSettingsForm* SettingsForm = nullptr;
+        TDefaultForm* DefaultForm = nullptr;
         TApplianceForm* ApplianceForm = nullptr;
         TWaterForm* WaterForm = nullptr;
         TWaterSourceForm* WaterSourceForm = nullptr;
@@ -225,6 +227,7 @@ class TMainForm : public QMainWindow, public PlanEditorView {
     void SnappSBClick();
     // The simulation mode dialog, once a climate file is chosen and zones exist.
     void ModeSBClick();
+    void SBdefaultsClick();
     // The water and energy usage dialogs.
     void ApplianceSBClick();
     void WaterSBClick();
