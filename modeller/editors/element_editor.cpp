@@ -142,6 +142,23 @@ void ElementEditor::ChangeAllToDefaultSBClick() {
     refresh();
 }
 
+std::optional<ShownDefaults> ElementEditor::ShownDefaultValues() {
+    if (!DefaultsMode()) return std::nullopt;
+    // StoreValues writes the level default and the thickness lists; they are put back at once, so
+    // that only the editor's own OK stores them.
+    const int level = model_.CurrentLevel;
+    const TLevelDefaultRec stored = model_.LevelDefaults(level);
+    const auto extThickness = model_.ExtThicknessByMaterial;
+    const auto partThickness = model_.PartThicknessByMaterial;
+    const bool ok = StoreValues();
+    ShownDefaults shown{model_.LevelDefaults(level), ShownThickness(), AddedRShown()};
+    model_.LevelDefaults(level) = stored;
+    model_.ExtThicknessByMaterial = extThickness;
+    model_.PartThicknessByMaterial = partThickness;
+    if (!ok) return std::nullopt;
+    return shown;
+}
+
 void ElementEditor::ShowDefaultsFrame() {
     Caption = std::string(Info().defaultsCaption);
     ChangeAllToDefaultSBVisible = true;

@@ -33,6 +33,7 @@
 #include "modeller/editors/element_clipboard.h"
 #include "modeller/editors/material_palette.h"
 #include "modeller/editors/table_cursor.h"
+#include "modeller/model/defaults_changes.h"
 #include "modeller/model/editor_buffers.h"
 #include "modeller/model/house_model.h"
 #include "modeller/model/material_catalogue.h"
@@ -40,6 +41,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -169,6 +171,9 @@ class ElementEditor {
     void CopyButtonClick();
     void PasteButtonClick();
     void ChangeAllToDefaultSBClick();
+    // In defaults mode: the level default that OK would store now, taken from the controls without
+    // storing it.  Nothing when a check fails (the editor has said why and stays open).
+    std::optional<ShownDefaults> ShownDefaultValues();
 
     // Set by the defaults dialog: shows the defaults warning dialog modally, and releases that
     // dialog's button of this editor.  Empty: nothing to show or release.
@@ -198,6 +203,10 @@ class ElementEditor {
     // Keeps and restores the editor's values in its clipboard group.
     virtual void CopyValues() = 0;
     virtual void PasteValues() = 0;
+    // Whether the added-R panel is shown: where it is hidden the added R of an element is not
+    // compared with the default.  The wall thickness typed in the editor (mm), for wall editors.
+    virtual bool AddedRShown() const { return true; }
+    virtual double ShownThickness() const { return 0.0; }
 
     // Shows the defaults mode's part of the common state: the defaults caption, the change-all
     // button, no zone colour.

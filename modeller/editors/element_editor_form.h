@@ -94,6 +94,8 @@ class ElementEditorForm : public platform::Dialog, public EditorView {
     bool ShowEditor();
 
     void refreshEditor() override;
+    // The editor this dialog shows.
+    ElementEditor& elementEditor() { return editor_; }
 
     platform::SpeedButton *OKSB, *CancelSB, *CopyButton, *PasteButton, *HelpButton, *ResetButton,
         *ChangeAllToDefaultSB;

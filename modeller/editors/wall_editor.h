@@ -71,6 +71,9 @@ class WallEditor : public ElementEditor {
     std::string RdLabel, RiLabel, RTotLabel, UALabel, AreaLabel;
     ElevationPicture PaintBox1;
 
+    bool AddedRShown() const override { return rpanelVisible; }
+    double ShownThickness() const override { return buffers_.EditThickness; }
+
     // ---- Handlers ------------------------------------------------------------------------------
     virtual void materialsrceDataChange();
     void insulationsrceDataChange();

@@ -362,3 +362,338 @@ void CheckDefaults(const TNewZoneOptions& options, const LevelDefaultArray& defa
 }
 
 } // namespace pelmora
+
+namespace pelmora {
+
+namespace {
+
+// One element's change: `matches` tells whether it holds the stored defaults (its main fields, and
+// its further ones with "Most properties"); `writeMain` and `writeFurther` give it the shown values.
+struct ChangeFrame {
+    const DefaultChangeChoice& choice;
+    // Whether the further values are written with "All elements" under "Main properties only" too.
+    bool furtherAlwaysWithAll;
+
+    bool all() const { return choice.elements == 0; }
+    bool most() const { return choice.properties == 1; }
+
+    template <class MainTest, class FurtherTest, class WriteMain, class WriteFurther>
+    void apply(MainTest mainTest, FurtherTest furtherTest, WriteMain writeMain,
+               WriteFurther writeFurther) const {
+        if (!all() && !(mainTest() && (!most() || furtherTest()))) return;
+        writeMain();
+        if (most() || (all() && furtherAlwaysWithAll)) writeFurther();
+    }
+};
+
+bool near(double a, double b) {
+    return std::abs(a - b) < 0.001;
+}
+
+void changeZoneToDefault(HouseModel& model, int zone, DefaultKind kind, const ShownDefaults& shown,
+                         const DefaultChangeChoice& choice) {
+    const int L = model.CurrentLevel;
+    const TLevelDefaultRec& d = model.LevelDefaults(L); // the stored defaults
+    const TLevelDefaultRec& e = shown.values;           // what the editor shows
+    const TZoneRec& z = model.Zones(zone);
+    // The added R counts only where the editor shows its R panel.
+    const auto rMatches = [&](double r, double defaultR) { return !shown.addedRShown || r == defaultR; };
+    const ChangeFrame always{choice, true};
+    const ChangeFrame withMost{choice, false};
+    const auto nothing = [] { return true; };
+    const auto none = [] {};
+
+    switch (kind) {
+    case DefaultKind::ExtWall: {
+        const double defaultThickness = ExtThicknessFor(model, L, d.DefExtMaterial);
+        for (int w = 0; w < z.NodeCount; ++w) {
+            TWallRec& wall = model.Walls(zone, w);
+            always.apply(
+                [&] {
+                    return wall.ExtMaterial == d.DefExtMaterial && wall.ExtInsulation == d.DefExtInsulation &&
+                           wall.Beyond == d.DefBeyond && wall.Colour == d.DefExtColour &&
+                           wall.ExtThickness == defaultThickness && wall.ExtInsulated == d.DefExtInsulated &&
+                           rMatches(wall.ExtAddedR, d.DefExtAddedR);
+                },
+                [&] { return near(wall.ExtHeight, d.DefExtHeight / 1000.0); },
+                [&] {
+                    wall.ExtMaterial = e.DefExtMaterial;
+                    wall.ExtInsulation = e.DefExtInsulation;
+                    wall.Beyond = e.DefBeyond;
+                    wall.Colour = e.DefExtColour;
+                    wall.Absorptance = ColourToAbsorptance(wall.Colour);
+                    wall.ExtThickness = shown.thickness;
+                    wall.ExtAddedR = e.DefExtAddedR;
+                    wall.ExtInsulated = e.DefExtInsulated;
+                },
+                [&] { wall.ExtHeight = e.DefExtHeight / 1000.0; });
+        }
+        break;
+    }
+    case DefaultKind::IntWall: {
+        const double defaultThickness = PartThicknessFor(model, L, d.DefPartMaterial);
+        for (int i = 1; i <= z.IntWallCount; ++i) {
+            TIntWallRec& wall = model.ZoneIntWalls(zone, i);
+            always.apply(
+                [&] {
+                    return wall.Material == d.DefPartMaterial && wall.Insulation == d.DefPartInsulation &&
+                           wall.Thickness == defaultThickness && rMatches(wall.AddedR, d.DefPartAddedR);
+                },
+                [&] { return near(wall.Height, d.DefPartHeight / 1000.0); },
+                [&] {
+                    wall.Material = e.DefPartMaterial;
+                    wall.Insulation = e.DefPartInsulation;
+                    wall.Thickness = shown.thickness;
+                    wall.AddedR = e.DefPartAddedR;
+                },
+                [&] { wall.Height = e.DefPartHeight / 1000.0; });
+        }
+        for (int w = 0; w < z.NodeCount; ++w) {
+            TWallRec& wall = model.Walls(zone, w);
+            always.apply(
+                [&] {
+                    return wall.PartMaterial == d.DefPartMaterial &&
+                           wall.PartInsulation == d.DefPartInsulation &&
+                           wall.PartThickness == defaultThickness &&
+                           rMatches(wall.PartAddedR, d.DefPartAddedR);
+                },
+                [&] { return near(wall.PartHeight, d.DefPartHeight / 1000.0); },
+                [&] {
+                    wall.PartMaterial = e.DefPartMaterial;
+                    wall.PartInsulation = e.DefPartInsulation;
+                    wall.PartThickness = shown.thickness;
+                    wall.PartAddedR = e.DefPartAddedR;
+                },
+                [&] { wall.PartHeight = e.DefPartHeight / 1000.0; });
+        }
+        break;
+    }
+    case DefaultKind::Roof: {
+        TRoofRec& roof = model.ZoneRoofs(zone);
+        withMost.apply(
+            [&] {
+                return roof.Material == d.DefRoofMaterial && roof.Insulation == d.DefRoofInsulation &&
+                       roof.RoofColour == d.DefRoofColour && roof.RoofSpace == d.DefRoofSpace &&
+                       roof.RoofShape == d.DefRoofShape && rMatches(roof.AddedR, d.DefRoofAddedR);
+            },
+            [&] { return roof.Slope == d.DefRoofSlope; },
+            [&] {
+                roof.Material = e.DefRoofMaterial;
+                roof.Insulation = e.DefRoofInsulation;
+                roof.RoofColour = e.DefRoofColour;
+                roof.Absorptance = ColourToAbsorptance(roof.RoofColour);
+                roof.AddedR = e.DefRoofAddedR;
+                roof.RoofSpace = e.DefRoofSpace;
+                roof.RoofShape = e.DefRoofShape;
+            },
+            [&] { roof.Slope = e.DefRoofSlope; });
+        break;
+    }
+    case DefaultKind::Ceiling: {
+        TCeilingRec& ceiling = model.ZoneCeilings(zone);
+        withMost.apply(
+            [&] {
+                return ceiling.Material == d.DefCeilingMaterial &&
+                       ceiling.Insulation == d.DefCeilingInsulation &&
+                       ceiling.RoofSpace == d.DefCeilingRoofSpace &&
+                       rMatches(ceiling.AddedR, d.DefCeilingAddedR);
+            },
+            // A slope typed with decimals matches the whole degrees of the default.
+            [&] { return std::round(ceiling.Slope) == d.DefCeilingSlope; },
+            [&] {
+                ceiling.Material = e.DefCeilingMaterial;
+                ceiling.Insulation = e.DefCeilingInsulation;
+                ceiling.AddedR = e.DefCeilingAddedR;
+                ceiling.RoofSpace = e.DefCeilingRoofSpace;
+            },
+            [&] { ceiling.Slope = e.DefCeilingSlope; });
+        break;
+    }
+    case DefaultKind::ExtFloor: {
+        TExtFloorRec& floor = model.ZoneExtFloors(zone);
+        withMost.apply(
+            [&] {
+                return floor.Material == d.DefFloorMaterial && floor.Insulation == d.DefFloorInsulation &&
+                       floor.FloorCovering == d.DefFloorCovering &&
+                       floor.FloorVentilation == d.DefFloorVentilation &&
+                       floor.FloorVentArea == d.DefFloorVentArea &&
+                       floor.FloorReflective == d.DefFloorReflective &&
+                       rMatches(floor.AddedR, d.DefFloorAddedR);
+            },
+            [&] { return floor.UnderFloorHeight == d.DefUnderFloorHeight; },
+            [&] {
+                floor.Material = e.DefFloorMaterial;
+                floor.Insulation = e.DefFloorInsulation;
+                floor.FloorCovering = e.DefFloorCovering;
+                floor.FloorVentilation = z.Level > 1 ? 0 : e.DefFloorVentilation;
+                floor.FloorVentArea = e.DefFloorVentArea;
+                floor.FloorReflective = e.DefFloorReflective;
+                floor.AddedR = e.DefFloorAddedR;
+            },
+            [&] { floor.UnderFloorHeight = e.DefUnderFloorHeight; });
+        break;
+    }
+    case DefaultKind::IntCeiling: {
+        TIntCeilingRec& ceiling = model.ZoneIntCeilings(zone);
+        withMost.apply(
+            [&] {
+                return ceiling.Material == d.DefIntCeilingMaterial &&
+                       ceiling.Insulation == d.DefIntCeilingInsulation &&
+                       rMatches(ceiling.AddedR, d.DefIntCeilingAddedR);
+            },
+            nothing,
+            [&] {
+                ceiling.Material = e.DefIntCeilingMaterial;
+                ceiling.Insulation = e.DefIntCeilingInsulation;
+                ceiling.AddedR = e.DefIntCeilingAddedR;
+            },
+            none);
+        break;
+    }
+    case DefaultKind::FloorCover: {
+        TFloorCoverRec& cover = model.ZoneFloorCovers(zone);
+        withMost.apply([&] { return cover.FloorCovering == d.DefFloorCover; }, nothing,
+                       [&] { cover.FloorCovering = e.DefFloorCover; }, none);
+        break;
+    }
+    case DefaultKind::Door:
+        for (int w = 0; w < z.NodeCount; ++w) {
+            const TWallRec& wall = model.Walls(zone, w);
+            for (int i = 1; i <= wall.DoorCount; ++i) {
+                TDoorRec& door = model.WallDoors(zone, w, i);
+                withMost.apply([&] { return door.Material == d.DefDoorMaterial; },
+                               [&] {
+                                   return near(door.Height, d.DefDoorHeight / 1000.0) &&
+                                          near(door.Width, d.DefDoorWidth / 1000.0);
+                               },
+                               [&] { door.Material = e.DefDoorMaterial; },
+                               [&] {
+                                   door.Height = e.DefDoorHeight / 1000.0;
+                                   door.Width = e.DefDoorWidth / 1000.0;
+                                   // A door never grows past its wall.
+                                   if (door.Width > wall.Length) door.Width = wall.Length - 0.001;
+                                   if (door.Height > wall.ExtHeight) door.Height = wall.ExtHeight;
+                                   door.ElementArea = door.Width * door.Height;
+                               });
+            }
+        }
+        break;
+    case DefaultKind::Window:
+        for (int w = 0; w < z.NodeCount; ++w)
+            for (int i = 1; i <= model.Walls(zone, w).WindowCount; ++i) {
+                TWindowRec& window = model.WallWindows(zone, w, i);
+                withMost.apply(
+                    [&] {
+                        return window.Glass == d.DefWinGlass && window.Frame == d.DefWinFrame &&
+                               window.ProductCode == d.DefWinCode;
+                    },
+                    [&] {
+                        return window.Style == d.DefWinStyle && window.Shading == d.DefWinShading &&
+                               window.Furnishing == d.DefWinFurnishing &&
+                               window.PermanentlyOpen == d.DefWinOpen;
+                    },
+                    [&] {
+                        window.Glass = e.DefWinGlass;
+                        window.Frame = e.DefWinFrame;
+                        window.ProductCode = e.DefWinCode;
+                    },
+                    [&] {
+                        window.Style = e.DefWinStyle;
+                        window.Shading = e.DefWinShading;
+                        window.Furnishing = e.DefWinFurnishing;
+                        window.PermanentlyOpen = e.DefWinOpen;
+                    });
+            }
+        break;
+    case DefaultKind::Skylight:
+        for (int i = 1; i <= z.SkylightCount; ++i) {
+            TSkylightRec& sky = model.ZoneSkylights(zone, i);
+            withMost.apply(
+                [&] {
+                    return sky.SkyProduct == d.DefSkyProduct && sky.SkyFrame == d.DefSkyFrame &&
+                           sky.Furnishing == d.DefSkyFurnishing && sky.Style == d.DefSkyStyle &&
+                           sky.Glass == d.DefSkyGlass && sky.Frame == d.DefSkyWinFrame &&
+                           sky.WindowCode == d.DefSkyWindowCode && sky.ProductCode == d.DefSkyCode &&
+                           sky.OpeningPercent == d.DefSkyOpening && sky.ShadingPercent == d.DefSkyShading &&
+                           sky.ShaftReflectance == d.DefShaftReflectance && sky.ShaftR == d.DefShaftR &&
+                           sky.Clerestory == d.DefClerestory && sky.Diffuser == d.DefDiffuser &&
+                           sky.Vented == d.DefVented;
+                },
+                [&] {
+                    return sky.ClereWallWidth == d.DefClereWallWidth &&
+                           sky.ClereEavesWidth == d.DefClereEavesWidth &&
+                           sky.ClereEavesOffset == d.DefClereEavesOffset &&
+                           sky.ClereWallHeight == d.DefClereWallHeight && sky.Slope == d.DefSkySlope &&
+                           sky.Height == d.DefSkyHeight && sky.Width == d.DefSkyWidth &&
+                           sky.Orientation == d.DefSkyOrientation && sky.ShaftLength == d.DefShaftLength;
+                },
+                [&] {
+                    sky.SkyProduct = e.DefSkyProduct;
+                    sky.SkyFrame = e.DefSkyFrame;
+                    sky.Furnishing = e.DefSkyFurnishing;
+                    sky.Style = e.DefSkyStyle;
+                    sky.Glass = e.DefSkyGlass;
+                    sky.Frame = e.DefSkyWinFrame;
+                    sky.WindowCode = e.DefSkyWindowCode;
+                    sky.ProductCode = e.DefSkyCode;
+                    sky.OpeningPercent = e.DefSkyOpening;
+                    sky.ShadingPercent = e.DefSkyShading;
+                    sky.ShaftReflectance = e.DefShaftReflectance;
+                    sky.ShaftR = e.DefShaftR;
+                    sky.Clerestory = e.DefClerestory;
+                    sky.Diffuser = e.DefDiffuser;
+                    sky.Vented = e.DefVented;
+                },
+                [&] {
+                    sky.ClereWallWidth = e.DefClereWallWidth;
+                    sky.ClereEavesWidth = e.DefClereEavesWidth;
+                    sky.ClereEavesOffset = e.DefClereEavesOffset;
+                    sky.ClereWallHeight = e.DefClereWallHeight;
+                    sky.Slope = e.DefSkySlope;
+                    sky.Height = e.DefSkyHeight;
+                    sky.Width = e.DefSkyWidth;
+                    sky.Orientation = e.DefSkyOrientation;
+                    sky.ShaftLength = e.DefShaftLength;
+                });
+        }
+        break;
+    }
+}
+
+} // namespace
+
+void ChangeElementsToDefault(HouseModel& model, DefaultKind kind, const ShownDefaults& shown,
+                             const DefaultChangeChoice& choice) {
+    for (int zone = 1; zone <= model.ZoneCount; ++zone) {
+        if (choice.levels == 1 && model.Zones(zone).Level != model.CurrentLevel) continue;
+        changeZoneToDefault(model, zone, kind, shown, choice);
+    }
+}
+
+int ApplyDefaultRequestOf(DefaultKind kind) {
+    switch (kind) {
+    case DefaultKind::Roof:
+        return 1;
+    case DefaultKind::Ceiling:
+        return 2;
+    case DefaultKind::ExtWall:
+        return 3;
+    case DefaultKind::IntWall:
+        return 4;
+    case DefaultKind::IntCeiling:
+        return 5;
+    case DefaultKind::FloorCover:
+        return 6;
+    case DefaultKind::ExtFloor:
+        return 7;
+    case DefaultKind::Window:
+        return 8;
+    case DefaultKind::Door:
+        return 9;
+    case DefaultKind::Skylight:
+        return 10;
+    }
+    return 0;
+}
+
+} // namespace pelmora

@@ -55,3 +55,35 @@ void CheckDefaults(const TNewZoneOptions& options, const LevelDefaultArray& defa
                    const TableRecordCount& recordCount, const std::filesystem::path& file);
 
 } // namespace pelmora
+
+namespace pelmora {
+
+// The choices of the "Change Element to Current Default" dialog, as the items of its three groups.
+struct DefaultChangeChoice {
+    // 0 "All elements of this type", 1 "Only those having default values".
+    int elements = 0;
+    // 0 "Apply to all levels", 1 "Apply to this level only".
+    int levels = 0;
+    // 0 "Main properties only", 1 "Most properties".
+    int properties = 0;
+};
+
+// What the open element editor shows in defaults mode: the level default its OK would store, the
+// wall thickness in its thickness box (mm), and whether its added-R panel is shown.
+struct ShownDefaults {
+    TLevelDefaultRec values;
+    double thickness = 0.0;
+    bool addedRShown = true;
+};
+
+// Changes the elements of `kind` to the default the open editor shows.  An element "has default
+// values" when its fields equal the stored level defaults of the current level as they are now (the
+// editor's own OK has not stored anything yet); with "Most properties" its sizes must match too.
+// Door sizes are limited to their wall; an external floor above level 1 is "Very Open".
+void ChangeElementsToDefault(HouseModel& model, DefaultKind kind, const ShownDefaults& shown,
+                             const DefaultChangeChoice& choice);
+
+// The entry of HouseModel::ApplyDefaultRequest that an editor of `kind` sets.
+int ApplyDefaultRequestOf(DefaultKind kind);
+
+} // namespace pelmora

@@ -49,6 +49,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     ClimateDetailsForm = create<TClimateDetailsForm>(main, model, *LocationForm, &main);
     ShortReportForm =
         create<TShortReportForm>(main, model, main.history(), main.ratingTables(), services, &main);
+    DefaultWarningForm = create<TDefaultWarningForm>(main, model, services, &main);
     SettingsForm = create<TSettingsForm>(main, model, services, &main);
     MagForm = create<TMagForm>(main, model, workspace.scale, services, main, &main);
     SnapForm = create<TSnapForm>(main, model, workspace.scale, services, main, &main);
@@ -72,6 +73,14 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     DefaultForm->IntWallForm = IntWallForm.get();
     DefaultForm->DoorForm = DoorForm.get();
     DefaultForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
+    DefaultWarningForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
+    // An editor opened from the defaults dialog changes existing elements through the warning dialog.
+    for (ElementEditorForm* editor : {static_cast<ElementEditorForm*>(ExtWallForm.get()),
+                                      static_cast<ElementEditorForm*>(IntWallForm.get()),
+                                      static_cast<ElementEditorForm*>(DoorForm.get())})
+        editor->elementEditor().ShowDefaultWarning = [warning = DefaultWarningForm.get(), editor] {
+            warning->ShowFor(editor->elementEditor());
+        };
 
     // The main window's buttons.
     main.Dialogs.DefaultForm = DefaultForm.get();

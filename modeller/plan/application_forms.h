@@ -10,6 +10,7 @@
 #include "modeller/model/forms/climate_details_form.h"
 #include "modeller/model/forms/climate_summary_form.h"
 #include "modeller/model/forms/default_form.h"
+#include "modeller/model/forms/default_warning_form.h"
 #include "modeller/model/forms/energy_forms.h"
 #include "modeller/model/forms/internal_gain_form.h"
 #include "modeller/model/forms/location_form.h"
@@ -54,6 +55,7 @@ struct ApplicationForms {
     std::unique_ptr<TPCLocationForm> PCLocationForm;
     std::unique_ptr<TClimateDetailsForm> ClimateDetailsForm;
     std::unique_ptr<TShortReportForm> ShortReportForm;
+    std::unique_ptr<TDefaultWarningForm> DefaultWarningForm;
     std::unique_ptr<TSettingsForm> SettingsForm;
     std::unique_ptr<TMagForm> MagForm;
     std::unique_ptr<TSnapForm> SnapForm;

@@ -180,4 +180,121 @@ TEST(DefaultsCheck, ValuesOutsideTheirTablesOrRangesAreRefusedWithFileLevelAndVa
     }
 }
 
+// Two zones of two walls each, zone 1 on level 1 and zone 2 on level 2, every wall built to level 1's
+// stored default except wall 1 of each zone, whose colour differs.  The editor shows another default.
+class ChangeToDefault : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (int level = 1; level <= kMaxLevels; ++level) SetDefaultDefaults(model, level);
+        model.CurrentLevel = 1;
+        model.ExtThicknessByMaterial(1, 1) = 110.0;
+        const TLevelDefaultRec& d = model.LevelDefaults(1);
+        model.ZoneCount = 2;
+        for (int z = 1; z <= 2; ++z) {
+            model.Zones(z).Level = z;
+            model.Zones(z).NodeCount = 2;
+            for (int w = 0; w < 2; ++w) {
+                TWallRec& wall = model.Walls(z, w);
+                wall.ExtMaterial = d.DefExtMaterial;
+                wall.ExtInsulation = d.DefExtInsulation;
+                wall.Beyond = d.DefBeyond;
+                wall.Colour = w == 1 ? 0x0000FF : d.DefExtColour;
+                wall.ExtThickness = 110.0;
+                wall.ExtInsulated = d.DefExtInsulated;
+                wall.ExtAddedR = d.DefExtAddedR;
+                wall.ExtHeight = d.DefExtHeight / 1000.0;
+                wall.Length = 3.0;
+            }
+        }
+        shown.values = d;
+        shown.values.DefExtMaterial = 2;
+        shown.values.DefExtColour = 0x00FF00;
+        shown.values.DefExtHeight = 2700.0;
+        shown.thickness = 230.0;
+    }
+    HouseModel model;
+    ShownDefaults shown;
+};
+
+TEST_F(ChangeToDefault, ExternalWallsFollowTheThreeChoices) {
+    struct Case {
+        const char* name;
+        DefaultChangeChoice choice;
+        // Whether each of the four walls (zone 1 wall 0, zone 1 wall 1, zone 2 wall 0, zone 2 wall 1)
+        // takes the editor's construction, and whether its height becomes 2.7 m.
+        std::array<bool, 4> changed, heightChanged;
+    };
+    const Case cases[] = {
+        {"all elements, this level, main", {0, 1, 0}, {true, true, false, false}, {true, true, false, false}},
+        {"only defaults, all levels, main",
+         {1, 0, 0},
+         {true, false, true, false},
+         {false, false, false, false}},
+        {"only defaults, all levels, most",
+         {1, 0, 1},
+         {true, false, true, false},
+         {true, false, true, false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        ChangeElementsToDefault(model, DefaultKind::ExtWall, shown, c.choice);
+        for (int k = 0; k < 4; ++k) {
+            const TWallRec& wall = model.Walls(1 + k / 2, k % 2);
+            SCOPED_TRACE(k);
+            EXPECT_EQ(wall.ExtMaterial, c.changed[k] ? 2 : 1);
+            EXPECT_EQ(wall.ExtThickness, c.changed[k] ? 230.0 : 110.0);
+            if (c.changed[k]) {
+                EXPECT_EQ(wall.Colour, 0x00FF00);
+            }
+            EXPECT_DOUBLE_EQ(wall.ExtHeight, c.heightChanged[k] ? 2.7 : 2.4);
+        }
+    }
+}
+
+TEST_F(ChangeToDefault, TheAddedRCountsOnlyWhereTheEditorShowsItsPanel) {
+    for (int z = 1; z <= 2; ++z) model.Walls(z, 0).ExtAddedR = 3.0; // differs from the default's 1.0
+    ChangeElementsToDefault(model, DefaultKind::ExtWall, shown, {1, 0, 0});
+    EXPECT_EQ(model.Walls(1, 0).ExtMaterial, 1) << "panel shown: the added R differs";
+    shown.addedRShown = false;
+    ChangeElementsToDefault(model, DefaultKind::ExtWall, shown, {1, 0, 0});
+    EXPECT_EQ(model.Walls(1, 0).ExtMaterial, 2) << "panel hidden: the added R is not compared";
+}
+
+TEST_F(ChangeToDefault, ADoorMadeWiderThanItsWallEndsOneMillimetreShort) {
+    model.Walls(1, 0).DoorCount = 1;
+    TDoorRec& door = model.WallDoors(1, 0, 1);
+    door.Material = model.LevelDefaults(1).DefDoorMaterial;
+    door.Width = 0.75;
+    door.Height = 2.1;
+    shown.values.DefDoorWidth = 3500.0;  // wider than the 3 m wall
+    shown.values.DefDoorHeight = 2600.0; // higher than the 2.4 m wall
+    ChangeElementsToDefault(model, DefaultKind::Door, shown, {0, 0, 0});
+    EXPECT_EQ(door.Width, 0.75) << "main properties only: the size stays";
+    ChangeElementsToDefault(model, DefaultKind::Door, shown, {0, 0, 1});
+    EXPECT_DOUBLE_EQ(door.Width, 2.999);
+    EXPECT_DOUBLE_EQ(door.Height, 2.4);
+}
+
+TEST_F(ChangeToDefault, FloorsAboveLevelOneAreVeryOpenAndCeilingSlopesMatchToTheDegree) {
+    shown.values.DefFloorVentilation = 2; // enclosed
+    ChangeElementsToDefault(model, DefaultKind::ExtFloor, shown, {0, 0, 0});
+    EXPECT_EQ(model.ZoneExtFloors(1).FloorVentilation, 2);
+    EXPECT_EQ(model.ZoneExtFloors(2).FloorVentilation, 0);
+
+    const TLevelDefaultRec& d = model.LevelDefaults(1);
+    TCeilingRec& ceiling = model.ZoneCeilings(1);
+    ceiling.Material = d.DefCeilingMaterial;
+    ceiling.Insulation = d.DefCeilingInsulation;
+    ceiling.RoofSpace = d.DefCeilingRoofSpace;
+    ceiling.AddedR = d.DefCeilingAddedR;
+    model.LevelDefaults(1).DefCeilingSlope = 22.0;
+    ceiling.Slope = 22.4;
+    shown.values.DefCeilingMaterial = 3;
+    shown.values.DefCeilingSlope = 30.0;
+    ChangeElementsToDefault(model, DefaultKind::Ceiling, shown, {1, 1, 1});
+    EXPECT_EQ(ceiling.Material, 3);
+    EXPECT_EQ(ceiling.Slope, 30.0);
+}
+
 } // namespace
