@@ -55,6 +55,15 @@ struct DoorCopy {
     double DoorWidth = 0.0;    // mm
 };
 
+// The obstruction dialog's copy: one obstruction with its monthly shading.
+struct ObstructionCopy {
+    double D = 0.0;                                     // m
+    double H = 0.0;                                     // m
+    double L1 = 0.0;                                    // m
+    double L2 = 0.0;                                    // m
+    common::FixedArray1<std::int32_t, 1, 12> Shading{}; // % of each month
+};
+
 struct ElementClipboard {
     common::FixedArray1<bool, 1, kClipboardEntries> ClipboardValid{};
     bool& Valid(ClipboardEntry entry) { return ClipboardValid(static_cast<int>(entry)); }
@@ -62,6 +71,7 @@ struct ElementClipboard {
     ExtWallCopy ExtWall;
     IntWallCopy IntWall;
     DoorCopy Door;
+    ObstructionCopy Obstruction;
 };
 
 } // namespace pelmora

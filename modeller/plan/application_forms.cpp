@@ -50,22 +50,37 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     ShortReportForm =
         create<TShortReportForm>(main, model, main.history(), main.ratingTables(), services, &main);
     DefaultWarningForm = create<TDefaultWarningForm>(main, model, services, &main);
+    ObstructionForm = create<TObstructionForm>(main, model, Editors->clipboard, services, &main);
     SettingsForm = create<TSettingsForm>(main, model, services, &main);
     MagForm = create<TMagForm>(main, model, workspace.scale, services, main, &main);
     SnapForm = create<TSnapForm>(main, model, workspace.scale, services, main, &main);
+    ToolsForm = create<TToolsForm>(main, services, &main);
+    RValForm = create<TRValForm>(main, executableFolder, services, &main);
     InternalGainForm = create<TInternalGainForm>(main, model, services, *main.StatusBar1, &main);
     ApplianceForm = create<TApplianceForm>(main, model, services, currentZone, &main);
     // Shown beside the appliance dialog and usable while it is open, so it is that dialog's window.
     NonZonalEnergyForm = create<TNonZonalEnergyForm>(main, model, services, ApplianceForm.get());
+    SimpleRForm = create<TSimpleRForm>(main, executableFolder, services, &main);
+    SunPosForm = create<TSunPosForm>(main, executableFolder, services, &main);
     WaterForm = create<TWaterForm>(main, model, services, currentZone, &main);
     NonZonalWaterForm = create<TNonZonalWaterForm>(main, services, &main);
     WaterSourceForm = create<TWaterSourceForm>(main, services, &main);
     EnergySourceForm = create<TEnergySourceForm>(main, services, &main);
+    AirGapForm = create<TAirGapForm>(main, executableFolder, services, &main);
     // Opened from the modal climate details dialog and usable beside it, so it is that dialog's window.
     ClimateSummaryForm = create<TClimateSummaryForm>(main, model, *LocationForm, ClimateDetailsForm.get());
 
     // The dialogs that open other dialogs.
     SettingsForm->InternalGainForm = InternalGainForm.get();
+    ToolsForm->SimpleRForm = SimpleRForm.get();
+    ToolsForm->RValForm = RValForm.get();
+    ToolsForm->SunPosForm = SunPosForm.get();
+    ToolsForm->AirGapForm = AirGapForm.get();
+    // The side buttons carry the bearings the compass shows for the four sides of the plan.
+    ObstructionForm->SideBearings = [&main] {
+        return std::array<QString, 4>{main.NorthEB->text(), main.lbBearingRight->text(),
+                                      main.lbBearingBottom->text(), main.lbBearingLeft->text()};
+    };
     ApplianceForm->NonZonalEnergyForm = NonZonalEnergyForm.get();
     WaterForm->NonZonalWaterForm = NonZonalWaterForm.get();
 
@@ -84,6 +99,8 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
 
     // The main window's buttons.
     main.Dialogs.DefaultForm = DefaultForm.get();
+    main.Dialogs.ObstructionForm = ObstructionForm.get();
+    main.Dialogs.ToolsForm = ToolsForm.get();
     main.Dialogs.AnalysisForm = AnalysisForm.get();
     main.Dialogs.ProjectDetailsForm = ProjectDetailsForm.get();
     main.Dialogs.LocationForm = LocationForm.get();

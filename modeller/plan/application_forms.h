@@ -2,11 +2,15 @@
 // until the program ends, with the services they share.
 #pragma once
 
+#include "modeller/editors/air_gap_form.h"
 #include "modeller/editors/door_form.h"
 #include "modeller/editors/element_editor.h"
 #include "modeller/editors/ext_wall_form.h"
 #include "modeller/editors/int_wall_form.h"
+#include "modeller/editors/obstruction_form.h"
 #include "modeller/editors/select_all_form.h"
+#include "modeller/editors/sun_position_form.h"
+#include "modeller/editors/tools_forms.h"
 #include "modeller/model/forms/climate_details_form.h"
 #include "modeller/model/forms/climate_summary_form.h"
 #include "modeller/model/forms/default_form.h"
@@ -56,16 +60,22 @@ struct ApplicationForms {
     std::unique_ptr<TClimateDetailsForm> ClimateDetailsForm;
     std::unique_ptr<TShortReportForm> ShortReportForm;
     std::unique_ptr<TDefaultWarningForm> DefaultWarningForm;
+    std::unique_ptr<TObstructionForm> ObstructionForm;
     std::unique_ptr<TSettingsForm> SettingsForm;
     std::unique_ptr<TMagForm> MagForm;
     std::unique_ptr<TSnapForm> SnapForm;
+    std::unique_ptr<TToolsForm> ToolsForm;
+    std::unique_ptr<TRValForm> RValForm;
     std::unique_ptr<TInternalGainForm> InternalGainForm;
     std::unique_ptr<TApplianceForm> ApplianceForm;
     std::unique_ptr<TNonZonalEnergyForm> NonZonalEnergyForm;
+    std::unique_ptr<TSimpleRForm> SimpleRForm;
+    std::unique_ptr<TSunPosForm> SunPosForm;
     std::unique_ptr<TWaterForm> WaterForm;
     std::unique_ptr<TNonZonalWaterForm> NonZonalWaterForm;
     std::unique_ptr<TWaterSourceForm> WaterSourceForm;
     std::unique_ptr<TEnergySourceForm> EnergySourceForm;
+    std::unique_ptr<TAirGapForm> AirGapForm;
     std::unique_ptr<TClimateSummaryForm> ClimateSummaryForm;
     // The dialogs that clicks on the plan open, for the plan editor; made once the forms exist.
     std::unique_ptr<ApplicationPlanDialogs> PlanDialogs;

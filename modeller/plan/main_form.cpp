@@ -191,7 +191,7 @@ void TMainForm::buildTopPanel(QWidget* parent, QBoxLayout* layout) {
     GraphicsSB = laterButton(TopPanel, "GraphicsSB", "Bkgnd", "Background", row);
     ModeSB = button(TopPanel, "ModeSB", "Mode", "Select Conditioned or\nFree Running Mode", row);
     SBdefaults = button(TopPanel, "SBdefaults", "Defaults", "Set Defaults", row);
-    ObsSB = laterButton(TopPanel, "ObsSB", "Obstruct", "Overshadowing by obstructions", row);
+    ObsSB = button(TopPanel, "ObsSB", "Obstruct", "Overshadowing by obstructions", row);
     row->addSpacing(6);
     SimulateSB = button(TopPanel, "SimulateSB", "Simulate", "Simulate", row);
     ScratchSB = laterButton(TopPanel, "ScratchSB", "Input", "Display SCRATCH File", row);
@@ -199,7 +199,7 @@ void TMainForm::buildTopPanel(QWidget* parent, QBoxLayout* layout) {
     ReportButton = button(TopPanel, "ReportButton", "Report", "VORT Report", row);
     SBPrintPlan = button(TopPanel, "SBPrintPlan", "Print", "Print this screen", row);
     row->addSpacing(6);
-    ToolsSB = laterButton(TopPanel, "ToolsSB", "Tools", "Tools", row);
+    ToolsSB = button(TopPanel, "ToolsSB", "Tools", "Tools", row);
     ApplianceSB = button(TopPanel, "ApplianceSB", "Energy", "Energy Consumption", row);
     WaterSB = button(TopPanel, "WaterSB", "Water", "Water Consumption", row);
     WaterSourceSB = button(TopPanel, "WaterSourceSB", "W Src", "Water Sources", row);
@@ -392,6 +392,8 @@ void TMainForm::connectCommands() {
     on(SnappSB, [this] { SnappSBClick(); });
     on(ModeSB, [this] { ModeSBClick(); });
     on(SBdefaults, [this] { SBdefaultsClick(); });
+    on(ObsSB, [this] { ObsSBClick(); });
+    on(ToolsSB, [this] { ToolsSBClick(); });
     on(ApplianceSB, [this] { ApplianceSBClick(); });
     on(WaterSB, [this] { WaterSBClick(); });
     on(WaterSourceSB, [this] { WaterSourceSBClick(); });

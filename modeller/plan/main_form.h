@@ -54,6 +54,8 @@ class TApplianceForm;
 class TWaterForm;
 class TWaterSourceForm;
 class TEnergySourceForm;
+class TObstructionForm;
+class TToolsForm;
 
 // The readers of the rating tables that the start-up runs (the star panel's own readers unless a
 // caller installs others).  Each may raise an error; the start-up reports it and goes on.  An empty
@@ -122,6 +124,8 @@ class TMainForm : public QMainWindow, public PlanEditorView {
         TSnapForm* SnapForm = nullptr;
         TSettingsForm* SettingsForm = nullptr;
         TDefaultForm* DefaultForm = nullptr;
+        TObstructionForm* ObstructionForm = nullptr;
+        TToolsForm* ToolsForm = nullptr;
         TApplianceForm* ApplianceForm = nullptr;
         TWaterForm* WaterForm = nullptr;
         TWaterSourceForm* WaterSourceForm = nullptr;
@@ -228,6 +232,8 @@ class TMainForm : public QMainWindow, public PlanEditorView {
     // The simulation mode dialog, once a climate file is chosen and zones exist.
     void ModeSBClick();
     void SBdefaultsClick();
+    void ObsSBClick();
+    void ToolsSBClick();
     // The water and energy usage dialogs.
     void ApplianceSBClick();
     void WaterSBClick();

@@ -1,0 +1,130 @@
+// The air-gap calculator ("RGap"): the effective emittance of a gap between two surfaces and its
+// thermal resistance for heat flowing up and down, at a width, a tilt and with or without venting,
+// by the same coefficient table and method the ceiling and roof editors use for reflective gaps.
+#pragma once
+
+#include "modeller/model/house_model.h"
+#include "modeller/platform/controls.h"
+#include "modeller/platform/forms.h"
+#include "modeller/platform/services.h"
+
+#include <QScrollBar>
+#include <QWidget>
+
+#include <filesystem>
+#include <memory>
+
+namespace pelmora {
+
+// A box that draws a slope as a line rising from a pivot at the tilt above the horizontal, with a
+// handle at its free end that can be dragged.
+class SlopeBox : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kPivotX = 10, kPivotY = 120, kLength = 100; // px
+    // How near the handle (px, both ways) a press starts a drag.
+    int GrabDistance = 20;
+
+    explicit SlopeBox(QWidget* parent = nullptr);
+    double tilt() const { return tilt_; } // degrees
+    void setTilt(double degrees);
+    // The free end of the slope line.
+    QPoint TiltPoint() const;
+
+  signals:
+    // A drag moved the slope to `degrees` (a whole number).
+    void dragged(double degrees);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    double tilt_ = 0.0;
+    bool dragging_ = false;
+};
+
+// The resistance bars: up above the line, down below it, 100 px per m2K/W.
+class ResistanceBars : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ResistanceBars(QWidget* parent = nullptr);
+    void setLengths(int up, int down);
+    int upLength() const { return up_; }
+    int downLength() const { return down_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    int up_ = 0, down_ = 0; // px
+};
+
+class TAirGapForm : public platform::Dialog {
+    Q_OBJECT
+  public:
+    static constexpr const char* kCaption = "RGap";
+
+    // The calculator keeps a model of its own for the coefficient table of `programFolder`, so that
+    // nothing of the house is read or changed.
+    TAirGapForm(const std::filesystem::path& programFolder, platform::Services& services,
+                QWidget* parent = nullptr);
+
+    double gap() const { return g_; }         // mm
+    double emittance1() const { return e1_; } // as computed with
+    double emittance2() const { return e2_; }
+    double tilt() const { return t_; } // degrees from horizontal
+    double effectiveEmittance() const { return E_; }
+    double resistanceUp() const { return Ru_; }   // m2K/W
+    double resistanceDown() const { return Rd_; } // m2K/W
+    // False when the coefficient table could not be read at the last showing.
+    bool tableRead() const { return tableRead_; }
+
+    // ---- Handlers ----------------------------------------------------------------------------
+    void FormShow();
+    void E1editChange() { emittanceEditChange(1); }
+    void E2editChange() { emittanceEditChange(2); }
+    void E1scrollChange() { emittanceScrollChange(1); }
+    void E2scrollChange() { emittanceScrollChange(2); }
+    void E1RGClick() { emittancePresetClick(1); }
+    void E2RGClick() { emittancePresetClick(2); }
+    void GEditChange();
+    void GapScrollChange();
+    void GapRGClick();
+    void AngleEditChange();
+    void RadioGroup2Click();
+    void RadioGroup3Click() { Recalculate(); }
+    void Recalculate();
+    void CancelSBClick() { accept(); }
+
+    // ---- Components --------------------------------------------------------------------------
+    platform::EditBox *E1edit, *E2edit, *EffEmit, *GEdit, *AngleEdit, *Edit1, *Edit2;
+    QScrollBar *E1scroll, *E2scroll, *GapScroll;
+    platform::RadioGroup *E1RG, *E2RG, *GapRG, *RadioGroup2, *RadioGroup3;
+    SlopeBox* PaintBoxTilt;
+    ResistanceBars* PaintBox1;
+    platform::SpeedButton* CancelSB;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void emittanceEditChange(int surface);
+    void emittanceScrollChange(int surface);
+    void emittancePresetClick(int surface);
+    void redrawTilt();
+    double& emittance(int surface) { return surface == 1 ? e1_ : e2_; }
+
+    std::unique_ptr<HouseModel> model_;
+    platform::MessageService& messages_;
+    double g_ = 90.0, e1_ = 0.05, e2_ = 0.9, t_ = 0.0;
+    double E_ = 0.0, Ru_ = 0.0, Rd_ = 0.0;
+    // While an edit box's own handler moves its scroll bar, the bar does not write back into the box.
+    bool gapEditing_ = false;
+    bool tableRead_ = false;
+    bool emittanceEditing_[2] = {false, false};
+};
+
+} // namespace pelmora

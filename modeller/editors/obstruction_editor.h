@@ -1,0 +1,71 @@
+// The site obstructions editor: up to three obstructions in front of each of the four sides of the
+// plan, each with its distance, its two ends along the side, its height and a monthly shading
+// schedule.  Every accepted value goes into the model at once; there is nothing to cancel.
+#pragma once
+
+#include "modeller/editors/element_clipboard.h"
+#include "modeller/model/house_model.h"
+
+#include <string>
+#include <string_view>
+
+namespace pelmora {
+
+class ObstructionEditor {
+  public:
+    using MonthlyShading = common::FixedArray1<std::int32_t, 1, 12>; // % of each month
+
+    // The four values of an obstruction, as the dialog shows them.
+    enum class Value { L1, L2, D, H };
+    // What became of a typed text.
+    enum class Typed {
+        Stored,  // a number of 0 or more: it is the obstruction's value now
+        Refused, // not a number, or negative: the obstruction keeps its value
+    };
+
+    ObstructionEditor(HouseModel& model, ElementClipboard& clipboard)
+        : model_(model), clipboard_(clipboard) {}
+
+    // Selects side 1 (top of the plan) and obstruction 1, as every showing of the dialog starts.
+    void Start() { Select(1, 1); }
+    // Selects obstruction `obstruction` (1..3) of side `side` (1 top, 2 right, 3 bottom, 4 left) and
+    // takes its values into the editor.
+    void Select(int side, int obstruction);
+    int Side() const { return side_; }
+    int Obstruction() const { return obstruction_; }
+
+    double Shown(Value value) const;
+    // The text a value box shows: fixed notation with 2 decimals.
+    std::string Text(Value value) const;
+    // A text typed into a value box.  Distances and heights behind the house make no sense to the
+    // engine's shading, so a negative number is refused like a text that is not a number.
+    Typed Type(Value value, std::string_view text);
+
+    // The selected obstruction's monthly shading (the schedule buffer).
+    const MonthlyShading& Shading() const { return selected().Shading; }
+    void SetShading(const MonthlyShading& shading);
+    // True when some month of the selected obstruction is not fully shading (100 %).
+    bool Shaded() const;
+
+    // Clears the selected obstruction: no size, the default monthly shading.
+    void Delete();
+    // Clears the three obstructions of the selected side.
+    void DeleteSide();
+
+    void Copy();
+    bool CanPaste() const { return clipboard_.Valid(ClipboardEntry::Obstructions); }
+    void Paste();
+
+  private:
+    TObstructionRec& selected() { return model_.SiteObstructions(side_)(obstruction_); }
+    const TObstructionRec& selected() const { return model_.SiteObstructions(side_)(obstruction_); }
+    double& field(Value value);
+    void clear(TObstructionRec& obstruction) const;
+
+    HouseModel& model_;
+    ElementClipboard& clipboard_;
+    int side_ = 1;
+    int obstruction_ = 1;
+};
+
+} // namespace pelmora

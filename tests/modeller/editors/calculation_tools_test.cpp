@@ -1,0 +1,186 @@
+// The calculators' arithmetic: the material list, the R value of a layered construction worked by
+// hand, and the sun's position against the low-precision solar coordinates of the astronomical
+// almanac, an independent method.
+#include "modeller/editors/calculation_tools.h"
+
+#include "tests/support/temporary_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <numbers>
+
+namespace {
+
+using namespace pelmora;
+
+constexpr double kDeg = std::numbers::pi / 180.0;
+
+void writeFile(const std::filesystem::path& file, const std::string& text) {
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+TEST(RCPropsTest, ANameKeepsItsLeadingBlanksAndTheValuesFollowFromThickness) {
+    const auto m = ParseRCMaterial("12 1200.0 0.25  Pine board\r");
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->Code, 12);
+    EXPECT_EQ(m->Name, "  Pine board");
+    // 20 mm: R = 20 x 0.25 / 1000, C = 20 x 1200 / 1000, k = 1 / 0.25.
+    EXPECT_NEAR(20 * m->Resistivity / 1000.0, 0.005, 1e-12);
+    EXPECT_NEAR(20 * m->HeatCapacity / 1000.0, 24.0, 1e-12);
+    for (const char* bad : {"", "12 1200.0", "x 1200 0.25 name", "12.5 1200 0.25 name"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_FALSE(ParseRCMaterial(bad));
+    }
+}
+
+TEST(RCPropsTest, TheFileIsReadWholeOrRefusedWhole) {
+    test_support::TemporaryFolder folder("rcprops");
+    EXPECT_FALSE(ReadRCProps(folder.path()).found);
+
+    writeFile(folder / "Data/RCProps.TXT",
+              "1 1200 0.25  Same\r\n2 800 4.0  Other\r\n3 600 0.5  Same\r\n\r\n");
+    RCPropsRead read = ReadRCProps(folder.path());
+    ASSERT_FALSE(read.error);
+    ASSERT_EQ(read.materials.size(), 3u);
+    EXPECT_EQ(FirstMaterialNamed(read.materials, "  Same"), 1);
+    EXPECT_EQ(FirstMaterialNamed(read.materials, "  Other"), 2);
+    EXPECT_EQ(FirstMaterialNamed(read.materials, "Other"), 0);
+
+    writeFile(folder / "Data/RCProps.TXT", "1 1200 0.25  Fine\r\n2 800 four  Broken\r\n");
+    read = ReadRCProps(folder.path());
+    ASSERT_TRUE(read.error);
+    EXPECT_NE(read.error->find("RCProps.TXT"), std::string::npos);
+    EXPECT_NE(read.error->find("line 2"), std::string::npos);
+    EXPECT_TRUE(read.materials.empty());
+
+    std::string tooMany;
+    for (int i = 1; i <= kMaxRCMaterials + 1; ++i) tooMany += std::to_string(i) + " 1000 1.0  M\r\n";
+    writeFile(folder / "Data/RCProps.TXT", tooMany);
+    read = ReadRCProps(folder.path());
+    ASSERT_TRUE(read.error);
+    EXPECT_NE(read.error->find("more than 200"), std::string::npos);
+    EXPECT_TRUE(read.materials.empty());
+}
+
+TEST(CompoundRTest, LimitsAndTotalAsWorkedByHand) {
+    // Studs (R 0.5) over 10 % and batts (R 2.0) over 90 %, on plasterboard R 0.1, films 0.12 each.
+    // Upper: A = 2.34, B = 0.84, 100 / (90 / 2.34 + 10 / 0.84) = 1.985455.
+    // Lower: a = 2.12, b = 0.62, 100 / (90 / 2.12 + 10 / 0.62) + 0.22 = 1.927013.
+    // Total: d = 0.970563; 1.985455 d + 1.927013 (1 - d) = 1.983734; top layer 1.983734 - 0.34.
+    const auto r = CalcTotR({2.0, 0.5, 0.1, 0.12, 0.12, 90.0, 10.0});
+    ASSERT_TRUE(r);
+    EXPECT_NEAR(r->Upper, 1.985455, 1e-6);
+    EXPECT_NEAR(r->Lower, 1.927013, 1e-6);
+    EXPECT_NEAR(r->Total, 1.983734, 1e-6);
+    EXPECT_NEAR(r->TopLayer, 1.643734, 1e-6);
+
+    // The whole area in row 1: both limits ignore row 2.
+    const auto whole = CalcTotR({2.0, 0.5, 0.1, 0.12, 0.12, 100.0, 0.0});
+    ASSERT_TRUE(whole);
+    EXPECT_NEAR(whole->Upper, 2.34, 1e-12);
+    EXPECT_NEAR(whole->Lower, 2.34, 1e-12);
+    // Equal rows: the limits agree and the total equals them.
+    const auto equal = CalcTotR({1.5, 1.5, 0.2, 0.1, 0.04, 30.0, 70.0});
+    ASSERT_TRUE(equal);
+    EXPECT_NEAR(equal->Upper, 1.84, 1e-12);
+    EXPECT_NEAR(equal->Lower, 1.84, 1e-12);
+    EXPECT_NEAR(equal->Total, 1.84, 1e-12);
+    // No area at all: no limits to show, rather than a division by zero.
+    EXPECT_FALSE(CalcTotR({1.0, 1.0, 0.1, 0.1, 0.1, 0.0, 0.0}));
+}
+
+TEST(SunPositionTest, ClockTimesAndLatitudesAsTheToolTakesThem) {
+    EXPECT_NEAR(ClockToHours(10.30), 10.5, 1e-12);
+    EXPECT_NEAR(HoursToClock(10.5), 10.30, 1e-12);
+    EXPECT_NEAR(HoursToClock(10.9925), 11.0, 1e-12); // 59.55 minutes count as the next hour
+    EXPECT_NEAR(HoursToClock(10.99), 10.5940, 1e-9);
+    EXPECT_EQ(UsableLatitude(0.0), 0.00001);
+    EXPECT_EQ(UsableLatitude(90.0), 89.99999);
+    EXPECT_EQ(UsableLatitude(-90.0), -89.99999);
+    EXPECT_EQ(UsableLatitude(-27.5), -27.5);
+    EXPECT_EQ(MonthLength(2), 28);
+    EXPECT_EQ(MonthLength(11), 30);
+}
+
+TEST(SunPositionTest, TheStartingDayIsTheTenthOfOctober) {
+    const SunPosition s = CalcSunPosition({});
+    EXPECT_EQ(s.DayNumber, 283);
+    EXPECT_NEAR(s.EquationOfTime * 60.0, 12.8, 0.1); // minutes
+    char text[16];
+    std::snprintf(text, sizeof text, "%5.2f", HoursToClock(s.SolarTime));
+    EXPECT_STREQ(text, "10.13");
+    // 15 degrees east of the clock's meridian: one hour later by the sun.
+    SunPositionInput east;
+    east.Longitude = 165.0;
+    EXPECT_NEAR(CalcSunPosition(east).SolarTime - s.SolarTime, 1.0, 1e-12);
+    // A month outside the year keeps the day number it had.
+    SunPositionInput odd;
+    odd.Month = 13;
+    EXPECT_EQ(CalcSunPosition(odd, s).DayNumber, 283);
+}
+
+// The astronomical almanac's low-precision sun (good to about 0.01 degree between 1950 and 2050):
+// altitude and azimuth (from north, positive towards east) in degrees at a clock time of the zone.
+struct AlmanacSun {
+    double altitude, azimuth;
+};
+AlmanacSun almanac(int dayOfYear2027, double clockHours, double latitude, double longitude,
+                   double zoneMeridian) {
+    const double ut = clockHours - zoneMeridian / 15.0;            // h
+    const double jd = 2461406.5 + (dayOfYear2027 - 1) + ut / 24.0; // 2027-01-01 0h UT is JD 2461406.5
+    const double n = jd - 2451545.0;                               // days from J2000.0
+    const double L = 280.460 + 0.9856474 * n;                      // mean longitude, deg
+    const double g = (357.528 + 0.9856003 * n) * kDeg;             // mean anomaly
+    const double lambda = (L + 1.915 * std::sin(g) + 0.020 * std::sin(2 * g)) * kDeg;
+    const double epsilon = (23.439 - 0.0000004 * n) * kDeg;
+    const double ra = std::atan2(std::cos(epsilon) * std::sin(lambda), std::cos(lambda));
+    const double dec = std::asin(std::sin(epsilon) * std::sin(lambda));
+    const double gmst = 18.697374558 + 24.06570982441908 * n;    // h
+    const double H = gmst * 15.0 * kDeg + longitude * kDeg - ra; // hour angle, west positive
+    const double phi = latitude * kDeg;
+    const double alt = std::asin(std::sin(phi) * std::sin(dec) + std::cos(phi) * std::cos(dec) * std::cos(H));
+    const double az = std::atan2(-std::sin(H), std::tan(dec) * std::cos(phi) - std::sin(phi) * std::cos(H));
+    return {alt / kDeg, az / kDeg};
+}
+
+TEST(SunPositionTest, AgreesWithTheAlmanacForPlacesDatesAndTimes) {
+    struct Case {
+        const char* place;
+        double latitude, longitude, meridian;
+        int day, month;
+        double clock; // h.mm
+    };
+    const Case cases[] = {
+        {"Brisbane morning", -27.5, 153.0, 150.0, 10, 10, 10.00},
+        {"Melbourne winter noon", -37.8, 145.0, 150.0, 21, 6, 12.00},
+        {"Melbourne summer morning", -37.8, 145.0, 150.0, 15, 1, 8.30},
+        {"Darwin afternoon", -12.46, 130.84, 142.5, 1, 3, 16.00},
+        {"Hobart spring evening", -42.9, 147.3, 150.0, 20, 9, 17.15},
+        {"Northern summer morning", 51.5, 0.0, 0.0, 21, 6, 9.00},
+        {"Northern winter afternoon", 40.0, -3.7, 0.0, 5, 12, 14.40},
+    };
+    constexpr int kDaysBefore[12] = {0, 31, 59, 90, 121, 151, 181, 212, 243, 273, 304, 334};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.place);
+        SunPositionInput in;
+        in.Latitude = c.latitude;
+        in.Longitude = c.longitude;
+        in.TimeZone = c.meridian;
+        in.Day = c.day;
+        in.Month = c.month;
+        in.LocalTime = ClockToHours(c.clock);
+        const SunPosition s = CalcSunPosition(in);
+        const AlmanacSun a =
+            almanac(c.day + kDaysBefore[c.month - 1], in.LocalTime, c.latitude, c.longitude, c.meridian);
+        // The tool's series on a 366-day year stays within about half a degree of the almanac.
+        EXPECT_NEAR(s.Altitude / kDeg, a.altitude, 0.6);
+        double dAz = s.Azimuth / kDeg - a.azimuth;
+        dAz = std::remainder(dAz, 360.0);
+        EXPECT_NEAR(dAz, 0.0, 0.8);
+    }
+}
+
+} // namespace

@@ -1,0 +1,185 @@
+// The site obstructions: typed values reach the model at once and only when they are numbers of 0 or
+// more, showing an obstruction never rewrites it, deleting stays on its side, copy and paste carry
+// the monthly shading, and the card writer gives each wall the obstructions of the side it faces.
+#include "modeller/editors/obstruction_form.h"
+#include "modeller/engine_input/project_cards.h"
+#include "modeller/engine_input/scratch_writer.h"
+
+#include "editor_fixture.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace pelmora;
+using V = ObstructionEditor::Value;
+
+class ObstructionTest : public editor_test::EditorTest {
+  protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        for (int month = 1; month <= 12; ++month) model().DefaultObstructionShading(month) = 100;
+        for (int side = 1; side <= 4; ++side)
+            for (int k = 1; k <= 3; ++k)
+                model().SiteObstructions(side)(k).Shading = model().DefaultObstructionShading;
+    }
+    TObstructionRec& obstruction(int side, int k) { return model().SiteObstructions(side)(k); }
+    void setObstruction(int side, int k, double d, double l1, double l2, double h) {
+        obstruction(side, k).D = d;
+        obstruction(side, k).L1 = l1;
+        obstruction(side, k).L2 = l2;
+        obstruction(side, k).H = h;
+    }
+};
+
+TEST_F(ObstructionTest, TypedNumbersOfZeroOrMoreAreStoredAndEverythingElseIsRefused) {
+    ObstructionEditor editor(model(), context().clipboard);
+    editor.Select(2, 3);
+    EXPECT_EQ(editor.Type(V::D, "4.567"), ObstructionEditor::Typed::Stored);
+    EXPECT_EQ(editor.Type(V::H, " 0 "), ObstructionEditor::Typed::Stored);
+    EXPECT_DOUBLE_EQ(obstruction(2, 3).D, 4.567);
+    EXPECT_DOUBLE_EQ(obstruction(2, 3).H, 0.0);
+    struct Case {
+        V value;
+        const char* text;
+    };
+    for (const Case& c :
+         {Case{V::D, "-1"}, Case{V::H, "-0.5"}, Case{V::L1, "abc"}, Case{V::L2, ""}, Case{V::D, "-"}}) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(editor.Type(c.value, c.text), ObstructionEditor::Typed::Refused);
+    }
+    EXPECT_DOUBLE_EQ(obstruction(2, 3).D, 4.567);
+    EXPECT_DOUBLE_EQ(obstruction(2, 3).L1, 0.0);
+    EXPECT_EQ(editor.Text(V::D), "4.57");
+}
+
+TEST_F(ObstructionTest, DeletingClearsTheObstructionOrItsSideOnly) {
+    ObstructionEditor editor(model(), context().clipboard);
+    for (int side = 1; side <= 4; ++side)
+        for (int k = 1; k <= 3; ++k) {
+            setObstruction(side, k, 5.0, 1.0, 4.0, 3.0);
+            obstruction(side, k).Shading(6) = 40;
+        }
+    editor.Select(4, 2);
+    editor.Delete();
+    EXPECT_EQ(obstruction(4, 2).H, 0.0);
+    EXPECT_EQ(obstruction(4, 2).Shading, model().DefaultObstructionShading);
+    EXPECT_EQ(obstruction(4, 1).H, 3.0);
+
+    editor.DeleteSide();
+    for (int side = 1; side <= 4; ++side)
+        for (int k = 1; k <= 3; ++k) {
+            SCOPED_TRACE(testing::Message() << "side " << side << " obstruction " << k);
+            EXPECT_EQ(obstruction(side, k).H, side == 4 ? 0.0 : 3.0);
+            EXPECT_EQ(obstruction(side, k).Shading(6), side == 4 ? 100 : 40);
+        }
+}
+
+TEST_F(ObstructionTest, CopyOnOneSideAndPasteOnAnotherCarriesValuesAndMonthlyShading) {
+    ObstructionEditor editor(model(), context().clipboard);
+    EXPECT_FALSE(editor.CanPaste());
+    setObstruction(1, 2, 6.0, -2.0, 8.0, 4.5);
+    obstruction(1, 2).Shading(1) = 50;
+    editor.Select(1, 2);
+    editor.Copy();
+    editor.Select(3, 1);
+    ASSERT_TRUE(editor.CanPaste());
+    editor.Paste();
+    EXPECT_EQ(obstruction(3, 1), obstruction(1, 2));
+    EXPECT_TRUE(editor.Shaded());
+}
+
+TEST_F(ObstructionTest, TheDialogShowsWithoutRewritingAndTakesTypingAtOnce) {
+    setObstruction(1, 1, 3.14159, 0.0, 2.0, 1.0);
+    TObstructionForm form(model(), context().clipboard, services_);
+    form.SideBearings = [] { return std::array<QString, 4>{"30", "120", "210", "300"}; };
+    form.show();
+    EXPECT_EQ(form.NSB->text(), "30");
+    EXPECT_EQ(form.WSB->text(), "300");
+    EXPECT_TRUE(form.NSB->isDown());
+    EXPECT_TRUE(form.Obs1SB->isDown());
+    EXPECT_TRUE(form.NImage->isVisibleTo(&form));
+    EXPECT_FALSE(form.EImage->isVisibleTo(&form));
+    EXPECT_EQ(form.DEdit->text(), "3.14");
+    // Showing the obstruction with two decimals leaves its stored value as it was.
+    EXPECT_DOUBLE_EQ(obstruction(1, 1).D, 3.14159);
+    EXPECT_FALSE(form.SchedButton->isEnabled());
+    EXPECT_FALSE(form.PasteButton->isVisibleTo(&form));
+
+    form.SSBClick();
+    EXPECT_TRUE(form.SImage->isVisibleTo(&form));
+    form.Obs2SBClick();
+    form.HEdit->setText("2.5");
+    EXPECT_DOUBLE_EQ(obstruction(3, 2).H, 2.5);
+    messages_.clear();
+    form.DEdit->setText("-3");
+    EXPECT_EQ(form.DEdit->text(), "");
+    EXPECT_GE(messages_.beeps, 1);
+    EXPECT_DOUBLE_EQ(obstruction(3, 2).D, 0.0);
+
+    // Escape closes the dialog and keeps what was typed.
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&form, &escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_DOUBLE_EQ(obstruction(3, 2).H, 2.5);
+}
+
+TEST_F(ObstructionTest, TheScheduleDialogSetsTheMonthlyShadingAndTheTick) {
+    TObstructionForm form(model(), context().clipboard, services_);
+    int shown = 0;
+    form.ShowSchedule = [&](ObstructionEditor::MonthlyShading& schedule) {
+        ++shown;
+        EXPECT_EQ(schedule(7), 100);
+        schedule(7) = 50;
+    };
+    form.show();
+    EXPECT_FALSE(form.ShadeCheckBox->isChecked());
+    form.WSBClick();
+    form.Obs3SBClick();
+    form.SchedButtonClick();
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(obstruction(4, 3).Shading(7), 50);
+    EXPECT_TRUE(form.ShadeCheckBox->isChecked());
+    form.Obs1SBClick();
+    EXPECT_FALSE(form.ShadeCheckBox->isChecked());
+    form.close();
+}
+
+TEST_F(ObstructionTest, EachWallGetsTheObstructionsOfTheSideItFacesOnly) {
+    const int zone = AddBoxZone(6.0, 4.0, 2.0, 2.0);
+    ObstructionEditor editor(model(), context().clipboard);
+    // A fence 1.8 m high, 3 m below the bottom of the plan's house, running the house's width; and one
+    // on the right side that is then deleted with its side.
+    editor.Select(3, 1);
+    editor.Type(V::D, "9");
+    editor.Type(V::L1, "2");
+    editor.Type(V::L2, "8");
+    editor.Type(V::H, "1.8");
+    editor.Select(2, 1);
+    editor.Type(V::D, "12");
+    editor.Type(V::L1, "2");
+    editor.Type(V::L2, "6");
+    editor.Type(V::H, "5");
+    editor.DeleteSide();
+
+    Scratch scratch(model(), *tables_, buffers_);
+    MapObstructions(scratch);
+    for (int w = 0; w <= 3; ++w) {
+        SCOPED_TRACE(testing::Message() << "wall " << w);
+        const TSurfaceObstructionRec& ob = model().Walls(zone, w).WallObstructions(1);
+        if (w == 2) {
+            EXPECT_NEAR(ob.Width, 6.0, 1e-9);
+            EXPECT_NEAR(ob.Distance, 3.0, 1e-9); // the fence at 9 m, the bottom wall at 6 m
+            EXPECT_NEAR(ob.RelativeHeight, 1.8, 1e-9);
+        } else {
+            EXPECT_EQ(ob.Width, 0.0);
+        }
+    }
+}
+
+} // namespace
