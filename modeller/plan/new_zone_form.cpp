@@ -7,6 +7,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace pelmora {
 
 namespace {
@@ -152,7 +154,11 @@ void TNewZoneForm::setExpanded(bool expanded) {
     Panels->NaturalPanel->setVisible(expanded);
     Panels->InfiltrationPanel->setVisible(expanded);
     Panels->ForcedPanel->setVisible(expanded);
-    resize(width(), expanded ? kExpandedHeight : kCollapsedHeight);
+    Panels->setVisible(expanded);
+    // The layout's least height follows the panels shown before the dialog takes its height.
+    layout()->invalidate();
+    layout()->activate();
+    resize(width(), std::max(minimumSizeHint().height(), expanded ? kExpandedHeight : kCollapsedHeight));
 }
 
 void TNewZoneForm::ExpandImageClick() {

@@ -7,11 +7,12 @@
 
 #include <QColorDialog>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <initializer_list>
 
 namespace pelmora {
 
@@ -79,12 +80,14 @@ TZoneDetailForm::TZoneDetailForm(HouseModel& model, platform::Services& services
     fields->addRow(ticks);
     fields->addRow(AreaLabel);
     fields->addRow(GlassLabel);
-    auto* elements = new QGridLayout;
-    const std::array<platform::SpeedButton*, 11> grid = {
-        SBFloor,     SBCeiling, SBRoof,     InBetweenFloorButton, IntFloorCoverSB, SBSkylight,
-        StairWellSB, SBAirFlow, SBZoneInfo, ApplianceSB,          WaterSB};
-    for (std::size_t i = 0; i < grid.size(); ++i)
-        elements->addWidget(grid[i], static_cast<int>(i / 3), static_cast<int>(i % 3));
+    // Rows of buttons: the elements to the outside, those between levels, and the other dialogs.  A
+    // hidden button leaves no gap.
+    const auto row = [](std::initializer_list<platform::SpeedButton*> buttons) {
+        auto* line = new QHBoxLayout;
+        for (platform::SpeedButton* b : buttons) line->addWidget(b);
+        line->addStretch();
+        return line;
+    };
     auto* top = new QHBoxLayout;
     top->addWidget(HelpButton);
     top->addStretch();
@@ -92,7 +95,9 @@ TZoneDetailForm::TZoneDetailForm(HouseModel& model, platform::Services& services
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(fields);
-    layout->addLayout(elements);
+    layout->addLayout(row({SBFloor, SBCeiling, SBRoof, SBSkylight}));
+    layout->addLayout(row({InBetweenFloorButton, IntFloorCoverSB, StairWellSB}));
+    layout->addLayout(row({SBAirFlow, SBZoneInfo, ApplianceSB, WaterSB}));
 
     ColorDialog1 = [this](std::int32_t current) -> std::optional<std::int32_t> {
         const QColor chosen = QColorDialog::getColor(ColourOf(current), this, "Colour");

@@ -8,6 +8,7 @@
 
 #include "plan_fixture.h"
 
+#include <QApplication>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -101,10 +102,15 @@ TEST_F(ZoneFormsTest, TheNewZoneDialogProposesTheNextZoneAndItsTypesDefaults) {
     EXPECT_TRUE(form.Hcb->isChecked());
     EXPECT_TRUE(form.Ccb->isChecked());
 
+    form.show();
+    QApplication::processEvents();
+    EXPECT_LE(form.height(), TNewZoneForm::kCollapsedHeight + 40) << "collapsed to its first lines";
     form.ExpandImageClick();
+    EXPECT_GE(form.height(), TNewZoneForm::kExpandedHeight);
     EXPECT_TRUE(form.Panels->InfiltrationPanel->isVisibleTo(&form));
     EXPECT_FALSE(form.VentExpandPanel->isVisibleTo(&form));
     EXPECT_FALSE(form.Panels->MechPanel->isVisibleTo(&form)) << "mechanical ventilation is never offered";
+    form.reject();
 }
 
 TEST_F(ZoneFormsTest, NewZoneOkWritesTheSlotAndCancelLeavesItAsItWas) {
