@@ -34,8 +34,11 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     Editors->main.ClearStatus = [&main] { main.StatusBar1->setPanelText(0, QString()); };
 
     // The creation order.
+    NewZoneForm = create<TNewZoneForm>(main, model, Editors->palette, services, currentZone, &main);
     DoorForm = create<TDoorForm>(main, *Editors, services, &main);
     DefaultForm = create<TDefaultForm>(main, model, workspace.tables, services, *main.StatusBar1, &main);
+    ZoneDetailForm = create<TZoneDetailForm>(main, model, services, currentZone, &main);
+    AirFlowForm = create<TAirFlowForm>(main, model, services, currentZone, &main);
     SelectAllForm = create<TSelectAllForm>(main, Editors->palette, services, &main);
     ExtWallForm = create<TExtWallForm>(main, *Editors, services, &main);
     IntWallForm = create<TIntWallForm>(main, *Editors, services, &main);
@@ -50,6 +53,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     ShortReportForm =
         create<TShortReportForm>(main, model, main.history(), main.ratingTables(), services, &main);
     DefaultWarningForm = create<TDefaultWarningForm>(main, model, services, &main);
+    StairForm = create<TStairForm>(main, model, workspace.selection, services, &main);
     ObstructionForm = create<TObstructionForm>(main, model, Editors->clipboard, services, &main);
     SettingsForm = create<TSettingsForm>(main, model, services, &main);
     MagForm = create<TMagForm>(main, model, workspace.scale, services, main, &main);
@@ -83,6 +87,11 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     };
     ApplianceForm->NonZonalEnergyForm = NonZonalEnergyForm.get();
     WaterForm->NonZonalWaterForm = NonZonalWaterForm.get();
+    ZoneDetailForm->AirFlowForm = AirFlowForm.get();
+    ZoneDetailForm->StairForm = StairForm.get();
+    ZoneDetailForm->ApplianceForm = ApplianceForm.get();
+    ZoneDetailForm->WaterForm = WaterForm.get();
+    StairForm->ClearStatus = [&main] { main.StatusBar1->setPanelText(0, QString()); };
 
     DefaultForm->ExtWallForm = ExtWallForm.get();
     DefaultForm->IntWallForm = IntWallForm.get();
@@ -120,6 +129,9 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     PlanDialogs->ExtWall = ExtWallForm.get();
     PlanDialogs->IntWall = IntWallForm.get();
     PlanDialogs->Door = DoorForm.get();
+    PlanDialogs->NewZone = NewZoneForm.get();
+    PlanDialogs->ZoneDetail = ZoneDetailForm.get();
+    PlanDialogs->Stair = StairForm.get();
     main.planEditor().Dialogs = PlanDialogs.get();
 }
 

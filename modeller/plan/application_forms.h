@@ -22,11 +22,15 @@
 #include "modeller/model/forms/settings_form.h"
 #include "modeller/model/forms/source_forms.h"
 #include "modeller/model/forms/water_forms.h"
+#include "modeller/plan/air_flow_form.h"
 #include "modeller/plan/main_form.h"
+#include "modeller/plan/new_zone_form.h"
 #include "modeller/plan/plan_dialogs.h"
 #include "modeller/plan/project_details_form.h"
 #include "modeller/plan/scale_forms.h"
+#include "modeller/plan/stair_form.h"
 #include "modeller/plan/workspace.h"
+#include "modeller/plan/zone_detail_form.h"
 #include "modeller/platform/services.h"
 #include "modeller/results/analysis_form.h"
 #include "modeller/results/short_report_form.h"
@@ -47,8 +51,11 @@ struct ApplicationForms {
     std::unique_ptr<TMainForm> MainForm;
     // What the element editors share: the clipboard, the picture palette, the buffers and selection.
     std::unique_ptr<EditorContext> Editors;
+    std::unique_ptr<TNewZoneForm> NewZoneForm;
     std::unique_ptr<TDoorForm> DoorForm;
     std::unique_ptr<TDefaultForm> DefaultForm;
+    std::unique_ptr<TZoneDetailForm> ZoneDetailForm;
+    std::unique_ptr<TAirFlowForm> AirFlowForm;
     std::unique_ptr<TSelectAllForm> SelectAllForm;
     std::unique_ptr<TExtWallForm> ExtWallForm;
     std::unique_ptr<TIntWallForm> IntWallForm;
@@ -60,6 +67,7 @@ struct ApplicationForms {
     std::unique_ptr<TClimateDetailsForm> ClimateDetailsForm;
     std::unique_ptr<TShortReportForm> ShortReportForm;
     std::unique_ptr<TDefaultWarningForm> DefaultWarningForm;
+    std::unique_ptr<TStairForm> StairForm;
     std::unique_ptr<TObstructionForm> ObstructionForm;
     std::unique_ptr<TSettingsForm> SettingsForm;
     std::unique_ptr<TMagForm> MagForm;

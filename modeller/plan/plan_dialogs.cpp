@@ -4,6 +4,9 @@
 #include "modeller/editors/ext_wall_form.h"
 #include "modeller/editors/int_wall_form.h"
 #include "modeller/model/level_defaults.h"
+#include "modeller/plan/new_zone_form.h"
+#include "modeller/plan/stair_form.h"
+#include "modeller/plan/zone_detail_form.h"
 
 #include <array>
 
@@ -28,6 +31,7 @@ template <class Opening> void keepPlace(Opening& placed, Opening defaults) {
 } // namespace
 
 bool ApplicationPlanDialogs::NewZoneForm() {
+    if (NewZone) return NewZone->ShowModal();
     const int z = selection_.CurrentZone;
     const TNewZoneOptions& options = model_.NewZoneOptions;
     TZoneRec& zone = model_.Zones(z);
@@ -52,10 +56,18 @@ bool ApplicationPlanDialogs::NewZoneForm() {
 }
 
 std::int32_t ApplicationPlanDialogs::ZoneDetailForm() {
+    if (ZoneDetail) {
+        ZoneDetail->ShowModal();
+        return ZoneDetail->ZoneDetailColour;
+    }
     return model_.Zones(selection_.CurrentZone).Colour;
 }
 
 void ApplicationPlanDialogs::StairForm() {
+    if (Stair) {
+        Stair->ShowModal();
+        return;
+    }
     selection_.InsertStairMode = false;
 }
 

@@ -15,6 +15,9 @@ namespace pelmora {
 class TDoorForm;
 class TExtWallForm;
 class TIntWallForm;
+class TNewZoneForm;
+class TStairForm;
+class TZoneDetailForm;
 
 class PlanDialogs {
   public:
@@ -66,6 +69,9 @@ class ApplicationPlanDialogs : public PlanDialogs {
     TExtWallForm* ExtWall = nullptr;
     TIntWallForm* IntWall = nullptr;
     TDoorForm* Door = nullptr;
+    TNewZoneForm* NewZone = nullptr;
+    TZoneDetailForm* ZoneDetail = nullptr;
+    TStairForm* Stair = nullptr;
 
     bool NewZoneForm() override;
     std::int32_t ZoneDetailForm() override;

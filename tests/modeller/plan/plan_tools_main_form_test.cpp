@@ -26,8 +26,9 @@ class PlanToolsTest : public MainWindowTest {
   protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        // The editors have tests of their own; here a new element takes its level's defaults as if
-        // its editor had been closed with OK.
+        // The editors and the new-zone dialog have tests of their own; here a new element takes its
+        // level's defaults as if its editor had been closed with OK.
+        forms->PlanDialogs->NewZone = nullptr;
         forms->PlanDialogs->ExtWall = nullptr;
         forms->PlanDialogs->IntWall = nullptr;
         forms->PlanDialogs->Door = nullptr;
