@@ -51,6 +51,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
         create<TShortReportForm>(main, model, main.history(), main.ratingTables(), services, &main);
     DefaultWarningForm = create<TDefaultWarningForm>(main, model, services, &main);
     SettingsForm = create<TSettingsForm>(main, model, services, &main);
+    PicImportForm = create<TPicImportForm>(main, model, workspace.scale, services, main, &main);
     MagForm = create<TMagForm>(main, model, workspace.scale, services, main, &main);
     SnapForm = create<TSnapForm>(main, model, workspace.scale, services, main, &main);
     InternalGainForm = create<TInternalGainForm>(main, model, services, *main.StatusBar1, &main);
@@ -97,6 +98,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     main.Dialogs.WaterForm = WaterForm.get();
     main.Dialogs.WaterSourceForm = WaterSourceForm.get();
     main.Dialogs.EnergySourceForm = EnergySourceForm.get();
+    main.Dialogs.PicImportForm = PicImportForm.get();
 
     // Clicks on the plan.
     PlanDialogs = std::make_unique<ApplicationPlanDialogs>(model, workspace.selection);

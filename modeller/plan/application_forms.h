@@ -19,6 +19,7 @@
 #include "modeller/model/forms/source_forms.h"
 #include "modeller/model/forms/water_forms.h"
 #include "modeller/plan/main_form.h"
+#include "modeller/plan/pic_import_form.h"
 #include "modeller/plan/plan_dialogs.h"
 #include "modeller/plan/project_details_form.h"
 #include "modeller/plan/scale_forms.h"
@@ -57,6 +58,7 @@ struct ApplicationForms {
     std::unique_ptr<TShortReportForm> ShortReportForm;
     std::unique_ptr<TDefaultWarningForm> DefaultWarningForm;
     std::unique_ptr<TSettingsForm> SettingsForm;
+    std::unique_ptr<TPicImportForm> PicImportForm;
     std::unique_ptr<TMagForm> MagForm;
     std::unique_ptr<TSnapForm> SnapForm;
     std::unique_ptr<TInternalGainForm> InternalGainForm;
