@@ -13,6 +13,7 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QShortcut>
+#include <QSignalBlocker>
 
 namespace pelmora {
 
@@ -118,7 +119,7 @@ void TMainForm::SBdeleteLevelClick() {
     ResetLevelButtons();
     SBLevel[1]->setDown(true);
     ShowLevelButtons();
-    if (BackgroundImage->isVisible())
+    if (!BackgroundImage->isHidden())
         ShowPic(1);
     else
         RestoreAll();
@@ -130,8 +131,10 @@ void TMainForm::SBdeleteLevelClick() {
 void TMainForm::NorthEBChange() {
     const auto angle = northAngleFromText(NorthEB->text().toStdString());
     if (!angle) {
-        // Not a whole number: the last good angle stays, and the box shows it again.
+        // Not a whole number: the last good angle stays, and the box shows it again without
+        // storing it anew.
         Beep();
+        const QSignalBlocker quiet(NorthEB);
         ChangeBearings();
         return;
     }

@@ -592,7 +592,7 @@ void TMainForm::BlankBackground() {
 void TMainForm::RestoreAll() {
     drawing_.Blank();
     // The level's picture lies under the plan, which is drawn over it in the inverting mode.
-    if (BackgroundImage->isVisible()) showLevelPicture();
+    if (!BackgroundImage->isHidden()) showLevelPicture();
     PaintBox1Paint();
 }
 
@@ -779,7 +779,7 @@ void TMainForm::ShowLevelOne() {
     // The plan computation draws level 1 and the outlines of its neighbours next, in the inverting
     // mode: the plan is left with the grid and the level's picture only.
     drawing_.Blank();
-    if (BackgroundImage->isVisible()) showLevelPicture();
+    if (!BackgroundImage->isHidden()) showLevelPicture();
     drawing_.DrawGrid();
     drawRulers();
     PaintBox1->update();
