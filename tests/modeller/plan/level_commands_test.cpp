@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <numbers>
 
 namespace {
@@ -160,7 +161,12 @@ TEST_F(LevelCommandsTest, ZoomIsRefusedWhileAnInternalWallIsBeingDrawn) {
 }
 
 TEST_F(LevelCommandsTest, TheInputAndBackgroundButtonsAreUsable) {
-    EXPECT_TRUE(main().ScratchSB->isEnabled());
+    ASSERT_TRUE(main().ScratchSB->isEnabled());
+    main().ScratchSB->click(); // the input file's checks run first: a new house has no zones
+    ASSERT_FALSE(scripted.messages.informations().empty());
+    EXPECT_EQ(scripted.messages.informations()[0], "No Zones have been modelled.");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "SCRATCH")) << "no card file for a faulty house";
+
     EXPECT_TRUE(main().GraphicsSB->isEnabled());
     main().GraphicsSB->click();
     EXPECT_TRUE(picture().isVisible());

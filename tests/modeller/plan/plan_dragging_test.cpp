@@ -127,6 +127,25 @@ TEST_F(PlanDragTest, ARestrictedDragMovesAlongOneAxisAndNotAtFortyFiveDegrees) {
     EXPECT_EQ(model.ZoneNodes(zone, 2), (TPlanPoint{550, 300})) << "horizontal: y held at the pick";
 }
 
+TEST_F(PlanDragTest, AnEavesNodeFollowsThePointerAndIsNudgedWithItsOutline) {
+    const TPlanPoint eaves[] = {{60, 60}, {540, 60}, {540, 340}, {60, 340}};
+    model.Eaves(1).Count = 4;
+    for (int k = 0; k < 4; ++k) model.Eaves(1).Points(k) = model.EavesNodes(1, k) = eaves[k];
+    model.EavesDefined(1) = true;
+    click({540, 340});
+    ASSERT_TRUE(editor.EavesNodeDragging);
+    EXPECT_EQ(editor.PickedEavesNode, 2);
+    editor.MouseMove({580, 362}); // snapped to (580, 360)
+    EXPECT_EQ(model.EavesNodes(1, 2), (TPlanPoint{580, 360}));
+    EXPECT_EQ(model.Eaves(1).Points(2), (TPlanPoint{580, 360}));
+    release({580, 362});
+    EXPECT_FALSE(editor.NodeTied);
+    editor.SBUClick();
+    EXPECT_EQ(model.Eaves(1).Points(2), (TPlanPoint{580, 350}));
+    EXPECT_EQ(model.EavesNodes(1, 2), (TPlanPoint{580, 350}));
+    EXPECT_EQ(model.Eaves(1).Points(1), (TPlanPoint{540, 60})) << "only the picked eaves node";
+}
+
 TEST_F(PlanDragTest, NudgesMoveOneSnapStepOntoTheSnapGrid) {
     scale.SnapStep = 4;
     struct Case {
