@@ -124,6 +124,10 @@ bool PlanEditor::dragMove(TPlanPoint p, TPlanPoint s) {
 
 void PlanEditor::MouseUp(TPlanPoint p) {
     LeftButtonDown = false;
+    // Outside edit mode nodes cannot be picked, but a window, a door or an internal-wall end can:
+    // its drag ends here like any other, with the checks that fit it.
+    const bool edit = view_.InEditMode();
+    if (!edit && !WindowDragging && !DoorDragging && !IntWallEndDragging) return;
     const TPlanPoint s = snapped(p);
     const bool moved = s.X != AnchorPoint.X || s.Y != AnchorPoint.Y;
     if ((ZoneJustClosed || NodeTied || WindowDragging || DoorDragging || IntWallEndDragging) && moved &&
@@ -146,7 +150,7 @@ void PlanEditor::MouseUp(TPlanPoint p) {
     DoorDragging = false;
     IntWallEndDragging = false;
     if (IsDown(PlanTool::InsertInternalWall)) return;
-    if (OverLapArea()) {
+    if (edit && OverLapArea()) {
         view_.Beep();
         view_.ShowStatus(std::string(plan_editor_text::kOverlappingZones));
         NodeTied = true;

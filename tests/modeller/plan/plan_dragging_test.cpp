@@ -88,6 +88,15 @@ TEST_F(PlanDragTest, WindowDoorAndInternalWallDragsEndOnReleaseOutsideEditModeTo
     editor.MouseMove({200, 200});
     EXPECT_EQ(model.ZoneIntWalls(zone, n).EndPoint, wall.EndPoint);
     EXPECT_EQ(wall.EndPoint, (TPlanPoint{340, 300}));
+
+    // Nodes cannot be moved outside edit mode, so a plain release there looks for no overlap.
+    addRectangle(1000, 1000, 200, 200);
+    addRectangle(1100, 1100, 200, 200);
+    view.beeps = 0;
+    click({900, 900});
+    release({900, 900});
+    EXPECT_EQ(view.beeps, 0);
+    EXPECT_EQ(view.status, "");
 }
 
 TEST_F(PlanDragTest, ANodeDraggedIntoAnotherZoneStaysTiedUntilItIsMovedOut) {
