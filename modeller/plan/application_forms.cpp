@@ -56,6 +56,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     StairForm = create<TStairForm>(main, model, workspace.selection, services, &main);
     ObstructionForm = create<TObstructionForm>(main, model, Editors->clipboard, services, &main);
     SettingsForm = create<TSettingsForm>(main, model, services, &main);
+    PicImportForm = create<TPicImportForm>(main, model, workspace.scale, services, main, &main);
     MagForm = create<TMagForm>(main, model, workspace.scale, services, main, &main);
     SnapForm = create<TSnapForm>(main, model, workspace.scale, services, main, &main);
     ToolsForm = create<TToolsForm>(main, services, &main);
@@ -123,6 +124,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     main.Dialogs.WaterForm = WaterForm.get();
     main.Dialogs.WaterSourceForm = WaterSourceForm.get();
     main.Dialogs.EnergySourceForm = EnergySourceForm.get();
+    main.Dialogs.PicImportForm = PicImportForm.get();
 
     // Clicks on the plan.
     PlanDialogs = std::make_unique<ApplicationPlanDialogs>(model, workspace.selection);

@@ -25,6 +25,7 @@
 #include "modeller/plan/air_flow_form.h"
 #include "modeller/plan/main_form.h"
 #include "modeller/plan/new_zone_form.h"
+#include "modeller/plan/pic_import_form.h"
 #include "modeller/plan/plan_dialogs.h"
 #include "modeller/plan/project_details_form.h"
 #include "modeller/plan/scale_forms.h"
@@ -70,6 +71,7 @@ struct ApplicationForms {
     std::unique_ptr<TStairForm> StairForm;
     std::unique_ptr<TObstructionForm> ObstructionForm;
     std::unique_ptr<TSettingsForm> SettingsForm;
+    std::unique_ptr<TPicImportForm> PicImportForm;
     std::unique_ptr<TMagForm> MagForm;
     std::unique_ptr<TSnapForm> SnapForm;
     std::unique_ptr<TToolsForm> ToolsForm;

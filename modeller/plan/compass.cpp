@@ -5,8 +5,10 @@
 
 #include <QPainter>
 
+#include <cctype>
 #include <cmath>
 #include <numbers>
+#include <stdexcept>
 
 namespace pelmora {
 
@@ -50,6 +52,19 @@ double northAngleFromTopBearing(int b) {
     const double angle = (360 - b) * kPi / 180.0;
     if (angle < 0 || b < 0) return 0.0;
     return angle;
+}
+
+std::optional<double> northAngleFromText(const std::string& text) {
+    if (text.empty() || text == "-") return northAngleFromTopBearing(0);
+    std::size_t used = 0;
+    int bearing = 0;
+    try {
+        bearing = std::stoi(text, &used);
+    } catch (const std::logic_error&) {
+        return std::nullopt; // not a number, or beyond the integers
+    }
+    if (used != text.size() || std::isspace(static_cast<unsigned char>(text.front()))) return std::nullopt;
+    return northAngleFromTopBearing(bearing);
 }
 
 QImage drawCompass(QSize size, double northAngle, bool locked) {

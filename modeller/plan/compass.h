@@ -4,6 +4,9 @@
 
 #include <QImage>
 
+#include <optional>
+#include <string>
+
 namespace pelmora {
 
 // The direction of (dx, dy) from the face's centre, clockwise from straight up (y grows
@@ -23,6 +26,10 @@ Bearings bearingsFor(double northAngle);
 // The north angle from the bearing typed for the plan's top side: (360 - b) degrees, and 0 (north
 // straight up) for a bearing below 0 or above 360.
 double northAngleFromTopBearing(int bearing);
+
+// The north angle from the text of the bearing box: an empty box or a lone "-" is bearing 0; none
+// when the text is not a whole number.
+std::optional<double> northAngleFromText(const std::string& text);
 
 // The compass face: a white image of the given size with the needle pointing to true north, black
 // while the compass is locked and maroon while it follows the pointer.

@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include <memory>
 #include <stdexcept>
 
 namespace pelmora {
@@ -285,23 +286,12 @@ void TMainForm::SaveAsSBClick() {
 }
 
 void TMainForm::ChangeScaleAndSave() {
-    const double magnification = model_.Magnification;
-    model_.Magnification = 1.0;
-    ScalePlanCoordinates(model_, 1.0 / magnification);
-    // The plan goes back to its magnification whether or not the file could be written.
-    const auto restore = [&] {
-        model_.Magnification = magnification;
-        ScalePlanCoordinates(model_, magnification);
-    };
-    try {
-        HouseFiles.Write(model_);
-    } catch (...) {
-        restore();
-        RestoreAll();
-        throw;
-    }
-    restore();
-    RestoreAll();
+    // The file holds the plan at magnification 1.  A rescaled copy is written, so that the rounding
+    // of the rescale never moves the plan on the screen.
+    auto stored = std::make_unique<HouseModel>(model_);
+    ScalePlanCoordinates(*stored, 1.0 / model_.Magnification);
+    stored->Magnification = 1.0;
+    HouseFiles.Write(*stored);
     StatusBar1->setPanelText(0, "Saved as " + q(model_.HouseFileSaveName));
     SaveAnswer = 1;
 }

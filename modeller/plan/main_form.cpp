@@ -4,8 +4,10 @@
 #include "modeller/model/level_defaults.h"
 #include "modeller/model/plan_geometry.h"
 #include "modeller/model/product_libraries.h"
+#include "modeller/plan/background_picture.h"
 #include "modeller/plan/compass.h"
 #include "modeller/plan/frame_placement.h"
+#include "modeller/plan/pic_import_form.h"
 #include "modeller/plan/project_details_form.h"
 #include "modeller/plan/scale_forms.h"
 #include "modeller/platform/application.h"
@@ -95,6 +97,10 @@ void PaintBox::mouseMoveEvent(QMouseEvent* event) {
 
 void PaintBox::mousePressEvent(QMouseEvent* event) {
     emit mousePressed(event->position().toPoint(), event->button(), event->modifiers());
+}
+
+void PaintBox::mouseReleaseEvent(QMouseEvent* event) {
+    emit mouseReleased(event->position().toPoint());
 }
 
 TMainForm::TMainForm(Workspace& workspace, platform::Services& services, QWidget* parent)
@@ -188,13 +194,13 @@ void TMainForm::buildTopPanel(QWidget* parent, QBoxLayout* layout) {
     row->addSpacing(6);
     ProjectSB = button(TopPanel, "ProjectSB", "Project", "Enter Project Details", row);
     SBlocation = button(TopPanel, "SBlocation", "Location", "Select Location", row);
-    GraphicsSB = laterButton(TopPanel, "GraphicsSB", "Bkgnd", "Background", row);
+    GraphicsSB = button(TopPanel, "GraphicsSB", "Bkgnd", "Background", row);
     ModeSB = button(TopPanel, "ModeSB", "Mode", "Select Conditioned or\nFree Running Mode", row);
     SBdefaults = button(TopPanel, "SBdefaults", "Defaults", "Set Defaults", row);
     ObsSB = button(TopPanel, "ObsSB", "Obstruct", "Overshadowing by obstructions", row);
     row->addSpacing(6);
     SimulateSB = button(TopPanel, "SimulateSB", "Simulate", "Simulate", row);
-    ScratchSB = laterButton(TopPanel, "ScratchSB", "Input", "Display SCRATCH File", row);
+    ScratchSB = button(TopPanel, "ScratchSB", "Input", "Display SCRATCH File", row);
     SBZoneInfo = laterButton(TopPanel, "SBZoneInfo", "Details", "Detailed Report", row);
     ReportButton = button(TopPanel, "ReportButton", "Report", "VORT Report", row);
     SBPrintPlan = button(TopPanel, "SBPrintPlan", "Print", "Print this screen", row);
@@ -300,10 +306,10 @@ QWidget* TMainForm::buildSidePanels(QWidget* parent) {
     };
     MoveFree = snapButton("MoveFree", "Free", "Unrestricted Movement", 0, 0, false);
     Move090 = snapButton("Move090", "0/90", "Restricted Movement", 0, 1, false);
-    SBL = snapButton("SBL", "<", "Nudge Left", 1, 0, true);
-    SBR = snapButton("SBR", ">", "Nudge Right", 1, 1, true);
-    SBU = snapButton("SBU", "^", "Nudge Up", 2, 0, true);
-    SBD = snapButton("SBD", "v", "Nudge Down", 2, 1, true);
+    SBL = snapButton("SBL", "<", "Nudge Left", 1, 0, false);
+    SBR = snapButton("SBR", ">", "Nudge Right", 1, 1, false);
+    SBU = snapButton("SBU", "^", "Nudge Up", 2, 0, false);
+    SBD = snapButton("SBD", "v", "Nudge Down", 2, 1, false);
     ReleaseSB = snapButton("ReleaseSB", "Release", "Release tie with node", 3, 0, false);
     WipeSB = snapButton("WipeSB", "Refresh", "Refresh Screen, show plan and background", 3, 1, false);
     SnappSB = snapButton("SnappSB", "Snap", "Snap to the grid", 4, 0, false);
@@ -331,10 +337,10 @@ QWidget* TMainForm::buildSidePanels(QWidget* parent) {
     LevelsEditPanel = panel(LevelsPanel, "LevelsEditPanel");
     auto* levelEdit = new QHBoxLayout(LevelsEditPanel);
     SBnewLevelAbove =
-        laterButton(LevelsEditPanel, "SBnewLevelAbove", "+Up", "Add level above current level", levelEdit);
+        button(LevelsEditPanel, "SBnewLevelAbove", "+Up", "Add level above current level", levelEdit);
     SBnewLevelBelow =
-        laterButton(LevelsEditPanel, "SBnewLevelBelow", "+Dn", "Add level below current level", levelEdit);
-    SBdeleteLevel = laterButton(LevelsEditPanel, "SBdeleteLevel", "Del", "Delete level", levelEdit);
+        button(LevelsEditPanel, "SBnewLevelBelow", "+Dn", "Add level below current level", levelEdit);
+    SBdeleteLevel = button(LevelsEditPanel, "SBdeleteLevel", "Del", "Delete level", levelEdit);
     levels->addWidget(LevelsEditPanel);
     column->addWidget(LevelsPanel);
 
@@ -352,7 +358,6 @@ QWidget* TMainForm::buildSidePanels(QWidget* parent) {
     NorthEB->setObjectName("NorthEB");
     NorthEB->setToolTip("Enter to set North point");
     NorthEB->setFixedWidth(40);
-    NorthEB->setReadOnly(true); // typing a bearing belongs to the compass commands
     compass->addWidget(lbBearingTop, 0, 1, Qt::AlignHCenter);
     compass->addWidget(lbBearingLeft, 1, 0);
     compass->addWidget(imgCompassFace, 1, 1);
@@ -419,6 +424,7 @@ void TMainForm::connectCommands() {
     // "Only Show Background" lasts while the pointer is over its button.
     BackgroundOnlySB->installEventFilter(this);
     connectPlanTools();
+    connectLevelCommands();
 }
 
 // ---- Start-up ----------------------------------------------------------------------------------
@@ -588,20 +594,17 @@ void TMainForm::BlankBackground() {
 void TMainForm::RestoreAll() {
     drawing_.Blank();
     // The level's picture lies under the plan, which is drawn over it in the inverting mode.
-    if (BackgroundImage->isVisible()) showLevelPicture();
+    if (!BackgroundImage->isHidden()) showLevelPicture();
     PaintBox1Paint();
 }
 
 void TMainForm::showLevelPicture() {
     const TLevelPictureRec& picture = model_.LevelPictures(model_.CurrentLevel);
-    const QImage* image = std::any_cast<QImage>(&picture.Bitmap);
-    if (!picture.Present || !image || image->isNull()) return;
-    const double scale = picture.ScalePos / 500.0 * model_.Magnification;
+    const QImage* image = PictureBitmap(picture);
+    if (!picture.Present || !image) return;
     QPainter painter(&canvas_);
     painter.translate(-drawing_.origin());
-    const QRectF target(picture.OffsetX * model_.Magnification, picture.OffsetY * model_.Magnification,
-                        image->width() * scale, image->height() * scale);
-    painter.drawImage(target, *image);
+    painter.drawImage(PictureRect(picture, model_.Magnification), *image);
 }
 
 void TMainForm::ShowPic(int level) {
@@ -611,6 +614,7 @@ void TMainForm::ShowPic(int level) {
         return;
     }
     workspace_.scale.PictureScale = picture.ScalePos / 500.0;
+    if (Dialogs.PicImportForm) Dialogs.PicImportForm->ShowLevel(level);
     BackgroundImage->setVisible(true);
     RestoreAll();
 }
@@ -675,6 +679,7 @@ void TMainForm::ChangeMagnitudeFrom(int index, int snapBase, bool refreshScreen)
     // The points of an open outline are not yet the model's and would not be rescaled.
     planEditor_->StopDrawing();
     RescalePlan(model_, workspace_.scale, index, snapBase);
+    if (Dialogs.PicImportForm) Dialogs.PicImportForm->ShowMagnification();
     ChangeScrollRange();
     // Keep the same part of the house in view.
     auto* h = ScrollBox1->horizontalScrollBar();
@@ -716,6 +721,7 @@ void TMainForm::SBLevelClick(int level) {
     ResetLevelButtons();
     SBLevel[static_cast<std::size_t>(level)]->setDown(true);
     model_.CurrentLevel = level;
+    if (Dialogs.PicImportForm) Dialogs.PicImportForm->ShowLevel(level);
     RestoreAll();
 }
 
@@ -775,7 +781,7 @@ void TMainForm::ShowLevelOne() {
     // The plan computation draws level 1 and the outlines of its neighbours next, in the inverting
     // mode: the plan is left with the grid and the level's picture only.
     drawing_.Blank();
-    if (BackgroundImage->isVisible()) showLevelPicture();
+    if (!BackgroundImage->isHidden()) showLevelPicture();
     drawing_.DrawGrid();
     drawRulers();
     PaintBox1->update();
@@ -825,6 +831,12 @@ void TMainForm::ProjectSBClick() {
 }
 
 void TMainForm::MagSBClick() {
+    // The open points of an outline or internal wall being drawn would not be rescaled.
+    if (planEditor_->Drawing()) {
+        Beep();
+        ShowStatus(std::string(plan_editor_text::kFinishDrawingFirst));
+        return;
+    }
     if (Dialogs.MagForm) Dialogs.MagForm->exec();
 }
 

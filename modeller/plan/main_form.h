@@ -56,6 +56,7 @@ class TWaterSourceForm;
 class TEnergySourceForm;
 class TObstructionForm;
 class TToolsForm;
+class TPicImportForm;
 
 // The readers of the rating tables that the start-up runs (the star panel's own readers unless a
 // caller installs others).  Each may raise an error; the start-up reports it and goes on.  An empty
@@ -80,11 +81,13 @@ class PaintBox : public QWidget {
   signals:
     void mouseMoved(QPoint position);
     void mousePressed(QPoint position, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void mouseReleased(QPoint position);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     const QImage& image_;
@@ -130,6 +133,7 @@ class TMainForm : public QMainWindow, public PlanEditorView {
         TWaterForm* WaterForm = nullptr;
         TWaterSourceForm* WaterSourceForm = nullptr;
         TEnergySourceForm* EnergySourceForm = nullptr;
+        TPicImportForm* PicImportForm = nullptr;
     };
     MainDialogs Dialogs;
     // Every dialog of the program, for placement and help topics.
@@ -175,6 +179,16 @@ class TMainForm : public QMainWindow, public PlanEditorView {
     void LowerLevelSBClick();
     void drawCompass();
     void ChangeBearings();
+    // "Add level above current level", "Add level below current level" and "Delete level".
+    void SBnewLevelAboveClick();
+    void SBnewLevelBelowClick();
+    void SBdeleteLevelClick();
+    // The bearing typed for the plan's top side sets the north angle; text that is not a whole
+    // number is refused with a beep and the last good angle stays.
+    void NorthEBChange();
+    void imgCompassFaceClick();
+    void imgCompassFaceMouseLeave();
+    void imgCompassFaceMouseMove(int x, int y);
 
     // ---- The plan as the model's plan computations see it ------------------------------------------
     void Beep() override;
@@ -203,6 +217,14 @@ class TMainForm : public QMainWindow, public PlanEditorView {
     void Move090Click();
     void ReleaseSBClick();
     void PaintBox1MouseDown(QPoint position, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void PaintBox1MouseUp(QPoint position);
+    // The nudges; the arrow keys run them too.
+    void SBLClick();
+    void SBRClick();
+    void SBUClick();
+    void SBDClick();
+    // The window's keys: Escape releases the tie with the picked node, the arrows nudge.
+    void FormKeyDown(int key);
 
     // ---- The plan as the plan editor sees it ----------------------------------------------------
     bool InEditMode() const override { return EditMode; }
@@ -216,6 +238,7 @@ class TMainForm : public QMainWindow, public PlanEditorView {
     void DrawIntWallNodes(int zone, int n) override;
     void DrawWinNode(int zone, int wall, int k) override;
     void DrawDoorNode(int zone, int wall, int k) override;
+    void ShowZoneArea(const std::string& text) override;
 
     // ---- Commands ------------------------------------------------------------------------------
     void SBeditButtonClick();
@@ -247,6 +270,10 @@ class TMainForm : public QMainWindow, public PlanEditorView {
     // current; otherwise a box says why not.
     void ReportButtonClick();
     void ShowPic(int level);
+    // The background picture dialog, modeless.
+    void GraphicsSBClick();
+    // Checks the house, runs the pre-simulation pass, writes the card file and shows it.
+    void ScratchSBClick();
 
     // ---- Simulate ------------------------------------------------------------------------------
     // Checks the house, runs the pre-simulation pass, writes the card file, runs the engine behind its
@@ -333,6 +360,7 @@ class TMainForm : public QMainWindow, public PlanEditorView {
     void buildStarPanel(QWidget* parent);
     void connectCommands();
     void connectPlanTools();
+    void connectLevelCommands();
     platform::SpeedButton* toolButton(PlanTool tool) const;
     void createSimulation();
     void runStartupStep(const std::function<void()>& step);

@@ -917,6 +917,7 @@ void PlanEditor::MouseMove(TPlanPoint p) {
         if (!selection_.IntWallStarted) return;
         width = kIntWallBandWidth;
     } else {
+        dragMove(p, s);
         return;
     }
     if (bandShown_) view_.DrawRubberBand(bandFrom_, bandTo_, bandWidth_);

@@ -61,6 +61,8 @@ inline constexpr std::string_view kInternalWallDeleted = "Internal wall has been
 inline constexpr std::string_view kZoneNodeDeleted = "Zone node has been deleted";
 inline constexpr std::string_view kEavesNodeDeleted = "Eaves node has been deleted";
 inline constexpr std::string_view kZoneDeleted = "The zone has been deleted";
+inline constexpr std::string_view kOverlappingZones = "Overlapping zones";
+inline constexpr std::string_view kFinishDrawingFirst = "Finish the outline or internal wall before zooming";
 } // namespace plan_editor_text
 
 // The plan as the editor sees it: beside what the model's plan computations ask of it, the edit mode,
@@ -85,6 +87,8 @@ class PlanEditorView : public PlanView {
     virtual void DrawIntWallNodes(int zone, int n) = 0;
     virtual void DrawWinNode(int zone, int wall, int k) = 0;
     virtual void DrawDoorNode(int zone, int wall, int k) = 0;
+    // Shows a text in panel 1 of the status bar (the zone whose nodes are being dragged).
+    virtual void ShowZoneArea(const std::string& /*text*/) {}
 };
 
 // How the pointer moved from the anchor, for restricted movement.
@@ -113,9 +117,18 @@ class PlanEditor {
     // ---- The plan's mouse events (plan positions in pixels) --------------------------------------
     void MouseDown(TPlanPoint p, MouseButton button, ShiftState shift);
     void MouseMove(TPlanPoint p);
+    // The button's release: a drag ends, the plan's walls are recomputed when something moved, and
+    // the overlap and fitting checks run.  Drags end in and out of edit mode alike.
+    void MouseUp(TPlanPoint p);
     // Draws what is being drawn and not yet in the model (the points and edges of an open outline,
     // the first end of an internal wall, the rubber band), as a repaint of the plan must.
     void DrawWork();
+
+    // ---- Nudges: the selection moves one snap step and onto the snap grid ---------------------------
+    void SBLClick();
+    void SBRClick();
+    void SBUClick();
+    void SBDClick();
 
     // ---- Services ------------------------------------------------------------------------------
     // Snaps a plan coordinate to the snap grid, halves to the even step.
@@ -132,6 +145,16 @@ class PlanEditor {
     void LookForWallOrZone(TPlanPoint p);
     // True when two zones of the current level overlap.
     bool OverLapArea();
+    // After a nudge: an overlap is reported and keeps the nodes tied; the openings and internal
+    // walls are then fitted in every case.
+    void CheckOverlap();
+    // Fits every window and door of the current level on its wall; one too wide for its wall is
+    // reported and put at the wall's start, and the check stops there.
+    void RepositionWinDoor();
+    // Moves an internal-wall end that lies outside its zone onto the zone's outline.
+    void RepositionIntWallNode();
+    // An outline or an internal wall is being drawn: its open points are not yet the model's.
+    bool Drawing() const { return workShown(); }
     // Gives up the zone outline being drawn: its zone is removed and the tool disarmed.
     void AbandonOutline();
     // Before the plan's scale or level changes: the zone outline is given up, an eaves outline being
@@ -187,6 +210,8 @@ class PlanEditor {
     bool MeasureSecond = false;
     TPlanPoint MeasureFrom, MeasureTo;
     double MeasuredLength = 0.0; // m
+    // Set while the building details report is open: a drag then recomputes no walls.
+    bool DetailedReportOpen = false;
 
   private:
     static std::size_t index(PlanTool tool) { return static_cast<std::size_t>(tool); }
@@ -233,6 +258,16 @@ class PlanEditor {
     bool pickDoor(TPlanPoint p, bool left);
     bool pickWall(TPlanPoint p, bool left);
     void pickZone(TPlanPoint p, bool left);
+
+    // The drag part of a pointer move at the raw pointer p, snapped s; false when nothing is dragged.
+    bool dragMove(TPlanPoint p, TPlanPoint s);
+    void dragOpening(TPlanPoint p, double width, double& position);
+    // Moves a dragged node from where it stood at the pick by the step of this pointer move.
+    void dragPoint(TPlanPoint& node, TPlanPoint start) const;
+    // Moves the selected nodes by `step` pixels on one axis and onto the snap grid.
+    void nudge(int stepX, int stepY);
+    int nudged(int v, int step) const;
+    bool insidePlan(TPlanPoint p) const;
     // The door editor's caption for door d on wall w of zone z; a door through the wall also names
     // OtherWall of OtherZone.
     std::string doorCaption(int d, int w, int z, bool throughWall) const;

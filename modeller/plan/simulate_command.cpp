@@ -65,4 +65,12 @@ void TMainForm::SimulateSBClick() {
     parts.commands->SimulateSBClick();
 }
 
+void TMainForm::ScratchSBClick() {
+    if (!Engine || !CardWriter) return;
+    SimulationParts& parts = *simulation_;
+    parts.commands.emplace(SimulationServices{model_, services_.messages, *this, parts.question, CardWriter,
+                                              *Engine, *textFileForm_, parts.handOver});
+    parts.commands->ScratchSBClick();
+}
+
 } // namespace pelmora

@@ -167,6 +167,7 @@ TEST(InterceptPoint, CrossingOfTwoSegmentsInWholePixels) {
     EXPECT_EQ(InterceptPoint({0, 0}, {4, 1}, {2, -5}, {2, 5}), (TPlanPoint{2, 0})) << "0.5 goes to 0";
     EXPECT_EQ(InterceptPoint({0, 0}, {4, 3}, {2, -5}, {2, 5}), (TPlanPoint{2, 2})) << "1.5 goes to 2";
     EXPECT_EQ(InterceptPoint({0, 0}, {100, 0}, {100, 0}, {100, 50}), (TPlanPoint{100, 0})) << "at an end";
+    EXPECT_EQ(InterceptPoint({0, 20}, {40, 20}, {10, 0}, {10, 50}), (TPlanPoint{10, 20})) << "a plus sign";
     EXPECT_EQ(InterceptPoint({0, 0}, {10, 10}, {0, 100}, {100, 0}), kNoIntercept) << "beyond the first";
     EXPECT_EQ(InterceptPoint({0, 0}, {100, 50}, {0, 10}, {100, 60}), kNoIntercept) << "parallel";
     EXPECT_EQ(InterceptPoint({0, 0}, {0, 50}, {0, 10}, {0, 60}), kNoIntercept) << "both vertical";

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <filesystem>
 #include <numbers>
+#include <optional>
 
 namespace {
 
@@ -28,6 +29,22 @@ TEST(Compass, BearingsOfThePlanSides) {
     }
     EXPECT_DOUBLE_EQ(northAngleFromTopBearing(90), 270 * kPi / 180);
     EXPECT_DOUBLE_EQ(northAngleFromTopBearing(0), 2 * kPi);
+}
+
+TEST(Compass, TheBearingBoxTakesOnlyWholeNumbers) {
+    struct Case {
+        const char* text;
+        std::optional<double> degrees; // the north angle, none for a refused text
+    };
+    for (const Case& c : {Case{"90", 270.0}, Case{"", 360.0}, Case{"-", 360.0}, Case{"360", 0.0},
+                          Case{"-5", 0.0}, Case{"12a", std::nullopt}, Case{"4.5", std::nullopt},
+                          Case{" 4", std::nullopt}, Case{"99999999999", std::nullopt}}) {
+        const auto angle = northAngleFromText(c.text);
+        ASSERT_EQ(angle.has_value(), c.degrees.has_value()) << '"' << c.text << '"';
+        if (angle) {
+            EXPECT_NEAR(*angle, *c.degrees * kPi / 180, 1e-12) << c.text;
+        }
+    }
 }
 
 TEST(Compass, BearingOfThePointerFromTheFaceCentre) {

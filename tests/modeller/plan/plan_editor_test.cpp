@@ -268,12 +268,18 @@ TEST_F(PlanPickTest, WallNodesArePickedOnlyInTheCurrentZone) {
     EXPECT_EQ(editor.PickedNode, 2);
     EXPECT_TRUE(editor.NodeDragging);
     EXPECT_EQ(editor.DragStartNodes(one, 2), (TPlanPoint{240, 160}));
+    editor.MouseUp({238, 158}); // released where it was picked: the node stays
     click({358, 42}); // zone 2's corner: not the current zone's node, so its wall is picked
     EXPECT_FALSE(selection.NodeSelected(two, 1));
     EXPECT_EQ(view.picked, "Wall 1 of Zone 2, External Wall");
 }
 
 TEST_F(PlanPickTest, ModifierSetsChooseWhatANodeClickSelects) {
+    // Each click is released where it was made, so that no picked node follows the pointer.
+    const auto click = [this](TPlanPoint p, MouseButton button = MouseButton::Left, ShiftState shift = {}) {
+        PlanEditorTest::click(p, button, shift);
+        editor.MouseUp(p);
+    };
     click({80, 100});
     click({42, 42}); // node 0 of zone 1
     ASSERT_TRUE(selection.NodeSelected(one, 0));
