@@ -55,6 +55,29 @@ struct DoorCopy {
     double DoorWidth = 0.0;    // mm
 };
 
+// The external floor editor's copy (the reflective choice is not copied).
+struct ExtFloorCopy {
+    std::int32_t Material = 0;         // record of the floor table
+    std::int32_t Insulation = 0;       // record of the insulation table
+    std::int32_t FloorCovering = 0;    // record of the covering table
+    std::int32_t FloorVentilation = 0; // item of "Ventilation"
+    std::int32_t FloorVentArea = 0;    // item of "Vent Area"
+    double AddedR = 0.0;               // m2K/W
+    double UnderFloorHeight = 0.0;     // mm
+};
+
+// The floor between levels editor's copy.
+struct IntCeilingCopy {
+    std::int32_t Material = 0;
+    std::int32_t Insulation = 0;
+    double AddedR = 0.0; // m2K/W
+};
+
+// The floor covering editor's copy.
+struct FloorCoverCopy {
+    std::int32_t FloorCovering = 0; // record of the covering table
+};
+
 struct ElementClipboard {
     common::FixedArray1<bool, 1, kClipboardEntries> ClipboardValid{};
     bool& Valid(ClipboardEntry entry) { return ClipboardValid(static_cast<int>(entry)); }
@@ -62,6 +85,9 @@ struct ElementClipboard {
     ExtWallCopy ExtWall;
     IntWallCopy IntWall;
     DoorCopy Door;
+    ExtFloorCopy ExtFloor;
+    IntCeilingCopy IntCeiling;
+    FloorCoverCopy FloorCover;
 };
 
 } // namespace pelmora

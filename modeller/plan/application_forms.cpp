@@ -39,6 +39,8 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     SelectAllForm = create<TSelectAllForm>(main, Editors->palette, services, &main);
     ExtWallForm = create<TExtWallForm>(main, *Editors, services, &main);
     IntWallForm = create<TIntWallForm>(main, *Editors, services, &main);
+    ExtFloorForm = create<TExtFloorForm>(main, *Editors, services, &main);
+    IntCeilingForm = create<TIntCeilingForm>(main, *Editors, services, &main);
     AnalysisForm = create<TAnalysisForm>(main, model, main.history(), main.ratingTables(), main.ratingPanel(),
                                          services, &main);
     ProjectDetailsForm = create<TProjectDetailsForm>(main, model, services, main, &main);
@@ -50,6 +52,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     ShortReportForm =
         create<TShortReportForm>(main, model, main.history(), main.ratingTables(), services, &main);
     DefaultWarningForm = create<TDefaultWarningForm>(main, model, services, &main);
+    FloorCoverForm = create<TFloorCoverForm>(main, *Editors, services, &main);
     SettingsForm = create<TSettingsForm>(main, model, services, &main);
     MagForm = create<TMagForm>(main, model, workspace.scale, services, main, &main);
     SnapForm = create<TSnapForm>(main, model, workspace.scale, services, main, &main);
@@ -72,12 +75,18 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     DefaultForm->ExtWallForm = ExtWallForm.get();
     DefaultForm->IntWallForm = IntWallForm.get();
     DefaultForm->DoorForm = DoorForm.get();
+    DefaultForm->ExtFloorForm = ExtFloorForm.get();
+    DefaultForm->IntCeilingForm = IntCeilingForm.get();
+    DefaultForm->FloorCoverForm = FloorCoverForm.get();
     DefaultForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
     DefaultWarningForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
     // An editor opened from the defaults dialog changes existing elements through the warning dialog.
     for (ElementEditorForm* editor : {static_cast<ElementEditorForm*>(ExtWallForm.get()),
                                       static_cast<ElementEditorForm*>(IntWallForm.get()),
-                                      static_cast<ElementEditorForm*>(DoorForm.get())})
+                                      static_cast<ElementEditorForm*>(DoorForm.get()),
+                                      static_cast<ElementEditorForm*>(ExtFloorForm.get()),
+                                      static_cast<ElementEditorForm*>(IntCeilingForm.get()),
+                                      static_cast<ElementEditorForm*>(FloorCoverForm.get())})
         editor->elementEditor().ShowDefaultWarning = [warning = DefaultWarningForm.get(), editor] {
             warning->ShowFor(editor->elementEditor());
         };

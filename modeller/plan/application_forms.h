@@ -4,7 +4,10 @@
 
 #include "modeller/editors/door_form.h"
 #include "modeller/editors/element_editor.h"
+#include "modeller/editors/ext_floor_form.h"
 #include "modeller/editors/ext_wall_form.h"
+#include "modeller/editors/floor_cover_form.h"
+#include "modeller/editors/int_ceiling_form.h"
 #include "modeller/editors/int_wall_form.h"
 #include "modeller/editors/select_all_form.h"
 #include "modeller/model/forms/climate_details_form.h"
@@ -48,6 +51,8 @@ struct ApplicationForms {
     std::unique_ptr<TSelectAllForm> SelectAllForm;
     std::unique_ptr<TExtWallForm> ExtWallForm;
     std::unique_ptr<TIntWallForm> IntWallForm;
+    std::unique_ptr<TExtFloorForm> ExtFloorForm;
+    std::unique_ptr<TIntCeilingForm> IntCeilingForm;
     std::unique_ptr<TAnalysisForm> AnalysisForm;
     std::unique_ptr<TProjectDetailsForm> ProjectDetailsForm;
     std::unique_ptr<TLocationForm> LocationForm;
@@ -56,6 +61,7 @@ struct ApplicationForms {
     std::unique_ptr<TClimateDetailsForm> ClimateDetailsForm;
     std::unique_ptr<TShortReportForm> ShortReportForm;
     std::unique_ptr<TDefaultWarningForm> DefaultWarningForm;
+    std::unique_ptr<TFloorCoverForm> FloorCoverForm;
     std::unique_ptr<TSettingsForm> SettingsForm;
     std::unique_ptr<TMagForm> MagForm;
     std::unique_ptr<TSnapForm> SnapForm;
