@@ -105,6 +105,7 @@ TExtFloorForm::TExtFloorForm(EditorContext& context, platform::Services& service
     ScrollBox1 = new QScrollArea(SharePanel);
     ScrollBox1->setWidget(new QWidget);
     ScrollBox1->setMinimumHeight(6 * kRowHeight + 8);
+    ScrollBox1->setMinimumWidth(kRowsWidth + 24); // the rows and a vertical scroll bar
     CombineButton = new platform::SpeedButton("Combine", Text(ext_floor_text::kCombineHint), SharePanel);
     SeparateButton = new platform::SpeedButton("Separate", Text(ext_floor_text::kSeparateHint), SharePanel);
     {
@@ -216,6 +217,10 @@ void TExtFloorForm::refreshControls() {
     if (e.insulationtable.Active()) DBText2->setText(q(e.insulationtable.Text("Insulation Description")));
     if (e.FloorCoverTable.Active())
         DBFloorCoverText->setText(q(e.FloorCoverTable.Text("Material Description")));
+    // The dialog takes the size of the panels it shows.
+    const bool resize =
+        UFPanel->isHidden() == e.UFPanelVisible || VentPanel->isHidden() == e.VentPanelVisible ||
+        SharePanel->isHidden() == e.SharePanelVisible || rpanel->isHidden() == e.rpanelVisible;
     UFPanel->setVisible(e.UFPanelVisible);
     VentPanel->setVisible(e.VentPanelVisible);
     showRadio(ExtFloorVent, e.ExtFloorVent);
@@ -240,6 +245,7 @@ void TExtFloorForm::refreshControls() {
     AreaLabel->setText(q(e.AreaLabel));
     SharePanel->setVisible(e.SharePanelVisible);
     showShareRows();
+    if (resize) adjustSize();
     for (std::size_t k = 0; k < ShareCheckBoxes.size() && k < e.SharedZoneRows.size(); ++k) {
         QCheckBox* box = ShareCheckBoxes[k];
         const QSignalBlocker blocker(box);

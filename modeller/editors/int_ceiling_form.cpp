@@ -74,7 +74,10 @@ void TIntCeilingForm::refreshControls() {
     dbinsulationpicture->showRow(e.insulationtable);
     if (e.materialstable.Active()) DBText1->setText(q(e.materialstable.Text("Material Description")));
     if (e.insulationtable.Active()) DBText2->setText(q(e.insulationtable.Text("Insulation Description")));
-    rpanel->setVisible(e.rpanelVisible);
+    if (rpanel->isHidden() == e.rpanelVisible) {
+        rpanel->setVisible(e.rpanelVisible);
+        adjustSize(); // the dialog takes the size of the panels it shows
+    }
     {
         const QSignalBlocker blocker(Rscroll);
         Rscroll->setValue(e.Rscroll);
