@@ -116,8 +116,8 @@ void ExtFloorEditor::SetValues() {
         FreeSharedZoneRows();
     } else {
         const int zone = selection_.CurrentZone;
-        buffers_.EditFloorArea = ExposedFloorArea(zone);
         ShowElementFrame("External Floor of Zone " + std::to_string(zone) + "  " + model_.Zones(zone).Name);
+        buffers_.EditFloorArea = ExposedFloorArea(zone);
         const TExtFloorRec& floor = model_.ZoneExtFloors(zone);
         materialstable.MoveTo(floor.Material);
         insulationtable.MoveTo(floor.Insulation);

@@ -75,8 +75,8 @@ void IntCeilingEditor::SetValues() {
         SharedArea = 0.0;
     } else {
         const int zone = selection_.CurrentZone;
-        SharedArea = AreaUnderLevelAbove(model_, zone);
         ShowElementFrame("Internal Ceiling of Zone " + std::to_string(zone) + "  " + model_.Zones(zone).Name);
+        SharedArea = AreaUnderLevelAbove(model_, zone);
         const TIntCeilingRec& ceiling = model_.ZoneIntCeilings(zone);
         materialstable.MoveTo(ceiling.Material);
         insulationtable.MoveTo(ceiling.Insulation);
