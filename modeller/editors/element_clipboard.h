@@ -64,6 +64,29 @@ struct ObstructionCopy {
     common::FixedArray1<std::int32_t, 1, 12> Shading{}; // % of each month
 };
 
+// The external floor editor's copy (the reflective choice is not copied).
+struct ExtFloorCopy {
+    std::int32_t Material = 0;         // record of the floor table
+    std::int32_t Insulation = 0;       // record of the insulation table
+    std::int32_t FloorCovering = 0;    // record of the covering table
+    std::int32_t FloorVentilation = 0; // item of "Ventilation"
+    std::int32_t FloorVentArea = 0;    // item of "Vent Area"
+    double AddedR = 0.0;               // m2K/W
+    double UnderFloorHeight = 0.0;     // mm
+};
+
+// The floor between levels editor's copy.
+struct IntCeilingCopy {
+    std::int32_t Material = 0;
+    std::int32_t Insulation = 0;
+    double AddedR = 0.0; // m2K/W
+};
+
+// The floor covering editor's copy.
+struct FloorCoverCopy {
+    std::int32_t FloorCovering = 0; // record of the covering table
+};
+
 struct ElementClipboard {
     common::FixedArray1<bool, 1, kClipboardEntries> ClipboardValid{};
     bool& Valid(ClipboardEntry entry) { return ClipboardValid(static_cast<int>(entry)); }
@@ -72,6 +95,9 @@ struct ElementClipboard {
     IntWallCopy IntWall;
     DoorCopy Door;
     ObstructionCopy Obstruction;
+    ExtFloorCopy ExtFloor;
+    IntCeilingCopy IntCeiling;
+    FloorCoverCopy FloorCover;
 };
 
 } // namespace pelmora

@@ -42,6 +42,8 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     SelectAllForm = create<TSelectAllForm>(main, Editors->palette, services, &main);
     ExtWallForm = create<TExtWallForm>(main, *Editors, services, &main);
     IntWallForm = create<TIntWallForm>(main, *Editors, services, &main);
+    ExtFloorForm = create<TExtFloorForm>(main, *Editors, services, &main);
+    IntCeilingForm = create<TIntCeilingForm>(main, *Editors, services, &main);
     AnalysisForm = create<TAnalysisForm>(main, model, main.history(), main.ratingTables(), main.ratingPanel(),
                                          services, &main);
     ProjectDetailsForm = create<TProjectDetailsForm>(main, model, services, main, &main);
@@ -55,6 +57,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     DefaultWarningForm = create<TDefaultWarningForm>(main, model, services, &main);
     StairForm = create<TStairForm>(main, model, workspace.selection, services, &main);
     ObstructionForm = create<TObstructionForm>(main, model, Editors->clipboard, services, &main);
+    FloorCoverForm = create<TFloorCoverForm>(main, *Editors, services, &main);
     SettingsForm = create<TSettingsForm>(main, model, services, &main);
     PicImportForm = create<TPicImportForm>(main, model, workspace.scale, services, main, &main);
     MagForm = create<TMagForm>(main, model, workspace.scale, services, main, &main);
@@ -92,17 +95,26 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     ZoneDetailForm->StairForm = StairForm.get();
     ZoneDetailForm->ApplianceForm = ApplianceForm.get();
     ZoneDetailForm->WaterForm = WaterForm.get();
+    ZoneDetailForm->ExtFloorForm = ExtFloorForm.get();
+    ZoneDetailForm->IntCeilingForm = IntCeilingForm.get();
+    ZoneDetailForm->FloorCoverForm = FloorCoverForm.get();
     StairForm->ClearStatus = [&main] { main.StatusBar1->setPanelText(0, QString()); };
 
     DefaultForm->ExtWallForm = ExtWallForm.get();
     DefaultForm->IntWallForm = IntWallForm.get();
     DefaultForm->DoorForm = DoorForm.get();
+    DefaultForm->ExtFloorForm = ExtFloorForm.get();
+    DefaultForm->IntCeilingForm = IntCeilingForm.get();
+    DefaultForm->FloorCoverForm = FloorCoverForm.get();
     DefaultForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
     DefaultWarningForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
     // An editor opened from the defaults dialog changes existing elements through the warning dialog.
     for (ElementEditorForm* editor : {static_cast<ElementEditorForm*>(ExtWallForm.get()),
                                       static_cast<ElementEditorForm*>(IntWallForm.get()),
-                                      static_cast<ElementEditorForm*>(DoorForm.get())})
+                                      static_cast<ElementEditorForm*>(DoorForm.get()),
+                                      static_cast<ElementEditorForm*>(ExtFloorForm.get()),
+                                      static_cast<ElementEditorForm*>(IntCeilingForm.get()),
+                                      static_cast<ElementEditorForm*>(FloorCoverForm.get())})
         editor->elementEditor().ShowDefaultWarning = [warning = DefaultWarningForm.get(), editor] {
             warning->ShowFor(editor->elementEditor());
         };

@@ -5,7 +5,10 @@
 #include "modeller/editors/air_gap_form.h"
 #include "modeller/editors/door_form.h"
 #include "modeller/editors/element_editor.h"
+#include "modeller/editors/ext_floor_form.h"
 #include "modeller/editors/ext_wall_form.h"
+#include "modeller/editors/floor_cover_form.h"
+#include "modeller/editors/int_ceiling_form.h"
 #include "modeller/editors/int_wall_form.h"
 #include "modeller/editors/obstruction_form.h"
 #include "modeller/editors/select_all_form.h"
@@ -60,6 +63,8 @@ struct ApplicationForms {
     std::unique_ptr<TSelectAllForm> SelectAllForm;
     std::unique_ptr<TExtWallForm> ExtWallForm;
     std::unique_ptr<TIntWallForm> IntWallForm;
+    std::unique_ptr<TExtFloorForm> ExtFloorForm;
+    std::unique_ptr<TIntCeilingForm> IntCeilingForm;
     std::unique_ptr<TAnalysisForm> AnalysisForm;
     std::unique_ptr<TProjectDetailsForm> ProjectDetailsForm;
     std::unique_ptr<TLocationForm> LocationForm;
@@ -70,6 +75,7 @@ struct ApplicationForms {
     std::unique_ptr<TDefaultWarningForm> DefaultWarningForm;
     std::unique_ptr<TStairForm> StairForm;
     std::unique_ptr<TObstructionForm> ObstructionForm;
+    std::unique_ptr<TFloorCoverForm> FloorCoverForm;
     std::unique_ptr<TSettingsForm> SettingsForm;
     std::unique_ptr<TPicImportForm> PicImportForm;
     std::unique_ptr<TMagForm> MagForm;

@@ -8,8 +8,10 @@
 #include "common/file_lookup.h"
 #include "engine/core/main_program.h"
 #include "engine/core/state.h"
+#include "modeller/editors/ext_floor_editor.h"
 #include "modeller/engine_input/scratch_writer.h"
 #include "modeller/model/product_libraries.h"
+#include "modeller/platform/message_service.h"
 
 #include <unistd.h>
 
@@ -129,6 +131,30 @@ class ContractHouses : public ZoneWriterTest {
         }
     }
 
+    // The floor of `zone` as the external floor editor stores it: the construction, insulation,
+    // ventilation and height chosen, and the zones `sharing` ticked in its share rows.
+    void storeFloor(int zone, int material, int insulation, int ventilation, const std::string& height,
+                    const std::vector<int>& sharing) {
+        PlanSelection selection;
+        selection.CurrentZone = zone;
+        platform::ScriptedMessageService messages;
+        EditorContext context(*model_, *tables_, buffers_, selection, messages);
+        ExtFloorEditor editor(context);
+        editor.FormShow();
+        editor.materialstable.MoveTo(material);
+        editor.insulationtable.MoveTo(insulation);
+        editor.ExtFloorVent.SetItemIndex(ventilation);
+        editor.HEdit.SetText(height);
+        for (std::size_t k = 0; k < editor.SharedZoneRows.size(); ++k)
+            for (int other : sharing)
+                if (editor.SharedZoneRows[k].Zone == other) editor.CheckBoxClick(k, true);
+        EXPECT_TRUE(editor.OKSBClick());
+        editor.FormClose();
+        EXPECT_TRUE(messages.shown.empty());
+        // The editor closes its tables; the writer's tests keep them open.
+        OpenMaterialTables(*tables_);
+    }
+
     std::filesystem::path folder_;
     static inline int counter_ = 0;
 };
@@ -183,6 +209,27 @@ TEST_F(ContractHouses, ASuspendedFloorOverAnEnclosedSubfloor) {
     }
     expectEngineReadsTheHouse();
     EXPECT_EQ(model_->FloorSpacePseudoCount, 3);
+}
+
+// Floors stored by the external floor editor: two zones on one slab, and two zones sharing an
+// enclosed subfloor under a suspended floor with foil under it.
+TEST_F(ContractHouses, ASlabAndASuspendedFloorStoredByTheFloorEditor) {
+    const int a = addContractZone(0, 0, 5, 4), b = addContractZone(5, 0, 4, 4);
+    const int c = addContractZone(0, 4, 5, 4), d = addContractZone(5, 4, 4, 4);
+    joinWalls(a, 1, b, 3);
+    joinWalls(c, 1, d, 3);
+    joinWalls(a, 2, c, 0);
+    joinWalls(b, 2, d, 0);
+    storeFloor(a, 1, 5, 2, "600", {b});
+    storeFloor(c, 2, 3, 2, "450", {d});
+    ASSERT_EQ(model_->ZoneExtFloors(b).SharedZones(1), a);
+    ASSERT_EQ(model_->ZoneExtFloors(d).UnderFloorHeight, 450.0);
+    ASSERT_EQ(model_->ZoneExtFloors(d).Material, 1); // d keeps its own construction until edited
+    storeFloor(d, 2, 3, 2, "450", {c});
+    expectEngineReadsTheHouse();
+    // One under-slab zone, and three zones for the subfloor.
+    EXPECT_EQ(model_->FloorSpaceGroupCount, 2);
+    EXPECT_EQ(model_->FloorSpacePseudoCount, 4);
 }
 
 TEST_F(ContractHouses, EveryOpeningAndControlKind) {

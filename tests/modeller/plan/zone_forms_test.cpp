@@ -271,6 +271,8 @@ TEST_F(ZoneFormsTest, ZoneDetailsShowTheZoneItsAreaAndGlassAndTheButtonsThatExis
     model().WallWindows(z, 0, 2).ElementArea = 1.6;
     selection().CurrentZone = z;
     TZoneDetailForm& form = *forms->ZoneDetailForm;
+    // A button whose editor the program does not hold does nothing.
+    form.RoofForm = nullptr;
     form.FormShow();
     EXPECT_EQ(form.windowTitle(), "Details for Zone 1  Lounge");
     EXPECT_EQ(form.ZoneNameEdit->text(), "Lounge");
@@ -283,8 +285,8 @@ TEST_F(ZoneFormsTest, ZoneDetailsShowTheZoneItsAreaAndGlassAndTheButtonsThatExis
         EXPECT_TRUE(b->isVisibleTo(&form)) << b->objectName().toStdString();
     for (auto* b : {form.SBSkylight, form.InBetweenFloorButton, form.IntFloorCoverSB, form.StairWellSB})
         EXPECT_FALSE(b->isVisibleTo(&form)) << b->objectName().toStdString();
-    // The element editors are not part of the program yet: their buttons do nothing.
-    EXPECT_FALSE(form.SBFloor->isEnabled());
+    EXPECT_TRUE(form.SBFloor->isEnabled());
+    EXPECT_FALSE(form.SBRoof->isEnabled());
     EXPECT_TRUE(form.SBAirFlow->isEnabled());
     EXPECT_TRUE(form.WaterSB->isEnabled());
     EXPECT_FALSE(form.SBZoneInfo->isEnabled());

@@ -1,0 +1,101 @@
+// The floor editors' dialogs offscreen: the widgets show the editor's state and hand the user's
+// clicks and keys to it.
+#include "modeller/editors/ext_floor_form.h"
+#include "modeller/editors/floor_cover_form.h"
+#include "modeller/editors/int_ceiling_form.h"
+
+#include "editor_fixture.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace pelmora;
+
+class FloorFormsTest : public editor_test::EditorTest {
+  protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        zone_ = AddBoxZone(5.0, 4.0);
+        neighbour_ = AddBoxZone(3.0, 4.0, 5.0, 0.0, 0x00FF00);
+        selection().CurrentZone = zone_;
+    }
+    int zone_ = 0;
+    int neighbour_ = 0;
+};
+
+TEST_F(FloorFormsTest, TheExternalFloorDialogSharesTheSpaceWithATickedZone) {
+    TExtFloorForm form(context(), services_);
+    ASSERT_TRUE(form.ShowEditor());
+    EXPECT_EQ(form.windowTitle(), "External Floor of Zone 1  Zone1");
+    EXPECT_EQ(form.DBText1->text(), "Concrete Slab on Ground");
+    EXPECT_FALSE(form.UFPanel->isVisibleTo(&form)); // a slab has no under-floor space
+    EXPECT_TRUE(form.SharePanel->isVisibleTo(&form));
+    ASSERT_EQ(form.ShareCheckBoxes.size(), 2u);
+    EXPECT_FALSE(form.ShareCheckBoxes[0]->isVisibleTo(&form)); // the zone's own row
+    EXPECT_FALSE(form.ShareCheckBoxes[1]->isChecked());
+    EXPECT_EQ(form.UAUpLabel->text(), "UAu  46.47");
+
+    QTest::mouseClick(form.ShareCheckBoxes[1], Qt::LeftButton);
+    EXPECT_TRUE(form.editor().SharedZoneRows[1].Checked);
+    QTest::mouseClick(form.SeparateButton, Qt::LeftButton);
+    EXPECT_FALSE(form.ShareCheckBoxes[1]->isChecked());
+    QTest::mouseClick(form.CombineButton, Qt::LeftButton);
+    EXPECT_TRUE(form.ShareCheckBoxes[1]->isChecked());
+
+    // A suspended floor shows its under-floor space; "Very Open" hides the vent area and height.
+    form.editor().materialstable.MoveTo(2);
+    EXPECT_TRUE(form.UFPanel->isVisibleTo(&form));
+    EXPECT_TRUE(form.VentPanel->isVisibleTo(&form));
+    QTest::mouseClick(form.ExtFloorVent->item(0), Qt::LeftButton);
+    EXPECT_FALSE(form.VentPanel->isVisibleTo(&form));
+
+    QTest::keyClick(&form, Qt::Key_Return);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(model().ZoneExtFloors(zone_).Material, 2);
+    EXPECT_EQ(model().ZoneExtFloors(zone_).FloorVentilation, 0);
+    EXPECT_EQ(model().ZoneExtFloors(neighbour_).SharedZones(2), neighbour_);
+    EXPECT_EQ(model().ZoneExtFloors(neighbour_).FloorVentilation, 0);
+    EXPECT_TRUE(form.editor().SharedZoneRows.empty());
+}
+
+TEST_F(FloorFormsTest, EscapeInTheCeilingBetweenLevelsDialogWritesNothing) {
+    model().DefaultsMode = true;
+    TIntCeilingForm form(context(), services_);
+    ASSERT_TRUE(form.ShowEditor());
+    EXPECT_EQ(form.windowTitle(), "Default Internal Ceiling");
+    EXPECT_TRUE(form.ChangeAllToDefaultSB->isVisibleTo(&form));
+    EXPECT_EQ(form.ChangeAllToDefaultSB->toolTip(), "Change ceilings between levels  to current default");
+    EXPECT_FALSE(form.rpanel->isVisibleTo(&form));
+    form.editor().insulationtable.MoveTo(2);
+    EXPECT_TRUE(form.rpanel->isVisibleTo(&form));
+    form.Rscroll->setValue(40);
+    EXPECT_EQ(form.RLabel->text(), "4.0");
+    const TLevelDefaultRec before = model().LevelDefaults(1);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(model().LevelDefaults(1), before);
+    EXPECT_FALSE(form.editor().materialstable.Active());
+}
+
+TEST_F(FloorFormsTest, TheFloorCoveringDialogWritesTheChosenRowOnOK) {
+    TFloorCoverForm form(context(), services_);
+    ASSERT_TRUE(form.ShowEditor());
+    EXPECT_EQ(form.windowTitle(), "Internal Floor Cover of Zone 1  Zone1");
+    EXPECT_EQ(form.DBFloorCoverText->text(), "Carpet and Underlay");
+    EXPECT_EQ(form.RLabel->text(), "R  0.25");
+    EXPECT_EQ(form.AreaLabel->text(), "Area 0.00");
+    form.editor().FloorCoverTable.MoveTo(3);
+    EXPECT_EQ(form.DBFloorCoverText->text(), "Ceramic Tiles");
+    QTest::mouseClick(form.OKSB, Qt::LeftButton);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(model().ZoneFloorCovers(zone_).FloorCovering, 3);
+}
+
+} // namespace
