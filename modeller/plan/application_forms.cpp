@@ -39,6 +39,8 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     SelectAllForm = create<TSelectAllForm>(main, Editors->palette, services, &main);
     ExtWallForm = create<TExtWallForm>(main, *Editors, services, &main);
     IntWallForm = create<TIntWallForm>(main, *Editors, services, &main);
+    GlazingForm = create<TGlazingForm>(main, *Editors, services, &main);
+    ShadSchedForm = create<TShadSchedForm>(main, model, services, &main);
     AnalysisForm = create<TAnalysisForm>(main, model, main.history(), main.ratingTables(), main.ratingPanel(),
                                          services, &main);
     ProjectDetailsForm = create<TProjectDetailsForm>(main, model, services, main, &main);
@@ -50,6 +52,8 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     ShortReportForm =
         create<TShortReportForm>(main, model, main.history(), main.ratingTables(), services, &main);
     DefaultWarningForm = create<TDefaultWarningForm>(main, model, services, &main);
+    VertShadForm = create<TVertShadForm>(main, *Editors, services, &main);
+    CustWinForm = create<TCustWinForm>(main, model, workspace.buffers, services, &main);
     SettingsForm = create<TSettingsForm>(main, model, services, &main);
     MagForm = create<TMagForm>(main, model, workspace.scale, services, main, &main);
     SnapForm = create<TSnapForm>(main, model, workspace.scale, services, main, &main);
@@ -72,6 +76,13 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     DefaultForm->ExtWallForm = ExtWallForm.get();
     DefaultForm->IntWallForm = IntWallForm.get();
     DefaultForm->DoorForm = DoorForm.get();
+    DefaultForm->GlazingForm = GlazingForm.get();
+    GlazingForm->editor().ShowCustomWindows = [form = CustWinForm.get()] { form->ShowModal(); };
+    GlazingForm->editor().ShowVerticalShading = [form = VertShadForm.get()] { form->ShowModal(); };
+    GlazingForm->editor().ShowSchedule = [form = ShadSchedForm.get()](MonthlyPercent& months) {
+        form->Edit(months);
+    };
+    ShadSchedForm->SetStatus = [&main](const QString& text) { main.StatusBar1->setPanelText(0, text); };
     DefaultForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
     DefaultWarningForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
     // An editor opened from the defaults dialog changes existing elements through the warning dialog.
@@ -81,6 +92,10 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
         editor->elementEditor().ShowDefaultWarning = [warning = DefaultWarningForm.get(), editor] {
             warning->ShowFor(editor->elementEditor());
         };
+    GlazingForm->editor().ShowDefaultWarning = [warning = DefaultWarningForm.get(),
+                                                form = GlazingForm.get()] {
+        warning->ShowFor(form->elementEditor());
+    };
 
     // The main window's buttons.
     main.Dialogs.DefaultForm = DefaultForm.get();
@@ -103,6 +118,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     PlanDialogs->ExtWall = ExtWallForm.get();
     PlanDialogs->IntWall = IntWallForm.get();
     PlanDialogs->Door = DoorForm.get();
+    PlanDialogs->Glazing = GlazingForm.get();
     main.planEditor().Dialogs = PlanDialogs.get();
 }
 

@@ -2,11 +2,15 @@
 // until the program ends, with the services they share.
 #pragma once
 
+#include "modeller/editors/cust_win_form.h"
 #include "modeller/editors/door_form.h"
 #include "modeller/editors/element_editor.h"
 #include "modeller/editors/ext_wall_form.h"
+#include "modeller/editors/glazing_form.h"
 #include "modeller/editors/int_wall_form.h"
 #include "modeller/editors/select_all_form.h"
+#include "modeller/editors/shad_sched_form.h"
+#include "modeller/editors/vert_shad_form.h"
 #include "modeller/model/forms/climate_details_form.h"
 #include "modeller/model/forms/climate_summary_form.h"
 #include "modeller/model/forms/default_form.h"
@@ -48,6 +52,8 @@ struct ApplicationForms {
     std::unique_ptr<TSelectAllForm> SelectAllForm;
     std::unique_ptr<TExtWallForm> ExtWallForm;
     std::unique_ptr<TIntWallForm> IntWallForm;
+    std::unique_ptr<TGlazingForm> GlazingForm;
+    std::unique_ptr<TShadSchedForm> ShadSchedForm;
     std::unique_ptr<TAnalysisForm> AnalysisForm;
     std::unique_ptr<TProjectDetailsForm> ProjectDetailsForm;
     std::unique_ptr<TLocationForm> LocationForm;
@@ -56,6 +62,8 @@ struct ApplicationForms {
     std::unique_ptr<TClimateDetailsForm> ClimateDetailsForm;
     std::unique_ptr<TShortReportForm> ShortReportForm;
     std::unique_ptr<TDefaultWarningForm> DefaultWarningForm;
+    std::unique_ptr<TVertShadForm> VertShadForm;
+    std::unique_ptr<TCustWinForm> CustWinForm;
     std::unique_ptr<TSettingsForm> SettingsForm;
     std::unique_ptr<TMagForm> MagForm;
     std::unique_ptr<TSnapForm> SnapForm;

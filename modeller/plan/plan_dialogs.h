@@ -14,6 +14,7 @@ namespace pelmora {
 
 class TDoorForm;
 class TExtWallForm;
+class TGlazingForm;
 class TIntWallForm;
 
 class PlanDialogs {
@@ -66,6 +67,7 @@ class ApplicationPlanDialogs : public PlanDialogs {
     TExtWallForm* ExtWall = nullptr;
     TIntWallForm* IntWall = nullptr;
     TDoorForm* Door = nullptr;
+    TGlazingForm* Glazing = nullptr;
 
     bool NewZoneForm() override;
     std::int32_t ZoneDetailForm() override;
