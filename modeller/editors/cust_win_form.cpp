@@ -28,6 +28,7 @@ QComboBox* LimitBox(const QStringList& items, QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setEditable(true);
     box->addItems(items);
+    box->setMinimumWidth(80);
     return box;
 }
 

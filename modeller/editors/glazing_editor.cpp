@@ -226,16 +226,21 @@ void GlazingEditor::GlassOrFrameChange() {
         ConvertGenToCustom();
         return;
     }
-    const auto code = GenericWindowCode(glasstable.RecNo(), frametable.RecNo());
-    if ((!code || WindowProductIndexOf(model_, *code) == 0) && acceptedGlass_ > 0 && acceptedFrame_ > 0) {
+    // A pick in the palette moves one of the two tables away from the pair shown before; opening the
+    // tables is no pick.
+    const int glass = glasstable.RecNo();
+    const int frame = frametable.RecNo();
+    const bool picked = (glass == acceptedGlass_) != (frame == acceptedFrame_);
+    const auto code = GenericWindowCode(glass, frame);
+    if (picked && (!code || WindowProductIndexOf(model_, *code) == 0)) {
         // The user's pair has no product: back to the pair shown before.
         warn(messages_, glazing_text::kNoGenericProduct);
         MoveTables(acceptedGlass_, acceptedFrame_, styletable.RecNo(), furnishingstable.RecNo(),
                    shadingtable.RecNo());
         return;
     }
-    acceptedGlass_ = glasstable.RecNo();
-    acceptedFrame_ = frametable.RecNo();
+    acceptedGlass_ = glass;
+    acceptedFrame_ = frame;
     ConvertGenToCustom();
 }
 
