@@ -55,6 +55,21 @@ QChartView* Chart(const char* title, std::vector<QScatterSeries*> series, QWidge
     return view;
 }
 
+// The text the chooser holds for a limit box.
+const std::string& LimitText(const CustWinChooser& c, ChooserLimit limit) {
+    switch (limit) {
+    case ChooserLimit::UMax:
+        return c.UMaxCB;
+    case ChooserLimit::UMin:
+        return c.UMinCB;
+    case ChooserLimit::SMax:
+        return c.SMaxCB;
+    case ChooserLimit::SMin:
+        break;
+    }
+    return c.SMinCB;
+}
+
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -175,8 +190,16 @@ TCustWinForm::TCustWinForm(HouseModel& model, EditorBuffers& buffers, platform::
             [this, &c](int item) { run([&c, item] { c.SetSearchMode(static_cast<SearchMode>(item)); }); });
     for (auto [box, limit] : {std::pair{UMaxCB, ChooserLimit::UMax}, std::pair{UMinCB, ChooserLimit::UMin},
                               std::pair{SMaxCB, ChooserLimit::SMax}, std::pair{SMinCB, ChooserLimit::SMin}}) {
-        connect(box, &QComboBox::currentTextChanged, this, [this, &c, limit](const QString& text) {
-            if (!refreshing_) run([&c, limit, text] { c.LimitChange(limit, text.toStdString()); });
+        // A limit is taken when an item is chosen or the typing is finished, so that a half-typed
+        // number is not reported.
+        const auto take = [this, &c, limit, box] {
+            if (refreshing_) return;
+            const std::string text = box->currentText().toStdString();
+            run([&c, limit, text] { c.LimitChange(limit, text); });
+        };
+        connect(box, &QComboBox::activated, this, take);
+        connect(box->lineEdit(), &QLineEdit::editingFinished, this, [box, take, &c, limit] {
+            if (box->currentText().toStdString() != LimitText(c, limit)) take();
         });
     }
     connect(ResetButton, &QToolButton::clicked, this, [this, &c] { run([&c] { c.ResetButtonClick(); }); });

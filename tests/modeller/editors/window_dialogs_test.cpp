@@ -1,6 +1,7 @@
 // The custom window chooser, the vertical shading dialog and the shading schedules: their logic over
 // a small product library, and the dialogs offscreen where keys and files are the point.
 #include "modeller/editors/cust_win_chooser.h"
+#include "modeller/editors/cust_win_form.h"
 #include "modeller/editors/glazing_form.h"
 #include "modeller/editors/shad_sched_form.h"
 #include "modeller/editors/vert_shad_form.h"
@@ -344,6 +345,35 @@ TEST_F(WindowFormsTest, TheVerticalShadingDialogHandsItsValuesBackOnEscape) {
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(buffers_.EditVertShading(2), 0.6);
     EXPECT_EQ(buffers_.EditVertShading(1), 0.2);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(WindowFormsTest, TheChooserListsTakesALimitWhenTypedAndOKTakesTheClickedProduct) {
+    buffers_.WindowProductIndex = 61; // "ZED-02-002a"
+    buffers_.SavedWindowProductIndex = 61;
+    TCustWinForm form(model(), buffers_, services_);
+    form.FormShow();
+    form.show();
+    EXPECT_EQ(form.ManufacturerCB->currentText(), "Zedd Windows");
+    ASSERT_EQ(form.ProductLB->count(), 2);
+    EXPECT_EQ(form.WinUEB->text(), "3.00");
+    // A half-typed limit is not taken; the finished one is.
+    form.UMaxCB->lineEdit()->selectAll();
+    QTest::keyClicks(form.UMaxCB->lineEdit(), "2.5");
+    EXPECT_EQ(form.ProductLB->count(), 2);
+    emit form.UMaxCB->lineEdit()->editingFinished();
+    ASSERT_EQ(form.ProductLB->count(), 1);
+    EXPECT_TRUE(messages_.errors().empty());
+    form.ProductLB->setCurrentRow(0);
+    EXPECT_EQ(form.WindowNameEB->text(), "ZED-02-001a");
+    EXPECT_EQ(form.WinUEB->text(), "2.00");
+    QTest::keyClick(&form, Qt::Key_Return);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(buffers_.CurrentWindowCode, "ZED-02-001a");
+    EXPECT_EQ(buffers_.WindowProductIndex, 63);
 }
 
 } // namespace
