@@ -126,6 +126,7 @@ TEST_F(GlazingEditorTest, SizesStayInsideTheWall) {
     ASSERT_TRUE(editor_->OKSBClick());
     EXPECT_DOUBLE_EQ(Window(shortWall, 0, added.index).Width, 1.199);
     EXPECT_FALSE(selection().ElementDeleted);
+    EXPECT_EQ(statusClears_, 1); // the window tool's prompt
     editor_->FormClose();
 
     // Typing and picking on an existing window of that wall.
@@ -148,6 +149,11 @@ TEST_F(GlazingEditorTest, SizesStayInsideTheWall) {
                                     "Window Width can not be greater than Wall Width",
                                     "Window Height can not be greater than Window Head Height"}));
     EXPECT_EQ(messages_.beeps, 4);
+    // Cancel writes none of it.
+    editor_->CancelSBClick();
+    EXPECT_TRUE(selection().ElementDeleted);
+    EXPECT_DOUBLE_EQ(Window(shortWall, 0, added.index).Width, 1.199);
+    EXPECT_EQ(statusClears_, 2);
 }
 
 TEST_F(GlazingEditorTest, OKNeverStoresAHeadHeightBelowTheWindowOrAboveTheWall) {
