@@ -259,7 +259,13 @@ void TCustWinForm::closeEvent(QCloseEvent* event) {
 }
 
 void TCustWinForm::refresh() {
+    if (refreshing_) return;
     refreshing_ = true;
+    // The widgets show the chooser's state; none of them hands it back meanwhile.
+    const QSignalBlocker blockers[] = {QSignalBlocker(ManufacturerCB), QSignalBlocker(ProductLB),
+                                       QSignalBlocker(SearchRG),       QSignalBlocker(UMaxCB),
+                                       QSignalBlocker(UMinCB),         QSignalBlocker(SMaxCB),
+                                       QSignalBlocker(SMinCB)};
     const CustWinChooser& c = chooser_;
     if (WindowNameEB->text() != Q(c.WindowNameEB)) WindowNameEB->setText(Q(c.WindowNameEB));
     QStringList makers;
