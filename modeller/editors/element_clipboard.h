@@ -7,6 +7,7 @@
 #include "common/arrays.h"
 
 #include <cstdint>
+#include <string>
 
 namespace pelmora {
 
@@ -87,6 +88,17 @@ struct FloorCoverCopy {
     std::int32_t FloorCovering = 0; // record of the covering table
 };
 
+// The window editor's copy.
+struct WindowCopy {
+    std::int32_t Glass = 0, Frame = 0, Style = 0, Furnishing = 0, Shading = 0; // table records
+    std::string ProductCode;
+    bool PermanentlyOpen = false;
+    // Sizes (mm): height, width, shading offset, second eaves, head height.
+    double Height = 0.0, Width = 0.0, Offset = 0.0, SecondEaves = 0.0, HeadHeight = 0.0;
+    common::FixedArray1<std::int32_t, 1, 12> MonthlyShading{}; // %
+    common::FixedArray1<double, 1, 4> VertShading{};           // m: lw, rw, lo, ro
+};
+
 struct ElementClipboard {
     common::FixedArray1<bool, 1, kClipboardEntries> ClipboardValid{};
     bool& Valid(ClipboardEntry entry) { return ClipboardValid(static_cast<int>(entry)); }
@@ -98,6 +110,9 @@ struct ElementClipboard {
     ExtFloorCopy ExtFloor;
     IntCeilingCopy IntCeiling;
     FloorCoverCopy FloorCover;
+    WindowCopy Window;
+    // The vertical shading dialog's copy: lw, rw, lo, ro (m).
+    common::FixedArray1<double, 1, 4> VertShading{};
 };
 
 } // namespace pelmora

@@ -102,8 +102,10 @@ void ElementEditor::CancelSBClick() {
 }
 
 void ElementEditor::ClearStatusOnClose() {
-    // The internal wall tool leaves its prompt in the status bar while the editor is open.
-    if (kind_ == EditorKind::InternalWall && context_.main.ClearStatus) context_.main.ClearStatus();
+    // The internal wall tool leaves its prompt in the status bar while the editor is open, and so does
+    // the window tool.
+    const bool clears = kind_ == EditorKind::InternalWall || kind_ == EditorKind::Window;
+    if (clears && context_.main.ClearStatus) context_.main.ClearStatus();
 }
 
 void ElementEditor::ResetButtonClick() {

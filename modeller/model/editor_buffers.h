@@ -43,6 +43,13 @@ struct EditorBuffers {
     common::FixedArray1<double, 1, 4> EditVertShading{};
     std::string CurrentWindowCode;   // at most 11 characters
     std::string CurrentSkylightCode; // at most 11 characters
+    // Entry of WindowProducts that the window editor, the custom window chooser and the clerestory
+    // window show (0 before the first showing counts as 1), and the entry when the chooser opened.
+    std::int32_t WindowProductIndex = 0;
+    std::int32_t SavedWindowProductIndex = 0;
+    // Whole-window U (W/m2K) and SHGC of the product shown; display values.
+    double WholeWindowU = 0.0;
+    double WholeWindowSHGC = 0.0;
 
     // ---- Skylight
     double EditSkyHeight = 0.0;          // mm

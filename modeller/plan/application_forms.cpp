@@ -43,7 +43,9 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     ExtWallForm = create<TExtWallForm>(main, *Editors, services, &main);
     IntWallForm = create<TIntWallForm>(main, *Editors, services, &main);
     ExtFloorForm = create<TExtFloorForm>(main, *Editors, services, &main);
+    GlazingForm = create<TGlazingForm>(main, *Editors, services, &main);
     IntCeilingForm = create<TIntCeilingForm>(main, *Editors, services, &main);
+    ShadSchedForm = create<TShadSchedForm>(main, model, services, &main);
     AnalysisForm = create<TAnalysisForm>(main, model, main.history(), main.ratingTables(), main.ratingPanel(),
                                          services, &main);
     ProjectDetailsForm = create<TProjectDetailsForm>(main, model, services, main, &main);
@@ -56,6 +58,8 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
         create<TShortReportForm>(main, model, main.history(), main.ratingTables(), services, &main);
     DefaultWarningForm = create<TDefaultWarningForm>(main, model, services, &main);
     StairForm = create<TStairForm>(main, model, workspace.selection, services, &main);
+    VertShadForm = create<TVertShadForm>(main, *Editors, services, &main);
+    CustWinForm = create<TCustWinForm>(main, model, workspace.buffers, services, &main);
     ObstructionForm = create<TObstructionForm>(main, model, Editors->clipboard, services, &main);
     FloorCoverForm = create<TFloorCoverForm>(main, *Editors, services, &main);
     SettingsForm = create<TSettingsForm>(main, model, services, &main);
@@ -84,6 +88,9 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     ToolsForm->RValForm = RValForm.get();
     ToolsForm->SunPosForm = SunPosForm.get();
     ToolsForm->AirGapForm = AirGapForm.get();
+    ObstructionForm->ShowSchedule = [form = ShadSchedForm.get()](ObstructionEditor::MonthlyShading& months) {
+        form->Edit(months);
+    };
     // The side buttons carry the bearings the compass shows for the four sides of the plan.
     ObstructionForm->SideBearings = [&main] {
         return std::array<QString, 4>{main.NorthEB->text(), main.lbBearingRight->text(),
@@ -106,6 +113,13 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     DefaultForm->ExtFloorForm = ExtFloorForm.get();
     DefaultForm->IntCeilingForm = IntCeilingForm.get();
     DefaultForm->FloorCoverForm = FloorCoverForm.get();
+    DefaultForm->GlazingForm = GlazingForm.get();
+    GlazingForm->editor().ShowCustomWindows = [form = CustWinForm.get()] { form->ShowModal(); };
+    GlazingForm->editor().ShowVerticalShading = [form = VertShadForm.get()] { form->ShowModal(); };
+    GlazingForm->editor().ShowSchedule = [form = ShadSchedForm.get()](MonthlyPercent& months) {
+        form->Edit(months);
+    };
+    ShadSchedForm->SetStatus = [&main](const QString& text) { main.StatusBar1->setPanelText(0, text); };
     DefaultForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
     DefaultWarningForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
     // An editor opened from the defaults dialog changes existing elements through the warning dialog.
@@ -118,6 +132,10 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
         editor->elementEditor().ShowDefaultWarning = [warning = DefaultWarningForm.get(), editor] {
             warning->ShowFor(editor->elementEditor());
         };
+    GlazingForm->editor().ShowDefaultWarning = [warning = DefaultWarningForm.get(),
+                                                form = GlazingForm.get()] {
+        warning->ShowFor(form->elementEditor());
+    };
 
     // The main window's buttons.
     main.Dialogs.DefaultForm = DefaultForm.get();
@@ -146,6 +164,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     PlanDialogs->NewZone = NewZoneForm.get();
     PlanDialogs->ZoneDetail = ZoneDetailForm.get();
     PlanDialogs->Stair = StairForm.get();
+    PlanDialogs->Glazing = GlazingForm.get();
     main.planEditor().Dialogs = PlanDialogs.get();
 }
 

@@ -3,17 +3,21 @@
 #pragma once
 
 #include "modeller/editors/air_gap_form.h"
+#include "modeller/editors/cust_win_form.h"
 #include "modeller/editors/door_form.h"
 #include "modeller/editors/element_editor.h"
 #include "modeller/editors/ext_floor_form.h"
 #include "modeller/editors/ext_wall_form.h"
 #include "modeller/editors/floor_cover_form.h"
+#include "modeller/editors/glazing_form.h"
 #include "modeller/editors/int_ceiling_form.h"
 #include "modeller/editors/int_wall_form.h"
 #include "modeller/editors/obstruction_form.h"
 #include "modeller/editors/select_all_form.h"
+#include "modeller/editors/shad_sched_form.h"
 #include "modeller/editors/sun_position_form.h"
 #include "modeller/editors/tools_forms.h"
+#include "modeller/editors/vert_shad_form.h"
 #include "modeller/model/forms/climate_details_form.h"
 #include "modeller/model/forms/climate_summary_form.h"
 #include "modeller/model/forms/default_form.h"
@@ -64,7 +68,9 @@ struct ApplicationForms {
     std::unique_ptr<TExtWallForm> ExtWallForm;
     std::unique_ptr<TIntWallForm> IntWallForm;
     std::unique_ptr<TExtFloorForm> ExtFloorForm;
+    std::unique_ptr<TGlazingForm> GlazingForm;
     std::unique_ptr<TIntCeilingForm> IntCeilingForm;
+    std::unique_ptr<TShadSchedForm> ShadSchedForm;
     std::unique_ptr<TAnalysisForm> AnalysisForm;
     std::unique_ptr<TProjectDetailsForm> ProjectDetailsForm;
     std::unique_ptr<TLocationForm> LocationForm;
@@ -74,6 +80,8 @@ struct ApplicationForms {
     std::unique_ptr<TShortReportForm> ShortReportForm;
     std::unique_ptr<TDefaultWarningForm> DefaultWarningForm;
     std::unique_ptr<TStairForm> StairForm;
+    std::unique_ptr<TVertShadForm> VertShadForm;
+    std::unique_ptr<TCustWinForm> CustWinForm;
     std::unique_ptr<TObstructionForm> ObstructionForm;
     std::unique_ptr<TFloorCoverForm> FloorCoverForm;
     std::unique_ptr<TSettingsForm> SettingsForm;

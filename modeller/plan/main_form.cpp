@@ -1,6 +1,7 @@
 #include "modeller/plan/main_form.h"
 
 #include "common/file_lookup.h"
+#include "modeller/editors/product_codes.h"
 #include "modeller/model/level_defaults.h"
 #include "modeller/model/plan_geometry.h"
 #include "modeller/model/product_libraries.h"
@@ -479,7 +480,10 @@ void TMainForm::FormShow() {
     runStartupStep([this] { SetDefaultValues(model_, workspace_.tables); });
     RefreshProjectLine();
     // 7. Product libraries.
-    runStartupStep([this] { ReadWindowLibrary(model_); });
+    runStartupStep([this] {
+        ReadWindowLibrary(model_);
+        CheckGenericWindowCodes(model_);
+    });
     runStartupStep([this] { ReadSkylightLibrary(model_); });
     // 8. The nodes of every zone from its walls (none at start-up).
     for (int z = 1; z <= model_.ZoneCount; ++z)

@@ -2,6 +2,7 @@
 
 #include "modeller/editors/door_form.h"
 #include "modeller/editors/ext_wall_form.h"
+#include "modeller/editors/glazing_form.h"
 #include "modeller/editors/int_wall_form.h"
 #include "modeller/model/level_defaults.h"
 #include "modeller/plan/new_zone_form.h"
@@ -105,6 +106,10 @@ void ApplicationPlanDialogs::DoorForm(const std::string& caption, bool inserting
 }
 
 void ApplicationPlanDialogs::GlazingForm(bool inserting) {
+    if (Glazing) {
+        Glazing->ShowModal();
+        return;
+    }
     if (!inserting) return;
     const int z = selection_.CurrentZone;
     keepPlace(model_.WallWindows(z, selection_.CurrentWall, selection_.CurrentWindow),

@@ -14,6 +14,7 @@ namespace pelmora {
 
 class TDoorForm;
 class TExtWallForm;
+class TGlazingForm;
 class TIntWallForm;
 class TNewZoneForm;
 class TStairForm;
@@ -72,6 +73,7 @@ class ApplicationPlanDialogs : public PlanDialogs {
     TNewZoneForm* NewZone = nullptr;
     TZoneDetailForm* ZoneDetail = nullptr;
     TStairForm* Stair = nullptr;
+    TGlazingForm* Glazing = nullptr;
 
     bool NewZoneForm() override;
     std::int32_t ZoneDetailForm() override;

@@ -54,7 +54,9 @@ ProgramFolder::ProgramFolder() : path_(dir_.path().toStdString()) {
     for (const char* sub : {"house", "plans", "default", "schedule", "OUTPUT", "temperature", "Data",
                             "Data/STARS", "Data/Climate", "Data/Occupant", "Data/WindowData"})
         std::filesystem::create_directories(path_ / sub);
-    std::ofstream(path_ / "Data/WindowData/VORTwindows.txt");
+    // The shipped window library: the start-up checks that it holds every generic window.
+    std::filesystem::copy_file(std::filesystem::path(PROGRAM_FOLDER) / "Data/WindowData/VORTwindows.txt",
+                               path_ / "Data/WindowData/VORTwindows.txt");
     std::ofstream(path_ / "Data/WindowData/VORTskylights.txt");
     // Star bands of climate 5 falling by 10 MJ/m2 from 200, and an area correction of 1.25 at every area.
     std::ofstream(path_ / "Data/STARS/STARS.TXT")

@@ -32,6 +32,7 @@ class PlanToolsTest : public MainWindowTest {
         forms->PlanDialogs->ExtWall = nullptr;
         forms->PlanDialogs->IntWall = nullptr;
         forms->PlanDialogs->Door = nullptr;
+        forms->PlanDialogs->Glazing = nullptr;
         startWithNewHouse();
         main().resizeCanvas({600, 400}, {0, 0});
         main().RestoreAll();
