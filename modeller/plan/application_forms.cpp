@@ -39,6 +39,8 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     SelectAllForm = create<TSelectAllForm>(main, Editors->palette, services, &main);
     ExtWallForm = create<TExtWallForm>(main, *Editors, services, &main);
     IntWallForm = create<TIntWallForm>(main, *Editors, services, &main);
+    CeilingForm = create<TCeilingForm>(main, *Editors, services, &main);
+    RoofForm = create<TRoofForm>(main, *Editors, services, &main);
     AnalysisForm = create<TAnalysisForm>(main, model, main.history(), main.ratingTables(), main.ratingPanel(),
                                          services, &main);
     ProjectDetailsForm = create<TProjectDetailsForm>(main, model, services, main, &main);
@@ -72,12 +74,16 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     DefaultForm->ExtWallForm = ExtWallForm.get();
     DefaultForm->IntWallForm = IntWallForm.get();
     DefaultForm->DoorForm = DoorForm.get();
+    DefaultForm->CeilingForm = CeilingForm.get();
+    DefaultForm->RoofForm = RoofForm.get();
     DefaultForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
     DefaultWarningForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
     // An editor opened from the defaults dialog changes existing elements through the warning dialog.
     for (ElementEditorForm* editor : {static_cast<ElementEditorForm*>(ExtWallForm.get()),
                                       static_cast<ElementEditorForm*>(IntWallForm.get()),
-                                      static_cast<ElementEditorForm*>(DoorForm.get())})
+                                      static_cast<ElementEditorForm*>(DoorForm.get()),
+                                      static_cast<ElementEditorForm*>(CeilingForm.get()),
+                                      static_cast<ElementEditorForm*>(RoofForm.get())})
         editor->elementEditor().ShowDefaultWarning = [warning = DefaultWarningForm.get(), editor] {
             warning->ShowFor(editor->elementEditor());
         };

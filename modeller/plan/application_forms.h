@@ -2,10 +2,12 @@
 // until the program ends, with the services they share.
 #pragma once
 
+#include "modeller/editors/ceiling_form.h"
 #include "modeller/editors/door_form.h"
 #include "modeller/editors/element_editor.h"
 #include "modeller/editors/ext_wall_form.h"
 #include "modeller/editors/int_wall_form.h"
+#include "modeller/editors/roof_form.h"
 #include "modeller/editors/select_all_form.h"
 #include "modeller/model/forms/climate_details_form.h"
 #include "modeller/model/forms/climate_summary_form.h"
@@ -48,6 +50,8 @@ struct ApplicationForms {
     std::unique_ptr<TSelectAllForm> SelectAllForm;
     std::unique_ptr<TExtWallForm> ExtWallForm;
     std::unique_ptr<TIntWallForm> IntWallForm;
+    std::unique_ptr<TCeilingForm> CeilingForm;
+    std::unique_ptr<TRoofForm> RoofForm;
     std::unique_ptr<TAnalysisForm> AnalysisForm;
     std::unique_ptr<TProjectDetailsForm> ProjectDetailsForm;
     std::unique_ptr<TLocationForm> LocationForm;
