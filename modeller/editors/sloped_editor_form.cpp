@@ -14,6 +14,7 @@ namespace pelmora {
 SlopePaintBox::SlopePaintBox(const SlopeBox& box, QWidget* parent) : QWidget(parent), box_(box) {
     setFixedSize(slope_box::kBoxWidth, slope_box::kBoxHeight);
     setCursor(Qt::CrossCursor);
+    setMouseTracking(true); // the handle follows moves while it is dragged
 }
 
 void SlopePaintBox::paintEvent(QPaintEvent*) {

@@ -40,15 +40,23 @@ double RoofHeight(RoofShapeKind shape, double x, double y, double length, double
     return 0.0;
 }
 
-// Midpoint rule over an n x n grid.
+// Midpoint rule, with the length cut where the hip-and-gable roof's gables stand so that each piece
+// is continuous (the height jumps at a gable).
 double SolidVolume(RoofShapeKind shape, double length, double width, double t) {
-    constexpr int n = 1200;
-    const double dx = length / n, dy = width / n;
-    double sum = 0.0;
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j)
-            sum += RoofHeight(shape, (i + 0.5) * dx, (j + 0.5) * dy, length, width, t);
-    return sum * dx * dy;
+    constexpr int n = 600;
+    const double gableAt = (1.0 - 1.0 / std::numbers::sqrt2) * width / 2.0;
+    const double cuts[] = {0.0, gableAt, length - gableAt, length};
+    const double dy = width / n;
+    double volume = 0.0;
+    for (int piece = 0; piece < 3; ++piece) {
+        const double x0 = cuts[piece], dx = (cuts[piece + 1] - x0) / n;
+        double sum = 0.0;
+        for (int i = 0; i < n; ++i)
+            for (int j = 0; j < n; ++j)
+                sum += RoofHeight(shape, x0 + (i + 0.5) * dx, (j + 0.5) * dy, length, width, t);
+        volume += sum * dx * dy;
+    }
+    return volume;
 }
 
 TEST(RoofGeometry, EffectiveWidthIsTheShortSideOfTheRectangleOfThatAreaAndHalfPerimeter) {
