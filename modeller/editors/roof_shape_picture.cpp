@@ -13,11 +13,12 @@ constexpr double W = kSketchWidth;
 constexpr double H = kSketchRidge;
 
 // Oblique projection into the paint box: px per metre, the front-left eaves corner, and how far a
-// metre of depth moves up and to the right.
-constexpr double kScale = 55.0;
-constexpr double kOriginX = 15.0;
-constexpr double kOriginY = 90.0;
-constexpr double kDepth = 0.5;
+// metre of depth moves to the right and up.
+constexpr double kScale = 52.0;
+constexpr double kOriginX = 10.0;
+constexpr double kOriginY = 88.0;
+constexpr double kDepthRight = 0.55;
+constexpr double kDepthUp = 0.3;
 
 void AddEaves(std::vector<RoofEdge>& edges) {
     edges.push_back({{0, 0, 0}, {L, 0, 0}});
@@ -90,8 +91,8 @@ std::vector<RoofEdge> RoofShapeEdges(int shape) {
 
 std::vector<PictureLine> RoofShapeLines(int shape) {
     const auto px = [](const RoofPoint& p) {
-        const double x = kOriginX + kScale * (p.X + kDepth * p.Y);
-        const double y = kOriginY - kScale * (p.Z + kDepth * p.Y);
+        const double x = kOriginX + kScale * (p.X + kDepthRight * p.Y);
+        const double y = kOriginY - kScale * (p.Z + kDepthUp * p.Y);
         return std::pair<int, int>{static_cast<int>(common::roundHalfEvenToInt(x)),
                                    static_cast<int>(common::roundHalfEvenToInt(y))};
     };

@@ -30,10 +30,10 @@ struct RoofEdge {
     RoofPoint From, To;
 };
 
-// The sketch's plan, metres: 2 long and 1 wide, with a pitch whose ridge stands 0.35 above the eaves.
+// The sketch's plan, metres: 2 long and 1 wide, with a pitch whose ridge stands 0.45 above the eaves.
 inline constexpr double kSketchLength = 2.0;
 inline constexpr double kSketchWidth = 1.0;
-inline constexpr double kSketchRidge = 0.35;
+inline constexpr double kSketchRidge = 0.45;
 
 // The edges of a roof of `shape`; none for a shape outside the four.
 std::vector<RoofEdge> RoofShapeEdges(int shape);

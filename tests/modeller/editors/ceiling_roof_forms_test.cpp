@@ -90,9 +90,10 @@ TEST_F(CeilingRoofFormsTest, TheRoofDialogPaintsTheShapeItShowsAndEscapeLeavesTh
     QTest::mouseClick(form.RoofShapeRG->item(3), Qt::LeftButton);
     EXPECT_EQ(form.editor().RoofPicture, RoofShapeLines(3));
     EXPECT_NE(painted(), hip);
-    // The skillion's high wall stands at the back: a vertical line at x = 15 + 55 x 0.5 = 42.5, drawn at 42.
+    // The skillion's high wall stands at the back: a vertical line at x = 10 + 52 x 0.55 = 38.6 from
+    // y = 88 - 52 x 0.3 = 72.4 up to 88 - 52 x 1.2 = 25.6.
     const QImage skillion = painted();
-    EXPECT_LT(skillion.pixelColor(42, 50).lightness(), 200);
+    EXPECT_LT(skillion.pixelColor(39, 50).lightness(), 200);
     EXPECT_EQ(form.VolumeLabel->text().left(3), "V  ");
     QTest::mouseClick(form.DarkP, Qt::LeftButton);
     EXPECT_EQ(form.ALabel->text(), "0.85");
