@@ -85,6 +85,8 @@ TCeilingForm::TCeilingForm(EditorContext& context, platform::Services& services,
     layout->addLayout(middle);
     layout->addWidget(SharePanel, 1);
     layout->addWidget(buttonRow());
+    // The dialog takes the size of what it shows: smaller without the share rows (defaults mode).
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     CeilingEditor& e = editor_;
     bindRadio(AboveRG, e.AboveRG);

@@ -147,6 +147,27 @@ TEST_F(CeilingEditorTest, DefaultsModeEditsTheLevelsCeilingAndShowsU) {
     EXPECT_EQ(model().ZoneCeilings(z), before); // no element is touched
 }
 
+TEST_F(CeilingEditorTest, TheDefaultsWarningSeesTheValuesShownBeforeOK) {
+    AddBoxZone(5.0, 4.0);
+    model().DefaultsMode = true;
+    CeilingEditor& e = open(1);
+    const TLevelDefaultRec stored = model().LevelDefaults(1);
+    e.insulationtable.MoveTo(2); // an entered R
+    e.RscrollChange(30);
+    e.AboveRG.SetItemIndex(3);
+    e.PaintBoxTilt.AngleEdit.SetText("10");
+    const std::optional<ShownDefaults> shown = e.ShownDefaultValues();
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(shown->addedRShown);
+    EXPECT_EQ(shown->values.DefCeilingInsulation, 2);
+    EXPECT_EQ(shown->values.DefCeilingAddedR, 3.0);
+    EXPECT_EQ(shown->values.DefCeilingRoofSpace, 3);
+    EXPECT_EQ(shown->values.DefCeilingSlope, 10.0);
+    EXPECT_EQ(model().LevelDefaults(1), stored); // only OK stores them
+    e.insulationtable.MoveTo(1);
+    EXPECT_FALSE(e.ShownDefaultValues()->addedRShown);
+}
+
 TEST_F(CeilingEditorTest, OKWritesTheCeilingAndTheRoofSpaceKindOfItsRoof) {
     const int z = AddBoxZone(5.0, 4.0);
     const int other = AddBoxZone(5.0, 4.0, 5.0);

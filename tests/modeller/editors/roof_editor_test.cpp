@@ -210,6 +210,27 @@ TEST_F(RoofEditorTest, DefaultsModeEditsTheLevelsRoof) {
     EXPECT_EQ(model().ZoneRoofs(z), before);
 }
 
+TEST_F(RoofEditorTest, TheDefaultsWarningSeesTheValuesShownBeforeOK) {
+    addTenByEight();
+    model().DefaultsMode = true;
+    RoofEditor& e = open(1);
+    const TLevelDefaultRec stored = model().LevelDefaults(1);
+    e.insulationtable.MoveTo(3); // an entered R
+    e.RscrollChange(20);
+    e.DarkPClick();
+    e.RoofVentRG.SetItemIndex(1);
+    e.RoofShapeRG.SetItemIndex(2);
+    const std::optional<ShownDefaults> shown = e.ShownDefaultValues();
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(shown->addedRShown);
+    EXPECT_EQ(shown->values.DefRoofInsulation, 3);
+    EXPECT_EQ(shown->values.DefRoofAddedR, 2.0);
+    EXPECT_EQ(shown->values.DefRoofColour, kDarkRoofColour);
+    EXPECT_EQ(shown->values.DefRoofSpace, 1);
+    EXPECT_EQ(shown->values.DefRoofShape, 2);
+    EXPECT_EQ(model().LevelDefaults(1), stored); // only OK stores them
+}
+
 TEST_F(RoofEditorTest, ThePictureFollowsTheShapeAndCancelKeepsTheStoredOne) {
     const int z = addTenByEight();
     model().ZoneRoofs(z).RoofShape = 2;
