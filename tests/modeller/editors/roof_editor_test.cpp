@@ -109,6 +109,17 @@ TEST_F(RoofEditorTest, AGroupPartlyUnderTheLevelAboveHasLessRoofOverTheSameWidth
     EXPECT_NEAR(e.RoofSpaceVolume, 40.0 * 8.0 * t / 4.0, 1e-6);
 }
 
+TEST_F(RoofEditorTest, AFloorAreaTheOutlineCannotHoldGivesNoWidthAndNoVolume) {
+    // 100 m2 in a 10 x 8 outline: no rectangle of half perimeter 18 holds it.
+    const int z = addTenByEight();
+    model().Zones(z).FloorArea = 100.0;
+    model().ZoneRoofs(z).RoofShape = 2;
+    RoofEditor& e = open(z);
+    EXPECT_EQ(e.EffectiveWidth, 0.0);
+    EXPECT_EQ(e.VolumeLabel, "V  0.00");
+    EXPECT_NEAR(e.RoofArea, 100.0 / Cos(30.0), 1e-9);
+}
+
 TEST_F(RoofEditorTest, ADustyRoofingMakesEveryFirstGapAPlainOne) {
     const int z = addTenByEight();
     RoofEditor& e = open(z);
