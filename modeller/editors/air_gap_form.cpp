@@ -60,23 +60,23 @@ void setQuietly(QScrollBar* bar, int position) {
 
 // ---- The slope box ---------------------------------------------------------------------------------
 
-SlopeBox::SlopeBox(QWidget* parent) : QWidget(parent) {
+GapTiltBox::GapTiltBox(QWidget* parent) : QWidget(parent) {
     setFixedSize(130, 130);
     setMouseTracking(false);
 }
 
-void SlopeBox::setTilt(double degrees) {
+void GapTiltBox::setTilt(double degrees) {
     tilt_ = degrees;
     update();
 }
 
-QPoint SlopeBox::TiltPoint() const {
+QPoint GapTiltBox::TiltPoint() const {
     const double a = tilt_ * std::numbers::pi / 180.0;
     return {static_cast<int>(std::lround(std::cos(a) * kLength)),
             kPivotY - static_cast<int>(std::lround(std::sin(a) * kLength))};
 }
 
-void SlopeBox::paintEvent(QPaintEvent*) {
+void GapTiltBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     const QPoint t = TiltPoint();
@@ -92,20 +92,20 @@ void SlopeBox::paintEvent(QPaintEvent*) {
     p.drawRect(QRect(QPoint(t.x() + 7, t.y() - 3), QPoint(t.x() + 13, t.y() + 3)));
 }
 
-void SlopeBox::mousePressEvent(QMouseEvent* event) {
+void GapTiltBox::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     const QPoint t = TiltPoint();
     dragging_ = std::abs(at.x() - t.x()) < GrabDistance && std::abs(at.y() - t.y()) < GrabDistance;
 }
 
-void SlopeBox::mouseMoveEvent(QMouseEvent* event) {
+void GapTiltBox::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     if (!dragging_ || at.x() < 0) return;
     const double x = at.x() == 0 ? 1e-6 : at.x();
     emit dragged(std::round(std::atan((kPivotY - at.y()) / x) * 180.0 / std::numbers::pi));
 }
 
-void SlopeBox::mouseReleaseEvent(QMouseEvent*) {
+void GapTiltBox::mouseReleaseEvent(QMouseEvent*) {
     dragging_ = false;
 }
 
@@ -159,7 +159,7 @@ TAirGapForm::TAirGapForm(const std::filesystem::path& programFolder, platform::S
     RadioGroup2->setObjectName("RadioGroup2");
     RadioGroup3 = new platform::RadioGroup("Air Movement", {"Unvented", "Vented"}, this);
     RadioGroup3->setObjectName("RadioGroup3");
-    PaintBoxTilt = new SlopeBox(this);
+    PaintBoxTilt = new GapTiltBox(this);
     PaintBoxTilt->setObjectName("PaintBoxTilt");
     PaintBox1 = new ResistanceBars(this);
     PaintBox1->setObjectName("PaintBox1");
@@ -225,7 +225,7 @@ TAirGapForm::TAirGapForm(const std::filesystem::path& programFolder, platform::S
             platform::guarded(m, [this] { RadioGroup2Click(); }));
     connect(RadioGroup3, &platform::RadioGroup::clicked, this,
             platform::guarded(m, [this] { RadioGroup3Click(); }));
-    connect(PaintBoxTilt, &SlopeBox::dragged, this, [this](double degrees) {
+    connect(PaintBoxTilt, &GapTiltBox::dragged, this, [this](double degrees) {
         t_ = degrees;
         redrawTilt();
         Recalculate();

@@ -16,16 +16,16 @@
 
 namespace pelmora {
 
-// A box that draws a slope as a line rising from a pivot at the tilt above the horizontal, with a
+// The calculator's tilt box: a line rising from a pivot at the tilt above the horizontal, with a
 // handle at its free end that can be dragged.
-class SlopeBox : public QWidget {
+class GapTiltBox : public QWidget {
     Q_OBJECT
   public:
     static constexpr int kPivotX = 10, kPivotY = 120, kLength = 100; // px
     // How near the handle (px, both ways) a press starts a drag.
     int GrabDistance = 20;
 
-    explicit SlopeBox(QWidget* parent = nullptr);
+    explicit GapTiltBox(QWidget* parent = nullptr);
     double tilt() const { return tilt_; } // degrees
     void setTilt(double degrees);
     // The free end of the slope line.
@@ -103,7 +103,7 @@ class TAirGapForm : public platform::Dialog {
     platform::EditBox *E1edit, *E2edit, *EffEmit, *GEdit, *AngleEdit, *Edit1, *Edit2;
     QScrollBar *E1scroll, *E2scroll, *GapScroll;
     platform::RadioGroup *E1RG, *E2RG, *GapRG, *RadioGroup2, *RadioGroup3;
-    SlopeBox* PaintBoxTilt;
+    GapTiltBox* PaintBoxTilt;
     ResistanceBars* PaintBox1;
     platform::SpeedButton* CancelSB;
 

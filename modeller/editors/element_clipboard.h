@@ -99,6 +99,26 @@ struct WindowCopy {
     common::FixedArray1<double, 1, 4> VertShading{};           // m: lw, rw, lo, ro
 };
 
+// The ceiling editor's copy.
+struct CeilingCopy {
+    std::int32_t Material = 0;   // record of the ceiling table
+    std::int32_t Insulation = 0; // record of the insulation table
+    std::int32_t Above = 0;      // item of "Above the Ceiling"
+    double AddedR = 0.0;         // m2K/W
+    double Slope = 0.0;          // degrees
+};
+
+// The roof editor's copy.
+struct RoofCopy {
+    std::int32_t Material = 0;    // record of the roof table
+    std::int32_t Insulation = 0;  // record of the insulation table
+    std::int32_t Colour = 0;      // 0x00BBGGRR
+    double AddedR = 0.0;          // m2K/W
+    double Slope = 0.0;           // degrees
+    std::int32_t Ventilation = 0; // item of "Roofspace Ventilation"
+    std::int32_t Shape = 0;       // item of "Roof Shape"
+};
+
 struct ElementClipboard {
     common::FixedArray1<bool, 1, kClipboardEntries> ClipboardValid{};
     bool& Valid(ClipboardEntry entry) { return ClipboardValid(static_cast<int>(entry)); }
@@ -113,6 +133,8 @@ struct ElementClipboard {
     WindowCopy Window;
     // The vertical shading dialog's copy: lw, rw, lo, ro (m).
     common::FixedArray1<double, 1, 4> VertShading{};
+    CeilingCopy Ceiling;
+    RoofCopy Roof;
 };
 
 } // namespace pelmora

@@ -64,6 +64,7 @@ void ElementEditor::FormShow() {
     try {
         for (TableCursor* table : tables_) table->Open();
         PasteButtonVisible = context_.clipboard.Valid(Info().clipboard);
+        ReadShowData();
         SetValues();
     } catch (...) {
         CloseTables();

@@ -196,6 +196,9 @@ class ElementEditor {
     // the table moves to another row, and the dialog is refreshed after it.
     void addTable(TableCursor& cursor, std::function<void()> onDataChange);
 
+    // Reads what the editor needs besides its tables each time it is shown (FormShow, with the tables
+    // open, before SetValues).  An error closes the tables again and the editor is not shown.
+    virtual void ReadShowData() {}
     // Fills the controls and buffers (in defaults mode, on insertion and for an element).
     virtual void SetValues() = 0;
     // Checks and writes the values (OK); false keeps the editor open.

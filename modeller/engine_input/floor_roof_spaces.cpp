@@ -1,6 +1,8 @@
 // Floor-space and roof-space groups and their pseudo zones.
 #include "modeller/engine_input/floor_roof_spaces.h"
 
+#include "modeller/model/roof_geometry.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -486,23 +488,14 @@ RoofSpaceGeometry CalcRoofSpaceGeometry(const HouseModel& model, const TRoofSpac
     if (!(group.Slope >= 0.0 && group.Slope < 90.0))
         throw ScratchError("Cannot write " + element + ": its roof slope of " + std::to_string(group.Slope) +
                            " degrees is not below 90");
-    const double w = (perimeter - std::sqrt(std::max(0.0, discriminant))) / 2.0; // m
-    const double t = std::tan(DegreesToRadians(group.Slope));
-    const double c = std::cos(DegreesToRadians(group.Slope));
-    const double a = group.Area;
-    switch (group.RoofShape) {
-    case 0:
-        return {a / c, t * a * w / 4.0 - t * w * w * w / 8.0};
-    case 1:
-        return {a / c + t * w * w / 4.0, t * a * w / 4.0 - t * w * w * w / 16.0};
-    case 2:
-        return {a / c + t * w * w / 2.0, t * a * w / 4.0};
-    case 3:
-        return {a / c + t * w * w + t * a, t * a * w / 2.0};
-    default:
+    if (group.RoofShape < 0 || group.RoofShape >= kRoofShapeCount)
         throw ScratchError("Cannot write " + element + ": its roof shape " + std::to_string(group.RoofShape) +
                            " is none of hip, hip and gable, gable or skillion");
-    }
+    // A plan area a hair above what the extents allow (rounding) counts as a square.
+    const double w = (perimeter - std::sqrt(std::max(0.0, discriminant))) / 2.0; // m
+    const RoofShapeFigures f =
+        RoofShapeGeometry(static_cast<RoofShapeKind>(group.RoofShape), group.Area, w, group.Slope);
+    return {f.RoofArea, f.Volume};
 }
 
 void CheckEngineZoneCount(ZoneWriterRun& run) {

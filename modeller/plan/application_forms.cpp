@@ -43,6 +43,8 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     ExtWallForm = create<TExtWallForm>(main, *Editors, services, &main);
     IntWallForm = create<TIntWallForm>(main, *Editors, services, &main);
     ExtFloorForm = create<TExtFloorForm>(main, *Editors, services, &main);
+    CeilingForm = create<TCeilingForm>(main, *Editors, services, &main);
+    RoofForm = create<TRoofForm>(main, *Editors, services, &main);
     GlazingForm = create<TGlazingForm>(main, *Editors, services, &main);
     IntCeilingForm = create<TIntCeilingForm>(main, *Editors, services, &main);
     ShadSchedForm = create<TShadSchedForm>(main, model, services, &main);
@@ -105,6 +107,8 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     ZoneDetailForm->ExtFloorForm = ExtFloorForm.get();
     ZoneDetailForm->IntCeilingForm = IntCeilingForm.get();
     ZoneDetailForm->FloorCoverForm = FloorCoverForm.get();
+    ZoneDetailForm->CeilingForm = CeilingForm.get();
+    ZoneDetailForm->RoofForm = RoofForm.get();
     StairForm->ClearStatus = [&main] { main.StatusBar1->setPanelText(0, QString()); };
 
     DefaultForm->ExtWallForm = ExtWallForm.get();
@@ -120,6 +124,8 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
         form->Edit(months);
     };
     ShadSchedForm->SetStatus = [&main](const QString& text) { main.StatusBar1->setPanelText(0, text); };
+    DefaultForm->CeilingForm = CeilingForm.get();
+    DefaultForm->RoofForm = RoofForm.get();
     DefaultForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
     DefaultWarningForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
     // An editor opened from the defaults dialog changes existing elements through the warning dialog.
@@ -128,7 +134,9 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
                                       static_cast<ElementEditorForm*>(DoorForm.get()),
                                       static_cast<ElementEditorForm*>(ExtFloorForm.get()),
                                       static_cast<ElementEditorForm*>(IntCeilingForm.get()),
-                                      static_cast<ElementEditorForm*>(FloorCoverForm.get())})
+                                      static_cast<ElementEditorForm*>(FloorCoverForm.get()),
+                                      static_cast<ElementEditorForm*>(CeilingForm.get()),
+                                      static_cast<ElementEditorForm*>(RoofForm.get())})
         editor->elementEditor().ShowDefaultWarning = [warning = DefaultWarningForm.get(), editor] {
             warning->ShowFor(editor->elementEditor());
         };

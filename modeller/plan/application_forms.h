@@ -3,6 +3,7 @@
 #pragma once
 
 #include "modeller/editors/air_gap_form.h"
+#include "modeller/editors/ceiling_form.h"
 #include "modeller/editors/cust_win_form.h"
 #include "modeller/editors/door_form.h"
 #include "modeller/editors/element_editor.h"
@@ -13,6 +14,7 @@
 #include "modeller/editors/int_ceiling_form.h"
 #include "modeller/editors/int_wall_form.h"
 #include "modeller/editors/obstruction_form.h"
+#include "modeller/editors/roof_form.h"
 #include "modeller/editors/select_all_form.h"
 #include "modeller/editors/shad_sched_form.h"
 #include "modeller/editors/sun_position_form.h"
@@ -68,6 +70,8 @@ struct ApplicationForms {
     std::unique_ptr<TExtWallForm> ExtWallForm;
     std::unique_ptr<TIntWallForm> IntWallForm;
     std::unique_ptr<TExtFloorForm> ExtFloorForm;
+    std::unique_ptr<TCeilingForm> CeilingForm;
+    std::unique_ptr<TRoofForm> RoofForm;
     std::unique_ptr<TGlazingForm> GlazingForm;
     std::unique_ptr<TIntCeilingForm> IntCeilingForm;
     std::unique_ptr<TShadSchedForm> ShadSchedForm;

@@ -15,8 +15,10 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <map>
 #include <memory>
+#include <numbers>
 #include <sstream>
 #include <utility>
 
@@ -129,6 +131,7 @@ class ContractHouses : public ZoneWriterTest {
                 << "zone " << pair.second << " has no surface to zone " << pair.first;
             EXPECT_NEAR(back->second, area, 0.02) << "zones " << pair.first << " and " << pair.second;
         }
+        engine_ = std::move(state);
     }
 
     // The floor of `zone` as the external floor editor stores it: the construction, insulation,
@@ -157,6 +160,8 @@ class ContractHouses : public ZoneWriterTest {
 
     std::filesystem::path folder_;
     static inline int counter_ = 0;
+    // The engine's state after the last house it read.
+    std::unique_ptr<engine::EngineState> engine_;
 };
 
 TEST_F(ContractHouses, OneZone) {
@@ -193,6 +198,29 @@ TEST_F(ContractHouses, ARoofSpaceSharedByThreeZones) {
     }
     expectEngineReadsTheHouse();
     EXPECT_EQ(model_->RoofSpaceGroupCount, 1);
+}
+
+TEST_F(ContractHouses, EveryRoofShapeReachesTheEngineWithTheVolumeOfItsRoofSpace) {
+    // One 10 m x 8 m zone at 30 degrees: the roof space is zone 3, after the zone and its slab.
+    const int z = addContractZone(0, 0, 10, 8);
+    const double t = std::tan(std::numbers::pi / 6.0);
+    const struct {
+        int shape;
+        double volume; // m3
+    } shapes[] = {
+        {0, 80.0 * 8.0 * t / 4.0 - 512.0 * t / 12.0},                                             // hip: 67.7
+        {1, 80.0 * 8.0 * t / 4.0 - (1.0 - 1.0 / (2.0 * std::numbers::sqrt2)) * 512.0 * t / 12.0}, // 76.5
+        {2, 80.0 * 8.0 * t / 4.0}, // gable: 92.4
+        {3, 80.0 * 8.0 * t / 2.0}, // skillion
+    };
+    for (const auto& s : shapes) {
+        model_->ZoneRoofs(z).Slope = 30.0;
+        model_->ZoneRoofs(z).RoofShape = s.shape;
+        expectEngineReadsTheHouse();
+        ASSERT_TRUE(engine_) << s.shape;
+        ASSERT_EQ(engine_->zones.nzones, 5);
+        EXPECT_NEAR(engine_->zones.zvol(3), s.volume, 0.05) << "shape " << s.shape;
+    }
 }
 
 TEST_F(ContractHouses, ASuspendedFloorOverAnEnclosedSubfloor) {
