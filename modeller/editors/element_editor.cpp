@@ -64,6 +64,7 @@ void ElementEditor::FormShow() {
     try {
         for (TableCursor* table : tables_) table->Open();
         PasteButtonVisible = context_.clipboard.Valid(Info().clipboard);
+        ReloadLibraries();
         SetValues();
     } catch (...) {
         CloseTables();
@@ -102,8 +103,10 @@ void ElementEditor::CancelSBClick() {
 }
 
 void ElementEditor::ClearStatusOnClose() {
-    // The internal wall tool leaves its prompt in the status bar while the editor is open.
-    if (kind_ == EditorKind::InternalWall && context_.main.ClearStatus) context_.main.ClearStatus();
+    // The internal wall tool leaves its prompt in the status bar while the editor is open; the skylight
+    // editor empties the bar on OK and Cancel as well.
+    const bool clears = kind_ == EditorKind::InternalWall || kind_ == EditorKind::Skylight;
+    if (clears && context_.main.ClearStatus) context_.main.ClearStatus();
 }
 
 void ElementEditor::ResetButtonClick() {

@@ -196,6 +196,9 @@ class ElementEditor {
     // the table moves to another row, and the dialog is refreshed after it.
     void addTable(TableCursor& cursor, std::function<void()> onDataChange);
 
+    // Runs at every show once the tables are open, before SetValues: an editor that shows a product
+    // library reads it again here.  An error it raises stops the show as a table's would.
+    virtual void ReloadLibraries() {}
     // Fills the controls and buffers (in defaults mode, on insertion and for an element).
     virtual void SetValues() = 0;
     // Checks and writes the values (OK); false keeps the editor open.

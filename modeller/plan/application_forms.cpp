@@ -39,6 +39,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     SelectAllForm = create<TSelectAllForm>(main, Editors->palette, services, &main);
     ExtWallForm = create<TExtWallForm>(main, *Editors, services, &main);
     IntWallForm = create<TIntWallForm>(main, *Editors, services, &main);
+    SkylightForm = create<TSkylightForm>(main, *Editors, services, &main);
     AnalysisForm = create<TAnalysisForm>(main, model, main.history(), main.ratingTables(), main.ratingPanel(),
                                          services, &main);
     ProjectDetailsForm = create<TProjectDetailsForm>(main, model, services, main, &main);
@@ -72,12 +73,14 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     DefaultForm->ExtWallForm = ExtWallForm.get();
     DefaultForm->IntWallForm = IntWallForm.get();
     DefaultForm->DoorForm = DoorForm.get();
+    DefaultForm->SkylightForm = SkylightForm.get();
     DefaultForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
     DefaultWarningForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
     // An editor opened from the defaults dialog changes existing elements through the warning dialog.
     for (ElementEditorForm* editor : {static_cast<ElementEditorForm*>(ExtWallForm.get()),
                                       static_cast<ElementEditorForm*>(IntWallForm.get()),
-                                      static_cast<ElementEditorForm*>(DoorForm.get())})
+                                      static_cast<ElementEditorForm*>(DoorForm.get()),
+                                      static_cast<ElementEditorForm*>(SkylightForm.get())})
         editor->elementEditor().ShowDefaultWarning = [warning = DefaultWarningForm.get(), editor] {
             warning->ShowFor(editor->elementEditor());
         };
@@ -103,6 +106,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     PlanDialogs->ExtWall = ExtWallForm.get();
     PlanDialogs->IntWall = IntWallForm.get();
     PlanDialogs->Door = DoorForm.get();
+    PlanDialogs->Skylight = SkylightForm.get();
     main.planEditor().Dialogs = PlanDialogs.get();
 }
 

@@ -7,6 +7,7 @@
 #include "modeller/editors/ext_wall_form.h"
 #include "modeller/editors/int_wall_form.h"
 #include "modeller/editors/select_all_form.h"
+#include "modeller/editors/skylight_form.h"
 #include "modeller/model/forms/climate_details_form.h"
 #include "modeller/model/forms/climate_summary_form.h"
 #include "modeller/model/forms/default_form.h"
@@ -48,6 +49,7 @@ struct ApplicationForms {
     std::unique_ptr<TSelectAllForm> SelectAllForm;
     std::unique_ptr<TExtWallForm> ExtWallForm;
     std::unique_ptr<TIntWallForm> IntWallForm;
+    std::unique_ptr<TSkylightForm> SkylightForm;
     std::unique_ptr<TAnalysisForm> AnalysisForm;
     std::unique_ptr<TProjectDetailsForm> ProjectDetailsForm;
     std::unique_ptr<TLocationForm> LocationForm;

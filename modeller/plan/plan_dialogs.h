@@ -15,6 +15,7 @@ namespace pelmora {
 class TDoorForm;
 class TExtWallForm;
 class TIntWallForm;
+class TSkylightForm;
 
 class PlanDialogs {
   public:
@@ -66,6 +67,7 @@ class ApplicationPlanDialogs : public PlanDialogs {
     TExtWallForm* ExtWall = nullptr;
     TIntWallForm* IntWall = nullptr;
     TDoorForm* Door = nullptr;
+    TSkylightForm* Skylight = nullptr;
 
     bool NewZoneForm() override;
     std::int32_t ZoneDetailForm() override;
