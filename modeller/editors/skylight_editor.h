@@ -56,6 +56,10 @@ inline constexpr int kMaxShaftRscroll = 150;
 // The sizes a skylight's width and height boxes take (mm); a value outside is limited silently.
 inline constexpr NumberRange kSkylightSizeRange{0.0, 100000.0};
 
+// The paint box of the skylight or clerestory wall drawing, in pixels.
+inline constexpr int kDrawingWidth = 300;
+inline constexpr int kDrawingHeight = 180;
+
 // The skylight clipboard group: everything a skylight record holds but its azimuth.
 struct SkylightCopy {
     TSkylightRec Values;
@@ -115,11 +119,11 @@ class SkylightEditor : public ElementEditor {
     bool pbfindVisible = false;
     bool CancelSBVisible = false, ResetButtonVisible = false;
     std::string TotalAreaLabel;
-    std::array<std::string, 8> OrientationCaptions; // SpeedButton0..SpeedButton7
-    int OrientationDown = 0;                        // the orientation button that is down
-    GlazingFigures Figures;                         // the labels of the product's figures
-    ElevationPicture PaintBox1;                     // the skylight or the clerestory wall
-    TiltDrawing PaintBoxTilt;                       // the slope line
+    std::array<std::string, 8> OrientationCaptions;                // SpeedButton0..SpeedButton7
+    int OrientationDown = 0;                                       // the orientation button that is down
+    GlazingFigures Figures;                                        // the labels of the product's figures
+    ElevationPicture PaintBox1{kDrawingWidth, kDrawingHeight, {}}; // the skylight or the clerestory wall
+    TiltDrawing PaintBoxTilt;                                      // the slope line
 
     // The number buttons SB1..SB6: button k is shown for k up to SkylightCount and down for
     // CurrentSkylight.

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -55,6 +56,14 @@ void AddPictureRow(QGridLayout* grid, int row, const char* caption, PicturePanel
     text->setWordWrap(true);
     grid->addWidget(text, row, 2);
     grid->setColumnStretch(2, 1);
+}
+
+// Lays the items of a preset group out in two columns, so that the dialog stays short.
+void InTwoColumns(platform::RadioGroup* group) {
+    delete group->layout();
+    auto* grid = new QGridLayout(group);
+    const int rows = (group->count() + 1) / 2;
+    for (int i = 0; i < group->count(); ++i) grid->addWidget(group->item(i), i % rows, i / rows);
 }
 
 void ShowDescription(QLabel* label, const TableCursor& cursor) {
@@ -114,18 +123,19 @@ TSkylightForm::TSkylightForm(EditorContext& context, platform::Services& service
     left->addWidget(productPanels());
     left->addWidget(sizePanels());
     left->addStretch(1);
+    PaintBox1 = new ElevationBox(editor_.PaintBox1, this);
+    PaintBox1->setFixedSize(editor_.PaintBox1.Width, editor_.PaintBox1.Height);
     auto* right = new QVBoxLayout;
     right->addWidget(slopeAndOrientation());
     right->addWidget(figurePanel());
+    right->addWidget(PaintBox1);
     right->addStretch(1);
     auto* columns = new QHBoxLayout;
     columns->addLayout(left, 1);
     columns->addLayout(right);
 
-    PaintBox1 = new ElevationBox(editor_.PaintBox1, this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
-    layout->addWidget(PaintBox1, 0, Qt::AlignHCenter);
     layout->addWidget(buttonRow());
 
     bindControls();
@@ -239,6 +249,8 @@ QWidget* TSkylightForm::sizePanels() {
     WEdit = new platform::EditBox(this);
     HeightRG = new platform::RadioGroup("Height  mm", SizeItems(), this);
     WidthRG = new platform::RadioGroup("Width  mm", SizeItems(), this);
+    InTwoColumns(HeightRG);
+    InTwoColumns(WidthRG);
     sizes->addWidget(HEdit, 0, 0);
     sizes->addWidget(HeightRG, 1, 0);
     sizes->addWidget(WEdit, 0, 1);

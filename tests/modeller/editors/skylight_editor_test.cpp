@@ -188,9 +188,9 @@ TEST_F(SkylightEditorTest, TheFiguresAndTheDrawingFollowTheKind) {
     EXPECT_EQ(e.Figures.RfLabel, "Rframe            0.38");
     EXPECT_EQ(e.Figures.RfurnLl, "Rfurn = 0.15");
     EXPECT_DOUBLE_EQ(buffers_.SkylightArea, 0.36);
-    // A 600 mm square is 12 px at 20 px/m, blue in the middle of the box.
+    // A 600 mm square is 12 px at 20 px/m, blue in the middle of the 300 x 180 box.
     ASSERT_EQ(e.PaintBox1.Rects.size(), 1u);
-    EXPECT_EQ(e.PaintBox1.Rects[0], (PreviewRect{254, 94, 12, 12, preview_colour::kBlue}));
+    EXPECT_EQ(e.PaintBox1.Rects[0], (PreviewRect{144, 84, 12, 12, preview_colour::kBlue}));
     EXPECT_TRUE(e.ShaftPanelVisible);
     EXPECT_FALSE(e.PageControl1Visible);
 
@@ -215,8 +215,8 @@ TEST_F(SkylightEditorTest, TheFiguresAndTheDrawingFollowTheKind) {
     EXPECT_EQ(e.Figures.OpeningLl, "Opening 90%");
     // The 3 m x 2 m wall (60 x 40 px) on the bottom edge and the 24 x 18 px window at its top.
     ASSERT_EQ(e.PaintBox1.Rects.size(), 2u);
-    EXPECT_EQ(e.PaintBox1.Rects[0], (PreviewRect{230, 160, 60, 40, preview_colour::kYellow}));
-    EXPECT_EQ(e.PaintBox1.Rects[1], (PreviewRect{248, 160, 24, 18, preview_colour::kBlue}));
+    EXPECT_EQ(e.PaintBox1.Rects[0], (PreviewRect{120, 140, 60, 40, preview_colour::kYellow}));
+    EXPECT_EQ(e.PaintBox1.Rects[1], (PreviewRect{138, 140, 24, 18, preview_colour::kBlue}));
     Ok();
     EXPECT_TRUE(model().ZoneSkylights(zone_, 1).Clerestory);
     EXPECT_EQ(model().ZoneSkylights(zone_, 1).WindowCode, kTestWindowCode);

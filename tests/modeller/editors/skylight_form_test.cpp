@@ -61,9 +61,9 @@ TEST_F(SkylightFormTest, TheDialogShowsTheZonesSkylightsAndEscapeKeepsTheListsCh
 
     // The 1200 mm square is 24 x 24 px of blue in the middle of the silver box.
     QImage bar = Painted(form.PaintBox1);
-    EXPECT_EQ(bar.pixelColor(260, 100), QColor(0, 0, 255));
-    EXPECT_EQ(bar.pixelColor(248, 88), QColor(0, 0, 0)); // its outline
-    EXPECT_EQ(bar.pixelColor(240, 100), QColor(192, 192, 192));
+    EXPECT_EQ(bar.pixelColor(150, 90), QColor(0, 0, 255));
+    EXPECT_EQ(bar.pixelColor(138, 78), QColor(0, 0, 0)); // its outline
+    EXPECT_EQ(bar.pixelColor(130, 90), QColor(192, 192, 192));
     // The slope line of 30 degrees ends at (87 + 10, 70); the line itself is blue half way along.
     QImage tilt = Painted(form.PaintBoxTilt);
     EXPECT_EQ(tilt.pixelColor(53, 95), QColor(0, 0, 255));
@@ -74,8 +74,8 @@ TEST_F(SkylightFormTest, TheDialogShowsTheZonesSkylightsAndEscapeKeepsTheListsCh
     EXPECT_FALSE(form.ShaftPanel->isVisibleTo(&form));
     EXPECT_EQ(form.PageControl1->currentIndex(), 1);
     QImage wall = Painted(form.PaintBox1);
-    EXPECT_EQ(wall.pixelColor(235, 190), QColor(255, 255, 0)); // the 3 m x 2 m wall: x 230..289, y 160..199
-    EXPECT_EQ(wall.pixelColor(260, 170), QColor(0, 0, 255));   // the window, its head at the top of the wall
+    EXPECT_EQ(wall.pixelColor(125, 170), QColor(255, 255, 0)); // the 3 m x 2 m wall: x 120..179, y 140..179
+    EXPECT_EQ(wall.pixelColor(150, 150), QColor(0, 0, 255));   // the window, its head at the top of the wall
 
     // Moving to skylight 2 saves skylight 1; Escape then drops only what was typed since.
     QTest::mouseClick(form.NumberButtons[1], Qt::LeftButton);
