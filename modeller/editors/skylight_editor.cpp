@@ -276,10 +276,13 @@ TSkylightRec SkylightEditor::ShownRecord() const {
 
 void SkylightEditor::SaveProperties() {
     if (CurrentSkylight < 1 || !ZoneValid()) return;
-    // The codes are those of the products shown (an index of 0 counts as 1).
-    buffers_.CurrentWindowCode = model_.WindowProducts(std::max(WindowProductIndex, 1)).ProductCode;
-    buffers_.CurrentSkylightCode =
+    // The codes are those of the products shown (an index of 0 counts as 1).  An empty library entry
+    // (a library without products) names no product: the skylight keeps the code it has.
+    const std::string& window = model_.WindowProducts(std::max(WindowProductIndex, 1)).ProductCode;
+    const std::string& sky =
         model_.SkylightProducts(std::max<int>(buffers_.SkylightProductIndex, 1)).ProductCode;
+    if (!window.empty()) buffers_.CurrentWindowCode = window;
+    if (!sky.empty()) buffers_.CurrentSkylightCode = sky;
     CopyKeepingAzimuth(model_.ZoneSkylights(Zone(), CurrentSkylight), ShownRecord());
 }
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <numbers>
 
 namespace {
@@ -372,6 +373,21 @@ TEST_F(SkylightEditorTest, CopyAndPasteCarryEverythingButSaveNothing) {
     EXPECT_EQ(model().ZoneSkylights(zone_, 2).Width, 2400.0);
     EXPECT_TRUE(model().ZoneSkylights(zone_, 2).Clerestory);
     EXPECT_EQ(model().ZoneSkylights(zone_, 2).ShaftReflectance, 90);
+}
+
+TEST_F(SkylightEditorTest, AnEmptySkylightLibraryShowsBlankFiguresAndKeepsTheStoredCode) {
+    std::ofstream(root_ / "Data/WindowData/VORTskylights.txt", std::ios::trunc);
+    AddSkylight(600.0, 600.0, "GEN-04-002a");
+    Open();
+    SkylightEditor& e = *editor_;
+    EXPECT_EQ(e.Figures.RtLabel, "Rt                  ");
+    EXPECT_EQ(e.Figures.UALabel, "UA                 ");
+    EXPECT_EQ(e.Figures.RgLabel, "Rglass            ");
+    EXPECT_EQ(e.Figures.AreaLabel, "     Area  0.36 m²");
+    e.WEdit.SetText("900");
+    Ok();
+    EXPECT_EQ(model().ZoneSkylights(zone_, 1).Width, 900.0);
+    EXPECT_EQ(model().ZoneSkylights(zone_, 1).ProductCode, "GEN-04-002a");
 }
 
 } // namespace
