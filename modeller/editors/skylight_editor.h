@@ -9,6 +9,11 @@
 // with the level defaults as soon as the editor opens, and OK writes the skylight shown.  Cancel is
 // offered in defaults mode only; Escape drops the values typed since the last save.
 //
+// A skylight saved straight after it was filled (inserted, added) is saved with what was filled: its
+// shaft values and the products its codes name.  Saving keeps the code of the kind not shown (the
+// window product of a roof skylight, the skylight product of a clerestory window), and an empty
+// library entry never replaces a code.
+//
 // Beside the controls it shows the thermal figures of the product, a drawing of the skylight or of
 // the clerestory wall with its window, the zone's total skylight area, the slope as a line that the
 // mouse can drag, and the orientation buttons labelled with true bearings (skylight_figures.h).
@@ -79,19 +84,19 @@ class SkylightEditor : public ElementEditor {
 
     // ---- Edit state beside the shared buffers (EditSkyWidth, EditSkyHeight, EditSlope,
     // EditSkyOrientation, EditShaftR, SkylightArea, the two codes and SkylightProductIndex) ---------
-    int CurrentSkylight = 0;          // 1..6, 0 when the zone has none
-    int EditShaftLength = 0;          // mm
-    int EditSkyOpening = 0;           // %
-    int EditSkyShading = 0;           // %
-    int EditShaftReflectance = 0;     // %
-    double EditClereWallWidth = 0.0;  // mm
-    double EditClereWallHeight = 0.0; // mm
-    double EditClereEavesWidth = 0.0; // mm
-    double EditClereEavesOffset = 0.0;
-    int WindowProductIndex = 0;      // entry of WindowProducts shown for a clerestory window
-    int SavedWindowProductIndex = 0; // WindowProductIndex when the custom window chooser opened
-    double WholeWindowU = 0.0;       // W/m2K, of the product last shown
-    double WholeWindowSHGC = 0.0;
+    int CurrentSkylight = 0;           // 1..6, 0 when the zone has none
+    int EditShaftLength = 0;           // mm
+    int EditSkyOpening = 0;            // %
+    int EditSkyShading = 0;            // %
+    int EditShaftReflectance = 0;      // %
+    double EditClereWallWidth = 0.0;   // mm
+    double EditClereWallHeight = 0.0;  // mm
+    double EditClereEavesWidth = 0.0;  // mm
+    double EditClereEavesOffset = 0.0; // mm, the window head below the top of the wall
+    int WindowProductIndex = 0;        // entry of WindowProducts shown for a clerestory window
+    int SavedWindowProductIndex = 0;   // WindowProductIndex when the custom window chooser opened
+    double WholeWindowU = 0.0;         // W/m2K, of the product last shown
+    double WholeWindowSHGC = 0.0;      // of the window product last shown
 
     // ---- Controls --------------------------------------------------------------------------------
     EditText HEdit, WEdit;                   // skylight or window height and width, mm
