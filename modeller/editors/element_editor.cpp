@@ -103,9 +103,10 @@ void ElementEditor::CancelSBClick() {
 }
 
 void ElementEditor::ClearStatusOnClose() {
-    // The internal wall tool leaves its prompt in the status bar while the editor is open, and so does
-    // the window tool.
-    const bool clears = kind_ == EditorKind::InternalWall || kind_ == EditorKind::Window;
+    // The internal wall and window tools leave their prompts in the status bar while the editor is
+    // open; the skylight editor empties the bar on OK and Cancel as well.
+    const bool clears = kind_ == EditorKind::InternalWall || kind_ == EditorKind::Window ||
+                        kind_ == EditorKind::Skylight;
     if (clears && context_.main.ClearStatus) context_.main.ClearStatus();
 }
 

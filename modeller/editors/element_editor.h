@@ -197,7 +197,8 @@ class ElementEditor {
     void addTable(TableCursor& cursor, std::function<void()> onDataChange);
 
     // Reads what the editor needs besides its tables each time it is shown (FormShow, with the tables
-    // open, before SetValues).  An error closes the tables again and the editor is not shown.
+    // open, before SetValues): an editor that shows a product library reads it again here.  An error
+    // closes the tables again and the editor is not shown.
     virtual void ReadShowData() {}
     // Fills the controls and buffers (in defaults mode, on insertion and for an element).
     virtual void SetValues() = 0;

@@ -12,6 +12,7 @@
 #include "modeller/model/house_model.h"
 #include "modeller/model/product_records.h"
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -66,6 +67,11 @@ struct WholeWindowFigures {
 WholeWindowFigures WholeWindowValues(const CustWinType& product);
 // A product with a glass and a frame U above 0 (an empty entry has neither): only such a product has
 // resistances to show.
+// Glass and frame U-values that give thermal figures: both finite and above 0, so that no
+// resistance divides by zero.
+inline bool HasThermalValues(double glassU, double frameU) {
+    return std::isfinite(glassU) && std::isfinite(frameU) && glassU > 0.0 && frameU > 0.0;
+}
 bool HasThermalValues(const CustWinType& product);
 
 // The generic window codes that the window library in memory lacks, in code order.

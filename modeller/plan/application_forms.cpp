@@ -45,6 +45,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     ExtFloorForm = create<TExtFloorForm>(main, *Editors, services, &main);
     CeilingForm = create<TCeilingForm>(main, *Editors, services, &main);
     RoofForm = create<TRoofForm>(main, *Editors, services, &main);
+    SkylightForm = create<TSkylightForm>(main, *Editors, services, &main);
     GlazingForm = create<TGlazingForm>(main, *Editors, services, &main);
     IntCeilingForm = create<TIntCeilingForm>(main, *Editors, services, &main);
     ShadSchedForm = create<TShadSchedForm>(main, model, services, &main);
@@ -109,6 +110,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     ZoneDetailForm->FloorCoverForm = FloorCoverForm.get();
     ZoneDetailForm->CeilingForm = CeilingForm.get();
     ZoneDetailForm->RoofForm = RoofForm.get();
+    ZoneDetailForm->SkylightForm = SkylightForm.get();
     StairForm->ClearStatus = [&main] { main.StatusBar1->setPanelText(0, QString()); };
 
     DefaultForm->ExtWallForm = ExtWallForm.get();
@@ -126,6 +128,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     ShadSchedForm->SetStatus = [&main](const QString& text) { main.StatusBar1->setPanelText(0, text); };
     DefaultForm->CeilingForm = CeilingForm.get();
     DefaultForm->RoofForm = RoofForm.get();
+    DefaultForm->SkylightForm = SkylightForm.get();
     DefaultForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
     DefaultWarningForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
     // An editor opened from the defaults dialog changes existing elements through the warning dialog.
@@ -136,7 +139,8 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
                                       static_cast<ElementEditorForm*>(IntCeilingForm.get()),
                                       static_cast<ElementEditorForm*>(FloorCoverForm.get()),
                                       static_cast<ElementEditorForm*>(CeilingForm.get()),
-                                      static_cast<ElementEditorForm*>(RoofForm.get())})
+                                      static_cast<ElementEditorForm*>(RoofForm.get()),
+                                      static_cast<ElementEditorForm*>(SkylightForm.get())})
         editor->elementEditor().ShowDefaultWarning = [warning = DefaultWarningForm.get(), editor] {
             warning->ShowFor(editor->elementEditor());
         };
@@ -173,6 +177,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     PlanDialogs->ZoneDetail = ZoneDetailForm.get();
     PlanDialogs->Stair = StairForm.get();
     PlanDialogs->Glazing = GlazingForm.get();
+    PlanDialogs->Skylight = SkylightForm.get();
     main.planEditor().Dialogs = PlanDialogs.get();
 }
 

@@ -17,6 +17,7 @@
 #include "modeller/editors/roof_form.h"
 #include "modeller/editors/select_all_form.h"
 #include "modeller/editors/shad_sched_form.h"
+#include "modeller/editors/skylight_form.h"
 #include "modeller/editors/sun_position_form.h"
 #include "modeller/editors/tools_forms.h"
 #include "modeller/editors/vert_shad_form.h"
@@ -72,6 +73,7 @@ struct ApplicationForms {
     std::unique_ptr<TExtFloorForm> ExtFloorForm;
     std::unique_ptr<TCeilingForm> CeilingForm;
     std::unique_ptr<TRoofForm> RoofForm;
+    std::unique_ptr<TSkylightForm> SkylightForm;
     std::unique_ptr<TGlazingForm> GlazingForm;
     std::unique_ptr<TIntCeilingForm> IntCeilingForm;
     std::unique_ptr<TShadSchedForm> ShadSchedForm;

@@ -4,6 +4,7 @@
 #include "modeller/editors/ext_wall_form.h"
 #include "modeller/editors/glazing_form.h"
 #include "modeller/editors/int_wall_form.h"
+#include "modeller/editors/skylight_form.h"
 #include "modeller/model/level_defaults.h"
 #include "modeller/plan/new_zone_form.h"
 #include "modeller/plan/stair_form.h"
@@ -118,6 +119,9 @@ void ApplicationPlanDialogs::GlazingForm(bool inserting) {
 }
 
 void ApplicationPlanDialogs::SkylightForm() {
+    // The editor adds the skylight itself as it opens (or refuses it at the limit); a skylight
+    // library it cannot read keeps it from opening, and nothing is added.
+    if (Skylight) Skylight->ShowModal();
     selection_.InsertSkylightMode = false;
 }
 

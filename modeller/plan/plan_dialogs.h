@@ -17,6 +17,7 @@ class TExtWallForm;
 class TGlazingForm;
 class TIntWallForm;
 class TNewZoneForm;
+class TSkylightForm;
 class TStairForm;
 class TZoneDetailForm;
 
@@ -74,6 +75,7 @@ class ApplicationPlanDialogs : public PlanDialogs {
     TZoneDetailForm* ZoneDetail = nullptr;
     TStairForm* Stair = nullptr;
     TGlazingForm* Glazing = nullptr;
+    TSkylightForm* Skylight = nullptr;
 
     bool NewZoneForm() override;
     std::int32_t ZoneDetailForm() override;
