@@ -50,6 +50,11 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     ShortReportForm =
         create<TShortReportForm>(main, model, main.history(), main.ratingTables(), services, &main);
     DefaultWarningForm = create<TDefaultWarningForm>(main, model, services, &main);
+    TempDisplayForm = create<TTempDisplayForm>(main, model, services, &main);
+    BinDataForm = create<TBinDataForm>(main, model, TempDisplayForm->display(), services, &main);
+    // Shown beside the modal distribution dialog and usable while it is open, so it is their window.
+    HistForm = create<THistForm>(main, BinDataForm->bins(), services, BinDataForm.get());
+    HistForm2 = create<THistForm2>(main, BinDataForm->bins(), services, BinDataForm.get());
     SettingsForm = create<TSettingsForm>(main, model, services, &main);
     MagForm = create<TMagForm>(main, model, workspace.scale, services, main, &main);
     SnapForm = create<TSnapForm>(main, model, workspace.scale, services, main, &main);
@@ -68,6 +73,10 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     SettingsForm->InternalGainForm = InternalGainForm.get();
     ApplianceForm->NonZonalEnergyForm = NonZonalEnergyForm.get();
     WaterForm->NonZonalWaterForm = NonZonalWaterForm.get();
+    AnalysisForm->TempDisplayForm = TempDisplayForm.get();
+    TempDisplayForm->BinDataForm = BinDataForm.get();
+    BinDataForm->HistForm = HistForm.get();
+    BinDataForm->HistForm2 = HistForm2.get();
 
     DefaultForm->ExtWallForm = ExtWallForm.get();
     DefaultForm->IntWallForm = IntWallForm.get();

@@ -25,7 +25,9 @@
 #include "modeller/plan/workspace.h"
 #include "modeller/platform/services.h"
 #include "modeller/results/analysis_form.h"
+#include "modeller/results/bin_data_form.h"
 #include "modeller/results/short_report_form.h"
+#include "modeller/results/temp_display_form.h"
 
 #include <filesystem>
 #include <memory>
@@ -56,6 +58,10 @@ struct ApplicationForms {
     std::unique_ptr<TClimateDetailsForm> ClimateDetailsForm;
     std::unique_ptr<TShortReportForm> ShortReportForm;
     std::unique_ptr<TDefaultWarningForm> DefaultWarningForm;
+    std::unique_ptr<TTempDisplayForm> TempDisplayForm;
+    std::unique_ptr<TBinDataForm> BinDataForm;
+    std::unique_ptr<THistForm> HistForm;
+    std::unique_ptr<THistForm2> HistForm2;
     std::unique_ptr<TSettingsForm> SettingsForm;
     std::unique_ptr<TMagForm> MagForm;
     std::unique_ptr<TSnapForm> SnapForm;
