@@ -25,13 +25,21 @@ using namespace bin_data_text;
 
 namespace {
 
-constexpr int kTableWidth = 980;  // px
-constexpr int kTableHeight = 360; // px
-constexpr int kPrintDpi = 300;    // dots per inch of the printed table's picture
-constexpr int kPrintMargin = 60;  // dots, the left margin
-constexpr int kChartWidth = 760;  // px
-constexpr int kChartHeight = 360; // px
+constexpr int kTableWidth = 980;   // px
+constexpr int kTableHeight = 360;  // px
+constexpr int kPrintDpi = 300;     // dots per inch of the printed table's picture
+constexpr int kPrintMargin = 60;   // dots, the left margin
+constexpr int kChartWidth = 1040;  // px
+constexpr int kBarLabelPoints = 7; // the bars' labels
+constexpr int kChartHeight = 360;  // px
 const QColor kBarColour(40, 90, 200);
+
+// Labelled hours up the histogram's axis: whole hundreds, fewer on a tall axis.
+double hourStep(double maximum) {
+    if (maximum > 1000.0) return 250.0;
+    if (maximum > 500.0) return 100.0;
+    return 50.0;
+}
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
@@ -92,13 +100,20 @@ THistForm::THistForm(const TemperatureBins& bins, platform::Services& services, 
     Series1 = new QBarSeries;
     chart->addSeries(Series1);
     auto* bars = new QBarCategoryAxis;
-    for (const std::string& text : BinBarLabels()) bars->append(q(text));
+    // The axis draws its labels as rich text, so "<10" is written as an entity.
+    for (const std::string& text : BinBarLabels()) bars->append(q(text).toHtmlEscaped());
+    // A small face, so that each of the 29 labels fits under its bar.
+    QFont small = bars->labelsFont();
+    small.setPointSize(kBarLabelPoints);
+    bars->setLabelsFont(small);
     chart->addAxis(bars, Qt::AlignBottom);
     Series1->attachAxis(bars);
     LeftAxis = new QValueAxis;
     LeftAxis->setTitleText("Hours");
     LeftAxis->setLabelFormat("%.0f");
     LeftAxis->setRange(0.0, kHistogramStartMaximum);
+    LeftAxis->setTickType(QValueAxis::TicksDynamic);
+    LeftAxis->setTickAnchor(0.0);
     chart->addAxis(LeftAxis, Qt::AlignLeft);
     Series1->attachAxis(LeftAxis);
     Chart1 = new QChartView(chart, this);
@@ -152,7 +167,7 @@ void THistForm::redraw() {
     set->setColor(kBarColour);
     for (int count : histogram_.bars()) set->append(count);
     Series1->append(set);
-    LeftAxis->setRange(0.0, histogram_.maximum());
+    showAxis();
     redrawing_ = false;
 }
 
@@ -171,14 +186,19 @@ void THistForm::keyPressEvent(QKeyEvent* event) {
     platform::Dialog::keyPressEvent(event);
 }
 
+void THistForm::showAxis() {
+    LeftAxis->setRange(0.0, histogram_.maximum());
+    LeftAxis->setTickInterval(hourStep(histogram_.maximum()));
+}
+
 void THistForm::UpGraphSBClick() {
     histogram_.UpGraphSBClick();
-    LeftAxis->setRange(0.0, histogram_.maximum());
+    showAxis();
 }
 
 void THistForm::DownGraphSBClick() {
     histogram_.DownGraphSBClick();
-    LeftAxis->setRange(0.0, histogram_.maximum());
+    showAxis();
 }
 
 void THistForm::PrintSBClick() {

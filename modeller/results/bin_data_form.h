@@ -44,6 +44,8 @@ class THistForm : public platform::Dialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void showAxis();
+
     Histogram histogram_;
     platform::Services& services_;
     bool redrawing_ = false;

@@ -17,6 +17,9 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include <algorithm>
+#include <cmath>
+
 namespace pelmora {
 
 using namespace temp_display_text;
@@ -27,6 +30,7 @@ constexpr int kChartWidth = 640;  // px
 constexpr int kChartHeight = 420; // px
 constexpr int kSwatchSize = 14;   // px
 constexpr int kListHeight = 90;   // px
+constexpr double kMostDayLabels = 10.0;
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
@@ -112,6 +116,9 @@ void TTempDisplayForm::build() {
     BottomAxis = new QValueAxis;
     BottomAxis->setTitleText("Day Number");
     BottomAxis->setLabelFormat("%.0f");
+    BottomAxis->setTickType(QValueAxis::TicksDynamic);
+    BottomAxis->setTickAnchor(0.0);
+    BottomAxis->setTickInterval(1.0);
     LeftAxis = new QValueAxis;
     LeftAxis->setTitleText("Temperature °C");
     LeftAxis->setLabelFormat("%.0f");
@@ -231,6 +238,7 @@ void TTempDisplayForm::build() {
         slot->addWidget(ListBoxes[k]);
         slot->addStretch();
         files->addWidget(ProjectPanels[k], 0, static_cast<int>(k));
+        files->setColumnStretch(static_cast<int>(k), 1);
     }
     Label5 = label(this, "Label5", "");
     SBOpenWeather = button(this, "SBOpenWeather", "Open", "Open Climate Data File");
@@ -398,8 +406,10 @@ void TTempDisplayForm::refresh() {
     EndNumLabel->setText(q(s.EndNumLabel));
     ComboBox1->setCurrentIndex(-1);
     Chart1->chart()->setTitle(q(s.ChartTitle));
-    // The minimum goes first far down, so that the new maximum is always accepted.
     BottomAxis->setRange(s.BottomMinimum, s.BottomMaximum);
+    // Whole days along the axis, about ten labels over a long period.
+    BottomAxis->setTickInterval(
+        std::max(1.0, std::ceil((s.BottomMaximum - s.BottomMinimum) / kMostDayLabels)));
     LeftAxis->setRange(s.LeftMinimum, s.LeftMaximum);
     refreshing_ = false;
 }
