@@ -89,6 +89,8 @@ bool TemperatureDisplay::FormShow() {
     s.PeriodDays = 7;
     setPeriodFields();
     for (auto& p : s.Projects) p.FileVisible = false;
+    // The files read before stay in memory, but none of their curves is shown.
+    s.WeatherChecked = false;
     s.LeftMinimum = kDesignedAxisMinimum;
     s.LeftMaximum = kDesignedAxisMaximum;
     ClearChart();

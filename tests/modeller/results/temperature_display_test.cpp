@@ -272,6 +272,13 @@ TEST_F(TemperatureDisplayTest, TheWeatherFileSetsTheClimateAndTheYear) {
     display.ComboBox1Change(5); // "Cloudy day in March" of climate 7: month 7, day 7
     EXPECT_EQ(s().PeriodMonth, 7);
     EXPECT_EQ(s().PeriodDay, 7);
+
+    // Opened again, the display keeps the file in memory but shows no curve of it.
+    display.FormShow();
+    EXPECT_FALSE(s().WeatherChecked);
+    EXPECT_FALSE(s().WeatherVisible);
+    EXPECT_EQ(s().WeatherTemps.size(), 48u);
+    EXPECT_FALSE(s().LeapYearFile);
 }
 
 } // namespace
