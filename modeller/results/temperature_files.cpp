@@ -4,6 +4,7 @@
 #include "common/fixed_width.h"
 #include "modeller/model/model_error.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -81,6 +82,8 @@ int DayOfYear(int day, int month, bool leapYear) {
 CalendarDate DateOfDay(int n, bool leapYear) {
     if (n <= 0) n = 1;
     if (n > YearLength(leapYear)) n -= YearLength(leapYear);
+    // A day further on (a chart dragged far past the year) stays on the year's last day.
+    n = std::min(n, YearLength(leapYear));
     CalendarDate date;
     for (date.month = 1; date.month < 12 && n > MonthLength(date.month, leapYear); ++date.month)
         n -= MonthLength(date.month, leapYear);

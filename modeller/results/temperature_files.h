@@ -44,7 +44,7 @@ struct CalendarDate {
     int day = 1;
 };
 // The calendar date of day number n; n ≤ 0 counts as 1, and n past the year's end has the year's
-// length taken off once.
+// length taken off once (and is then at most the year's last day).
 CalendarDate DateOfDay(int n, bool leapYear);
 // Day number n as the day right-aligned in two characters, a blank and the month's three letters
 // (" 1 FEB" for day 32), with n treated as DateOfDay treats it.

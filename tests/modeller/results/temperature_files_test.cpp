@@ -37,7 +37,8 @@ TEST(Calendar, DayNumbersAndTheirDates) {
     };
     for (const Case& c : {Case{32, false, " 1 FEB"}, Case{366, false, " 1 JAN"}, Case{0, false, " 1 JAN"},
                           Case{-5, true, " 1 JAN"}, Case{60, true, "29 FEB"}, Case{60, false, " 1 MAR"},
-                          Case{365, false, "31 DEC"}, Case{366, true, "31 DEC"}, Case{36, false, " 5 FEB"}})
+                          Case{365, false, "31 DEC"}, Case{366, true, "31 DEC"}, Case{800, false, "31 DEC"},
+                          Case{36, false, " 5 FEB"}})
         EXPECT_EQ(convertdate(c.n, c.leap), c.text) << c.n << (c.leap ? " leap" : "");
     const CalendarDate feb11 = DateOfDay(42, false);
     EXPECT_EQ(feb11.month, 2);
