@@ -52,8 +52,8 @@ platform::SpeedButton* button(QWidget* parent, const char* name, const QString& 
     return b;
 }
 
-// The screen fonts of the table's lines by type.
-QFont screenFont(int type) {
+// The screen font of a table line of type `type`.
+QFont FontType(int type) {
     switch (type) {
     case 0:
         return QFont("Arial", 14, QFont::Bold);
@@ -262,7 +262,7 @@ void TBinDataForm::showTable() {
     bool first = true;
     for (const TableLine& line : bins_.lines()) {
         QTextCharFormat format;
-        format.setFont(screenFont(line.font));
+        format.setFont(FontType(line.font));
         format.setForeground(line.font == 1 ? QColor(Qt::blue) : QColor(Qt::black));
         if (!first) cursor.insertBlock();
         first = false;
