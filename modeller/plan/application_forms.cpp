@@ -65,6 +65,11 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     CustWinForm = create<TCustWinForm>(main, model, workspace.buffers, services, &main);
     ObstructionForm = create<TObstructionForm>(main, model, Editors->clipboard, services, &main);
     FloorCoverForm = create<TFloorCoverForm>(main, *Editors, services, &main);
+    TempDisplayForm = create<TTempDisplayForm>(main, model, services, &main);
+    BinDataForm = create<TBinDataForm>(main, model, TempDisplayForm->display(), services, &main);
+    // Shown beside the modal distribution dialog and usable while it is open, so it is their window.
+    HistForm = create<THistForm>(main, BinDataForm->bins(), services, BinDataForm.get());
+    HistForm2 = create<THistForm2>(main, BinDataForm->bins(), services, BinDataForm.get());
     SettingsForm = create<TSettingsForm>(main, model, services, &main);
     PicImportForm = create<TPicImportForm>(main, model, workspace.scale, services, main, &main);
     MagForm = create<TMagForm>(main, model, workspace.scale, services, main, &main);
@@ -112,6 +117,10 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     ZoneDetailForm->RoofForm = RoofForm.get();
     ZoneDetailForm->SkylightForm = SkylightForm.get();
     StairForm->ClearStatus = [&main] { main.StatusBar1->setPanelText(0, QString()); };
+    AnalysisForm->TempDisplayForm = TempDisplayForm.get();
+    TempDisplayForm->BinDataForm = BinDataForm.get();
+    BinDataForm->HistForm = HistForm.get();
+    BinDataForm->HistForm2 = HistForm2.get();
 
     DefaultForm->ExtWallForm = ExtWallForm.get();
     DefaultForm->IntWallForm = IntWallForm.get();

@@ -44,7 +44,9 @@
 #include "modeller/plan/zone_detail_form.h"
 #include "modeller/platform/services.h"
 #include "modeller/results/analysis_form.h"
+#include "modeller/results/bin_data_form.h"
 #include "modeller/results/short_report_form.h"
+#include "modeller/results/temp_display_form.h"
 
 #include <filesystem>
 #include <memory>
@@ -90,6 +92,10 @@ struct ApplicationForms {
     std::unique_ptr<TCustWinForm> CustWinForm;
     std::unique_ptr<TObstructionForm> ObstructionForm;
     std::unique_ptr<TFloorCoverForm> FloorCoverForm;
+    std::unique_ptr<TTempDisplayForm> TempDisplayForm;
+    std::unique_ptr<TBinDataForm> BinDataForm;
+    std::unique_ptr<THistForm> HistForm;
+    std::unique_ptr<THistForm2> HistForm2;
     std::unique_ptr<TSettingsForm> SettingsForm;
     std::unique_ptr<TPicImportForm> PicImportForm;
     std::unique_ptr<TMagForm> MagForm;

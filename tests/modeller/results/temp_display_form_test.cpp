@@ -1,0 +1,135 @@
+// The temperature dialogs' widgets: the profile display draws its curves and period from clicks and
+// typing, the distribution table shows its lines, and a histogram window draws the row it lists.
+#include "modeller/results/bin_data_form.h"
+#include "modeller/results/temp_display_form.h"
+
+#include "modeller/model/house_model.h"
+#include "modeller/platform/file_dialogs.h"
+#include "modeller/platform/help_service.h"
+#include "modeller/platform/message_service.h"
+#include "modeller/platform/print_service.h"
+#include "temperature_fixture.h"
+#include "tests/support/temporary_folder.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QValueAxis>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using namespace pelmora;
+using namespace temperature_test;
+
+class TempDisplayFormTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        model.RootDir = folder.path().string();
+        writeLines(folder / "Data/Climate/extremes.ext", extremesLines(5));
+        file = writeLines(folder / "temperature/house1.TEM",
+                          temLines("climat05.TXT", {"Living", "Bed"},
+                                   yearOfHours(false, 2, [](int row) { return 15.0 + row % 10; })));
+    }
+
+    test_support::TemporaryFolder folder{"tdform"};
+    std::filesystem::path file;
+    HouseModel model;
+    platform::ScriptedMessageService messages;
+    platform::ScriptedFileDialogService files;
+    platform::ScriptedHelpService help;
+    std::unique_ptr<platform::PdfPrintService> printing =
+        std::make_unique<platform::PdfPrintService>(QString::fromStdString((folder / "p.pdf").string()));
+    platform::Services services{messages, files, help, *printing};
+    TTempDisplayForm form{model, services};
+    TBinDataForm bins{model, form.display(), services};
+    THistForm hist{bins.bins(), services};
+};
+
+TEST_F(TempDisplayFormTest, APickedSeriesIsDrawnOverThePeriodTyped) {
+    form.show();
+    EXPECT_EQ(form.windowTitle(), "Display Temperature Profiles");
+    EXPECT_FALSE(form.Panel8->isVisibleTo(&form));
+    EXPECT_FALSE(form.ProjectPanels[1]->isVisibleTo(&form));
+    files.chooseNext(QString::fromStdString(file.string()));
+    form.SBOpen[0]->click();
+    ASSERT_EQ(form.ListBoxes[0]->count(), 3);
+    EXPECT_EQ(form.ListBoxes[0]->item(2)->text(), "Bed");
+    EXPECT_TRUE(form.ProjectPanels[1]->isVisibleTo(&form));
+    EXPECT_EQ(form.Label5->text(), "Climate file climat05.TXT");
+
+    form.ListBoxes[0]->setCurrentRow(1);
+    emit form.ListBoxes[0]->itemClicked(form.ListBoxes[0]->item(1));
+    EXPECT_TRUE(form.LabelZ[0]->isVisibleTo(&form));
+    EXPECT_EQ(form.LabelZ[0]->text(), "P1  Living");
+    ASSERT_EQ(form.Series[0]->count(), 8760);
+    EXPECT_DOUBLE_EQ(form.Series[0]->at(3).y(), 18.0);
+    EXPECT_EQ(form.Series[0]->color(), QColor(Qt::blue));
+    form.CheckBoxes[0]->click();
+    EXPECT_EQ(form.Series[0]->count(), 0) << "an unticked curve is not drawn";
+    form.CheckBoxes[0]->click();
+    EXPECT_EQ(form.Series[0]->count(), 8760);
+
+    form.DayEB->setText("30");
+    EXPECT_EQ(form.StartDayLabel->text(), "30 JAN");
+    EXPECT_EQ(form.EndDayLabel->text(), " 5 FEB");
+    EXPECT_DOUBLE_EQ(form.BottomAxis->min(), 29.0);
+    EXPECT_DOUBLE_EQ(form.BottomAxis->max(), 36.0);
+    form.MonthEB->setText("4");
+    form.DayEB->setText("31");
+    EXPECT_EQ(form.DayEB->text(), " 30");
+    form.UpGraphSB->click();
+    EXPECT_DOUBLE_EQ(form.LeftAxis->max(), 40.0);
+    form.ComboBox1->setCurrentIndex(4);
+    emit form.ComboBox1->activated(4);
+    EXPECT_EQ(form.StartDayLabel->text(), " 5 JUN");
+    EXPECT_EQ(form.DurationEB->text(), "  1");
+    EXPECT_EQ(form.ComboBox1->currentIndex(), -1) << "the list shows its prompt again";
+
+    form.PrintGraphSB->click();
+    EXPECT_EQ(printing->pagesPrinted, 1);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(TempDisplayFormTest, TheTableAndAHistogramOfAFile) {
+    bins.HistForm = &hist;
+    bins.show();
+    EXPECT_EQ(bins.windowTitle(), "Temperature Distribution");
+    files.chooseNext(QString::fromStdString(file.string()));
+    bins.SBOpenP1->click();
+    const QStringList lines = bins.RichEdit1->toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 8);
+    EXPECT_EQ(lines[0], kBinTableTitle);
+    EXPECT_TRUE(lines[6].startsWith("          Living ")) << lines[6].toStdString();
+    EXPECT_EQ(bins.LabelF1->text(), "house1.TEM");
+
+    bins.AnalysisSB->click();
+    ASSERT_TRUE(hist.isVisible());
+    EXPECT_EQ(hist.ComboBox1->count(), 3);
+    EXPECT_EQ(hist.windowTitle(), "Histogram of Temperature Distribution for the Outdoor");
+    ASSERT_EQ(hist.Series1->count(), 1);
+    const QBarSet* bars = hist.Series1->barSets().front();
+    ASSERT_EQ(bars->count(), 29);
+    // 15..24 °C in equal shares: 876 hours in each of the bins 15 to 24.
+    EXPECT_DOUBLE_EQ(bars->at(6), 876.0);
+    EXPECT_DOUBLE_EQ(bars->at(15), 876.0);
+    EXPECT_DOUBLE_EQ(bars->at(16), 0.0);
+    hist.ComboBox1->setCurrentIndex(2);
+    EXPECT_EQ(hist.windowTitle(), "Histogram of Temperature Distribution for the Bed");
+
+    bins.PrintGraphSB->click();
+    EXPECT_EQ(printing->pagesPrinted, 1);
+    bins.CancelSB->click();
+    EXPECT_FALSE(hist.isVisible()) << "closing the table closes its histograms";
+}
+
+} // namespace
