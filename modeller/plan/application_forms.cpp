@@ -35,6 +35,8 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
 
     // The creation order.
     DoorForm = create<TDoorForm>(main, *Editors, services, &main);
+    InfoForm = create<TInfoForm>(main, model, workspace.tables, main, workspace.selection.CurrentZone,
+                                 workspace.selection.DetailedReportOpen, services, &main);
     DefaultForm = create<TDefaultForm>(main, model, workspace.tables, services, *main.StatusBar1, &main);
     SelectAllForm = create<TSelectAllForm>(main, Editors->palette, services, &main);
     ExtWallForm = create<TExtWallForm>(main, *Editors, services, &main);
@@ -90,6 +92,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     main.Dialogs.NameLocationForm = NameLocationForm.get();
     main.Dialogs.PCLocationForm = PCLocationForm.get();
     main.Dialogs.ShortReportForm = ShortReportForm.get();
+    main.Dialogs.InfoForm = InfoForm.get();
     main.Dialogs.MagForm = MagForm.get();
     main.Dialogs.SnapForm = SnapForm.get();
     main.Dialogs.SettingsForm = SettingsForm.get();

@@ -25,6 +25,7 @@
 #include "modeller/plan/workspace.h"
 #include "modeller/platform/services.h"
 #include "modeller/results/analysis_form.h"
+#include "modeller/results/info_form.h"
 #include "modeller/results/short_report_form.h"
 
 #include <filesystem>
@@ -44,6 +45,7 @@ struct ApplicationForms {
     // What the element editors share: the clipboard, the picture palette, the buffers and selection.
     std::unique_ptr<EditorContext> Editors;
     std::unique_ptr<TDoorForm> DoorForm;
+    std::unique_ptr<TInfoForm> InfoForm;
     std::unique_ptr<TDefaultForm> DefaultForm;
     std::unique_ptr<TSelectAllForm> SelectAllForm;
     std::unique_ptr<TExtWallForm> ExtWallForm;

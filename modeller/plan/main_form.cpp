@@ -195,7 +195,7 @@ void TMainForm::buildTopPanel(QWidget* parent, QBoxLayout* layout) {
     row->addSpacing(6);
     SimulateSB = button(TopPanel, "SimulateSB", "Simulate", "Simulate", row);
     ScratchSB = laterButton(TopPanel, "ScratchSB", "Input", "Display SCRATCH File", row);
-    SBZoneInfo = laterButton(TopPanel, "SBZoneInfo", "Details", "Detailed Report", row);
+    SBZoneInfo = button(TopPanel, "SBZoneInfo", "Details", "Detailed Report", row);
     ReportButton = button(TopPanel, "ReportButton", "Report", "VORT Report", row);
     SBPrintPlan = button(TopPanel, "SBPrintPlan", "Print", "Print this screen", row);
     row->addSpacing(6);
@@ -384,6 +384,7 @@ void TMainForm::connectCommands() {
     on(SimulateSB, [this] { SimulateSBClick(); });
     on(SBPrintPlan, [this] { SBPrintPlanClick(); });
     on(ReportButton, [this] { ReportButtonClick(); });
+    on(SBZoneInfo, [this] { SBZoneInfoClick(); });
     connect(StarPanel, &TStarPanel::analysisRequested, this,
             platform::guarded(messages, [this] { AnalysisSBClick(); }));
     on(HelpButton, [this] { HelpButtonClick(); });

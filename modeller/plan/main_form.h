@@ -38,6 +38,7 @@ class TAnalysisForm;
 class TMainForm;
 class TProjectDetailsForm;
 class TShortReportForm;
+class TInfoForm;
 class TStarPanel;
 class TTextFileForm;
 struct RatingTables;
@@ -118,6 +119,7 @@ class TMainForm : public QMainWindow, public PlanEditorView {
         TNameLocationForm* NameLocationForm = nullptr;
         TPCLocationForm* PCLocationForm = nullptr;
         TShortReportForm* ShortReportForm = nullptr;
+        TInfoForm* InfoForm = nullptr;
         TMagForm* MagForm = nullptr;
         TSnapForm* SnapForm = nullptr;
         TSettingsForm* SettingsForm = nullptr;
@@ -240,6 +242,8 @@ class TMainForm : public QMainWindow, public PlanEditorView {
     // The short report of the newest rating, modal, when the house can be rated and its results are
     // current; otherwise a box says why not.
     void ReportButtonClick();
+    // The building details report on all zones, modeless.
+    void SBZoneInfoClick();
     void ShowPic(int level);
 
     // ---- Simulate ------------------------------------------------------------------------------
