@@ -6,6 +6,7 @@
 #include "modeller/platform/print_service.h"
 
 #include <QColor>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -18,6 +19,8 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace pelmora {
 
@@ -85,11 +88,18 @@ bool PrintReportPages(QPrinter& printer, const ReportDocument& document, const s
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     QFont font = reportFont(document);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
     const QString identity = q(projectName) + " Run " + QString::number(runNumber);
     const int pageWidth = printer.width();   // printer pixels
     const int pageHeight = printer.height(); // printer pixels
+    // The widest line must fit across the page, or its end would be lost: the font is made smaller
+    // until it does.
+    qsizetype widest = 0;
+    for (const ReportLine& line : document.lines) widest = std::max(widest, q(line.text).size());
+    while (font.pointSizeF() > 4.0 &&
+           QFontMetricsF(font, &printer).horizontalAdvance(QString(widest, 'M')) > pageWidth)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
     const int h = PrintLineHeight(font.pointSizeF(), printer.logicalDpiY());
     const int linesPerPage = pageHeight / h - kFirstRow;
     const auto drawAt = [&](int x, int y, const QString& line) {
