@@ -246,7 +246,7 @@ void TInfoForm::build() {
     on(AllSB, [this] { AllSBClick(); });
     connect(ZoneNumUpDown, &QSpinBox::valueChanged, this,
             platform::guarded(messages, [this] { ZoneNumUpDownClick(); }));
-    resize(900, 600);
+    resize(sizeHint());
 }
 
 void TInfoForm::ShowStartingOn(int zone) {

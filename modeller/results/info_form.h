@@ -84,6 +84,9 @@ class TInfoForm : public platform::Dialog {
     QTextEdit* RichEdit1;
     platform::PanelStatusBar* StatusBar1;
 
+    // Wide enough for the report's rows beside the plan, tall enough to read a zone at a time.
+    QSize sizeHint() const override { return {820, 640}; }
+
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
