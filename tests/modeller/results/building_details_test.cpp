@@ -256,6 +256,47 @@ TEST_F(BuildingDetailsTest, DoorButtonShowsDoorHeadingsAndRowsWithoutWalls) {
                                      "Door E( 2, 1)    0.82    2.04    0.00      90    1.67   Solid timber"));
 }
 
+TEST_F(BuildingDetailsTest, CeilingAloneStillDeductsTheSkylights) {
+    const std::vector<std::string> bedroom =
+        Block(Report(Only(&ReportSwitches::ExtCeiling)), "Zone 2      Bed 1      Sleeping Area on Level 1");
+    EXPECT_THAT(bedroom, ElementsAre("Zone 2      Bed 1      Sleeping Area on Level 1",
+                                     "Ceiling                 Slope                    Area",
+                                     sp(21) + "       0" + sp(16) +
+                                         "   14.46   Plasterboard  Ceiling batts   R3.50  "
+                                         "Roofspace or roof above ceiling"));
+}
+
+TEST_F(BuildingDetailsTest, SkylightRowsFollowTrueNorthAndShowClerestoryWindows) {
+    struct Case {
+        double northDegrees;
+        bool clerestory;
+        std::string row;
+    };
+    const Case cases[] = {
+        {0.0, false,
+         "Skylight   1     0.54      20      90    0.90    0.60    SKY-01   Dome acrylic   Timber shaft "
+         "frame"},
+        // True north 100 degrees clockwise from the plan's top: east on the plan faces 350.
+        {100.0, false,
+         "Skylight   1     0.54      20     350    0.90    0.60    SKY-01   Dome acrylic   Timber shaft "
+         "frame"},
+        // A clerestory window stands upright and names its window code, glass and frame.
+        {0.0, true,
+         "Skylight   1     0.54      90      90    0.90    0.60    CLR-07   Double clear   Timber"},
+    };
+    TSkylightRec& sky = model.ZoneSkylights(kBedroom, 1);
+    sky.WindowCode = "CLR-07";
+    sky.Glass = 2;
+    sky.Frame = 2;
+    for (const Case& c : cases) {
+        model.NorthAngle = c.northDegrees * 3.14159265358979323846 / 180.0;
+        sky.Clerestory = c.clerestory;
+        EXPECT_THAT(
+            Block(Report(Only(&ReportSwitches::Skylight)), "Zone 2      Bed 1      Sleeping Area on Level 1"),
+            Contains(c.row));
+    }
+}
+
 TEST_F(BuildingDetailsTest, SelectedZoneAloneWithoutSummary) {
     ReportSwitches switches;
     switches.Summary = false;
