@@ -120,8 +120,7 @@ bool PrintReportPages(QPrinter& printer, const ReportDocument& document, const s
     int row = kFirstRow;
     for (const ReportLine& line : document.lines) {
         ++row;
-        // A page too short for any line still moves on line by line.
-        if (row >= linesPerPage && linesPerPage > kFirstRow + 1) {
+        if (row >= linesPerPage) {
             printFooter();
             if (!printer.newPage()) return false;
             ++page;
