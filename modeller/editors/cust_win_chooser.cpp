@@ -1,7 +1,7 @@
 #include "modeller/editors/cust_win_chooser.h"
 
 #include "modeller/editors/editor_controls.h"
-#include "modeller/editors/product_codes.h"
+#include "modeller/model/product_codes.h"
 #include "modeller/platform/message_service.h"
 
 #include <QString>

@@ -14,7 +14,7 @@
 
 #include "modeller/editors/element_editor.h"
 #include "modeller/editors/elevation_preview.h"
-#include "modeller/editors/product_codes.h"
+#include "modeller/model/product_codes.h"
 
 #include <array>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "modeller/editors/skylight_editor.h"
 
 #include "common/rounding.h"
-#include "modeller/editors/product_codes.h"
+#include "modeller/model/product_codes.h"
 #include "modeller/model/product_libraries.h"
 #include "modeller/platform/message_service.h"
 

@@ -2,7 +2,7 @@
 
 #include "common/rounding.h"
 #include "modeller/editors/editor_controls.h"
-#include "modeller/editors/product_codes.h"
+#include "modeller/model/product_codes.h"
 
 #include <cmath>
 #include <numbers>

@@ -36,6 +36,8 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     // The creation order.
     NewZoneForm = create<TNewZoneForm>(main, model, Editors->palette, services, currentZone, &main);
     DoorForm = create<TDoorForm>(main, *Editors, services, &main);
+    InfoForm = create<TInfoForm>(main, model, workspace.tables, main, workspace.selection.CurrentZone,
+                                 workspace.selection.DetailedReportOpen, services, &main);
     DefaultForm = create<TDefaultForm>(main, model, workspace.tables, services, *main.StatusBar1, &main);
     ZoneDetailForm = create<TZoneDetailForm>(main, model, services, currentZone, &main);
     AirFlowForm = create<TAirFlowForm>(main, model, services, currentZone, &main);
@@ -116,6 +118,9 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     ZoneDetailForm->CeilingForm = CeilingForm.get();
     ZoneDetailForm->RoofForm = RoofForm.get();
     ZoneDetailForm->SkylightForm = SkylightForm.get();
+    ZoneDetailForm->ShowDetailedReport = [report = InfoForm.get(), &currentZone] {
+        report->ShowStartingOn(currentZone);
+    };
     StairForm->ClearStatus = [&main] { main.StatusBar1->setPanelText(0, QString()); };
     AnalysisForm->TempDisplayForm = TempDisplayForm.get();
     TempDisplayForm->BinDataForm = BinDataForm.get();
@@ -168,6 +173,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     main.Dialogs.NameLocationForm = NameLocationForm.get();
     main.Dialogs.PCLocationForm = PCLocationForm.get();
     main.Dialogs.ShortReportForm = ShortReportForm.get();
+    main.Dialogs.InfoForm = InfoForm.get();
     main.Dialogs.MagForm = MagForm.get();
     main.Dialogs.SnapForm = SnapForm.get();
     main.Dialogs.SettingsForm = SettingsForm.get();

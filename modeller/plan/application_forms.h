@@ -45,6 +45,7 @@
 #include "modeller/platform/services.h"
 #include "modeller/results/analysis_form.h"
 #include "modeller/results/bin_data_form.h"
+#include "modeller/results/info_form.h"
 #include "modeller/results/short_report_form.h"
 #include "modeller/results/temp_display_form.h"
 
@@ -66,6 +67,7 @@ struct ApplicationForms {
     std::unique_ptr<EditorContext> Editors;
     std::unique_ptr<TNewZoneForm> NewZoneForm;
     std::unique_ptr<TDoorForm> DoorForm;
+    std::unique_ptr<TInfoForm> InfoForm;
     std::unique_ptr<TDefaultForm> DefaultForm;
     std::unique_ptr<TZoneDetailForm> ZoneDetailForm;
     std::unique_ptr<TAirFlowForm> AirFlowForm;

@@ -1,7 +1,7 @@
 #include "modeller/plan/main_form.h"
 
 #include "common/file_lookup.h"
-#include "modeller/editors/product_codes.h"
+#include "modeller/model/product_codes.h"
 #include "modeller/model/level_defaults.h"
 #include "modeller/model/plan_geometry.h"
 #include "modeller/model/product_libraries.h"
@@ -202,7 +202,7 @@ void TMainForm::buildTopPanel(QWidget* parent, QBoxLayout* layout) {
     row->addSpacing(6);
     SimulateSB = button(TopPanel, "SimulateSB", "Simulate", "Simulate", row);
     ScratchSB = button(TopPanel, "ScratchSB", "Input", "Display SCRATCH File", row);
-    SBZoneInfo = laterButton(TopPanel, "SBZoneInfo", "Details", "Detailed Report", row);
+    SBZoneInfo = button(TopPanel, "SBZoneInfo", "Details", "Detailed Report", row);
     ReportButton = button(TopPanel, "ReportButton", "Report", "VORT Report", row);
     SBPrintPlan = button(TopPanel, "SBPrintPlan", "Print", "Print this screen", row);
     row->addSpacing(6);
@@ -390,6 +390,7 @@ void TMainForm::connectCommands() {
     on(SimulateSB, [this] { SimulateSBClick(); });
     on(SBPrintPlan, [this] { SBPrintPlanClick(); });
     on(ReportButton, [this] { ReportButtonClick(); });
+    on(SBZoneInfo, [this] { SBZoneInfoClick(); });
     connect(StarPanel, &TStarPanel::analysisRequested, this,
             platform::guarded(messages, [this] { AnalysisSBClick(); }));
     on(HelpButton, [this] { HelpButtonClick(); });

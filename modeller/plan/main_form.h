@@ -38,6 +38,7 @@ class TAnalysisForm;
 class TMainForm;
 class TProjectDetailsForm;
 class TShortReportForm;
+class TInfoForm;
 class TStarPanel;
 class TTextFileForm;
 struct RatingTables;
@@ -123,6 +124,7 @@ class TMainForm : public QMainWindow, public PlanEditorView {
         TNameLocationForm* NameLocationForm = nullptr;
         TPCLocationForm* PCLocationForm = nullptr;
         TShortReportForm* ShortReportForm = nullptr;
+        TInfoForm* InfoForm = nullptr;
         TMagForm* MagForm = nullptr;
         TSnapForm* SnapForm = nullptr;
         TSettingsForm* SettingsForm = nullptr;
@@ -269,6 +271,8 @@ class TMainForm : public QMainWindow, public PlanEditorView {
     // The short report of the newest rating, modal, when the house can be rated and its results are
     // current; otherwise a box says why not.
     void ReportButtonClick();
+    // The building details report on all zones, modeless.
+    void SBZoneInfoClick();
     void ShowPic(int level);
     // The background picture dialog, modeless.
     void GraphicsSBClick();

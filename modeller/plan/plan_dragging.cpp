@@ -131,7 +131,7 @@ void PlanEditor::MouseUp(TPlanPoint p) {
     const TPlanPoint s = snapped(p);
     const bool moved = s.X != AnchorPoint.X || s.Y != AnchorPoint.Y;
     if ((ZoneJustClosed || NodeTied || WindowDragging || DoorDragging || IntWallEndDragging) && moved &&
-        !DetailedReportOpen) {
+        !selection_.DetailedReportOpen) {
         for (int level = 1; level <= model_.LevelCount; ++level) CalculateWallValues(model_, view_, level);
         DelWindowsBnZones(model_, view_);
     }

@@ -210,8 +210,6 @@ class PlanEditor {
     bool MeasureSecond = false;
     TPlanPoint MeasureFrom, MeasureTo;
     double MeasuredLength = 0.0; // m
-    // Set while the building details report is open: a drag then recomputes no walls.
-    bool DetailedReportOpen = false;
 
   private:
     static std::size_t index(PlanTool tool) { return static_cast<std::size_t>(tool); }

@@ -29,6 +29,9 @@ struct PlanSelection {
     bool NewIntWall = false;
     bool InsertSkylightMode = false;
     bool InsertStairMode = false;
+    // True while the building details report is open: the plan editor then leaves the walls as they
+    // are after a drag, so the report keeps describing what it shows.
+    bool DetailedReportOpen = false;
 
     // Selection flags.
     bool& NodeSelected(int zone, int node) { return nodes_.at(zone).at(node); }

@@ -1,8 +1,9 @@
-// The main window's result buttons: the analysis dialog of the kept ratings and the short report of
-// the newest one.
+// The main window's result buttons: the analysis dialog of the kept ratings, the short report of
+// the newest one and the building details report.
 #include "modeller/plan/main_form.h"
 #include "modeller/platform/message_service.h"
 #include "modeller/results/analysis_form.h"
+#include "modeller/results/info_form.h"
 #include "modeller/results/short_report_form.h"
 #include "modeller/results/simulation_records.h"
 
@@ -20,6 +21,11 @@ void TMainForm::AnalysisSBClick() {
         return;
     }
     if (Dialogs.AnalysisForm) Dialogs.AnalysisForm->exec();
+}
+
+void TMainForm::SBZoneInfoClick() {
+    // The report starts on all zones and stays open beside the plan.
+    if (Dialogs.InfoForm) Dialogs.InfoForm->ShowStartingOn(0);
 }
 
 void TMainForm::ReportButtonClick() {

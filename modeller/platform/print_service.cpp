@@ -80,6 +80,25 @@ bool PrintService::printWidget(QWidget& widget, bool landscape, const QRegion&) 
     return printImage(widget.grab().toImage(), landscape);
 }
 
+bool PrintService::printPages(const QString&, const std::function<bool(QPrinter&)>&) {
+    return false;
+}
+
+bool DialogPrintService::printPages(const QString& title, const std::function<bool(QPrinter&)>& paint) {
+    return printWithDialog(parent_, false, [&](QPrinter& p) {
+        p.setDocName(title);
+        return paint(p);
+    });
+}
+
+bool PdfPrintService::printPages(const QString& title, const std::function<bool(QPrinter&)>& paint) {
+    lastTitle = title;
+    return printToPdf(file_, false, pagesPrinted, [&](QPrinter& p) {
+        p.setDocName(title);
+        return paint(p);
+    });
+}
+
 bool DialogPrintService::printImage(const QImage& image, bool landscape) {
     return printWithDialog(parent_, landscape, [&](QPrinter& p) { return paintImageOnPage(p, image); });
 }

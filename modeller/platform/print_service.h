@@ -5,6 +5,8 @@
 #include <QRegion>
 #include <QString>
 
+#include <functional>
+
 class QImage;
 class QPrinter;
 class QWidget;
@@ -22,6 +24,10 @@ class PrintService {
     // coordinates; empty for the whole window), so that its buttons can stay off the page.  False as
     // for printImage.  A service that can print pictures only prints the window's picture.
     virtual bool printWidget(QWidget& widget, bool landscape, const QRegion& part = QRegion());
+    // Prints a document of as many pages as `paint` draws: it paints on the printer with a painter
+    // of its own and starts each further page itself.  `title` names the print job.  False as for
+    // printImage, or when `paint` fails.  A service that can print pictures only prints nothing.
+    virtual bool printPages(const QString& title, const std::function<bool(QPrinter&)>& paint);
 };
 
 // Draws the image on the printer's page, as large as fits, centred.  False when the printer
@@ -37,6 +43,7 @@ class DialogPrintService : public PrintService {
     void setParent(QWidget* parent) { parent_ = parent; }
     bool printImage(const QImage& image, bool landscape) override;
     bool printWidget(QWidget& widget, bool landscape, const QRegion& part = QRegion()) override;
+    bool printPages(const QString& title, const std::function<bool(QPrinter&)>& paint) override;
 
   private:
     QWidget* parent_;
@@ -48,7 +55,10 @@ class PdfPrintService : public PrintService {
     explicit PdfPrintService(QString file) : file_(std::move(file)) {}
     bool printImage(const QImage& image, bool landscape) override;
     bool printWidget(QWidget& widget, bool landscape, const QRegion& part = QRegion()) override;
+    bool printPages(const QString& title, const std::function<bool(QPrinter&)>& paint) override;
+    // The print jobs written (each into the one file), and the title of the last.
     int pagesPrinted = 0;
+    QString lastTitle;
 
   private:
     QString file_;

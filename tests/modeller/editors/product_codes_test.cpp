@@ -1,5 +1,5 @@
 // Generic window and skylight codes, library lookup and the whole-window figures, worked by hand.
-#include "modeller/editors/product_codes.h"
+#include "modeller/model/product_codes.h"
 
 #include "modeller/model/model_error.h"
 #include "window_library_fixture.h"

@@ -1,7 +1,7 @@
 // The skylight editor's product codes, figures and drawings as plain functions.  Every number below is
 // worked by hand from the product's values.
 #include "modeller/editors/skylight_figures.h"
-#include "modeller/editors/product_codes.h"
+#include "modeller/model/product_codes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "skylight_fixture.h"
 
-#include "modeller/editors/product_codes.h"
+#include "modeller/model/product_codes.h"
 #include "modeller/model/product_libraries.h"
 
 #include <filesystem>

@@ -2,7 +2,7 @@
 // makers' products with figures chosen so that the whole-window values are easy to work by hand.
 #pragma once
 
-#include "modeller/editors/product_codes.h"
+#include "modeller/model/product_codes.h"
 #include "modeller/model/house_model.h"
 
 #include <string>

@@ -1,8 +1,9 @@
 // The main window's result buttons: Analyse opens the analysis dialog of the kept ratings or beeps
 // when there is none; the report button opens the short report only for a rated house whose results
-// are current, and otherwise says why not.
+// are current, and otherwise says why not; the detailed report opens beside the plan on all zones.
 #include "modeller/plan/main_form.h"
 #include "modeller/results/analysis_form.h"
+#include "modeller/results/info_form.h"
 #include "modeller/results/short_report_form.h"
 #include "modeller/results/simulation_records.h"
 #include "modeller/results/star_panel_widget.h"
@@ -11,9 +12,12 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -93,6 +97,30 @@ TEST_F(ResultsCommandsTest, ReportOpensOnlyForARatedHouseWithCurrentResults) {
         }
         EXPECT_EQ(model().ResultsCurrent, c.current) << "the report changes nothing";
     }
+}
+
+TEST_F(ResultsCommandsTest, DetailedReportOpensBesideThePlanOnAllZones) {
+    startWithNewHouse();
+    // The report reads every material table: the shipped database in place of the fixture's.
+    std::filesystem::copy_file(std::filesystem::path(PROGRAM_FOLDER) / "Data" / "tables.db",
+                               folder.path() / "Data" / "tables.db",
+                               std::filesystem::copy_options::overwrite_existing);
+    workspace->selection.CurrentZone = 3; // left by the plan
+    ASSERT_TRUE(main().SBZoneInfo->isEnabled());
+    EXPECT_EQ(main().SBZoneInfo->toolTip(), "Detailed Report");
+    main().SBZoneInfo->click();
+    TInfoForm& report = *forms->InfoForm;
+    EXPECT_TRUE(report.isVisible());
+    EXPECT_FALSE(report.isModal());
+    EXPECT_EQ(workspace->selection.CurrentZone, 0);
+    EXPECT_TRUE(workspace->selection.DetailedReportOpen);
+    EXPECT_EQ(report.ZoneNameLb->text(), "All Zones");
+    EXPECT_TRUE(report.RichEdit1->toPlainText().startsWith("Project   "));
+    EXPECT_TRUE(scripted.messages.errors().empty());
+    report.HelpButtonClick();
+    EXPECT_EQ(scripted.help.shownTopics, (std::vector<int>{110}));
+    report.OKSBClick();
+    EXPECT_FALSE(workspace->selection.DetailedReportOpen);
 }
 
 } // namespace

@@ -273,6 +273,7 @@ TEST_F(ZoneFormsTest, ZoneDetailsShowTheZoneItsAreaAndGlassAndTheButtonsThatExis
     TZoneDetailForm& form = *forms->ZoneDetailForm;
     // A button whose editor the program does not hold does nothing.
     form.RoofForm = nullptr;
+    form.ShowDetailedReport = nullptr;
     form.FormShow();
     EXPECT_EQ(form.windowTitle(), "Details for Zone 1  Lounge");
     EXPECT_EQ(form.ZoneNameEdit->text(), "Lounge");

@@ -1,4 +1,4 @@
-#include "modeller/editors/product_codes.h"
+#include "modeller/model/product_codes.h"
 
 #include "modeller/model/model_error.h"
 #include "modeller/model/product_libraries.h"
