@@ -146,15 +146,14 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     DefaultForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
     DefaultWarningForm->RedrawPlan = [&main] { main.DrawAllOnCurrentLevel(); };
     // An editor opened from the defaults dialog changes existing elements through the warning dialog.
-    for (ElementEditorForm* editor : {static_cast<ElementEditorForm*>(ExtWallForm.get()),
-                                      static_cast<ElementEditorForm*>(IntWallForm.get()),
-                                      static_cast<ElementEditorForm*>(DoorForm.get()),
-                                      static_cast<ElementEditorForm*>(ExtFloorForm.get()),
-                                      static_cast<ElementEditorForm*>(IntCeilingForm.get()),
-                                      static_cast<ElementEditorForm*>(FloorCoverForm.get()),
-                                      static_cast<ElementEditorForm*>(CeilingForm.get()),
-                                      static_cast<ElementEditorForm*>(RoofForm.get()),
-                                      static_cast<ElementEditorForm*>(SkylightForm.get())})
+    for (ElementEditorForm* editor :
+         {static_cast<ElementEditorForm*>(ExtWallForm.get()),
+          static_cast<ElementEditorForm*>(IntWallForm.get()), static_cast<ElementEditorForm*>(DoorForm.get()),
+          static_cast<ElementEditorForm*>(ExtFloorForm.get()),
+          static_cast<ElementEditorForm*>(IntCeilingForm.get()),
+          static_cast<ElementEditorForm*>(FloorCoverForm.get()),
+          static_cast<ElementEditorForm*>(CeilingForm.get()), static_cast<ElementEditorForm*>(RoofForm.get()),
+          static_cast<ElementEditorForm*>(SkylightForm.get())})
         editor->elementEditor().ShowDefaultWarning = [warning = DefaultWarningForm.get(), editor] {
             warning->ShowFor(editor->elementEditor());
         };
