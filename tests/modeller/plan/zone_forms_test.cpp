@@ -533,3 +533,22 @@ TEST_F(StairFormTest, TheOpeningIsDrawnToThePlansScale) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ZoneFormsTest, ZoneDetailsReportButtonOpensTheBuildingDetailsOnItsZone) {
+    const int z = box(1, 0, 0, 10, 8);
+    selection().CurrentZone = z;
+    TZoneDetailForm& form = *forms->ZoneDetailForm;
+    form.FormShow();
+    ASSERT_TRUE(form.SBZoneInfo->isEnabled());
+    form.SBZoneInfo->click();
+    EXPECT_TRUE(forms->InfoForm->isVisible());
+    EXPECT_TRUE(selection().DetailedReportOpen);
+    EXPECT_EQ(forms->InfoForm->ZoneNumUpDown->value(), z);
+    forms->InfoForm->OKSBClick();
+    EXPECT_FALSE(selection().DetailedReportOpen);
+    form.reject();
+}
+
+} // namespace
