@@ -125,7 +125,7 @@ bool shutsControlled(const EngineState& s, int y) {
     return s.zonestep.vstate(y) == 0 || s.zonestep.coolreq(y) == 1 || !inNetwork(s, y);
 }
 
-// D1 - D3: which openings are open and which zones stay in the network.
+// Which openings are open and which zones stay in the network.
 void openingStates(EngineState& s, double ws) {
     ZoneStepBlock& w = s.zonestep;
     for (int i = 1; i <= s.ventzones.nvz; ++i) {
@@ -171,7 +171,7 @@ void openingStates(EngineState& s, double ws) {
     }
 }
 
-// D4: conduction through open opaque louvres and its effect on every zone at lag 1.  Each louvre
+// Conduction through open opaque louvres and its effect on every zone at lag 1.  Each louvre
 // zone's gain acts on all zones; a zone out of the network has no open louvre.
 void louvreGains(EngineState& s, int t) {
     ZoneStepBlock& w = s.zonestep;
@@ -201,7 +201,7 @@ void louvreGains(EngineState& s, int t) {
     }
 }
 
-// D5: the air-flow network and the heat capacity flows and air speeds it gives.
+// The air-flow network and the heat capacity flows and air speeds it gives.
 void airFlows(EngineState& s, int t, double ws) {
     ZoneStepBlock& w = s.zonestep;
     int status = 0;
@@ -276,7 +276,7 @@ bool zoneColumn(EngineState& s, int j, double total) {
     return false;
 }
 
-// D6: every zone's temperature with the air-flow exchange of the step solved at lag 1.  Only the
+// Every zone's temperature with the air-flow exchange of the step solved at lag 1.  Only the
 // zones that exchange air enter the solution; the temperature of every other zone follows from
 // theirs.
 void solveZoneTemperatures(EngineState& s, double tout) {
@@ -319,7 +319,7 @@ void solveZoneTemperatures(EngineState& s, double tout) {
     }
 }
 
-// D7: controlled openings to outdoors close down while their zone is too cool.  Returns true when
+// Controlled openings to outdoors close down while their zone is too cool.  Returns true when
 // an opening factor changed.
 bool controlOpenings(EngineState& s, int month, int passes) {
     ZoneStepBlock& w = s.zonestep;
@@ -343,7 +343,7 @@ bool controlOpenings(EngineState& s, int month, int passes) {
     return changed;
 }
 
-// D8: the comfort test of the cooled zones; windows of a zone that needs cooling are shut.  Returns
+// The comfort test of the cooled zones; windows of a zone that needs cooling are shut.  Returns
 // true when some zone shut its windows.  rerun is set when the network must be solved again.
 bool comfortTest(EngineState& s, int t, double ws, bool& rerun) {
     ZoneStepBlock& w = s.zonestep;
@@ -545,12 +545,12 @@ void balanceZones(EngineState& state, int t, int month) {
         for (int i = 1; i <= s.ventzones.nvz; ++i) w.tprev(s.ventzones.ivz(i)) = w.xzone(s.ventzones.ivz(i));
     }
 
-    // E1: ceiling fans.
+    // Ceiling fans.
     for (int i = 1; i <= s.sysa.ncond; ++i) {
         const int z = s.sysa.icondz(i);
         if (w.fanon(z) != 0) s.ceilingfans.fanen += kFanEnergyPerWatt * s.ceilingfans.fanp(z) / s.time.nstphr;
     }
-    // E2, E3: the air-flow gain of each zone, taken straight from the solved temperatures and the
+    // The air-flow gain of each zone, taken straight from the solved temperatures and the
     // heat capacity flows, and the louvre gains, added to the future temperatures.
     // qflow(m) = fcond(m, 0) × (Tout - x(m)) + Σj fcond(m, j) × (x(j) - x(m)), the sum in ascending
     // j, taken down the columns of fcond.

@@ -105,8 +105,8 @@ void ElementEditor::CancelSBClick() {
 void ElementEditor::ClearStatusOnClose() {
     // The internal wall and window tools leave their prompts in the status bar while the editor is
     // open; the skylight editor empties the bar on OK and Cancel as well.
-    const bool clears = kind_ == EditorKind::InternalWall || kind_ == EditorKind::Window ||
-                        kind_ == EditorKind::Skylight;
+    const bool clears =
+        kind_ == EditorKind::InternalWall || kind_ == EditorKind::Window || kind_ == EditorKind::Skylight;
     if (clears && context_.main.ClearStatus) context_.main.ClearStatus();
 }
 

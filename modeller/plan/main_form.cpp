@@ -1,9 +1,9 @@
 #include "modeller/plan/main_form.h"
 
 #include "common/file_lookup.h"
-#include "modeller/model/product_codes.h"
 #include "modeller/model/level_defaults.h"
 #include "modeller/model/plan_geometry.h"
+#include "modeller/model/product_codes.h"
 #include "modeller/model/product_libraries.h"
 #include "modeller/plan/background_picture.h"
 #include "modeller/plan/compass.h"

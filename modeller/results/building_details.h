@@ -6,10 +6,10 @@
 #pragma once
 
 #include "modeller/model/house_model.h"
-#include "modeller/model/product_codes.h"
 #include "modeller/model/material_catalogue.h"
 #include "modeller/model/plan_view.h"
 #include "modeller/model/presimulation_pass.h"
+#include "modeller/model/product_codes.h"
 #include "modeller/results/report_document.h"
 
 #include <array>

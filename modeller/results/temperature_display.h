@@ -61,7 +61,7 @@ inline constexpr int kMostPeriodDays = 366;
 using CurveColour = std::uint32_t;
 // blue, red, teal, olive, navy, black
 inline constexpr std::array<CurveColour, kCurveSlots> kCurvePalette = {0x0000FF, 0xFF0000, 0x008080,
-                                                               0x808000, 0x000080, 0x000000};
+                                                                       0x808000, 0x000080, 0x000000};
 inline constexpr CurveColour kWeatherColour = 0x000000;
 
 // One curve slot: its check box, delete button, label and swatch, and the copy of its series.

@@ -2,8 +2,8 @@
 // makers' products with figures chosen so that the whole-window values are easy to work by hand.
 #pragma once
 
-#include "modeller/model/product_codes.h"
 #include "modeller/model/house_model.h"
+#include "modeller/model/product_codes.h"
 
 #include <string>
 

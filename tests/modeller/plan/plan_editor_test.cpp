@@ -269,7 +269,7 @@ TEST_F(PlanPickTest, WallNodesArePickedOnlyInTheCurrentZone) {
     EXPECT_TRUE(editor.NodeDragging);
     EXPECT_EQ(editor.DragStartNodes(one, 2), (TPlanPoint{240, 160}));
     editor.MouseUp({238, 158}); // released where it was picked: the node stays
-    click({358, 42}); // zone 2's corner: not the current zone's node, so its wall is picked
+    click({358, 42});           // zone 2's corner: not the current zone's node, so its wall is picked
     EXPECT_FALSE(selection.NodeSelected(two, 1));
     EXPECT_EQ(view.picked, "Wall 1 of Zone 2, External Wall");
 }
