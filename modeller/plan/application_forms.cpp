@@ -65,6 +65,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     StairForm = create<TStairForm>(main, model, workspace.selection, services, &main);
     VertShadForm = create<TVertShadForm>(main, *Editors, services, &main);
     CustWinForm = create<TCustWinForm>(main, model, workspace.buffers, services, &main);
+    TextFileForm = create<TTextFileForm>(main, services.help, &main);
     ObstructionForm = create<TObstructionForm>(main, model, Editors->clipboard, services, &main);
     FloorCoverForm = create<TFloorCoverForm>(main, *Editors, services, &main);
     TempDisplayForm = create<TTempDisplayForm>(main, model, services, &main);
@@ -165,6 +166,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     // The main window's buttons.
     main.Dialogs.DefaultForm = DefaultForm.get();
     main.Dialogs.ObstructionForm = ObstructionForm.get();
+    main.Dialogs.TextFileForm = TextFileForm.get();
     main.Dialogs.ToolsForm = ToolsForm.get();
     main.Dialogs.AnalysisForm = AnalysisForm.get();
     main.Dialogs.ProjectDetailsForm = ProjectDetailsForm.get();

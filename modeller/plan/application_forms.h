@@ -21,6 +21,7 @@
 #include "modeller/editors/sun_position_form.h"
 #include "modeller/editors/tools_forms.h"
 #include "modeller/editors/vert_shad_form.h"
+#include "modeller/engine_input/text_file_form.h"
 #include "modeller/model/forms/climate_details_form.h"
 #include "modeller/model/forms/climate_summary_form.h"
 #include "modeller/model/forms/default_form.h"
@@ -92,6 +93,7 @@ struct ApplicationForms {
     std::unique_ptr<TStairForm> StairForm;
     std::unique_ptr<TVertShadForm> VertShadForm;
     std::unique_ptr<TCustWinForm> CustWinForm;
+    std::unique_ptr<TTextFileForm> TextFileForm;
     std::unique_ptr<TObstructionForm> ObstructionForm;
     std::unique_ptr<TFloorCoverForm> FloorCoverForm;
     std::unique_ptr<TTempDisplayForm> TempDisplayForm;

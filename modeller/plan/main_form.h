@@ -130,6 +130,7 @@ class TMainForm : public QMainWindow, public PlanEditorView {
         TSettingsForm* SettingsForm = nullptr;
         TDefaultForm* DefaultForm = nullptr;
         TObstructionForm* ObstructionForm = nullptr;
+        TTextFileForm* TextFileForm = nullptr; // the input file viewer of Simulate and Input
         TToolsForm* ToolsForm = nullptr;
         TApplianceForm* ApplianceForm = nullptr;
         TWaterForm* WaterForm = nullptr;
@@ -396,7 +397,6 @@ class TMainForm : public QMainWindow, public PlanEditorView {
     // two windows.
     std::shared_ptr<SimulationParts> simulation_;
     TEngineConsoleForm* engineConsole_ = nullptr;
-    TTextFileForm* textFileForm_ = nullptr;
     QImage canvas_;
     QImage rulerX_, rulerY_;
     std::vector<platform::Dialog*> dialogs_;

@@ -48,7 +48,6 @@ void TMainForm::createSimulation() {
     simulation_ = std::make_shared<SimulationParts>(*this, model_, workspace_.tables, workspace_.buffers,
                                                     services_.messages);
     engineConsole_ = new TEngineConsoleForm(this);
-    textFileForm_ = new TTextFileForm(services_.help, this);
     Engine = engineConsole_;
     CardWriter = [parts = simulation_.get()](HouseModel&) { WriteScratchFile(parts->scratch); };
 }
@@ -58,18 +57,18 @@ const SimulationCommands* TMainForm::lastSimulation() const {
 }
 
 void TMainForm::SimulateSBClick() {
-    if (!Engine || !CardWriter) return;
+    if (!Engine || !CardWriter || !Dialogs.TextFileForm) return;
     SimulationParts& parts = *simulation_;
     parts.commands.emplace(SimulationServices{model_, services_.messages, *this, parts.question, CardWriter,
-                                              *Engine, *textFileForm_, parts.handOver});
+                                              *Engine, *Dialogs.TextFileForm, parts.handOver});
     parts.commands->SimulateSBClick();
 }
 
 void TMainForm::ScratchSBClick() {
-    if (!Engine || !CardWriter) return;
+    if (!Engine || !CardWriter || !Dialogs.TextFileForm) return;
     SimulationParts& parts = *simulation_;
     parts.commands.emplace(SimulationServices{model_, services_.messages, *this, parts.question, CardWriter,
-                                              *Engine, *textFileForm_, parts.handOver});
+                                              *Engine, *Dialogs.TextFileForm, parts.handOver});
     parts.commands->ScratchSBClick();
 }
 
