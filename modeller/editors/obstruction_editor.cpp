@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <utility>
 
 namespace pelmora {
 
@@ -14,7 +15,11 @@ void ObstructionEditor::Select(int side, int obstruction) {
 }
 
 double& ObstructionEditor::field(Value value) {
-    TObstructionRec& ob = selected();
+    return const_cast<double&>(std::as_const(*this).field(value));
+}
+
+const double& ObstructionEditor::field(Value value) const {
+    const TObstructionRec& ob = selected();
     switch (value) {
     case Value::L1:
         return ob.L1;
@@ -29,7 +34,7 @@ double& ObstructionEditor::field(Value value) {
 }
 
 double ObstructionEditor::Shown(Value value) const {
-    return const_cast<ObstructionEditor*>(this)->field(value);
+    return field(value);
 }
 
 std::string ObstructionEditor::Text(Value value) const {

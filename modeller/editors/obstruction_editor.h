@@ -60,6 +60,7 @@ class ObstructionEditor {
     TObstructionRec& selected() { return model_.SiteObstructions(side_)(obstruction_); }
     const TObstructionRec& selected() const { return model_.SiteObstructions(side_)(obstruction_); }
     double& field(Value value);
+    const double& field(Value value) const;
     void clear(TObstructionRec& obstruction) const;
 
     HouseModel& model_;
