@@ -9,7 +9,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -17,7 +16,6 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <numbers>
 
 namespace pelmora {
 
@@ -57,57 +55,6 @@ void setQuietly(QScrollBar* bar, int position) {
 }
 
 } // namespace
-
-// ---- The slope box ---------------------------------------------------------------------------------
-
-GapTiltBox::GapTiltBox(QWidget* parent) : QWidget(parent) {
-    setFixedSize(130, 130);
-    setMouseTracking(false);
-}
-
-void GapTiltBox::setTilt(double degrees) {
-    tilt_ = degrees;
-    update();
-}
-
-QPoint GapTiltBox::TiltPoint() const {
-    const double a = tilt_ * std::numbers::pi / 180.0;
-    return {static_cast<int>(std::lround(std::cos(a) * kLength)),
-            kPivotY - static_cast<int>(std::lround(std::sin(a) * kLength))};
-}
-
-void GapTiltBox::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    const QPoint t = TiltPoint();
-    const QPoint pivot(kPivotX, kPivotY), end(t.x() + kPivotX, t.y());
-    const QColor teal(0, 128, 128);
-    p.setPen(QPen(teal, 1));
-    p.setBrush(teal);
-    p.drawPolygon(QPolygon({pivot, end, QPoint(t.x() + kPivotX, kPivotY)}));
-    p.setPen(QPen(QColor(0, 0, 255), 2));
-    p.drawLine(pivot, end);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::black);
-    p.drawRect(QRect(QPoint(t.x() + 7, t.y() - 3), QPoint(t.x() + 13, t.y() + 3)));
-}
-
-void GapTiltBox::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    const QPoint t = TiltPoint();
-    dragging_ = std::abs(at.x() - t.x()) < GrabDistance && std::abs(at.y() - t.y()) < GrabDistance;
-}
-
-void GapTiltBox::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    if (!dragging_ || at.x() < 0) return;
-    const double x = at.x() == 0 ? 1e-6 : at.x();
-    emit dragged(std::round(std::atan((kPivotY - at.y()) / x) * 180.0 / std::numbers::pi));
-}
-
-void GapTiltBox::mouseReleaseEvent(QMouseEvent*) {
-    dragging_ = false;
-}
 
 // ---- The resistance bars ---------------------------------------------------------------------------
 
@@ -159,7 +106,11 @@ TAirGapForm::TAirGapForm(const std::filesystem::path& programFolder, platform::S
     RadioGroup2->setObjectName("RadioGroup2");
     RadioGroup3 = new platform::RadioGroup("Air Movement", {"Unvented", "Vented"}, this);
     RadioGroup3->setObjectName("RadioGroup3");
-    PaintBoxTilt = new GapTiltBox(this);
+    tilt_.LowSlope = 0.0;
+    tilt_.HighSlope = 90.0;
+    tilt_.GrabDistance = 20;
+    tilt_.OnRedraw = [this] { tiltRedrawn(); };
+    PaintBoxTilt = new SlopePaintBox(tilt_, this);
     PaintBoxTilt->setObjectName("PaintBoxTilt");
     PaintBox1 = new ResistanceBars(this);
     PaintBox1->setObjectName("PaintBox1");
@@ -225,11 +176,11 @@ TAirGapForm::TAirGapForm(const std::filesystem::path& programFolder, platform::S
             platform::guarded(m, [this] { RadioGroup2Click(); }));
     connect(RadioGroup3, &platform::RadioGroup::clicked, this,
             platform::guarded(m, [this] { RadioGroup3Click(); }));
-    connect(PaintBoxTilt, &GapTiltBox::dragged, this, [this](double degrees) {
-        t_ = degrees;
-        redrawTilt();
-        Recalculate();
-    });
+    connect(PaintBoxTilt, &SlopePaintBox::mouseDown, this,
+            [this](int x, int y) { tilt_.PaintBoxTiltMouseDown(x, y); });
+    connect(PaintBoxTilt, &SlopePaintBox::mouseMove, this,
+            [this](int x, int y) { tilt_.PaintBoxTiltMouseMove(x, y); });
+    connect(PaintBoxTilt, &SlopePaintBox::mouseUp, this, [this] { tilt_.PaintBoxTiltMouseUp(); });
     connect(CancelSB, &QAbstractButton::clicked, this, [this] { CancelSBClick(); });
 }
 
@@ -350,23 +301,12 @@ void TAirGapForm::GapRGClick() {
     setQuietly(GapScroll, static_cast<int>(g_));
 }
 
-void TAirGapForm::redrawTilt() {
-    PaintBoxTilt->setTilt(t_);
-    AngleEdit->setText(formatted("%.0f", std::round(t_)));
-}
-
-void TAirGapForm::AngleEditChange() {
-    const std::optional<double> value = ReadNumber(AngleEdit->text().toStdString());
-    if (!value) {
-        AngleEdit->setText(QString());
-        t_ = 0.0001;
-        messages_.beep();
-        return;
+void TAirGapForm::tiltRedrawn() {
+    {
+        const QSignalBlocker quiet(AngleEdit);
+        AngleEdit->setText(QString::fromStdString(tilt_.AngleEdit.Text()));
     }
-    t_ = *value;
-    if (!(t_ > 0.0)) t_ = 0.0;
-    if (t_ > 90.0) t_ = 90.0;
-    redrawTilt();
+    PaintBoxTilt->update();
     int preset = -1;
     for (std::size_t i = 0; i < kTiltPresets.size(); ++i)
         if (kTiltPresets[i] == t_) preset = static_cast<int>(i);
@@ -374,12 +314,17 @@ void TAirGapForm::AngleEditChange() {
     Recalculate();
 }
 
+void TAirGapForm::AngleEditChange() {
+    // The tilt box takes the typing: a text that is not a number beeps, empties the box and takes
+    // 0.0001; a number is kept within 0..90 and drawn.
+    tilt_.AngleEdit.SetText(AngleEdit->text().toStdString());
+}
+
 void TAirGapForm::RadioGroup2Click() {
     const int item = RadioGroup2->itemIndex();
     if (item < 0) return;
     t_ = kTiltPresets[static_cast<std::size_t>(item)];
-    redrawTilt();
-    Recalculate();
+    tilt_.DrawNew();
 }
 
 void TAirGapForm::Recalculate() {

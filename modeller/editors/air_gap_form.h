@@ -3,6 +3,8 @@
 // by the same coefficient table and method the ceiling and roof editors use for reflective gaps.
 #pragma once
 
+#include "modeller/editors/slope_box.h"
+#include "modeller/editors/sloped_editor_form.h"
 #include "modeller/model/house_model.h"
 #include "modeller/platform/controls.h"
 #include "modeller/platform/forms.h"
@@ -15,36 +17,6 @@
 #include <memory>
 
 namespace pelmora {
-
-// The calculator's tilt box: a line rising from a pivot at the tilt above the horizontal, with a
-// handle at its free end that can be dragged.
-class GapTiltBox : public QWidget {
-    Q_OBJECT
-  public:
-    static constexpr int kPivotX = 10, kPivotY = 120, kLength = 100; // px
-    // How near the handle (px, both ways) a press starts a drag.
-    int GrabDistance = 20;
-
-    explicit GapTiltBox(QWidget* parent = nullptr);
-    double tilt() const { return tilt_; } // degrees
-    void setTilt(double degrees);
-    // The free end of the slope line.
-    QPoint TiltPoint() const;
-
-  signals:
-    // A drag moved the slope to `degrees` (a whole number).
-    void dragged(double degrees);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-  private:
-    double tilt_ = 0.0;
-    bool dragging_ = false;
-};
 
 // The resistance bars: up above the line, down below it, 100 px per m2K/W.
 class ResistanceBars : public QWidget {
@@ -103,7 +75,7 @@ class TAirGapForm : public platform::Dialog {
     platform::EditBox *E1edit, *E2edit, *EffEmit, *GEdit, *AngleEdit, *Edit1, *Edit2;
     QScrollBar *E1scroll, *E2scroll, *GapScroll;
     platform::RadioGroup *E1RG, *E2RG, *GapRG, *RadioGroup2, *RadioGroup3;
-    GapTiltBox* PaintBoxTilt;
+    SlopePaintBox* PaintBoxTilt;
     ResistanceBars* PaintBox1;
     platform::SpeedButton* CancelSB;
 
@@ -114,13 +86,16 @@ class TAirGapForm : public platform::Dialog {
     void emittanceEditChange(int surface);
     void emittanceScrollChange(int surface);
     void emittancePresetClick(int surface);
-    void redrawTilt();
+    // After every redraw of the tilt box: its box and preset show the tilt, and the gap is computed.
+    void tiltRedrawn();
     double& emittance(int surface) { return surface == 1 ? e1_ : e2_; }
 
     std::unique_ptr<HouseModel> model_;
     platform::MessageService& messages_;
     double g_ = 90.0, e1_ = 0.05, e2_ = 0.9, t_ = 0.0;
     double E_ = 0.0, Ru_ = 0.0, Rd_ = 0.0;
+    // The tilt box of the ceiling and roof editors, over t_ with the calculator's range 0..90.
+    SlopeBox tilt_{t_, messages_};
     // While an edit box's own handler moves its scroll bar, the bar does not write back into the box.
     bool gapEditing_ = false;
     bool tableRead_ = false;

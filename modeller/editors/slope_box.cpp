@@ -16,18 +16,17 @@ using namespace slope_box;
 
 constexpr double kDegree = std::numbers::pi / 180.0; // radians
 
-// The slope the box keeps: 0.0001 for anything not above 0, 60 for anything above 60.
-double LimitSlope(double slope) {
-    if (!(slope > 0.0)) return kMinSlope;
-    if (slope > kMaxSlope) return kMaxSlope;
-    return slope;
-}
-
 std::string WholeDegrees(double slope) {
     return std::to_string(common::roundHalfEvenToInt(slope));
 }
 
 } // namespace
+
+double SlopeBox::LimitSlope(double slope) const {
+    if (!(slope > 0.0)) return LowSlope;
+    if (slope > HighSlope) return HighSlope;
+    return slope;
+}
 
 SlopeBox::SlopeBox(double& slope, platform::MessageService& messages) : slope_(slope), messages_(messages) {
     AngleEdit.OnChange([this] { AngleEditChange(); });
@@ -90,8 +89,7 @@ void SlopeBox::AngleEditChange() {
 }
 
 void SlopeBox::PaintBoxTiltMouseDown(int x, int y) {
-    if (std::abs(x - TiltPoint.X) < kGrabDistance && std::abs(y - TiltPoint.Y) < kGrabDistance)
-        Dragging = true;
+    if (std::abs(x - TiltPoint.X) < GrabDistance && std::abs(y - TiltPoint.Y) < GrabDistance) Dragging = true;
 }
 
 void SlopeBox::PaintBoxTiltMouseMove(int x, int y) {

@@ -53,7 +53,12 @@ class SlopeBox {
     SlopeBox& operator=(const SlopeBox&) = delete;
 
     EditText AngleEdit; // the slope in whole degrees
-    BoxPoint TiltPoint; // px, the line's free end less the pivot's x offset
+    // The slopes the box keeps (degrees): a slope not above 0 becomes LowSlope, one above HighSlope
+    // becomes HighSlope.  The editors keep 0.0001..60; the air-gap calculator 0..90.
+    double LowSlope = slope_box::kMinSlope;
+    double HighSlope = slope_box::kMaxSlope;
+    int GrabDistance = slope_box::kGrabDistance; // px
+    BoxPoint TiltPoint;                          // px, the line's free end less the pivot's x offset
     bool Dragging = false;
     // Runs after every redraw: the editor recomputes the area and R values.
     std::function<void()> OnRedraw;
@@ -77,6 +82,7 @@ class SlopeBox {
   private:
     void ComputeTiltPoint();
     void Redraw();
+    double LimitSlope(double slope) const;
 
     double& slope_;
     platform::MessageService& messages_;

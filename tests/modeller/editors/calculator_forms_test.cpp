@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -231,6 +232,13 @@ TEST_F(CalculatorFormsTest, TheAirGapCalculatorLimitsItsInputsAndMatchesTheModel
     form.AngleEdit->setText("120");
     EXPECT_EQ(form.AngleEdit->text(), "90");
     EXPECT_EQ(form.RadioGroup2->itemIndex(), 0);
+    // Dragging the handle from upright to a point as far out as up from the pivot gives 45 degrees.
+    QTest::mousePress(form.PaintBoxTilt, Qt::LeftButton, {}, QPoint(5, 25));
+    QTest::mouseMove(form.PaintBoxTilt, QPoint(100, 20));
+    QTest::mouseRelease(form.PaintBoxTilt, Qt::LeftButton, {}, QPoint(100, 20));
+    EXPECT_DOUBLE_EQ(form.tilt(), 45.0);
+    EXPECT_EQ(form.AngleEdit->text(), "45");
+    EXPECT_EQ(form.RadioGroup2->itemIndex(), 2);
 
     // "45°" unvented gives what the ceiling and roof editors get for the same gap.
     form.RadioGroup2->setItemIndex(2);
