@@ -33,6 +33,10 @@ constexpr double kStartAirChanges = 4.0;             // an hour, through the coo
 constexpr double kLitresPerHourlyChange = 0.2777778; // L/s per m³ and air change an hour
 constexpr double kNoHeating = -99.0;
 constexpr double kNoCooling = 99.0;
+// Response factors walked in a step (rows × lags summed over the zones) that make a thread worth
+// its keep, and the most threads a run uses.
+constexpr long kWorkPerThread = 100000;
+constexpr int kMaxWorkers = 8;
 
 void report(EngineState& s, std::string_view format, std::initializer_list<fw::Value> values) {
     writeLines(s.units.report, ReportFormat(format).lines(values));
@@ -88,9 +92,8 @@ void listResponseRows(EngineState& s) {
     loop.injectzone.allocate(1, injections, 0);
     loop.injectslot.allocate(1, injections, 0);
     loop.injectgain.allocate(1, injections, 0.0);
-    loop.laggain.allocate(1, rows + injections, 0.0);
-    loop.lagfactors.allocate(1, rows + injections, nullptr);
     loop.rampRows = false;
+    std::vector<long> weights;
     for (int e = 1; e <= s.zones.nzones; ++e) {
         int n = 0;
         for (int slot = 1; slot <= rfac.rowsInUse(); ++slot) {
@@ -105,7 +108,17 @@ void listResponseRows(EngineState& s) {
             if (s.hz.iuserow(k) == 1) loop.rampRows = true;
         }
         loop.nsup(e) = n;
+        weights.push_back(std::count(&loop.carries(1, e), &loop.carries(1, e) + rows, 1) + n);
     }
+    // The futures of a large house are shared among threads; a small one's take too little time
+    // for that to pay.
+    long work = 0;
+    for (long w : weights) work += w * lags;
+    const int threads = work < kWorkPerThread ? 1 : std::min(ZoneWorkers::usableCores(), kMaxWorkers);
+    if (!loop.workers) loop.workers = std::make_unique<ZoneWorkers>();
+    loop.workers->start(weights, threads);
+    loop.laggain.allocate(1, rows + injections, 1, loop.workers->threads(), 0.0);
+    loop.lagfactors.allocate(1, rows + injections, 1, loop.workers->threads(), nullptr);
 }
 
 void startRun(EngineState& s) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "engine/core/climate_file.h"
 #include "engine/core/input_blocks.h"
 #include "engine/core/result_files.h"
+#include "engine/core/zone_workers.h"
 
 namespace engine {
 
@@ -127,9 +129,12 @@ struct LoopBlock {
     int ninject = 0;
     common::Array1<int> injectzone, injectslot; // the zone, and the slot of its internal-gain row
     common::Array1<double> injectgain;
-    // The inputs of one zone beyond the step, in the order they are added, with their factors.
-    common::Array1<double> laggain;
-    common::Array1<const double*> lagfactors;
+    // The inputs of one zone beyond the step, in the order they are added, with their factors:
+    // laggain(i, p), lagfactors(i, p) for thread p of the workers (1 the loop's own).
+    common::Array2<double> laggain;
+    common::Array2<const double*> lagfactors;
+    // The threads that share the step's work on the zones' futures.
+    std::unique_ptr<ZoneWorkers> workers;
     ClimateDay day;
 };
 

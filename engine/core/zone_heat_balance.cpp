@@ -466,28 +466,33 @@ void superposeBeyondStep(EngineState& state) {
     const int lags = responseLags(s);
     for (int g = 1; g <= loop.ninject; ++g)
         loop.injectslot(g) = rfac.slotOf(kGainRowOffset + loop.injectzone(g));
-    for (int e = 1; e <= s.zones.nzones; ++e) {
-        // In the order the inputs reached the step: the drivers row after row, then the gains as
-        // they were injected.
-        int count = 0;
-        auto add = [&](double input, int slot) {
-            ++count;
-            loop.laggain(count) = input;
-            loop.lagfactors(count) = rfac.atSlot(slot, e) + 1;
-        };
-        if (!loop.beyondDone) {
-            for (int i = 1; i <= loop.nsup(e); ++i) {
-                const int slot = loop.supslot(i, e);
-                if (loop.slotdelta(slot) != 0.0) add(loop.slotdelta(slot), slot);
+    auto zones = [&s, &loop, &rfac, lags](int thread, int first, int last) {
+        double* gains = &loop.laggain(1, thread + 1);
+        const double** factors = &loop.lagfactors(1, thread + 1);
+        for (int e = first; e <= last; ++e) {
+            // In the order the inputs reached the step: the drivers row after row, then the gains as
+            // they were injected.
+            int count = 0;
+            auto add = [&](double input, int slot) {
+                gains[count] = input;
+                factors[count] = rfac.atSlot(slot, e) + 1;
+                ++count;
+            };
+            if (!loop.beyondDone) {
+                for (int i = 1; i <= loop.nsup(e); ++i) {
+                    const int slot = loop.supslot(i, e);
+                    if (loop.slotdelta(slot) != 0.0) add(loop.slotdelta(slot), slot);
+                }
             }
+            const std::uint8_t* carries = &loop.carries(1, e);
+            for (int g = 1; g <= loop.ninject; ++g) {
+                const int slot = loop.injectslot(g);
+                if (slot != 0 && carries[slot - 1] != 0) add(loop.injectgain(g), slot);
+            }
+            if (count > 0) addRows(&s.rf.fut(2, e), gains, factors, count, lags - 1);
         }
-        const std::uint8_t* carries = &loop.carries(1, e);
-        for (int g = 1; g <= loop.ninject; ++g) {
-            const int slot = loop.injectslot(g);
-            if (slot != 0 && carries[slot - 1] != 0) add(loop.injectgain(g), slot);
-        }
-        if (count > 0) addRows(&s.rf.fut(2, e), &loop.laggain(1), &loop.lagfactors(1), count, lags - 1);
-    }
+    };
+    loop.workers->run(zones);
     loop.beyondDone = true;
     loop.ninject = 0;
 }

@@ -1,0 +1,61 @@
+// Threads that share a step's per-zone work with the time loop's own thread.  The zones are cut into
+// runs of consecutive zones that the threads take one at a time as they come free, the loop's thread
+// too, so a thread that the system has not scheduled holds up nobody.  Each zone's values are
+// computed by one thread in the same order as in a single-threaded run, so results are the same to
+// the bit however many threads there are.  The threads start once before the year and wait for work
+// between the steps; a house too small to gain from them runs on the loop's thread alone.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <thread>
+#include <vector>
+
+namespace engine {
+
+class ZoneWorkers {
+  public:
+    ZoneWorkers() = default;
+    ZoneWorkers(const ZoneWorkers&) = delete;
+    ZoneWorkers& operator=(const ZoneWorkers&) = delete;
+    ~ZoneWorkers();
+
+    // Cuts the zones 1..weights.size() into runs of about equal weight (a zone's share of the work),
+    // a few for each of `threads` threads, and starts threads - 1 threads besides the caller's.
+    void start(const std::vector<long>& weights, int threads);
+    // Threads that take part, the caller's included: a job's `thread` is 0..threads() - 1.
+    int threads() const { return static_cast<int>(workers_.size()) + 1; }
+
+    // Runs job(thread, first, last) on every run of zones first..last and returns when all are
+    // done.  The job must not throw.
+    template <class Job> void run(Job& job) {
+        if (workers_.empty()) {
+            for (std::size_t r = 0; r + 1 < bounds_.size(); ++r) job(0, bounds_[r] + 1, bounds_[r + 1]);
+            return;
+        }
+        dispatch([](void* j, int t, int a, int b) { (*static_cast<Job*>(j))(t, a, b); }, &job);
+    }
+
+    // The cores this process may run on.
+    static int usableCores();
+
+  private:
+    using Call = void (*)(void*, int, int, int);
+    void dispatch(Call call, void* job);
+    // Takes runs of the current piece of work of generation `generation` until none is left.
+    void take(std::uint32_t generation, int thread);
+    void serve(int thread, std::uint32_t seen);
+    void stop();
+
+    std::vector<int> bounds_; // run r holds the zones bounds_[r] + 1..bounds_[r + 1]
+    std::vector<std::thread> workers_;
+    // The piece of work: its generation in the high half, the next run to take in the low half.
+    std::atomic<std::uint64_t> next_{0};
+    std::atomic<std::uint32_t> generation_{0}; // raised for every piece of work; wakes the threads
+    std::atomic<int> done_{0};                 // runs of the current piece finished
+    std::atomic<bool> stopping_{false};
+    Call call_ = nullptr;
+    void* job_ = nullptr;
+};
+
+} // namespace engine
