@@ -197,6 +197,10 @@ void tabulateSameStep(EngineState& state) {
 }
 
 void moveon(EngineState& state, int z) {
+    moveon(state, z, state.rf.gridwork.data());
+}
+
+void moveon(EngineState& state, int z, double* grid) {
     const ValuBlock& v = state.valu;
     const int nd = state.rf.nd;
     double* const base = &state.rf.fut(1, z);
@@ -204,7 +208,7 @@ void moveon(EngineState& state, int z) {
     for (int k = 1; k < nd; ++k) f(k) = f(k + 1);
 
     // Each grid value takes the value one hour further on, from the old values of four neighbours.
-    double* const old = state.rf.gridwork.data(); // old(m) = fut(nd + m + 1, z), m = 0..195
+    double* const old = grid; // old(m) = fut(nd + m + 1, z), m = 0..195
     std::copy(base + nd, base + nd + kFuturePoints, old);
     moveGrid(old, v.valua.data(), v.valub.data(), v.valuc.data(), base + nd + 1);
     f(nd + 195) = f(nd + 194);

@@ -26,5 +26,8 @@ void tabulateSameStep(EngineState& state);
 // becomes the present one, and every point of the long-term grid takes the value one hour further on,
 // interpolated from its neighbours.  Allocates nothing.
 void moveon(EngineState& state, int z);
+// The same with the grid's work space `grid` (196 values) of the caller's own, for threads that move
+// several zones at once.
+void moveon(EngineState& state, int z, double* grid);
 
 } // namespace engine

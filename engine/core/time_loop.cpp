@@ -119,6 +119,7 @@ void listResponseRows(EngineState& s) {
     loop.workers->start(weights, threads);
     loop.laggain.allocate(1, rows + injections, 1, loop.workers->threads(), 0.0);
     loop.lagfactors.allocate(1, rows + injections, 1, loop.workers->threads(), nullptr);
+    loop.movework.allocate(0, kFuturePoints - 1, 1, loop.workers->threads(), 0.0);
 }
 
 void startRun(EngineState& s) {
@@ -246,12 +247,10 @@ void simulateDay(EngineState& s) {
         balanceZones(s, t, s.tim.imonth);
         specialZones(s);
         hvacsystem(s, s.clim.wmoist(t), s.clim.tair(t), kSupplyTemperature, s.loop.tmaxday, s.tim.imonth, t);
-        superposeBeyondStep(s);
+        finishStep(s);
         for (int z = 1; z <= s.zones.nzones; ++z) {
             s.psa.toutstep(t) = s.blank.drive(1, t);
-            s.sysb.tzonea(z) = s.rf.fut(1, z);
-            s.psa.tzstep(t) = s.rf.fut(1, z);
-            moveon(s, z);
+            s.psa.tzstep(t) = s.sysb.tzonea(z);
             if (s.loop.outon) scribe(s, z);
         }
     }

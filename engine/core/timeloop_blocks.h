@@ -133,6 +133,8 @@ struct LoopBlock {
     // laggain(i, p), lagfactors(i, p) for thread p of the workers (1 the loop's own).
     common::Array2<double> laggain;
     common::Array2<const double*> lagfactors;
+    // The grid's work space of moveon for each thread, movework(m, p), m = 0..195.
+    common::Array2<double> movework;
     // The threads that share the step's work on the zones' futures.
     std::unique_ptr<ZoneWorkers> workers;
     ClimateDay day;

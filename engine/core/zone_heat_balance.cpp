@@ -6,6 +6,7 @@
 
 #include "engine/core/matrix_routines.h"
 #include "engine/core/plant.h"
+#include "engine/core/response_factors.h"
 #include "engine/core/state.h"
 #include "engine/core/vector_lanes.h"
 #include "engine/solar_airflow/airflow_network.h"
@@ -459,37 +460,65 @@ void superposeDrivers(EngineState& state, int t) {
     for (int z = 1; z <= s.zones.nzones; ++z) w.tvec(z) = s.sysb.tzonea(z);
 }
 
-void superposeBeyondStep(EngineState& state) {
-    auto& s = state;
+namespace {
+
+// The step's inputs added beyond the step to the futures of zones first..last, on thread `thread`.
+void superposeZones(EngineState& s, int thread, int first, int last) {
     LoopBlock& loop = s.loop;
     const DriverRowTable<double>& rfac = s.rf.rfac;
     const int lags = responseLags(s);
+    double* gains = &loop.laggain(1, thread + 1);
+    const double** factors = &loop.lagfactors(1, thread + 1);
+    for (int e = first; e <= last; ++e) {
+        // In the order the inputs reached the step: the drivers row after row, then the gains as
+        // they were injected.
+        int count = 0;
+        auto add = [&](double input, int slot) {
+            gains[count] = input;
+            factors[count] = rfac.atSlot(slot, e) + 1;
+            ++count;
+        };
+        if (!loop.beyondDone) {
+            for (int i = 1; i <= loop.nsup(e); ++i) {
+                const int slot = loop.supslot(i, e);
+                if (loop.slotdelta(slot) != 0.0) add(loop.slotdelta(slot), slot);
+            }
+        }
+        const std::uint8_t* carries = &loop.carries(1, e);
+        for (int g = 1; g <= loop.ninject; ++g) {
+            const int slot = loop.injectslot(g);
+            if (slot != 0 && carries[slot - 1] != 0) add(loop.injectgain(g), slot);
+        }
+        if (count > 0) addRows(&s.rf.fut(2, e), gains, factors, count, lags - 1);
+    }
+}
+
+void listInjectedRows(EngineState& s) {
+    LoopBlock& loop = s.loop;
     for (int g = 1; g <= loop.ninject; ++g)
-        loop.injectslot(g) = rfac.slotOf(kGainRowOffset + loop.injectzone(g));
-    auto zones = [&s, &loop, &rfac, lags](int thread, int first, int last) {
-        double* gains = &loop.laggain(1, thread + 1);
-        const double** factors = &loop.lagfactors(1, thread + 1);
-        for (int e = first; e <= last; ++e) {
-            // In the order the inputs reached the step: the drivers row after row, then the gains as
-            // they were injected.
-            int count = 0;
-            auto add = [&](double input, int slot) {
-                gains[count] = input;
-                factors[count] = rfac.atSlot(slot, e) + 1;
-                ++count;
-            };
-            if (!loop.beyondDone) {
-                for (int i = 1; i <= loop.nsup(e); ++i) {
-                    const int slot = loop.supslot(i, e);
-                    if (loop.slotdelta(slot) != 0.0) add(loop.slotdelta(slot), slot);
-                }
-            }
-            const std::uint8_t* carries = &loop.carries(1, e);
-            for (int g = 1; g <= loop.ninject; ++g) {
-                const int slot = loop.injectslot(g);
-                if (slot != 0 && carries[slot - 1] != 0) add(loop.injectgain(g), slot);
-            }
-            if (count > 0) addRows(&s.rf.fut(2, e), gains, factors, count, lags - 1);
+        loop.injectslot(g) = s.rf.rfac.slotOf(kGainRowOffset + loop.injectzone(g));
+}
+
+} // namespace
+
+void superposeBeyondStep(EngineState& state) {
+    LoopBlock& loop = state.loop;
+    listInjectedRows(state);
+    auto zones = [&state](int thread, int first, int last) { superposeZones(state, thread, first, last); };
+    loop.workers->run(zones);
+    loop.beyondDone = true;
+    loop.ninject = 0;
+}
+
+void finishStep(EngineState& state) {
+    LoopBlock& loop = state.loop;
+    listInjectedRows(state);
+    auto zones = [&state, &loop](int thread, int first, int last) {
+        superposeZones(state, thread, first, last);
+        double* grid = &loop.movework(0, thread + 1);
+        for (int z = first; z <= last; ++z) {
+            state.sysb.tzonea(z) = state.rf.fut(1, z);
+            moveon(state, z, grid);
         }
     };
     loop.workers->run(zones);

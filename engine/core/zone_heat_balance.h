@@ -35,6 +35,10 @@ void superposeDrivers(EngineState& state, int t);
 // walked once.
 void superposeBeyondStep(EngineState& state);
 
+// The end of the step: superposeBeyondStep, then every zone's air temperature of the step kept in
+// `tzonea` and its future moved one step on (moveon), zone by zone.
+void finishStep(EngineState& state);
+
 // B - E: natural ventilation, air flows, louvres and the comfort test, then the injection of the
 // air-flow and louvre gains.  month 1..12.
 void balanceZones(EngineState& state, int t, int month);

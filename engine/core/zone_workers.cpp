@@ -72,24 +72,29 @@ void ZoneWorkers::start(const std::vector<long>& weights, int threads) {
         }
         bounds_.push_back(z);
     }
+    runsPerThread_ = runs / threads;
+    taken_ = std::make_unique<std::atomic<std::uint32_t>[]>(static_cast<std::size_t>(runs));
+    for (int r = 0; r < runs; ++r) taken_[static_cast<std::size_t>(r)].store(generation_.load());
     stopping_.store(false);
     const std::uint32_t seen = generation_.load();
     for (int t = 1; t < threads; ++t) workers_.emplace_back([this, t, seen] { serve(t, seen); });
 }
 
 void ZoneWorkers::take(std::uint32_t generation, int thread) {
-    const std::uint64_t runs = bounds_.size() - 1;
-    std::uint64_t next = next_.load(std::memory_order_acquire);
-    for (;;) {
-        if ((next >> 32) != generation || (next & 0xffffffffu) >= runs) return;
-        if (!next_.compare_exchange_weak(next, next + 1, std::memory_order_acq_rel,
-                                         std::memory_order_acquire))
+    const int runs = static_cast<int>(bounds_.size()) - 1;
+    const int own = thread * runsPerThread_;
+    for (int i = 0; i < runs; ++i) {
+        const int r = (own + i) % runs;
+        std::atomic<std::uint32_t>& taken = taken_[static_cast<std::size_t>(r)];
+        // Every run was taken by the piece before; a thread still looking at that one takes nothing.
+        std::uint32_t before = generation - 1;
+        if (taken.load(std::memory_order_relaxed) != before ||
+            !taken.compare_exchange_strong(before, generation, std::memory_order_acq_rel))
             continue;
-        const auto r = static_cast<std::size_t>(next & 0xffffffffu);
-        call_(job_, thread, bounds_[r] + 1, bounds_[r + 1]);
+        call_(job_, thread, bounds_[static_cast<std::size_t>(r)] + 1,
+              bounds_[static_cast<std::size_t>(r) + 1]);
         // The thread that finishes the last run wakes the loop's thread if it went to sleep.
-        if (done_.fetch_add(1, std::memory_order_acq_rel) + 1 == static_cast<int>(runs)) done_.notify_one();
-        next = next_.load(std::memory_order_acquire);
+        if (done_.fetch_add(1, std::memory_order_acq_rel) + 1 == runs) done_.notify_one();
     }
 }
 
@@ -98,7 +103,6 @@ void ZoneWorkers::dispatch(Call call, void* job) {
     call_ = call;
     job_ = job;
     done_.store(0, std::memory_order_relaxed);
-    next_.store(static_cast<std::uint64_t>(generation) << 32, std::memory_order_release);
     generation_.store(generation, std::memory_order_release);
     generation_.notify_all();
     take(generation, 0);

@@ -1,13 +1,15 @@
 // Threads that share a step's per-zone work with the time loop's own thread.  The zones are cut into
-// runs of consecutive zones that the threads take one at a time as they come free, the loop's thread
-// too, so a thread that the system has not scheduled holds up nobody.  Each zone's values are
-// computed by one thread in the same order as in a single-threaded run, so results are the same to
-// the bit however many threads there are.  The threads start once before the year and wait for work
-// between the steps; a house too small to gain from them runs on the loop's thread alone.
+// runs of consecutive zones; each thread takes its own runs first, so that a zone's data stays in the
+// cache of the core that worked on it the step before, then any run still left, so that a thread that
+// the system has not scheduled holds up nobody.  Each zone's values are computed by one thread in the
+// same order as in a single-threaded run, so results are the same to the bit however many threads
+// there are.  The threads start once before the year and wait for work between the steps; a house
+// too small to gain from them runs on the loop's thread alone.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -42,15 +44,16 @@ class ZoneWorkers {
   private:
     using Call = void (*)(void*, int, int, int);
     void dispatch(Call call, void* job);
-    // Takes runs of the current piece of work of generation `generation` until none is left.
+    // Takes runs of the current piece of work, generation `generation`, until none is left.
     void take(std::uint32_t generation, int thread);
     void serve(int thread, std::uint32_t seen);
     void stop();
 
     std::vector<int> bounds_; // run r holds the zones bounds_[r] + 1..bounds_[r + 1]
+    int runsPerThread_ = 1;   // thread t's own runs are t · runsPerThread_ onwards
     std::vector<std::thread> workers_;
-    // The piece of work: its generation in the high half, the next run to take in the low half.
-    std::atomic<std::uint64_t> next_{0};
+    // The generation of the piece of work that took each run.
+    std::unique_ptr<std::atomic<std::uint32_t>[]> taken_;
     std::atomic<std::uint32_t> generation_{0}; // raised for every piece of work; wakes the threads
     std::atomic<int> done_{0};                 // runs of the current piece finished
     std::atomic<bool> stopping_{false};
