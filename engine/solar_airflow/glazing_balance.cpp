@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "common/fixed_width.h"
-#include "engine/core/matrix_routines.h"
 #include "engine/solar_airflow/solar_messages.h"
 
 namespace engine {
@@ -46,25 +46,72 @@ double frameCurve(double c, double irradiance, double absorptance) {
     return std::max(g, 0.0);
 }
 
+// Gauss-Jordan elimination with complete pivoting of a system of at most kMaxNodes unknowns: a[c][r]
+// is the coefficient of unknown c in equation r, b the right-hand side, replaced by the solution.
+// It takes the same pivots (the largest remaining magnitude, the first row and then the first column
+// among equals) and forms the same quotients, products and differences as the shared matrix solver,
+// so the node temperatures are the same to the last bit, without its general work space and calls.
+// A pivot not above 1e-90 leaves b as far as it got.
+void eliminateNodes(int m, std::array<std::array<double, kMaxNodes>, kMaxNodes>& a,
+                    std::array<double, kMaxNodes>& b) {
+    constexpr double kSingularPivot = 1e-90;
+    const auto n = static_cast<std::size_t>(m);
+    std::array<bool, kMaxNodes> pivoted{}; // unknown c (and so equation c) has been pivot
+    for (std::size_t step = 0; step < n; ++step) {
+        double largest = 0.0;
+        std::size_t irow = 0, icol = 0;
+        for (std::size_t c = 0; c < n; ++c) {
+            if (pivoted[c]) continue;
+            for (std::size_t r = 0; r < n; ++r) {
+                if (pivoted[r]) continue;
+                const double v = std::abs(a[c][r]);
+                if (v > largest || (v == largest && v > 0.0 && r < irow)) {
+                    largest = v;
+                    irow = r;
+                    icol = c;
+                }
+            }
+        }
+        if (largest <= kSingularPivot) return;
+        pivoted[icol] = true;
+        if (irow != icol) {
+            for (std::size_t c = 0; c < n; ++c) std::swap(a[c][irow], a[c][icol]);
+            std::swap(b[irow], b[icol]);
+        }
+        const double pivot = a[icol][icol];
+        for (std::size_t c = 0; c < n; ++c)
+            if (!pivoted[c]) a[c][icol] /= pivot;
+        b[icol] *= 1.0 / pivot;
+        a[icol][icol] = 1.0;
+        const std::array<double, kMaxNodes>& d = a[icol]; // the multipliers, by equation
+        for (std::size_t c = 0; c < n; ++c) {
+            if (pivoted[c]) continue;
+            const double p = a[c][icol];
+            for (std::size_t r = 0; r < n; ++r)
+                if (r != icol) a[c][r] -= p * d[r];
+        }
+        const double p = b[icol];
+        for (std::size_t r = 0; r < n; ++r)
+            if (r != icol) b[r] -= p * d[r];
+    }
+}
+
 // Solves the node balance (1/R(j) + 1/R(j+1)) T(j) - T(j-1)/R(j) - T(j+1)/R(j+1) = S(j), j = 1..m,
-// with T(0) = To and T(m+1) = Ti, by the shared matrix solver.  R has m+1 entries (R[0] is R(1)), S and
-// T m entries.  A singular system cannot arise from positive resistances and is not checked.
+// with T(0) = To and T(m+1) = Ti.  R has m+1 entries (R[0] is R(1)), S and T m entries.  A singular
+// system cannot arise from positive resistances and is not checked.
 void solveNodes(int m, const std::array<double, kMaxNodes + 1>& R, const std::array<double, kMaxNodes>& S,
                 double To, double Ti, std::array<double, kMaxNodes>& T) {
-    std::array<double, kMaxNodes * kMaxNodes> a{};
-    const RealMatrix matrix(a.data(), kMaxNodes);
+    std::array<std::array<double, kMaxNodes>, kMaxNodes> a{}; // a[column][row]
     for (int j = 1; j <= m; ++j) {
         const auto k = static_cast<std::size_t>(j - 1);
-        matrix(j, j) = 1.0 / R[k] + 1.0 / R[k + 1];
-        if (j > 1) matrix(j, j - 1) = -1.0 / R[k];
-        if (j < m) matrix(j, j + 1) = -1.0 / R[k + 1];
+        a[k][k] = 1.0 / R[k] + 1.0 / R[k + 1];
+        if (j > 1) a[k - 1][k] = -1.0 / R[k];
+        if (j < m) a[k + 1][k] = -1.0 / R[k + 1];
         T[k] = S[k];
     }
     T[0] += To / R[0];
     T[static_cast<std::size_t>(m - 1)] += Ti / R[static_cast<std::size_t>(m)];
-    double determ = 0.0;
-    int ierr = 0;
-    matinv(matrix, m, RealMatrix(T.data(), kMaxNodes), 1, determ, ierr);
+    eliminateNodes(m, a, T);
 }
 
 } // namespace
@@ -109,6 +156,7 @@ GlazingResult solveGlazingBalance(GlazingSystem& g, const GlazingConditions& c) 
     double hi = g.hiL;
     std::array<double, kMaxNodes + 1> R{};
     std::array<double, kMaxNodes> T{};
+    const double windTerm = 5.6644 * std::pow(c.V, 1.78); // the wind's share of the outside convection
     bool changed = true;
     while (changed && r.passes <= kMaxFilmPasses) {
         ++r.passes;
@@ -126,8 +174,7 @@ GlazingResult solveGlazingBalance(GlazingSystem& g, const GlazingConditions& c) 
         const double inner = T[static_cast<std::size_t>(nodes - 1)]; // C, inner pane or curtain
         const double dTo = std::abs(c.To - outer);
         const double dTi = std::abs(c.Ti - inner);
-        const double hoc = std::max(
-            std::sqrt(5.6644 * std::pow(c.V, 1.78) + 0.7056 * std::pow(dTo, 0.666667)), kMinConvection);
+        const double hoc = std::max(std::sqrt(windTerm + 0.7056 * std::pow(dTo, 0.666667)), kMinConvection);
         const double hic =
             std::max(c.forced != 0 ? kForcedConvection : 2.3 * std::pow(dTi, 0.24), kMinConvection);
         const double Tmo = (outer + c.To) / 2.0 + kKelvin;
