@@ -1,7 +1,9 @@
 #include "engine/solar_airflow/glazing_balance.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 #include "common/fixed_width.h"
@@ -114,13 +116,46 @@ void solveNodes(int m, const std::array<double, kMaxNodes + 1>& R, const std::ar
     eliminateNodes(m, a, T);
 }
 
+using FilmInputs = std::array<double, GlazingFilms::kInputs>;
+
+// Every input of the film coefficient iteration (S holds the absorbed solar of the nodes).
+FilmInputs filmInputs(const GlazingSystem& g, const GlazingConditions& c, int n, int nodes, bool drawn,
+                      const std::array<double, kMaxNodes>& S) {
+    FilmInputs k{};
+    std::size_t i = 0;
+    const auto put = [&k, &i](double v) { k[i++] = v; };
+    put(n);
+    put(nodes);
+    put(drawn ? 1.0 : 0.0);
+    for (double v : g.Rp) put(v);
+    for (double v : g.Rg) put(v);
+    put(c.Rc);
+    for (double v : S) put(v);
+    put(c.To);
+    put(c.Ti);
+    put(c.V);
+    put(c.forced);
+    put(g.ei);
+    put(g.eo);
+    put(c.tol);
+    put(g.hoL);
+    put(g.hiL);
+    assert(i == k.size());
+    return k;
+}
+
+// Equal to the bit: a zero of either sign or a NaN is only the same as itself.
+bool sameBits(const FilmInputs& a, const FilmInputs& b) {
+    return std::memcmp(a.data(), b.data(), sizeof a) == 0;
+}
+
 } // namespace
 
 bool curtainDrawn(const GlazingConditions& c) {
     return c.cov != 0 && !(c.Rc == 0.0 && c.Tc == 1.0 && c.Ac == 0.0);
 }
 
-GlazingResult solveGlazingBalance(GlazingSystem& g, const GlazingConditions& c) {
+GlazingResult solveGlazingBalance(GlazingSystem& g, const GlazingConditions& c, GlazingFilms* films) {
     GlazingResult r;
     const bool drawn = curtainDrawn(c);
     if (c.UgOverride != 0.0) g.Ug = c.UgOverride;
@@ -154,43 +189,54 @@ GlazingResult solveGlazingBalance(GlazingSystem& g, const GlazingConditions& c) 
 
     double ho = g.hoL;
     double hi = g.hiL;
-    std::array<double, kMaxNodes + 1> R{};
-    std::array<double, kMaxNodes> T{};
-    const double windTerm = 5.6644 * std::pow(c.V, 1.78); // the wind's share of the outside convection
-    bool changed = true;
-    while (changed && r.passes <= kMaxFilmPasses) {
-        ++r.passes;
-        R[0] = 0.5 * pane(1) + 1.0 / ho;
-        for (int j = 2; j <= n; ++j) R[static_cast<std::size_t>(j - 1)] = gap(j);
-        if (drawn) {
-            R[static_cast<std::size_t>(n)] = 0.5 * pane(n) + c.Rc;
-            R[static_cast<std::size_t>(n + 1)] = 1.0 / hi;
-        } else {
-            R[static_cast<std::size_t>(n)] = 0.5 * pane(n) + 1.0 / hi;
-        }
-        solveNodes(nodes, R, S, c.To, c.Ti, T);
+    const FilmInputs inputs = filmInputs(g, c, n, nodes, drawn, S);
+    if (films != nullptr && films->valid && sameBits(films->inputs, inputs)) {
+        r.passes = films->passes;
+        ho = r.ho = films->ho;
+        hi = r.hi = films->hi;
+        r.hic = films->hic;
+        r.hir = films->hir;
+    } else {
+        std::array<double, kMaxNodes + 1> R{};
+        std::array<double, kMaxNodes> T{};
+        const double windTerm = 5.6644 * std::pow(c.V, 1.78); // the wind's share of the outside convection
+        bool changed = true;
+        while (changed && r.passes <= kMaxFilmPasses) {
+            ++r.passes;
+            R[0] = 0.5 * pane(1) + 1.0 / ho;
+            for (int j = 2; j <= n; ++j) R[static_cast<std::size_t>(j - 1)] = gap(j);
+            if (drawn) {
+                R[static_cast<std::size_t>(n)] = 0.5 * pane(n) + c.Rc;
+                R[static_cast<std::size_t>(n + 1)] = 1.0 / hi;
+            } else {
+                R[static_cast<std::size_t>(n)] = 0.5 * pane(n) + 1.0 / hi;
+            }
+            solveNodes(nodes, R, S, c.To, c.Ti, T);
 
-        const double outer = T[0];                                   // C, outer pane
-        const double inner = T[static_cast<std::size_t>(nodes - 1)]; // C, inner pane or curtain
-        const double dTo = std::abs(c.To - outer);
-        const double dTi = std::abs(c.Ti - inner);
-        const double hoc = std::max(std::sqrt(windTerm + 0.7056 * std::pow(dTo, 0.666667)), kMinConvection);
-        const double hic =
-            std::max(c.forced != 0 ? kForcedConvection : 2.3 * std::pow(dTi, 0.24), kMinConvection);
-        const double Tmo = (outer + c.To) / 2.0 + kKelvin;
-        const double Tmi = (inner + c.Ti) / 2.0 + kKelvin;
-        const double Tmi3 = Tmi * Tmi * Tmi;
-        const double hir =
-            drawn && g.ei >= kGreyEmissivity ? 1.2 * kFourSigmaGrey * Tmi3 : 1.2 * kFourSigma * g.ei * Tmi3;
-        const double hoNew = kFourSigma * g.eo * Tmo * Tmo * Tmo + hoc;
-        const double hiNew = hir + hic;
-        changed = std::abs(hiNew - hi) > c.tol || std::abs(hoNew - ho) > c.tol;
-        ho = hoNew;
-        hi = hiNew;
-        r.ho = ho;
-        r.hi = hi;
-        r.hic = hic;
-        r.hir = hir;
+            const double outer = T[0];                                   // C, outer pane
+            const double inner = T[static_cast<std::size_t>(nodes - 1)]; // C, inner pane or curtain
+            const double dTo = std::abs(c.To - outer);
+            const double dTi = std::abs(c.Ti - inner);
+            const double hoc =
+                std::max(std::sqrt(windTerm + 0.7056 * std::pow(dTo, 0.666667)), kMinConvection);
+            const double hic =
+                std::max(c.forced != 0 ? kForcedConvection : 2.3 * std::pow(dTi, 0.24), kMinConvection);
+            const double Tmo = (outer + c.To) / 2.0 + kKelvin;
+            const double Tmi = (inner + c.Ti) / 2.0 + kKelvin;
+            const double Tmi3 = Tmi * Tmi * Tmi;
+            const double hir = drawn && g.ei >= kGreyEmissivity ? 1.2 * kFourSigmaGrey * Tmi3
+                                                                : 1.2 * kFourSigma * g.ei * Tmi3;
+            const double hoNew = kFourSigma * g.eo * Tmo * Tmo * Tmo + hoc;
+            const double hiNew = hir + hic;
+            changed = std::abs(hiNew - hi) > c.tol || std::abs(hoNew - ho) > c.tol;
+            ho = hoNew;
+            hi = hiNew;
+            r.ho = ho;
+            r.hi = hi;
+            r.hic = hic;
+            r.hir = hir;
+        }
+        if (films != nullptr) *films = GlazingFilms{inputs, true, ho, hi, r.hic, r.hir, r.passes};
     }
     r.settled = r.passes <= kMaxFilmPasses;
 
@@ -237,8 +283,9 @@ GlazingResult solveGlazingBalance(GlazingSystem& g, const GlazingConditions& c) 
 
 namespace engine {
 
-GlazingResult uvalsg(EngineState& state, GlazingSystem& system, const GlazingConditions& conditions) {
-    GlazingResult r = solveGlazingBalance(system, conditions);
+GlazingResult uvalsg(EngineState& state, GlazingSystem& system, const GlazingConditions& conditions,
+                     GlazingFilms* films) {
+    GlazingResult r = solveGlazingBalance(system, conditions, films);
     if (r.settled) return r;
     std::string message = "More than ";
     fw::appendInteger(message, kMaxFilmPasses, 2, fw::Overflow::Asterisks);
