@@ -33,18 +33,47 @@ struct SpaceSurfaces {
     double flow = 0.0;         // m³/s
 };
 
-// Convective coefficient of a surface at ts over air at ta, W/m²K; the model's value where the
-// surface's length is unknown.
-double convection(const SpaceSurfaces& s, double ts, double ta, double length, double h0, bool top) {
+// What the free convection at a roof underside takes from the roof's slope theta (degrees): its
+// sine and the critical Grashof number of a roof cooler than the air.  Both stay the same through
+// a space's iteration.
+struct RoofSlope {
+    double theta = 0.0;
+    double sine = 0.0;
+    double grc = 5e9;
+};
+
+RoofSlope roofSlope(double theta) {
+    RoofSlope r;
+    r.theta = theta;
+    r.sine = std::sin(theta * kDegree);
+    if (theta <= 15.0)
+        r.grc = 1e6;
+    else if (theta <= 75.0)
+        r.grc = std::pow(10.0, theta / (0.087 * theta + 1.187));
+    return r;
+}
+
+double roofUndersideFree(double ra, double gr, double pr, const RoofSlope& slope, bool roofWarmer) {
+    const double theta = slope.theta, sine = slope.sine;
+    if (roofWarmer) return theta > 2.0 ? 0.56 * std::pow(ra * sine, 0.25) : 0.58 * std::pow(ra, 0.2);
+    if (theta <= 0.1) return horizontalFree(ra, true);
+    const double grc = slope.grc;
+    if (gr > grc)
+        return 0.14 * (std::cbrt(ra) - std::cbrt(grc * pr)) + 0.56 * std::pow(grc * pr * sine, 0.25);
+    return 0.56 * std::pow(ra * sine, 0.25);
+}
+
+// Convective coefficient of a surface at ts over air at ta moving at u (m/s), W/m²K; the model's
+// value where the surface's length is unknown.  A top surface is a roof underside of the given slope.
+double convection(double ts, double ta, double u, double length, double h0, const RoofSlope* top) {
     if (length <= 0.0) return h0;
     const double tm = (ts + ta) / 2.0 + kKelvin;
     double pr = 0.0, mu = 0.0, rho = 0.0, k = 0.0;
     airproperties(tm, pr, mu, rho, k);
     const double gr = length * length * length * std::fabs(ts - ta) * rho * rho * kGravity / (mu * mu * tm);
     const double ra = gr * pr;
-    const double u = s.crossSection > 0.0 ? s.flow / s.crossSection : 0.0;
     const double re = u * length * rho / mu;
-    const double free = top ? roofUndersideFree(ra, gr, pr, s.slope, ts > ta) : horizontalFree(ra, ts >= ta);
+    const double free = top ? roofUndersideFree(ra, gr, pr, *top, ts > ta) : horizontalFree(ra, ts >= ta);
     const double forced = forcedConvection(re, pr);
     const double nu = std::cbrt(forced * forced * forced + free * free * free);
     return k / length * nu;
@@ -57,13 +86,20 @@ void adjustSpace(EngineState& state, const SpaceSurfaces& s) {
     const auto& z = s.zone;
     std::array<double, 3> t0{}, t{}, q{};
     for (int i = 0; i < 3; ++i) t0[i] = t[i] = state.rf.fut(1, z[i]);
+    // The same-step responses of the three nodes to one another and the air speed stay the same
+    // through the passes.
+    std::array<std::array<double, 3>, 3> response{}; // response[m][n]: node n to a gain in node m
+    for (int m = 0; m < 3; ++m)
+        for (int n = 0; n < 3; ++n) response[m][n] = sameStep(state, z[m], z[n]);
+    const double u = s.crossSection > 0.0 ? s.flow / s.crossSection : 0.0;
+    const RoofSlope slope = roofSlope(s.slope);
     const int passes = std::max(state.numerics.maxitg, 1);
     for (int pass = 1; pass <= passes; ++pass) {
         const double tb = t[0], ta = t[1], tt = t[2];
         const double tr = (tb + tt) / 2.0 + kKelvin;
         const double hrad = s.hRad0 > 0.0 ? s.emissivity * 4.0 * kStefanBoltzmann * tr * tr * tr : 0.0;
-        const double hb = s.hBottom0 > 0.0 ? convection(s, tb, ta, s.lengthBottom, s.hBottom0, false) : 0.0;
-        const double ht = s.hTop0 > 0.0 ? convection(s, tt, ta, s.lengthTop, s.hTop0, true) : 0.0;
+        const double hb = s.hBottom0 > 0.0 ? convection(tb, ta, u, s.lengthBottom, s.hBottom0, nullptr) : 0.0;
+        const double ht = s.hTop0 > 0.0 ? convection(tt, ta, u, s.lengthTop, s.hTop0, &slope) : 0.0;
         const double db = s.hBottom0 > 0.0 ? hb - s.hBottom0 : 0.0;
         const double dt = s.hTop0 > 0.0 ? ht - s.hTop0 : 0.0;
         const double dr = s.hRad0 > 0.0 ? hrad - s.hRad0 : 0.0;
@@ -73,7 +109,7 @@ void adjustSpace(EngineState& state, const SpaceSurfaces& s) {
         double change = 0.0;
         for (int n = 0; n < 3; ++n) {
             double next = t0[n];
-            for (int m = 0; m < 3; ++m) next += q[m] * sameStep(state, z[m], z[n]);
+            for (int m = 0; m < 3; ++m) next += q[m] * response[m][n];
             change += std::fabs(next - t[n]);
             t[n] = next;
         }
@@ -102,17 +138,7 @@ double horizontalFree(double ra, bool unstable) {
 }
 
 double roofUndersideFree(double ra, double gr, double pr, double theta, bool roofWarmer) {
-    const double sine = std::sin(theta * kDegree);
-    if (roofWarmer) return theta > 2.0 ? 0.56 * std::pow(ra * sine, 0.25) : 0.58 * std::pow(ra, 0.2);
-    if (theta <= 0.1) return horizontalFree(ra, true);
-    double grc = 5e9;
-    if (theta <= 15.0)
-        grc = 1e6;
-    else if (theta <= 75.0)
-        grc = std::pow(10.0, theta / (0.087 * theta + 1.187));
-    if (gr > grc)
-        return 0.14 * (std::cbrt(ra) - std::cbrt(grc * pr)) + 0.56 * std::pow(grc * pr * sine, 0.25);
-    return 0.56 * std::pow(ra * sine, 0.25);
+    return roofUndersideFree(ra, gr, pr, roofSlope(theta), roofWarmer);
 }
 
 double forcedConvection(double re, double pr) {

@@ -35,13 +35,55 @@ double decayRate(int j) {
     return harmonicFrequencyPerHour(j + 1);
 }
 
+// s(i) = x + Σ_j a(j) · w(j, i), j = 0..58 in ascending order, for the `count` values i: w(j, i) lies
+// at w[j · stride + i].  Sixteen and then four values at a time in vector lanes, each lane adding the
+// products in the order of the plain sum, so every value is the same to the bit.
+__attribute__((target_clones("avx2", "default"))) void
+sumExponentials(const double* a, const double* w, std::size_t stride, int count, double x, double* out) {
+    const auto n = static_cast<std::size_t>(count);
+    std::size_t i = 0;
+    for (; i + 4 * kLanes <= n; i += 4 * kLanes) {
+        Lanes s0 = {x, x, x, x}, s1 = s0, s2 = s0, s3 = s0;
+        for (std::size_t j = 0; j < kExponentials; ++j) {
+            const double aj = a[j];
+            const double* wj = w + j * stride + i;
+            Lanes w0, w1, w2, w3;
+            std::memcpy(&w0, wj, sizeof w0);
+            std::memcpy(&w1, wj + kLanes, sizeof w1);
+            std::memcpy(&w2, wj + 2 * kLanes, sizeof w2);
+            std::memcpy(&w3, wj + 3 * kLanes, sizeof w3);
+            s0 += aj * w0;
+            s1 += aj * w1;
+            s2 += aj * w2;
+            s3 += aj * w3;
+        }
+        std::memcpy(out + i, &s0, sizeof s0);
+        std::memcpy(out + i + kLanes, &s1, sizeof s1);
+        std::memcpy(out + i + 2 * kLanes, &s2, sizeof s2);
+        std::memcpy(out + i + 3 * kLanes, &s3, sizeof s3);
+    }
+    for (; i + kLanes <= n; i += kLanes) {
+        Lanes s0 = {x, x, x, x};
+        for (std::size_t j = 0; j < kExponentials; ++j) {
+            Lanes w0;
+            std::memcpy(&w0, w + j * stride + i, sizeof w0);
+            s0 += a[j] * w0;
+        }
+        std::memcpy(out + i, &s0, sizeof s0);
+    }
+    for (; i < n; ++i) {
+        double s0 = x;
+        for (std::size_t j = 0; j < kExponentials; ++j) s0 += a[j] * w[j * stride + i];
+        out[i] = s0;
+    }
+}
+
 // The weights W(j, n) of the exponentials in factor n of each kind: rfac(n) = X + Σ a(j) · W(j, n).
 class FactorWeights {
   public:
     FactorWeights(int nd, double step) : nd_(nd), lags_(nd + kLongTermPoints) {
         for (int kind = 0; kind < 3; ++kind)
-            w_[static_cast<std::size_t>(kind)].resize(static_cast<std::size_t>(kExponentials) *
-                                                      static_cast<std::size_t>(lags_));
+            w_[static_cast<std::size_t>(kind)].resize(static_cast<std::size_t>(kExponentials) * stride());
         first_.resize(2 * kExponentials);
         for (int j = 1; j <= kExponentials; ++j) {
             const double x = decayRate(j) * step;
@@ -51,7 +93,7 @@ class FactorWeights {
             const double e1 = std::exp(-decayRate(j) * step);
             first_[static_cast<std::size_t>(j - 1)] = e1;                      // kind 2
             first_[static_cast<std::size_t>(kExponentials + j - 1)] = e1 * p1; // kinds 1 and 3
-            for (int n = 1; n <= lags_; ++n) {
+            for (int n = 2; n <= lags_; ++n) {
                 const double lag = n <= nd ? n * step : gridLag(n - nd);
                 const double e = std::exp(-decayRate(j) * lag);
                 for (std::size_t kind = 0; kind < 3; ++kind) w_[kind][index(j, n)] = e * pk[kind];
@@ -68,20 +110,20 @@ class FactorWeights {
         for (int j = 1; j <= kExponentials; ++j)
             sum += a[static_cast<std::size_t>(j - 1)] * first_[firstOffset + static_cast<std::size_t>(j - 1)];
         out[0] = sum;
-        for (int n = 2; n <= lags_; ++n) {
-            double s = x;
-            for (int j = 1; j <= kExponentials; ++j) s += a[static_cast<std::size_t>(j - 1)] * w[index(j, n)];
-            out[n - 1] = s;
-        }
+        sumExponentials(a.data(), w.data(), stride(), lags_ - 1, x, out + 1);
     }
 
     int lags() const { return lags_; }
     int nd() const { return nd_; }
 
   private:
+    // The weights of one exponential lie side by side for the lags 2..lags, padded to whole lanes.
+    std::size_t stride() const {
+        const auto count = static_cast<std::size_t>(lags_ - 1);
+        return (count + kLanes - 1) / kLanes * kLanes;
+    }
     std::size_t index(int j, int n) const {
-        return static_cast<std::size_t>(j - 1) +
-               static_cast<std::size_t>(kExponentials) * static_cast<std::size_t>(n - 1);
+        return static_cast<std::size_t>(j - 1) * stride() + static_cast<std::size_t>(n - 2);
     }
 
     int nd_;

@@ -1,10 +1,12 @@
 #include "engine/solar_airflow/glazing_balance.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
+#include <cstring>
+#include <utility>
 
 #include "common/fixed_width.h"
-#include "engine/core/matrix_routines.h"
 #include "engine/solar_airflow/solar_messages.h"
 
 namespace engine {
@@ -46,25 +48,105 @@ double frameCurve(double c, double irradiance, double absorptance) {
     return std::max(g, 0.0);
 }
 
+// Gauss-Jordan elimination with complete pivoting of a system of at most kMaxNodes unknowns: a[c][r]
+// is the coefficient of unknown c in equation r, b the right-hand side, replaced by the solution.
+// It takes the same pivots (the largest remaining magnitude, the first row and then the first column
+// among equals) and forms the same quotients, products and differences as the shared matrix solver,
+// so the node temperatures are the same to the last bit, without its general work space and calls.
+// A pivot not above 1e-90 leaves b as far as it got.
+void eliminateNodes(int m, std::array<std::array<double, kMaxNodes>, kMaxNodes>& a,
+                    std::array<double, kMaxNodes>& b) {
+    constexpr double kSingularPivot = 1e-90;
+    const auto n = static_cast<std::size_t>(m);
+    std::array<bool, kMaxNodes> pivoted{}; // unknown c (and so equation c) has been pivot
+    for (std::size_t step = 0; step < n; ++step) {
+        double largest = 0.0;
+        std::size_t irow = 0, icol = 0;
+        for (std::size_t c = 0; c < n; ++c) {
+            if (pivoted[c]) continue;
+            for (std::size_t r = 0; r < n; ++r) {
+                if (pivoted[r]) continue;
+                const double v = std::abs(a[c][r]);
+                if (v > largest || (v == largest && v > 0.0 && r < irow)) {
+                    largest = v;
+                    irow = r;
+                    icol = c;
+                }
+            }
+        }
+        if (largest <= kSingularPivot) return;
+        pivoted[icol] = true;
+        if (irow != icol) {
+            for (std::size_t c = 0; c < n; ++c) std::swap(a[c][irow], a[c][icol]);
+            std::swap(b[irow], b[icol]);
+        }
+        const double pivot = a[icol][icol];
+        for (std::size_t c = 0; c < n; ++c)
+            if (!pivoted[c]) a[c][icol] /= pivot;
+        b[icol] *= 1.0 / pivot;
+        a[icol][icol] = 1.0;
+        const std::array<double, kMaxNodes>& d = a[icol]; // the multipliers, by equation
+        for (std::size_t c = 0; c < n; ++c) {
+            if (pivoted[c]) continue;
+            const double p = a[c][icol];
+            for (std::size_t r = 0; r < n; ++r)
+                if (r != icol) a[c][r] -= p * d[r];
+        }
+        const double p = b[icol];
+        for (std::size_t r = 0; r < n; ++r)
+            if (r != icol) b[r] -= p * d[r];
+    }
+}
+
 // Solves the node balance (1/R(j) + 1/R(j+1)) T(j) - T(j-1)/R(j) - T(j+1)/R(j+1) = S(j), j = 1..m,
-// with T(0) = To and T(m+1) = Ti, by the shared matrix solver.  R has m+1 entries (R[0] is R(1)), S and
-// T m entries.  A singular system cannot arise from positive resistances and is not checked.
+// with T(0) = To and T(m+1) = Ti.  R has m+1 entries (R[0] is R(1)), S and T m entries.  A singular
+// system cannot arise from positive resistances and is not checked.
 void solveNodes(int m, const std::array<double, kMaxNodes + 1>& R, const std::array<double, kMaxNodes>& S,
                 double To, double Ti, std::array<double, kMaxNodes>& T) {
-    std::array<double, kMaxNodes * kMaxNodes> a{};
-    const RealMatrix matrix(a.data(), kMaxNodes);
+    std::array<std::array<double, kMaxNodes>, kMaxNodes> a{}; // a[column][row]
     for (int j = 1; j <= m; ++j) {
         const auto k = static_cast<std::size_t>(j - 1);
-        matrix(j, j) = 1.0 / R[k] + 1.0 / R[k + 1];
-        if (j > 1) matrix(j, j - 1) = -1.0 / R[k];
-        if (j < m) matrix(j, j + 1) = -1.0 / R[k + 1];
+        a[k][k] = 1.0 / R[k] + 1.0 / R[k + 1];
+        if (j > 1) a[k - 1][k] = -1.0 / R[k];
+        if (j < m) a[k + 1][k] = -1.0 / R[k + 1];
         T[k] = S[k];
     }
     T[0] += To / R[0];
     T[static_cast<std::size_t>(m - 1)] += Ti / R[static_cast<std::size_t>(m)];
-    double determ = 0.0;
-    int ierr = 0;
-    matinv(matrix, m, RealMatrix(T.data(), kMaxNodes), 1, determ, ierr);
+    eliminateNodes(m, a, T);
+}
+
+using FilmInputs = std::array<double, GlazingFilms::kInputs>;
+
+// Every input of the film coefficient iteration (S holds the absorbed solar of the nodes).
+FilmInputs filmInputs(const GlazingSystem& g, const GlazingConditions& c, int n, int nodes, bool drawn,
+                      const std::array<double, kMaxNodes>& S) {
+    FilmInputs k{};
+    std::size_t i = 0;
+    const auto put = [&k, &i](double v) { k[i++] = v; };
+    put(n);
+    put(nodes);
+    put(drawn ? 1.0 : 0.0);
+    for (double v : g.Rp) put(v);
+    for (double v : g.Rg) put(v);
+    put(c.Rc);
+    for (double v : S) put(v);
+    put(c.To);
+    put(c.Ti);
+    put(c.V);
+    put(c.forced);
+    put(g.ei);
+    put(g.eo);
+    put(c.tol);
+    put(g.hoL);
+    put(g.hiL);
+    assert(i == k.size());
+    return k;
+}
+
+// Equal to the bit: a zero of either sign or a NaN is only the same as itself.
+bool sameBits(const FilmInputs& a, const FilmInputs& b) {
+    return std::memcmp(a.data(), b.data(), sizeof a) == 0;
 }
 
 } // namespace
@@ -73,7 +155,7 @@ bool curtainDrawn(const GlazingConditions& c) {
     return c.cov != 0 && !(c.Rc == 0.0 && c.Tc == 1.0 && c.Ac == 0.0);
 }
 
-GlazingResult solveGlazingBalance(GlazingSystem& g, const GlazingConditions& c) {
+GlazingResult solveGlazingBalance(GlazingSystem& g, const GlazingConditions& c, GlazingFilms* films) {
     GlazingResult r;
     const bool drawn = curtainDrawn(c);
     if (c.UgOverride != 0.0) g.Ug = c.UgOverride;
@@ -107,43 +189,54 @@ GlazingResult solveGlazingBalance(GlazingSystem& g, const GlazingConditions& c) 
 
     double ho = g.hoL;
     double hi = g.hiL;
-    std::array<double, kMaxNodes + 1> R{};
-    std::array<double, kMaxNodes> T{};
-    bool changed = true;
-    while (changed && r.passes <= kMaxFilmPasses) {
-        ++r.passes;
-        R[0] = 0.5 * pane(1) + 1.0 / ho;
-        for (int j = 2; j <= n; ++j) R[static_cast<std::size_t>(j - 1)] = gap(j);
-        if (drawn) {
-            R[static_cast<std::size_t>(n)] = 0.5 * pane(n) + c.Rc;
-            R[static_cast<std::size_t>(n + 1)] = 1.0 / hi;
-        } else {
-            R[static_cast<std::size_t>(n)] = 0.5 * pane(n) + 1.0 / hi;
-        }
-        solveNodes(nodes, R, S, c.To, c.Ti, T);
+    const FilmInputs inputs = filmInputs(g, c, n, nodes, drawn, S);
+    if (films != nullptr && films->valid && sameBits(films->inputs, inputs)) {
+        r.passes = films->passes;
+        ho = r.ho = films->ho;
+        hi = r.hi = films->hi;
+        r.hic = films->hic;
+        r.hir = films->hir;
+    } else {
+        std::array<double, kMaxNodes + 1> R{};
+        std::array<double, kMaxNodes> T{};
+        const double windTerm = 5.6644 * std::pow(c.V, 1.78); // the wind's share of the outside convection
+        bool changed = true;
+        while (changed && r.passes <= kMaxFilmPasses) {
+            ++r.passes;
+            R[0] = 0.5 * pane(1) + 1.0 / ho;
+            for (int j = 2; j <= n; ++j) R[static_cast<std::size_t>(j - 1)] = gap(j);
+            if (drawn) {
+                R[static_cast<std::size_t>(n)] = 0.5 * pane(n) + c.Rc;
+                R[static_cast<std::size_t>(n + 1)] = 1.0 / hi;
+            } else {
+                R[static_cast<std::size_t>(n)] = 0.5 * pane(n) + 1.0 / hi;
+            }
+            solveNodes(nodes, R, S, c.To, c.Ti, T);
 
-        const double outer = T[0];                                   // C, outer pane
-        const double inner = T[static_cast<std::size_t>(nodes - 1)]; // C, inner pane or curtain
-        const double dTo = std::abs(c.To - outer);
-        const double dTi = std::abs(c.Ti - inner);
-        const double hoc = std::max(
-            std::sqrt(5.6644 * std::pow(c.V, 1.78) + 0.7056 * std::pow(dTo, 0.666667)), kMinConvection);
-        const double hic =
-            std::max(c.forced != 0 ? kForcedConvection : 2.3 * std::pow(dTi, 0.24), kMinConvection);
-        const double Tmo = (outer + c.To) / 2.0 + kKelvin;
-        const double Tmi = (inner + c.Ti) / 2.0 + kKelvin;
-        const double Tmi3 = Tmi * Tmi * Tmi;
-        const double hir =
-            drawn && g.ei >= kGreyEmissivity ? 1.2 * kFourSigmaGrey * Tmi3 : 1.2 * kFourSigma * g.ei * Tmi3;
-        const double hoNew = kFourSigma * g.eo * Tmo * Tmo * Tmo + hoc;
-        const double hiNew = hir + hic;
-        changed = std::abs(hiNew - hi) > c.tol || std::abs(hoNew - ho) > c.tol;
-        ho = hoNew;
-        hi = hiNew;
-        r.ho = ho;
-        r.hi = hi;
-        r.hic = hic;
-        r.hir = hir;
+            const double outer = T[0];                                   // C, outer pane
+            const double inner = T[static_cast<std::size_t>(nodes - 1)]; // C, inner pane or curtain
+            const double dTo = std::abs(c.To - outer);
+            const double dTi = std::abs(c.Ti - inner);
+            const double hoc =
+                std::max(std::sqrt(windTerm + 0.7056 * std::pow(dTo, 0.666667)), kMinConvection);
+            const double hic =
+                std::max(c.forced != 0 ? kForcedConvection : 2.3 * std::pow(dTi, 0.24), kMinConvection);
+            const double Tmo = (outer + c.To) / 2.0 + kKelvin;
+            const double Tmi = (inner + c.Ti) / 2.0 + kKelvin;
+            const double Tmi3 = Tmi * Tmi * Tmi;
+            const double hir = drawn && g.ei >= kGreyEmissivity ? 1.2 * kFourSigmaGrey * Tmi3
+                                                                : 1.2 * kFourSigma * g.ei * Tmi3;
+            const double hoNew = kFourSigma * g.eo * Tmo * Tmo * Tmo + hoc;
+            const double hiNew = hir + hic;
+            changed = std::abs(hiNew - hi) > c.tol || std::abs(hoNew - ho) > c.tol;
+            ho = hoNew;
+            hi = hiNew;
+            r.ho = ho;
+            r.hi = hi;
+            r.hic = hic;
+            r.hir = hir;
+        }
+        if (films != nullptr) *films = GlazingFilms{inputs, true, ho, hi, r.hic, r.hir, r.passes};
     }
     r.settled = r.passes <= kMaxFilmPasses;
 
@@ -190,8 +283,9 @@ GlazingResult solveGlazingBalance(GlazingSystem& g, const GlazingConditions& c) 
 
 namespace engine {
 
-GlazingResult uvalsg(EngineState& state, GlazingSystem& system, const GlazingConditions& conditions) {
-    GlazingResult r = solveGlazingBalance(system, conditions);
+GlazingResult uvalsg(EngineState& state, GlazingSystem& system, const GlazingConditions& conditions,
+                     GlazingFilms* films) {
+    GlazingResult r = solveGlazingBalance(system, conditions, films);
     if (r.settled) return r;
     std::string message = "More than ";
     fw::appendInteger(message, kMaxFilmPasses, 2, fw::Overflow::Asterisks);

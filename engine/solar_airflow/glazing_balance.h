@@ -72,14 +72,31 @@ bool curtainDrawn(const GlazingConditions& conditions);
 // The most passes of the film coefficient iteration that may still end it.
 constexpr int kMaxFilmPasses = 10;
 
+// The film coefficient iteration of a balance: every input it depends on (the pane and gap
+// resistances, the curtain, the absorbed solar of each node, the air temperatures, the wind, the
+// emissivities, the library films and the tolerance) and what it gave.  The windows of a zone share
+// all of these within a step whenever they receive the same solar radiation, as every window of one
+// glazing system does in the dark; a balance whose inputs equal the record's to the bit takes the
+// record's outcome, which iterating again would give unchanged.
+struct GlazingFilms {
+    static constexpr int kInputs = 24;
+    std::array<double, kInputs> inputs{};
+    bool valid = false; // the record holds an iteration
+    double ho = 0.0, hi = 0.0, hic = 0.0, hir = 0.0;
+    int passes = 0;
+};
+
 // Solves the balance of `system` under `conditions`.  A card replacement of Ug, Uf or fg is written
 // into `system`, and so stays in the system's stored data.  Never stops the run; the result says
-// whether the film coefficients settled.
-GlazingResult solveGlazingBalance(GlazingSystem& system, const GlazingConditions& conditions);
+// whether the film coefficients settled.  With `films`, an iteration on the same inputs as the one it
+// records is taken from it, and the iteration made is recorded in it.
+GlazingResult solveGlazingBalance(GlazingSystem& system, const GlazingConditions& conditions,
+                                  GlazingFilms* films = nullptr);
 
 // The balance as the solar gains call it: solves it and, when the film coefficients have not settled,
 // writes the message to the text report; with open glazing it then stops the run, with a drawn
 // curtain the run goes on with the last pass's values.
-GlazingResult uvalsg(EngineState& state, GlazingSystem& system, const GlazingConditions& conditions);
+GlazingResult uvalsg(EngineState& state, GlazingSystem& system, const GlazingConditions& conditions,
+                     GlazingFilms* films = nullptr);
 
 } // namespace engine

@@ -81,12 +81,13 @@ void cardOverrides(const Wind41Block& w, int sys, GlazingConditions& c) {
 }
 
 // Solves the glazing balance of system sys and books its heat into zone z for an opening of area
-// (m2).
-void bookGlazing(EngineState& state, int s, int z, int sys, double area, GlazingConditions& c) {
+// (m2).  films carries the film iteration from one opening to the next.
+void bookGlazing(EngineState& state, int s, int z, int sys, double area, GlazingConditions& c,
+                 GlazingFilms& films) {
     Wind41Block& w = state.wind41;
     cardOverrides(w, sys, c);
     GlazingSystem g = glazingSystemOf(w, sys);
-    GlazingResult r = uvalsg(state, g, c);
+    GlazingResult r = uvalsg(state, g, c, &films);
     storeReplacements(w, sys, g);
     const double glzu = w.uwin(sys);
     if (state.blank.iprnt7 == 9) r.U = glzu;
@@ -115,7 +116,8 @@ GlazingConditions stepConditions(const EngineState& state, int s, int z, double 
     return c;
 }
 
-void window(EngineState& state, int s, int z, int k, const StepSky& sky, double tol, double hmax) {
+void window(EngineState& state, int s, int z, int k, const StepSky& sky, double tol, double hmax,
+            GlazingFilms& films) {
     const ShadBlock& shad = state.shad;
     const Wind41Block& w = state.wind41;
     const DiffuseshadBlock& d = state.diffuseshad;
@@ -157,7 +159,7 @@ void window(EngineState& state, int s, int z, int k, const StepSky& sky, double 
     c.cd = kWindowDiffuseCosine;
     c.Ib = Ibeam;
     c.Id = Idif;
-    bookGlazing(state, s, z, shad.iwsys(z, k), shad.warea(z, k), c);
+    bookGlazing(state, s, z, shad.iwsys(z, k), shad.warea(z, k), c, films);
 }
 
 // Glass transmittance at an angle (degrees) between the 10-degree entries of the light-well table;
@@ -247,7 +249,7 @@ void lightWell(EngineState& state, int s, int z, int k, SkylightKind kind, doubl
 }
 
 void roofWindow(EngineState& state, int s, int z, int k, double cosTheta, double Ibeam, double Idif,
-                double ctrl, double tol, double hmax) {
+                double ctrl, double tol, double hmax, GlazingFilms& films) {
     const ShadBlock& shad = state.shad;
     const SkylightBlock& sk = state.skylight;
     const double Ta = state.clim.tair(s);
@@ -270,10 +272,11 @@ void roofWindow(EngineState& state, int s, int z, int k, double cosTheta, double
     c.cd = std::cos(std::abs(kDiffuseSlope - shad.sslope(z, k)) * data::RAD);
     c.Ib = Ibeam;
     c.Id = Idif;
-    bookGlazing(state, s, z, shad.issys(z, k), shad.sarea(z, k), c);
+    bookGlazing(state, s, z, shad.issys(z, k), shad.sarea(z, k), c, films);
 }
 
-void skylight(EngineState& state, int s, int z, int k, const StepSky& sky, double tol, double hmax) {
+void skylight(EngineState& state, int s, int z, int k, const StepSky& sky, double tol, double hmax,
+              GlazingFilms& films) {
     const ShadBlock& shad = state.shad;
     const int isk = shad.issys(z, k) - kFirstWindowSystemOverRoof;
     const double beta = shad.sslope(z, k) * data::RAD;
@@ -293,15 +296,17 @@ void skylight(EngineState& state, int s, int z, int k, const StepSky& sky, doubl
         return;
     }
     if (kind == static_cast<int>(SkylightKind::RoofWindow))
-        roofWindow(state, s, z, k, cosTheta, Ibeam, Idif, ctrl, tol, hmax);
+        roofWindow(state, s, z, k, cosTheta, Ibeam, Idif, ctrl, tol, hmax, films);
 }
 
 } // namespace
 
 void openingGains(EngineState& state, int s, const StepSky& sky, double tol, double hmax) {
+    // Openings one after the other often repeat the film iteration of the one before.
+    GlazingFilms films;
     for (int z = 1; z <= state.zones.nzones; ++z) {
-        for (int k = 1; k <= state.shad.nsky(z); ++k) skylight(state, s, z, k, sky, tol, hmax);
-        for (int k = 1; k <= state.shad.nwin(z); ++k) window(state, s, z, k, sky, tol, hmax);
+        for (int k = 1; k <= state.shad.nsky(z); ++k) skylight(state, s, z, k, sky, tol, hmax, films);
+        for (int k = 1; k <= state.shad.nwin(z); ++k) window(state, s, z, k, sky, tol, hmax, films);
     }
 }
 

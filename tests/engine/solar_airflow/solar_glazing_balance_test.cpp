@@ -239,5 +239,59 @@ TEST(GlazingBalance, UnsettledFilmsStopOpenGlazingButNotACurtain) {
     EXPECT_TRUE(std::isfinite(r.U));
 }
 
+void expectSameResult(const GlazingResult& a, const GlazingResult& b, const char* what) {
+    EXPECT_EQ(a.ho, b.ho) << what;
+    EXPECT_EQ(a.hi, b.hi) << what;
+    EXPECT_EQ(a.hic, b.hic) << what;
+    EXPECT_EQ(a.hir, b.hir) << what;
+    EXPECT_EQ(a.U, b.U) << what;
+    EXPECT_EQ(a.taus, b.taus) << what;
+    EXPECT_EQ(a.qf, b.qf) << what;
+    EXPECT_EQ(a.qp, b.qp) << what;
+    EXPECT_EQ(a.qc, b.qc) << what;
+    EXPECT_EQ(a.passes, b.passes) << what;
+}
+
+TEST(GlazingBalance, FilmRecordIsTakenOnlyForTheSameIterationInputs) {
+    GlazingSystem g = singlePane(20.0, 8.0);
+    GlazingConditions base = dark(0.0, 20.0, 3.0);
+    base.cb = 0.9;
+    base.tol = 0.01;
+    struct Case {
+        const char* what;
+        void (*change)(GlazingConditions&);
+        bool taken;
+    };
+    const Case cases[] = {
+        {"same conditions", [](GlazingConditions&) {}, true},
+        {"other beam incidence in the dark", [](GlazingConditions& c) { c.cb = 0.3; }, true},
+        {"other zone air", [](GlazingConditions& c) { c.Ti = 21.0; }, false},
+        {"other outdoor air", [](GlazingConditions& c) { c.To = 0.5; }, false},
+        {"other wind", [](GlazingConditions& c) { c.V = 3.5; }, false},
+        {"some sun", [](GlazingConditions& c) { c.Id = 50.0; }, false},
+        {"drawn curtain", [](GlazingConditions& c) { c.cov = 1, c.Rc = 0.1; }, false},
+        {"thermostat active", [](GlazingConditions& c) { c.forced = 1; }, false},
+    };
+    for (const Case& k : cases) {
+        GlazingConditions c = base;
+        k.change(c);
+        const GlazingResult fresh = solveGlazingBalance(g, c);
+
+        // Taken or not, the result is the one of a balance solved afresh.
+        GlazingFilms films;
+        solveGlazingBalance(g, base, &films);
+        ASSERT_TRUE(films.valid);
+        expectSameResult(solveGlazingBalance(g, c, &films), fresh, k.what);
+        EXPECT_EQ(films.ho, fresh.ho) << k.what; // the record holds the latest iteration
+
+        // A marked record shows in the result only where it is taken.
+        solveGlazingBalance(g, base, &films);
+        const double marked = films.ho + 1.0;
+        films.ho = marked;
+        const GlazingResult r = solveGlazingBalance(g, c, &films);
+        EXPECT_EQ(r.ho, k.taken ? marked : fresh.ho) << k.what;
+    }
+}
+
 } // namespace
 } // namespace engine
