@@ -143,7 +143,7 @@ class FormatParser {
 struct NumberText {
     static constexpr std::size_t kMaxDigits = 120;
     bool negative = false;
-    std::array<char, kMaxDigits> digits{}; // mantissa digits, without the point
+    std::array<char, kMaxDigits> digits; // mantissa digits, without the point; the first `count` are set
     std::size_t count = 0;
     int pointAt = -1; // digits before the written point, -1 when there is none
     long long exponent = 0;
@@ -246,8 +246,9 @@ bool readReal(std::string_view field, int decimals, double& value, Blanks blanks
     // exact doubles, and one division or product rounds the value once, correctly, as the library
     // would.
     constexpr std::uint64_t kExactInteger = std::uint64_t{1} << 53;
-    constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                       1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    static constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     constexpr long long kLargestExactPower = std::size(kExactPowers) - 1;
     if (power >= -kLargestExactPower && power <= kLargestExactPower) {
         std::uint64_t digits = 0;
@@ -359,6 +360,18 @@ bool appendPadded(std::string& out, std::string_view text, int width, Overflow o
     return true;
 }
 
+// appendPadded for a text [begin, end) that lies at the end of `buffer`: the blanks go into the
+// buffer in front of it when there is room, so that the field is appended in one piece.
+bool appendPaddedFrom(std::string& out, char* buffer, char* begin, char* end, int width, Overflow overflow) {
+    const auto length = static_cast<std::size_t>(end - begin);
+    if (width < 0 || end - buffer < width || length > static_cast<std::size_t>(width))
+        return appendPadded(out, std::string_view(begin, length), width, overflow);
+    char* const start = end - width;
+    std::memset(start, ' ', static_cast<std::size_t>(begin - start));
+    out.append(start, static_cast<std::size_t>(width));
+    return true;
+}
+
 } // namespace
 
 namespace {
@@ -375,14 +388,14 @@ char* digitsBefore(char* end, std::uint64_t value) {
 } // namespace
 
 bool appendInteger(std::string& out, long long value, int width, Overflow overflow) {
-    char buffer[24];
+    char buffer[64];
     char* const end = buffer + sizeof buffer;
     // Through the unsigned magnitude, so that the most negative value has its digits too.
     const std::uint64_t magnitude =
         value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     char* begin = digitsBefore(end, magnitude);
     if (value < 0) *--begin = '-';
-    return appendPadded(out, std::string_view(begin, static_cast<std::size_t>(end - begin)), width, overflow);
+    return appendPaddedFrom(out, buffer, begin, end, width, overflow);
 }
 
 namespace {
@@ -476,7 +489,7 @@ bool appendFixed(std::string& out, double value, int width, int decimals, Overfl
             ++begin;
         }
     }
-    return appendPadded(out, std::string_view(begin, static_cast<std::size_t>(end - begin)), width, overflow);
+    return appendPaddedFrom(out, buffer, begin, end, width, overflow);
 }
 
 bool appendExponent(std::string& out, double value, int width, int decimals, Overflow overflow) {
