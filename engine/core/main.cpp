@@ -6,7 +6,9 @@
 #include "engine/core/state.h"
 
 int main() {
-    auto state = std::make_unique<engine::EngineState>();
+    // The state is megabytes of tables, each set by its own constructor: it is built by those alone
+    // (default-initialised), not zeroed as a whole beforehand as make_unique would.
+    std::unique_ptr<engine::EngineState> state(new engine::EngineState);
     state->workdir = std::filesystem::current_path();
     return engine::runEngine(*state);
 }

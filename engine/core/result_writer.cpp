@@ -142,16 +142,18 @@ void stepMode(EngineState& s, int iz) {
         const double t = s.psa.toutstep(step);
         account(w, 1, t, last);
         w.daystore(step, 1, d) = t;
+        // The plant books the step's energies before the zones are written, and nothing changes them
+        // while they are: they are stored once a step, with the first zone.
+        for (int i = 1; i <= s.sysa.ncond; ++i) {
+            const int z = s.sysa.icondz(i);
+            w.daystore(step, kEnergyColumn + z, d) = s.en1.eh(z);
+            w.daystore(step, kSensibleColumn + z, d) = s.en1.ecs(z);
+            w.daystore(step, kLatentColumn + z, d) = s.en1.ecl(z);
+        }
     }
     const double t = s.psa.tzstep(step);
     account(w, iz + 1, t, last);
     w.daystore(step, iz + 1, d) = t;
-    for (int i = 1; i <= s.sysa.ncond; ++i) {
-        const int z = s.sysa.icondz(i);
-        w.daystore(step, kEnergyColumn + z, d) = s.en1.eh(z);
-        w.daystore(step, kSensibleColumn + z, d) = s.en1.ecs(z);
-        w.daystore(step, kLatentColumn + z, d) = s.en1.ecl(z);
-    }
     for (int j = 1; j <= s.blank.nstath; ++j) {
         if (s.zn.istatz(j) != iz || !inStatedHours(step, s.blank.ihrfrom(j), s.blank.ihrto(j))) continue;
         w.nbin(temperatureBin(t), j) += 1;
