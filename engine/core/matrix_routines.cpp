@@ -27,10 +27,11 @@ void swapColumns(RealMatrix a, int c1, int c2, int rows) {
 using Flags = std::array<bool, kMatrixOrder + 1>;
 
 // The largest magnitude in column `column` (n elements) over the rows whose mask is 1 (0 for rows
-// already pivoted; a masked element counts as 0 and so never wins).
-__attribute__((target_clones("avx2", "default"))) double columnLargest(const double* column,
-                                                                       const double* mask, int n) {
-    const int whole = n - n % kLanes;
+// already pivoted; a masked element counts as 0 and so never wins), when it is `floor` or more; a
+// column whose magnitudes all lie below `floor` cannot hold the pivot and gives -1.
+__attribute__((target_clones("avx2", "default"))) double
+columnLargest(const double* column, const double* mask, int n, double floor) {
+    const int whole = n & ~(kLanes - 1);
     Lanes largest = {0.0, 0.0, 0.0, 0.0};
     for (int r = 0; r < whole; r += kLanes) {
         Lanes x, m;
@@ -40,11 +41,13 @@ __attribute__((target_clones("avx2", "default"))) double columnLargest(const dou
         largest = x > largest ? x : largest;
     }
     double result = 0.0;
-    for (int k = 0; k < kLanes; ++k) result = largest[k] > result ? largest[k] : result;
     for (int r = whole; r < n; ++r) {
         const double x = std::abs(column[r]) * mask[r];
         result = x > result ? x : result;
     }
+    const auto reaches = largest >= floor;
+    if (result < floor && !(reaches[0] | reaches[1] | reaches[2] | reaches[3])) return -1.0;
+    for (int k = 0; k < kLanes; ++k) result = largest[k] > result ? largest[k] : result;
     return result;
 }
 
@@ -81,7 +84,7 @@ double largestRemaining(RealMatrix a, int n, const Flags& pivoted, const double*
     for (int c = 1; c <= n; ++c) {
         if (pivoted[static_cast<std::size_t>(c)]) continue;
         const double* column = &a(1, c);
-        const double v = columnLargest(column, rowMask, n);
+        const double v = columnLargest(column, rowMask, n, largest);
         if (!(v > largest || (v == largest && v > 0.0))) continue;
         int r = 1;
         while (std::abs(column[r - 1]) * rowMask[r - 1] != v) ++r;
@@ -99,7 +102,7 @@ double largestRemaining(RealMatrix a, int n, const Flags& pivoted, const double*
 __attribute__((target_clones("avx2", "default"))) void eliminateColumn(double* column, int n, int pivotRow,
                                                                        const double* d) {
     const double p = column[pivotRow - 1];
-    const int whole = n - n % kLanes;
+    const int whole = n & ~(kLanes - 1);
     for (int r = 0; r < whole; r += kLanes) {
         Lanes x, y;
         std::memcpy(&x, column + r, sizeof x);
