@@ -1,11 +1,13 @@
 #include "fixed_width.h"
 
 #include <array>
+#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <limits>
 
 namespace fw {
@@ -141,7 +143,7 @@ class FormatParser {
 struct NumberText {
     static constexpr std::size_t kMaxDigits = 120;
     bool negative = false;
-    std::array<char, kMaxDigits> digits{}; // mantissa digits, without the point
+    std::array<char, kMaxDigits> digits; // mantissa digits, without the point; the first `count` are set
     std::size_t count = 0;
     int pointAt = -1; // digits before the written point, -1 when there is none
     long long exponent = 0;
@@ -239,13 +241,34 @@ bool readReal(std::string_view field, int decimals, double& value, Blanks blanks
         return true;
     }
     const long long fraction = n.pointAt >= 0 ? static_cast<long long>(n.count) - n.pointAt : decimals;
+    const long long power = n.exponent - fraction;
+    // Most fields (every climate record's) hold a few digits and a small power of ten: both are then
+    // exact doubles, and one division or product rounds the value once, correctly, as the library
+    // would.
+    constexpr std::uint64_t kExactInteger = std::uint64_t{1} << 53;
+    static constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr long long kLargestExactPower = std::size(kExactPowers) - 1;
+    if (power >= -kLargestExactPower && power <= kLargestExactPower) {
+        std::uint64_t digits = 0;
+        std::size_t i = 0;
+        for (; i < n.count && digits <= kExactInteger; ++i)
+            digits = digits * 10 + static_cast<std::uint64_t>(n.digits[i] - '0');
+        if (i == n.count && digits <= kExactInteger) {
+            const double mantissa = static_cast<double>(digits);
+            const double v = power < 0 ? mantissa / kExactPowers[-power] : mantissa * kExactPowers[power];
+            value = n.negative ? -v : v;
+            return true;
+        }
+    }
     // Let the library round the decimal text once, exactly: digits, then e(exponent - fraction).
     char text[NumberText::kMaxDigits + 32];
     std::size_t length = 0;
     if (n.negative) text[length++] = '-';
     std::memcpy(text + length, n.digits.data(), n.count);
     length += n.count;
-    std::snprintf(text + length, sizeof text - length, "e%lld", n.exponent - fraction);
+    std::snprintf(text + length, sizeof text - length, "e%lld", power);
     errno = 0;
     double v = std::strtod(text, nullptr);
     if (!std::isfinite(v)) return false;
@@ -337,33 +360,136 @@ bool appendPadded(std::string& out, std::string_view text, int width, Overflow o
     return true;
 }
 
+// appendPadded for a text [begin, end) that lies at the end of `buffer`: the blanks go into the
+// buffer in front of it when there is room, so that the field is appended in one piece.
+bool appendPaddedFrom(std::string& out, char* buffer, char* begin, char* end, int width, Overflow overflow) {
+    const auto length = static_cast<std::size_t>(end - begin);
+    if (width < 0 || end - buffer < width || length > static_cast<std::size_t>(width))
+        return appendPadded(out, std::string_view(begin, length), width, overflow);
+    char* const start = end - width;
+    std::memset(start, ' ', static_cast<std::size_t>(begin - start));
+    out.append(start, static_cast<std::size_t>(width));
+    return true;
+}
+
+} // namespace
+
+namespace {
+
+// Writes the decimal digits of `value` so that they end just before `end`; returns their start.
+char* digitsBefore(char* end, std::uint64_t value) {
+    do {
+        *--end = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    return end;
+}
+
 } // namespace
 
 bool appendInteger(std::string& out, long long value, int width, Overflow overflow) {
-    char buffer[32];
-    int n = std::snprintf(buffer, sizeof buffer, "%lld", value);
-    return appendPadded(out, std::string_view(buffer, static_cast<std::size_t>(n)), width, overflow);
+    char buffer[64];
+    char* const end = buffer + sizeof buffer;
+    // Through the unsigned magnitude, so that the most negative value has its digits too.
+    const std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    char* begin = digitsBefore(end, magnitude);
+    if (value < 0) *--begin = '-';
+    return appendPaddedFrom(out, buffer, begin, end, width, overflow);
 }
+
+namespace {
+
+// Reports hold a few decimals of values of everyday size; those are written by exact integer
+// arithmetic below, anything else through printf.
+constexpr int kExactDecimals = 9;
+constexpr std::uint64_t kPowersOfTen[kExactDecimals + 1] = {1,      10,      100,      1000,      10000,
+                                                            100000, 1000000, 10000000, 100000000, 1000000000};
+// Magnitudes below these keep |value| × 10^decimals under 10^19, within 64 bits, and the value's
+// binary exponent at or below its last integer bit.
+constexpr double kTwoTo53 = 9007199254740992.0;
+constexpr double kExactMagnitude[kExactDecimals + 1] = {kTwoTo53, kTwoTo53, kTwoTo53, kTwoTo53, 1e15,
+                                                        1e14,     1e13,     1e12,     1e11,     1e10};
+
+// |value| × 10^decimals rounded to an integer, halves to even, from the exact binary value: the
+// same digits printf("%.*f") gives.  False when the value is outside the exact range.
+bool scaledMagnitude(double value, int decimals, std::uint64_t& scaled) {
+    if (decimals < 0 || decimals > kExactDecimals) return false;
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < kExactMagnitude[decimals])) return false;
+    // magnitude = significand / 2^shift exactly.
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(magnitude);
+    const int biased = static_cast<int>(bits >> 52);
+    const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    const std::uint64_t significand = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
+    const int shift = biased == 0 ? 1074 : 1075 - biased; // 0 or more below 2^53
+    __extension__ using Wide = unsigned __int128;
+    const Wide product = static_cast<Wide>(significand) * kPowersOfTen[decimals]; // below 2^83
+    if (shift == 0) {
+        scaled = static_cast<std::uint64_t>(product);
+        return true;
+    }
+    if (shift > 84) { // the product is below half a unit: rounds to zero
+        scaled = 0;
+        return true;
+    }
+    Wide whole = product >> shift;
+    const Wide rest = product - (whole << shift);
+    const Wide half = Wide{1} << (shift - 1);
+    if (rest > half || (rest == half && (whole & 1) != 0)) ++whole;
+    scaled = static_cast<std::uint64_t>(whole);
+    return true;
+}
+
+// The text printf("%#.*f") gives for a finite value, ending just before `end`; nullptr when the
+// value is outside the exact range.  `zero` tells whether every digit written is zero.
+char* fixedTextBefore(char* end, double value, int decimals, bool& zero) {
+    std::uint64_t scaled = 0;
+    if (!scaledMagnitude(value, decimals, scaled)) return nullptr;
+    const std::uint64_t unit = kPowersOfTen[decimals];
+    std::uint64_t fraction = scaled % unit;
+    char* begin = end;
+    for (int k = 0; k < decimals; ++k) {
+        *--begin = static_cast<char>('0' + fraction % 10);
+        fraction /= 10;
+    }
+    *--begin = '.';
+    begin = digitsBefore(begin, scaled / unit);
+    zero = scaled == 0;
+    if (std::signbit(value)) *--begin = '-';
+    return begin;
+}
+
+} // namespace
 
 bool appendFixed(std::string& out, double value, int width, int decimals, Overflow overflow) {
     if (!std::isfinite(value)) return refuseOrStar(out, width, overflow);
-    // printf rounds the exact binary value, ties to even, which is the rounding we want.
+    // printf rounds the exact binary value, ties to even, which is the rounding we want; values of
+    // everyday size are rounded the same way by integer arithmetic, much faster.
     char buffer[512];
-    int n = std::snprintf(buffer, sizeof buffer, "%#.*f", decimals, value); // # keeps the point of Fw.0
-    if (n < 0 || n >= static_cast<int>(sizeof buffer)) return refuseOrStar(out, width, overflow);
-    std::string_view text(buffer, static_cast<std::size_t>(n));
+    char* const end = buffer + sizeof buffer;
+    bool zero = false;
+    char* begin = fixedTextBefore(end, value, decimals, zero);
+    if (!begin) {
+        int n = std::snprintf(buffer, sizeof buffer, "%#.*f", decimals, value); // # keeps the point of Fw.0
+        if (n < 0 || n >= static_cast<int>(sizeof buffer)) return refuseOrStar(out, width, overflow);
+        std::memmove(end - n, buffer, static_cast<std::size_t>(n));
+        begin = end - n;
+        zero = std::string_view(begin, static_cast<std::size_t>(n)).find_first_not_of("-0.") ==
+               std::string_view::npos;
+    }
     // A value that rounds to zero is written without a minus sign.
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string_view::npos) text.remove_prefix(1);
+    if (*begin == '-' && zero) ++begin;
     // Fortran drops the leading zero of a value below one when the field has no room for it.
-    if (static_cast<int>(text.size()) == width + 1) {
-        if (text.starts_with("0."))
-            text.remove_prefix(1);
-        else if (text.starts_with("-0.")) {
-            buffer[1] = '-';
-            text = std::string_view(buffer + 1, static_cast<std::size_t>(n - 1));
+    if (end - begin == width + 1) {
+        if (begin[0] == '0' && begin[1] == '.') {
+            ++begin;
+        } else if (begin[0] == '-' && begin[1] == '0' && begin[2] == '.') {
+            begin[1] = '-';
+            ++begin;
         }
     }
-    return appendPadded(out, text, width, overflow);
+    return appendPaddedFrom(out, buffer, begin, end, width, overflow);
 }
 
 bool appendExponent(std::string& out, double value, int width, int decimals, Overflow overflow) {

@@ -2,6 +2,7 @@
 
 #include "engine/core/vector_lanes.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -26,10 +27,11 @@ void swapColumns(RealMatrix a, int c1, int c2, int rows) {
 using Flags = std::array<bool, kMatrixOrder + 1>;
 
 // The largest magnitude in column `column` (n elements) over the rows whose mask is 1 (0 for rows
-// already pivoted; a masked element counts as 0 and so never wins).
-__attribute__((target_clones("avx2", "default"))) double columnLargest(const double* column,
-                                                                       const double* mask, int n) {
-    const int whole = n - n % kLanes;
+// already pivoted; a masked element counts as 0 and so never wins), when it is `floor` or more; a
+// column whose magnitudes all lie below `floor` cannot hold the pivot and gives -1.
+__attribute__((target_clones("avx2", "default"))) double
+columnLargest(const double* column, const double* mask, int n, double floor) {
+    const int whole = n & ~(kLanes - 1);
     Lanes largest = {0.0, 0.0, 0.0, 0.0};
     for (int r = 0; r < whole; r += kLanes) {
         Lanes x, m;
@@ -39,13 +41,20 @@ __attribute__((target_clones("avx2", "default"))) double columnLargest(const dou
         largest = x > largest ? x : largest;
     }
     double result = 0.0;
-    for (int k = 0; k < kLanes; ++k) result = largest[k] > result ? largest[k] : result;
     for (int r = whole; r < n; ++r) {
         const double x = std::abs(column[r]) * mask[r];
         result = x > result ? x : result;
     }
+    const auto reaches = largest >= floor;
+    if (result < floor && !(reaches[0] | reaches[1] | reaches[2] | reaches[3])) return -1.0;
+    for (int k = 0; k < kLanes; ++k) result = largest[k] > result ? largest[k] : result;
     return result;
 }
+
+// Below this order the pivot search and the elimination run as plain loops: most systems solved
+// are this small (a glazing layer, a few air-flow nodes), and the wide loops' set-up would cost more
+// than their work.
+constexpr int kPlainOrder = 8;
 
 // The largest element of the rows and columns not yet pivoted, as the rows were scanned in ascending
 // order and within a row the columns in ascending order, an element replacing the maximum only when
@@ -56,10 +65,26 @@ double largestRemaining(RealMatrix a, int n, const Flags& pivoted, const double*
                         int& icol) {
     double largest = 0.0;
     irow = icol = 0;
+    if (n < kPlainOrder) {
+        // Element by element: an equal magnitude in a smaller row of a later column wins, as above.
+        for (int c = 1; c <= n; ++c) {
+            if (pivoted[static_cast<std::size_t>(c)]) continue;
+            const double* column = &a(1, c);
+            for (int r = 1; r <= n; ++r) {
+                const double x = std::abs(column[r - 1]) * rowMask[r - 1];
+                if (x > largest || (x == largest && x > 0.0 && r < irow)) {
+                    largest = x;
+                    irow = r;
+                    icol = c;
+                }
+            }
+        }
+        return largest;
+    }
     for (int c = 1; c <= n; ++c) {
         if (pivoted[static_cast<std::size_t>(c)]) continue;
         const double* column = &a(1, c);
-        const double v = columnLargest(column, rowMask, n);
+        const double v = columnLargest(column, rowMask, n, largest);
         if (!(v > largest || (v == largest && v > 0.0))) continue;
         int r = 1;
         while (std::abs(column[r - 1]) * rowMask[r - 1] != v) ++r;
@@ -77,7 +102,7 @@ double largestRemaining(RealMatrix a, int n, const Flags& pivoted, const double*
 __attribute__((target_clones("avx2", "default"))) void eliminateColumn(double* column, int n, int pivotRow,
                                                                        const double* d) {
     const double p = column[pivotRow - 1];
-    const int whole = n - n % kLanes;
+    const int whole = n & ~(kLanes - 1);
     for (int r = 0; r < whole; r += kLanes) {
         Lanes x, y;
         std::memcpy(&x, column + r, sizeof x);
@@ -89,6 +114,17 @@ __attribute__((target_clones("avx2", "default"))) void eliminateColumn(double* c
     column[pivotRow - 1] = p; // the pivot row keeps its value
 }
 
+// eliminateColumn for any order: the same differences, in plain loops for a small one.
+inline void eliminate(double* column, int n, int pivotRow, const double* d) {
+    if (n >= kPlainOrder) {
+        eliminateColumn(column, n, pivotRow, d);
+        return;
+    }
+    const double p = column[pivotRow - 1];
+    for (int r = 0; r < n; ++r)
+        if (r != pivotRow - 1) column[r] -= p * d[r];
+}
+
 } // namespace
 
 void matinv(RealMatrix a, int n, RealMatrix b, int m, double& determ, int& ierr) {
@@ -96,11 +132,14 @@ void matinv(RealMatrix a, int n, RealMatrix b, int m, double& determ, int& ierr)
     const int rhs = std::abs(m);
     // Solving only: the columns already pivoted are never read again, so they are left as they are.
     const bool inverse = m <= 0;
-    Flags pivoted{}; // column j has been pivot column (and so row j pivot row)
-    std::array<double, kMatrixOrder> rowMask;
-    rowMask.fill(1.0); // rowMask(r - 1) = 0 once row r has been pivot row
-    std::array<int, kMatrixOrder + 1> stepRow{}, stepColumn{};
-    std::array<double, kMatrixOrder + 1> d{}; // the multipliers of the step, by row
+    // Only the leading n entries of the work space are set and read: most systems are far smaller
+    // than the largest order.
+    Flags pivoted; // column j has been pivot column (and so row j pivot row)
+    std::fill_n(pivoted.begin() + 1, n, false);
+    std::array<double, kMatrixOrder> rowMask; // rowMask(r - 1) = 0 once row r has been pivot row
+    std::fill_n(rowMask.begin(), n, 1.0);
+    std::array<int, kMatrixOrder + 1> stepRow, stepColumn; // set at each step before they are read
+    std::array<double, kMatrixOrder + 1> d;                // the multipliers of the step, by row
     determ = 1.0;
     for (int step = 1; step <= n; ++step) {
         int irow = 0, icol = 0;
@@ -132,9 +171,8 @@ void matinv(RealMatrix a, int n, RealMatrix b, int m, double& determ, int& ierr)
             if (r != icol) pivotColumn[r - 1] = 0.0;
         }
         for (int j = 1; j <= n; ++j)
-            if (inverse || !pivoted[static_cast<std::size_t>(j)])
-                eliminateColumn(&a(1, j), n, icol, d.data() + 1);
-        for (int j = 1; j <= rhs; ++j) eliminateColumn(&b(1, j), n, icol, d.data() + 1);
+            if (inverse || !pivoted[static_cast<std::size_t>(j)]) eliminate(&a(1, j), n, icol, d.data() + 1);
+        for (int j = 1; j <= rhs; ++j) eliminate(&b(1, j), n, icol, d.data() + 1);
     }
     if (inverse) {
         for (int step = n; step >= 1; --step) {

@@ -37,11 +37,10 @@ void write(std::ostream& out, const ReportFormat& format, std::span<const fw::Va
     writeLines(out, format.lines(values));
 }
 
-// Writes one line of plain fields (X, I, F) from `values` into the reused line buffer and on to
-// `out`, without allocating: the fields are taken in order until the values run out.
-void writeFields(std::ostream& out, std::string& line, const fw::Format& fields, const double* values,
-                 int count) {
-    line.clear();
+// Appends one line of plain fields (X, I, F) from `values`, and its line end, to `block`: the fields
+// are taken in order until the values run out.  The block's room is reserved before the first day,
+// so this does not allocate.
+void appendFields(std::string& block, const fw::Format& fields, const double* values, int count) {
     int next = 0, blanks = 0;
     for (const fw::Descriptor& d : fields) {
         if (d.edit == fw::Edit::X) {
@@ -49,16 +48,20 @@ void writeFields(std::ostream& out, std::string& line, const fw::Format& fields,
             continue;
         }
         if (next >= count) break;
-        fw::appendBlanks(line, blanks);
+        fw::appendBlanks(block, blanks);
         blanks = 0;
         const double v = values[next++];
         if (d.edit == fw::Edit::I)
-            fw::appendInteger(line, static_cast<long long>(v), d.width, fw::Overflow::Asterisks);
+            fw::appendInteger(block, static_cast<long long>(v), d.width, fw::Overflow::Asterisks);
         else
-            fw::appendFixed(line, v, d.width, d.decimals, fw::Overflow::Asterisks);
+            fw::appendFixed(block, v, d.width, d.decimals, fw::Overflow::Asterisks);
     }
-    out << line << kLineEnd;
+    block += kLineEnd;
 }
+
+// Room for a day of hour lines of the widest run (every zone listed, or conditioned, with three
+// F9.1 energies each) or for the day's summary lines.
+constexpr std::size_t kDayBlockRoom = 24 * (64 + 3 * 9 * kMaxZones);
 
 fw::Format completedFields(std::string_view templateText, int count) {
     const int counts[] = {count};
@@ -101,7 +104,7 @@ void headsMode(EngineState& s) {
         w.energyHourFields = completedFields(rf::kEnergyHour, 3 * s.sysa.ncond);
         prepareDailyLines(s);
     }
-    w.line.reserve(64 + 16 * (kMaxZones + 2));
+    w.line.reserve(kDayBlockRoom);
     w.tstsum.fill(0.0);
     w.tstsumrun.fill(0.0);
     w.nbin.fill(0);
@@ -139,16 +142,18 @@ void stepMode(EngineState& s, int iz) {
         const double t = s.psa.toutstep(step);
         account(w, 1, t, last);
         w.daystore(step, 1, d) = t;
+        // The plant books the step's energies before the zones are written, and nothing changes them
+        // while they are: they are stored once a step, with the first zone.
+        for (int i = 1; i <= s.sysa.ncond; ++i) {
+            const int z = s.sysa.icondz(i);
+            w.daystore(step, kEnergyColumn + z, d) = s.en1.eh(z);
+            w.daystore(step, kSensibleColumn + z, d) = s.en1.ecs(z);
+            w.daystore(step, kLatentColumn + z, d) = s.en1.ecl(z);
+        }
     }
     const double t = s.psa.tzstep(step);
     account(w, iz + 1, t, last);
     w.daystore(step, iz + 1, d) = t;
-    for (int i = 1; i <= s.sysa.ncond; ++i) {
-        const int z = s.sysa.icondz(i);
-        w.daystore(step, kEnergyColumn + z, d) = s.en1.eh(z);
-        w.daystore(step, kSensibleColumn + z, d) = s.en1.ecs(z);
-        w.daystore(step, kLatentColumn + z, d) = s.en1.ecl(z);
-    }
     for (int j = 1; j <= s.blank.nstath; ++j) {
         if (s.zn.istatz(j) != iz || !inStatedHours(step, s.blank.ihrfrom(j), s.blank.ihrto(j))) continue;
         w.nbin(temperatureBin(t), j) += 1;
@@ -184,47 +189,53 @@ void prepareDailyLines(EngineState& s) {
                     .back();
 }
 
-void writeEnding(std::ostream& out, std::string& line, const std::string& start, double value, bool integer) {
-    line.assign(start);
+// Appends a daily line: its text made before the first day, then its last field.
+void appendEnding(std::string& block, const std::string& start, double value, bool integer) {
+    block += start;
     if (integer)
-        fw::appendInteger(line, static_cast<long long>(value), kDayNumberWidth, fw::Overflow::Asterisks);
+        fw::appendInteger(block, static_cast<long long>(value), kDayNumberWidth, fw::Overflow::Asterisks);
     else
-        fw::appendFixed(line, value, kDayValueWidth, 1, fw::Overflow::Asterisks);
-    out << line << kLineEnd;
+        fw::appendFixed(block, value, kDayValueWidth, 1, fw::Overflow::Asterisks);
+    block += kLineEnd;
 }
 
 void dailySummary(EngineState& s) {
-    std::ostream& out = s.units.report;
     ResultWriterBlock& w = s.writer;
+    std::string& block = w.line;
+    block.clear();
     const auto& e = s.en1;
     const auto& p = s.peaks;
     const std::vector<std::string>& date = w.dateLines(s.tim.imonth);
-    for (std::size_t i = 0; i + 1 < date.size(); ++i) out << date[i] << kLineEnd;
-    writeEnding(out, w.line, date.back(), s.tim.iday, true);
-    auto separator = [&out] { out << kLineEnd; };
+    for (std::size_t i = 0; i + 1 < date.size(); ++i) {
+        block += date[i];
+        block += kLineEnd;
+    }
+    appendEnding(block, date.back(), s.tim.iday, true);
+    auto separator = [&block] { block += kLineEnd; };
     separator();
     const int n = s.sysa.ncond;
     for (int i = 1; i <= n; ++i)
         if (s.sysa.iheat(s.sysa.icondz(i)) != 0)
-            writeEnding(out, w.line, w.dayLines(kDayHeat, i), e.ehsum(s.sysa.icondz(i)), false);
+            appendEnding(block, w.dayLines(kDayHeat, i), e.ehsum(s.sysa.icondz(i)), false);
     separator();
     for (int i = 1; i <= n; ++i)
         if (s.sysa.iheat(s.sysa.icondz(i)) != 0)
-            writeEnding(out, w.line, w.dayLines(kDayHeatPeak, i), p.pkh1(s.sysa.icondz(i)), false);
+            appendEnding(block, w.dayLines(kDayHeatPeak, i), p.pkh1(s.sysa.icondz(i)), false);
     separator();
     for (int i = 1; i <= n; ++i) {
         const int z = s.sysa.icondz(i);
         if (s.sysa.icool(z) == 0) continue;
-        writeEnding(out, w.line, w.dayLines(kDaySensible, i), e.ecssum(z), false);
-        writeEnding(out, w.line, w.dayLines(kDayLatent, i), e.eclsum(z), false);
+        appendEnding(block, w.dayLines(kDaySensible, i), e.ecssum(z), false);
+        appendEnding(block, w.dayLines(kDayLatent, i), e.eclsum(z), false);
     }
     separator();
     for (int i = 1; i <= n; ++i) {
         const int z = s.sysa.icondz(i);
         if (s.sysa.icool(z) == 0) continue;
-        writeEnding(out, w.line, w.dayLines(kDaySensiblePeak, i), p.pkcs1(z), false);
-        writeEnding(out, w.line, w.dayLines(kDayLatentPeak, i), p.pkcl1(z), false);
+        appendEnding(block, w.dayLines(kDaySensiblePeak, i), p.pkcs1(z), false);
+        appendEnding(block, w.dayLines(kDayLatentPeak, i), p.pkcl1(z), false);
     }
+    s.units.report.write(block.data(), static_cast<std::streamsize>(block.size()));
 }
 
 void dayMode(EngineState& s) {
@@ -233,7 +244,10 @@ void dayMode(EngineState& s) {
     w.ndays += 1;
     clearExtremes(w);
     std::array<double, 4 + 3 * kMaxZones + 2> values{};
+    // Each file receives the day's 24 hour lines in one write.
+    std::string& block = w.line;
     if (s.wshum.ihumid == 0 || s.wshum.ihumid == 1) {
+        block.clear();
         for (int h = 1; h <= 24; ++h) {
             const int step = h * s.time.nstphr;
             int n = 0;
@@ -247,10 +261,12 @@ void dayMode(EngineState& s) {
                 values[n++] = s.clim.wspeed(step);
                 values[n++] = s.clim.wmoist(step);
             }
-            writeFields(s.units.temperature, w.line, w.temHourFields, values.data(), n);
+            appendFields(block, w.temHourFields, values.data(), n);
         }
+        s.units.temperature.write(block.data(), static_cast<std::streamsize>(block.size()));
     }
     if (s.sysa.iconon == 0) return;
+    block.clear();
     for (int h = 1; h <= 24; ++h) {
         const int step = h * s.time.nstphr;
         int n = 0;
@@ -263,8 +279,9 @@ void dayMode(EngineState& s) {
             values[n++] = w.daystore(step, kSensibleColumn + z, d);
             values[n++] = w.daystore(step, kLatentColumn + z, d);
         }
-        writeFields(s.units.energy, w.line, w.energyHourFields, values.data(), n);
+        appendFields(block, w.energyHourFields, values.data(), n);
     }
+    s.units.energy.write(block.data(), static_cast<std::streamsize>(block.size()));
     dailySummary(s);
     En1Block& e = s.en1;
     PeakBlock& p = s.peaks;

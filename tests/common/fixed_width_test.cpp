@@ -3,6 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
 namespace {
 
 struct RealCase {
@@ -29,6 +38,36 @@ TEST(FixedWidthRead, RealsFollowTheCardRules) {
         double v = -999;
         EXPECT_TRUE(fw::readReal(c.field, c.decimals, v)) << '"' << c.field << '"';
         EXPECT_DOUBLE_EQ(v, c.expected) << '"' << c.field << '"';
+    }
+}
+
+TEST(FixedWidthRead, RealsAreRoundedAsTheLibraryRoundsTheirText) {
+    // Random fields of up to 24 digits, with and without a written point and an exponent, read with
+    // implied decimals; each must come out as the library's correctly rounded reading of the same
+    // decimal number, to the bit.
+    std::mt19937_64 random(7);
+    for (int k = 0; k < 100000; ++k) {
+        const int length = 1 + static_cast<int>(random() % 24);
+        std::string digits;
+        for (int i = 0; i < length; ++i) digits.push_back(static_cast<char>('0' + random() % 10));
+        const int implied = static_cast<int>(random() % 6);
+        const bool point = random() % 2 == 0;
+        const int pointAt = static_cast<int>(random() % static_cast<unsigned>(length + 1));
+        const bool exponent = random() % 3 == 0;
+        const int power = static_cast<int>(random() % 61) - 30;
+        const bool negative = random() % 2 == 0;
+        std::string field = negative ? "-" : "";
+        field += point ? digits.substr(0, static_cast<std::size_t>(pointAt)) + "." +
+                             digits.substr(static_cast<std::size_t>(pointAt))
+                       : digits;
+        if (exponent) field += "E" + std::to_string(power);
+        const int scale = (exponent ? power : 0) - (point ? length - pointAt : implied);
+        const std::string text = (negative ? "-" : "") + digits + "e" + std::to_string(scale);
+        double v = 0;
+        ASSERT_TRUE(fw::readReal(field, implied, v)) << field;
+        const double expected = std::strtod(text.c_str(), nullptr);
+        ASSERT_EQ(std::memcmp(&v, &expected, sizeof v), 0)
+            << field << " read as " << v << ", not " << expected;
     }
 }
 
@@ -120,6 +159,89 @@ TEST(FixedWidthWrite, FixedPointRoundsHalvesToEven) {
         EXPECT_TRUE(fw::appendFixed(out, c.value, c.width, c.decimals, fw::Overflow::Refuse)) << c.value;
         EXPECT_EQ(out, c.expected) << c.value;
     }
+}
+
+// The field as printf("%#.*f") rounds it, with the report rules applied to its text: no minus sign on
+// a value that rounds to zero, no leading zero when the field lacks the room, asterisks on overflow.
+std::string printfField(double value, int width, int decimals) {
+    if (!std::isfinite(value)) return std::string(static_cast<std::size_t>(width), '*');
+    char buffer[512];
+    const int n = std::snprintf(buffer, sizeof buffer, "%#.*f", decimals, value);
+    std::string text(buffer, static_cast<std::size_t>(n));
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+    if (static_cast<int>(text.size()) == width + 1) {
+        if (text.starts_with("0."))
+            text.erase(0, 1);
+        else if (text.starts_with("-0."))
+            text.erase(1, 1);
+    }
+    if (static_cast<int>(text.size()) > width) return std::string(static_cast<std::size_t>(width), '*');
+    return std::string(static_cast<std::size_t>(width) - text.size(), ' ') + text;
+}
+
+TEST(FixedWidthWrite, FixedPointMatchesPrintfRoundingEverywhere) {
+    std::vector<double> values = {0.0,
+                                  -0.0,
+                                  0.05,
+                                  -0.05,
+                                  0.25,
+                                  -0.25,
+                                  999.95,
+                                  -999.95,
+                                  9999999.95,
+                                  1e15,
+                                  -1e15 + 0.125,
+                                  9007199254740991.0,
+                                  9007199254740992.0,
+                                  1e10 - 0.5,
+                                  1e22,
+                                  -1e300,
+                                  std::numeric_limits<double>::denorm_min(),
+                                  -std::numeric_limits<double>::min(),
+                                  std::numeric_limits<double>::max(),
+                                  std::numeric_limits<double>::infinity(),
+                                  std::nan("")};
+    // Halves and quarters at every decimal place are exact in binary: the ties that go to the even
+    // neighbour.
+    for (int k = -40; k <= 40; ++k) {
+        values.push_back(k + 0.5);
+        values.push_back(k / 8.0);
+        values.push_back(k * 0.03125 + 1000.0);
+        values.push_back(std::ldexp(static_cast<double>(k), -20));
+    }
+    // Every binade from the subnormals to far beyond the exact range, with random significands.
+    std::mt19937_64 random(20240611);
+    for (int exponent = -1074; exponent <= 80; ++exponent)
+        for (int k = 0; k < 12; ++k) {
+            const double significand = 1.0 + std::ldexp(static_cast<double>(random() >> 11), -53);
+            const double v = std::ldexp(significand, exponent);
+            values.push_back(random() % 2 ? v : -v);
+        }
+    // The values a year of reports is made of: temperatures and energies with a few decimals.
+    std::uniform_real_distribution<double> report(-5000.0, 50000.0);
+    for (int k = 0; k < 5000; ++k) values.push_back(report(random));
+    for (double v : values)
+        for (int decimals = 0; decimals <= 11; ++decimals)
+            for (int width : {1, 2, 3, 4, 5, 6, 8, 9, 12, 16, 24}) {
+                std::string out = "x";
+                fw::appendFixed(out, v, width, decimals, fw::Overflow::Asterisks);
+                ASSERT_EQ(out, "x" + printfField(v, width, decimals))
+                    << std::hexfloat << v << " F" << width << '.' << decimals;
+            }
+}
+
+TEST(FixedWidthWrite, IntegersMatchPrintf) {
+    for (long long v : {0LL, 7LL, -7LL, 10LL, -99LL, 1000LL, 123456789012LL,
+                        std::numeric_limits<long long>::max(), std::numeric_limits<long long>::min()})
+        for (int width : {1, 2, 3, 4, 12, 20, 24}) {
+            char buffer[32];
+            const int n = std::snprintf(buffer, sizeof buffer, "%*lld", width, v);
+            const std::string expected =
+                n > width ? std::string(static_cast<std::size_t>(width), '*') : std::string(buffer);
+            std::string out;
+            fw::appendInteger(out, v, width, fw::Overflow::Asterisks);
+            EXPECT_EQ(out, expected) << v << " I" << width;
+        }
 }
 
 TEST(FixedWidthWrite, OverflowIsRefusedOrStarred) {
