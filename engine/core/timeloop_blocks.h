@@ -152,7 +152,7 @@ struct ResultWriterBlock {
     int ndays = 0, nmonths = 0, ndayrun = 0;
     ResultFormats formats;
     fw::Format temHourFields, energyHourFields; // the hour lines as plain fields
-    std::string line;                           // the line being written, reused
+    std::string line;                           // the day's block of lines being written, reused
     PerZone<std::string> temname;               // names of the listed zones
     // The daily summary's lines up to their last field, made once before the first day so that the
     // day's lines are written without allocating: the blank lines and date line of each month (up to
