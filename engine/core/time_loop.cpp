@@ -34,9 +34,10 @@ constexpr double kLitresPerHourlyChange = 0.2777778; // L/s per m³ and air chan
 constexpr double kNoHeating = -99.0;
 constexpr double kNoCooling = 99.0;
 // Response factors walked in a step (rows × lags summed over the zones) that make a thread worth
-// its keep, and the most threads a run uses.
+// its keep, and the most threads a run uses: beyond four, the threads' waiting for the loop's own
+// work costs more processor time than they save.
 constexpr long kWorkPerThread = 100000;
-constexpr int kMaxWorkers = 8;
+constexpr int kMaxWorkers = 4;
 
 void report(EngineState& s, std::string_view format, std::initializer_list<fw::Value> values) {
     writeLines(s.units.report, ReportFormat(format).lines(values));
