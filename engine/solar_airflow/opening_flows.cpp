@@ -131,11 +131,11 @@ void openingFlows(EngineState& s, int i) {
         const double c1 = q.ocoef(i, k);
         const double c2 = q.ocoef2(i, k);
         if (openingKind(s.type.itypop(i, k), s.type.iadjz(i, k)) == OpeningKind::Large) {
-            const double bottom = std::pow(std::fabs(s.pressure.pfarb(i, k) - p0), n);
-            const double top = std::pow(std::fabs(s.pressure.pfar(i, k) - p0), n);
+            const double bottom = scaledPower(c1, std::fabs(s.pressure.pfarb(i, k) - p0), n);
+            const double top = scaledPower(c2, std::fabs(s.pressure.pfar(i, k) - p0), n);
             const bool farColder = s.outdoor.tfar(i, k) <= s.temp.tzn(i);
-            q.qin(i, k) = farColder ? c1 * bottom : c2 * top;
-            q.qout(i, k) = farColder ? c2 * top : c1 * bottom;
+            q.qin(i, k) = farColder ? bottom : top;
+            q.qout(i, k) = farColder ? top : bottom;
         } else {
             const double x = std::pow(std::fabs(s.pressure.pfar(i, k) - p0), n);
             q.qin(i, k) = c1 * x;
@@ -262,24 +262,25 @@ LargeOpeningCoefficients largeOpeningCoefficients(double zl, double zh, double z
     // opening inside its profile (0 <= zl <= zh <= ohgt) no base of a power is negative and the
     // neutral plane is positive wherever it divides.
     const double e = 1.0 + expon;
+    // A door's bottom at the bottom of its profile makes a base of exactly 1, whose power is 1.
+    const auto power = [e](double base) { return base == 1.0 ? 1.0 : std::pow(base, e); };
     LargeOpeningCoefficients c;
     if (zl < zn && zn < zh) {
         const double d = floored(ohgt - zn);
-        c.below = factor * (zn / e) * std::pow(std::fabs(1.0 - zl / zn), e) * kbase;
-        c.above = factor * (d / e) * std::pow((zh - zn) / d, e) * kbase;
+        c.below = factor * (zn / e) * power(std::fabs(1.0 - zl / zn)) * kbase;
+        c.above = factor * (d / e) * power((zh - zn) / d) * kbase;
         return c;
     }
     if (zl < zn) {
         c.below = zn < kFarNeutralPlane
                       ? factor * (zn / e) *
-                            (std::pow(std::fabs(1.0 - zl / zn), e) - std::pow(std::fabs(1.0 - zh / zn), e)) *
-                            kbase
+                            (power(std::fabs(1.0 - zl / zn)) - power(std::fabs(1.0 - zh / zn))) * kbase
                       : (zh - zl) * kbase * factor;
         return c;
     }
     if (zn > -kFarNeutralPlane) {
         const double d = floored(ohgt - zn);
-        c.above = factor * (d / e) * (std::pow((zh - zn) / d, e) - std::pow((zl - zn) / d, e)) * kbase;
+        c.above = factor * (d / e) * (power((zh - zn) / d) - power((zl - zn) / d)) * kbase;
     } else {
         c.above = (zh - zl) * kbase * factor;
     }

@@ -5,6 +5,9 @@
 // (`flowrate`).
 #pragma once
 
+#include <cmath>
+#include <limits>
+
 namespace engine {
 
 struct EngineState;
@@ -17,6 +20,7 @@ inline constexpr double kZeroCelsius = 273.15;       // K
 inline constexpr double kTiny = 1e-20;               // floor of density, pressure and height differences
 inline constexpr double kFarNeutralPlane = 1000.0;   // m: a neutral plane beyond this counts as far away
 inline constexpr double kOrificeExponent = 0.5;      // flow exponent of a sharp-edged opening
+inline constexpr double kLargestFinite = std::numeric_limits<double>::max();
 
 // How an opening exchanges air.  The card's type 1..5 gives it; a floor or ceiling opening to the
 // outdoors has no zone beyond, so it exchanges with the outdoor air at the zone's floor or ceiling
@@ -30,6 +34,14 @@ enum class OpeningKind {
     Bottom   // small opening at the bottom of the zone
 };
 OpeningKind openingKind(int itypop, int iadjz);
+
+// c × x^power, with the power skipped where it cannot change the product: a side of an opening
+// with no coefficient carries nothing for any finite positive difference x, and a power between -1
+// and 1 of such an x is finite and positive, so the product is c itself (a zero of c's sign).
+inline double scaledPower(double c, double x, double power) {
+    if (c == 0.0 && x > 0.0 && x <= kLargestFinite && power >= -1.0 && power <= 1.0) return c;
+    return c * std::pow(x, power);
+}
 
 // Density of air at a temperature in °C, kg/m3.
 double airDensity(double celsius);

@@ -99,8 +99,8 @@ void newtonRow(EngineState& s, int i, int r, int n) {
             double top = std::fabs(p.pfar(i, k) - p0);
             if (bottom < kTiny) bottom = kTiny;
             if (top < kTiny) top = kTiny;
-            const double inBottom = c1 * std::pow(bottom, expon);
-            const double outTop = c2 * std::pow(top, expon);
+            const double inBottom = scaledPower(c1, bottom, expon);
+            const double outTop = scaledPower(c2, top, expon);
             if (s.outdoor.tfar(i, k) <= s.temp.tzn(i)) {
                 q.resid(i) += inBottom - outTop;
                 q.qzin(i) += inBottom;
@@ -108,12 +108,13 @@ void newtonRow(EngineState& s, int i, int r, int n) {
                 q.resid(i) += outTop - inBottom;
                 q.qzin(i) += outTop;
             }
-            slope = expon * c1 * std::pow(bottom, expon - 1.0) + expon * c2 * std::pow(top, expon - 1.0);
+            slope = scaledPower(expon * c1, bottom, expon - 1.0) + scaledPower(expon * c2, top, expon - 1.0);
         } else {
             double d = std::fabs(p.pfar(i, k) - p0);
             if (d < kTiny) d = kTiny;
-            q.resid(i) += (c1 - c2) * std::pow(d, expon);
-            q.qzin(i) += c1 * std::pow(d, expon);
+            const double power = std::pow(d, expon);
+            q.resid(i) += (c1 - c2) * power;
+            q.qzin(i) += c1 * power;
             slope = expon * (c1 + c2) * std::pow(d, expon - 1.0);
         }
         l.amat(r, r) -= slope;
