@@ -203,21 +203,6 @@ void singleSidedCorrection(EngineState& s, int i) {
 
 } // namespace
 
-OpeningKind openingKind(int itypop, int iadjz) {
-    switch (itypop) {
-    case 2:
-        return iadjz == 0 ? OpeningKind::Bottom : OpeningKind::Floor;
-    case 3:
-        return iadjz == 0 ? OpeningKind::Top : OpeningKind::Ceiling;
-    case 4:
-        return OpeningKind::Top;
-    case 5:
-        return OpeningKind::Bottom;
-    default:
-        return OpeningKind::Large;
-    }
-}
-
 double airDensity(double celsius) {
     return kDensityNumerator / (kZeroCelsius + celsius);
 }
@@ -232,21 +217,6 @@ int orderActiveZones(EngineState& s) {
         w.ipos(i) = ++count;
     }
     return count;
-}
-
-bool zoneActive(const EngineState& s, int zone) {
-    return inZoneRange(zone) && s.airflowwork.ipos(zone) != 0;
-}
-
-bool openingActive(const EngineState& s, int zone, int k) {
-    if (!zoneActive(s, zone) || s.type.iopen(zone, k) == 0) return false;
-    const int a = s.type.iadjz(zone, k);
-    return a == 0 || zoneActive(s, a);
-}
-
-double openingFactor(const EngineState& s, int zone, int k) {
-    const bool controlled = s.type.iadjz(zone, k) == 0 && s.type.ifixop(zone, k) != 0;
-    return controlled ? s.ventzones.venfac(zone) : 1.0;
 }
 
 bool openingConducts(const EngineState& s, int zone, int k) {

@@ -5,12 +5,12 @@
 // (`flowrate`).
 #pragma once
 
+#include "engine/core/state.h"
+
 #include <cmath>
 #include <limits>
 
 namespace engine {
-
-struct EngineState;
 
 inline constexpr double kGravity = 9.8;              // m/s2
 inline constexpr double kReferenceDensity = 1.2;     // kg/m3, of the wind pressure and the orifice law
@@ -33,7 +33,22 @@ enum class OpeningKind {
     Top,     // small opening at the top of the zone
     Bottom   // small opening at the bottom of the zone
 };
-OpeningKind openingKind(int itypop, int iadjz);
+// Defined here, as the other tests of every opening in every solver pass, so that the passes
+// inline them.
+inline OpeningKind openingKind(int itypop, int iadjz) {
+    switch (itypop) {
+    case 2:
+        return iadjz == 0 ? OpeningKind::Bottom : OpeningKind::Floor;
+    case 3:
+        return iadjz == 0 ? OpeningKind::Top : OpeningKind::Ceiling;
+    case 4:
+        return OpeningKind::Top;
+    case 5:
+        return OpeningKind::Bottom;
+    default:
+        return OpeningKind::Large;
+    }
+}
 
 // c × x^power, with the power skipped where it cannot change the product: a side of an opening
 // with no coefficient carries nothing for any finite positive difference x, and a power between -1
@@ -50,7 +65,9 @@ double airDensity(double celsius);
 // and the number of active zones.  A zone takes part when it is in the network list and its
 // `ivzon` is set.
 int orderActiveZones(EngineState& state);
-bool zoneActive(const EngineState& state, int zone);
+inline bool zoneActive(const EngineState& state, int zone) {
+    return zone >= 1 && zone <= kMaxZones && state.airflowwork.ipos(zone) != 0;
+}
 // Calls f(zone) for every zone that takes part in the step, in network order.
 template <class State, class F> void forEachActiveZone(State& state, F&& f) {
     for (int n = 1; n <= state.ventzones.nvz; ++n) {
@@ -61,7 +78,11 @@ template <class State, class F> void forEachActiveZone(State& state, F&& f) {
 // An opening takes part when its zone does, its `iopen` is set, and the zone beyond is the
 // outdoors or a zone that takes part in the step.  The pressure of a zone that is out of the step
 // is not solved, so an opening into it carries no flow in that step.
-bool openingActive(const EngineState& state, int zone, int k);
+inline bool openingActive(const EngineState& state, int zone, int k) {
+    if (!zoneActive(state, zone) || state.type.iopen(zone, k) == 0) return false;
+    const int a = state.type.iadjz(zone, k);
+    return a == 0 || zoneActive(state, a);
+}
 // Calls f(zone, k) for every opening that takes part in the step.
 template <class State, class F> void forEachActiveOpening(State& state, F&& f) {
     forEachActiveZone(state, [&](int i) {
@@ -74,7 +95,10 @@ template <class State, class F> void forEachActiveOpening(State& state, F&& f) {
 double referenceMidHeight(const EngineState& state);
 // The factor on an opening's coefficients: the zone's opening factor for a controlled opening to
 // the outdoors, else 1.
-double openingFactor(const EngineState& state, int zone, int k);
+inline double openingFactor(const EngineState& state, int zone, int k) {
+    const bool controlled = state.type.iadjz(zone, k) == 0 && state.type.ifixop(zone, k) != 0;
+    return controlled ? state.ventzones.venfac(zone) : 1.0;
+}
 // An active opening that can carry air in the step: open, with a height and a coefficient.
 bool openingConducts(const EngineState& state, int zone, int k);
 
