@@ -67,6 +67,12 @@ struct AirflowWork {
     PerZone<int> ifixed;
     PerZone<int> igroup;    // group of connected active zones (work array of the grouping)
     PerZone<int> igrounded; // 1: the group reaches the outdoors; 2: it got its fixed zone
+    // Work space of the pressure solvers for the system of one group of zones that no term of the
+    // system joins to the others: its matrix (column-major, leading dimension the group's size),
+    // its right-hand side, and the solutions of every row of the whole system.
+    std::array<double, static_cast<std::size_t>(kMaxZones) * kMaxZones> groupMatrix{};
+    std::array<double, kMaxZones> groupRhs{};
+    std::array<double, kMaxZones + 1> groupSolution{};
 };
 
 struct AirflowBlocks {

@@ -131,11 +131,11 @@ void openingFlows(EngineState& s, int i) {
         const double c1 = q.ocoef(i, k);
         const double c2 = q.ocoef2(i, k);
         if (openingKind(s.type.itypop(i, k), s.type.iadjz(i, k)) == OpeningKind::Large) {
-            const double bottom = std::pow(std::fabs(s.pressure.pfarb(i, k) - p0), n);
-            const double top = std::pow(std::fabs(s.pressure.pfar(i, k) - p0), n);
+            const double bottom = scaledPower(c1, std::fabs(s.pressure.pfarb(i, k) - p0), n);
+            const double top = scaledPower(c2, std::fabs(s.pressure.pfar(i, k) - p0), n);
             const bool farColder = s.outdoor.tfar(i, k) <= s.temp.tzn(i);
-            q.qin(i, k) = farColder ? c1 * bottom : c2 * top;
-            q.qout(i, k) = farColder ? c2 * top : c1 * bottom;
+            q.qin(i, k) = farColder ? bottom : top;
+            q.qout(i, k) = farColder ? top : bottom;
         } else {
             const double x = std::pow(std::fabs(s.pressure.pfar(i, k) - p0), n);
             q.qin(i, k) = c1 * x;
@@ -203,21 +203,6 @@ void singleSidedCorrection(EngineState& s, int i) {
 
 } // namespace
 
-OpeningKind openingKind(int itypop, int iadjz) {
-    switch (itypop) {
-    case 2:
-        return iadjz == 0 ? OpeningKind::Bottom : OpeningKind::Floor;
-    case 3:
-        return iadjz == 0 ? OpeningKind::Top : OpeningKind::Ceiling;
-    case 4:
-        return OpeningKind::Top;
-    case 5:
-        return OpeningKind::Bottom;
-    default:
-        return OpeningKind::Large;
-    }
-}
-
 double airDensity(double celsius) {
     return kDensityNumerator / (kZeroCelsius + celsius);
 }
@@ -234,21 +219,6 @@ int orderActiveZones(EngineState& s) {
     return count;
 }
 
-bool zoneActive(const EngineState& s, int zone) {
-    return inZoneRange(zone) && s.airflowwork.ipos(zone) != 0;
-}
-
-bool openingActive(const EngineState& s, int zone, int k) {
-    if (!zoneActive(s, zone) || s.type.iopen(zone, k) == 0) return false;
-    const int a = s.type.iadjz(zone, k);
-    return a == 0 || zoneActive(s, a);
-}
-
-double openingFactor(const EngineState& s, int zone, int k) {
-    const bool controlled = s.type.iadjz(zone, k) == 0 && s.type.ifixop(zone, k) != 0;
-    return controlled ? s.ventzones.venfac(zone) : 1.0;
-}
-
 bool openingConducts(const EngineState& s, int zone, int k) {
     return openingActive(s, zone, k) && s.open1.okbase(zone, k) > 0.0 && openingFactor(s, zone, k) > 0.0 &&
            s.geo.ohigh(zone, k) > s.geo.olow(zone, k);
@@ -262,24 +232,25 @@ LargeOpeningCoefficients largeOpeningCoefficients(double zl, double zh, double z
     // opening inside its profile (0 <= zl <= zh <= ohgt) no base of a power is negative and the
     // neutral plane is positive wherever it divides.
     const double e = 1.0 + expon;
+    // A door's bottom at the bottom of its profile makes a base of exactly 1, whose power is 1.
+    const auto power = [e](double base) { return base == 1.0 ? 1.0 : std::pow(base, e); };
     LargeOpeningCoefficients c;
     if (zl < zn && zn < zh) {
         const double d = floored(ohgt - zn);
-        c.below = factor * (zn / e) * std::pow(std::fabs(1.0 - zl / zn), e) * kbase;
-        c.above = factor * (d / e) * std::pow((zh - zn) / d, e) * kbase;
+        c.below = factor * (zn / e) * power(std::fabs(1.0 - zl / zn)) * kbase;
+        c.above = factor * (d / e) * power((zh - zn) / d) * kbase;
         return c;
     }
     if (zl < zn) {
         c.below = zn < kFarNeutralPlane
                       ? factor * (zn / e) *
-                            (std::pow(std::fabs(1.0 - zl / zn), e) - std::pow(std::fabs(1.0 - zh / zn), e)) *
-                            kbase
+                            (power(std::fabs(1.0 - zl / zn)) - power(std::fabs(1.0 - zh / zn))) * kbase
                       : (zh - zl) * kbase * factor;
         return c;
     }
     if (zn > -kFarNeutralPlane) {
         const double d = floored(ohgt - zn);
-        c.above = factor * (d / e) * (std::pow((zh - zn) / d, e) - std::pow((zl - zn) / d, e)) * kbase;
+        c.above = factor * (d / e) * (power((zh - zn) / d) - power((zl - zn) / d)) * kbase;
     } else {
         c.above = (zh - zl) * kbase * factor;
     }

@@ -5,9 +5,12 @@
 // (`flowrate`).
 #pragma once
 
-namespace engine {
+#include "engine/core/state.h"
 
-struct EngineState;
+#include <cmath>
+#include <limits>
+
+namespace engine {
 
 inline constexpr double kGravity = 9.8;              // m/s2
 inline constexpr double kReferenceDensity = 1.2;     // kg/m3, of the wind pressure and the orifice law
@@ -17,6 +20,7 @@ inline constexpr double kZeroCelsius = 273.15;       // K
 inline constexpr double kTiny = 1e-20;               // floor of density, pressure and height differences
 inline constexpr double kFarNeutralPlane = 1000.0;   // m: a neutral plane beyond this counts as far away
 inline constexpr double kOrificeExponent = 0.5;      // flow exponent of a sharp-edged opening
+inline constexpr double kLargestFinite = std::numeric_limits<double>::max();
 
 // How an opening exchanges air.  The card's type 1..5 gives it; a floor or ceiling opening to the
 // outdoors has no zone beyond, so it exchanges with the outdoor air at the zone's floor or ceiling
@@ -29,7 +33,30 @@ enum class OpeningKind {
     Top,     // small opening at the top of the zone
     Bottom   // small opening at the bottom of the zone
 };
-OpeningKind openingKind(int itypop, int iadjz);
+// Defined here, as the other tests of every opening in every solver pass, so that the passes
+// inline them.
+inline OpeningKind openingKind(int itypop, int iadjz) {
+    switch (itypop) {
+    case 2:
+        return iadjz == 0 ? OpeningKind::Bottom : OpeningKind::Floor;
+    case 3:
+        return iadjz == 0 ? OpeningKind::Top : OpeningKind::Ceiling;
+    case 4:
+        return OpeningKind::Top;
+    case 5:
+        return OpeningKind::Bottom;
+    default:
+        return OpeningKind::Large;
+    }
+}
+
+// c × x^power, with the power skipped where it cannot change the product: a side of an opening
+// with no coefficient carries nothing for any finite positive difference x, and a power between -1
+// and 1 of such an x is finite and positive, so the product is c itself (a zero of c's sign).
+inline double scaledPower(double c, double x, double power) {
+    if (c == 0.0 && x > 0.0 && x <= kLargestFinite && power >= -1.0 && power <= 1.0) return c;
+    return c * std::pow(x, power);
+}
 
 // Density of air at a temperature in °C, kg/m3.
 double airDensity(double celsius);
@@ -38,7 +65,9 @@ double airDensity(double celsius);
 // and the number of active zones.  A zone takes part when it is in the network list and its
 // `ivzon` is set.
 int orderActiveZones(EngineState& state);
-bool zoneActive(const EngineState& state, int zone);
+inline bool zoneActive(const EngineState& state, int zone) {
+    return zone >= 1 && zone <= kMaxZones && state.airflowwork.ipos(zone) != 0;
+}
 // Calls f(zone) for every zone that takes part in the step, in network order.
 template <class State, class F> void forEachActiveZone(State& state, F&& f) {
     for (int n = 1; n <= state.ventzones.nvz; ++n) {
@@ -49,7 +78,11 @@ template <class State, class F> void forEachActiveZone(State& state, F&& f) {
 // An opening takes part when its zone does, its `iopen` is set, and the zone beyond is the
 // outdoors or a zone that takes part in the step.  The pressure of a zone that is out of the step
 // is not solved, so an opening into it carries no flow in that step.
-bool openingActive(const EngineState& state, int zone, int k);
+inline bool openingActive(const EngineState& state, int zone, int k) {
+    if (!zoneActive(state, zone) || state.type.iopen(zone, k) == 0) return false;
+    const int a = state.type.iadjz(zone, k);
+    return a == 0 || zoneActive(state, a);
+}
 // Calls f(zone, k) for every opening that takes part in the step.
 template <class State, class F> void forEachActiveOpening(State& state, F&& f) {
     forEachActiveZone(state, [&](int i) {
@@ -62,7 +95,10 @@ template <class State, class F> void forEachActiveOpening(State& state, F&& f) {
 double referenceMidHeight(const EngineState& state);
 // The factor on an opening's coefficients: the zone's opening factor for a controlled opening to
 // the outdoors, else 1.
-double openingFactor(const EngineState& state, int zone, int k);
+inline double openingFactor(const EngineState& state, int zone, int k) {
+    const bool controlled = state.type.iadjz(zone, k) == 0 && state.type.ifixop(zone, k) != 0;
+    return controlled ? state.ventzones.venfac(zone) : 1.0;
+}
 // An active opening that can carry air in the step: open, with a height and a coefficient.
 bool openingConducts(const EngineState& state, int zone, int k);
 

@@ -4,6 +4,7 @@
 #include "engine/core/state.h"
 #include "engine/solar_airflow/opening_flows.h"
 
+#include <array>
 #include <cmath>
 
 namespace engine {
@@ -35,6 +36,113 @@ template <class V> void holdFixedRows(EngineState& s, int n, V&& value) {
     });
 }
 
+// An element of the system above this could overflow in the elimination: full pivoting at most
+// doubles the largest element at each of its at most 150 steps.
+constexpr double kLargestSafeElement = 1e250;
+
+// Whether every element of the matrix of order n is finite and below kLargestSafeElement.
+bool safeMatrix(const LinearBlock& l, int n) {
+    bool safe = true;
+    for (int c = 1; c <= n; ++c) {
+        for (int r = 1; r <= n; ++r) safe &= std::fabs(l.amat(r, c)) < kLargestSafeElement;
+    }
+    return safe;
+}
+
+// A pivot whose magnitude is not above this makes the linear solver take the system as singular.
+constexpr double kSingularPivot = 1e-90;
+
+using RowLabels = std::array<int, kMaxZones + 1>;
+
+// The smallest row of the group of row r, halving the paths on the way.
+int groupOf(RowLabels& parent, int r) {
+    while (parent[r] != r) {
+        parent[r] = parent[parent[r]];
+        r = parent[r];
+    }
+    return r;
+}
+
+// Labels each row of the system with the smallest row of its group: the rows of zones that active
+// openings join, directly or through other zones.  Only these openings put elements off the
+// diagonal, so no nonzero element joins two groups.  Returns the number of groups.
+int groupRows(const EngineState& s, int n, RowLabels& group) {
+    for (int r = 1; r <= n; ++r) group[r] = r;
+    forActiveZones(s, [&](int i, int r) {
+        for (int k = 1; k <= s.open1.nopen(i); ++k) {
+            if (!openingActive(s, i, k)) continue;
+            const int a = s.type.iadjz(i, k);
+            if (a == 0) continue;
+            const int gr = groupOf(group, r);
+            const int ga = groupOf(group, position(s, a));
+            if (gr < ga) group[ga] = gr;
+            if (ga < gr) group[gr] = ga;
+        }
+    });
+    int count = 0;
+    for (int r = 1; r <= n; ++r) {
+        group[r] = groupOf(group, r);
+        if (group[r] == r) ++count;
+    }
+    return count;
+}
+
+// Solves the system group by group when its rows fall into groups that no element joins: zones
+// that only the outdoors connects.  The elimination of the whole system with full pivoting does to
+// the elements of a group what the elimination of the group alone does (its pivots are the group's
+// own, in the same order, and the zero elements between the groups leave every other group's
+// elements as they are), so the solutions are the same, for a fraction of the work.  Returns false,
+// with the system as it was, when the system is one group, or when the elimination could have
+// carried a value that is not finite from one group into the others; then the whole system is to
+// be solved.  Else `ok` is false for a singular system (as one singular group makes the whole).
+bool solveByGroups(EngineState& s, int n, bool& ok) {
+    auto& l = s.linear;
+    auto& w = s.airflowwork;
+    RowLabels group;
+    if (groupRows(s, n, group) < 2 || !safeMatrix(l, n)) return false;
+    std::array<int, kMaxZones> rows;
+    for (int g = 1; g <= n; ++g) {
+        if (group[g] != g) continue;
+        int m = 0;
+        for (int r = g; r <= n; ++r) {
+            if (group[r] == g) rows[m++] = r;
+        }
+        if (m == 1) {
+            // A zone alone: the elimination's one step, the right-hand side times the reciprocal
+            // of the pivot.
+            const double pivot = l.amat(g, g);
+            if (!(std::fabs(pivot) > kSingularPivot)) {
+                ok = false;
+                return true;
+            }
+            const double x = l.bmat(g, 1) * (1.0 / pivot);
+            if (!std::isfinite(x)) return false;
+            w.groupSolution[g] = x;
+            continue;
+        }
+        RealMatrix a(w.groupMatrix.data(), m);
+        RealMatrix b(w.groupRhs.data(), m);
+        for (int q = 1; q <= m; ++q) {
+            for (int p = 1; p <= m; ++p) a(p, q) = l.amat(rows[p - 1], rows[q - 1]);
+            b(q, 1) = l.bmat(rows[q - 1], 1);
+        }
+        double determ = 0.0;
+        int ierr = 0;
+        matinv(a, m, b, 1, determ, ierr);
+        if (ierr != 0) {
+            ok = false;
+            return true;
+        }
+        for (int p = 1; p <= m; ++p) {
+            if (!std::isfinite(b(p, 1))) return false;
+            w.groupSolution[rows[p - 1]] = b(p, 1);
+        }
+    }
+    for (int r = 1; r <= n; ++r) l.bmat(r, 1) = w.groupSolution[r];
+    ok = true;
+    return true;
+}
+
 // Solves amat x = bmat(·, 1) of order n in place.  A singular system leaves `ok` false.
 bool solveSystem(EngineState& s, int n) {
     auto& l = s.linear;
@@ -43,6 +151,8 @@ bool solveSystem(EngineState& s, int n) {
         l.bmat(1, 1) /= l.amat(1, 1);
         return true;
     }
+    bool ok = false;
+    if (solveByGroups(s, n, ok)) return ok;
     double determ = 0.0;
     int ierr = 0;
     matinv(l.amat, n, l.bmat, 1, determ, ierr);
@@ -99,8 +209,8 @@ void newtonRow(EngineState& s, int i, int r, int n) {
             double top = std::fabs(p.pfar(i, k) - p0);
             if (bottom < kTiny) bottom = kTiny;
             if (top < kTiny) top = kTiny;
-            const double inBottom = c1 * std::pow(bottom, expon);
-            const double outTop = c2 * std::pow(top, expon);
+            const double inBottom = scaledPower(c1, bottom, expon);
+            const double outTop = scaledPower(c2, top, expon);
             if (s.outdoor.tfar(i, k) <= s.temp.tzn(i)) {
                 q.resid(i) += inBottom - outTop;
                 q.qzin(i) += inBottom;
@@ -108,12 +218,13 @@ void newtonRow(EngineState& s, int i, int r, int n) {
                 q.resid(i) += outTop - inBottom;
                 q.qzin(i) += outTop;
             }
-            slope = expon * c1 * std::pow(bottom, expon - 1.0) + expon * c2 * std::pow(top, expon - 1.0);
+            slope = scaledPower(expon * c1, bottom, expon - 1.0) + scaledPower(expon * c2, top, expon - 1.0);
         } else {
             double d = std::fabs(p.pfar(i, k) - p0);
             if (d < kTiny) d = kTiny;
-            q.resid(i) += (c1 - c2) * std::pow(d, expon);
-            q.qzin(i) += c1 * std::pow(d, expon);
+            const double power = std::pow(d, expon);
+            q.resid(i) += (c1 - c2) * power;
+            q.qzin(i) += c1 * power;
             slope = expon * (c1 + c2) * std::pow(d, expon - 1.0);
         }
         l.amat(r, r) -= slope;
