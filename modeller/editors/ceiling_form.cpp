@@ -1,5 +1,7 @@
 #include "modeller/editors/ceiling_form.h"
 
+#include "modeller/platform/message_service.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,21 +12,13 @@
 
 namespace pelmora {
 
-namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
 TCeilingForm::TCeilingForm(EditorContext& context, platform::Services& services, QWidget* parent)
     : SlopedEditorForm(editor_, services, "CeilingForm", ceiling_text::kChangeAllHint, parent),
       editor_(context) {
-    setWindowTitle(Text(ceiling_text::kDesignCaption));
+    setWindowTitle(platform::Utf8(ceiling_text::kDesignCaption));
     QStringList above;
-    for (std::string_view item : ceiling_text::kAboveItems) above << Text(item);
-    AboveRG = new platform::RadioGroup(Text(ceiling_text::kAboveCaption), above, this);
+    for (std::string_view item : ceiling_text::kAboveItems) above << platform::Utf8(item);
+    AboveRG = new platform::RadioGroup(platform::Utf8(ceiling_text::kAboveCaption), above, this);
     RmUpLabel = new QLabel(this);
     RmDnLabel = new QLabel(this);
     RuiLabel = new QLabel(this);
@@ -35,14 +29,14 @@ TCeilingForm::TCeilingForm(EditorContext& context, platform::Services& services,
     UADnLabel = new QLabel(this);
     AreaLabel = new QLabel(this);
 
-    SharePanel = new QGroupBox(Text(ceiling_text::kShareCaption), this);
+    SharePanel = new QGroupBox(platform::Utf8(ceiling_text::kShareCaption), this);
     ScrollBox1 = new QScrollArea(SharePanel);
     ScrollBox1->setWidgetResizable(true);
     ScrollBox1->setMinimumSize(300, 140);
-    CombineButton = new platform::SpeedButton(Text(ceiling_text::kCombineCaption),
-                                              Text(ceiling_text::kCombineHint), SharePanel);
-    SeparateButton = new platform::SpeedButton(Text(ceiling_text::kSeparateCaption),
-                                               Text(ceiling_text::kSeparateHint), SharePanel);
+    CombineButton = new platform::SpeedButton(platform::Utf8(ceiling_text::kCombineCaption),
+                                              platform::Utf8(ceiling_text::kCombineHint), SharePanel);
+    SeparateButton = new platform::SpeedButton(platform::Utf8(ceiling_text::kSeparateCaption),
+                                               platform::Utf8(ceiling_text::kSeparateHint), SharePanel);
     ShareLimitLabel = new QLabel(SharePanel);
     ShareLimitLabel->setWordWrap(true);
     auto* shareButtons = new QHBoxLayout;

@@ -1,22 +1,16 @@
 #include "modeller/editors/door_form.h"
 
+#include "modeller/platform/message_service.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace pelmora {
 
-namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
 TDoorForm::TDoorForm(EditorContext& context, platform::Services& services, QWidget* parent)
     : ElementEditorForm(editor_, services, "DoorForm", door_text::kChangeAllHint, parent), editor_(context) {
-    setWindowTitle(Text(door_text::kDesignCaption));
+    setWindowTitle(platform::Utf8(door_text::kDesignCaption));
     dbDoorpic = new PicturePanel(kPictureWidth, kPictureHeight, this);
     DBDoorText = new QLabel(this);
     DBDoorText->setWordWrap(true);
@@ -37,10 +31,10 @@ TDoorForm::TDoorForm(EditorContext& context, platform::Services& services, QWidg
     door->addWidget(DBDoorText, 1);
 
     auto* sizes = new QGridLayout;
-    sizes->addWidget(new QLabel(Text(door_text::kHeightCaption), this), 0, 0);
+    sizes->addWidget(new QLabel(platform::Utf8(door_text::kHeightCaption), this), 0, 0);
     sizes->addWidget(HEdit, 0, 1);
     sizes->addWidget(HeightRG, 1, 0, 1, 2, Qt::AlignTop);
-    sizes->addWidget(new QLabel(Text(door_text::kWidthCaption), this), 0, 2);
+    sizes->addWidget(new QLabel(platform::Utf8(door_text::kWidthCaption), this), 0, 2);
     sizes->addWidget(WEdit, 0, 3);
     sizes->addWidget(WidthRG, 1, 2, 1, 2);
     sizes->setColumnStretch(4, 1);

@@ -19,6 +19,14 @@ QColor ColourOf(std::int32_t colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
+platform::SpeedButton* ColourPreset(const char* caption, std::int32_t colour, QWidget* parent) {
+    auto* button = new platform::SpeedButton(caption, caption, parent);
+    const QColor c = ColourOf(colour);
+    button->setStyleSheet(
+        QString("background-color: %1; color: %2").arg(c.name(), c.lightness() < 128 ? "white" : "black"));
+    return button;
+}
+
 PicturePanel::PicturePanel(int width, int height, QWidget* parent) : QLabel(parent) {
     setFixedSize(width, height);
     setScaledContents(true);

@@ -24,6 +24,8 @@ inline constexpr int kPictureHeight = 32; // px
 
 // A colour 0x00BBGGRR as Qt has it.
 QColor ColourOf(std::int32_t colour);
+// A speed button that sets a preset colour, painted in it with its caption readable on it.
+platform::SpeedButton* ColourPreset(const char* caption, std::int32_t colour, QWidget* parent);
 // Text of the editors' plain state (UTF-8) for a widget.
 inline QString q(const std::string& text) {
     return QString::fromStdString(text);

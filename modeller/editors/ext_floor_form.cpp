@@ -1,5 +1,7 @@
 #include "modeller/editors/ext_floor_form.h"
 
+#include "modeller/platform/message_service.h"
+
 #include "modeller/editors/wall_editor.h"
 
 #include <QCheckBox>
@@ -14,13 +16,9 @@ namespace pelmora {
 
 namespace {
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 template <std::size_t N> QStringList Items(const std::array<std::string_view, N>& items) {
     QStringList list;
-    for (std::string_view item : items) list << Text(item);
+    for (std::string_view item : items) list << platform::Utf8(item);
     return list;
 }
 
@@ -40,7 +38,7 @@ constexpr int kRowHeight = 16;
 TExtFloorForm::TExtFloorForm(EditorContext& context, platform::Services& services, QWidget* parent)
     : ElementEditorForm(editor_, services, "ExtFloorForm", ext_floor_text::kChangeAllHint, parent),
       editor_(context) {
-    setWindowTitle(Text(ext_floor_text::kDesignCaption));
+    setWindowTitle(platform::Utf8(ext_floor_text::kDesignCaption));
     dbmaterialpicture = new PicturePanel(kPictureWidth, kPictureHeight, this);
     dbinsulationpicture = new PicturePanel(kPictureWidth, kPictureHeight, this);
     DBFloorCoverImage = new PicturePanel(kPictureWidth, kPictureHeight, this);
@@ -106,8 +104,10 @@ TExtFloorForm::TExtFloorForm(EditorContext& context, platform::Services& service
     ScrollBox1->setWidget(new QWidget);
     ScrollBox1->setMinimumHeight(6 * kRowHeight + 8);
     ScrollBox1->setMinimumWidth(kRowsWidth + 24); // the rows and a vertical scroll bar
-    CombineButton = new platform::SpeedButton("Combine", Text(ext_floor_text::kCombineHint), SharePanel);
-    SeparateButton = new platform::SpeedButton("Separate", Text(ext_floor_text::kSeparateHint), SharePanel);
+    CombineButton =
+        new platform::SpeedButton("Combine", platform::Utf8(ext_floor_text::kCombineHint), SharePanel);
+    SeparateButton =
+        new platform::SpeedButton("Separate", platform::Utf8(ext_floor_text::kSeparateHint), SharePanel);
     {
         auto* buttons = new QVBoxLayout;
         buttons->addWidget(CombineButton);

@@ -1,5 +1,7 @@
 #include "modeller/editors/ext_wall_form.h"
 
+#include "modeller/platform/message_service.h"
+
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QGridLayout>
@@ -8,29 +10,13 @@
 
 namespace pelmora {
 
-namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-platform::SpeedButton* ColourPreset(const char* caption, std::int32_t colour, QWidget* parent) {
-    auto* button = new platform::SpeedButton(caption, caption, parent);
-    const QColor c = ColourOf(colour);
-    button->setStyleSheet(
-        QString("background-color: %1; color: %2").arg(c.name(), c.lightness() < 128 ? "white" : "black"));
-    return button;
-}
-
-} // namespace
-
 TExtWallForm::TExtWallForm(EditorContext& context, platform::Services& services, QWidget* parent)
     : WallEditorForm(editor_, services, "ExtWallForm", ext_wall_text::kChangeAllHint, parent),
       editor_(context) {
     QStringList beyond;
-    for (std::string_view item : ext_wall_text::kBeyondItems) beyond << Text(item);
-    Beyond = new platform::RadioGroup(Text(ext_wall_text::kBeyondCaption), beyond, this);
-    ExtInsCB = new QCheckBox(Text(ext_wall_text::kExtInsCaption), this);
+    for (std::string_view item : ext_wall_text::kBeyondItems) beyond << platform::Utf8(item);
+    Beyond = new platform::RadioGroup(platform::Utf8(ext_wall_text::kBeyondCaption), beyond, this);
+    ExtInsCB = new QCheckBox(platform::Utf8(ext_wall_text::kExtInsCaption), this);
     colourpanel = new ColourPanel(this);
     colourpanel->setToolTip("Wall colour");
     DarkP = ColourPreset("Dark", kDarkWallColour, this);

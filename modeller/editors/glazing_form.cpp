@@ -1,5 +1,7 @@
 #include "modeller/editors/glazing_form.h"
 
+#include "modeller/platform/message_service.h"
+
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -9,10 +11,6 @@
 namespace pelmora {
 
 namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const QStringList kSizeItems = {"600", "900", "1200", "1500", "1800", "2100", "2400", "2700"};
 const QStringList kOffsetItems = {"-300", "-150", "0", "150", "300", "450", "600", "750"};
@@ -40,7 +38,7 @@ void GlazingPreviewBox::paintEvent(QPaintEvent* event) {
 TGlazingForm::TGlazingForm(EditorContext& context, platform::Services& services, QWidget* parent)
     : ElementEditorForm(editor_, services, "GlazingForm", glazing_text::kChangeAllHint, parent),
       editor_(context) {
-    setWindowTitle(Text(glazing_text::kDesignCaption));
+    setWindowTitle(platform::Utf8(glazing_text::kDesignCaption));
     GlazingEditor& e = editor_;
 
     // The glazing: generic glass and frame, or a library product.

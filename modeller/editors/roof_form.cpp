@@ -1,5 +1,7 @@
 #include "modeller/editors/roof_form.h"
 
+#include "modeller/platform/message_service.h"
+
 #include <QColorDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,22 +9,6 @@
 #include <QVBoxLayout>
 
 namespace pelmora {
-
-namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-platform::SpeedButton* ColourPreset(const char* caption, std::int32_t colour, QWidget* parent) {
-    auto* button = new platform::SpeedButton(caption, caption, parent);
-    const QColor c = ColourOf(colour);
-    button->setStyleSheet(
-        QString("background-color: %1; color: %2").arg(c.name(), c.lightness() < 128 ? "white" : "black"));
-    return button;
-}
-
-} // namespace
 
 RoofShapeBox::RoofShapeBox(const std::vector<PictureLine>& lines, QWidget* parent)
     : QWidget(parent), lines_(lines) {
@@ -39,12 +25,12 @@ void RoofShapeBox::paintEvent(QPaintEvent*) {
 
 TRoofForm::TRoofForm(EditorContext& context, platform::Services& services, QWidget* parent)
     : SlopedEditorForm(editor_, services, "RoofForm", roof_text::kChangeAllHint, parent), editor_(context) {
-    setWindowTitle(Text(roof_text::kDesignCaption));
+    setWindowTitle(platform::Utf8(roof_text::kDesignCaption));
     QStringList vent, shapes;
-    for (std::string_view item : roof_text::kVentItems) vent << Text(item);
-    for (std::string_view item : roof_text::kShapeItems) shapes << Text(item);
-    RoofVentRG = new platform::RadioGroup(Text(roof_text::kVentCaption), vent, this);
-    RoofShapeRG = new platform::RadioGroup(Text(roof_text::kShapeCaption), shapes, this);
+    for (std::string_view item : roof_text::kVentItems) vent << platform::Utf8(item);
+    for (std::string_view item : roof_text::kShapeItems) shapes << platform::Utf8(item);
+    RoofVentRG = new platform::RadioGroup(platform::Utf8(roof_text::kVentCaption), vent, this);
+    RoofShapeRG = new platform::RadioGroup(platform::Utf8(roof_text::kShapeCaption), shapes, this);
     RoofShapePicture = new RoofShapeBox(editor_.RoofPicture, this);
     colourpanel = new ColourPanel(this);
     colourpanel->setToolTip("Roof colour");
@@ -67,7 +53,7 @@ TRoofForm::TRoofForm(EditorContext& context, platform::Services& services, QWidg
     colours->addWidget(DarkP);
     colours->addWidget(MedP);
     colours->addWidget(LightP);
-    colours->addWidget(new QLabel(Text(roof_text::kAbsorptanceCaption), this));
+    colours->addWidget(new QLabel(platform::Utf8(roof_text::kAbsorptanceCaption), this));
     colours->addWidget(ALabel);
     colours->addStretch(1);
 

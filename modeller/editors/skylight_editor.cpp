@@ -16,10 +16,6 @@ namespace {
 
 namespace t = skylight_text;
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Percentages of the items of OpeningRG and ShadingRG.
 constexpr int kPercentStep = 20;
 constexpr int kPercentItems = 6;
@@ -173,7 +169,7 @@ void SkylightEditor::SetValues() {
         const int z = Zone();
         const int n = model_.Zones(z).SkylightCount;
         if (selection_.InsertSkylightMode && n >= kMaxSkylights) {
-            messages_.warn(Text(limit_text::kSkylights));
+            messages_.warn(platform::Utf8(limit_text::kSkylights));
             CurrentSkylight = 1;
             AssignValues();
         } else if (selection_.InsertSkylightMode) {
@@ -368,7 +364,7 @@ void SkylightEditor::SBAddClick() {
     if (DefaultsMode() || !ZoneValid()) return;
     const int z = Zone();
     if (model_.Zones(z).SkylightCount >= kMaxSkylights) {
-        messages_.warn(Text(limit_text::kSkylights));
+        messages_.warn(platform::Utf8(limit_text::kSkylights));
         return;
     }
     if (CurrentSkylight >= 1) SaveProperties();
@@ -677,12 +673,12 @@ void SkylightEditor::DeleteAndDrawArea() {
         DisplaySkylightData();
     } else {
         if (EditClereWallHeight < buffers_.EditSkyHeight) {
-            messages_.warn(Text(t::kWindowTooHigh));
+            messages_.warn(platform::Utf8(t::kWindowTooHigh));
             EditClereWallHeight = buffers_.EditSkyHeight;
             WHEdit.Show(FixedText(EditClereWallHeight, 0));
         }
         if (EditClereWallWidth < buffers_.EditSkyWidth) {
-            messages_.warn(Text(t::kWindowTooWide));
+            messages_.warn(platform::Utf8(t::kWindowTooWide));
             EditClereWallWidth = buffers_.EditSkyWidth;
             WWEdit.Show(FixedText(EditClereWallWidth, 0));
         }

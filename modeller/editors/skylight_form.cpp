@@ -1,5 +1,7 @@
 #include "modeller/editors/skylight_form.h"
 
+#include "modeller/platform/message_service.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,10 +21,6 @@ namespace pelmora {
 namespace {
 
 namespace t = skylight_text;
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QStringList SizeItems() {
     return {"600", "900", "1200", "1500", "1800", "2100", "2400", "2700"};
@@ -116,7 +114,7 @@ void TiltBox::mouseReleaseEvent(QMouseEvent*) {
 
 TSkylightForm::TSkylightForm(EditorContext& context, platform::Services& services, QWidget* parent)
     : ElementEditorForm(editor_, services, "SkylightForm", t::kChangeAllHint, parent), editor_(context) {
-    setWindowTitle(Text(t::kDesignCaption));
+    setWindowTitle(platform::Utf8(t::kDesignCaption));
 
     auto* left = new QVBoxLayout;
     left->addWidget(numberPanel());
@@ -152,8 +150,8 @@ QWidget* TSkylightForm::numberPanel() {
         NumberButtons[static_cast<std::size_t>(k - 1)] = b;
         row->addWidget(b);
     }
-    SBAdd = new platform::SpeedButton("+", Text(t::kAddHint), NumPanel);
-    SBDelete = new platform::SpeedButton("Delete", Text(t::kDeleteHint), NumPanel);
+    SBAdd = new platform::SpeedButton("+", platform::Utf8(t::kAddHint), NumPanel);
+    SBDelete = new platform::SpeedButton("Delete", platform::Utf8(t::kDeleteHint), NumPanel);
     row->addWidget(SBAdd);
     row->addWidget(SBDelete);
     row->addStretch(1);
@@ -167,9 +165,9 @@ QWidget* TSkylightForm::numberPanel() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(NumPanel);
     auto* checks = new QHBoxLayout;
-    RoofWindowCB = new QCheckBox(Text(t::kClerestoryCaption), this);
-    DiffuserCB = new QCheckBox(Text(t::kDiffuserCaption), this);
-    VentedCB = new QCheckBox(Text(t::kVentedCaption), this);
+    RoofWindowCB = new QCheckBox(platform::Utf8(t::kClerestoryCaption), this);
+    DiffuserCB = new QCheckBox(platform::Utf8(t::kDiffuserCaption), this);
+    VentedCB = new QCheckBox(platform::Utf8(t::kVentedCaption), this);
     VentedCB->setVisible(false);
     checks->addWidget(RoofWindowCB);
     checks->addWidget(DiffuserCB);
@@ -216,10 +214,10 @@ QWidget* TSkylightForm::productPanels() {
         custom->addWidget(new QLabel(caption, TabSheet2), row, 0);
         custom->addWidget(edit, row++, 1);
     }
-    pbfind = new platform::SpeedButton(Text(t::kFindHint), Text(t::kFindHint), TabSheet2);
+    pbfind = new platform::SpeedButton(platform::Utf8(t::kFindHint), platform::Utf8(t::kFindHint), TabSheet2);
     custom->addWidget(pbfind, row, 1, Qt::AlignLeft);
-    PageControl1->addTab(TabSheet1, Text(t::kGenericPage));
-    PageControl1->addTab(TabSheet2, Text(t::kCustomPage));
+    PageControl1->addTab(TabSheet1, platform::Utf8(t::kGenericPage));
+    PageControl1->addTab(TabSheet2, platform::Utf8(t::kCustomPage));
     layout->addWidget(PageControl1);
 
     StylePanel = Panel(this);
@@ -272,7 +270,7 @@ QWidget* TSkylightForm::sizePanels() {
     }
     layout->addWidget(DimPanel);
 
-    ShaftPanel = new QGroupBox(Text(t::kShaftCaption), this);
+    ShaftPanel = new QGroupBox(platform::Utf8(t::kShaftCaption), this);
     auto* shaft = new QGridLayout(ShaftPanel);
     LengthSE = new QSpinBox(ShaftPanel);
     LengthSE->setRange(0, kMaxShaftLength);

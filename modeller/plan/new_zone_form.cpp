@@ -1,5 +1,7 @@
 #include "modeller/plan/new_zone_form.h"
 
+#include "modeller/platform/message_service.h"
+
 #include <QColorDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -15,10 +17,6 @@ namespace {
 
 constexpr int kRateStep = 5; // air changes per hour per position of the rate's up-down
 
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 TNewZoneForm::TNewZoneForm(HouseModel& model, MaterialPalette& palette, platform::Services& services,
@@ -31,7 +29,7 @@ TNewZoneForm::TNewZoneForm(HouseModel& model, MaterialPalette& palette, platform
     ZoneNameEdit->setMaxLength(static_cast<int>(kNewZoneNameLength));
     ZoneTypeCB = new QComboBox(this);
     ZoneTypeCB->setObjectName("ZoneTypeCB");
-    for (std::string_view name : kZoneTypeNames) ZoneTypeCB->addItem(q(name));
+    for (std::string_view name : kZoneTypeNames) ZoneTypeCB->addItem(platform::Utf8(name));
     Hcb = new QCheckBox("Heat", this);
     Hcb->setObjectName("Hcb");
     Ccb = new QCheckBox("Cool", this);

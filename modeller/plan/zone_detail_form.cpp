@@ -1,5 +1,7 @@
 #include "modeller/plan/zone_detail_form.h"
 
+#include "modeller/platform/message_service.h"
+
 #include "modeller/editors/editor_controls.h"
 #include "modeller/plan/air_flow_form.h"
 #include "modeller/plan/stair_form.h"
@@ -17,10 +19,6 @@
 namespace pelmora {
 
 namespace {
-
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 platform::SpeedButton* button(QWidget* parent, const char* name, const char* caption, const char* hint) {
     auto* b = new platform::SpeedButton(caption, hint, parent);
@@ -41,7 +39,7 @@ TZoneDetailForm::TZoneDetailForm(HouseModel& model, platform::Services& services
     ZoneNameEdit->setObjectName("ZoneNameEdit");
     ZoneTypeCB = new QComboBox(this);
     ZoneTypeCB->setObjectName("ZoneTypeCB");
-    for (std::string_view name : kZoneTypeNames) ZoneTypeCB->addItem(q(name));
+    for (std::string_view name : kZoneTypeNames) ZoneTypeCB->addItem(platform::Utf8(name));
     Hcb = new QCheckBox("Heat", this);
     Hcb->setObjectName("Hcb");
     Ccb = new QCheckBox("Cool", this);

@@ -5,11 +5,17 @@
 
 #include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QWidget;
 
 namespace platform {
+
+// A text of the system's own (UTF-8) as widgets and message boxes take it.
+inline QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 enum class Answer { Yes, No, Cancel };
 

@@ -28,12 +28,8 @@ namespace text = building_details_text;
 
 namespace {
 
-QString q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 QFont reportFont(const ReportDocument& document) {
-    QFont font(q(document.fontName));
+    QFont font(platform::Utf8(document.fontName));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPointSize(document.fontSize);
@@ -57,7 +53,7 @@ class TInfoForm::Question : public StairwellQuestion {
   public:
     explicit Question(platform::MessageService& messages) : messages_(messages) {}
     bool ConfirmStairwellDeletion(const std::string& text) override {
-        return messages_.confirm(q(text), false) == platform::Answer::Yes;
+        return messages_.confirm(platform::Utf8(text), false) == platform::Answer::Yes;
     }
 
   private:
@@ -79,7 +75,7 @@ void FillTextDocument(const ReportDocument& document, QTextDocument& target) {
         format.setForeground(QColor(rgb.red, rgb.green, rgb.blue));
         if (i > 0) cursor.insertBlock(QTextBlockFormat(), format);
         cursor.setBlockCharFormat(format);
-        cursor.insertText(q(line.text), format);
+        cursor.insertText(platform::Utf8(line.text), format);
     }
 }
 
@@ -88,13 +84,13 @@ bool PrintReportPages(QPrinter& printer, const ReportDocument& document, const s
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     QFont font = reportFont(document);
-    const QString identity = q(projectName) + " Run " + QString::number(runNumber);
+    const QString identity = platform::Utf8(projectName) + " Run " + QString::number(runNumber);
     const int pageWidth = printer.width();   // printer pixels
     const int pageHeight = printer.height(); // printer pixels
     // The widest line must fit across the page, or its end would be lost: the font is made smaller
     // until it does.
     qsizetype widest = 0;
-    for (const ReportLine& line : document.lines) widest = std::max(widest, q(line.text).size());
+    for (const ReportLine& line : document.lines) widest = std::max(widest, platform::Utf8(line.text).size());
     while (font.pointSizeF() > 4.0 &&
            QFontMetricsF(font, &printer).horizontalAdvance(QString(widest, 'M')) > pageWidth)
         font.setPointSizeF(font.pointSizeF() - 0.5);
@@ -126,7 +122,7 @@ bool PrintReportPages(QPrinter& printer, const ReportDocument& document, const s
             ++page;
             row = kFirstRow;
         }
-        drawAt(0, row * h, q(line.text));
+        drawAt(0, row * h, platform::Utf8(line.text));
     }
     printFooter();
     return painter.end();
@@ -138,7 +134,7 @@ TInfoForm::TInfoForm(HouseModel& model, MaterialTables& tables, PlanView& view, 
       currentZone_(currentZone), detailedReportOpen_(detailedReportOpen), services_(services),
       question_(std::make_unique<Question>(services.messages)) {
     setObjectName("InfoForm");
-    setWindowTitle(q(text::kCaption));
+    setWindowTitle(platform::Utf8(text::kCaption));
     setModal(false);
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     HelpContext = kHelpTopic;
@@ -299,11 +295,11 @@ void TInfoForm::ChangeZone() {
     model_.DisplayZone = SelectedZone;
     if (SelectedZone == 0) {
         ZNum->clear();
-        ZoneNameLb->setText(q(text::kAllZones));
+        ZoneNameLb->setText(platform::Utf8(text::kAllZones));
         ZoneColourPanel->hide();
         return;
     }
-    ZoneNameLb->setText(q(model_.Zones(SelectedZone).Name));
+    ZoneNameLb->setText(platform::Utf8(model_.Zones(SelectedZone).Name));
     ZNum->setText("Zone " + QString::number(SelectedZone));
     QPalette palette = ZoneColourPanel->palette();
     palette.setColor(QPalette::Window, zoneColour(model_.Zones(SelectedZone).Colour));
@@ -362,11 +358,12 @@ std::filesystem::path TInfoForm::ReportFileName() const {
 void TInfoForm::SBsaveClick() {
     const std::filesystem::path file = ReportFileName();
     SaveRichText(document_, file);
-    StatusBar1->setPanelText(0, q(text::kSavedAs) + QString::fromStdString(file.string()));
+    StatusBar1->setPanelText(0, platform::Utf8(text::kSavedAs) + QString::fromStdString(file.string()));
 }
 
 void TInfoForm::PrintSBClick() {
-    const QString title = "Project " + q(model_.ProjectName) + " Run " + QString::number(model_.RunNumber);
+    const QString title =
+        "Project " + platform::Utf8(model_.ProjectName) + " Run " + QString::number(model_.RunNumber);
     services_.printing.printPages(title, [this](QPrinter& printer) {
         return PrintReportPages(printer, document_, model_.ProjectName, model_.RunNumber);
     });
