@@ -421,7 +421,7 @@ void TSunPosForm::CheckBox1Click() {
 void TSunPosForm::ImageMouseMove(int x, int y) {
     const int azimuth = static_cast<int>(std::lround((x - 20) / 2.0)) - 180;
     const int altitude = 90 - static_cast<int>(std::lround((y - 20) / 2.0));
-    StatusBar1->setPanelText(0, QString::asprintf("Current: (%d, %d)", azimuth, altitude));
+    StatusBar1->setPanelText(1, QString::asprintf("Current: (%d, %d)", azimuth, altitude));
 }
 
 } // namespace pelmora

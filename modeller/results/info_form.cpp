@@ -5,6 +5,7 @@
 #include "modeller/platform/message_service.h"
 #include "modeller/platform/print_service.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QFontMetricsF>
 #include <QFrame>
@@ -247,6 +248,14 @@ void TInfoForm::build() {
 void TInfoForm::ShowStartingOn(int zone) {
     currentZone_ = zone;
     detailedReportOpen_ = true;
+    // Opened from a dialog that waits for its answer (zone details), the report would be blocked with
+    // everything else that dialog blocks; it then takes the input itself until it is closed.
+    QWidget* waiting = QApplication::activeModalWidget();
+    const Qt::WindowModality modality = waiting && waiting != this ? Qt::ApplicationModal : Qt::NonModal;
+    if (windowModality() != modality) {
+        hide();
+        setWindowModality(modality);
+    }
     if (isVisible()) {
         FormShow();
         raise();

@@ -184,7 +184,7 @@ TEST_F(CalculatorFormsTest, TheSunPositionToolStartsOnTheTenthOfOctoberAndStepsL
     EXPECT_EQ(form.Day1->text().trimmed(), "28");
 
     form.ImageMouseMove(200, 110);
-    EXPECT_EQ(form.StatusBar1->panelText(0), "Current: (-90, 45)");
+    EXPECT_EQ(form.StatusBar1->panelText(1), "Current: (-90, 45)");
 }
 
 TEST_F(CalculatorFormsTest, TheSunPathsAreDrawnOnlyWhileTicked) {

@@ -8,6 +8,8 @@
 #include "modeller/platform/message_service.h"
 #include "modeller/platform/print_service.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTest>
@@ -17,6 +19,9 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
 
 #include <fstream>
 #include <iterator>
@@ -98,6 +103,26 @@ TEST_F(InfoFormTest, MainWindowOpensAllZonesWithTheSummaryAndClosingClearsTheFla
     QCoreApplication::sendEvent(form.get(), &escape);
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(reportOpen);
+}
+
+// Zone details wait for their answer; the report opened from them must not be blocked with the rest
+// of the program, and opened again from the main window it is modeless as before.
+TEST_F(InfoFormTest, OpenedFromADialogThatWaitsItTakesTheInputUntilClosed) {
+    QDialog details;
+    details.setWindowModality(Qt::ApplicationModal);
+    details.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &details);
+    form->ShowStartingOn(3);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), form.get());
+    QTest::mouseClick(form->OKSB, Qt::LeftButton);
+    EXPECT_FALSE(form->isVisible());
+    details.hide();
+
+    form->ShowStartingOn(0);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->isModal());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(InfoFormTest, ZoneDetailsOpenOneZoneWithoutSummaryAndAllBringsItBack) {
