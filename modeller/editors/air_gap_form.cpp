@@ -1,5 +1,8 @@
 #include "modeller/editors/air_gap_form.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "modeller/editors/editor_controls.h"
 #include "modeller/model/building_physics.h"
 #include "modeller/platform/application.h"
@@ -58,8 +61,9 @@ void setQuietly(QScrollBar* bar, int position) {
 
 // ---- The resistance bars ---------------------------------------------------------------------------
 
+// Room for the bars of the largest resistances the table gives: about 0.72 m²K/W up, 2.09 down.
 ResistanceBars::ResistanceBars(QWidget* parent) : QWidget(parent) {
-    setFixedSize(30, 160);
+    setFixedSize(30, 80 + 210 + 1);
 }
 
 void ResistanceBars::setLengths(int up, int down) {
@@ -96,11 +100,11 @@ TAirGapForm::TAirGapForm(const std::filesystem::path& programFolder, platform::S
     E1scroll = scrollBar(this, "E1scroll", 5, 10);
     E2scroll = scrollBar(this, "E2scroll", 5, 10);
     GapScroll = scrollBar(this, "GapScroll", 1, 10);
-    E1RG = new platform::RadioGroup("", {"0.05", "0.1", "0.3", "0.9"}, this);
+    E1RG = new platform::RadioGroup("", {"0.05", "0.1", "0.3", "0.9"}, this, 2);
     E1RG->setObjectName("E1RG");
-    E2RG = new platform::RadioGroup("", {"0.05", "0.1", "0.3", "0.9"}, this);
+    E2RG = new platform::RadioGroup("", {"0.05", "0.1", "0.3", "0.9"}, this, 2);
     E2RG->setObjectName("E2RG");
-    GapRG = new platform::RadioGroup("", {"13 mm", "20 mm", "40 mm", "90 mm"}, this);
+    GapRG = new platform::RadioGroup("", {"13 mm", "20 mm", "40 mm", "90 mm"}, this, 2);
     GapRG->setObjectName("GapRG");
     RadioGroup2 = new platform::RadioGroup("", {"Vertical", "67°", "45°", "22°", "Horizontal"}, this);
     RadioGroup2->setObjectName("RadioGroup2");
@@ -186,6 +190,8 @@ TAirGapForm::TAirGapForm(const std::filesystem::path& programFolder, platform::S
 
 void TAirGapForm::showEvent(QShowEvent* event) {
     Dialog::showEvent(event);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     FormShow();
 }
 

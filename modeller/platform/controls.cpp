@@ -1,6 +1,7 @@
 #include "modeller/platform/controls.h"
 
 #include <QButtonGroup>
+#include <QGridLayout>
 #include <QRadioButton>
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
@@ -72,13 +73,14 @@ void SpeedButtonGroup::setAllUp() {
     for (auto* b : buttons_) b->setDown(false);
 }
 
-RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
+RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent, int columns)
     : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QGridLayout(this);
     auto* group = group_;
+    const int rows = std::max<int>(1, (static_cast<int>(items.size()) + columns - 1) / std::max(columns, 1));
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i], this);
-        layout->addWidget(button);
+        layout->addWidget(button, i % rows, i / rows);
         group->addButton(button, i);
         buttons_.push_back(button);
     }

@@ -58,7 +58,8 @@ class SpeedButtonGroup : public QObject {
 class RadioGroup : public QGroupBox {
     Q_OBJECT
   public:
-    RadioGroup(const QString& caption, const QStringList& items, QWidget* parent = nullptr);
+    // The items fill `columns` columns top to bottom, column after column.
+    RadioGroup(const QString& caption, const QStringList& items, QWidget* parent = nullptr, int columns = 1);
     int itemIndex() const { return index_; }
     // Selects item `index` (-1 for none).  When the selection changes the click handler runs, as a
     // click on the item does; writing the index already selected is silent.
