@@ -136,6 +136,7 @@ ApplicationForms::ApplicationForms(Workspace& workspace, platform::Services& ser
     DefaultForm->FloorCoverForm = FloorCoverForm.get();
     DefaultForm->GlazingForm = GlazingForm.get();
     GlazingForm->editor().ShowCustomWindows = [form = CustWinForm.get()] { form->ShowModal(); };
+    SkylightForm->editor().CustWinForm = [form = CustWinForm.get()] { form->ShowModal(); };
     GlazingForm->editor().ShowVerticalShading = [form = VertShadForm.get()] { form->ShowModal(); };
     GlazingForm->editor().ShowSchedule = [form = ShadSchedForm.get()](MonthlyPercent& months) {
         form->Edit(months);

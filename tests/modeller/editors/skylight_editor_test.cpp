@@ -4,6 +4,8 @@
 // test's window product (skylight_fixture.h).
 #include "skylight_fixture.h"
 
+#include "modeller/model/product_codes.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -284,6 +286,27 @@ TEST_F(SkylightEditorTest, TheTablesBuildGenericCodesAndTheGenericPageMovesThem)
     EXPECT_TRUE(e.pbfindVisible);
     Ok();
     EXPECT_EQ(model().ZoneSkylights(zone_, 1).ProductCode, "GEN-04-003a");
+}
+
+// "Display Details" of a clerestory window opens the custom window chooser on the window's own
+// product, and the product chosen there becomes the window's.
+TEST_F(SkylightEditorTest, TheChooserStartsOnTheClerestoryProductAndItsChoiceIsTaken) {
+    AddSkylight(600.0, 600.0, "ORL-08-601a", "KLW-06-101a");
+    model().ZoneSkylights(zone_, 1).Clerestory = true;
+    Open();
+    SkylightEditor& e = *editor_;
+    const int shown = e.WindowProductIndex;
+    ASSERT_GE(shown, 1);
+    buffers_.WindowProductIndex = shown == 1 ? 2 : 1; // the window editor's last product
+    int startedOn = 0;
+    e.CustWinForm = [&] {
+        startedOn = buffers_.WindowProductIndex;
+        buffers_.CurrentWindowCode = kTestWindowCode;
+    };
+    e.pbfindClick();
+    EXPECT_EQ(startedOn, shown);
+    EXPECT_EQ(e.WindowProductIndex, WindowProductIndexOf(model(), kTestWindowCode));
+    EXPECT_EQ(e.Figures.WindowNameEB, kTestWindowCode);
 }
 
 TEST_F(SkylightEditorTest, SavingKeepsTheProductCodeOfTheKindNotShown) {
