@@ -63,6 +63,18 @@ std::string twoChars(long long value) {
     return firstChars(IntField(value, 2), 2);
 }
 
+// The fixed part of a door or window row: its label, width, height, eaves depth, azimuth and area.
+template <class Opening> std::string openingFields(const std::string& label, const Opening& opening) {
+    return FixedPart(label)
+        .add(RealField(opening.Width, 8, 2), 56)
+        .add(RealField(opening.Height, 8, 2), 56)
+        .add(RealField(opening.EavesDepth, 8, 2), 56)
+        .add(RealField(opening.Azimuth, 8, 0), 56)
+        .add(RealField(opening.ElementArea, 8, 2), 56)
+        .add("   ", 56)
+        .str();
+}
+
 std::string word(std::span<const std::string_view> words, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= words.size()) return {};
     return std::string(words[static_cast<std::size_t>(index)]);
@@ -652,28 +664,16 @@ void BuildingDetails::ZoneSection(ReportDocument& document, const ReportSwitches
         if (on.Door) {
             for (int k = 1; k <= wall.DoorCount; ++k) {
                 const TDoorRec& door = model_.WallDoors(z, w, k);
-                const std::string fixed = FixedPart("Door E(" + twoChars(w + 1) + "," + twoChars(k) + ")")
-                                              .add(RealField(door.Width, 8, 2), 56)
-                                              .add(RealField(door.Height, 8, 2), 56)
-                                              .add(RealField(door.EavesDepth, 8, 2), 56)
-                                              .add(RealField(door.Azimuth, 8, 0), 56)
-                                              .add(RealField(door.ElementArea, 8, 2), 56)
-                                              .add("   ", 56)
-                                              .str();
+                const std::string fixed =
+                    openingFields("Door E(" + twoChars(w + 1) + "," + twoChars(k) + ")", door);
                 document.add(5, fixed + doorMaterial.material(door.Material));
             }
         }
         if (on.Window) {
             for (int k = 1; k <= wall.WindowCount; ++k) {
                 const TWindowRec& window = model_.WallWindows(z, w, k);
-                const std::string fixed = FixedPart("Window(" + twoChars(w + 1) + "," + twoChars(k) + ")")
-                                              .add(RealField(window.Width, 8, 2), 56)
-                                              .add(RealField(window.Height, 8, 2), 56)
-                                              .add(RealField(window.EavesDepth, 8, 2), 56)
-                                              .add(RealField(window.Azimuth, 8, 0), 56)
-                                              .add(RealField(window.ElementArea, 8, 2), 56)
-                                              .add("   ", 56)
-                                              .str();
+                const std::string fixed =
+                    openingFields("Window(" + twoChars(w + 1) + "," + twoChars(k) + ")", window);
                 // A code outside the product library shows the code alone.
                 std::string product = window.ProductCode;
                 if (const int index = WindowProductIndexOf(model_, window.ProductCode); index > 0)
