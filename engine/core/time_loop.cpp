@@ -249,8 +249,8 @@ void simulateDay(EngineState& s) {
         specialZones(s);
         hvacsystem(s, s.clim.wmoist(t), s.clim.tair(t), kSupplyTemperature, s.loop.tmaxday, s.tim.imonth, t);
         finishStep(s);
+        s.psa.toutstep(t) = s.blank.drive(1, t);
         for (int z = 1; z <= s.zones.nzones; ++z) {
-            s.psa.toutstep(t) = s.blank.drive(1, t);
             s.psa.tzstep(t) = s.sysb.tzonea(z);
             if (s.loop.outon) scribe(s, z);
         }
