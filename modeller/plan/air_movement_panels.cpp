@@ -44,7 +44,10 @@ void addCountRow(QGridLayout* grid, int row, const char* caption, platform::Edit
 AirMovementPanels::AirMovementPanels(QWidget* parent) : QWidget(parent) {
     NaturalPanel = new QGroupBox("   Natural ventilation", this);
     InsectCB = checkBox(NaturalPanel, "InsectCB", "Insect screens");
-    (new QVBoxLayout(NaturalPanel))->addWidget(InsectCB);
+    // One line: a dialog may add its own control at the line's end.
+    auto* natural = new QHBoxLayout(NaturalPanel);
+    natural->addWidget(InsectCB);
+    natural->addStretch(1);
 
     InfiltrationPanel = new QGroupBox("   Infiltration", this);
     DraughtCB = checkBox(InfiltrationPanel, "DraughtCB", "Draught seals to all doors and windows");
@@ -67,7 +70,8 @@ AirMovementPanels::AirMovementPanels(QWidget* parent) : QWidget(parent) {
     ForcedPanel = new QGroupBox("   Forced air movement", this);
     FanNumEB = countBox(ForcedPanel, "FanNumEB");
     FanNumUD = upDown(ForcedPanel, "FanNumUD", kMaxCount);
-    DiameterRG = new platform::RadioGroup("Diameter  mm", {"900", "1200", "1400"}, ForcedPanel);
+    // The three diameters side by side.
+    DiameterRG = new platform::RadioGroup("Diameter  mm", {"900", "1200", "1400"}, ForcedPanel, 3);
     DiameterRG->setObjectName("DiameterRG");
     SweptAreaLine = new QWidget(ForcedPanel);
     FanArea = new QLabel(SweptAreaLine);

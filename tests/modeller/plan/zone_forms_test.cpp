@@ -7,6 +7,7 @@
 #include "modeller/plan/zone_detail_form.h"
 
 #include "plan_fixture.h"
+#include "tests/support/dialog_layout.h"
 
 #include <QApplication>
 #include <QRadioButton>
@@ -110,6 +111,24 @@ TEST_F(ZoneFormsTest, TheNewZoneDialogProposesTheNextZoneAndItsTypesDefaults) {
     EXPECT_TRUE(form.Panels->InfiltrationPanel->isVisibleTo(&form));
     EXPECT_FALSE(form.VentExpandPanel->isVisibleTo(&form));
     EXPECT_FALSE(form.Panels->MechPanel->isVisibleTo(&form)) << "mechanical ventilation is never offered";
+    form.reject();
+}
+
+// How far a dialog's opened size may be from the size it is laid out for (px).
+constexpr int kSizeTolerance = 4;
+
+TEST_F(ZoneFormsTest, TheNewZoneDialogOpensAtItsHeightsWithEveryControlReadable) {
+    selection().CurrentZone = 1;
+    TNewZoneForm& form = *forms->NewZoneForm;
+    form.FormShow();
+    form.show();
+    QApplication::processEvents();
+    EXPECT_NEAR(form.height(), TNewZoneForm::kCollapsedHeight, kSizeTolerance);
+    EXPECT_EQ(test_support::ControlsCutOff(form), "") << "collapsed";
+    form.ExpandImageClick();
+    QApplication::processEvents();
+    EXPECT_NEAR(form.height(), TNewZoneForm::kExpandedHeight, kSizeTolerance);
+    EXPECT_EQ(test_support::ControlsCutOff(form), "") << "expanded";
     form.reject();
 }
 
