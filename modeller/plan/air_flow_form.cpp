@@ -11,7 +11,6 @@ namespace pelmora {
 namespace {
 
 constexpr int kRateStep = 5; // air changes per hour per position of the rate's up-down
-constexpr int kHeight = 487; // px
 
 } // namespace
 

@@ -18,6 +18,8 @@ namespace pelmora {
 class TAirFlowForm : public platform::Dialog {
     Q_OBJECT
   public:
+    static constexpr int kHeight = 487; // px
+
     TAirFlowForm(HouseModel& model, platform::Services& services, const std::int32_t& currentZone,
                  QWidget* parent = nullptr);
 

@@ -234,6 +234,20 @@ TEST_F(ZoneFormsTest, TheAirMovementDialogShowsTheZoneAndItsFansSweptArea) {
     EXPECT_EQ(form.Panels->FanArea->text(), "-") << "no share of a zone without floor";
 }
 
+TEST_F(ZoneFormsTest, TheAirMovementDialogOpensAtItsHeightWithEveryControlReadable) {
+    const int z = box(1, 0, 0, 12, 10); // 120 m2: the widest floor area text of a house
+    model().Zones(z).Name = "Living/Kitchen";
+    model().Zones(z).CeilingFanCount = 10;
+    selection().CurrentZone = z;
+    TAirFlowForm& form = *forms->AirFlowForm;
+    form.FormShow();
+    form.show();
+    QApplication::processEvents();
+    EXPECT_NEAR(form.height(), TAirFlowForm::kHeight, kSizeTolerance);
+    EXPECT_EQ(test_support::ControlsCutOff(form), "");
+    form.reject();
+}
+
 TEST_F(ZoneFormsTest, AirMovementCancelLeavesTheHouseAsItWasAndOkWritesIt) {
     const int z = box(1, 0, 0, 8, 5);
     model().Zones(z).FanDiameter = 1000.0; // none of the offered diameters
