@@ -16,6 +16,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace pelmora {
 
 namespace {
@@ -338,6 +340,10 @@ QWidget* TSkylightForm::slopeAndOrientation() {
 QWidget* TSkylightForm::figurePanel() {
     auto* box = Panel(this);
     auto* layout = new QVBoxLayout(box);
+    // The figures read as one block of lines, so the slope, orientation and drawing fit beside the
+    // inputs.
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(0);
     NameEB = new QLabel(box);
     AreaLabel = new QLabel(box);
     GrossWallAreaLabel = new QLabel(box);
@@ -411,6 +417,11 @@ void TSkylightForm::bindControls() {
         connect(picture, &PicturePanel::clicked, this, [this, &e, picture, handler] {
             run([&e, picture, handler] { (e.*handler)(picture->anchor()); });
         });
+}
+
+void TSkylightForm::done(int result) {
+    ElementEditorForm::done(result);
+    sizedHeight_ = 0; // the next opening takes its mode's height again
 }
 
 void TSkylightForm::refreshControls() {
@@ -507,6 +518,18 @@ void TSkylightForm::refreshControls() {
     OpeningLl->setText(q(f.OpeningLl));
     OpeningLl->setVisible(e.RoofWindowCB);
     PaintBox1->update();
+
+    // A zone's skylights and the level's default each open at their own height; a layout that needs
+    // more keeps what it needs.
+    const int height = e.NumPanelVisible ? kSkylightFormHeight : kDefaultSkylightFormHeight;
+    if (height == sizedHeight_) return;
+    // The least height follows the panels just shown or hidden, even before the first show, when
+    // the layouts still hold the sizes of what the panels showed before.
+    for (QWidget* child : findChildren<QWidget*>()) child->updateGeometry();
+    layout()->invalidate();
+    layout()->activate();
+    resize(width(), std::max(height, minimumSizeHint().height()));
+    sizedHeight_ = height;
 }
 
 } // namespace pelmora

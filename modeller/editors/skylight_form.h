@@ -17,6 +17,10 @@ class QTabWidget;
 
 namespace pelmora {
 
+// The dialog's heights: with a zone's number and orientation panels, and for the level's default.
+inline constexpr int kSkylightFormHeight = 769;        // px
+inline constexpr int kDefaultSkylightFormHeight = 625; // px
+
 // The slope panel's paint box: the slope line over its triangle with the square at its end; the
 // mouse drags the end.
 class TiltBox : public QWidget {
@@ -47,6 +51,8 @@ class TSkylightForm : public ElementEditorForm {
     TSkylightForm(EditorContext& context, platform::Services& services, QWidget* parent = nullptr);
 
     SkylightEditor& editor() { return editor_; }
+
+    void done(int result) override;
 
     // The zone's list.
     QFrame* NumPanel;
@@ -104,6 +110,7 @@ class TSkylightForm : public ElementEditorForm {
     void bindControls();
 
     SkylightEditor editor_;
+    int sizedHeight_ = 0; // the height the dialog was last given for its mode (px), 0 once closed
 };
 
 } // namespace pelmora

@@ -29,11 +29,11 @@ inline QString ControlName(const QWidget* w) {
 // True when `w` lies inside the scrolled contents of a scroll area below `dialog`: such a widget may
 // be scrolled out of sight on purpose.
 inline bool InsideScrolledContents(const QWidget* w, const QWidget* dialog) {
-    for (const QWidget* p = w->parentWidget(); p && p != dialog; p = p->parentWidget()) {
-        const QWidget* holder = p->parentWidget();
-        if (holder && qobject_cast<const QAbstractScrollArea*>(holder->parentWidget()) &&
-            holder == static_cast<const QAbstractScrollArea*>(holder->parentWidget())->viewport())
-            return true;
+    for (const QWidget* p = w; p && p != dialog; p = p->parentWidget()) {
+        const QWidget* viewport = p->parentWidget();
+        const auto* area =
+            viewport ? qobject_cast<const QAbstractScrollArea*>(viewport->parentWidget()) : nullptr;
+        if (area && area->viewport() == viewport) return true;
     }
     return false;
 }
@@ -61,6 +61,8 @@ inline std::string ControlsCutOff(const QWidget& dialog) {
                              qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w);
         if (!hasText) continue;
         if (const auto* label = qobject_cast<const QLabel*>(w); label && label->wordWrap()) continue;
+        if (w->minimumSize() == w->maximumSize()) continue; // a size of its own, chosen on purpose
+        if (w->objectName().startsWith("qt_")) continue; // a part of a composite control (a spin box's edit)
         const QSize least = w->minimumSizeHint().expandedTo(w->minimumSize());
         if (w->width() < least.width() || w->height() < least.height())
             cut << ControlName(w) + QString(" squeezed to %1 x %2 below its %3 x %4")

@@ -3,6 +3,7 @@
 #include "modeller/editors/skylight_form.h"
 
 #include "skylight_fixture.h"
+#include "tests/support/dialog_layout.h"
 
 #include <QCheckBox>
 #include <QTabWidget>
@@ -87,6 +88,33 @@ TEST_F(SkylightFormTest, TheDialogShowsTheZonesSkylightsAndEscapeKeepsTheListsCh
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(model().ZoneSkylights(zone_, 2).Width, 600.0);
     EXPECT_FALSE(form.editor().materialstable.Active());
+}
+
+TEST_F(SkylightFormTest, TheDialogOpensAtItsHeightInEachModeWithEveryControlReadable) {
+    constexpr int kTolerance = 4; // px
+    for (int k = 0; k < kMaxSkylights; ++k) AddSkylight(2700.0, 2700.0);
+    TSkylightForm form(context(), services_);
+    form.adjustSize(); // as the main window places it at start-up, with every panel still shown
+    ASSERT_TRUE(form.ShowEditor());
+    QTest::mouseClick(form.CopyButton, Qt::LeftButton); // the widest row of buttons: Paste shown too
+    ASSERT_TRUE(form.PasteButton->isVisibleTo(&form));
+    QApplication::processEvents();
+    EXPECT_NEAR(form.height(), kSkylightFormHeight, kTolerance);
+    EXPECT_EQ(test_support::ControlsCutOff(form), "") << "a roof skylight";
+    // A clerestory window shows its window panels in the same height.
+    QTest::mouseClick(form.RoofWindowCB, Qt::LeftButton);
+    ASSERT_TRUE(form.PageControl1->isVisibleTo(&form));
+    QApplication::processEvents();
+    EXPECT_NEAR(form.height(), kSkylightFormHeight, kTolerance);
+    EXPECT_EQ(test_support::ControlsCutOff(form), "") << "a clerestory window";
+    form.reject();
+
+    model().DefaultsMode = true;
+    ASSERT_TRUE(form.ShowEditor());
+    QApplication::processEvents();
+    EXPECT_NEAR(form.height(), kDefaultSkylightFormHeight, kTolerance);
+    EXPECT_EQ(test_support::ControlsCutOff(form), "") << "the level's default";
+    form.reject();
 }
 
 TEST_F(SkylightFormTest, InDefaultsModeCancelIsOfferedAndEnterSavesTheDefault) {
