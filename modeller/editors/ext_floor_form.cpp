@@ -12,6 +12,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace pelmora {
 
 namespace {
@@ -30,7 +32,7 @@ constexpr int kCheckWidth = 17;
 constexpr int kColourLeft = 180;
 constexpr int kColourSize = 15;
 constexpr int kTypeLeft = 200;
-constexpr int kRowsWidth = 290;
+constexpr int kRowsWidth = 250; // at least; a row's type name may reach further
 constexpr int kRowHeight = 16;
 
 } // namespace
@@ -47,7 +49,7 @@ TExtFloorForm::TExtFloorForm(EditorContext& context, platform::Services& service
     DBFloorCoverText = new QLabel(this);
     for (QLabel* label : {DBText1, DBText2, DBFloorCoverText}) {
         label->setWordWrap(true);
-        label->setMinimumWidth(180);
+        label->setMinimumWidth(100);
     }
 
     UFPanel = new QGroupBox("Under Floor Space", this);
@@ -103,40 +105,44 @@ TExtFloorForm::TExtFloorForm(EditorContext& context, platform::Services& service
     ScrollBox1 = new QScrollArea(SharePanel);
     ScrollBox1->setWidget(new QWidget);
     ScrollBox1->setMinimumHeight(6 * kRowHeight + 8);
-    ScrollBox1->setMinimumWidth(kRowsWidth + 24); // the rows and a vertical scroll bar
     CombineButton =
         new platform::SpeedButton("Combine", platform::Utf8(ext_floor_text::kCombineHint), SharePanel);
     SeparateButton =
         new platform::SpeedButton("Separate", platform::Utf8(ext_floor_text::kSeparateHint), SharePanel);
     {
-        auto* buttons = new QVBoxLayout;
+        // The rows take the panel's width; the buttons stand under them.
+        auto* buttons = new QHBoxLayout;
         buttons->addWidget(CombineButton);
         buttons->addWidget(SeparateButton);
         buttons->addStretch(1);
-        auto* share = new QHBoxLayout(SharePanel);
+        auto* share = new QVBoxLayout(SharePanel);
+        share->setContentsMargins(2, 2, 2, 2);
         share->addWidget(ScrollBox1, 1);
         share->addLayout(buttons);
     }
 
-    // The construction, insulation and covering, each with its R values up and down beside it.
+    // The construction, insulation and covering, each with its R values up and down stacked beside
+    // it, so that the floor alone fits the narrow dialog.
+    const auto stacked = [](QLabel* upper, QLabel* lower) {
+        auto* pair = new QVBoxLayout;
+        pair->setSpacing(0);
+        pair->addWidget(upper);
+        pair->addWidget(lower);
+        return pair;
+    };
     auto* grid = new QGridLayout;
     grid->addWidget(dbmaterialpicture, 0, 0);
     grid->addWidget(DBText1, 0, 1);
-    grid->addWidget(RumLabel, 0, 2);
-    grid->addWidget(RdmLabel, 0, 3);
+    grid->addLayout(stacked(RumLabel, RdmLabel), 0, 2);
     grid->addWidget(dbinsulationpicture, 1, 0);
     grid->addWidget(DBText2, 1, 1);
-    grid->addWidget(RuiLabel, 1, 2);
-    grid->addWidget(RdiLabel, 1, 3);
+    grid->addLayout(stacked(RuiLabel, RdiLabel), 1, 2);
     grid->addWidget(DBFloorCoverImage, 2, 0);
     grid->addWidget(DBFloorCoverText, 2, 1);
-    grid->addWidget(AreaLabel, 3, 1);
-    grid->addWidget(RTotUpLabel, 3, 2);
-    grid->addWidget(RTotDnLabel, 3, 3);
-    grid->addWidget(UAUpLabel, 4, 2);
-    grid->addWidget(UADnLabel, 4, 3);
+    grid->addWidget(AreaLabel, 3, 0, 1, 2);
+    grid->addLayout(stacked(RTotUpLabel, RTotDnLabel), 3, 2);
+    grid->addLayout(stacked(UAUpLabel, UADnLabel), 4, 2);
     grid->setColumnStretch(1, 1);
-    for (int column : {2, 3}) grid->setColumnMinimumWidth(column, 90);
 
     auto* left = new QVBoxLayout;
     left->addLayout(grid);
@@ -148,7 +154,10 @@ TExtFloorForm::TExtFloorForm(EditorContext& context, platform::Services& service
     top->addWidget(UFPanel);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(top);
+    // The buttons close together: with a slab the dialog is narrow.
+    buttonRow()->layout()->setSpacing(2);
     layout->addWidget(buttonRow());
 
     ExtFloorEditor& e = editor_;
@@ -184,6 +193,7 @@ void TExtFloorForm::showShareRows() {
     // Other rows: the old widgets go with their holder.
     QWidget* holder = new QWidget;
     ShareCheckBoxes.clear();
+    int rowsWidth = kRowsWidth;
     for (std::size_t k = 0; k < rows.size(); ++k) {
         const SharedZoneRow& row = rows[k];
         auto* number = new QLabel(q(row.NumberText), holder);
@@ -199,11 +209,12 @@ void TExtFloorForm::showShareRows() {
         colour->setColour(row.Colour);
         auto* type = new QLabel(q(row.TypeText), holder);
         type->move(kTypeLeft, row.Top);
+        rowsWidth = std::max(rowsWidth, kTypeLeft + type->sizeHint().width());
         connect(box, &QCheckBox::clicked, this,
                 [this, k](bool checked) { run([this, k, checked] { editor_.CheckBoxClick(k, checked); }); });
         ShareCheckBoxes.push_back(box);
     }
-    holder->setFixedSize(kRowsWidth, kRowHeight * static_cast<int>(rows.size()) + 8);
+    holder->setFixedSize(rowsWidth, kRowHeight * static_cast<int>(rows.size()) + 8);
     ScrollBox1->setWidget(holder); // deletes the previous rows
     shownRowsVersion_ = editor_.SharedZoneRowsVersion;
 }
@@ -245,7 +256,15 @@ void TExtFloorForm::refreshControls() {
     AreaLabel->setText(q(e.AreaLabel));
     SharePanel->setVisible(e.SharePanelVisible);
     showShareRows();
-    if (resize) adjustSize();
+    if (resize) {
+        // The dialog takes the editor's width for the panels it shows, or what its controls need
+        // where that is more.
+        for (QWidget* child : findChildren<QWidget*>()) child->updateGeometry();
+        layout()->invalidate();
+        layout()->activate();
+        adjustSize();
+        this->resize(std::max(e.Width, minimumSizeHint().width()), height());
+    }
     for (std::size_t k = 0; k < ShareCheckBoxes.size() && k < e.SharedZoneRows.size(); ++k) {
         QCheckBox* box = ShareCheckBoxes[k];
         const QSignalBlocker blocker(box);

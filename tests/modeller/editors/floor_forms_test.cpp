@@ -5,6 +5,7 @@
 #include "modeller/editors/int_ceiling_form.h"
 
 #include "editor_fixture.h"
+#include "tests/support/dialog_layout.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -13,6 +14,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -63,6 +66,37 @@ TEST_F(FloorFormsTest, TheExternalFloorDialogSharesTheSpaceWithATickedZone) {
     EXPECT_EQ(model().ZoneExtFloors(neighbour_).SharedZones(2), neighbour_);
     EXPECT_EQ(model().ZoneExtFloors(neighbour_).FloorVentilation, 0);
     EXPECT_TRUE(form.editor().SharedZoneRows.empty());
+}
+
+TEST_F(FloorFormsTest, TheExternalFloorDialogIsAsWideAsItsUnderFloorSpaceAsksWithEveryControlReadable) {
+    constexpr int kTolerance = 4;           // px
+    model().Zones(neighbour_).ZoneType = 1; // "Living/Kitchen", the widest type in the share rows
+    for (int k = 0; k < 8; ++k) AddBoxZone(3.0, 3.0, 10.0 + 3.0 * k, 0.0); // rows past the box's height
+    TExtFloorForm form(context(), services_);
+    ASSERT_TRUE(form.ShowEditor());
+    // `fits`: the controls fit the width; else the dialog keeps the least width that shows them.
+    const auto check = [&](int width, const char* what, bool fits = true) {
+        QApplication::processEvents();
+        const int expected = fits ? width : std::max(width, form.minimumSizeHint().width());
+        EXPECT_NEAR(form.width(), expected, kTolerance) << what;
+        EXPECT_EQ(test_support::ControlsCutOff(form), "") << what;
+    };
+    check(kWidthWithoutUnderFloor, "a slab");
+    form.editor().materialstable.MoveTo(2);
+    ASSERT_TRUE(form.UFPanel->isVisibleTo(&form));
+    check(kWidthWithUnderFloor, "a suspended floor");
+    form.editor().materialstable.MoveTo(1);
+    check(kWidthWithoutUnderFloor, "a slab again");
+    form.reject();
+
+    // The level's default shows Cancel, Reset and Change All, which a slab's width cannot hold.
+    model().DefaultsMode = true;
+    ASSERT_TRUE(form.ShowEditor());
+    ASSERT_TRUE(form.ChangeAllToDefaultSB->isVisibleTo(&form));
+    check(kWidthWithoutUnderFloor, "the level's default slab", false);
+    form.editor().materialstable.MoveTo(2);
+    check(kWidthWithUnderFloor, "the level's default suspended floor");
+    form.reject();
 }
 
 TEST_F(FloorFormsTest, EscapeInTheCeilingBetweenLevelsDialogWritesNothing) {
