@@ -1,6 +1,7 @@
 #include "modeller/editors/cust_win_form.h"
 
 #include "modeller/platform/application.h"
+#include "modeller/platform/charts.h"
 
 #include <QChart>
 #include <QCloseEvent>
@@ -52,6 +53,7 @@ QChartView* Chart(const char* title, std::vector<QScatterSeries*> series, QWidge
     }
     auto* view = new QChartView(chart, parent);
     view->setMinimumSize(260, 200);
+    platform::KeepAxisTitlesWhole(*view);
     return view;
 }
 

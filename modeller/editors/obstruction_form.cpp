@@ -127,17 +127,23 @@ TObstructionForm::TObstructionForm(HouseModel& model, ElementClipboard& clipboar
         numbers->addWidget(b);
     }
 
+    // Each value box has its heading in the cell above it, so a heading starts where its column of
+    // boxes starts whatever the font; the unit closes the heading row.
     auto* valuesPanel = new QWidget(this);
     auto* values = new QGridLayout(valuesPanel);
-    values->addWidget(
-        new QLabel(" L1            L2              D            Height           m", valuesPanel), 0, 0, 1,
-        5);
     L1Edit = valueBox(valuesPanel, "L1Edit");
     L2Edit = valueBox(valuesPanel, "L2Edit");
     DEdit = valueBox(valuesPanel, "DEdit");
     HEdit = valueBox(valuesPanel, "HEdit");
     int column = 0;
-    for (platform::EditBox* box : {L1Edit, L2Edit, DEdit, HEdit}) values->addWidget(box, 1, column++);
+    for (platform::EditBox* box : {L1Edit, L2Edit, DEdit, HEdit}) {
+        QLabel* heading = new QLabel(kValueHeadings[column], valuesPanel);
+        heading->setObjectName(box->objectName() + "Heading");
+        values->addWidget(heading, 0, column, Qt::AlignLeft);
+        values->addWidget(box, 1, column++, Qt::AlignLeft);
+    }
+    values->addWidget(new QLabel(kValueUnit, valuesPanel), 0, column, Qt::AlignLeft);
+    values->setColumnStretch(column + 1, 1);
 
     SchedButton = new QPushButton("Shading Schedule", this);
     SchedButton->setObjectName("SchedButton");

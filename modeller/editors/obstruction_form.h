@@ -20,6 +20,9 @@ class TObstructionForm : public platform::Dialog {
   public:
     static constexpr const char* kCaption = "Sun Obstructions";
     static constexpr int kHelpTopic = 390;
+    // The headings over L1Edit, L2Edit, DEdit and HEdit, and the unit of all four.
+    static constexpr const char* kValueHeadings[] = {"L1", "L2", "D", "Height"};
+    static constexpr const char* kValueUnit = "m";
 
     TObstructionForm(HouseModel& model, ElementClipboard& clipboard, platform::Services& services,
                      QWidget* parent = nullptr);

@@ -1,7 +1,10 @@
 #include "modeller/platform/controls.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QCursor>
 #include <QGridLayout>
+#include <QPointer>
 #include <QRadioButton>
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
@@ -31,6 +34,33 @@ void SpeedButton::leaveEvent(QEvent* event) {
     flat_ = false;
     update();
     QToolButton::leaveEvent(event);
+}
+
+void SpeedButton::hideEvent(QHideEvent* event) {
+    // A hidden button is under no pointer; shown again, it gets an enter event if the pointer is there.
+    flat_ = false;
+    QToolButton::hideEvent(event);
+}
+
+void SpeedButton::mouseReleaseEvent(QMouseEvent* event) {
+    // The release runs the click's action; the action may delete the button's dialog.
+    const QPointer<SpeedButton> self(this);
+    QToolButton::mouseReleaseEvent(event);
+    if (self) followPointer();
+}
+
+void SpeedButton::keyReleaseEvent(QKeyEvent* event) {
+    const QPointer<SpeedButton> self(this);
+    QToolButton::keyReleaseEvent(event);
+    if (self) followPointer();
+}
+
+void SpeedButton::followPointer() {
+    const QWidget* under = QApplication::widgetAt(QCursor::pos());
+    const bool over = under && (under == this || isAncestorOf(under));
+    if (over == flat_) return;
+    flat_ = over;
+    update();
 }
 
 void SpeedButton::paintEvent(QPaintEvent*) {

@@ -32,9 +32,16 @@ class SpeedButton : public QToolButton {
   protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // Takes the look from where the pointer is now.  A click's action may hold the input in a modal
+    // dialog or close the button's window; the pointer can leave meanwhile without a leave event.
+    void followPointer();
+
     bool flat_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "modeller/results/analysis_form.h"
 
 #include "modeller/platform/application.h"
+#include "modeller/platform/charts.h"
 #include "modeller/platform/print_service.h"
 
 #include <QBarCategoryAxis>
@@ -125,6 +126,7 @@ QChartView* TAnalysisForm::chart(const char* name, const char* title, QBarSeries
     view->setObjectName(name);
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(kChartWidth, kChartHeight);
+    platform::KeepAxisTitlesWhole(*view);
     return view;
 }
 

@@ -1,6 +1,7 @@
 #include "modeller/results/bin_data_form.h"
 
 #include "modeller/platform/application.h"
+#include "modeller/platform/charts.h"
 #include "modeller/platform/print_service.h"
 
 #include <QBarCategoryAxis>
@@ -119,6 +120,7 @@ THistForm::THistForm(const TemperatureBins& bins, platform::Services& services, 
     Chart1 = new QChartView(chart, this);
     Chart1->setObjectName("Chart1");
     Chart1->setMinimumSize(kChartWidth, kChartHeight);
+    platform::KeepAxisTitlesWhole(*Chart1);
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName("ComboBox1");
     UpGraphSB = button(this, "UpGraphSB", "Up", "Increase graph height");

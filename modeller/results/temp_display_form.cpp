@@ -1,6 +1,7 @@
 #include "modeller/results/temp_display_form.h"
 
 #include "modeller/platform/application.h"
+#include "modeller/platform/charts.h"
 #include "modeller/platform/print_service.h"
 
 #include <QCheckBox>
@@ -143,6 +144,7 @@ void TTempDisplayForm::build() {
     Chart1 = new DragChartView(chart, this);
     Chart1->setObjectName("Chart1");
     Chart1->setMinimumSize(kChartWidth, kChartHeight);
+    platform::KeepAxisTitlesWhole(*Chart1);
     UpGraphSB = button(this, "UpGraphSB", "Up", "Increase graph height");
     DownGraphSB = button(this, "DownGraphSB", "Down", "Decrease graph height");
     PrintGraphSB = button(this, "PrintGraphSB", "Print Graph", "Print Graph Only");

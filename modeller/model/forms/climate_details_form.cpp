@@ -4,6 +4,7 @@
 #include "modeller/model/forms/location_form.h"
 #include "modeller/model/forms/location_search_forms.h"
 #include "modeller/platform/application.h"
+#include "modeller/platform/charts.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -47,7 +48,8 @@ QBarSet* barSet(const QString& name, const MonthlyValues& values, const QColor& 
 }
 
 // Replaces the chart's series and axes with one series of bars over the months.
-void showBars(QChart* chart, QAbstractBarSeries* series, ChartScale scale, const QString& unit) {
+void showBars(QChartView& view, QAbstractBarSeries* series, ChartScale scale, const QString& unit) {
+    QChart* chart = view.chart();
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes()) {
         chart->removeAxis(axis);
@@ -72,6 +74,7 @@ void showBars(QChart* chart, QAbstractBarSeries* series, ChartScale scale, const
     values->setLabelFormat("%.0f");
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
+    platform::KeepAxisTitlesWhole(view);
 }
 
 } // namespace
@@ -157,18 +160,15 @@ void TClimateDetailsForm::fillCharts() {
     auto* temperature = new QStackedBarSeries;
     temperature->append(barSet("Minimum", bars.lower, kMinimumColour));
     temperature->append(barSet("Maximum", bars.upper, kRangeColour));
-    showBars(TemperatureChart->chart(), temperature, ChartScaleFor(s.Minimum, s.Maximum, 0, 40, kAxisStep),
-             "°C");
+    showBars(*TemperatureChart, temperature, ChartScaleFor(s.Minimum, s.Maximum, 0, 40, kAxisStep), "°C");
 
     auto* humidity = new QBarSeries;
     humidity->append(barSet("Humidity", s.Humidity, kHumidityColour));
-    showBars(HumidityChart->chart(), humidity, ChartScaleFor(s.Humidity, s.Humidity, 0, 20, kAxisStep),
-             "g/kg");
+    showBars(*HumidityChart, humidity, ChartScaleFor(s.Humidity, s.Humidity, 0, 20, kAxisStep), "g/kg");
 
     auto* radiation = new QBarSeries;
     radiation->append(barSet("Radiation", s.Radiation, kRadiationColour));
-    showBars(RadiationChart->chart(), radiation, ChartScaleFor(s.Radiation, s.Radiation, 0, 30, kAxisStep),
-             "MJ/m²");
+    showBars(*RadiationChart, radiation, ChartScaleFor(s.Radiation, s.Radiation, 0, 30, kAxisStep), "MJ/m²");
 }
 
 void TClimateDetailsForm::SBZoneInfoClick() {

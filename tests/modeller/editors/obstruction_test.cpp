@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -127,6 +128,26 @@ TEST_F(ObstructionTest, TheDialogShowsWithoutRewritingAndTakesTypingAtOnce) {
     QApplication::sendEvent(&form, &escape);
     EXPECT_FALSE(form.isVisible());
     EXPECT_DOUBLE_EQ(obstruction(3, 2).H, 2.5);
+}
+
+TEST_F(ObstructionTest, EachHeadingStartsOverItsColumnOfBoxes) {
+    TObstructionForm form(model(), context().clipboard, services_);
+    form.show();
+    const std::pair<platform::EditBox*, QString> columns[] = {
+        {form.L1Edit, "L1"}, {form.L2Edit, "L2"}, {form.DEdit, "D"}, {form.HEdit, "Height"}};
+    for (const auto& [box, caption] : columns) {
+        SCOPED_TRACE(caption.toStdString());
+        const auto* heading = form.findChild<QLabel*>(box->objectName() + "Heading");
+        ASSERT_NE(heading, nullptr);
+        EXPECT_EQ(heading->text(), caption);
+        const QRect headingRect(heading->mapTo(&form, QPoint(0, 0)), heading->size());
+        const QRect boxRect(box->mapTo(&form, QPoint(0, 0)), box->size());
+        EXPECT_EQ(headingRect.left(), boxRect.left());
+        EXPECT_LE(headingRect.bottom(), boxRect.top());
+        // The whole caption fits over its own box.
+        EXPECT_LE(heading->fontMetrics().horizontalAdvance(caption), boxRect.width());
+    }
+    form.close();
 }
 
 TEST_F(ObstructionTest, TheScheduleDialogSetsTheMonthlyShadingAndTheTick) {

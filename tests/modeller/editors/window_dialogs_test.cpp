@@ -10,6 +10,7 @@
 #include "common/text_values.h"
 #include "editor_fixture.h"
 #include "modeller/model/model_error.h"
+#include "tests/support/chart_titles.h"
 #include "window_library_fixture.h"
 
 #include <QTest>
@@ -350,6 +351,20 @@ TEST_F(WindowFormsTest, TheVerticalShadingDialogHandsItsValuesBackOnEscape) {
 } // namespace
 
 namespace {
+
+TEST_F(WindowFormsTest, TheChooserChartsShowTheirWholeAxisTitlesAtTheDialogsSize) {
+    buffers_.WindowProductIndex = 1;
+    buffers_.SavedWindowProductIndex = 1;
+    TCustWinForm form(model(), buffers_, services_);
+    form.FormShow();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    for (const QChartView* chart : {form.TrChart, form.AChart}) {
+        SCOPED_TRACE(chart->chart()->title().toStdString());
+        test_support::ExpectAxisTitlesWhole(*chart);
+    }
+    form.close();
+}
 
 TEST_F(WindowFormsTest, TheChooserListsTakesALimitWhenTypedAndOKTakesTheClickedProduct) {
     buffers_.WindowProductIndex = 61; // "ZED-02-002a"

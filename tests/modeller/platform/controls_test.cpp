@@ -1,9 +1,12 @@
 #include "modeller/platform/controls.h"
 
+#include <QCursor>
+#include <QDialog>
 #include <QEnterEvent>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +22,85 @@ TEST(SpeedButton, TurnsFlatWhileThePointerIsOverIt) {
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&button, &leave);
     EXPECT_FALSE(button.isFlat());
+}
+
+// A speed button on its own dialog, shown with the pointer resting on it.
+class HoveredSpeedButton : public testing::Test {
+  protected:
+    static constexpr QPoint kAway{700, 700}; // over no window
+    void SetUp() override {
+        window_.setGeometry(100, 100, 200, 100);
+        button_->setGeometry(10, 10, 80, 30);
+        window_.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+        QCursor::setPos(over());
+        QTRY_VERIFY(button_->isFlat());
+    }
+    void TearDown() override {
+        QCursor::setPos(kAway);
+        QCoreApplication::processEvents();
+    }
+    QPoint over() const { return button_->mapToGlobal(button_->rect().center()); }
+    // Shows the dialog again with the pointer elsewhere.
+    void showAgainAway() {
+        QCursor::setPos(kAway);
+        window_.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+        QCoreApplication::processEvents();
+    }
+
+    QDialog window_;
+    platform::SpeedButton* button_ = new platform::SpeedButton("Open", "", &window_);
+};
+
+// The click's action holds the input in a modal dialog; the pointer may move on meanwhile, over a
+// window that takes no events.  Once the action has returned the button is flat only if the pointer is
+// over it.
+TEST_F(HoveredSpeedButton, AfterAModalActionItIsFlatOnlyWhereThePointerIs) {
+    const struct {
+        const char* name;
+        QRect modal;    // where the modal dialog stands
+        bool moveAway;  // the pointer leaves while the modal dialog is up
+        bool flatAfter; // the button's look once the action has returned
+    } cases[] = {
+        {"beside, pointer moves away", QRect(400, 100, 100, 100), true, false},
+        {"beside, pointer stays", QRect(400, 100, 100, 100), false, true},
+        {"over the button, pointer stays", QRect(80, 80, 150, 100), false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QCursor::setPos(over());
+        QTRY_VERIFY(button_->isFlat());
+        const auto connection = QObject::connect(button_, &QToolButton::clicked, &window_, [&] {
+            QDialog modal(&window_);
+            modal.setGeometry(c.modal);
+            QTimer::singleShot(0, &modal, [&] {
+                if (c.moveAway) QCursor::setPos(kAway);
+                QTimer::singleShot(50, &modal, &QDialog::accept);
+            });
+            modal.exec();
+        });
+        QTest::mouseClick(button_, Qt::LeftButton, {}, button_->rect().center());
+        EXPECT_EQ(button_->isFlat(), c.flatAfter);
+        QObject::disconnect(connection);
+    }
+}
+
+// The dialog closes under the pointer, by the button's own click or by a key; the button had no leave
+// event, and is raised when the dialog is shown again elsewhere from the pointer.
+TEST_F(HoveredSpeedButton, IsRaisedWhenItsDialogIsShownAgain) {
+    QObject::connect(button_, &QToolButton::clicked, &window_, &QDialog::accept);
+    QTest::mouseClick(button_, Qt::LeftButton, {}, button_->rect().center());
+    EXPECT_FALSE(button_->isFlat());
+    showAgainAway();
+    EXPECT_FALSE(button_->isFlat());
+
+    QCursor::setPos(over());
+    QTRY_VERIFY(button_->isFlat());
+    QTest::keyClick(&window_, Qt::Key_Escape);
+    ASSERT_FALSE(window_.isVisible());
+    showAgainAway();
+    EXPECT_FALSE(button_->isFlat());
 }
 
 TEST(SpeedButtonGroup, KeepsOneDownOrAllowsAllUp) {

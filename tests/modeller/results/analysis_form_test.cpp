@@ -7,6 +7,7 @@
 #include "modeller/platform/message_service.h"
 #include "modeller/platform/print_service.h"
 #include "results_fixture.h"
+#include "tests/support/chart_titles.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -71,9 +72,11 @@ class AnalysisFormTest : public ::testing::Test {
 
 TEST_F(AnalysisFormTest, ChartsShowTheStoredMonthlyEnergiesOfTheHouse) {
     form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     EXPECT_EQ(form.windowTitle(), "Analysis");
     for (QChartView* chart : {form.CoolChart, form.HeatChart}) {
         EXPECT_FALSE(chart->chart()->legend()->isVisible());
+        test_support::ExpectAxisTitlesWhole(*chart);
         const auto* months = qobject_cast<QBarCategoryAxis*>(chart->chart()->axes(Qt::Horizontal).front());
         ASSERT_NE(months, nullptr);
         ASSERT_EQ(months->count(), 12) << "every month keeps its place, initials repeated or not";

@@ -9,6 +9,7 @@
 #include "modeller/platform/message_service.h"
 #include "modeller/platform/print_service.h"
 #include "temperature_fixture.h"
+#include "tests/support/chart_titles.h"
 #include "tests/support/temporary_folder.h"
 
 #include <QBarSeries>
@@ -98,6 +99,15 @@ TEST_F(TempDisplayFormTest, APickedSeriesIsDrawnOverThePeriodTyped) {
     form.PrintGraphSB->click();
     EXPECT_EQ(printing->pagesPrinted, 1);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(TempDisplayFormTest, TheChartsShowTheirWholeAxisTitlesAtTheDialogsSize) {
+    form.show();
+    hist.show();
+    for (QWidget* window : {static_cast<QWidget*>(&form), static_cast<QWidget*>(&hist)})
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    for (const QChartView* chart : {static_cast<QChartView*>(form.Chart1), hist.Chart1})
+        test_support::ExpectAxisTitlesWhole(*chart);
 }
 
 TEST_F(TempDisplayFormTest, TheTableAndAHistogramOfAFile) {

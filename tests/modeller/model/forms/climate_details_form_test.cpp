@@ -3,11 +3,13 @@
 #include "site_forms_fixture.h"
 
 #include "site_fixture.h"
+#include "tests/support/chart_titles.h"
 
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QStackedBarSeries>
+#include <QTest>
 
 #include <fstream>
 
@@ -45,6 +47,10 @@ TEST_F(ClimateDetailsTest, ChartsTheFileAndShowsAndPrintsItsSummaryTable) {
     ASSERT_NE(stacked, nullptr);
     EXPECT_NEAR(stacked->barSets()[0]->at(0), -12.3, 1e-9) << "January's minimum, below zero";
     EXPECT_NEAR(stacked->barSets()[1]->at(0), 10.0, 1e-9) << "from 0 up to the maximum";
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&details()));
+    for (const QChartView* chart :
+         {details().TemperatureChart, details().HumidityChart, details().RadiationChart})
+        test_support::ExpectAxisTitlesWhole(*chart);
 
     details().SBZoneInfoClick();
     ASSERT_TRUE(ClimateSummaryForm->isVisible());
