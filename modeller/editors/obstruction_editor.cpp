@@ -43,7 +43,7 @@ std::string ObstructionEditor::Text(Value value) const {
 
 ObstructionEditor::Typed ObstructionEditor::Type(Value value, std::string_view text) {
     const std::optional<double> number = ReadNumber(text);
-    if (!number || *number < 0.0) return Typed::Refused;
+    if (!number) return Typed::Refused;
     field(value) = *number;
     return Typed::Stored;
 }

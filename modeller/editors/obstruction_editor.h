@@ -19,8 +19,8 @@ class ObstructionEditor {
     enum class Value { L1, L2, D, H };
     // What became of a typed text.
     enum class Typed {
-        Stored,  // a number of 0 or more: it is the obstruction's value now
-        Refused, // not a number, or negative: the obstruction keeps its value
+        Stored,  // a number: it is the obstruction's value now
+        Refused, // not a number: the obstruction keeps its value
     };
 
     ObstructionEditor(HouseModel& model, ElementClipboard& clipboard)
@@ -37,8 +37,8 @@ class ObstructionEditor {
     double Shown(Value value) const;
     // The text a value box shows: fixed notation with 2 decimals.
     std::string Text(Value value) const;
-    // A text typed into a value box.  Distances and heights behind the house make no sense to the
-    // engine's shading, so a negative number is refused like a text that is not a number.
+    // A text typed into a value box.  Any number is taken, negative ones too: the lateral limits are
+    // plan positions, and the card writer treats a negative distance as none.
     Typed Type(Value value, std::string_view text);
 
     // The selected obstruction's monthly shading (the schedule buffer).

@@ -263,7 +263,7 @@ void TObstructionForm::ChangeValues() {
 
 void TObstructionForm::valueChange(ObstructionEditor::Value value, platform::EditBox* box) {
     if (editor_.Type(value, box->text().toStdString()) == ObstructionEditor::Typed::Stored) return;
-    // Not a number, or a negative one: the box is emptied and the obstruction keeps its value.
+    // Not a number: the box is emptied and the obstruction keeps its value.
     messages_.beep();
     box->setText(QString());
 }

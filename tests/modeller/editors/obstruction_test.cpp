@@ -38,24 +38,25 @@ class ObstructionTest : public editor_test::EditorTest {
     }
 };
 
-TEST_F(ObstructionTest, TypedNumbersOfZeroOrMoreAreStoredAndEverythingElseIsRefused) {
+TEST_F(ObstructionTest, TypedNumbersAreStoredNegativeOnesTooAndEverythingElseIsRefused) {
     ObstructionEditor editor(model(), context().clipboard);
     editor.Select(2, 3);
     EXPECT_EQ(editor.Type(V::D, "4.567"), ObstructionEditor::Typed::Stored);
     EXPECT_EQ(editor.Type(V::H, " 0 "), ObstructionEditor::Typed::Stored);
     EXPECT_DOUBLE_EQ(obstruction(2, 3).D, 4.567);
+    EXPECT_EQ(editor.Type(V::L1, "-2.5"), ObstructionEditor::Typed::Stored);
     EXPECT_DOUBLE_EQ(obstruction(2, 3).H, 0.0);
+    EXPECT_DOUBLE_EQ(obstruction(2, 3).L1, -2.5);
     struct Case {
         V value;
         const char* text;
     };
-    for (const Case& c :
-         {Case{V::D, "-1"}, Case{V::H, "-0.5"}, Case{V::L1, "abc"}, Case{V::L2, ""}, Case{V::D, "-"}}) {
+    for (const Case& c : {Case{V::H, "1.5m"}, Case{V::L1, "abc"}, Case{V::L2, ""}, Case{V::D, "-"}}) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(editor.Type(c.value, c.text), ObstructionEditor::Typed::Refused);
     }
     EXPECT_DOUBLE_EQ(obstruction(2, 3).D, 4.567);
-    EXPECT_DOUBLE_EQ(obstruction(2, 3).L1, 0.0);
+    EXPECT_DOUBLE_EQ(obstruction(2, 3).L1, -2.5);
     EXPECT_EQ(editor.Text(V::D), "4.57");
 }
 
@@ -118,10 +119,13 @@ TEST_F(ObstructionTest, TheDialogShowsWithoutRewritingAndTakesTypingAtOnce) {
     form.HEdit->setText("2.5");
     EXPECT_DOUBLE_EQ(obstruction(3, 2).H, 2.5);
     messages_.clear();
-    form.DEdit->setText("-3");
+    form.DEdit->setText("3x");
     EXPECT_EQ(form.DEdit->text(), "");
     EXPECT_GE(messages_.beeps, 1);
     EXPECT_DOUBLE_EQ(obstruction(3, 2).D, 0.0);
+    form.L1Edit->setText("-3");
+    EXPECT_EQ(form.L1Edit->text(), "-3");
+    EXPECT_DOUBLE_EQ(obstruction(3, 2).L1, -3.0);
 
     // Escape closes the dialog and keeps what was typed.
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
