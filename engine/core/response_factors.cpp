@@ -242,12 +242,14 @@ void moveon(EngineState& state, int z) {
     moveon(state, z, state.rf.gridwork.data());
 }
 
-void moveon(EngineState& state, int z, double* grid) {
+namespace {
+
+void moveFrom(EngineState& state, int z, double* grid, int first) {
     const ValuBlock& v = state.valu;
     const int nd = state.rf.nd;
     double* const base = &state.rf.fut(1, z);
     auto f = [base](int n) -> double& { return base[n - 1]; }; // fut(n, z)
-    for (int k = 1; k < nd; ++k) f(k) = f(k + 1);
+    for (int k = first; k < nd; ++k) f(k) = f(k + 1);
 
     // Each grid value takes the value one hour further on, from the old values of four neighbours.
     double* const old = grid; // old(m) = fut(nd + m + 1, z), m = 0..195
@@ -258,6 +260,16 @@ void moveon(EngineState& state, int z, double* grid) {
     f(nd) = f(nd + 2);
     const int j = v.ivaloff;
     f(nd + 1) = v.valub0 * f(j + 1) + v.valua0 * f(j + 2) - v.valuc0 * (f(j) + f(j + 3));
+}
+
+} // namespace
+
+void moveon(EngineState& state, int z, double* grid) {
+    moveFrom(state, z, grid, 1);
+}
+
+void moveonBeyondPresent(EngineState& state, int z, double* grid) {
+    moveFrom(state, z, grid, 2);
 }
 
 } // namespace engine

@@ -29,5 +29,8 @@ void moveon(EngineState& state, int z);
 // The same with the grid's work space `grid` (196 values) of the caller's own, for threads that move
 // several zones at once.
 void moveon(EngineState& state, int z, double* grid);
+// The same but for the present value, which the caller has moved on already (it reads neither the
+// present nor the value one step ahead of it).
+void moveonBeyondPresent(EngineState& state, int z, double* grid);
 
 } // namespace engine

@@ -121,6 +121,19 @@ void listResponseRows(EngineState& s) {
     loop.laggain.allocate(1, rows + injections, 1, loop.workers->threads(), 0.0);
     loop.lagfactors.allocate(1, rows + injections, 1, loop.workers->threads(), nullptr);
     loop.movework.allocate(0, kFuturePoints - 1, 1, loop.workers->threads(), 0.0);
+    // The loop's thread moves each zone's present on while the workers move the rest, which must not
+    // read it: the grid's first point is taken from the third future value on.
+    loop.pipelined = loop.workers->threads() > 1 && s.rf.nd >= 2 && s.valu.ivaloff >= 2;
+    loop.lagnext.allocate(1, rows, 1, zones, 0.0);
+    loop.gainnext.allocate(1, rows, 1, zones, 0.0);
+    for (int e = 1; e <= s.zones.nzones; ++e) {
+        for (int i = 1; i <= loop.nsup(e); ++i) loop.lagnext(i, e) = rfac.atSlot(loop.supslot(i, e), e)[1];
+        for (int slot = 1; slot <= rfac.rowsInUse(); ++slot) loop.gainnext(slot, e) = rfac.atSlot(slot, e)[1];
+    }
+    loop.pendingdelta.allocate(1, rows, 0.0);
+    loop.pendingslot.allocate(1, injections, 0);
+    loop.pendinggain.allocate(1, injections, 0.0);
+    loop.npending = 0;
 }
 
 void startRun(EngineState& s) {
@@ -237,6 +250,14 @@ void specialZones(EngineState& s) {
 }
 
 void simulateDay(EngineState& s) {
+    // The workers finish the day's last step before anything outside the day's steps reads the
+    // futures, and before the day is left by a run stop.
+    struct FinishLastStep {
+        ZoneWorkers* workers;
+        ~FinishLastStep() {
+            if (workers) workers->wait();
+        }
+    } finishLastStep{s.loop.workers.get()};
     const int steps = 24 * s.time.nstphr;
     for (int t = 1; t <= steps; ++t) {
         s.psa.istep = t;

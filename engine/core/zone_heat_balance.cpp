@@ -462,8 +462,28 @@ void superposeDrivers(EngineState& state, int t) {
 
 namespace {
 
-// The step's inputs added beyond the step to the futures of zones first..last, on thread `thread`.
-void superposeZones(EngineState& s, int thread, int first, int last) {
+// A step's inputs beyond the step: the change of every row's driver by slot (when the drivers have
+// not reached the lags beyond the step yet) and the gains injected, in order, with their rows' slots.
+struct StepInputs {
+    const double* delta; // delta[slot - 1]
+    bool drivers;
+    int count;
+    const int* slot; // slot[g - 1], gain[g - 1]
+    const double* gain;
+};
+
+StepInputs currentInputs(const LoopBlock& loop) {
+    return {&loop.slotdelta(1), !loop.beyondDone, loop.ninject, &loop.injectslot(1), &loop.injectgain(1)};
+}
+
+StepInputs pendingInputs(const LoopBlock& loop) {
+    return {&loop.pendingdelta(1), loop.pendingDrivers, loop.npending, &loop.pendingslot(1),
+            &loop.pendinggain(1)};
+}
+
+// The step's inputs added to the futures of zones first..last beyond the step, on thread `thread`,
+// from the lag `skip` + 2 on (the lags before it have them already).
+void superposeZones(EngineState& s, const StepInputs& in, int thread, int first, int last, int skip) {
     LoopBlock& loop = s.loop;
     const DriverRowTable<double>& rfac = s.rf.rfac;
     const int lags = responseLags(s);
@@ -475,22 +495,42 @@ void superposeZones(EngineState& s, int thread, int first, int last) {
         int count = 0;
         auto add = [&](double input, int slot) {
             gains[count] = input;
-            factors[count] = rfac.atSlot(slot, e) + 1;
+            factors[count] = rfac.atSlot(slot, e) + 1 + skip;
             ++count;
         };
-        if (!loop.beyondDone) {
+        if (in.drivers) {
             for (int i = 1; i <= loop.nsup(e); ++i) {
                 const int slot = loop.supslot(i, e);
-                if (loop.slotdelta(slot) != 0.0) add(loop.slotdelta(slot), slot);
+                if (in.delta[slot - 1] != 0.0) add(in.delta[slot - 1], slot);
             }
         }
         const std::uint8_t* carries = &loop.carries(1, e);
-        for (int g = 1; g <= loop.ninject; ++g) {
-            const int slot = loop.injectslot(g);
-            if (slot != 0 && carries[slot - 1] != 0) add(loop.injectgain(g), slot);
+        for (int g = 0; g < in.count; ++g) {
+            const int slot = in.slot[g];
+            if (slot != 0 && carries[slot - 1] != 0) add(in.gain[g], slot);
         }
-        if (count > 0) addRows(&s.rf.fut(2, e), gains, factors, count, lags - 1);
+        if (count > 0) addRows(&s.rf.fut(2 + skip, e), gains, factors, count, lags - 1 - skip);
     }
+}
+
+// Zone e's future value one step beyond the step with the step's inputs added: the same sums in the
+// same order as superposeZones takes for that lag, from the first-lag factors kept together.
+double nextPresent(const EngineState& s, const StepInputs& in, int e) {
+    const LoopBlock& loop = s.loop;
+    double f = s.rf.fut(2, e);
+    if (in.drivers) {
+        for (int i = 1; i <= loop.nsup(e); ++i) {
+            const double delta = in.delta[loop.supslot(i, e) - 1];
+            if (delta != 0.0) f = f + delta * loop.lagnext(i, e);
+        }
+    }
+    const std::uint8_t* carries = &loop.carries(1, e);
+    const double* next = &loop.gainnext(1, e);
+    for (int g = 0; g < in.count; ++g) {
+        const int slot = in.slot[g];
+        if (slot != 0 && carries[slot - 1] != 0) f = f + in.gain[g] * next[slot - 1];
+    }
+    return f;
 }
 
 void listInjectedRows(EngineState& s) {
@@ -499,12 +539,25 @@ void listInjectedRows(EngineState& s) {
         loop.injectslot(g) = s.rf.rfac.slotOf(kGainRowOffset + loop.injectzone(g));
 }
 
+// What the workers do with a step the loop's thread has left: the lags beyond the first and the
+// futures moved on but for their present values.
+void finishPending(void* context, int thread, int first, int last) {
+    EngineState& state = *static_cast<EngineState*>(context);
+    superposeZones(state, pendingInputs(state.loop), thread, first, last, 1);
+    double* grid = &state.loop.movework(0, thread + 1);
+    for (int z = first; z <= last; ++z) moveonBeyondPresent(state, z, grid);
+}
+
 } // namespace
 
 void superposeBeyondStep(EngineState& state) {
     LoopBlock& loop = state.loop;
+    loop.workers->wait();
     listInjectedRows(state);
-    auto zones = [&state](int thread, int first, int last) { superposeZones(state, thread, first, last); };
+    const StepInputs in = currentInputs(loop);
+    auto zones = [&state, &in](int thread, int first, int last) {
+        superposeZones(state, in, thread, first, last, 0);
+    };
     loop.workers->run(zones);
     loop.beyondDone = true;
     loop.ninject = 0;
@@ -512,16 +565,32 @@ void superposeBeyondStep(EngineState& state) {
 
 void finishStep(EngineState& state) {
     LoopBlock& loop = state.loop;
+    loop.workers->wait();
     listInjectedRows(state);
-    auto zones = [&state, &loop](int thread, int first, int last) {
-        superposeZones(state, thread, first, last);
-        double* grid = &loop.movework(0, thread + 1);
-        for (int z = first; z <= last; ++z) {
+    if (!loop.pipelined) {
+        const StepInputs in = currentInputs(loop);
+        auto zones = [&state, &loop, &in](int thread, int first, int last) {
+            superposeZones(state, in, thread, first, last, 0);
+            double* grid = &loop.movework(0, thread + 1);
+            for (int z = first; z <= last; ++z) {
+                state.sysb.tzonea(z) = state.rf.fut(1, z);
+                moveon(state, z, grid);
+            }
+        };
+        loop.workers->run(zones);
+    } else {
+        const StepInputs in = currentInputs(loop);
+        for (int z = 1; z <= state.zones.nzones; ++z) {
             state.sysb.tzonea(z) = state.rf.fut(1, z);
-            moveon(state, z, grid);
+            state.rf.fut(1, z) = nextPresent(state, in, z);
         }
-    };
-    loop.workers->run(zones);
+        loop.pendingDrivers = in.drivers;
+        if (in.drivers) std::copy(in.delta, in.delta + state.rf.rfac.rowsInUse(), &loop.pendingdelta(1));
+        loop.npending = in.count;
+        std::copy(in.slot, in.slot + in.count, &loop.pendingslot(1));
+        std::copy(in.gain, in.gain + in.count, &loop.pendinggain(1));
+        loop.workers->post(finishPending, &state);
+    }
     loop.beyondDone = true;
     loop.ninject = 0;
 }

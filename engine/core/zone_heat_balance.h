@@ -36,7 +36,10 @@ void superposeDrivers(EngineState& state, int t);
 void superposeBeyondStep(EngineState& state);
 
 // The end of the step: superposeBeyondStep, then every zone's air temperature of the step kept in
-// `tzonea` and its future moved one step on (moveon), zone by zone.
+// `tzonea` and its future moved one step on (moveon), zone by zone.  With worker threads the loop's
+// thread moves only the present values on, with the step's inputs in them, and the workers do the
+// rest while the next step runs; the next finishStep, a superposeBeyondStep or the end of the day's
+// steps waits for them.  The sums are the same, in the same order, either way.
 void finishStep(EngineState& state);
 
 // B - E: natural ventilation, air flows, louvres and the comfort test, then the injection of the

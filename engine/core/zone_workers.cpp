@@ -98,17 +98,43 @@ void ZoneWorkers::take(std::uint32_t generation, int thread) {
     }
 }
 
-void ZoneWorkers::dispatch(Call call, void* job) {
+void ZoneWorkers::hand(Call call, void* job) {
     const std::uint32_t generation = generation_.load(std::memory_order_relaxed) + 1;
     call_ = call;
     job_ = job;
     done_.store(0, std::memory_order_relaxed);
     generation_.store(generation, std::memory_order_release);
     generation_.notify_all();
-    take(generation, 0);
+}
+
+void ZoneWorkers::waitDone() {
     const int runs = static_cast<int>(bounds_.size()) - 1;
     for (int finished = done_.load(std::memory_order_acquire); finished != runs;)
         finished = waitChange(done_, finished);
+}
+
+void ZoneWorkers::dispatch(Call call, void* job) {
+    hand(call, job);
+    take(generation_.load(std::memory_order_relaxed), 0);
+    waitDone();
+}
+
+void ZoneWorkers::post(Call call, void* context) {
+    wait();
+    if (workers_.empty()) {
+        for (std::size_t r = 0; r + 1 < bounds_.size(); ++r) call(context, 0, bounds_[r] + 1, bounds_[r + 1]);
+        return;
+    }
+    hand(call, context);
+    posted_ = true;
+}
+
+void ZoneWorkers::wait() {
+    if (!posted_) return;
+    // The caller takes whatever runs the threads have not started yet.
+    take(generation_.load(std::memory_order_relaxed), 0);
+    waitDone();
+    posted_ = false;
 }
 
 void ZoneWorkers::serve(int thread, std::uint32_t seen) {
@@ -120,6 +146,7 @@ void ZoneWorkers::serve(int thread, std::uint32_t seen) {
 }
 
 void ZoneWorkers::stop() {
+    wait();
     if (!workers_.empty()) {
         stopping_.store(true, std::memory_order_release);
         generation_.fetch_add(1, std::memory_order_acq_rel);

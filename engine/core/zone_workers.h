@@ -31,6 +31,7 @@ class ZoneWorkers {
     // Runs job(thread, first, last) on every run of zones first..last and returns when all are
     // done.  The job must not throw.
     template <class Job> void run(Job& job) {
+        wait();
         if (workers_.empty()) {
             for (std::size_t r = 0; r + 1 < bounds_.size(); ++r) job(0, bounds_[r] + 1, bounds_[r + 1]);
             return;
@@ -38,12 +39,22 @@ class ZoneWorkers {
         dispatch([](void* j, int t, int a, int b) { (*static_cast<Job*>(j))(t, a, b); }, &job);
     }
 
+    using Call = void (*)(void*, int, int, int);
+    // Hands call(context, thread, first, last) for every run of zones to the threads besides the
+    // caller's and returns at once; without such threads it runs them all before returning.  The
+    // context must stay valid until wait() returns.
+    void post(Call call, void* context);
+    // Returns when the work posted last is done (at once when none is outstanding), taking part in
+    // the runs still left.
+    void wait();
+
     // The cores this process may run on.
     static int usableCores();
 
   private:
-    using Call = void (*)(void*, int, int, int);
     void dispatch(Call call, void* job);
+    void hand(Call call, void* job);
+    void waitDone();
     // Takes runs of the current piece of work, generation `generation`, until none is left.
     void take(std::uint32_t generation, int thread);
     void serve(int thread, std::uint32_t seen);
@@ -57,6 +68,7 @@ class ZoneWorkers {
     std::atomic<std::uint32_t> generation_{0}; // raised for every piece of work; wakes the threads
     std::atomic<int> done_{0};                 // runs of the current piece finished
     std::atomic<bool> stopping_{false};
+    bool posted_ = false; // work handed out by post() that wait() has not seen finish
     Call call_ = nullptr;
     void* job_ = nullptr;
 };

@@ -74,6 +74,47 @@ TEST(ZoneWorkers, RunsSeeTheStepBeforeAndTheLoopSeesTheirResults) {
     }
 }
 
+// Work handed out with post runs beside the caller's own: it sees what the caller wrote before
+// posting, the caller sees its results after wait, and a run or a new post waits for it first.  Without
+// threads besides the caller's, post does the work before it returns.
+TEST(ZoneWorkers, PostedWorkRunsBesideTheCallersAndIsDoneAfterWait) {
+    constexpr int kZones = 30;
+    for (int threads : {1, 2, 4}) {
+        SCOPED_TRACE(threads);
+        engine::ZoneWorkers workers;
+        workers.start(std::vector<long>(kZones, 1), threads);
+        std::vector<long> value(kZones + 1, 0);
+        long expected = 0; // value[0] is the input the posted work adds to every zone
+        engine::ZoneWorkers::Call add = [](void* context, int, int first, int last) {
+            auto* v = static_cast<std::vector<long>*>(context);
+            const long input = (*v)[0];
+            for (int z = first; z <= last; ++z) (*v)[static_cast<std::size_t>(z)] += input;
+        };
+        Tally tally(kZones);
+        tally.threads = workers.threads();
+        for (int step = 1; step <= 2000; ++step) {
+            workers.wait();
+            ASSERT_EQ(value[kZones], expected) << "step " << step;
+            ASSERT_EQ(value[1], expected) << "step " << step;
+            value[0] = step;
+            expected += step;
+            workers.post(add, &value);
+            if (threads == 1) ASSERT_EQ(value[kZones], expected);
+            if (step % 100 == 0) {
+                workers.run(tally); // waits for the posted work first
+                ASSERT_EQ(value[1], expected);
+            }
+        }
+        workers.wait();
+        for (int z = 1; z <= kZones; ++z) EXPECT_EQ(value[static_cast<std::size_t>(z)], expected);
+        for (int z = 1; z <= kZones; ++z) EXPECT_EQ(tally.visits[static_cast<std::size_t>(z)].load(), 20);
+        // Work still posted when the threads stop is finished first.
+        workers.post(add, &value);
+        workers.start(std::vector<long>(kZones, 1), threads);
+        EXPECT_EQ(value[kZones], expected + 2000);
+    }
+}
+
 // A house started again (the loop is set up anew) gets new runs; stopping threads that are asleep
 // returns.
 TEST(ZoneWorkers, StartsAgainWithOtherZones) {
