@@ -124,12 +124,9 @@ void listResponseRows(EngineState& s) {
     // The loop's thread moves each zone's present on while the workers move the rest, which must not
     // read it: the grid's first point is taken from the third future value on.
     loop.pipelined = loop.workers->threads() > 1 && s.rf.nd >= 2 && s.valu.ivaloff >= 2;
-    loop.lagnext.allocate(1, rows, 1, zones, 0.0);
-    loop.gainnext.allocate(1, rows, 1, zones, 0.0);
-    for (int e = 1; e <= s.zones.nzones; ++e) {
-        for (int i = 1; i <= loop.nsup(e); ++i) loop.lagnext(i, e) = rfac.atSlot(loop.supslot(i, e), e)[1];
-        for (int slot = 1; slot <= rfac.rowsInUse(); ++slot) loop.gainnext(slot, e) = rfac.atSlot(slot, e)[1];
-    }
+    loop.firstlag.allocate(1, rows, 1, zones, 0.0);
+    for (int e = 1; e <= s.zones.nzones; ++e)
+        for (int slot = 1; slot <= rfac.rowsInUse(); ++slot) loop.firstlag(slot, e) = rfac.atSlot(slot, e)[1];
     loop.pendingdelta.allocate(1, rows, 0.0);
     loop.pendingslot.allocate(1, injections, 0);
     loop.pendinggain.allocate(1, injections, 0.0);

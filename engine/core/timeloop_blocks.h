@@ -140,10 +140,9 @@ struct LoopBlock {
     // With worker threads the loop's thread adds a step's inputs to the first future value beyond the
     // step itself, moves each zone's present on, and goes on to the next step while the workers add
     // the inputs to the later lags and move the rest of the futures on.  The factors of that first
-    // lag, kept together: lagnext(i, e) of the driver row supslot(i, e), gainnext(slot, e) of any row.
+    // lag, kept together: firstlag(slot, e).
     bool pipelined = false;
-    common::Array2<double> lagnext;
-    common::Array2<double> gainnext;
+    common::Array2<double> firstlag;
     // The inputs of the step the workers are adding, copied from slotdelta, beyondDone, ninject,
     // injectslot and injectgain so that the next step can fill those.
     common::Array1<double> pendingdelta;

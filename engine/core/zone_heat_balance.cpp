@@ -517,15 +517,15 @@ void superposeZones(EngineState& s, const StepInputs& in, int thread, int first,
 // same order as superposeZones takes for that lag, from the first-lag factors kept together.
 double nextPresent(const EngineState& s, const StepInputs& in, int e) {
     const LoopBlock& loop = s.loop;
+    const double* next = &loop.firstlag(1, e);
     double f = s.rf.fut(2, e);
     if (in.drivers) {
         for (int i = 1; i <= loop.nsup(e); ++i) {
-            const double delta = in.delta[loop.supslot(i, e) - 1];
-            if (delta != 0.0) f = f + delta * loop.lagnext(i, e);
+            const int slot = loop.supslot(i, e);
+            if (in.delta[slot - 1] != 0.0) f = f + in.delta[slot - 1] * next[slot - 1];
         }
     }
     const std::uint8_t* carries = &loop.carries(1, e);
-    const double* next = &loop.gainnext(1, e);
     for (int g = 0; g < in.count; ++g) {
         const int slot = in.slot[g];
         if (slot != 0 && carries[slot - 1] != 0) f = f + in.gain[g] * next[slot - 1];
@@ -567,8 +567,8 @@ void finishStep(EngineState& state) {
     LoopBlock& loop = state.loop;
     loop.workers->wait();
     listInjectedRows(state);
+    const StepInputs in = currentInputs(loop);
     if (!loop.pipelined) {
-        const StepInputs in = currentInputs(loop);
         auto zones = [&state, &loop, &in](int thread, int first, int last) {
             superposeZones(state, in, thread, first, last, 0);
             double* grid = &loop.movework(0, thread + 1);
@@ -579,7 +579,6 @@ void finishStep(EngineState& state) {
         };
         loop.workers->run(zones);
     } else {
-        const StepInputs in = currentInputs(loop);
         for (int z = 1; z <= state.zones.nzones; ++z) {
             state.sysb.tzonea(z) = state.rf.fut(1, z);
             state.rf.fut(1, z) = nextPresent(state, in, z);
