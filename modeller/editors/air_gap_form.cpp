@@ -61,9 +61,13 @@ void setQuietly(QScrollBar* bar, int position) {
 
 // ---- The resistance bars ---------------------------------------------------------------------------
 
-// Room for the bars of the largest resistances the table gives: about 0.72 m²K/W up, 2.09 down.
+// The bars stand on a line kBarAxis px from the top, up over it and down under it, with room for
+// the largest resistances the table gives: about 0.72 m²K/W up, 2.09 down (kLongestDown px).
+constexpr int kBarAxis = 80;
+constexpr int kLongestDown = 210;
+
 ResistanceBars::ResistanceBars(QWidget* parent) : QWidget(parent) {
-    setFixedSize(30, 80 + 210 + 1);
+    setFixedSize(30, kBarAxis + kLongestDown + 1);
 }
 
 void ResistanceBars::setLengths(int up, int down) {
@@ -76,9 +80,9 @@ void ResistanceBars::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::blue);
-    p.drawRect(QRect(QPoint(0, 80 - up_), QPoint(20, 80)));
+    p.drawRect(QRect(QPoint(0, kBarAxis - up_), QPoint(20, kBarAxis)));
     p.setBrush(Qt::red);
-    p.drawRect(QRect(QPoint(0, 80), QPoint(20, 80 + down_)));
+    p.drawRect(QRect(QPoint(0, kBarAxis), QPoint(20, kBarAxis + down_)));
 }
 
 // ---- The calculator --------------------------------------------------------------------------------

@@ -13,7 +13,7 @@ namespace {
 constexpr double kDefaultsWallLength = 4000.0; // mm, the wall of the preview in defaults mode
 
 void warn(platform::MessageService& messages, std::string_view text) {
-    messages.warn(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    messages.warn(platform::Utf8(text));
 }
 
 } // namespace

@@ -101,9 +101,7 @@ ElementEditorForm::ElementEditorForm(ElementEditor& editor, platform::Services& 
     PasteButton = new platform::SpeedButton("Paste", "Paste", this);
     HelpButton = new platform::SpeedButton("Help", "Help", this);
     ResetButton = new platform::SpeedButton("Reset", "Restore original value", this);
-    ChangeAllToDefaultSB = new platform::SpeedButton(
-        "Change All", QString::fromUtf8(changeAllHint.data(), static_cast<qsizetype>(changeAllHint.size())),
-        this);
+    ChangeAllToDefaultSB = new platform::SpeedButton("Change All", platform::Utf8(changeAllHint), this);
     ZoneColourPanel = new ColourPanel(this);
     ZoneColourPanel->setToolTip("Zone colour");
 

@@ -20,7 +20,7 @@ constexpr double kSuspendedSurfaceR = 0.159;
 constexpr long long kSlabFloorNumber = 1;
 
 void warn(platform::MessageService& messages, std::string_view text) {
-    messages.warn(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    messages.warn(platform::Utf8(text));
 }
 
 bool isSuspendedFloorRecord(int record) {

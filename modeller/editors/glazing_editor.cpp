@@ -14,7 +14,7 @@ constexpr int kEavesLineMargin = 10;           // px from each side of the paint
 constexpr int kFullShading = 100;              // %, a month in which the device is not in use
 
 void warn(platform::MessageService& messages, std::string_view text) {
-    messages.warn(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    messages.warn(platform::Utf8(text));
 }
 
 int Px(double value) {

@@ -554,7 +554,6 @@ void SkylightEditor::WindowSkylightChange() {
 
 void SkylightEditor::pbfindClick() {
     ClosePalette();
-    SavedWindowProductIndex = WindowProductIndex;
     // The chooser starts from the clerestory window's product and hands its choice back as the
     // current window code.
     buffers_.WindowProductIndex = buffers_.SavedWindowProductIndex = std::max(WindowProductIndex, 1);

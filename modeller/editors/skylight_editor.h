@@ -94,7 +94,6 @@ class SkylightEditor : public ElementEditor {
     double EditClereEavesWidth = 0.0;  // mm
     double EditClereEavesOffset = 0.0; // mm, the window head below the top of the wall
     int WindowProductIndex = 0;        // entry of WindowProducts shown for a clerestory window
-    int SavedWindowProductIndex = 0;   // WindowProductIndex when the custom window chooser opened
     double WholeWindowU = 0.0;         // W/m2K, of the product last shown
     double WholeWindowSHGC = 0.0;      // of the window product last shown
 

@@ -1,6 +1,7 @@
 #include "modeller/editors/sloped_editor_form.h"
 
 #include "modeller/editors/wall_editor_form.h"
+#include "modeller/platform/message_service.h"
 
 #include <QGridLayout>
 #include <QMouseEvent>
@@ -101,8 +102,7 @@ QWidget* SlopedEditorForm::slopePanel(std::string_view caption) {
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     auto* layout = new QVBoxLayout(panel);
     auto* top = new QHBoxLayout;
-    top->addWidget(
-        new QLabel(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), panel));
+    top->addWidget(new QLabel(platform::Utf8(caption), panel));
     top->addWidget(AngleEdit);
     top->addStretch(1);
     layout->addLayout(top);

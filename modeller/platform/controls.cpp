@@ -1,5 +1,7 @@
 #include "modeller/platform/controls.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCursor>
@@ -8,7 +10,6 @@
 #include <QRadioButton>
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
-#include <QVBoxLayout>
 
 namespace platform {
 
@@ -107,7 +108,8 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget
     : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
     auto* layout = new QGridLayout(this);
     auto* group = group_;
-    const int rows = std::max<int>(1, (static_cast<int>(items.size()) + columns - 1) / std::max(columns, 1));
+    const int count = static_cast<int>(items.size());
+    const int rows = std::max(1, (count + columns - 1) / columns);
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i], this);
         layout->addWidget(button, i % rows, i / rows);

@@ -65,7 +65,7 @@ class SpeedButtonGroup : public QObject {
 class RadioGroup : public QGroupBox {
     Q_OBJECT
   public:
-    // The items fill `columns` columns top to bottom, column after column.
+    // The items fill `columns` (1 or more) columns top to bottom, column after column.
     RadioGroup(const QString& caption, const QStringList& items, QWidget* parent = nullptr, int columns = 1);
     int itemIndex() const { return index_; }
     // Selects item `index` (-1 for none).  When the selection changes the click handler runs, as a

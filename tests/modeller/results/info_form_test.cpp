@@ -20,9 +20,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDialog>
-
 #include <fstream>
 #include <iterator>
 #include <sstream>
