@@ -68,8 +68,9 @@ void ObstructionEditor::Delete() {
     clear(selected());
 }
 
-void ObstructionEditor::DeleteSide() {
-    for (int k = 1; k <= 3; ++k) clear(model_.SiteObstructions(side_)(k));
+void ObstructionEditor::DeleteAll() {
+    for (int side = 1; side <= 4; ++side)
+        for (int k = 1; k <= 3; ++k) clear(model_.SiteObstructions(side)(k));
 }
 
 void ObstructionEditor::Copy() {

@@ -49,8 +49,8 @@ class ObstructionEditor {
 
     // Clears the selected obstruction: no size, the default monthly shading.
     void Delete();
-    // Clears the three obstructions of the selected side.
-    void DeleteSide();
+    // Clears every obstruction of the site, on all four sides, whichever side is selected.
+    void DeleteAll();
 
     void Copy();
     bool CanPaste() const { return clipboard_.Valid(ClipboardEntry::Obstructions); }

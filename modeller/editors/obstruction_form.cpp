@@ -282,7 +282,7 @@ void TObstructionForm::SBDeleteClick() {
 }
 
 void TObstructionForm::SBDeleteAllClick() {
-    editor_.DeleteSide();
+    editor_.DeleteAll();
     ChangeValues();
 }
 

@@ -1,5 +1,5 @@
-// The site obstructions: typed values reach the model at once and only when they are numbers of 0 or
-// more, showing an obstruction never rewrites it, deleting stays on its side, copy and paste carry
+// The site obstructions: typed values reach the model at once and only when they are numbers,
+// showing an obstruction never rewrites it, deleting all clears every side, copy and paste carry
 // the monthly shading, and the card writer gives each wall the obstructions of the side it faces.
 #include "modeller/editors/obstruction_form.h"
 #include "modeller/engine_input/project_cards.h"
@@ -60,7 +60,7 @@ TEST_F(ObstructionTest, TypedNumbersAreStoredNegativeOnesTooAndEverythingElseIsR
     EXPECT_EQ(editor.Text(V::D), "4.57");
 }
 
-TEST_F(ObstructionTest, DeletingClearsTheObstructionOrItsSideOnly) {
+TEST_F(ObstructionTest, DeletingClearsTheObstructionOrEverySide) {
     ObstructionEditor editor(model(), context().clipboard);
     for (int side = 1; side <= 4; ++side)
         for (int k = 1; k <= 3; ++k) {
@@ -73,12 +73,12 @@ TEST_F(ObstructionTest, DeletingClearsTheObstructionOrItsSideOnly) {
     EXPECT_EQ(obstruction(4, 2).Shading, model().DefaultObstructionShading);
     EXPECT_EQ(obstruction(4, 1).H, 3.0);
 
-    editor.DeleteSide();
+    // With the left side selected, the other three sides are cleared too.
+    editor.DeleteAll();
     for (int side = 1; side <= 4; ++side)
         for (int k = 1; k <= 3; ++k) {
             SCOPED_TRACE(testing::Message() << "side " << side << " obstruction " << k);
-            EXPECT_EQ(obstruction(side, k).H, side == 4 ? 0.0 : 3.0);
-            EXPECT_EQ(obstruction(side, k).Shading(6), side == 4 ? 100 : 40);
+            EXPECT_EQ(obstruction(side, k), obstruction(4, 2));
         }
 }
 
@@ -172,6 +172,11 @@ TEST_F(ObstructionTest, TheScheduleDialogSetsTheMonthlyShadingAndTheTick) {
     EXPECT_TRUE(form.ShadeCheckBox->isChecked());
     form.Obs1SBClick();
     EXPECT_FALSE(form.ShadeCheckBox->isChecked());
+    form.Obs3SBClick();
+    ASSERT_TRUE(form.ShadeCheckBox->isChecked());
+    form.SBDeleteAllClick();
+    EXPECT_FALSE(form.ShadeCheckBox->isChecked());
+    EXPECT_EQ(obstruction(4, 3).Shading(7), 100);
     form.close();
 }
 
@@ -179,7 +184,7 @@ TEST_F(ObstructionTest, EachWallGetsTheObstructionsOfTheSideItFacesOnly) {
     const int zone = AddBoxZone(6.0, 4.0, 2.0, 2.0);
     ObstructionEditor editor(model(), context().clipboard);
     // A fence 1.8 m high, 3 m below the bottom of the plan's house, running the house's width; and one
-    // on the right side that is then deleted with its side.
+    // on the right side that is then deleted.
     editor.Select(3, 1);
     editor.Type(V::D, "9");
     editor.Type(V::L1, "2");
@@ -190,7 +195,7 @@ TEST_F(ObstructionTest, EachWallGetsTheObstructionsOfTheSideItFacesOnly) {
     editor.Type(V::L1, "2");
     editor.Type(V::L2, "6");
     editor.Type(V::H, "5");
-    editor.DeleteSide();
+    editor.Delete();
 
     Scratch scratch(model(), *tables_, buffers_);
     MapObstructions(scratch);
