@@ -194,6 +194,8 @@ void louvreGains(EngineState& s, int t) {
         }
     }
     if (!any) return;
+    // A louvre's gain U·A·(outside − zone) is heat into its zone: it raises every zone's temperature
+    // by the same-step response, with the sign of an internal gain, and is injected as one later.
     for (int i = 1; i <= n; ++i) {
         double sum = 0.0;
         for (int m = 1; m <= n; ++m)

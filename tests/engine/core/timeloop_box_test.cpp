@@ -36,6 +36,7 @@ class BoxRun : public EngineRun {
         double gain = 0.0;                  // sensible internal gain, W
         double heating = -99.0;             // set-points, °C
         double cooling = 99.0;
+        bool louvreWall = false;        // the wall carries opaque louvres
         std::vector<std::string> extra; // further cards before the end card
         std::string energyFile = "energy.txt";
     };
@@ -59,7 +60,9 @@ class BoxRun : public EngineRun {
             card("(A2,I3,3X,2(I3,F4.0))", {std::string(" 2"), 31LL, 400LL, 10.0, 0LL, 0.0}),
             card("(A2,I3,3X,2(I3,F4.0))", {std::string(" 2"), 41LL, 300LL, 19.0, 0LL, 0.0}),
             zoneDefinition(1, "Box", kVolume, "Normal", kAirChanges),
-            zoneCardLine(1, 21, {2.5, 10.0, 23.2, 0.0, 0.0, 0.5, 0.0, 0, 0, 0, 0, 0, 0.0, 0}),
+            zoneCardLine(
+                1, 21,
+                {2.5, 10.0, 23.2, 0.0, 0.0, 0.5, 0.0, 0, 0, 0, 0, 0, 0.0, setup.louvreWall ? 1.0 : 0.0}),
             zoneCardLine(1, 31, {50.0, 0.0, 22.5, 0.0, 0.5, 0.0, 0.0}),
             zoneCardLine(1, 41, {50.0, 0.5, 0.0}),
             zoneCardLine(1, 300, {0.0, 2.5, 0.0, 0.0}),
@@ -125,6 +128,36 @@ TEST_F(BoxRun, FreeRunningMeanIsOutdoorMeanPlusGainOverConductance) {
     EXPECT_NEAR(zone, 10.0 + 300.0 / conductance(), 0.02);
     // No conditioned zone: no energy file.
     EXPECT_FALSE(std::filesystem::exists(file("energy.txt")));
+}
+
+// An opening to outdoors that stays open (not the occupant's), once plain and once an opaque louvre
+// in the brick wall: the louvre conducts U·A·(inside − outside) on top of the same air flow, so the
+// heating that holds the box at 20 °C in 5 °C air must grow, not shrink.
+TEST_F(BoxRun, OpenLouvreAddsItsConductionToTheHeating) {
+    constexpr double kWidth = 0.5, kLow = 0.0, kHigh = 1.0; // m
+    auto heatingWith = [&](bool louvre) {
+        Setup setup;
+        setup.outdoor = [](int) { return 5.0; };
+        setup.heating = 20.0;
+        setup.louvreWall = true;
+        setup.extra = {zoneCardLine(
+            1, 301, {kWidth, 0.6, 100.0, kLow, kHigh, 7, 1, 0.5, 0, 1, 0.0, 1, louvre ? 1.0 : 0.0})};
+        EXPECT_EQ(runBox(setup), 0) << console();
+        EXPECT_NEAR(state().sysb.tzonea(1), 20.0, 1e-6);
+        return lastDay(12, 152);
+    };
+    const double plain = heatingWith(false);
+    TearDown(); // a fresh engine and folder for the second year
+    SetUp();
+    const double withLouvre = heatingWith(true);
+    const engine::EngineState& s = state();
+    const double ua = s.bss.usec(s.type.ilvsec(1, 1)) * kWidth * (kHigh - kLow);
+    ASSERT_GT(ua, 0.0);
+    // The louvre's loss enters the zone like an internal gain, partly at the room's surfaces, which
+    // then lose a little less through the walls: the heating grows by most of U·A·ΔT, never more.
+    const double louvreLoss = ua * 15.0 * kMJPerWattHour;
+    EXPECT_GT(withLouvre - plain, 0.75 * louvreLoss);
+    EXPECT_LE(withLouvre - plain, 1.001 * louvreLoss);
 }
 
 TEST_F(BoxRun, FirstDayWarmsUpTenTimesAndIsReportedOnce) {
