@@ -83,7 +83,8 @@ TClimateDetailsForm::TClimateDetailsForm(HouseModel& model, TLocationForm& locat
     : platform::Dialog(location.services().help, parent), model_(model), location_(location) {
     setObjectName("ClimateDetailsForm");
     setModal(true);
-    TemperatureChart = chartView(this, "Mean Monthly Max and Min Temperature");
+    // The temperature chart's title stands on two lines.
+    TemperatureChart = chartView(this, "Mean Monthly <br>Max and Min Temperature");
     HumidityChart = chartView(this, "Mean Monthly Humidity");
     RadiationChart = chartView(this, "Mean Monthly Solar Radiation");
     SBZoneInfo = new platform::SpeedButton("View data in tabular form", "View data in tabular form", this);

@@ -8,6 +8,8 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QStackedBarSeries>
 #include <QTest>
 
@@ -68,6 +70,25 @@ TEST_F(ClimateDetailsTest, ChartsTheFileAndShowsAndPrintsItsSummaryTable) {
     EXPECT_FALSE(ClimateSummaryForm->isVisible());
     EXPECT_FALSE(details().isVisible());
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// The chart titles as they are drawn, line by line.
+TEST_F(ClimateDetailsTest, ChartTitlesStandOnTheirLines) {
+    details().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&details()));
+    const auto drawnTitle = [](const QChartView& view) {
+        QStringList lines;
+        for (const QGraphicsItem* item : view.scene()->items()) {
+            const auto* text = dynamic_cast<const QGraphicsTextItem*>(item);
+            if (!text || !text->isVisible() || !text->toPlainText().contains("Mean Monthly")) continue;
+            for (const QString& line : text->toPlainText().split('\n')) lines << line.trimmed();
+        }
+        return lines;
+    };
+    EXPECT_EQ(drawnTitle(*details().TemperatureChart),
+              (QStringList{"Mean Monthly", "Max and Min Temperature"}));
+    EXPECT_EQ(drawnTitle(*details().HumidityChart), QStringList{"Mean Monthly Humidity"});
+    EXPECT_EQ(drawnTitle(*details().RadiationChart), QStringList{"Mean Monthly Solar Radiation"});
 }
 
 TEST_F(ClimateDetailsTest, AMissingFileIsNamedAndNoOtherClimateIsShownUnderItsName) {
