@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "common/rounding.h"
 #include "modeller/editors/editor_controls.h"
 #include "modeller/model/building_physics.h"
 #include "modeller/platform/application.h"
@@ -241,7 +242,7 @@ void TAirGapForm::emittanceEditChange(int surface) {
     const bool wasEditing = editing;
     editing = true;
     emittance(surface) = *value;
-    bar->setValue(static_cast<int>(std::lround(*value * 100.0)));
+    bar->setValue(static_cast<int>(common::roundHalfEvenToInt(*value * 100.0)));
     int preset = -1;
     for (std::size_t i = 0; i < kEmittancePresets.size(); ++i)
         if (std::fabs(kEmittancePresets[i] - emittance(surface)) < 0.0005) preset = static_cast<int>(i);
@@ -270,7 +271,8 @@ void TAirGapForm::emittancePresetClick(int surface) {
     emittance(surface) = kEmittancePresets[static_cast<std::size_t>(item)];
     platform::EditBox* box = surface == 1 ? E1edit : E2edit;
     box->setText(formatted("%4.2f", emittance(surface)));
-    setQuietly(surface == 1 ? E1scroll : E2scroll, static_cast<int>(std::lround(emittance(surface) * 100.0)));
+    setQuietly(surface == 1 ? E1scroll : E2scroll,
+               static_cast<int>(common::roundHalfEvenToInt(emittance(surface) * 100.0)));
 }
 
 void TAirGapForm::GEditChange() {
@@ -283,7 +285,7 @@ void TAirGapForm::GEditChange() {
     const bool wasEditing = gapEditing_;
     gapEditing_ = true;
     g_ = *value;
-    GapScroll->setValue(static_cast<int>(std::lround(*value)));
+    GapScroll->setValue(static_cast<int>(common::roundHalfEvenToInt(*value)));
     int preset = -1;
     for (std::size_t i = 0; i < kGapPresets.size(); ++i)
         if (kGapPresets[i] == g_) preset = static_cast<int>(i);

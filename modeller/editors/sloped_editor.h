@@ -10,6 +10,8 @@ namespace pelmora {
 
 // The added bulk R scroll bar: positions 0..150, R = position / 10.
 inline constexpr int kSlopedMaxRscroll = 150;
+// The bar's large step: 0.5 m2K/W.
+inline constexpr int kSlopedRscrollPageStep = 5;
 
 // An insulation row of the ceiling and roof tables: whether the element's added R counts ("ShowR"),
 // its two reflective-gap codes, the code of the face seen from the roof space ("GR") and the

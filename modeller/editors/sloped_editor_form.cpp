@@ -64,6 +64,8 @@ SlopedEditorForm::SlopedEditorForm(SlopedEditor& editor, platform::Services& ser
     const AddedRPanel added = MakeAddedRPanel(this);
     rpanel = added.rpanel;
     Rscroll = added.Rscroll;
+    // A click beside the handle moves the ceiling's or roof's bulk R by half a unit.
+    Rscroll->setPageStep(kSlopedRscrollPageStep);
     RLabel = added.RLabel;
     AngleEdit = new platform::EditBox(this);
     AngleEdit->setMaximumWidth(60);

@@ -1,6 +1,7 @@
 #include "modeller/editors/sun_position_form.h"
 
 #include "common/file_lookup.h"
+#include "common/rounding.h"
 #include "modeller/editors/editor_controls.h"
 #include "modeller/platform/application.h"
 #include "modeller/platform/message_service.h"
@@ -76,8 +77,8 @@ void SkyChart::mouseMoveEvent(QMouseEvent* event) {
 }
 
 QPoint TSunPosForm::ChartPoint(double azimuthDegrees, double altitudeDegrees) {
-    return {static_cast<int>(std::lround((azimuthDegrees + 180.0) * 2.0 + 20.0)),
-            static_cast<int>(std::lround((90.0 - altitudeDegrees) * 2.0 + 20.0))};
+    return {static_cast<int>(common::roundHalfEvenToInt((azimuthDegrees + 180.0) * 2.0 + 20.0)),
+            static_cast<int>(common::roundHalfEvenToInt((90.0 - altitudeDegrees) * 2.0 + 20.0))};
 }
 
 TSunPosForm::TSunPosForm(const std::filesystem::path& programFolder, platform::Services& services,
@@ -195,10 +196,10 @@ void TSunPosForm::FormShow() {
         Latitude->setText(formatted("%5.1f", input_.Latitude));
         TZone->setText(formatted("%5.1f", input_.TimeZone));
     }
-    setPosition(UpDownTime, static_cast<int>(std::lround(input_.LocalTime * 4)));
+    setPosition(UpDownTime, static_cast<int>(common::roundHalfEvenToInt(input_.LocalTime * 4)));
     setPosition(UpDownDay, static_cast<int>(input_.Day));
     setPosition(UpDownMonth, static_cast<int>(input_.Month));
-    setPosition(UpDownLat, static_cast<int>(std::lround(input_.Latitude)));
+    setPosition(UpDownLat, static_cast<int>(common::roundHalfEvenToInt(input_.Latitude)));
     refreshPaths();
 }
 
@@ -301,7 +302,7 @@ void TSunPosForm::LocalTChange() {
     if (std::fabs(*value - whole) < 0.599999999) {
         input_.LocalTime = ClockToHours(*value);
         CalcAndDisplay();
-        setPosition(UpDownTime, static_cast<int>(std::lround(input_.LocalTime * 4)));
+        setPosition(UpDownTime, static_cast<int>(common::roundHalfEvenToInt(input_.LocalTime * 4)));
         return;
     }
     // Minutes of 60 or more: the whole hour.
@@ -312,7 +313,7 @@ void TSunPosForm::Day1Change() {
     const std::optional<double> value = ReadNumber(Day1->text().toStdString());
     if (!value) return;
     input_.Day = *value;
-    setPosition(UpDownDay, static_cast<int>(std::lround(*value)));
+    setPosition(UpDownDay, static_cast<int>(common::roundHalfEvenToInt(*value)));
     refreshPaths();
 }
 
@@ -320,7 +321,7 @@ void TSunPosForm::Month1Change() {
     const std::optional<double> value = ReadNumber(Month1->text().toStdString());
     if (!value) return;
     input_.Month = *value;
-    setPosition(UpDownMonth, static_cast<int>(std::lround(*value)));
+    setPosition(UpDownMonth, static_cast<int>(common::roundHalfEvenToInt(*value)));
     refreshPaths();
 }
 
@@ -328,7 +329,7 @@ void TSunPosForm::LatitudeChange() {
     const std::optional<double> value = ReadNumber(Latitude->text().toStdString());
     if (!value) return;
     input_.Latitude = UsableLatitude(*value);
-    setPosition(UpDownLat, static_cast<int>(std::lround(input_.Latitude)));
+    setPosition(UpDownLat, static_cast<int>(common::roundHalfEvenToInt(input_.Latitude)));
     refreshPaths();
 }
 
@@ -419,8 +420,8 @@ void TSunPosForm::CheckBox1Click() {
 }
 
 void TSunPosForm::ImageMouseMove(int x, int y) {
-    const int azimuth = static_cast<int>(std::lround((x - 20) / 2.0)) - 180;
-    const int altitude = 90 - static_cast<int>(std::lround((y - 20) / 2.0));
+    const int azimuth = static_cast<int>(common::roundHalfEvenToInt((x - 20) / 2.0)) - 180;
+    const int altitude = 90 - static_cast<int>(common::roundHalfEvenToInt((y - 20) / 2.0));
     StatusBar1->setPanelText(1, QString::asprintf("Current: (%d, %d)", azimuth, altitude));
 }
 

@@ -187,6 +187,44 @@ TEST_F(CalculatorFormsTest, TheSunPositionToolStartsOnTheTenthOfOctoberAndStepsL
     EXPECT_EQ(form.StatusBar1->panelText(1), "Current: (-90, 45)");
 }
 
+TEST_F(CalculatorFormsTest, TheSunPositionToolRoundsHalvesToEven) {
+    TSunPosForm form(folder_, services_);
+    form.show();
+    // Two pixels a degree: an odd pixel off the chart's origin lies half a degree between two
+    // whole degrees, and the half goes to the even one.
+    struct Pointer {
+        int x, y;
+        const char* shown;
+    };
+    for (const Pointer& p : {Pointer{21, 21, "Current: (-180, 90)"}, Pointer{23, 23, "Current: (-178, 88)"},
+                             Pointer{25, 205, "Current: (-178, -2)"}}) {
+        SCOPED_TRACE(p.shown);
+        form.ImageMouseMove(p.x, p.y);
+        EXPECT_EQ(form.StatusBar1->panelText(1), p.shown);
+    }
+    // The latitude's up-down stands at the typed latitude rounded the same way.
+    form.Latitude->setText("-26.5");
+    EXPECT_EQ(form.UpDownLat->value(), -26);
+    form.Latitude->setText("-27.5");
+    EXPECT_EQ(form.UpDownLat->value(), -28);
+}
+
+TEST_F(CalculatorFormsTest, TheAirGapCalculatorsScrollBarsRoundHalvesToEven) {
+    TAirGapForm form(folder_, services_);
+    form.show();
+    // The scroll bar goes to the typed value rounded, and the calculator then computes with the
+    // scroll bar's value.
+    form.E1edit->setText("0.125"); // 12.5 hundredths: down to the even 12
+    EXPECT_EQ(form.E1scroll->value(), 12);
+    EXPECT_DOUBLE_EQ(form.emittance1(), 0.12);
+    form.E2edit->setText("0.375"); // 37.5 hundredths: up to the even 38
+    EXPECT_EQ(form.E2scroll->value(), 38);
+    EXPECT_DOUBLE_EQ(form.emittance2(), 0.38);
+    form.GEdit->setText("20.5");
+    EXPECT_EQ(form.GapScroll->value(), 20);
+    EXPECT_DOUBLE_EQ(form.gap(), 20.0);
+}
+
 TEST_F(CalculatorFormsTest, TheSunPathsAreDrawnOnlyWhileTicked) {
     TSunPosForm form(folder_, services_);
     form.show();

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -73,6 +74,22 @@ TEST_F(CeilingRoofFormsTest, TheSlopeBoxIsPaintedAtTheSlopeHeld) {
     EXPECT_EQ(picture.pixelColor(80, 115), QColor(0, 128, 128));
     EXPECT_EQ(picture.pixelColor(40, 40), QColor(255, 255, 255));
     form.reject();
+}
+
+TEST_F(CeilingRoofFormsTest, AClickBesideTheBulkRHandleMovesItByHalfAUnit) {
+    TCeilingForm ceiling(context(), services_);
+    TRoofForm roof(context(), services_);
+    for (SlopedEditorForm* form : std::initializer_list<SlopedEditorForm*>{&ceiling, &roof}) {
+        SCOPED_TRACE(form->windowTitle().toStdString());
+        ASSERT_TRUE(form->ShowEditor());
+        form->Rscroll->setValue(20); // 2.0 m2K/W
+        form->Rscroll->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        EXPECT_EQ(form->RLabel->text(), "2.5");
+        form->Rscroll->triggerAction(QAbstractSlider::SliderPageStepSub);
+        form->Rscroll->triggerAction(QAbstractSlider::SliderPageStepSub);
+        EXPECT_EQ(form->RLabel->text(), "1.5");
+        form->reject();
+    }
 }
 
 TEST_F(CeilingRoofFormsTest, TheRoofDialogPaintsTheShapeItShowsAndEscapeLeavesTheRoof) {
