@@ -1,5 +1,6 @@
 #include "modeller/model/defaults_changes.h"
 
+#include "common/rounding.h"
 #include "modeller/model/building_physics.h"
 #include "modeller/model/level_defaults.h"
 #include "modeller/model/material_catalogue.h"
@@ -498,8 +499,9 @@ void changeZoneToDefault(HouseModel& model, int zone, DefaultKind kind, const Sh
                        ceiling.RoofSpace == d.DefCeilingRoofSpace &&
                        rMatches(ceiling.AddedR, d.DefCeilingAddedR);
             },
-            // A slope typed with decimals matches the whole degrees of the default.
-            [&] { return std::round(ceiling.Slope) == d.DefCeilingSlope; },
+            // A slope typed with decimals matches the whole degrees of the default; a slope halfway
+            // between two degrees goes to the even one.
+            [&] { return common::roundHalfEven(ceiling.Slope) == d.DefCeilingSlope; },
             [&] {
                 ceiling.Material = e.DefCeilingMaterial;
                 ceiling.Insulation = e.DefCeilingInsulation;

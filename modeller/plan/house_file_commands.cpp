@@ -195,6 +195,13 @@ void TMainForm::SBopenFileClick() {
     request.mustExist = true;
     const auto file = services_.files.openFile(request);
     if (!file) return;
+    // The file is read once into a copy first: a file that cannot be read is reported before the
+    // house on the screen is given up (an unnamed house is replaced without a save prompt).
+    {
+        auto probe = std::make_unique<HouseModel>(model_);
+        probe->HouseFileOpenName = file->toStdString();
+        HouseFiles.Read(*probe);
+    }
     if (!newHouse()) return;
     model_.HouseFileOpenName = file->toStdString();
     HouseFiles.Read(model_);

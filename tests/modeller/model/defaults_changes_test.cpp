@@ -297,4 +297,31 @@ TEST_F(ChangeToDefault, FloorsAboveLevelOneAreVeryOpenAndCeilingSlopesMatchToThe
     EXPECT_EQ(ceiling.Slope, 30.0);
 }
 
+TEST_F(ChangeToDefault, ACeilingSlopeHalfwayBetweenDegreesRoundsToTheEvenDegree) {
+    struct Case {
+        double slope, defaultSlope;
+        bool matches;
+    };
+    const Case cases[] = {
+        {22.5, 22.0, true}, {23.5, 24.0, true}, {22.5, 23.0, false}, {22.6, 22.0, false}, {21.5, 22.0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.slope);
+        SetUp();
+        const TLevelDefaultRec& d = model.LevelDefaults(1);
+        TCeilingRec& ceiling = model.ZoneCeilings(1);
+        ceiling.Material = d.DefCeilingMaterial;
+        ceiling.Insulation = d.DefCeilingInsulation;
+        ceiling.RoofSpace = d.DefCeilingRoofSpace;
+        ceiling.AddedR = d.DefCeilingAddedR;
+        ceiling.Slope = c.slope;
+        model.LevelDefaults(1).DefCeilingSlope = c.defaultSlope;
+        shown.values.DefCeilingMaterial = 3;
+        shown.values.DefCeilingSlope = 30.0;
+        ChangeElementsToDefault(model, DefaultKind::Ceiling, shown, {1, 1, 1});
+        EXPECT_EQ(ceiling.Material, c.matches ? 3 : d.DefCeilingMaterial);
+        EXPECT_EQ(ceiling.Slope, c.matches ? 30.0 : c.slope);
+    }
+}
+
 } // namespace

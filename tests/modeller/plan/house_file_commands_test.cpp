@@ -206,4 +206,23 @@ TEST_F(HouseFileCommandsTest, OpenCancelledInTheSavePromptReadsNothing) {
     EXPECT_EQ(model().ZoneCount, 1);
 }
 
+TEST_F(HouseFileCommandsTest, AHouseFileThatCannotBeReadLeavesTheHouseAsItWas) {
+    // An unnamed house is replaced without a save prompt, and a named one may have been declined: a
+    // damaged file must not cost the house on the screen.
+    for (const char* name : {"New Project", "Villa"}) {
+        SCOPED_TRACE(name);
+        scripted.messages.clear();
+        model().ZoneCount = 0;
+        const int z = nameHouse(name, 3);
+        scripted.files.chooseNext(QString::fromStdString(houseFile("Damaged_1.VOR")));
+        EXPECT_THROW(main().SBopenFileClick(), std::runtime_error);
+        EXPECT_TRUE(scripted.messages.confirmations().empty()) << "nothing to ask before the file is read";
+        EXPECT_EQ(model().ProjectName, name);
+        EXPECT_EQ(model().ZoneCount, 1);
+        EXPECT_EQ(model().ZoneNodes(z, 0), (TPlanPoint{101, 40}));
+        EXPECT_EQ(model().Magnification, 2.0);
+        EXPECT_EQ(houseFiles.writes, 0);
+    }
+}
+
 } // namespace
