@@ -93,7 +93,7 @@ void DiscardZone(HouseModel& model, PlanView& view, int d) {
             renumber(model.ZoneExtFloors(z).SharedZones(i), d);
         }
     }
-    for (int j = d; j < model.ZoneCount; ++j) moveZoneRecords(model, j);
+    // Before anything moves, so that each zone's stairwells are closed up by that zone's own counts.
     for (int z = 1; z <= model.ZoneCount; ++z) {
         TZoneRec& other = model.Zones(z);
         removeStairsTo(d, other.StairDownCount, kMaxStairsDown,
@@ -101,6 +101,7 @@ void DiscardZone(HouseModel& model, PlanView& view, int d) {
         removeStairsTo(d, other.StairUpCount, kMaxStairsUp,
                        [&](int i) -> TStairRec& { return model.StairsUp(z, i); });
     }
+    for (int j = d; j < model.ZoneCount; ++j) moveZoneRecords(model, j);
     for (int j = d; j < model.ZoneCount; ++j) {
         for (int i = 1; i <= kMaxStairsDown; ++i) model.StairsDown(j, i) = model.StairsDown(j + 1, i);
         for (int i = 1; i <= kMaxStairsUp; ++i) model.StairsUp(j, i) = model.StairsUp(j + 1, i);

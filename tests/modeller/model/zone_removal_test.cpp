@@ -93,6 +93,35 @@ TEST(DiscardZone, LaterZonesMoveDownWithEverythingTheyHold) {
     EXPECT_EQ(m.StairsUp(1, 2).Zone, 0);
 }
 
+// Zones 1 and 2 on the ground floor, zone 3 upstairs with a stairwell down into each of them.  When
+// zone 1 goes, every zone after it moves down one number: the stairwells that stay must be the
+// ones of the zone that holds them, counted by that zone's own count.
+TEST(DiscardZone, StairwellsOfTheLaterZonesMoveWithTheirOwnCounts) {
+    auto model = emptyHouse(1.0, 2);
+    HouseModel& m = *model;
+    addRectangle(m, 1, 0, 0, 100, 100);
+    addRectangle(m, 1, 100, 0, 200, 100);
+    addRectangle(m, 2, 0, 0, 200, 100);
+    m.Zones(3).StairDownCount = 2;
+    m.StairsDown(3, 1) = {1000.0, 1000.0, 1, 1};
+    m.StairsDown(3, 2) = {2000.0, 1500.0, 2, 2};
+    m.Zones(1).StairUpCount = 1;
+    m.StairsUp(1, 1) = {1000.0, 1000.0, 3, 1};
+    m.Zones(2).StairUpCount = 1;
+    m.StairsUp(2, 1) = {2000.0, 1500.0, 3, 2};
+    RecordingView view;
+
+    DiscardZone(m, view, 1);
+
+    ASSERT_EQ(m.ZoneCount, 2);
+    EXPECT_EQ(m.Zones(1).StairDownCount, 0) << "the old zone 2";
+    ASSERT_EQ(m.Zones(1).StairUpCount, 1);
+    EXPECT_EQ(m.StairsUp(1, 1), (TStairRec{2000.0, 1500.0, 2, 2}));
+    ASSERT_EQ(m.Zones(2).StairDownCount, 1) << "the old zone 3 keeps only its stair into the old zone 2";
+    EXPECT_EQ(m.StairsDown(2, 1), (TStairRec{2000.0, 1500.0, 1, 2}));
+    EXPECT_EQ(m.Zones(2).StairUpCount, 0);
+}
+
 TEST(DiscardZone, RemovingTheLastZoneOnlyClearsItsCounts) {
     auto model = fiveZones();
     model->Walls(5, 0).WindowCount = 2;
