@@ -15,7 +15,10 @@ ShortReportTexts ShortReportFigures(const SimulationHistory& history, const Hous
         t.TotalLabel = fixedText(r.Total / a, 1);
         t.CoolLabel = fixedText(r.CoolS / a + r.CoolL / a, 1);
         t.HeatLabel = fixedText(r.Heat / a, 1);
-        t.AdjustStarLabel = adjustedStarText(StarRating(tables, r.Climate, a, r.Total * r.AreaAdjust));
+        // A run that got no rating (its climate lacks a row of a rating table) has no adjusted rating
+        // either: without a row the correction is 1, and the plain rating would pass for an adjusted one.
+        if (r.Stars != kNoRating)
+            t.AdjustStarLabel = adjustedStarText(StarRating(tables, r.Climate, a, r.Total * r.AreaAdjust));
     }
     t.ProjectN = model.ProjectName;
     t.RunN = std::to_string(model.RunNumber);

@@ -106,6 +106,21 @@ TEST_F(ShortReportTest, ARatingAreaWithoutEnergyShowsNoStars) {
     EXPECT_EQ(t.AdjustStarLabel, "") << "no rating, not an adjusted rating of 11";
 }
 
+// A run in a climate zone that the area correction table has no row for gets no rating.  The
+// certificate must not show the plain rating under "Adjusted Star Rating" (with no row the
+// correction is 1, so the "adjusted" figure would be the unadjusted 3.0 stars).
+TEST_F(ShortReportTest, ARunThatCannotBeRatedShowsNoAdjustedStarRating) {
+    tables.AreaCorrectionRow(5) = false;
+    // 150 m2 heated and cooled, 22500 MJ in the year: 150 MJ/m2, which the bands would rate 3.0.
+    folder.write("ENERGY.TXT", energyFile({energyRow(6, 1, 1, {22500.0, 0.0, 0.0})}));
+    ASSERT_EQ(modelErrorOf([&] { StoreSimulationRecord(*history, model, tables); }), "no error");
+    ASSERT_EQ(history->SimulationRecords(1).Stars, kNoRating);
+    const ShortReportTexts t = ShortReportFigures(*history, model, tables);
+    EXPECT_EQ(t.TotalLabel, "150.0") << "the energies are still shown";
+    EXPECT_EQ(t.StarLabel, "");
+    EXPECT_EQ(t.AdjustStarLabel, "");
+}
+
 TEST_F(ShortReportTest, PrintsOnePageThatReadsBackWithItsFigures) {
     const std::filesystem::path pdf = folder.path() / "report.pdf";
     platform::ScriptedMessageService messages;
