@@ -206,6 +206,36 @@ TEST_F(PlanDragTest, AnEavesNodeFollowsThePointerAndIsNudgedWithItsOutline) {
     EXPECT_EQ(model.Eaves(1).Points(1), (TPlanPoint{540, 60})) << "only the picked eaves node";
 }
 
+// An eaves node picked earlier and no longer selected stays where it is when the next selection
+// (a window, or a whole zone taken with Ctrl) is nudged.
+TEST_F(PlanDragTest, ANudgeLeavesAnEavesNodeThatIsNoLongerSelected) {
+    const TPlanPoint eaves[] = {{60, 60}, {540, 60}, {540, 340}, {60, 340}};
+    model.Eaves(1).Count = 4;
+    for (int k = 0; k < 4; ++k) model.Eaves(1).Points(k) = model.EavesNodes(1, k) = eaves[k];
+    model.EavesDefined(1) = true;
+    addWindow(zone, 0, 2.0, 1.0); // its node at (180, 100)
+    struct Case {
+        const char* name;
+        TPlanPoint at;
+        ShiftState keys;
+    };
+    for (const Case& c : {Case{"a window picked", {180, 100}, {}},
+                          Case{"a zone taken with Ctrl", {500, 300}, {false, true, false}}}) {
+        click({540, 340});
+        release({540, 340});
+        ASSERT_EQ(editor.PickedEavesNode, 2) << c.name;
+        editor.MouseMove(c.at);
+        editor.MouseDown(c.at, MouseButton::Left, c.keys);
+        release(c.at);
+        ASSERT_FALSE(selection.EavesNodeSelected(2)) << c.name;
+        editor.SBLClick();
+        EXPECT_EQ(model.Eaves(1).Points(2), eaves[2]) << c.name;
+        EXPECT_EQ(model.EavesNodes(1, 2), eaves[2]) << c.name;
+        editor.SBRClick(); // the zone back where it was
+    }
+    EXPECT_EQ(model.ZoneNodes(zone, 2), (TPlanPoint{500, 300})) << "the zone moved with its nudges";
+}
+
 TEST_F(PlanDragTest, NudgesMoveOneSnapStepOntoTheSnapGrid) {
     scale.SnapStep = 4;
     struct Case {
