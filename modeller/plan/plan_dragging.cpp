@@ -254,7 +254,10 @@ void PlanEditor::nudge(int stepX, int stepY) {
         if (stepX != 0) point.X = nudged(point.X, stepX);
         if (stepY != 0) point.Y = nudged(point.Y, stepY);
     };
-    if (PickedEavesNode != kNothingPicked && PickedEavesNode < kMaxEavesPoints) {
+    // The eaves node picked last, while it is still selected: a later pick of a window or of a whole
+    // zone ends before it forgets that eaves node.
+    if (PickedEavesNode != kNothingPicked && PickedEavesNode < kMaxEavesPoints &&
+        selection_.EavesNodeSelected(PickedEavesNode)) {
         move(model_.Eaves(level).Points(PickedEavesNode));
         model_.EavesNodes(level, PickedEavesNode) = model_.Eaves(level).Points(PickedEavesNode);
     }

@@ -993,6 +993,8 @@ bool PlanEditor::pickGroupOfNodes(TPlanPoint p, bool wholeLevel) {
     NodeTied = true;
     NodeDragging = true;
     RedrawPickedZonesOnly = false;
+    // The drag base: a restricted drag holds each node's other coordinate where it stands now.
+    DragStartNodes = model_.ZoneNodes;
     return true;
 }
 
@@ -1067,6 +1069,8 @@ bool PlanEditor::pickEavesNode(TPlanPoint p, bool ctrlClick, bool shiftClick) {
                 view_.DeselectAll();
                 for (int n = 0; n < count; ++n) selection_.EavesNodeSelected(n) = true;
                 view_.DrawAllNodesOnLevel(level);
+                for (int n = 0; n < kMaxEavesPoints; ++n)
+                    DragStartEavesNodes(n) = model_.EavesNodes(level, n);
                 return true;
             }
         }

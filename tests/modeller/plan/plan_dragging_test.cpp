@@ -136,6 +136,57 @@ TEST_F(PlanDragTest, ARestrictedDragMovesAlongOneAxisAndNotAtFortyFiveDegrees) {
     EXPECT_EQ(model.ZoneNodes(zone, 2), (TPlanPoint{550, 300})) << "horizontal: y held at the pick";
 }
 
+// A Ctrl-click takes the whole zone and an Alt-click the whole level; a restricted drag then holds
+// every node's other coordinate where that node stood at the click, so the zone keeps its shape.
+TEST_F(PlanDragTest, ARestrictedDragOfAWholeZoneOrLevelKeepsItsShape) {
+    const int other = addRectangle(600, 100, 200, 200);
+    struct Case {
+        const char* name;
+        ShiftState keys;
+        TPlanPoint from; // a node of the zone
+    };
+    for (const Case& c : {Case{"Ctrl-click: the zone", {false, true, false}, {500, 300}},
+                          Case{"Alt-click: the level", {false, false, true}, {100, 300}}}) {
+        editor.MoveFreeClick();
+        click({300, 200}); // the zone: its nodes can be picked
+        release({300, 200});
+        editor.Move090Click();
+        const TPlanPoint before[] = {model.ZoneNodes(zone, 0), model.ZoneNodes(zone, 1),
+                                     model.ZoneNodes(zone, 2), model.ZoneNodes(zone, 3)};
+        const TPlanPoint otherFirst = model.ZoneNodes(other, 0);
+        editor.MouseMove(c.from);
+        editor.MouseDown(c.from, MouseButton::Left, c.keys);
+        ASSERT_TRUE(editor.NodeDragging) << c.name;
+        editor.MouseMove({c.from.X + 40, c.from.Y + 4}); // horizontal, snapped 40 px to the right
+        for (int n = 0; n < 4; ++n)
+            EXPECT_EQ(model.ZoneNodes(zone, n), (TPlanPoint{before[n].X + 40, before[n].Y}))
+                << c.name << ", node " << n;
+        if (c.keys.Alt)
+            EXPECT_EQ(model.ZoneNodes(other, 0), (TPlanPoint{otherFirst.X + 40, otherFirst.Y})) << c.name;
+        else
+            EXPECT_EQ(model.ZoneNodes(other, 0), otherFirst) << c.name;
+        editor.MouseMove({c.from.X, c.from.Y + 4}); // back to where it started
+        release({c.from.X, c.from.Y});
+        EXPECT_EQ(model.ZoneNodes(zone, 0), before[0]) << c.name;
+    }
+}
+
+TEST_F(PlanDragTest, ARestrictedDragOfTheWholeEavesOutlineKeepsItsShape) {
+    const TPlanPoint eaves[] = {{60, 60}, {540, 60}, {540, 340}, {60, 340}};
+    model.Eaves(1).Count = 4;
+    for (int k = 0; k < 4; ++k) model.Eaves(1).Points(k) = model.EavesNodes(1, k) = eaves[k];
+    model.EavesDefined(1) = true;
+    editor.Move090Click();
+    editor.MouseMove({540, 340});
+    editor.MouseDown({540, 340}, MouseButton::Left, {false, true, false}); // Ctrl-click: every eaves node
+    ASSERT_TRUE(editor.EavesNodeDragging);
+    editor.MouseMove({580, 344}); // horizontal, snapped 40 px to the right
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(model.EavesNodes(1, k), (TPlanPoint{eaves[k].X + 40, eaves[k].Y})) << "eaves node " << k;
+        EXPECT_EQ(model.Eaves(1).Points(k), model.EavesNodes(1, k)) << "eaves node " << k;
+    }
+}
+
 TEST_F(PlanDragTest, AnEavesNodeFollowsThePointerAndIsNudgedWithItsOutline) {
     const TPlanPoint eaves[] = {{60, 60}, {540, 60}, {540, 340}, {60, 340}};
     model.Eaves(1).Count = 4;
@@ -153,6 +204,36 @@ TEST_F(PlanDragTest, AnEavesNodeFollowsThePointerAndIsNudgedWithItsOutline) {
     EXPECT_EQ(model.Eaves(1).Points(2), (TPlanPoint{580, 350}));
     EXPECT_EQ(model.EavesNodes(1, 2), (TPlanPoint{580, 350}));
     EXPECT_EQ(model.Eaves(1).Points(1), (TPlanPoint{540, 60})) << "only the picked eaves node";
+}
+
+// An eaves node picked earlier and no longer selected stays where it is when the next selection
+// (a window, or a whole zone taken with Ctrl) is nudged.
+TEST_F(PlanDragTest, ANudgeLeavesAnEavesNodeThatIsNoLongerSelected) {
+    const TPlanPoint eaves[] = {{60, 60}, {540, 60}, {540, 340}, {60, 340}};
+    model.Eaves(1).Count = 4;
+    for (int k = 0; k < 4; ++k) model.Eaves(1).Points(k) = model.EavesNodes(1, k) = eaves[k];
+    model.EavesDefined(1) = true;
+    addWindow(zone, 0, 2.0, 1.0); // its node at (180, 100)
+    struct Case {
+        const char* name;
+        TPlanPoint at;
+        ShiftState keys;
+    };
+    for (const Case& c : {Case{"a window picked", {180, 100}, {}},
+                          Case{"a zone taken with Ctrl", {500, 300}, {false, true, false}}}) {
+        click({540, 340});
+        release({540, 340});
+        ASSERT_EQ(editor.PickedEavesNode, 2) << c.name;
+        editor.MouseMove(c.at);
+        editor.MouseDown(c.at, MouseButton::Left, c.keys);
+        release(c.at);
+        ASSERT_FALSE(selection.EavesNodeSelected(2)) << c.name;
+        editor.SBLClick();
+        EXPECT_EQ(model.Eaves(1).Points(2), eaves[2]) << c.name;
+        EXPECT_EQ(model.EavesNodes(1, 2), eaves[2]) << c.name;
+        editor.SBRClick(); // the zone back where it was
+    }
+    EXPECT_EQ(model.ZoneNodes(zone, 2), (TPlanPoint{500, 300})) << "the zone moved with its nudges";
 }
 
 TEST_F(PlanDragTest, NudgesMoveOneSnapStepOntoTheSnapGrid) {
