@@ -32,6 +32,14 @@ std::int32_t itemOr(const RadioChoice& choice, std::int32_t stored) {
     return choice.ItemIndex() >= 0 ? choice.ItemIndex() : stored;
 }
 
+// The floor editor's palettes stand 5 px below its top, and its one-column lists of floor types and
+// coverings give each picture 8 px more height.
+PictureAnchor floorPalette(PictureAnchor at, bool tallerPictures) {
+    at.PaletteTopOffset = 5;
+    if (tallerPictures) at.PictureHeight += 8;
+    return at;
+}
+
 bool lists(const SharedZoneList& list, int zone) {
     for (int slot = 1; slot <= kSharedZoneSlots; ++slot)
         if (list(slot) == zone) return true;
@@ -392,15 +400,15 @@ void ExtFloorEditor::PasteValues() {
 }
 
 void ExtFloorEditor::dbmaterialpictureClick(const PictureAnchor& at) {
-    OpenPalette("FM", materialstable, at);
+    OpenPalette("FM", materialstable, floorPalette(at, true));
 }
 
 void ExtFloorEditor::dbinsulationpictureClick(const PictureAnchor& at) {
-    OpenPalette("FI", insulationtable, at);
+    OpenPalette("FI", insulationtable, floorPalette(at, false));
 }
 
 void ExtFloorEditor::DBFloorCoverImageClick(const PictureAnchor& at) {
-    OpenPalette("FC", FloorCoverTable, at);
+    OpenPalette("FC", FloorCoverTable, floorPalette(at, true));
 }
 
 } // namespace pelmora

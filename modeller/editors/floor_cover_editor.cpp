@@ -82,7 +82,10 @@ void FloorCoverEditor::PasteValues() {
 }
 
 void FloorCoverEditor::DBFloorCoverImageClick(const PictureAnchor& at) {
-    OpenPalette("IFK", FloorCoverTable, at);
+    // The one-column list of coverings gives each picture 8 px more height.
+    PictureAnchor taller = at;
+    taller.PictureHeight += 8;
+    OpenPalette("IFK", FloorCoverTable, taller);
 }
 
 } // namespace pelmora

@@ -44,7 +44,6 @@ constexpr int kWindowExtraWidth = 33;
 constexpr int kWindowExtraHeight = 46;
 constexpr int kOneRowWindowExtraHeight = 51;
 constexpr int kLeftOfEditor = 18;
-constexpr int kAboveEditorTop = 5;
 
 } // namespace
 
@@ -68,7 +67,7 @@ void MaterialPalette::Open(std::string_view key, TableCursor& cursor, const Pict
     PictureWidth = at.PictureWidth;
     PictureHeight = at.PictureHeight;
     Left = at.FormLeft - PaletteColumns * (PictureWidth + kCellExtraWidth) - kLeftOfEditor;
-    Top = at.FormTop - kAboveEditorTop;
+    Top = at.FormTop + at.PaletteTopOffset;
     cursor_ = &cursor;
     try {
         RowCount = cursor.RecordCount();

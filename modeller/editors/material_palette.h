@@ -55,6 +55,9 @@ struct PictureAnchor {
     int FormTop = 0;  // px
     int PictureWidth = 0;
     int PictureHeight = 0;
+    // px from the editor's top to the palette's top: the palette stands 5 px above the editor's top
+    // unless the editor places it otherwise.
+    int PaletteTopOffset = -5;
 };
 
 // What the palette needs of the window that shows it.
@@ -81,9 +84,9 @@ class MaterialPalette {
     // Opens the palette on the table of `key` bound to `cursor`: closes it first if it is open,
     // takes the key's caption and columns, the table's row count, the clicked picture's size and
     // stands left of the editor (left = editor left - columns x (picture width + 11) - 18, top =
-    // editor top - 5).  The editor has stored the table's current row in the key's PaletteRecNos
-    // entry.  An unknown key raises std::invalid_argument; a table that cannot be read raises
-    // ModelError and leaves the palette closed.
+    // editor top + the anchor's PaletteTopOffset).  The editor has stored the table's current row in the
+    // key's PaletteRecNos entry.  An unknown key raises std::invalid_argument; a table that cannot be read
+    // raises ModelError and leaves the palette closed.
     void Open(std::string_view key, TableCursor& cursor, const PictureAnchor& at);
     // Closes the palette; closing a closed palette does nothing.
     void Close();

@@ -55,10 +55,14 @@ void PaletteGrid::paintEvent(QPaintEvent*) {
                          (i / palette_.PaletteColumns) * palette_.CellHeight, palette_.CellWidth,
                          palette_.CellHeight);
         if (i == selected) painter.fillRect(cell, Qt::gray);
-        const QRect picture(cell.x() + (cell.width() - palette_.PictureWidth) / 2,
-                            cell.y() + (cell.height() - palette_.PictureHeight) / 2, palette_.PictureWidth,
-                            palette_.PictureHeight);
-        painter.drawImage(picture, pictures_[static_cast<std::size_t>(i)]);
+        // A picture area taller than the picture shows it centred in its own shape.
+        const QImage& image = pictures_[static_cast<std::size_t>(i)];
+        const QSize size = image.isNull() ? QSize(palette_.PictureWidth, palette_.PictureHeight)
+                                          : image.size().scaled(palette_.PictureWidth, palette_.PictureHeight,
+                                                                Qt::KeepAspectRatio);
+        const QRect picture(cell.x() + (cell.width() - size.width()) / 2,
+                            cell.y() + (cell.height() - size.height()) / 2, size.width(), size.height());
+        painter.drawImage(picture, image);
     }
 }
 

@@ -1,12 +1,17 @@
 // The material picture palette: what it lists, its grid and window, the description under the
 // pointer, and a choice that moves the editor's table.
+#include "modeller/editors/ext_floor_editor.h"
 #include "modeller/editors/ext_wall_editor.h"
+#include "modeller/editors/floor_cover_editor.h"
 #include "modeller/editors/int_wall_editor.h"
 #include "modeller/editors/material_palette.h"
 
 #include "editor_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
 
 namespace {
 
@@ -52,6 +57,46 @@ TEST_F(MaterialPaletteTest, TheGridAndWindowFollowTheRowsAndColumns) {
     EXPECT_EQ(palette().lbmaterials.size(), 7u);
     EXPECT_EQ(palette().Pictures.size(), 7u);
     EXPECT_FALSE(palette().Pictures.front().empty());
+}
+
+TEST_F(MaterialPaletteTest, TheFloorEditorsPalettesStandAndSizeTheirCellsAsTheirEditorsAsk) {
+    // The external floor editor's palettes stand 5 px below its top, the others 5 px above; the
+    // one-column lists of floor types and coverings give each 48 x 32 picture 8 px more height, so
+    // their cells are 48 + 11 = 59 wide and 32 + 8 + 13 = 53 high.
+    ExtFloorEditor floor(context());
+    FloorCoverEditor cover(context());
+    floor.FormShow();
+    cover.FormShow();
+    const PictureAnchor at{1000, 40, 48, 32};
+    struct Case {
+        std::function<void()> click;
+        std::string key;
+        int left, top, pictureHeight, cellHeight;
+    };
+    const Case cases[] = {
+        {[&] { floor.dbmaterialpictureClick(at); }, "FM", 1000 - 59 - 18, 45, 40, 53},
+        {[&] { floor.dbinsulationpictureClick(at); }, "FI", 1000 - 3 * 59 - 18, 45, 32, 45},
+        {[&] { floor.DBFloorCoverImageClick(at); }, "FC", 1000 - 59 - 18, 45, 40, 53},
+        {[&] { cover.DBFloorCoverImageClick(at); }, "IFK", 1000 - 59 - 18, 35, 40, 53},
+    };
+    for (const Case& c : cases) {
+        c.click();
+        EXPECT_EQ(palette().PaletteKey, c.key);
+        EXPECT_EQ(palette().Left, c.left) << c.key;
+        EXPECT_EQ(palette().Top, c.top) << c.key;
+        EXPECT_EQ(palette().PictureWidth, 48) << c.key;
+        EXPECT_EQ(palette().PictureHeight, c.pictureHeight) << c.key;
+        EXPECT_EQ(palette().CellHeight, c.cellHeight) << c.key;
+    }
+    // The pointer finds the cells by their taller height: y = 60 lies in the second row of one column.
+    floor.dbmaterialpictureClick(at);
+    ASSERT_GE(palette().lbmaterials.size(), 2u);
+    palette().imagegridMouseMove(10, 52);
+    EXPECT_EQ(palette().StatusText, palette().lbmaterials[0]);
+    palette().imagegridMouseMove(10, 60);
+    EXPECT_EQ(palette().StatusText, palette().lbmaterials[1]);
+    floor.FormClose();
+    cover.FormClose();
 }
 
 TEST_F(MaterialPaletteTest, ThePointerShowsTheDescriptionOfTheCellUnderIt) {
