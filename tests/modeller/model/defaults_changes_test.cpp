@@ -212,6 +212,22 @@ class ChangeToDefault : public ::testing::Test {
         shown.values.DefExtHeight = 2700.0;
         shown.thickness = 230.0;
     }
+    // Zone 1's ceiling in the level's default construction, at `slope` under a default of
+    // `defaultSlope`; the shown defaults offer material 3 at 30°.
+    TCeilingRec& defaultCeiling(double slope, double defaultSlope) {
+        const TLevelDefaultRec& d = model.LevelDefaults(1);
+        TCeilingRec& ceiling = model.ZoneCeilings(1);
+        ceiling.Material = d.DefCeilingMaterial;
+        ceiling.Insulation = d.DefCeilingInsulation;
+        ceiling.RoofSpace = d.DefCeilingRoofSpace;
+        ceiling.AddedR = d.DefCeilingAddedR;
+        ceiling.Slope = slope;
+        model.LevelDefaults(1).DefCeilingSlope = defaultSlope;
+        shown.values.DefCeilingMaterial = 3;
+        shown.values.DefCeilingSlope = 30.0;
+        return ceiling;
+    }
+
     HouseModel model;
     ShownDefaults shown;
 };
@@ -282,16 +298,7 @@ TEST_F(ChangeToDefault, FloorsAboveLevelOneAreVeryOpenAndCeilingSlopesMatchToThe
     EXPECT_EQ(model.ZoneExtFloors(1).FloorVentilation, 2);
     EXPECT_EQ(model.ZoneExtFloors(2).FloorVentilation, 0);
 
-    const TLevelDefaultRec& d = model.LevelDefaults(1);
-    TCeilingRec& ceiling = model.ZoneCeilings(1);
-    ceiling.Material = d.DefCeilingMaterial;
-    ceiling.Insulation = d.DefCeilingInsulation;
-    ceiling.RoofSpace = d.DefCeilingRoofSpace;
-    ceiling.AddedR = d.DefCeilingAddedR;
-    model.LevelDefaults(1).DefCeilingSlope = 22.0;
-    ceiling.Slope = 22.4;
-    shown.values.DefCeilingMaterial = 3;
-    shown.values.DefCeilingSlope = 30.0;
+    TCeilingRec& ceiling = defaultCeiling(22.4, 22.0);
     ChangeElementsToDefault(model, DefaultKind::Ceiling, shown, {1, 1, 1});
     EXPECT_EQ(ceiling.Material, 3);
     EXPECT_EQ(ceiling.Slope, 30.0);
@@ -308,18 +315,10 @@ TEST_F(ChangeToDefault, ACeilingSlopeHalfwayBetweenDegreesRoundsToTheEvenDegree)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.slope);
         SetUp();
-        const TLevelDefaultRec& d = model.LevelDefaults(1);
-        TCeilingRec& ceiling = model.ZoneCeilings(1);
-        ceiling.Material = d.DefCeilingMaterial;
-        ceiling.Insulation = d.DefCeilingInsulation;
-        ceiling.RoofSpace = d.DefCeilingRoofSpace;
-        ceiling.AddedR = d.DefCeilingAddedR;
-        ceiling.Slope = c.slope;
-        model.LevelDefaults(1).DefCeilingSlope = c.defaultSlope;
-        shown.values.DefCeilingMaterial = 3;
-        shown.values.DefCeilingSlope = 30.0;
+        const auto defaultMaterial = model.LevelDefaults(1).DefCeilingMaterial;
+        TCeilingRec& ceiling = defaultCeiling(c.slope, c.defaultSlope);
         ChangeElementsToDefault(model, DefaultKind::Ceiling, shown, {1, 1, 1});
-        EXPECT_EQ(ceiling.Material, c.matches ? 3 : d.DefCeilingMaterial);
+        EXPECT_EQ(ceiling.Material, c.matches ? 3 : defaultMaterial);
         EXPECT_EQ(ceiling.Slope, c.matches ? 30.0 : c.slope);
     }
 }
