@@ -164,7 +164,10 @@ void IntCeilingEditor::PasteValues() {
 }
 
 void IntCeilingEditor::dbmaterialpictureClick(const PictureAnchor& at) {
-    OpenPalette("IFM", materialstable, at);
+    // The one-column list of ceiling types gives each picture 8 px more height.
+    PictureAnchor taller = at;
+    taller.PictureHeight += 8;
+    OpenPalette("IFM", materialstable, taller);
 }
 
 void IntCeilingEditor::dbinsulationpictureClick(const PictureAnchor& at) {

@@ -3,6 +3,7 @@
 #include "modeller/editors/ext_floor_editor.h"
 #include "modeller/editors/ext_wall_editor.h"
 #include "modeller/editors/floor_cover_editor.h"
+#include "modeller/editors/int_ceiling_editor.h"
 #include "modeller/editors/int_wall_editor.h"
 #include "modeller/editors/material_palette.h"
 
@@ -61,12 +62,14 @@ TEST_F(MaterialPaletteTest, TheGridAndWindowFollowTheRowsAndColumns) {
 
 TEST_F(MaterialPaletteTest, TheFloorEditorsPalettesStandAndSizeTheirCellsAsTheirEditorsAsk) {
     // The external floor editor's palettes stand 5 px below its top, the others 5 px above; the
-    // one-column lists of floor types and coverings give each 48 x 32 picture 8 px more height, so
-    // their cells are 48 + 11 = 59 wide and 32 + 8 + 13 = 53 high.
+    // one-column lists of floor types, ceiling types and coverings give each 48 x 32 picture 8 px
+    // more height, so their cells are 48 + 11 = 59 wide and 32 + 8 + 13 = 53 high.
     ExtFloorEditor floor(context());
     FloorCoverEditor cover(context());
+    IntCeilingEditor between(context());
     floor.FormShow();
     cover.FormShow();
+    between.FormShow();
     const PictureAnchor at{1000, 40, 48, 32};
     struct Case {
         std::function<void()> click;
@@ -78,6 +81,8 @@ TEST_F(MaterialPaletteTest, TheFloorEditorsPalettesStandAndSizeTheirCellsAsTheir
         {[&] { floor.dbinsulationpictureClick(at); }, "FI", 1000 - 3 * 59 - 18, 45, 32, 45},
         {[&] { floor.DBFloorCoverImageClick(at); }, "FC", 1000 - 59 - 18, 45, 40, 53},
         {[&] { cover.DBFloorCoverImageClick(at); }, "IFK", 1000 - 59 - 18, 35, 40, 53},
+        {[&] { between.dbmaterialpictureClick(at); }, "IFM", 1000 - 59 - 18, 35, 40, 53},
+        {[&] { between.dbinsulationpictureClick(at); }, "IFI", 1000 - 2 * 59 - 18, 35, 32, 45},
     };
     for (const Case& c : cases) {
         c.click();
@@ -97,6 +102,7 @@ TEST_F(MaterialPaletteTest, TheFloorEditorsPalettesStandAndSizeTheirCellsAsTheir
     EXPECT_EQ(palette().StatusText, palette().lbmaterials[1]);
     floor.FormClose();
     cover.FormClose();
+    between.FormClose();
 }
 
 TEST_F(MaterialPaletteTest, ThePointerShowsTheDescriptionOfTheCellUnderIt) {
