@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include <exception>
 #include <memory>
 #include <stdexcept>
 
@@ -216,7 +217,14 @@ void TMainForm::SBopenFileClick() {
     for (int level = 1; level <= model_.LevelCount; ++level)
         for (int n = 0; n < model_.Eaves(level).Count; ++n)
             model_.EavesNodes(level, n) = model_.Eaves(level).Points(n);
-    loadPictures(programSubfolder("plans"));
+    // A plan picture that cannot be read is reported once the house is shown whole: the house is
+    // already read, and stopping here would leave it at magnification 1 under the old level buttons.
+    std::exception_ptr pictureFault;
+    try {
+        loadPictures(programSubfolder("plans"));
+    } catch (const std::runtime_error&) {
+        pictureFault = std::current_exception();
+    }
     ShowLevelButtons();
     model_.CurrentLevel = 1;
     levelGroup_->setAllUp();
@@ -226,20 +234,26 @@ void TMainForm::SBopenFileClick() {
     ChangeBearings();
     ShowPic(1);
     ChangeMagnitude(1);
+    if (pictureFault) std::rethrow_exception(pictureFault);
 }
 
 void TMainForm::loadPictures(const std::filesystem::path&) {
     for (int level = 1; level <= kMaxLevels; ++level) model_.LevelPictures(level).Present = false;
+    // Every level whose picture can be read gets it; the first that cannot is reported after.
+    std::string unreadable;
     for (int level = 1; level <= model_.LevelCount; ++level) {
         const auto file = planPictureFile(level);
         if (!std::filesystem::exists(file)) continue;
         QImage picture;
-        if (!picture.load(q(file.string())))
-            throw std::runtime_error("The plan picture " + file.string() + " cannot be read");
+        if (!picture.load(q(file.string()))) {
+            if (unreadable.empty()) unreadable = file.string();
+            continue;
+        }
         model_.LevelPictures(level).Bitmap = picture;
         model_.LevelPictures(level).Present = true;
         BackgroundImage->show();
     }
+    if (!unreadable.empty()) throw std::runtime_error("The plan picture " + unreadable + " cannot be read");
 }
 
 // ---- Save --------------------------------------------------------------------------------------

@@ -196,6 +196,34 @@ TEST_F(HouseFileCommandsTest, OpenReadsTheHouseAndShowsItAtMagnificationTwo) {
     EXPECT_EQ(main().ScaleLabel->text(), "40 pix/m");
 }
 
+TEST_F(HouseFileCommandsTest, APlanPictureThatCannotBeReadIsReportedOnceTheHouseIsShown) {
+    HouseModel stored;
+    stored.Magnification = 1.0;
+    stored.LevelCount = 2;
+    stored.ProjectName = "Cottage";
+    stored.RunNumber = 2;
+    plan_test::addRectangle(stored, 1, 20, 20, 80, 60, 0x00FF80);
+    plan_test::addRectangle(stored, 2, 20, 20, 40, 40, 0x0080FF);
+    houseFiles.files[houseFile("Cottage_2.VOR")] = std::make_shared<HouseModel>(stored);
+    std::ofstream(folder.path() / "plans" / "Cottage_2 level 1.BMP") << "not a picture";
+    QImage picture(20, 10, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(
+        QString::fromStdString((folder.path() / "plans" / "Cottage_2 level 2.BMP").string()), "BMP"));
+
+    scripted.files.chooseNext(QString::fromStdString(houseFile("Cottage_2.VOR")));
+    EXPECT_THROW(main().SBopenFileClick(), std::runtime_error);
+    // The house is shown whole, as after a good Open, with the picture that could be read.
+    EXPECT_EQ(model().ProjectName, "Cottage");
+    EXPECT_EQ(model().Magnification, 2.0);
+    EXPECT_EQ(model().ZoneNodes(1, 2), (TPlanPoint{200, 160}));
+    EXPECT_EQ(main().ScaleLabel->text(), "40 pix/m");
+    EXPECT_FALSE(main().SBLevel[2]->isHidden());
+    EXPECT_TRUE(main().SBLevel[1]->isDown());
+    EXPECT_FALSE(model().LevelPictures(1).Present);
+    EXPECT_TRUE(model().LevelPictures(2).Present);
+}
+
 TEST_F(HouseFileCommandsTest, OpenCancelledInTheSavePromptReadsNothing) {
     nameHouse("Villa", 3);
     houseFiles.files[houseFile("Other_1.VOR")] = std::make_shared<HouseModel>();
