@@ -293,7 +293,7 @@ void passAndWrite(HouseModel& model, MaterialTables& tables) {
         throw std::runtime_error("the pre-simulation pass was cancelled");
     EditorBuffers buffers;
     Scratch scratch(model, tables, buffers);
-    scratch.DateText = "10/12/2026";
+    scratch.Today = [] { return std::string("10/12/2026"); };
     WriteScratchFile(scratch);
 }
 

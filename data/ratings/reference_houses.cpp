@@ -239,7 +239,7 @@ RunResult simulateReferenceHouse(const std::filesystem::path& workFolder, const 
 
     EditorBuffers buffers;
     Scratch scratch(*model, tables, buffers);
-    scratch.DateText = "10/12/2026";
+    scratch.Today = [] { return std::string("10/12/2026"); };
     WriteScratchFile(scratch);
 
     auto state = std::make_unique<engine::EngineState>();

@@ -118,7 +118,8 @@ void WriteRunAndFileCards(Scratch& s) {
     const HouseModel& m = s.model;
     s.Card("C  Data type 1: Project data");
     s.Card("C");
-    std::string date = s.DateText.substr(0, std::min<std::size_t>(s.DateText.size(), 10));
+    const std::string today = s.Today();
+    const std::string date = today.substr(0, std::min<std::size_t>(today.size(), 10));
     s.Card(" 1  1" + std::string(39, ' ') + date + std::string(13, ' ') + "0000" +
            std::string(kRunCardSwitches));
     const std::string& climate = FileNameText(m.ClimateFileName, "climate file name", "climate file");

@@ -51,15 +51,6 @@ class TablesOpen {
     MaterialTables& tables_;
 };
 
-std::string TodayText() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char buffer[16];
-    const std::size_t n = std::strftime(buffer, sizeof buffer, "%d/%m/%Y", &local);
-    return std::string(buffer, n);
-}
-
 std::string SkylightText(const HouseModel& model, int zone, int skylight) {
     return ZoneText(model, zone) + ", skylight " + std::to_string(skylight);
 }
@@ -82,6 +73,15 @@ std::string WallText(const HouseModel& model, int zone, int wall) {
     return ZoneText(model, zone) + ", wall " + std::to_string(wall);
 }
 
+std::string TodayText() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char buffer[16];
+    const std::size_t n = std::strftime(buffer, sizeof buffer, "%d/%m/%Y", &local);
+    return std::string(buffer, n);
+}
+
 std::string ScratchText(const Scratch& scratch) {
     std::string text;
     for (const std::string& line : scratch.Lines) {
@@ -93,7 +93,6 @@ std::string ScratchText(const Scratch& scratch) {
 
 void WriteScratchFile(Scratch& scratch) {
     scratch.Lines.clear();
-    if (scratch.DateText.empty()) scratch.DateText = TodayText();
     {
         TablesOpen open(scratch.tables);
         ReadOccupancyFile(scratch); // the gains and set-points of the site's climate zone

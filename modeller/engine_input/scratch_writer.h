@@ -86,6 +86,9 @@ struct ZoneWriterState;
 
 // The writer state: what the model calls the module `Scratch`.  One per application (the product
 // indexes keep their values between runs); every list is emptied by its own build step on each run.
+// The local date as day/month/year.
+std::string TodayText();
+
 struct Scratch {
     Scratch(HouseModel& model, MaterialTables& tables, EditorBuffers& buffers)
         : model(model), tables(tables), buffers(buffers) {}
@@ -97,8 +100,8 @@ struct Scratch {
     // ---- The card file of the run ------------------------------------------------------------
     std::vector<std::string> Lines; // the cards written so far, without line ends
     void Card(std::string line) { Lines.push_back(std::move(line)); }
-    // The date on card 1/1; empty takes today's date as day/month/year.
-    std::string DateText;
+    // Today's date as day/month/year for card 1/1, asked afresh for every file written.
+    std::function<std::string()> Today = TodayText;
     // Shows the written file (the text viewer of the show-input-file command); may be empty.
     std::function<void(const std::filesystem::path&)> LoadTextIntoViewer;
 

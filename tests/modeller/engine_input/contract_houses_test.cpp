@@ -63,7 +63,7 @@ class ContractHouses : public ZoneWriterTest {
         level.DefExtColour = 0x808080;
         ReadWindowLibrary(m);
         ReadSkylightLibrary(m);
-        scratch_->DateText = "10/12/2026";
+        scratch_->Today = [] { return std::string("10/12/2026"); };
     }
     void TearDown() override {
         std::filesystem::remove_all(folder_);

@@ -186,6 +186,17 @@ TEST_F(SmallHouse, ProjectAndConstructionCardsMatchTheWorkedFile) {
     EXPECT_FALSE(tables_->ExtWallForm.materialstable.Active()); // the tables are closed after the write
 }
 
+TEST_F(SmallHouse, EachCardFileCarriesTheDateItWasWrittenOn) {
+    // The writer lives as long as the program: a run on the next day must not keep the first date.
+    std::string today = "10/12/2026";
+    scratch_->Today = [&today] { return today; };
+    WriteScratchFile(*scratch_);
+    EXPECT_EQ(ReadCardLines(root_ / "SCRATCH").at(2).substr(44, 10), "10/12/2026");
+    today = "11/12/2026";
+    WriteScratchFile(*scratch_);
+    EXPECT_EQ(ReadCardLines(root_ / "SCRATCH").at(2).substr(44, 10), "11/12/2026");
+}
+
 TEST_F(SmallHouse, AFaultLeavesThePreviousCardFileAndClosesTheTables) {
     WriteScratchFile(*scratch_);
     const std::vector<std::string> before = ReadCardLines(root_ / "SCRATCH");

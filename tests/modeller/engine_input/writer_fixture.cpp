@@ -50,7 +50,7 @@ void WriterTest::SetUp() {
     ReadWindowLibrary(*model_);
     ReadSkylightLibrary(*model_);
     scratch_ = std::make_unique<Scratch>(*model_, *tables_, buffers_);
-    scratch_->DateText = "10/12/2026";
+    scratch_->Today = [] { return std::string("10/12/2026"); };
 }
 
 void WriterTest::TearDown() {
