@@ -63,7 +63,9 @@ bool FloorIsAboveNeighbour(ZoneWriterRun& run, int zone) {
 }
 
 // The members of a new group: the founding zone first, then the zones its element lists as sharing
-// the space that face the same kind of space and are in no group yet.
+// the space that face such a space at all (`faces`: a floor space below, a roof space above) and are
+// in no group yet.  Whether a member's floor is the founder's kind (a slab or a suspended floor) is
+// not asked: a listed zone shares the founder's space whatever its own floor.
 template <class Faces, class Listed>
 SharedZoneList Members(const HouseModel& model, int founder, const SharedZoneList& shared, Faces faces,
                        Listed listed) {
