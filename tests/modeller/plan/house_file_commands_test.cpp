@@ -29,6 +29,18 @@ class HouseFileCommandsTest : public MainWindowTest {
         return plan_test::addRectangle(model(), 1, 101, 40, 160, 120, 0x00FF80);
     }
     std::string houseFile(const std::string& name) const { return (folder.path() / "house" / name).string(); }
+    // "Cottage_2.VOR" as the file holds it: magnification 1, a zone on each of two levels.
+    HouseModel& storeCottage() {
+        auto stored = std::make_shared<HouseModel>();
+        stored->Magnification = 1.0;
+        stored->LevelCount = 2;
+        stored->ProjectName = "Cottage";
+        stored->RunNumber = 2;
+        plan_test::addRectangle(*stored, 1, 20, 20, 80, 60, 0x00FF80);
+        plan_test::addRectangle(*stored, 2, 20, 20, 40, 40, 0x0080FF);
+        houseFiles.files[houseFile("Cottage_2.VOR")] = stored;
+        return *stored;
+    }
 };
 
 TEST_F(HouseFileCommandsTest, NewHouseStartsFromTheFactoryState) {
@@ -166,19 +178,11 @@ TEST_F(HouseFileCommandsTest, PicturesOfAllSixLevelsAreSavedOrRemoved) {
 }
 
 TEST_F(HouseFileCommandsTest, OpenReadsTheHouseAndShowsItAtMagnificationTwo) {
-    // A house as the file holds it: magnification 1, two levels.
-    HouseModel stored;
-    stored.Magnification = 1.0;
-    stored.LevelCount = 2;
-    stored.ProjectName = "Cottage";
-    stored.RunNumber = 2;
+    HouseModel& stored = storeCottage();
     stored.ClimateFileName = "climat21.TXT";
     stored.ClimateZone = 21;
-    plan_test::addRectangle(stored, 1, 20, 20, 80, 60, 0x00FF80);
-    plan_test::addRectangle(stored, 2, 20, 20, 40, 40, 0x0080FF);
     stored.Eaves(1).Count = 1;
     stored.Eaves(1).Points(0) = {10, 10};
-    houseFiles.files[houseFile("Cottage_2.VOR")] = std::make_shared<HouseModel>(stored);
 
     scripted.files.chooseNext(QString::fromStdString(houseFile("Cottage_2.VOR")));
     main().SBopenFileClick();
@@ -197,14 +201,7 @@ TEST_F(HouseFileCommandsTest, OpenReadsTheHouseAndShowsItAtMagnificationTwo) {
 }
 
 TEST_F(HouseFileCommandsTest, APlanPictureThatCannotBeReadIsReportedOnceTheHouseIsShown) {
-    HouseModel stored;
-    stored.Magnification = 1.0;
-    stored.LevelCount = 2;
-    stored.ProjectName = "Cottage";
-    stored.RunNumber = 2;
-    plan_test::addRectangle(stored, 1, 20, 20, 80, 60, 0x00FF80);
-    plan_test::addRectangle(stored, 2, 20, 20, 40, 40, 0x0080FF);
-    houseFiles.files[houseFile("Cottage_2.VOR")] = std::make_shared<HouseModel>(stored);
+    storeCottage();
     std::ofstream(folder.path() / "plans" / "Cottage_2 level 1.BMP") << "not a picture";
     QImage picture(20, 10, QImage::Format_RGB32);
     picture.fill(Qt::red);
