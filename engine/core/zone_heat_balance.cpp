@@ -483,6 +483,22 @@ StepInputs pendingInputs(const LoopBlock& loop) {
             &loop.pendinggain(1)};
 }
 
+// Calls add(input, slot) for each of the step's inputs that reach zone e, in the order they reached
+// the step: the drivers row after row, then the gains as they were injected.
+template <class Add> void forEachInput(const LoopBlock& loop, const StepInputs& in, int e, Add&& add) {
+    if (in.drivers) {
+        for (int i = 1; i <= loop.nsup(e); ++i) {
+            const int slot = loop.supslot(i, e);
+            if (in.delta[slot - 1] != 0.0) add(in.delta[slot - 1], slot);
+        }
+    }
+    const std::uint8_t* carries = &loop.carries(1, e);
+    for (int g = 0; g < in.count; ++g) {
+        const int slot = in.slot[g];
+        if (slot != 0 && carries[slot - 1] != 0) add(in.gain[g], slot);
+    }
+}
+
 // The step's inputs added to the futures of zones first..last beyond the step, on thread `thread`,
 // from the lag `skip` + 2 on (the lags before it have them already).
 void superposeZones(EngineState& s, const StepInputs& in, int thread, int first, int last, int skip) {
@@ -492,25 +508,12 @@ void superposeZones(EngineState& s, const StepInputs& in, int thread, int first,
     double* gains = &loop.laggain(1, thread + 1);
     const double** factors = &loop.lagfactors(1, thread + 1);
     for (int e = first; e <= last; ++e) {
-        // In the order the inputs reached the step: the drivers row after row, then the gains as
-        // they were injected.
         int count = 0;
-        auto add = [&](double input, int slot) {
+        forEachInput(loop, in, e, [&](double input, int slot) {
             gains[count] = input;
             factors[count] = rfac.atSlot(slot, e) + 1 + skip;
             ++count;
-        };
-        if (in.drivers) {
-            for (int i = 1; i <= loop.nsup(e); ++i) {
-                const int slot = loop.supslot(i, e);
-                if (in.delta[slot - 1] != 0.0) add(in.delta[slot - 1], slot);
-            }
-        }
-        const std::uint8_t* carries = &loop.carries(1, e);
-        for (int g = 0; g < in.count; ++g) {
-            const int slot = in.slot[g];
-            if (slot != 0 && carries[slot - 1] != 0) add(in.gain[g], slot);
-        }
+        });
         if (count > 0) addRows(&s.rf.fut(2 + skip, e), gains, factors, count, lags - 1 - skip);
     }
 }
@@ -518,20 +521,9 @@ void superposeZones(EngineState& s, const StepInputs& in, int thread, int first,
 // Zone e's future value one step beyond the step with the step's inputs added: the same sums in the
 // same order as superposeZones takes for that lag, from the first-lag factors kept together.
 double nextPresent(const EngineState& s, const StepInputs& in, int e) {
-    const LoopBlock& loop = s.loop;
-    const double* next = &loop.firstlag(1, e);
+    const double* next = &s.loop.firstlag(1, e);
     double f = s.rf.fut(2, e);
-    if (in.drivers) {
-        for (int i = 1; i <= loop.nsup(e); ++i) {
-            const int slot = loop.supslot(i, e);
-            if (in.delta[slot - 1] != 0.0) f = f + in.delta[slot - 1] * next[slot - 1];
-        }
-    }
-    const std::uint8_t* carries = &loop.carries(1, e);
-    for (int g = 0; g < in.count; ++g) {
-        const int slot = in.slot[g];
-        if (slot != 0 && carries[slot - 1] != 0) f = f + in.gain[g] * next[slot - 1];
-    }
+    forEachInput(s.loop, in, e, [&](double input, int slot) { f = f + input * next[slot - 1]; });
     return f;
 }
 
@@ -554,7 +546,7 @@ void finishPending(void* context, int thread, int first, int last) {
 
 void superposeBeyondStep(EngineState& state) {
     LoopBlock& loop = state.loop;
-    loop.workers->wait();
+    // The workers' last step reads only its own copies of the inputs; run() waits for it.
     listInjectedRows(state);
     const StepInputs in = currentInputs(loop);
     auto zones = [&state, &in](int thread, int first, int last) {

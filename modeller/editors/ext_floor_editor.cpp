@@ -32,11 +32,9 @@ std::int32_t itemOr(const RadioChoice& choice, std::int32_t stored) {
     return choice.ItemIndex() >= 0 ? choice.ItemIndex() : stored;
 }
 
-// The floor editor's palettes stand 5 px below its top, and its one-column lists of floor types and
-// coverings give each picture 8 px more height.
-PictureAnchor floorPalette(PictureAnchor at, bool tallerPictures) {
+// The floor editor's palettes stand 5 px below its top.
+PictureAnchor belowTop(PictureAnchor at) {
     at.PaletteTopOffset = 5;
-    if (tallerPictures) at.PictureHeight += 8;
     return at;
 }
 
@@ -400,15 +398,15 @@ void ExtFloorEditor::PasteValues() {
 }
 
 void ExtFloorEditor::dbmaterialpictureClick(const PictureAnchor& at) {
-    OpenPalette("FM", materialstable, floorPalette(at, true));
+    OpenPalette("FM", materialstable, WithTallerPictures(belowTop(at)));
 }
 
 void ExtFloorEditor::dbinsulationpictureClick(const PictureAnchor& at) {
-    OpenPalette("FI", insulationtable, floorPalette(at, false));
+    OpenPalette("FI", insulationtable, belowTop(at));
 }
 
 void ExtFloorEditor::DBFloorCoverImageClick(const PictureAnchor& at) {
-    OpenPalette("FC", FloorCoverTable, floorPalette(at, true));
+    OpenPalette("FC", FloorCoverTable, WithTallerPictures(belowTop(at)));
 }
 
 } // namespace pelmora

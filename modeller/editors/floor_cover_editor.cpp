@@ -82,10 +82,7 @@ void FloorCoverEditor::PasteValues() {
 }
 
 void FloorCoverEditor::DBFloorCoverImageClick(const PictureAnchor& at) {
-    // The one-column list of coverings gives each picture 8 px more height.
-    PictureAnchor taller = at;
-    taller.PictureHeight += 8;
-    OpenPalette("IFK", FloorCoverTable, taller);
+    OpenPalette("IFK", FloorCoverTable, WithTallerPictures(at));
 }
 
 } // namespace pelmora

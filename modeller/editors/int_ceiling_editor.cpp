@@ -164,10 +164,7 @@ void IntCeilingEditor::PasteValues() {
 }
 
 void IntCeilingEditor::dbmaterialpictureClick(const PictureAnchor& at) {
-    // The one-column list of ceiling types gives each picture 8 px more height.
-    PictureAnchor taller = at;
-    taller.PictureHeight += 8;
-    OpenPalette("IFM", materialstable, taller);
+    OpenPalette("IFM", materialstable, WithTallerPictures(at));
 }
 
 void IntCeilingEditor::dbinsulationpictureClick(const PictureAnchor& at) {

@@ -60,6 +60,13 @@ struct PictureAnchor {
     int PaletteTopOffset = -5;
 };
 
+// The anchor for a one-column list of floor types, ceiling types or coverings, which gives each
+// picture 8 px more height than the clicked one.
+inline PictureAnchor WithTallerPictures(PictureAnchor at) {
+    at.PictureHeight += 8;
+    return at;
+}
+
 // What the palette needs of the window that shows it.
 class PaletteView {
   public:

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 using namespace pelmora;
@@ -20,6 +22,14 @@ class PlanDragTest : public PlanEditorTest {
         click(from);
         editor.MouseMove(to);
         release(to);
+    }
+    // An eaves outline round the zone on level 1, stored and shown alike.
+    const std::array<TPlanPoint, 4>& defineEaves() {
+        static constexpr std::array<TPlanPoint, 4> kEaves = {{{60, 60}, {540, 60}, {540, 340}, {60, 340}}};
+        model.Eaves(1).Count = 4;
+        for (int k = 0; k < 4; ++k) model.Eaves(1).Points(k) = model.EavesNodes(1, k) = kEaves[k];
+        model.EavesDefined(1) = true;
+        return kEaves;
     }
     int zone = 0;
 };
@@ -172,10 +182,7 @@ TEST_F(PlanDragTest, ARestrictedDragOfAWholeZoneOrLevelKeepsItsShape) {
 }
 
 TEST_F(PlanDragTest, ARestrictedDragOfTheWholeEavesOutlineKeepsItsShape) {
-    const TPlanPoint eaves[] = {{60, 60}, {540, 60}, {540, 340}, {60, 340}};
-    model.Eaves(1).Count = 4;
-    for (int k = 0; k < 4; ++k) model.Eaves(1).Points(k) = model.EavesNodes(1, k) = eaves[k];
-    model.EavesDefined(1) = true;
+    const auto& eaves = defineEaves();
     editor.Move090Click();
     editor.MouseMove({540, 340});
     editor.MouseDown({540, 340}, MouseButton::Left, {false, true, false}); // Ctrl-click: every eaves node
@@ -188,10 +195,7 @@ TEST_F(PlanDragTest, ARestrictedDragOfTheWholeEavesOutlineKeepsItsShape) {
 }
 
 TEST_F(PlanDragTest, AnEavesNodeFollowsThePointerAndIsNudgedWithItsOutline) {
-    const TPlanPoint eaves[] = {{60, 60}, {540, 60}, {540, 340}, {60, 340}};
-    model.Eaves(1).Count = 4;
-    for (int k = 0; k < 4; ++k) model.Eaves(1).Points(k) = model.EavesNodes(1, k) = eaves[k];
-    model.EavesDefined(1) = true;
+    const auto& eaves = defineEaves();
     click({540, 340});
     ASSERT_TRUE(editor.EavesNodeDragging);
     EXPECT_EQ(editor.PickedEavesNode, 2);
@@ -209,10 +213,7 @@ TEST_F(PlanDragTest, AnEavesNodeFollowsThePointerAndIsNudgedWithItsOutline) {
 // An eaves node picked earlier and no longer selected stays where it is when the next selection
 // (a window, or a whole zone taken with Ctrl) is nudged.
 TEST_F(PlanDragTest, ANudgeLeavesAnEavesNodeThatIsNoLongerSelected) {
-    const TPlanPoint eaves[] = {{60, 60}, {540, 60}, {540, 340}, {60, 340}};
-    model.Eaves(1).Count = 4;
-    for (int k = 0; k < 4; ++k) model.Eaves(1).Points(k) = model.EavesNodes(1, k) = eaves[k];
-    model.EavesDefined(1) = true;
+    const auto& eaves = defineEaves();
     addWindow(zone, 0, 2.0, 1.0); // its node at (180, 100)
     struct Case {
         const char* name;
