@@ -119,7 +119,6 @@ struct WhereBlock {
     double xlat = 0.0;   // latitude, radians, south negative
     double xlong = 0.0;  // longitude, radians, east positive
     double smerid = 0.0; // standard meridian, degrees east
-    double tcorr = 0.0;  // correction of solar time to the nearest half hour, hours
 };
 
 struct WshumBlock {

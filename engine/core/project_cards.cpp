@@ -4,7 +4,6 @@
 #include <cmath>
 #include <string>
 
-#include "common/rounding.h"
 #include "engine/core/card_fields.h"
 #include "engine/core/card_handlers.h"
 #include "engine/core/climate_file.h"
@@ -103,8 +102,6 @@ void site(EngineState& state, std::string_view card) {
     const double latitude = f.real(1);
     const double longitude = f.real(2);
     w.smerid = f.real(3);
-    const double hours = (longitude - w.smerid) / 15.0;
-    w.tcorr = 0.5 * static_cast<double>(common::nint(2.0 * hours)) - hours;
     w.xlat = latitude * data::RAD;
     w.xlong = longitude * data::RAD;
 }

@@ -197,9 +197,12 @@ double sunlitFraction(const BeamShadingPlan& plan, const std::array<int, 3>& fla
         if (flags[m] == 0 || !plan.hasScreen[m]) continue;
         const ScreenShade& s = plan.screens[m];
         const double ylo = s.scrov - s.scrd * std::tan(v);
-        const double xlo = s.scrd * std::tan(h) - s.scroh;
         screenRows[m] = band(ylo, ylo + s.scrh, H, y);
-        screenColumns[m] = band(xlo, xlo + s.scrw, W, x);
+        // The screen's shadow across the surface, measured like its offset from the right end
+        // leftwards (a sun on the right, h > 0, moves it left), then turned into the distance from
+        // the left end that the grid and the fins use.
+        const double fromRight = s.scrd * std::tan(h) - s.scroh; // m
+        screenColumns[m] = band(W - fromRight - s.scrw, W - fromRight, W, x);
         excess[m] = s.scrf - 1.0;
         slot[static_cast<std::size_t>(inView++)] = m;
     }

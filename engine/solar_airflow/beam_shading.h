@@ -1,5 +1,7 @@
 // Beam shading of openings: the sunlit fraction of a rectangular window or wall sol-air path under
-// its eave and pergola, its side fins and up to three screens, on a grid of G x G cells.
+// its eave and pergola, its side fins and up to three screens, on a grid of G x G cells.  Left and
+// right are seen from inside looking out (right = toward increasing azimuth); the grid's columns run
+// from the left end, and every shadow, a fin's or a screen's, is placed in that one frame.
 #pragma once
 
 #include <array>
@@ -31,10 +33,12 @@ struct VerticalShade {
 
 // One screen parallel to the surface with its factor of the month.
 struct ScreenShade {
-    double scrh = 0.0;  // height, m
-    double scrw = 0.0;  // width, m
-    double scrd = 0.0;  // distance in front of the surface, m
-    double scroh = 0.0; // horizontal offset: the screen spans x from -scroh to -scroh + scrw, m
+    double scrh = 0.0; // height, m
+    double scrw = 0.0; // width, m
+    double scrd = 0.0; // distance in front of the surface, m
+    // Horizontal offset, m: measured from the surface's right end leftwards, the screen spans
+    // -scroh to -scroh + scrw (a screen level with the right end has offset 0).
+    double scroh = 0.0;
     double scrov = 0.0; // height of its lower edge above the surface's bottom, m
     double scrf = 1.0;  // fraction it lets through this month, 0..1
 };

@@ -94,11 +94,10 @@ void sunazel(int year, int n, double t, double lat, double lon, double& azimuth,
 void solpos(EngineState& state, int month, int day, double hour, double& azimuth, double& altitude) {
     int n = 0;
     daynumber(day, month, kSolarYear, n);
-    // Universal time of the record, plus the time correction: the part of the site's longitude offset
-    // from its standard meridian left over after whole half-hours.  This shifts the sun of a site off
-    // its meridian by up to a quarter of an hour against its clock.  The offset is the engine's
-    // established time base and is kept deliberately; a site on its meridian sees plain universal time.
-    const double t = hour - state.where.smerid / 15.0 + state.where.tcorr;
+    // The climate records carry local standard clock time, so the record's universal time is its clock
+    // hour less the standard meridian's offset.  The site's own longitude enters through the sidereal
+    // time in sunazel alone: any further correction toward solar time would count it twice.
+    const double t = hour - state.where.smerid / 15.0;
     sunazel(kSolarYear, n, t, state.where.xlat, state.where.xlong, azimuth, altitude);
 }
 

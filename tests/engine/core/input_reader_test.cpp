@@ -91,8 +91,6 @@ TEST_F(InputReader, OneZoneHouseFillsEveryBlockFromItsCards) {
     EXPECT_EQ(s.tim.iyear, 2026);
     EXPECT_NEAR(s.where.xlat, -34.5 * 0.017453292, 1e-9);
     EXPECT_NEAR(s.where.smerid, 150.0, 1e-12);
-    // d = 1.2 degrees = 0.08 h; nint(0.16) = 0.
-    EXPECT_NEAR(s.where.tcorr, -0.08, 1e-6);
     EXPECT_EQ(s.reader.wxname, "climat01.TXT");
     EXPECT_EQ(s.numerics.maxitv, 100);
     EXPECT_NEAR(s.numerics.urft, 0.2, kTol);

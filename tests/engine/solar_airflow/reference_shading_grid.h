@@ -64,7 +64,9 @@ inline double referenceSunlitFraction(const BeamShadingPlan& p, const std::array
         if (flags[m] == 0 || !p.hasScreen[m]) continue;
         const ScreenShade& s = p.screens[m];
         const double ylo0 = s.scrov - s.scrd * std::tan(v);
-        const double xlo0 = s.scrd * std::tan(h) - s.scroh;
+        // The screen's offset and shadow run from the right end; the grid's x from the left end.
+        const double fromRight = s.scrd * std::tan(h) - s.scroh;
+        const double xlo0 = W - fromRight - s.scrw;
         const double ylo = std::clamp(ylo0, 0.0, H), yhi = std::clamp(ylo0 + s.scrh, 0.0, H);
         const double xlo = std::clamp(xlo0, 0.0, W), xhi = std::clamp(xlo0 + s.scrw, 0.0, W);
         for (int r = 1; r <= G; ++r) {

@@ -66,6 +66,51 @@ TEST(BeamShading, FinOnTheSunsSideShadesItsProjectedWidth) {
     EXPECT_DOUBLE_EQ(sunlitFraction(plan, kNoScreens, 0.0, 0.3), 1.0);
 }
 
+TEST(BeamShading, FinAndScreenOnOneSideShadeThatSideTogether) {
+    // A north-facing window (wall azimuth 0), 1 m x 1 m on a 10 x 10 grid, with the sun 26.57 degrees
+    // (tan = 0.5) to one side of north.  Seen from inside looking out, the east is on the right.  The
+    // fin on the sun's side stands at that edge and projects 0.6 m: its shadow is 0.6 x 0.5 = 0.3 m
+    // wide along that edge.  An opaque screen 0.4 m out stands in front of the same 0.3 m of the
+    // window; its shadow falls 0.4 x 0.5 = 0.2 m away from the sun: 0.2 to 0.5 m from that edge.
+    // Together they shade the 0.5 m next to that edge, columns at 0.55 .. 0.95 m from the other
+    // edge: half the window is sunlit.  A half-transparent screen lets half through where the fin
+    // does not reach (0.2 m, two columns), so 0.6 is sunlit.
+    const double side = std::atan(0.5); // rad
+    const VerticalShade rightFin{0.0, 0.0, 0.6, 0.0};
+    const VerticalShade leftFin{0.6, 0.0, 0.0, 0.0};
+    // Screens 3 m tall from 1 m below the window, so that they cover its whole height.  The offset is
+    // measured from the window's right end leftwards (seen from inside): 0 puts the screen in front of
+    // the right-hand 0.3 m, -0.7 in front of the left-hand 0.3 m.
+    struct Case {
+        const char* what;
+        double sunAzimuth; // rad from north through east
+        VerticalShade fins;
+        ScreenShade screen;
+        double sunlit;
+    };
+    const Case cases[] = {
+        {"sun in the north-east, east fin and screen", side, rightFin, {3.0, 0.3, 0.4, 0.0, -1.0, 0.0}, 0.5},
+        {"sun in the north-west, west fin and screen",
+         2.0 * kPi - side,
+         leftFin,
+         {3.0, 0.3, 0.4, -0.7, -1.0, 0.0},
+         0.5},
+        {"half-transparent screen beside the east fin", side, rightFin, {3.0, 0.3, 0.4, 0.0, -1.0, 0.5}, 0.6},
+    };
+    for (const Case& c : cases) {
+        StepSky sky;
+        sky.alt = 0.5;
+        sky.azi = c.sunAzimuth;
+        const ShadowAngles a = shadowAngles(sky, 0.0);
+        ASSERT_NEAR(std::abs(std::tan(a.h)), 0.5, 1e-6) << c.what;
+        const BeamShadingPlan plan =
+            makeBeamShadingPlan(1.0, 1.0, 10, nullptr, nullptr, &c.fins, {&c.screen, nullptr, nullptr});
+        const std::array<int, 3> flags = screenFlags(plan, a.h, a.v);
+        ASSERT_EQ(flags, (std::array<int, 3>{1, 0, 0})) << c.what;
+        EXPECT_NEAR(sunlitFraction(plan, flags, a.h, a.v), c.sunlit, 1e-12) << c.what;
+    }
+}
+
 TEST(BeamShading, EdgeCasesOfTheHorizontalSchemes) {
     // No schemes at all.
     const BeamShadingPlan bare =

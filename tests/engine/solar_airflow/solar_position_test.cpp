@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 
+#include "engine/core/card_handlers.h"
 #include "engine/core/state.h"
 #include "engine/solar_airflow/solar_position.h"
 
@@ -18,8 +19,6 @@ std::unique_ptr<EngineState> siteAt(double latitudeDeg, double longitudeDeg, dou
     state->where.xlat = latitudeDeg * kRad;
     state->where.xlong = longitudeDeg * kRad;
     state->where.smerid = meridianDeg;
-    const double d = longitudeDeg - meridianDeg;
-    state->where.tcorr = d / 15.0 - 0.5 * std::nearbyint(2.0 * d / 15.0);
     return state;
 }
 
@@ -54,16 +53,46 @@ TEST(SolarPosition, MatchesEphemerisWithinATenthOfADegree) {
     }
 }
 
-TEST(SolarPosition, SiteOffItsMeridianKeepsTheHalfHourTimeCorrection) {
-    // Longitude 115.86 on meridian 120: d = -4.14, 2d/15 = -0.552 rounds to -1, so the correction is
-    // -0.276 + 0.5 = 0.224 h and 10:00 local is taken at 02:13.44 universal time.  Ephemeris value at
-    // that instant, 1 April 1995, latitude -31.95.
-    auto state = siteAt(-31.95, 115.86, 120.0);
-    EXPECT_NEAR(state->where.tcorr, 0.224, 1e-9);
-    double azimuth = 0.0, altitude = 0.0;
-    solpos(*state, 4, 1, 10.0, azimuth, altitude);
-    EXPECT_NEAR(altitude * kDeg, 42.796, 0.1);
-    EXPECT_NEAR(azimuth * kDeg, 45.747, 0.1);
+// Sites off their standard meridian, read from their site card as the engine reads it, at the clock
+// hours the time loop passes for 9:00 and 15:00 local standard time at both solstices of 1995.  The
+// climate files hold local standard clock time, so each record's sun stands where the almanac puts it
+// at universal time = clock hour - meridian/15; the site's own longitude enters through the sidereal
+// time alone.  Apparent (refracted) positions computed once, outside the engine, with the solar
+// coordinates of Meeus, Astronomical Algorithms (2nd ed.), ch. 25 (apparent longitude with nutation
+// and aberration, ch. 7 Julian dates, ch. 12 sidereal time) and Saemundsson's refraction; the
+// Astronomical Almanac's low-precision formulas give the same positions within 0.006 degrees.  A sun
+// placed ten minutes early or late is 1.5 to 3 degrees off at these hours.
+struct ClockCase {
+    const char* siteCard; // card 1/3: latitude, longitude, standard meridian
+    int month, day;
+    double hour;              // clock hour of the record, local standard time
+    double altitude, azimuth; // degrees, azimuth from north through east
+};
+
+constexpr const char* kPerth = " 1  3   -31.95115.86 120.0";
+constexpr const char* kBrisbane = " 1  3   -27.47153.03 150.0";
+constexpr const char* kMelbourne = " 1  3   -37.81144.96 150.0";
+
+constexpr ClockCase kClockCases[] = {
+    {kPerth, 6, 21, 9.0, 17.201, 46.925},      {kPerth, 6, 21, 15.0, 22.491, 319.897},
+    {kPerth, 12, 21, 9.0, 46.543, 91.336},     {kPerth, 12, 21, 15.0, 52.606, 272.521},
+    {kBrisbane, 6, 21, 9.0, 24.753, 42.882},   {kBrisbane, 6, 21, 15.0, 21.458, 313.269},
+    {kBrisbane, 12, 21, 9.0, 52.600, 93.322},  {kBrisbane, 12, 21, 15.0, 46.228, 263.954},
+    {kMelbourne, 6, 21, 9.0, 12.664, 46.439},  {kMelbourne, 6, 21, 15.0, 18.411, 321.997},
+    {kMelbourne, 12, 21, 9.0, 45.663, 85.771}, {kMelbourne, 12, 21, 15.0, 52.652, 280.772},
+};
+
+TEST(SolarPosition, SiteCardPlacesTheSunAtTheRecordsClockTime) {
+    for (const ClockCase& c : kClockCases) {
+        auto state = std::make_unique<EngineState>();
+        ASSERT_EQ(projectCard(*state, c.siteCard), CardResult::Next);
+        double azimuth = 0.0, altitude = 0.0;
+        solpos(*state, c.month, c.day, c.hour, azimuth, altitude);
+        SCOPED_TRACE(::testing::Message()
+                     << c.siteCard << "  " << c.month << "/" << c.day << " " << c.hour << "h");
+        EXPECT_NEAR(altitude * kDeg, c.altitude, 0.02);
+        EXPECT_NEAR(azimuth * kDeg, c.azimuth, 0.02);
+    }
 }
 
 TEST(SolarPosition, ClockHourOnTheMeridianIsUniversalTimePlusZoneOffset) {
