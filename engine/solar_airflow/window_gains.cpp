@@ -219,9 +219,12 @@ void lightWell(EngineState& state, int s, int z, int k, SkylightKind kind, doubl
         Ibeam *= state.wind41.blinds(blind);
         Idif *= state.wind41.blinds(blind);
     }
-    const double theta = std::acos(cosTheta) * data::DEG;                    // degrees
-    const double thetaDiffuse = std::abs(kDiffuseSlope - shad.sslope(z, k)); // degrees
-    interpolateWellTable(sk, isk, theta, state.skytaub);
+    // The beam counts only with the sun in front of the glazing: behind it the angle of incidence is
+    // past 90 degrees, where neither the glass table nor the tube's reflections mean anything.
+    const bool sunInFront = cosTheta > 0.0;
+    const double theta = sunInFront ? std::acos(cosTheta) * data::DEG : 90.0; // degrees
+    const double thetaDiffuse = std::abs(kDiffuseSlope - shad.sslope(z, k));  // degrees
+    if (sunInFront) interpolateWellTable(sk, isk, theta, state.skytaub);
     interpolateWellTable(sk, isk, thetaDiffuse, state.skytaud);
 
     const double area = shad.sarea(z, k);
@@ -237,13 +240,13 @@ void lightWell(EngineState& state, int s, int z, int k, SkylightKind kind, doubl
         // Tube length over diameter; a ray at angle theta meets the wall 4 x tan(theta) / pi times.
         // With reflectance 0 a ray straight down the tube still passes: 0 to the power 0 is 1.
         const double x = 0.5 * shad.sshlen(z, k) * std::sqrt(data::PI / area);
-        tsb = std::pow(rho, 4.0 * x * std::tan(theta * data::RAD) / data::PI);
+        if (sunInFront) tsb = std::pow(rho, 4.0 * x * std::tan(theta * data::RAD) / data::PI);
         tsd = std::pow(rho, 4.0 * x * std::tan(thetaDiffuse * data::RAD) / data::PI);
     }
     const bool diffuser = shad.sdiff(z, k) == 1;
     const double C = diffuser ? sk.skp2(isk) : 1.0;
-    const double Q = (1.0 - shad.skfrf(isk)) *
-                     (Idif * state.skytaud * tsd * C + Ibeam * state.skytaub * tsb * C) * area; // W
+    const double beam = sunInFront ? Ibeam * state.skytaub * tsb * C : 0.0; // W/m2 through the well
+    const double Q = (1.0 - shad.skfrf(isk)) * (Idif * state.skytaud * tsd * C + beam) * area; // W
     state.stuff.drive2(kFirstSolarRow + lit, s) += Q;
     if (diffuser && C > 0.0) state.stuff.drive2(kFirstHeatRow + lit, s) += Q * 0.5 * 0.1 / C;
 }
@@ -283,10 +286,11 @@ void skylight(EngineState& state, int s, int z, int k, const StepSky& sky, doubl
     const double cosTheta = cosIncidence(sky, beta, shad.sazim(z, k) * data::RAD);
     double Ibeam = 0.0;
     double Idif = 0.0;
-    // No ground-reflected part, and no diffuse at all while the sun is behind the skylight's plane.
-    if (sky.alt >= 0.0 && cosTheta > 0.0) {
-        Ibeam = cosTheta * beamNormal(sky);
+    // The sky lights the glazing whenever the sun is up, whichever side of its plane the sun is on;
+    // the beam needs the sun in front.  Skylights get no ground-reflected part.
+    if (sky.alt >= 0.0) {
         Idif = skyDiffuse(sky, beta);
+        if (cosTheta > 0.0) Ibeam = cosTheta * beamNormal(sky);
     }
     const double ctrl = state.blank.iprnt5 == 0 ? Ibeam : Ibeam + Idif;
     const int kind = shad.igltyp(isk);
