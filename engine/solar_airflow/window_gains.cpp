@@ -127,17 +127,15 @@ void window(EngineState& state, int s, int z, int k, const StepSky& sky, double 
         curtain > 0 ? Curtain{w.curtr(curtain), w.curtt(curtain), w.curta(curtain)} : Curtain{};
 
     double Ibeam = 0.0;
-    // As on walls, the beam is taken only in a step with some diffuse light.
-    if (a.cosTheta > 0.0 && sky.Id > 0.0) {
+    // The beam reaches the pane whenever the sun is in front of it, with or without diffuse light.
+    if (a.cosTheta > 0.0 && beamNormal(sky) > 0.0) {
         const BeamShadingPlan& plan = state.beamplans.window(z, k);
         const double fs = checkedSunlitFraction(state, plan, screenFlags(plan, a.h, a.v), a.h, a.v);
         Ibeam = std::max(a.cosTheta * beamNormal(sky) * fs, 0.0);
     }
-    double Idif = 0.0;
-    if (sky.Id > 0.0) {
-        Idif =
-            groundReflected(sky) + d.wdfscr(z, k) * d.wdfhor(z, k) * d.wdfver(z, k) * skyDiffuseVertical(sky);
-    }
+    // The ground reflects the beam as well as the sky.
+    double Idif =
+        groundReflected(sky) + d.wdfscr(z, k) * d.wdfhor(z, k) * d.wdfver(z, k) * skyDiffuseVertical(sky);
 
     // The solar level that draws curtains and uses blinds, taken before any blind.
     const double ctrl = state.blank.iprnt5 == 0 ? Ibeam : Ibeam + Idif;

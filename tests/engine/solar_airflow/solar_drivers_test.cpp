@@ -198,11 +198,19 @@ TEST_F(SolarDrivers, WallPathWithoutSizeUnderEveryShadeStaysFinite) {
     EXPECT_GT(state->blank.drive(102, kStep), 18.0);
 }
 
-TEST_F(SolarDrivers, WallsGetNoBeamInAStepWithoutDiffuse) {
-    sun(30.0, 90.0, 600.0, 0.0);
+// A clear sky can bring beam without diffuse: the beam and its ground reflection still reach walls and
+// windows that face the sun.
+TEST_F(SolarDrivers, BeamReachesWallsAndWindowsInAStepWithoutDiffuse) {
+    state->blank.iprnt7 = 9;     // isotropic, and the response factors' U-value
+    sun(30.0, 90.0, 600.0, 0.0); // due east, 30 degrees up: 30 degrees from the normal of both
     addWallPath(90.0, 0.7);
+    addWindow(90.0, 3.0);
     solahf(*state, kStep, 0.01, kHmax);
-    EXPECT_DOUBLE_EQ(state->blank.drive(102, kStep), 18.0);
+    const double beam = std::cos(30.0 * kRad) * 600.0;
+    const double ground = 0.5 * 600.0 * 0.2 * 0.5; // sin(altitude) x Ib, reflected into half the view
+    EXPECT_NEAR(state->blank.drive(102, kStep), 18.0 + (beam + ground) * 0.7 * rsurf(), 1e-6);
+    // At 30 degrees the pane transmits 0.83; the ground's light meets it at 60 degrees: 0.70.
+    EXPECT_NEAR(state->stuff.drive2(302, kStep), 0.9 * 3.0 * (0.83 * beam + 0.70 * ground), 1e-3);
 }
 
 TEST_F(SolarDrivers, CircumsolarDiffuseJoinsTheBeamAndIsHeldBelowFiveDegrees) {
