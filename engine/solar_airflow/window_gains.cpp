@@ -171,35 +171,25 @@ void interpolateWellTable(const SkylightBlock& sk, int isk, double angle, double
     }
 }
 
-// Heat conducted through a light well without sun: from outdoors and the zone under the roof into the
-// lit zone, through the glazing, the diffuser and the shaft wall.
-void lightWellConduction(EngineState& state, int s, int z, int k, double Ta) {
+// Heat exchanged through a light well without sun between the zone its shaft passes through (the
+// zone whose cards list it) and the zone it lights: through the shaft wall, and with a diffuser
+// through the shaft wall and the diffuser in series.  The glazing's conduction from outdoors is not
+// added: the skylight's path carries it in the zone's response in every step.
+void lightWellConduction(EngineState& state, int s, int z, int k) {
     const ShadBlock& shad = state.shad;
     const int isk = shad.issys(z, k) - kFirstWindowSystemOverRoof;
     const int lit = shad.szonlit(z, k);
-    const double A = shad.sarea(z, k);
-    const double As = shad.sshar(z, k);
-    const double Us = 1.0 / (kShaftFilmResistance + shad.sshres(z, k)); // W/m2K
+    const double Ush = shad.sshar(z, k) / (kShaftFilmResistance + shad.sshres(z, k)); // W/K
     const double Tz = state.sysb.tzonea(z);
     const double Tl = state.sysb.tzonea(lit);
-    const double usky = state.skylight.usky(isk);
-    double ql = 0.0; // W into the lit zone
-    double qz = 0.0; // W into the zone whose cards list the skylight
+    double conductance = Ush; // W/K between the two zones' air
     if (shad.sdiff(z, k) == 1) {
-        const double Ua = A * usky;
-        const double Ud = A * state.skylight.skp1(isk);
-        const double Ush = As * Us;
-        const double total = Ud + Ua + Ush;
-        // The cavity between glazing and diffuser takes the conductance-weighted mean temperature.
-        const double Tcav = total > 0.0 ? (Ush * Tz + Ua * Ta + Ud * Tl) / total : Tl;
-        ql = (Tcav - Tl) * Ud;
-        qz = (Tcav - Tz) * Ush;
-    } else {
-        ql = (Ta - Tl) * A * usky + (Tz - Tl) * As * Us;
-        qz = (Tl - Tz) * As * Us;
+        const double Ud = shad.sarea(z, k) * state.skylight.skp1(isk);
+        conductance = Ud + Ush > 0.0 ? Ud * Ush / (Ud + Ush) : 0.0;
     }
-    state.stuff.drive2(kFirstHeatRow + lit, s) += ql;
-    state.stuff.drive2(kFirstHeatRow + z, s) += qz;
+    const double q = (Tz - Tl) * conductance; // W from zone z into the lit zone
+    state.stuff.drive2(kFirstHeatRow + lit, s) += q;
+    state.stuff.drive2(kFirstHeatRow + z, s) -= q;
 }
 
 void lightWell(EngineState& state, int s, int z, int k, SkylightKind kind, double cosTheta, double Ibeam,
@@ -207,7 +197,7 @@ void lightWell(EngineState& state, int s, int z, int k, SkylightKind kind, doubl
     const ShadBlock& shad = state.shad;
     const SkylightBlock& sk = state.skylight;
     if (!(Ibeam > 0.0 || Idif > 0.0)) {
-        lightWellConduction(state, s, z, k, Ta);
+        lightWellConduction(state, s, z, k);
         return;
     }
     const int isk = shad.issys(z, k) - kFirstWindowSystemOverRoof;
