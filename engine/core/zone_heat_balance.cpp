@@ -281,8 +281,9 @@ bool zoneColumn(EngineState& s, int j, double total) {
 
 // Every zone's temperature with the air-flow exchange of the step solved at lag 1.  Only the
 // zones that exchange air enter the solution; the temperature of every other zone follows from
-// theirs.
-void solveZoneTemperatures(EngineState& s, double tout) {
+// theirs.  Returns false when the system is singular or its solution not finite: every zone then
+// keeps its superposed temperature (with the louvre gains), as if no air were exchanged.
+bool solveZoneTemperatures(EngineState& s, double tout) {
     ZoneStepBlock& w = s.zonestep;
     const int n = s.zones.nzones;
     for (int i = 1; i <= n; ++i) w.bvec(i, 1) = s.rf.fut(1, i) + w.tlouv(i);
@@ -316,10 +317,11 @@ void solveZoneTemperatures(EngineState& s, double tout) {
         for (int b = 1; b <= count; ++b) x -= w.amat(i, w.exchanging(b)) * w.xzone(w.exchanging(b));
         w.xzone(i) = x;
     }
-    for (int i = 1; i <= n; ++i) {
-        // A singular system leaves the superposed temperature, never a value that is not finite.
-        if (ierr != 0 || !std::isfinite(w.xzone(i))) w.xzone(i) = s.rf.fut(1, i) + w.tlouv(i);
-    }
+    bool solved = ierr == 0;
+    for (int i = 1; i <= n; ++i) solved = solved && std::isfinite(w.xzone(i));
+    if (solved) return true;
+    for (int i = 1; i <= n; ++i) w.xzone(i) = s.rf.fut(1, i) + w.tlouv(i);
+    return false;
 }
 
 // Controlled openings to outdoors close down while their zone is too cool.  Returns true when
@@ -610,6 +612,7 @@ void balanceZones(EngineState& state, int t, int month) {
     // test they stay off.
     for (int i = 1; i <= s.sysa.ncond; ++i) w.coolreq(s.sysa.icondz(i)) = w.fanon(s.sysa.icondz(i)) = 0;
     bool rerun = true;
+    bool solved = true;
     int openPasses = 0, comfortPasses = 0;
 
     ventilationStates(s, t, tout, ws);
@@ -621,7 +624,7 @@ void balanceZones(EngineState& state, int t, int month) {
             airFlows(s, t, ws);
             rerun = false;
         }
-        solveZoneTemperatures(s, tout);
+        solved = solveZoneTemperatures(s, tout);
         bool changed = false;
         if (openPasses < s.additionalcontrol.actl4) {
             changed = controlOpenings(s, month, openPasses);
@@ -649,9 +652,10 @@ void balanceZones(EngineState& state, int t, int month) {
     // The air-flow gain of each zone, taken straight from the solved temperatures and the
     // heat capacity flows, and the louvre gains, added to the future temperatures.
     // qflow(m) = fcond(m, 0) × (Tout - x(m)) + Σj fcond(m, j) × (x(j) - x(m)), the sum in ascending
-    // j, taken down the columns of fcond.
-    for (int m = 1; m <= n; ++m) w.qflow(m) = w.fcond(m, 0) * (tout - w.xzone(m));
-    for (int j = 1; j <= n; ++j)
+    // j, taken down the columns of fcond.  Temperatures that were not solved with the air flows are
+    // the superposed ones: gains worked out from them would contradict them, so none is added.
+    for (int m = 1; m <= n; ++m) w.qflow(m) = solved ? w.fcond(m, 0) * (tout - w.xzone(m)) : 0.0;
+    for (int j = 1; solved && j <= n; ++j)
         for (int m = 1; m <= n; ++m)
             if (w.fcond(m, j) != 0.0) w.qflow(m) += w.fcond(m, j) * (w.xzone(j) - w.xzone(m));
     for (int m = 1; m <= n; ++m) {

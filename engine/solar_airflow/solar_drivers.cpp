@@ -78,18 +78,16 @@ void wallPaths(EngineState& state, int s, const StepSky& sky) {
     for (int k = 1; k <= shad.nwpath; ++k) {
         const ShadowAngles a = shadowAngles(sky, shad.wpazim(k) * data::RAD);
         double Ibeam = 0.0;
-        // A step without diffuse light gets no beam on walls either: the beam is taken only with
-        // some diffuse, as the engine has always done.
-        if (a.cosTheta > 0.0 && sky.Id > 0.0) {
+        // The beam reaches the wall whenever the sun is in front of it, with or without diffuse
+        // light; without beam there is nothing to shade.
+        if (a.cosTheta > 0.0 && beamNormal(sky) > 0.0) {
             const BeamShadingPlan& plan = state.beamplans.path(k);
             const double fs = checkedSunlitFraction(state, plan, screenFlags(plan, a.h, a.v), a.h, a.v);
             Ibeam = std::max(a.cosTheta * beamNormal(sky) * fs, 0.0);
         }
-        double Idif = 0.0;
-        if (sky.Id > 0.0) {
-            Idif =
-                groundReflected(sky) + d.wpdfscr(k) * d.wpdfhor(k) * d.wpdfver(k) * skyDiffuseVertical(sky);
-        }
+        // The ground reflects the beam as well as the sky.
+        const double Idif =
+            groundReflected(sky) + d.wpdfscr(k) * d.wpdfhor(k) * d.wpdfver(k) * skyDiffuseVertical(sky);
         // Walls get no long-wave term.
         state.blank.drive(kFirstWallRow + k, s) = sky.Ta + (Ibeam + Idif) * shad.wpabso(k) * rsurf;
         openingFactors(state, k, Ibeam, Idif);

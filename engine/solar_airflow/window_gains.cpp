@@ -127,17 +127,15 @@ void window(EngineState& state, int s, int z, int k, const StepSky& sky, double 
         curtain > 0 ? Curtain{w.curtr(curtain), w.curtt(curtain), w.curta(curtain)} : Curtain{};
 
     double Ibeam = 0.0;
-    // As on walls, the beam is taken only in a step with some diffuse light.
-    if (a.cosTheta > 0.0 && sky.Id > 0.0) {
+    // The beam reaches the pane whenever the sun is in front of it, with or without diffuse light.
+    if (a.cosTheta > 0.0 && beamNormal(sky) > 0.0) {
         const BeamShadingPlan& plan = state.beamplans.window(z, k);
         const double fs = checkedSunlitFraction(state, plan, screenFlags(plan, a.h, a.v), a.h, a.v);
         Ibeam = std::max(a.cosTheta * beamNormal(sky) * fs, 0.0);
     }
-    double Idif = 0.0;
-    if (sky.Id > 0.0) {
-        Idif =
-            groundReflected(sky) + d.wdfscr(z, k) * d.wdfhor(z, k) * d.wdfver(z, k) * skyDiffuseVertical(sky);
-    }
+    // The ground reflects the beam as well as the sky.
+    double Idif =
+        groundReflected(sky) + d.wdfscr(z, k) * d.wdfhor(z, k) * d.wdfver(z, k) * skyDiffuseVertical(sky);
 
     // The solar level that draws curtains and uses blinds, taken before any blind.
     const double ctrl = state.blank.iprnt5 == 0 ? Ibeam : Ibeam + Idif;
@@ -173,35 +171,25 @@ void interpolateWellTable(const SkylightBlock& sk, int isk, double angle, double
     }
 }
 
-// Heat conducted through a light well without sun: from outdoors and the zone under the roof into the
-// lit zone, through the glazing, the diffuser and the shaft wall.
-void lightWellConduction(EngineState& state, int s, int z, int k, double Ta) {
+// Heat exchanged through a light well without sun between the zone its shaft passes through (the
+// zone whose cards list it) and the zone it lights: through the shaft wall, and with a diffuser
+// through the shaft wall and the diffuser in series.  The glazing's conduction from outdoors is not
+// added: the skylight's path carries it in the zone's response in every step.
+void lightWellConduction(EngineState& state, int s, int z, int k) {
     const ShadBlock& shad = state.shad;
     const int isk = shad.issys(z, k) - kFirstWindowSystemOverRoof;
     const int lit = shad.szonlit(z, k);
-    const double A = shad.sarea(z, k);
-    const double As = shad.sshar(z, k);
-    const double Us = 1.0 / (kShaftFilmResistance + shad.sshres(z, k)); // W/m2K
+    const double Ush = shad.sshar(z, k) / (kShaftFilmResistance + shad.sshres(z, k)); // W/K
     const double Tz = state.sysb.tzonea(z);
     const double Tl = state.sysb.tzonea(lit);
-    const double usky = state.skylight.usky(isk);
-    double ql = 0.0; // W into the lit zone
-    double qz = 0.0; // W into the zone whose cards list the skylight
+    double conductance = Ush; // W/K between the two zones' air
     if (shad.sdiff(z, k) == 1) {
-        const double Ua = A * usky;
-        const double Ud = A * state.skylight.skp1(isk);
-        const double Ush = As * Us;
-        const double total = Ud + Ua + Ush;
-        // The cavity between glazing and diffuser takes the conductance-weighted mean temperature.
-        const double Tcav = total > 0.0 ? (Ush * Tz + Ua * Ta + Ud * Tl) / total : Tl;
-        ql = (Tcav - Tl) * Ud;
-        qz = (Tcav - Tz) * Ush;
-    } else {
-        ql = (Ta - Tl) * A * usky + (Tz - Tl) * As * Us;
-        qz = (Tl - Tz) * As * Us;
+        const double Ud = shad.sarea(z, k) * state.skylight.skp1(isk);
+        conductance = Ud + Ush > 0.0 ? Ud * Ush / (Ud + Ush) : 0.0;
     }
-    state.stuff.drive2(kFirstHeatRow + lit, s) += ql;
-    state.stuff.drive2(kFirstHeatRow + z, s) += qz;
+    const double q = (Tz - Tl) * conductance; // W from zone z into the lit zone
+    state.stuff.drive2(kFirstHeatRow + lit, s) += q;
+    state.stuff.drive2(kFirstHeatRow + z, s) -= q;
 }
 
 void lightWell(EngineState& state, int s, int z, int k, SkylightKind kind, double cosTheta, double Ibeam,
@@ -209,7 +197,7 @@ void lightWell(EngineState& state, int s, int z, int k, SkylightKind kind, doubl
     const ShadBlock& shad = state.shad;
     const SkylightBlock& sk = state.skylight;
     if (!(Ibeam > 0.0 || Idif > 0.0)) {
-        lightWellConduction(state, s, z, k, Ta);
+        lightWellConduction(state, s, z, k);
         return;
     }
     const int isk = shad.issys(z, k) - kFirstWindowSystemOverRoof;
@@ -219,9 +207,12 @@ void lightWell(EngineState& state, int s, int z, int k, SkylightKind kind, doubl
         Ibeam *= state.wind41.blinds(blind);
         Idif *= state.wind41.blinds(blind);
     }
-    const double theta = std::acos(cosTheta) * data::DEG;                    // degrees
-    const double thetaDiffuse = std::abs(kDiffuseSlope - shad.sslope(z, k)); // degrees
-    interpolateWellTable(sk, isk, theta, state.skytaub);
+    // The beam counts only with the sun in front of the glazing: behind it the angle of incidence is
+    // past 90 degrees, where neither the glass table nor the tube's reflections mean anything.
+    const bool sunInFront = cosTheta > 0.0;
+    const double theta = sunInFront ? std::acos(cosTheta) * data::DEG : 90.0; // degrees
+    const double thetaDiffuse = std::abs(kDiffuseSlope - shad.sslope(z, k));  // degrees
+    if (sunInFront) interpolateWellTable(sk, isk, theta, state.skytaub);
     interpolateWellTable(sk, isk, thetaDiffuse, state.skytaud);
 
     const double area = shad.sarea(z, k);
@@ -237,13 +228,13 @@ void lightWell(EngineState& state, int s, int z, int k, SkylightKind kind, doubl
         // Tube length over diameter; a ray at angle theta meets the wall 4 x tan(theta) / pi times.
         // With reflectance 0 a ray straight down the tube still passes: 0 to the power 0 is 1.
         const double x = 0.5 * shad.sshlen(z, k) * std::sqrt(data::PI / area);
-        tsb = std::pow(rho, 4.0 * x * std::tan(theta * data::RAD) / data::PI);
+        if (sunInFront) tsb = std::pow(rho, 4.0 * x * std::tan(theta * data::RAD) / data::PI);
         tsd = std::pow(rho, 4.0 * x * std::tan(thetaDiffuse * data::RAD) / data::PI);
     }
     const bool diffuser = shad.sdiff(z, k) == 1;
     const double C = diffuser ? sk.skp2(isk) : 1.0;
-    const double Q = (1.0 - shad.skfrf(isk)) *
-                     (Idif * state.skytaud * tsd * C + Ibeam * state.skytaub * tsb * C) * area; // W
+    const double beam = sunInFront ? Ibeam * state.skytaub * tsb * C : 0.0; // W/m2 through the well
+    const double Q = (1.0 - shad.skfrf(isk)) * (Idif * state.skytaud * tsd * C + beam) * area; // W
     state.stuff.drive2(kFirstSolarRow + lit, s) += Q;
     if (diffuser && C > 0.0) state.stuff.drive2(kFirstHeatRow + lit, s) += Q * 0.5 * 0.1 / C;
 }
@@ -283,10 +274,11 @@ void skylight(EngineState& state, int s, int z, int k, const StepSky& sky, doubl
     const double cosTheta = cosIncidence(sky, beta, shad.sazim(z, k) * data::RAD);
     double Ibeam = 0.0;
     double Idif = 0.0;
-    // No ground-reflected part, and no diffuse at all while the sun is behind the skylight's plane.
-    if (sky.alt >= 0.0 && cosTheta > 0.0) {
-        Ibeam = cosTheta * beamNormal(sky);
+    // The sky lights the glazing whenever the sun is up, whichever side of its plane the sun is on;
+    // the beam needs the sun in front.  Skylights get no ground-reflected part.
+    if (sky.alt >= 0.0) {
         Idif = skyDiffuse(sky, beta);
+        if (cosTheta > 0.0) Ibeam = cosTheta * beamNormal(sky);
     }
     const double ctrl = state.blank.iprnt5 == 0 ? Ibeam : Ibeam + Idif;
     const int kind = shad.igltyp(isk);

@@ -135,16 +135,15 @@ std::string EngineRun::fileText(std::string_view name) const {
     return text;
 }
 
+std::vector<Material> standardMaterials() {
+    return {{100, "Brick", 1500.0f, 1.0f, 0.0f, 'Y'},       {200, "Air space", 0.0f, 0.17f, 0.15f, 'N'},
+            {300, "Timber frame", 600.0f, 5.0f, 5.0f, 'y'}, {903, "Inside film", 0.0f, 0.12f, 0.0f, 'N'},
+            {906, "Outside film", 0.0f, 0.04f, 0.0f, 'N'},  {907, "Window film", 0.0f, 0.16f, 0.0f, 'N'},
+            {916, "Floor film", 0.0f, 0.10f, 0.0f, 'N'}};
+}
+
 void EngineRun::writeStandardData() const {
-    writeMaterialFile(file("matdata.bin"), {
-                                               {100, "Brick", 1500.0f, 1.0f, 0.0f, 'Y'},
-                                               {200, "Air space", 0.0f, 0.17f, 0.15f, 'N'},
-                                               {300, "Timber frame", 600.0f, 5.0f, 5.0f, 'y'},
-                                               {903, "Inside film", 0.0f, 0.12f, 0.0f, 'N'},
-                                               {906, "Outside film", 0.0f, 0.04f, 0.0f, 'N'},
-                                               {907, "Window film", 0.0f, 0.16f, 0.0f, 'N'},
-                                               {916, "Floor film", 0.0f, 0.10f, 0.0f, 'N'},
-                                           });
+    writeMaterialFile(file("matdata.bin"), standardMaterials());
     WindowSystem other{"OTHER-02",
                        2,
                        "Double glazing",

@@ -45,6 +45,9 @@ struct SkylightSystem {
     float p1 = 0.0f, p2 = 0.0f;
 };
 
+// The materials of the standard material file of the tests.
+std::vector<Material> standardMaterials();
+
 void writeMaterialFile(const std::filesystem::path& file, const std::vector<Material>& materials);
 void writeWindowLibrary(const std::filesystem::path& file, const std::vector<WindowSystem>& systems);
 void writeSkylightLibrary(const std::filesystem::path& file, const std::vector<SkylightSystem>& systems);

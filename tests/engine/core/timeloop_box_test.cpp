@@ -36,8 +36,9 @@ class BoxRun : public EngineRun {
         double gain = 0.0;                  // sensible internal gain, W
         double heating = -99.0;             // set-points, °C
         double cooling = 99.0;
-        bool louvreWall = false;        // the wall carries opaque louvres
-        std::vector<std::string> extra; // further cards before the end card
+        bool louvreWall = false;                // the wall carries opaque louvres
+        std::vector<std::string> constructions; // further construction cards
+        std::vector<std::string> extra;         // further cards before the end card
         std::string energyFile = "energy.txt";
     };
 
@@ -48,6 +49,11 @@ class BoxRun : public EngineRun {
 
     void writeBox(const Setup& setup) {
         writeStandardData();
+        // The glazing pseudo-layer of the shipped material file: resistivity 1 m K/W, no mass, so that
+        // a glazing section holds the U-value of its glazing.
+        std::vector<Material> materials = standardMaterials();
+        materials.push_back({901, "Glazing pseudo-layer", 0.0f, 1.0f, 1.0f, 'Y'});
+        writeMaterialFile(file("matdata.bin"), materials);
         writeText("climat01.TXT", climateYear([&setup](int m, int d, int h) {
                       return climateLine(m, d, h, setup.outdoor(h), 8.0, 0.0, 4, 9);
                   }));
@@ -59,6 +65,9 @@ class BoxRun : public EngineRun {
             card("(A2,I3,3X,3(I3,F4.0))", {std::string(" 2"), 21LL, 100LL, 110.0, 200LL, 0.0, 400LL, 10.0}),
             card("(A2,I3,3X,2(I3,F4.0))", {std::string(" 2"), 31LL, 400LL, 10.0, 0LL, 0.0}),
             card("(A2,I3,3X,2(I3,F4.0))", {std::string(" 2"), 41LL, 300LL, 19.0, 0LL, 0.0}),
+        };
+        rest.insert(rest.end(), setup.constructions.begin(), setup.constructions.end());
+        const std::vector<std::string> zone = {
             zoneDefinition(1, "Box", kVolume, "Normal", kAirChanges),
             zoneCardLine(
                 1, 21,
@@ -67,6 +76,7 @@ class BoxRun : public EngineRun {
             zoneCardLine(1, 41, {50.0, 0.5, 0.0}),
             zoneCardLine(1, 300, {0.0, 2.5, 0.0, 0.0}),
         };
+        rest.insert(rest.end(), zone.begin(), zone.end());
         if (setup.gain != 0.0) {
             rest.push_back(zoneCardLine(1, 401, gains));
             rest.push_back(zoneCardLine(1, 402, gains));
@@ -112,6 +122,41 @@ TEST_F(BoxRun, SteadyHeatingIsConductanceTimesTemperatureDifference) {
     EXPECT_NEAR(state().sysb.tzonea(1), 20.0, 1e-6);
     for (int h = 1; h <= 24; ++h) EXPECT_NEAR(lastDay(h, 152), expected, 0.002 * expected) << h;
     EXPECT_TRUE(std::filesystem::exists(file("energy.txt")));
+}
+
+// A light well of 2 m² in the box's roof, in a year without sun: its glazing conducts U·A·ΔT once,
+// as the zone's other paths do, with or without a diffuser under it.  The skylight system of the
+// standard library has glass U 4.0 W/m²K; the card's frame of U 5.0 W/m²K takes a tenth of the area,
+// so U = 0.9 × 4.0 + 0.1 × 5.0 = 4.1 W/m²K.
+TEST_F(BoxRun, LightWellConductsItsUATimesTemperatureDifferenceOnce) {
+    constexpr double kSkylightArea = 2.0; // m²
+    constexpr double kSkylightU = 4.1;    // W/m²K
+    auto heating = [&](bool skylight, bool diffuser) {
+        Setup setup;
+        setup.outdoor = [](int) { return 5.0; };
+        setup.heating = 20.0;
+        if (skylight) {
+            setup.constructions = {card(
+                "(A2,I3,3X,5(I3,F4.0),I7,I7,A11,7F7.2)",
+                {std::string(" 2"),          11LL, 0LL, 0.0, 0LL, 0.0, 0LL, 0.0, 0LL, 0.0, 0LL, 0.0, 1LL, 1LL,
+                 std::string("GEN-04-001a"), 5.0,  0.1, 0.0, 0.0, 0.0, 0.0, 0.0})};
+            // Area, azimuth, slope, no blind or curtain, lighting the box itself through a shaft of
+            // 0.6 m and 3 m² of wall, reflectance 0.8, insulation R 0.5 m²K/W.
+            setup.extra = {zoneCardLine(
+                1, 11, {kSkylightArea, 0.0, 0.0, 0, 0, 1, 0.6, 3.0, 0.8, 0.5, diffuser ? 1.0 : 0.0, 0, 0})};
+        }
+        EXPECT_EQ(runBox(setup), 0) << console();
+        EXPECT_NEAR(state().sysb.tzonea(1), 20.0, 1e-6);
+        return lastDay(12, 152);
+    };
+    const double without = heating(false, false);
+    for (const bool diffuser : {false, true}) {
+        TearDown(); // a fresh engine and folder for the next year
+        SetUp();
+        const double added = heating(true, diffuser) - without;
+        const double expected = kSkylightU * kSkylightArea * 15.0 * kMJPerWattHour;
+        EXPECT_NEAR(added, expected, 0.01 * expected) << (diffuser ? "with a diffuser" : "without one");
+    }
 }
 
 TEST_F(BoxRun, FreeRunningMeanIsOutdoorMeanPlusGainOverConductance) {

@@ -74,35 +74,63 @@ class SolarDrivers : public ::testing::Test {
         shad.rpemo(k) = emissivity;
     }
 
-    // Window system 1: a single clear pane whose transmittance is 0.83 at 30 degrees and 0.70 at 60.
+    // Glazing system sys: a single clear pane whose transmittance is 0.83 at 30 degrees and 0.70 at 60.
+    void clearPane(int sys) {
+        Wind41Block& w = state->wind41;
+        w.nglay(sys) = 1;
+        w.gug(sys) = 5.8;
+        w.uwin(sys) = 5.8;
+        w.frmu(sys) = 3.0;
+        w.gfrac(sys) = 1.0;
+        w.glib2(sys) = 0.84;
+        w.glib3(sys) = 0.84;
+        w.glib4(sys) = 20.0;
+        w.glib5(sys) = 8.0;
+        w.glib6(sys) = 0.87;
+        w.glayb(1, sys) = 0.052;
+        w.glayb(2, sys) = 0.127;
+        w.glayc(1, sys) = 0.004;
+        const double tau[] = {0.85, 0.85, 0.84, 0.83, 0.81, 0.77, 0.70, 0.57, 0.35, 0.0};
+        for (int a = 1; a <= 10; ++a) {
+            w.gangle(a, sys) = tau[a - 1];
+            w.glayang(a, 1, sys) = 0.08;
+        }
+    }
+
+    // A window of the clear pane (system 1) in zone 1.
     void addWindow(double azimuthDeg, double area) {
         ShadBlock& shad = state->shad;
-        Wind41Block& w = state->wind41;
         const int k = ++shad.nwin(1);
         shad.iwsys(1, k) = 1;
         shad.warea(1, k) = area;
         shad.wheight(1, k) = 1.5;
         shad.wwidth(1, k) = area / 1.5;
         shad.wazim(1, k) = azimuthDeg;
-        w.nglay(1) = 1;
-        w.gug(1) = 5.8;
-        w.uwin(1) = 5.8;
-        w.frmu(1) = 3.0;
-        w.gfrac(1) = 1.0;
-        w.glib2(1) = 0.84;
-        w.glib3(1) = 0.84;
-        w.glib4(1) = 20.0;
-        w.glib5(1) = 8.0;
-        w.glib6(1) = 0.87;
-        w.glayb(1, 1) = 0.052;
-        w.glayb(2, 1) = 0.127;
-        w.glayc(1, 1) = 0.004;
-        const double tau[] = {0.85, 0.85, 0.84, 0.83, 0.81, 0.77, 0.70, 0.57, 0.35, 0.0};
-        for (int a = 1; a <= 10; ++a) {
-            w.gangle(a, 1) = tau[a - 1];
-            w.glayang(a, 1, 1) = 0.08;
-        }
+        clearPane(1);
         calcdiffuseshading(*state);
+    }
+
+    // Skylight system 1 of the given kind (1 rectangular well, 2 tube, 3 roof window of the clear
+    // pane) in zone 1, lighting zone 2 when it is a light well.  Light wells transmit 0.8 at every angle.
+    void addSkylight(int kind, double area, double azimuthDeg, double slopeDeg) {
+        ShadBlock& shad = state->shad;
+        shad.nsky(1) = 1;
+        shad.issys(1, 1) = 11;
+        shad.igltyp(1) = kind;
+        shad.sarea(1, 1) = area;
+        shad.sazim(1, 1) = azimuthDeg;
+        shad.sslope(1, 1) = slopeDeg;
+        if (kind == 3) {
+            clearPane(11);
+            return;
+        }
+        shad.szonlit(1, 1) = 2;
+        shad.sshlen(1, 1) = 1.0;
+        shad.sshar(1, 1) = 3.0;
+        shad.sshref(1, 1) = 0.9;
+        shad.sshres(1, 1) = 1.0;
+        state->skylight.usky(1) = 5.0;
+        for (int a = 1; a <= 10; ++a) state->skylight.sktau(1, a) = 0.8;
     }
 
     std::unique_ptr<EngineState> state;
@@ -170,11 +198,19 @@ TEST_F(SolarDrivers, WallPathWithoutSizeUnderEveryShadeStaysFinite) {
     EXPECT_GT(state->blank.drive(102, kStep), 18.0);
 }
 
-TEST_F(SolarDrivers, WallsGetNoBeamInAStepWithoutDiffuse) {
-    sun(30.0, 90.0, 600.0, 0.0);
+// A clear sky can bring beam without diffuse: the beam and its ground reflection still reach walls and
+// windows that face the sun.
+TEST_F(SolarDrivers, BeamReachesWallsAndWindowsInAStepWithoutDiffuse) {
+    state->blank.iprnt7 = 9;     // isotropic, and the response factors' U-value
+    sun(30.0, 90.0, 600.0, 0.0); // due east, 30 degrees up: 30 degrees from the normal of both
     addWallPath(90.0, 0.7);
+    addWindow(90.0, 3.0);
     solahf(*state, kStep, 0.01, kHmax);
-    EXPECT_DOUBLE_EQ(state->blank.drive(102, kStep), 18.0);
+    const double beam = std::cos(30.0 * kRad) * 600.0;
+    const double ground = 0.5 * 600.0 * 0.2 * 0.5; // sin(altitude) x Ib, reflected into half the view
+    EXPECT_NEAR(state->blank.drive(102, kStep), 18.0 + (beam + ground) * 0.7 * rsurf(), 1e-6);
+    // At 30 degrees the pane transmits 0.83; the ground's light meets it at 60 degrees: 0.70.
+    EXPECT_NEAR(state->stuff.drive2(302, kStep), 0.9 * 3.0 * (0.83 * beam + 0.70 * ground), 1e-3);
 }
 
 TEST_F(SolarDrivers, CircumsolarDiffuseJoinsTheBeamAndIsHeldBelowFiveDegrees) {
@@ -338,16 +374,55 @@ TEST_F(SolarDrivers, LightWellsAdmitSunOrConductHeat) {
     EXPECT_EQ(state->stuff.drive2(302, kStep), 0.0);
     EXPECT_EQ(state->stuff.drive2(453, kStep), 0.0); // no conduction in sunshine
 
-    // At night both conduct: outdoors and the roof zone's air into the lit zone.
+    // At night the shaft wall exchanges heat between the roof zone (20 C) and the lit zone (22 C); the
+    // glazing's conduction from outdoors is in the zone's response in every step, and is not added
+    // again here.  The first well has a diffuser of 2.5 W/m2K under its glazing, in series with its
+    // shaft wall; the second has none.
     state->stuff.drive2(302, kStep) = state->stuff.drive2(303, kStep) = 0.0;
+    shad.sdiff(1, 1) = 1;
+    sky.skp1(1) = 2.5;
     sun(0.0, 0.0, 0.0, 0.0);
     solahf(*state, kStep, 0.01, kHmax);
-    const double Us = 1.0 / (0.218 + 1.0);
-    const double ql = (18.0 - 22.0) * 0.5 * 5.0 + (20.0 - 22.0) * 3.0 * Us;
-    const double qz = (22.0 - 20.0) * 3.0 * Us;
-    EXPECT_NEAR(state->stuff.drive2(453, kStep), 2.0 * ql, 1e-9);
-    EXPECT_NEAR(state->stuff.drive2(452, kStep), 2.0 * qz, 1e-9);
+    const double shaft = 3.0 * 1.0 / (0.218 + 1.0); // W/K
+    const double diffuser = 0.5 * 2.5;              // W/K
+    const double series = shaft * diffuser / (shaft + diffuser);
+    const double intoLit = (20.0 - 22.0) * (series + shaft);
+    EXPECT_NEAR(state->stuff.drive2(453, kStep), intoLit, 1e-9);
+    EXPECT_NEAR(state->stuff.drive2(452, kStep), -intoLit, 1e-9);
     EXPECT_EQ(state->stuff.drive2(303, kStep), 0.0);
+}
+
+// Sky light reaches a skylight whose plane the sun is behind: an isotropic sky sends a plane of tilt b
+// the share (1 + cos b) / 2 of the horizontal diffuse wherever the sun stands.  A plane tilted 60
+// degrees to the north with the sun 20 degrees up in the south (the sun behind it) gets as much as
+// the same plane with the sun in the north and no beam.
+TEST_F(SolarDrivers, SkylightsFacingAwayFromTheSunGetTheSkyDiffuse) {
+    struct Case {
+        const char* what;
+        int kind;
+        int row; // solar gain row of the zone it lights
+    };
+    const Case cases[] = {{"tube", 2, 303}, {"roof window", 3, 302}};
+    for (const Case& c : cases) {
+        SetUp();
+        addSkylight(c.kind, 0.5, 0.0, 60.0);
+        const auto transmitted = [&](double sunAzimuth, double Ib) {
+            state->stuff.drive2(c.row, kStep) = 0.0;
+            sun(20.0, sunAzimuth, Ib, 100.0);
+            solahf(*state, kStep, 0.01, kHmax);
+            return state->stuff.drive2(c.row, kStep);
+        };
+        const double behind = transmitted(180.0, 500.0);
+        const double facingSkyOnly = transmitted(0.0, 0.0);
+        EXPECT_GT(behind, 0.0) << c.what;
+        EXPECT_NEAR(behind, facingSkyOnly, 1e-9 * facingSkyOnly) << c.what;
+        if (c.kind != 2) continue;
+        // The tube: 100 x (1 + cos 60) / 2 = 75 W/m2 of sky, transmitted 0.8 by the glazing and
+        // 0.9 ^ (4 x tan 30 / pi) times over the length-to-diameter ratio x by the tube.
+        const double x = 0.5 * 1.0 * std::sqrt(3.14159265 / 0.5);
+        const double tube = std::pow(0.9, 4.0 * x * std::tan(30.0 * kRad) / 3.14159265);
+        EXPECT_NEAR(behind, 75.0 * 0.8 * tube * 0.5, 1e-3) << c.what;
+    }
 }
 
 } // namespace
