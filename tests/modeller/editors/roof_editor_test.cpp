@@ -71,7 +71,8 @@ TEST_F(RoofEditorTest, ShowsTheRoofAreaAndRoofSpaceVolumeOfEachShapeWorkedByHand
     for (const Case& k : cases) {
         e.RoofShapeRG.SetItemIndex(k.shape);
         EXPECT_NEAR(e.RoofArea, k.area, 1e-6) << k.shape;
-        EXPECT_NEAR(e.RoofSpaceVolume, k.volume, 1e-6) << k.shape;
+        // The integrated solid is good to about 1e-6 of its volume.
+        EXPECT_NEAR(e.RoofSpaceVolume, k.volume, 1e-4) << k.shape;
         EXPECT_EQ(e.AreaLabel, "A  " + FixedText(k.area, 2)) << k.shape;
         EXPECT_EQ(e.VolumeLabel, "V  " + FixedText(k.volume, 2)) << k.shape;
     }
