@@ -138,7 +138,7 @@ int MonthLength(int month) {
 }
 
 SunPosition CalcSunPosition(const SunPositionInput& in, const SunPosition& previous) {
-    static constexpr int kDaysBefore[12] = {0, 31, 59, 90, 121, 151, 181, 212, 243, 273, 304, 334};
+    static constexpr int kDaysBefore[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
     SunPosition s;
     const double phi = UsableLatitude(in.Latitude) * kDegree;
     const int month = static_cast<int>(in.Month);

@@ -10,6 +10,8 @@
 #include "modeller/model/zone_removal.h"
 #include "modeller/plan/plan_dialogs.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -26,6 +28,45 @@ constexpr std::int32_t kWhite = 0xFFFFFF; // an unselected node box
 
 bool withinPick(TPlanPoint click, TPlanPoint p) {
     return std::abs(click.X - p.X) < kPickTolerance && std::abs(click.Y - p.Y) < kPickTolerance;
+}
+
+// The sign of the turn from a to b to c: 1 to one side, -1 to the other, 0 when they lie on a line.
+int turn(TPlanPoint a, TPlanPoint b, TPlanPoint c) {
+    const std::int64_t cross = static_cast<std::int64_t>(b.X - a.X) * (c.Y - a.Y) -
+                               static_cast<std::int64_t>(b.Y - a.Y) * (c.X - a.X);
+    return (cross > 0) - (cross < 0);
+}
+
+// True when p, on the line through a and b, lies within the segment's box.
+bool withinSegment(TPlanPoint p, TPlanPoint a, TPlanPoint b) {
+    return std::min(a.X, b.X) <= p.X && p.X <= std::max(a.X, b.X) && std::min(a.Y, b.Y) <= p.Y &&
+           p.Y <= std::max(a.Y, b.Y);
+}
+
+// True when the segments ab and cd cross or touch.
+bool segmentsMeet(TPlanPoint a, TPlanPoint b, TPlanPoint c, TPlanPoint d) {
+    const int d1 = turn(c, d, a), d2 = turn(c, d, b), d3 = turn(a, b, c), d4 = turn(a, b, d);
+    if (d1 * d2 < 0 && d3 * d4 < 0) return true;
+    return (d1 == 0 && withinSegment(a, c, d)) || (d2 == 0 && withinSegment(b, c, d)) ||
+           (d3 == 0 && withinSegment(c, a, b)) || (d4 == 0 && withinSegment(d, a, b));
+}
+
+// True when the closed outline through the `count` points crosses or touches itself: two edges that
+// do not follow each other meet, or an edge turns straight back along the one before it.  Such an
+// outline encloses no floor that one zone could have; its signed area cancels out.
+bool outlineCrossesItself(const HouseModel& model, int zone, int count) {
+    const auto point = [&](int k) { return model.ZoneNodes(zone, k % count); };
+    for (int i = 0; i < count; ++i) {
+        const TPlanPoint a = point(i), b = point(i + 1), c = point(i + 2);
+        const std::int64_t along = static_cast<std::int64_t>(b.X - a.X) * (c.X - b.X) +
+                                   static_cast<std::int64_t>(b.Y - a.Y) * (c.Y - b.Y);
+        if (turn(a, b, c) == 0 && along < 0) return true;
+        for (int j = i + 2; j < count; ++j) {
+            if (i == 0 && j == count - 1) continue; // the last edge follows on to the first
+            if (segmentsMeet(a, b, point(j), point(j + 1))) return true;
+        }
+    }
+    return false;
 }
 
 std::string fixed(const char* format, double value) {
@@ -379,6 +420,12 @@ void PlanEditor::zoneOutlineClick(TPlanPoint p) {
     const int z = outlineZone_;
     selection_.CurrentZone = z;
     if (closesOutline(model_.ZoneNodes(z, 0), OutlineLastNode)) {
+        // An outline that crosses itself is not closed: the user goes on drawing from its last point.
+        if (outlineCrossesItself(model_, z, OutlineLastNode + 1)) {
+            view_.Beep();
+            view_.ShowStatus(str(plan_editor_text::kOutlineCrossesItself));
+            return;
+        }
         closeZoneOutline();
         return;
     }
@@ -719,6 +766,15 @@ bool PlanEditor::deleteSelectedNodes() {
         for (int k = 0; k < zone.NodeCount; ++k) {
             if (!selection_.NodeSelected(z, k)) continue;
             view_.Beep();
+            if (!NodeOpeningsFit(model_, z, k)) {
+                // The wall that ends at the node takes the openings of the one that starts there;
+                // rather than drop some, the node stays.
+                const TWallRec& before = model_.Walls(z, (k + zone.NodeCount - 1) % zone.NodeCount);
+                const bool windows = before.WindowCount + model_.Walls(z, k).WindowCount > kMaxWindowsPerWall;
+                view_.ShowStatus(
+                    str(windows ? plan_editor_text::kNodeKeepsWindows : plan_editor_text::kNodeKeepsDoors));
+                continue;
+            }
             view_.ShowStatus(str(plan_editor_text::kZoneNodeDeleted));
             view_.NodeDestroyed(z, k);
             DestroyNode(model_, z, k);

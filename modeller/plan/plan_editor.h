@@ -59,9 +59,14 @@ inline constexpr std::string_view kInsertSkylight = "Insert skylight";
 inline constexpr std::string_view kInsertStairwell = "Insert stairwell";
 inline constexpr std::string_view kInternalWallDeleted = "Internal wall has been deleted";
 inline constexpr std::string_view kZoneNodeDeleted = "Zone node has been deleted";
+inline constexpr std::string_view kNodeKeepsWindows =
+    "The node cannot be deleted: its two walls together would have more than 10 windows";
+inline constexpr std::string_view kNodeKeepsDoors =
+    "The node cannot be deleted: its two walls together would have more than 10 doors";
 inline constexpr std::string_view kEavesNodeDeleted = "Eaves node has been deleted";
 inline constexpr std::string_view kZoneDeleted = "The zone has been deleted";
 inline constexpr std::string_view kOverlappingZones = "Overlapping zones";
+inline constexpr std::string_view kOutlineCrossesItself = "The zone outline crosses itself: go on drawing";
 inline constexpr std::string_view kFinishDrawingFirst = "Finish the outline or internal wall before zooming";
 } // namespace plan_editor_text
 

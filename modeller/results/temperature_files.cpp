@@ -152,8 +152,12 @@ TemperatureFile ReadTemperatureFile(const std::filesystem::path& file) {
         for (int j = 1; j <= n; ++j) {
             std::string field(cursor.readText(kNameFieldWidth));
             field.resize(kNameFieldWidth, ' ');
+            // The engine writes a name left-aligned after one blank: the blanks that fill the field
+            // are no part of the name that lists, legends and titles show.
             const std::size_t first = field.find_first_not_of(' ');
-            tem.SeriesNames.push_back(first == std::string::npos ? std::string() : field.substr(first));
+            const std::size_t last = field.find_last_not_of(' ');
+            tem.SeriesNames.push_back(first == std::string::npos ? std::string()
+                                                                 : field.substr(first, last - first + 1));
             tem.NameFields.push_back(std::move(field));
         }
     }

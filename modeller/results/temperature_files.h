@@ -61,8 +61,9 @@ struct TemperatureFile {
     int Climate = 0;             // the number in characters 7 and 8 of that name, 0 when it holds none
     bool HeaderReadable = false; // line 1 starts with the latitude and names a climate file
     int ZoneCount = 0;
-    std::vector<std::string> NameFields;  // the zones' 16-character fields as written, from zone 1
-    std::vector<std::string> SeriesNames; // "Outdoor", then each zone's field without its leading blanks
+    std::vector<std::string> NameFields;         // the zones' 16-character fields as written, from zone 1
+    std::vector<std::string> SeriesNames;        // "Outdoor", then each zone's name: its field without blanks
+                                                 // before or after it
     std::vector<std::vector<TTempPoint>> Series; // [series][hour row]
     bool LeapYear = false;                       // holds a row for 29 February
 

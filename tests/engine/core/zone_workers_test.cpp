@@ -99,7 +99,9 @@ TEST(ZoneWorkers, PostedWorkRunsBesideTheCallersAndIsDoneAfterWait) {
             value[0] = step;
             expected += step;
             workers.post(add, &value);
-            if (threads == 1) ASSERT_EQ(value[kZones], expected);
+            if (threads == 1) {
+                ASSERT_EQ(value[kZones], expected);
+            }
             if (step % 100 == 0) {
                 workers.run(tally); // waits for the posted work first
                 ASSERT_EQ(value[1], expected);

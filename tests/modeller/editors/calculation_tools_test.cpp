@@ -122,6 +122,26 @@ TEST(SunPositionTest, TheStartingDayIsTheTenthOfOctober) {
     EXPECT_EQ(CalcSunPosition(odd, s).DayNumber, 283);
 }
 
+// The day of the year of a date in a common year, counted on the calendar month by month.
+int calendarDay(int day, int month) {
+    constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    int count = day;
+    for (int m = 1; m < month; ++m) count += kLengths[m - 1];
+    return count;
+}
+
+TEST(SunPositionTest, TheDayNumberIsTheDayOfTheYear) {
+    constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (int month = 1; month <= 12; ++month) {
+        for (int day : {1, kLengths[month - 1]}) {
+            SunPositionInput in;
+            in.Day = day;
+            in.Month = month;
+            EXPECT_EQ(CalcSunPosition(in).DayNumber, calendarDay(day, month)) << day << "/" << month;
+        }
+    }
+}
+
 // The astronomical almanac's low-precision sun (good to about 0.01 degree between 1950 and 2050):
 // altitude and azimuth (from north, positive towards east) in degrees at a clock time of the zone.
 struct AlmanacSun {
@@ -162,7 +182,6 @@ TEST(SunPositionTest, AgreesWithTheAlmanacForPlacesDatesAndTimes) {
         {"Northern summer morning", 51.5, 0.0, 0.0, 21, 6, 9.00},
         {"Northern winter afternoon", 40.0, -3.7, 0.0, 5, 12, 14.40},
     };
-    constexpr int kDaysBefore[12] = {0, 31, 59, 90, 121, 151, 181, 212, 243, 273, 304, 334};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.place);
         SunPositionInput in;
@@ -174,12 +193,50 @@ TEST(SunPositionTest, AgreesWithTheAlmanacForPlacesDatesAndTimes) {
         in.LocalTime = ClockToHours(c.clock);
         const SunPosition s = CalcSunPosition(in);
         const AlmanacSun a =
-            almanac(c.day + kDaysBefore[c.month - 1], in.LocalTime, c.latitude, c.longitude, c.meridian);
+            almanac(calendarDay(c.day, c.month), in.LocalTime, c.latitude, c.longitude, c.meridian);
         // The tool's series on a 366-day year stays within about half a degree of the almanac.
         EXPECT_NEAR(s.Altitude / kDeg, a.altitude, 0.6);
         double dAz = s.Azimuth / kDeg - a.azimuth;
         dAz = std::remainder(dAz, 360.0);
         EXPECT_NEAR(dAz, 0.0, 0.8);
+    }
+}
+
+// Early on a summer morning at a high latitude the sun rises poleward of the east-west line, where
+// the arcsine alone would put it on the equator's side; and in December the equation of time moves
+// by half a minute a day, so one day too many or too few in the day table moves the sun by a tenth
+// of a degree.  The days of the year are counted on the calendar here, not taken from a table.
+TEST(SunPositionTest, AgreesCloselyWithTheAlmanacWhenTheSunRisesPolewardOfEast) {
+    struct Case {
+        const char* place;
+        double latitude, longitude, meridian;
+        int day, month, dayOfYear;
+        double clock;                   // h.mm
+        double altitudeTol, azimuthTol; // degrees
+    };
+    const Case cases[] = {
+        // 15 December is the 16th day from the end of the year: 365 - 16 = 349.  The sun stands
+        // 18 degrees south of east.
+        {"Hobart, a December morning", -42.9, 147.3, 150.0, 15, 12, 349, 6.00, 0.02, 0.03},
+        // 15 June: 31 + 28 + 31 + 30 + 31 + 15 = 166.  The sun stands 22 degrees north of east.
+        {"55 degrees north, a June morning", 55.0, -3.0, 0.0, 15, 6, 166, 5.30, 0.02, 0.08},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.place);
+        SunPositionInput in;
+        in.Latitude = c.latitude;
+        in.Longitude = c.longitude;
+        in.TimeZone = c.meridian;
+        in.Day = c.day;
+        in.Month = c.month;
+        in.LocalTime = ClockToHours(c.clock);
+        const SunPosition s = CalcSunPosition(in);
+        EXPECT_EQ(s.DayNumber, c.dayOfYear);
+        const AlmanacSun a = almanac(c.dayOfYear, in.LocalTime, c.latitude, c.longitude, c.meridian);
+        const bool poleward = c.latitude < 0.0 ? a.azimuth > 90.0 : a.azimuth < 90.0;
+        ASSERT_TRUE(poleward && a.altitude > 0.0) << "the case is a sun up on the pole's side of east";
+        EXPECT_NEAR(s.Altitude / kDeg, a.altitude, c.altitudeTol);
+        EXPECT_NEAR(s.Azimuth / kDeg, a.azimuth, c.azimuthTol);
     }
 }
 

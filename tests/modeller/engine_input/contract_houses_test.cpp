@@ -11,7 +11,9 @@
 #include "modeller/editors/ext_floor_editor.h"
 #include "modeller/engine_input/scratch_writer.h"
 #include "modeller/model/product_libraries.h"
+#include "modeller/model/roof_geometry.h"
 #include "modeller/platform/message_service.h"
+#include "tests/modeller/model/roof_solid.h"
 
 #include <unistd.h>
 
@@ -208,10 +210,10 @@ TEST_F(ContractHouses, EveryRoofShapeReachesTheEngineWithTheVolumeOfItsRoofSpace
         int shape;
         double volume; // m3
     } shapes[] = {
-        {0, 80.0 * 8.0 * t / 4.0 - 512.0 * t / 12.0},                                             // hip: 67.7
-        {1, 80.0 * 8.0 * t / 4.0 - (1.0 - 1.0 / (2.0 * std::numbers::sqrt2)) * 512.0 * t / 12.0}, // 76.5
-        {2, 80.0 * 8.0 * t / 4.0}, // gable: 92.4
-        {3, 80.0 * 8.0 * t / 2.0}, // skillion
+        {0, 80.0 * 8.0 * t / 4.0 - 512.0 * t / 12.0},                           // hip: 67.7
+        {1, roof_solid::SolidVolume(RoofShapeKind::HipAndGable, 10.0, 8.0, t)}, // the solid: 76.5
+        {2, 80.0 * 8.0 * t / 4.0},                                              // gable: 92.4
+        {3, 80.0 * 8.0 * t / 2.0},                                              // skillion
     };
     for (const auto& s : shapes) {
         model_->ZoneRoofs(z).Slope = 30.0;

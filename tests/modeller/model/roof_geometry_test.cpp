@@ -1,6 +1,7 @@
 // The roof-space figures of the four roof shapes, against volumes worked by hand and against the
 // solid itself: the height of each roof over its rectangle, integrated numerically.
 #include "modeller/model/roof_geometry.h"
+#include "tests/modeller/model/roof_solid.h"
 
 #include <gtest/gtest.h>
 
@@ -17,47 +18,7 @@ double Tan(double degrees) {
     return std::tan(degrees * std::numbers::pi / 180.0);
 }
 
-// The height (m) of the roof of `shape` at (x, y) over a rectangle `length` x `width` (width the short
-// side, across which the roof rises), every plane at pitch tangent t.  The hip-and-gable roof has a
-// gable at each end half the area of the full gable: scale 1 / sqrt 2, so its hips rise to
-// (1 - 1 / sqrt 2) of the ridge height, where the gable stands.
-double RoofHeight(RoofShapeKind shape, double x, double y, double length, double width, double t) {
-    const double sides = t * std::min(y, width - y);
-    const double ends = t * std::min(x, length - x);
-    switch (shape) {
-    case RoofShapeKind::GableBothEnds:
-        return sides;
-    case RoofShapeKind::Hip:
-        return std::min(sides, ends);
-    case RoofShapeKind::HipAndGable: {
-        const double gableAt = (1.0 - 1.0 / std::numbers::sqrt2) * width / 2.0; // from each end
-        const bool underGable = x >= gableAt && x <= length - gableAt;
-        return underGable ? sides : std::min(sides, ends);
-    }
-    case RoofShapeKind::Skillion:
-        return t * y;
-    }
-    return 0.0;
-}
-
-// Midpoint rule, with the length cut where the hip-and-gable roof's gables stand so that each piece
-// is continuous (the height jumps at a gable).
-double SolidVolume(RoofShapeKind shape, double length, double width, double t) {
-    constexpr int n = 600;
-    const double gableAt = (1.0 - 1.0 / std::numbers::sqrt2) * width / 2.0;
-    const double cuts[] = {0.0, gableAt, length - gableAt, length};
-    const double dy = width / n;
-    double volume = 0.0;
-    for (int piece = 0; piece < 3; ++piece) {
-        const double x0 = cuts[piece], dx = (cuts[piece + 1] - x0) / n;
-        double sum = 0.0;
-        for (int i = 0; i < n; ++i)
-            for (int j = 0; j < n; ++j)
-                sum += RoofHeight(shape, x0 + (i + 0.5) * dx, (j + 0.5) * dy, length, width, t);
-        volume += sum * dx * dy;
-    }
-    return volume;
-}
+using roof_solid::SolidVolume;
 
 TEST(RoofGeometry, EffectiveWidthIsTheShortSideOfTheRectangleOfThatAreaAndHalfPerimeter) {
     EXPECT_NEAR(EffectiveRoofWidth(10.0, 8.0, 80.0), 8.0, 1e-12);

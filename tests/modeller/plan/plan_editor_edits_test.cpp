@@ -145,6 +145,63 @@ TEST_F(PlanEditorTest, DeletingNodeZeroMakesTheNextNodeTheFirst) {
     EXPECT_EQ(model.Walls(z, 2).ExtMaterial, 7) << "the wall that ended at node 0 keeps its data";
 }
 
+// A node added on a wall and deleted again leaves the wall as it was: the openings that the split
+// moved onto the new wall come back at their places.
+TEST_F(PlanEditorTest, ANodeAddedAndDeletedAgainLeavesTheWallsOpeningsWhereTheyWere) {
+    const int z = addRectangle(40, 40, 320, 160); // 8 m x 4 m
+    addDoor(z, 0, 2.0);
+    addWindow(z, 0, 6.0);
+    addDoor(z, 0, 7.0);
+    editor.Press(PlanTool::PlusNode);
+    click({200, 40}); // 4 m along the north wall
+    ASSERT_EQ(model.Zones(z).NodeCount, 5);
+    ASSERT_EQ(model.Walls(z, 1).WindowCount, 1) << "the split moves the window onto the new wall";
+    ASSERT_EQ(model.Walls(z, 1).DoorCount, 1);
+
+    selection.NodeSelected(z, 1) = true;
+    editor.SBDeleteClick();
+    ASSERT_EQ(model.Zones(z).NodeCount, 4);
+    EXPECT_EQ(view.status, "Zone node has been deleted");
+    ASSERT_EQ(model.Walls(z, 0).WindowCount, 1);
+    EXPECT_DOUBLE_EQ(model.WallWindows(z, 0, 1).Position, 6.0);
+    ASSERT_EQ(model.Walls(z, 0).DoorCount, 2);
+    EXPECT_DOUBLE_EQ(model.WallDoors(z, 0, 1).Position, 2.0);
+    EXPECT_DOUBLE_EQ(model.WallDoors(z, 0, 2).Position, 7.0);
+    EXPECT_EQ(model.Walls(z, 1).WindowCount, 0) << "the east wall has none of them";
+}
+
+// Node 0 in the middle of the north wall joins the last wall to wall 0: wall 0's openings go on
+// along the last wall, beyond its old end.
+TEST_F(PlanEditorTest, DeletingNodeZeroPutsWallZerosOpeningsOnTheLastWall) {
+    const int z = plan_test::addZone(model, 1, {{200, 40}, {360, 40}, {360, 200}, {40, 200}, {40, 40}}, 0);
+    addWindow(z, 0, 1.0); // 1 m east of node 0
+    addWindow(z, 4, 0.5); // on the 4 m wall that ends at node 0
+    selection.NodeSelected(z, 0) = true;
+    editor.SBDeleteClick();
+    ASSERT_EQ(model.Zones(z).NodeCount, 4);
+    ASSERT_EQ(model.ZoneNodes(z, 3), (TPlanPoint{40, 40}));
+    ASSERT_EQ(model.Walls(z, 3).WindowCount, 2);
+    EXPECT_DOUBLE_EQ(model.WallWindows(z, 3, 1).Position, 0.5);
+    EXPECT_DOUBLE_EQ(model.WallWindows(z, 3, 2).Position, 5.0);
+}
+
+// Two walls whose openings together pass a wall's limit keep their node, and the user is told why.
+TEST_F(PlanEditorTest, ANodeWhoseWallsHoldTooManyWindowsStays) {
+    const int z = plan_test::addZone(model, 1, {{40, 40}, {240, 40}, {440, 40}, {440, 160}, {40, 160}}, 0);
+    for (int k = 0; k < 6; ++k) {
+        addWindow(z, 0, 0.5 + 0.8 * k, 0.5);
+        addWindow(z, 1, 0.5 + 0.8 * k, 0.5);
+    }
+    selection.NodeSelected(z, 1) = true;
+    editor.SBDeleteClick();
+    EXPECT_EQ(model.Zones(z).NodeCount, 5);
+    EXPECT_EQ(model.Walls(z, 0).WindowCount, 6);
+    EXPECT_EQ(model.Walls(z, 1).WindowCount, 6);
+    EXPECT_EQ(view.status,
+              "The node cannot be deleted: its two walls together would have more than 10 windows");
+    EXPECT_EQ(view.beeps, 1);
+}
+
 TEST_F(PlanEditorTest, SelectedEavesNodesAreDeletedOnALevelWithoutZones) {
     addRectangle(40, 40, 200, 120); // on level 1
     model.LevelCount = 2;
@@ -278,12 +335,15 @@ TEST_F(OpeningToolTest, TheDoorsPositionIsShownWithTwoDecimals) {
 
 TEST_F(PlanEditorTest, AFiftySecondOutlinePointIsRefused) {
     editor.Press(PlanTool::DrawNewZone);
-    for (int i = 0; i < kMaxNodes; ++i) click({40 + 10 * i, 40 + (i % 2) * 20});
+    // A zigzag along the top and a last point far below it, from which the outline closes clear of
+    // the zigzag.
+    for (int i = 0; i < kMaxNodes; ++i)
+        click(i < kMaxNodes - 1 ? TPlanPoint{40 + 10 * i, 60 - (i % 2) * 20} : TPlanPoint{540, 300});
     EXPECT_EQ(editor.OutlineLastNode, kMaxNodes - 1);
     click({600, 300});
     EXPECT_EQ(editor.OutlineLastNode, kMaxNodes - 1);
     EXPECT_EQ(view.status, limit_text::kNodes);
-    click({40, 40});
+    click({40, 60});
     EXPECT_EQ(model.Zones(1).NodeCount, kMaxNodes);
 
     editor.Press(PlanTool::DrawEaves);

@@ -81,10 +81,59 @@ TEST_F(PlanEditorTest, AnOutlineClosesOnlyFromItsFourthClick) {
     EXPECT_EQ(editor.OutlineLastNode, 2);
     EXPECT_EQ(model.ZoneNodes(1, 2), (TPlanPoint{40, 40}));
     EXPECT_EQ(model.Zones(1).NodeCount, 0) << "an open outline's zone has no nodes yet";
+    editor.AbandonOutline(); // that outline runs back along its first edge
+
+    editor.Press(PlanTool::DrawNewZone);
+    click({40, 40});
+    click({200, 40});
     click({200, 200});
     click({44, 36}); // snaps onto the first point: closes
     EXPECT_FALSE(editor.NewZoneArmed);
-    EXPECT_EQ(model.Zones(1).NodeCount, 4);
+    EXPECT_EQ(model.Zones(1).NodeCount, 3);
+}
+
+// An outline whose edges cross encloses no floor a person could name: closing it is refused with a
+// beep and a word on the status panel, and the outline stays open for the next point.
+TEST_F(PlanEditorTest, ASelfCrossingOutlineIsRefusedAndStaysOpen) {
+    const struct {
+        const char* name;
+        std::vector<TPlanPoint> clicked;
+    } cases[] = {
+        {"bow tie: the closing edge crosses the second", {{40, 40}, {200, 40}, {40, 200}, {200, 200}}},
+        {"the fourth edge crosses the first", {{40, 40}, {200, 40}, {200, 200}, {120, 200}, {120, 0}}},
+        {"a point on an earlier edge", {{40, 40}, {200, 40}, {200, 200}, {120, 40}, {40, 200}}},
+        {"an edge that turns straight back", {{40, 40}, {200, 40}, {120, 40}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        view.beeps = 0;
+        editor.Press(PlanTool::DrawNewZone);
+        for (const TPlanPoint p : c.clicked) click(p);
+        click(c.clicked[0]);
+        EXPECT_TRUE(editor.NewZoneArmed) << "the outline stays open";
+        EXPECT_TRUE(editor.IsDown(PlanTool::DrawNewZone));
+        EXPECT_EQ(editor.OutlineLastNode, static_cast<int>(c.clicked.size()) - 1);
+        EXPECT_EQ(model.Zones(model.ZoneCount).NodeCount, 0) << "no zone is made of it";
+        EXPECT_EQ(view.status, "The zone outline crosses itself: go on drawing");
+        EXPECT_EQ(view.beeps, 1);
+        editor.AbandonOutline();
+        EXPECT_EQ(model.ZoneCount, 0);
+    }
+
+    // The user goes on from the bow tie's last point round the crossing and closes a plain outline.
+    editor.Press(PlanTool::DrawNewZone);
+    for (const TPlanPoint p : {TPlanPoint{40, 40}, {200, 40}, {40, 200}, {200, 200}}) click(p);
+    click({40, 40});
+    ASSERT_TRUE(editor.NewZoneArmed);
+    click({280, 200});
+    click({280, 0});
+    click({40, 40});
+    EXPECT_FALSE(editor.NewZoneArmed);
+    ASSERT_EQ(model.ZoneCount, 1);
+    EXPECT_EQ(model.Zones(1).NodeCount, 6);
+    // (40,40) (200,40) (40,200) (200,200) (280,200) (280,0) by the shoelace formula: 30400 px2, at
+    // 1600 px2 a square metre.
+    EXPECT_NEAR(model.Zones(1).FloorArea, 19.0, 1e-9);
 }
 
 TEST_F(PlanEditorTest, TheNewZoneDialogsValuesGoToTheSlotTheOutlineTakes) {

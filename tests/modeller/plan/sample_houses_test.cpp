@@ -9,7 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -113,5 +118,38 @@ TEST_F(SampleHousesTest, SavedAndOpenedAgainTheHouseIsUnchanged) {
     main().SBopenFileClick();
     EXPECT_EQ(houseFileText(model()), before);
 }
+
+// The shipped samples are stored as the modeller writes them: opening one and saving it at once
+// writes the file that was opened, byte for byte, so a save changes only what the user changed.
+class ShippedSampleTest : public SampleHousesTest, public ::testing::WithParamInterface<const char*> {};
+
+std::vector<std::string> fileLines(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST_P(ShippedSampleTest, SavedUntouchedItIsWrittenByteForByteAsShipped) {
+    const char* name = GetParam();
+    open(name);
+    main().SBsaveClick();
+    const auto shipped = std::filesystem::path(PROGRAM_FOLDER) / "house" / name;
+    const auto saved = folder.path() / "house" / name;
+    const std::vector<std::string> expected = fileLines(shipped), written = fileLines(saved);
+    int changed = 0;
+    for (std::size_t i = 0; i < std::max(expected.size(), written.size()); ++i) {
+        const std::string a = i < expected.size() ? expected[i] : "<none>";
+        const std::string b = i < written.size() ? written[i] : "<none>";
+        if (a == b) continue;
+        if (++changed <= 5)
+            ADD_FAILURE() << "line " << i + 1 << ": shipped \"" << a << "\", saved \"" << b << "\"";
+    }
+    EXPECT_EQ(changed, 0) << "lines that the first save rewrites";
+    EXPECT_EQ(std::filesystem::file_size(saved), std::filesystem::file_size(shipped));
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, ShippedSampleTest,
+                         ::testing::Values("Sample single level_1.VOR", "Sample two storey_1.VOR"));
 
 } // namespace

@@ -119,7 +119,7 @@ TEST_F(TempDisplayFormTest, TheTableAndAHistogramOfAFile) {
     const QStringList lines = bins.RichEdit1->toPlainText().split('\n');
     ASSERT_EQ(lines.size(), 8);
     EXPECT_EQ(lines[0], kBinTableTitle);
-    EXPECT_TRUE(lines[6].startsWith("          Living ")) << lines[6].toStdString();
+    EXPECT_TRUE(lines[6].startsWith(" Living          ")) << lines[6].toStdString();
     EXPECT_EQ(bins.LabelF1->text(), "house1.TEM");
 
     bins.AnalysisSB->click();

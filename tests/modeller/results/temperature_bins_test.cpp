@@ -78,7 +78,7 @@ TEST_F(TemperatureBinsTest, FileModeCountsEverySeriesAtTheBinEdges) {
     EXPECT_EQ(table[2].font, 1);
     EXPECT_EQ(table[4].text, BinTableHeading());
     EXPECT_EQ(table[5].text.substr(0, 27), "         Outdoor     1    1");
-    EXPECT_EQ(table[6].text.substr(0, 17), "          Living ");
+    EXPECT_EQ(table[6].text.substr(0, 17), " Living          ");
     EXPECT_EQ(table[7].font, 3);
     EXPECT_EQ(bins.fileLabel(), "temps.txt");
 }

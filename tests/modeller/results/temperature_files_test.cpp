@@ -86,7 +86,7 @@ TEST_F(TemperatureFileTest, ReadsNamesClimateAndValues) {
     EXPECT_TRUE(tem.HeaderReadable);
     EXPECT_EQ(tem.ZoneCount, 2);
     EXPECT_THAT(tem.SeriesNames, ElementsAre("Outdoor", "Living", "Kitchen"));
-    EXPECT_EQ(tem.NameFields[0], "          Living");
+    EXPECT_EQ(tem.NameFields[0], " Living         ") << "the field as the engine writes it";
     ASSERT_EQ(tem.HourCount(), 2);
     EXPECT_DOUBLE_EQ(tem.Series[0][0].Temp, -12.3);
     EXPECT_DOUBLE_EQ(tem.Series[1][0].Temp, 21.4);

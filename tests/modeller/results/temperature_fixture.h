@@ -32,7 +32,8 @@ inline std::vector<std::string> temLines(const std::string& climateFile,
     lines.push_back(format(" Total number of zones = %3d", static_cast<int>(zones.size())));
     lines.push_back("");
     std::string names = " Month Day Hour Outdoor";
-    for (const auto& z : zones) names += format(" %15s", z.c_str());
+    // The engine writes each name left-aligned in 15 characters after a blank (1X,A15).
+    for (const auto& z : zones) names += format(" %-15s", z.c_str());
     lines.push_back(names);
     for (const Hour& h : hours) {
         std::string row = format("    %2d  %2d   %2d%8.1f", h.month, h.day, h.hour, h.outdoor);
