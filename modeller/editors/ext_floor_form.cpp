@@ -216,6 +216,9 @@ void TExtFloorForm::showShareRows() {
     }
     holder->setFixedSize(rowsWidth, kRowHeight * static_cast<int>(rows.size()) + 8);
     ScrollBox1->setWidget(holder); // deletes the previous rows
+    // The box is as wide as its rows with room for the scroll bar down, so that no row needs one across.
+    ScrollBox1->setMinimumWidth(rowsWidth + 2 * ScrollBox1->frameWidth() +
+                                ScrollBox1->verticalScrollBar()->sizeHint().width());
     shownRowsVersion_ = editor_.SharedZoneRowsVersion;
 }
 

@@ -88,7 +88,7 @@ TSelectAllForm::TSelectAllForm(MaterialPalette& palette, platform::Services& ser
     setPalette(p);
     setAutoFillBackground(true);
     imagegrid = new PaletteGrid(palette, this);
-    materialstatusbar = new QLabel(this);
+    materialstatusbar = new platform::ElidingLabel(this);
     materialstatusbar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 4);
@@ -111,7 +111,9 @@ void TSelectAllForm::showPalette() {
     imagegrid->load();
     refreshPalette();
     move(palette_.Left, palette_.Top);
-    resize(palette_.WindowWidth, palette_.WindowHeight);
+    // The window keeps the size of its grid: neither a long description nor the grid of a larger
+    // table shown before may widen or heighten it.  The status bar cuts a description it cannot hold.
+    setFixedSize(palette_.WindowWidth, palette_.WindowHeight);
     show();
     raise();
 }

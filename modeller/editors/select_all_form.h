@@ -50,7 +50,7 @@ class TSelectAllForm : public platform::Dialog, public PaletteView {
     void refreshPalette() override;
 
     PaletteGrid* imagegrid;
-    QLabel* materialstatusbar;
+    platform::ElidingLabel* materialstatusbar;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -40,6 +40,10 @@ constexpr int kDialogHeight = 640;        // px
 // The half-star scale above the climate's limits, one field of five characters a value.
 constexpr const char* kStarScale =
     "0.0  0.5  1.0  1.5  2.0  2.5  3.0  3.5  4.0  4.5  5.0  5.5  6.0  6.5  7.0  7.5  8.0  8.5  9.0  9.5  10";
+// The widest texts of the zone panel that its width is made for.
+constexpr const char* kWidestZoneNumber = "Zone 100";
+constexpr const char* kWidestZoneArea = "Area 9999.9 m²";
+constexpr const char* kWidestZoneEnergy = "Energy 9999999 MJ ";
 // The limit for j half stars stands under the figure of j half stars: one field to the right of 0.0.
 constexpr int kLimitIndentFields = 1;
 
@@ -50,6 +54,16 @@ QString q(const std::string& s) {
 QLabel* label(QWidget* parent, const char* name, const QString& text) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
+    return l;
+}
+
+// A label of a text that changes with the record or zone shown: a long text is cut with an ellipsis
+// and never widens the dialog's left column.
+QLabel* elidingLabel(QWidget* parent, const char* name) {
+    auto* l = new platform::ElidingLabel(parent);
+    l->setObjectName(name);
+    // Its text asks for no width: the column gives it what it has.
+    l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     return l;
 }
 
@@ -151,8 +165,10 @@ void TAnalysisForm::build() {
     // The rating.
     StarPanel = frame(this, "StarPanel");
     auto* rating = new QVBoxLayout(StarPanel);
-    FileLabel = label(StarPanel, "FileLabel", "File");
-    ClimNameLabel = label(StarPanel, "ClimNameLabel", "Climate file name");
+    FileLabel = elidingLabel(StarPanel, "FileLabel");
+    FileLabel->setText("File");
+    ClimNameLabel = elidingLabel(StarPanel, "ClimNameLabel");
+    ClimNameLabel->setText("Climate file name");
     rating->addWidget(FileLabel);
     rating->addWidget(ClimNameLabel);
     auto* energies = new QGridLayout;
@@ -210,10 +226,13 @@ void TAnalysisForm::build() {
     ZNum = label(ZonePanel, "ZNum", "Zone Number");
     ZoneNumUpDown = new platform::UpDown(1, 1, ZonePanel);
     ZoneNumUpDown->setObjectName("ZoneNumUpDown");
-    ZoneNameLb = label(ZonePanel, "ZoneNameLb", "");
-    AreaLabel = label(ZonePanel, "AreaLabel", "");
-    EnergyLabel = label(ZonePanel, "EnergyLabel", "");
-    PercentLabel = label(ZonePanel, "PercentLabel", "");
+    ZoneNameLb = elidingLabel(ZonePanel, "ZoneNameLb");
+    AreaLabel = elidingLabel(ZonePanel, "AreaLabel");
+    EnergyLabel = elidingLabel(ZonePanel, "EnergyLabel");
+    PercentLabel = elidingLabel(ZonePanel, "PercentLabel");
+    // The up-down stands right of the widest zone number, so that it stays under the pointer while
+    // the user steps through the zones.
+    ZNum->setMinimumWidth(ZNum->fontMetrics().horizontalAdvance(kWidestZoneNumber) + 2 * ZNum->margin());
     ZoneColourPanel = new QFrame(ZonePanel);
     ZoneColourPanel->setObjectName("ZoneColourPanel");
     ZoneColourPanel->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -233,6 +252,24 @@ void TAnalysisForm::build() {
     zone->addWidget(PercentLabel, 4, 0, 1, 2);
     zone->addWidget(ZoneColourPanel, 0, 2, 5, 1);
 
+    // The left column keeps one width whatever record or zone it shows, so that neither its buttons
+    // nor the charts beside it move: as wide as the rating's fixed texts and star images, or the zone
+    // panel with its widest figures.
+    const QFontMetrics metrics = AreaLabel->fontMetrics();
+    const QMargins margins = zone->contentsMargins();
+    const int figures =
+        std::max(metrics.horizontalAdvance(kWidestZoneArea), metrics.horizontalAdvance(kWidestZoneEnergy));
+    const int column = std::max({StarPanel->sizeHint().width(), ZonePanel->sizeHint().width(),
+                                 figures + zone->horizontalSpacing() + ZoneColourPanel->width() +
+                                     margins.left() + margins.right() + 2 * ZonePanel->frameWidth()});
+    // Nor does its height change with the figures and stars a record or zone shows or hides.
+    for (QWidget* child : StarPanel->findChildren<QWidget*>()) {
+        QSizePolicy policy = child->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        child->setSizePolicy(policy);
+    }
+    StarPanel->setFixedWidth(column);
+    ZonePanel->setFixedWidth(column);
     auto* left = new QVBoxLayout;
     left->addWidget(StarPanel);
     left->addWidget(ZonePanel);

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -176,8 +177,25 @@ void THistForm::redraw() {
 void THistForm::showEvent(QShowEvent* event) {
     platform::Dialog::showEvent(event);
     if (event->spontaneous()) return;
+    if (const QScreen* on = screen()) PlaceOnScreen(on->availableGeometry());
     histogram_.FormShow();
     redraw();
+}
+
+void THistForm::PlaceOnScreen(const QRect& available) {
+    // The frame the window system draws round the window (none known before it was first shown).
+    const QSize frame = frameGeometry().size() - size();
+    const QSize least = minimumSize().expandedTo(minimumSizeHint());
+    const int half = available.height() / 2;
+    const int width =
+        std::max(least.width(), std::min(sizeHint().width(), available.width() - frame.width()));
+    const int height = std::max(least.height(), std::min(sizeHint().height(), half - frame.height()));
+    resize(width, height);
+    const int x = available.x() + std::max(0, (available.width() - width - frame.width()) / 2);
+    // The lower window stands in the lower half, or on the bottom edge when it cannot be made so low.
+    const int bottom = available.y() + available.height() - height - frame.height();
+    const int y = lower_ ? std::max(available.y(), std::min(available.y() + half, bottom)) : available.y();
+    move(x, y);
 }
 
 void THistForm::keyPressEvent(QKeyEvent* event) {

@@ -18,7 +18,8 @@ class QValueAxis;
 
 namespace pelmora {
 
-// A histogram window; the upper (HistForm) and the lower (HistForm2) are alike.
+// A histogram window; the upper (HistForm) and the lower (HistForm2) are alike, and they stand one
+// above the other so that two series can be compared.
 class THistForm : public platform::Dialog {
     Q_OBJECT
   public:
@@ -33,6 +34,11 @@ class THistForm : public platform::Dialog {
     void PrintSBClick();
     void OKSBClick() { close(); }
 
+    // Places the window on `available` (a screen's free area): the upper one in its top half and the
+    // lower one in its bottom half, each no higher than its half where the window can be made so.
+    // Each showing places it so.
+    void PlaceOnScreen(const QRect& available);
+
     QChartView* Chart1;
     QBarSeries* Series1;
     QValueAxis* LeftAxis;
@@ -42,6 +48,8 @@ class THistForm : public platform::Dialog {
   protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+    bool lower_ = false; // the lower window of the two
 
   private:
     void showAxis();
@@ -55,7 +63,9 @@ class THistForm2 : public THistForm {
     Q_OBJECT
   public:
     THistForm2(const TemperatureBins& bins, platform::Services& services, QWidget* parent = nullptr)
-        : THistForm(bins, services, parent, "HistForm2") {}
+        : THistForm(bins, services, parent, "HistForm2") {
+        lower_ = true;
+    }
 };
 
 class TBinDataForm : public platform::Dialog {

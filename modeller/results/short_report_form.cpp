@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <vector>
+
 namespace pelmora {
 
 namespace {
@@ -224,6 +226,8 @@ void TShortReportForm::FormShow() {
     for (int i = 1; i <= kReportDetailBoxes; ++i)
         E[static_cast<std::size_t>(i)]->setText(q(t.E[static_cast<std::size_t>(i)]));
     if (t.StateEdit) StateEdit->setText(q(*t.StateEdit));
+    // An entry longer than its field shows its start, as it reads on the certificate.
+    for (QLineEdit* field : findChildren<QLineEdit*>()) field->setCursorPosition(0);
 }
 
 void TShortReportForm::PrintSBClick() {
@@ -231,7 +235,21 @@ void TShortReportForm::PrintSBClick() {
     QRegion page(rect());
     for (QWidget* b : std::array<QWidget*, 3>{PrintSB, OKSB, HelpButton})
         page -= QRect(b->mapTo(this, QPoint(0, 0)), b->size());
+    // Nor does a selection the assessor made in a field go onto the certificate; it is there again
+    // after printing.
+    struct Selection {
+        QLineEdit* field;
+        int start;
+        int length;
+    };
+    std::vector<Selection> selections;
+    for (QLineEdit* field : findChildren<QLineEdit*>()) {
+        if (!field->hasSelectedText()) continue;
+        selections.push_back({field, field->selectionStart(), field->selectionLength()});
+        field->deselect();
+    }
     services_.printing.printWidget(*this, false, page);
+    for (const Selection& s : selections) s.field->setSelection(s.start, s.length);
 }
 
 void TShortReportForm::keyPressEvent(QKeyEvent* event) {

@@ -7,7 +7,9 @@
 
 #include "editor_fixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QTest>
 
@@ -135,6 +137,55 @@ TEST_F(EditorFormsTest, ThePalettesPicturesChooseTheDoor) {
     QTest::mouseClick(form.OKSB, Qt::LeftButton);
     EXPECT_FALSE(palette.isVisible());
     EXPECT_EQ(model().WallDoors(zone_, 0, 1).Material, 4);
+}
+
+// The palette keeps the size its grid asks for whatever the pointer passes over: a description longer
+// than the window is cut in the status bar and read whole in its tool tip, and a palette shown after a
+// larger one shrinks back to its own size.
+TEST_F(EditorFormsTest, ThePaletteKeepsItsSizeWhateverDescriptionItShows) {
+    const std::string longest =
+        "Reflective foil laminate with an expanded polystyrene board of 25 mm, both faces";
+    Sql("UPDATE WallInsulation SET \"Insulation Description\" = '" + longest + "' WHERE rowid = 2");
+    TExtWallForm form(context(), services_);
+    TSelectAllForm palette(context().palette, services_);
+    ASSERT_TRUE(form.ShowEditor());
+    const MaterialPalette& shown = context().palette;
+    // Walks the pointer over every cell and checks the window after each step.
+    const auto hoverEveryCell = [&](const char* what) {
+        for (int cell = 0; cell < shown.RowCount; ++cell) {
+            const QPoint centre((cell % shown.PaletteColumns) * shown.CellWidth + shown.CellWidth / 2,
+                                (cell / shown.PaletteColumns) * shown.CellHeight + shown.CellHeight / 2);
+            QMouseEvent move(QEvent::MouseMove, QPointF(centre),
+                             palette.imagegrid->mapToGlobal(QPointF(centre)), Qt::NoButton, Qt::NoButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(palette.imagegrid, &move);
+            QApplication::processEvents();
+            ASSERT_EQ(palette.materialstatusbar->text().toStdString(), shown.lbmaterials[cell]) << what;
+            EXPECT_EQ(palette.size(), QSize(shown.WindowWidth, shown.WindowHeight))
+                << what << " cell " << cell;
+            EXPECT_LE(palette.materialstatusbar->geometry().right(), palette.width()) << what;
+        }
+    };
+    for (auto [picture, what] :
+         {std::pair{form.dbmaterialpicture, "wall types"}, std::pair{form.dbinsulationpicture, "insulation"},
+          std::pair{form.dbmaterialpicture, "wall types again"}}) {
+        QTest::mouseClick(picture, Qt::LeftButton);
+        ASSERT_TRUE(palette.isVisible()) << what;
+        QApplication::processEvents();
+        EXPECT_EQ(palette.size(), QSize(shown.WindowWidth, shown.WindowHeight)) << what << " when opened";
+        hoverEveryCell(what);
+    }
+
+    QTest::mouseClick(form.dbinsulationpicture, Qt::LeftButton);
+    EXPECT_EQ(shown.WindowWidth, 3 * (kPictureWidth + 11) + 33);
+    QTest::mouseMove(palette.imagegrid, QPoint(shown.CellWidth + shown.CellWidth / 2, shown.CellHeight / 2));
+    QApplication::processEvents();
+    EXPECT_TRUE(palette.materialstatusbar->isCut());
+    EXPECT_EQ(palette.materialstatusbar->toolTip().toStdString(), longest);
+    QTest::mouseMove(palette.imagegrid, QPoint(shown.CellWidth / 2, shown.CellHeight / 2));
+    EXPECT_FALSE(palette.materialstatusbar->isCut());
+    EXPECT_EQ(palette.materialstatusbar->toolTip(), "") << "a text shown whole needs no tool tip";
+    form.reject();
 }
 
 TEST_F(EditorFormsTest, ThePartitionDialogShowsBothZones) {

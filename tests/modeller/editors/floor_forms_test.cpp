@@ -7,9 +7,13 @@
 #include "editor_fixture.h"
 #include "tests/support/dialog_layout.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 
@@ -81,12 +85,13 @@ TEST_F(FloorFormsTest, TheExternalFloorDialogIsAsWideAsItsUnderFloorSpaceAsksWit
         EXPECT_NEAR(form.width(), expected, kTolerance) << what;
         EXPECT_EQ(test_support::ControlsCutOff(form), "") << what;
     };
-    check(kWidthWithoutUnderFloor, "a slab");
+    // The share rows' box is as wide as the rows of the widest type name, which may need more.
+    check(kWidthWithoutUnderFloor, "a slab", false);
     form.editor().materialstable.MoveTo(2);
     ASSERT_TRUE(form.UFPanel->isVisibleTo(&form));
-    check(kWidthWithUnderFloor, "a suspended floor");
+    check(kWidthWithUnderFloor, "a suspended floor", false);
     form.editor().materialstable.MoveTo(1);
-    check(kWidthWithoutUnderFloor, "a slab again");
+    check(kWidthWithoutUnderFloor, "a slab again", false);
     form.reject();
 
     // The level's default shows Cancel, Reset and Change All, which a slab's width cannot hold.
@@ -96,6 +101,40 @@ TEST_F(FloorFormsTest, TheExternalFloorDialogIsAsWideAsItsUnderFloorSpaceAsksWit
     check(kWidthWithoutUnderFloor, "the level's default slab", false);
     form.editor().materialstable.MoveTo(2);
     check(kWidthWithUnderFloor, "the level's default suspended floor");
+    form.reject();
+}
+
+// The dialog stands at the screen's right edge as wide as it was laid out before it was first shown;
+// a suspended floor widens it, and it moves left so that the whole of it stays on the screen.  The
+// share rows, the widest type name included, fit their box without a scroll bar across.
+TEST_F(FloorFormsTest, TheExternalFloorDialogStaysOnTheScreenAndShowsItsShareRowsWhole) {
+    model().Zones(neighbour_).ZoneType = 1; // "Living/Kitchen", the widest type in the share rows
+    TExtFloorForm form(context(), services_);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    form.adjustSize();
+    form.move(screen.right() + 1 - form.width(), screen.top()); // the designed place: D - W, 0
+    ASSERT_TRUE(form.ShowEditor());
+    QApplication::processEvents();
+    const auto check = [&](const char* what) {
+        QApplication::processEvents();
+        EXPECT_TRUE(screen.contains(form.frameGeometry()))
+            << what << ": the dialog at " << form.frameGeometry().x() << ", " << form.frameGeometry().y()
+            << " " << form.frameGeometry().width() << " x " << form.frameGeometry().height()
+            << " on a screen " << screen.width() << " x " << screen.height();
+        EXPECT_FALSE(form.ScrollBox1->horizontalScrollBar()->isVisible()) << what;
+    };
+    check("a slab");
+    form.editor().materialstable.MoveTo(2);
+    ASSERT_TRUE(form.UFPanel->isVisibleTo(&form));
+    EXPECT_GE(form.width(), kWidthWithUnderFloor);
+    check("a suspended floor");
+    form.reject();
+
+    // Shown again, it opens on the screen at once.
+    form.move(screen.right() + 1 - kWidthWithoutUnderFloor, screen.top());
+    model().ZoneExtFloors(zone_).Material = 2;
+    ASSERT_TRUE(form.ShowEditor());
+    check("a suspended floor opened again");
     form.reject();
 }
 

@@ -7,6 +7,7 @@
 
 #include "plan_fixture.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
@@ -204,6 +205,72 @@ TEST_F(MainWindowTest, PrintsTheWindowAsAPicture) {
     window.SBPrintPlanClick();
     EXPECT_EQ(pdf.pagesPrinted, 1);
     EXPECT_TRUE(QFileInfo(dir.filePath("screen.pdf")).size() > 1000);
+}
+
+// Every text the status bar's panels are given can be read whole: it fits its panel as drawn, or the
+// panel's tool tip holds the whole of it.  The texts are the editing commands' and file actions' in
+// panel 0, the zone under the pointer in panel 1, the element picked in panel 2 and the pointer's
+// position in panel 3, each at its longest likely length.
+TEST_F(MainWindowTest, EveryStatusTextFitsItsPanelOrIsReadWholeInItsToolTip) {
+    main().FormShow();
+    main().show();
+    QApplication::processEvents();
+    std::vector<std::pair<int, std::string>> texts;
+    for (std::string_view text : {plan_editor_text::kClickedOutsideAZone,
+                                  plan_editor_text::kClickedInWrongZone,
+                                  plan_editor_text::kNoZoneBelow,
+                                  plan_editor_text::kInsertInternalWall,
+                                  plan_editor_text::kInsertWindow,
+                                  plan_editor_text::kInsertDoor,
+                                  plan_editor_text::kInsertSkylight,
+                                  plan_editor_text::kInsertStairwell,
+                                  plan_editor_text::kInternalWallDeleted,
+                                  plan_editor_text::kZoneNodeDeleted,
+                                  plan_editor_text::kEavesNodeDeleted,
+                                  plan_editor_text::kZoneDeleted,
+                                  plan_editor_text::kOverlappingZones,
+                                  plan_editor_text::kFinishDrawingFirst,
+                                  limit_text::kZones,
+                                  limit_text::kLevels,
+                                  limit_text::kAtLeastOneLevel,
+                                  limit_text::kNodes,
+                                  limit_text::kEavesPoints,
+                                  limit_text::kWindows,
+                                  limit_text::kDoors,
+                                  limit_text::kInterzoneDoors,
+                                  limit_text::kIntWalls,
+                                  limit_text::kSkylights,
+                                  limit_text::kStairsDown,
+                                  limit_text::kStairsUp,
+                                  limit_text::kFloorSpaceGroups,
+                                  limit_text::kRoofSpaceGroups})
+        texts.emplace_back(0, std::string(text));
+    const std::string longPath =
+        "/home/assessor/Projects/2026/Clients/Fenwick Renovation/house/Fenwick_3.hse";
+    for (const char* action : {"Saved as ", "Opened Client ", "Opened Assessor ", "Opened Defaults "})
+        texts.emplace_back(0, action + longPath);
+    texts.emplace_back(1, "Zone 100  Main Bedroom with Ensuite  Area 140.00 m\u00b2");
+    texts.emplace_back(2, "Zone 100  Main Bedroom with Ensuite  Area 140.00 m\u00b2");
+    texts.emplace_back(2, "Partition Wall 12 of Zone 100 and Wall 3 of Zone 99");
+    texts.emplace_back(2, "Window 12 of Wall 50 of Zone 100");
+    texts.emplace_back(2, "Wall 50 of Zone 100, External Wall");
+    texts.emplace_back(2, "Length is 123.45 m");
+    texts.emplace_back(3, "X  100.10  Y  100.10");
+
+    platform::PanelStatusBar& bar = *main().StatusBar1;
+    for (const auto& [panel, text] : texts) {
+        const QString whole = QString::fromStdString(text);
+        bar.setPanelText(panel, whole);
+        QApplication::processEvents();
+        const QLabel& label = *bar.panel(panel);
+        ASSERT_EQ(bar.panelText(panel), whole);
+        const int room = label.contentsRect().width() - 2 * label.margin();
+        const bool fits = label.fontMetrics().horizontalAdvance(whole) <= room;
+        EXPECT_TRUE(fits || label.toolTip() == whole) << "panel " << panel << " (" << room << " px) cuts \""
+                                                      << text << "\" and has no tool tip with it";
+    }
+    bar.setPanelText(0, "Insert window");
+    EXPECT_EQ(bar.panel(0)->toolTip(), "") << "a text that fits needs no tool tip";
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "results_fixture.h"
 #include "tests/support/chart_titles.h"
 
+#include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -144,6 +145,64 @@ TEST_F(AnalysisFormTest, DeleteClosesTheDialogAndPrintingGivesAPageWithTheCharts
     EXPECT_EQ(history->SimulationRecordCount, 0);
     EXPECT_EQ(form.BarSeries1->count(), 0);
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "Data" / "PASTRATE.TXT"));
+}
+
+// A cold climate's house: a small heated study whose monthly heating reaches 700 MJ/m2, and zones
+// whose names, energies and ratings differ greatly.
+class ColdClimateAnalysisTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::filesystem::create_directories(folder.path() / "Data");
+        rateableClimate(tables, 5);
+        makeHouse(model, folder.path(),
+                  {{"Study", 8.0, true, true, 0x0000FF},
+                   {"Main Bedroom with Ensuite and Walk-in Robe", 42.0, true, true},
+                   {"WC", 2.0, true, true}});
+        std::vector<std::string> rows;
+        for (int m = 1; m <= kMonths; ++m) {
+            const double winter = m >= 5 && m <= 9 ? 1.0 : 0.3;
+            rows.push_back(
+                energyRow(m, 1, 1, {5600.0 * winter, 10.0, 0.0, 12000.0 * winter, 0.0, 0.0, 3.0, 0.0, 0.0}));
+        }
+        folder.write("ENERGY.TXT", energyFile(rows));
+        panel.ProcessSimulation();
+    }
+
+    TempFolder folder;
+    HouseModel model;
+    RatingTables tables;
+    std::unique_ptr<SimulationHistory> history = std::make_unique<SimulationHistory>();
+    RecordedMessages recorded;
+    RatingPanel panel{model, *history, tables, recorded};
+    platform::ScriptedMessageService messages;
+    platform::ScriptedFileDialogService files;
+    platform::ScriptedHelpService help;
+    std::unique_ptr<platform::PdfPrintService> printing = std::make_unique<platform::PdfPrintService>(
+        QString::fromStdString((folder.path() / "a.pdf").string()));
+    platform::Services services{messages, files, help, *printing};
+    TAnalysisForm form{model, *history, tables, panel, services};
+};
+
+TEST_F(ColdClimateAnalysisTest, TheZoneUpDownStaysUnderThePointerWhileStepping) {
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(form.ZonesSB, Qt::LeftButton);
+    QApplication::processEvents();
+    const QPoint upDown = form.ZoneNumUpDown->mapTo(&form, QPoint(0, 0));
+    const QPoint chart = form.CoolChart->mapTo(&form, QPoint(0, 0));
+    for (int zone : {2, 3, 2, 1}) {
+        form.ZoneNumUpDown->setValue(zone);
+        QApplication::processEvents();
+        EXPECT_EQ(form.ZoneNumUpDown->mapTo(&form, QPoint(0, 0)), upDown) << "zone " << zone;
+        EXPECT_EQ(form.CoolChart->mapTo(&form, QPoint(0, 0)), chart) << "zone " << zone;
+        EXPECT_LE(form.ZoneNameLb->geometry().right(), form.ZonePanel->contentsRect().right())
+            << "zone " << zone;
+    }
+    form.ZoneNumUpDown->setValue(2);
+    EXPECT_EQ(form.ZoneNameLb->text(), "Main Bedroom with Ensuite and Walk-in Robe");
+    QTest::mouseClick(form.HouseSB, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(form.CoolChart->mapTo(&form, QPoint(0, 0)), chart) << "the house view";
 }
 
 } // namespace

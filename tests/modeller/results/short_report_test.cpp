@@ -8,6 +8,7 @@
 #include "modeller/platform/print_service.h"
 #include "results_fixture.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -168,6 +169,53 @@ TEST_F(ShortReportTest, PrintsOnePageThatReadsBackWithItsFigures) {
                                  "Signed by the assessor"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
     EXPECT_EQ(text.find("Print"), std::string::npos) << "the window's buttons stay off the page";
+}
+
+// Records, at the moment the page is printed, which fields show a selection.
+class SelectionRecordingPrint : public platform::PrintService {
+  public:
+    bool printImage(const QImage&, bool) override { return true; }
+    bool printWidget(QWidget& widget, bool, const QRegion&) override {
+        for (const QLineEdit* field : widget.findChildren<QLineEdit*>())
+            if (field->hasSelectedText()) selected << field->objectName();
+        ++printed;
+        return true;
+    }
+    QStringList selected;
+    int printed = 0;
+};
+
+// An entry longer than its field shows its first characters, as an assessor reads it on the
+// certificate; the field the assessor last clicked puts no selection highlight on the printed page.
+TEST_F(ShortReportTest, LongEntriesShowTheirStartAndThePageIsPrintedWithoutASelection) {
+    model.AssessorEmail = "jonathan.smithers-ellington.assessor.testing@example.com.au";
+    model.DwellingDevelopmentName = "The Grange at Wattle Grove Estate, Stage Fourteen, Lots 1 to 40";
+    SelectionRecordingPrint printing;
+    platform::ScriptedMessageService messages;
+    platform::ScriptedFileDialogService files;
+    platform::ScriptedHelpService help;
+    platform::Services services{messages, files, help, printing};
+    TShortReportForm form(model, *history, tables, services);
+    form.show();
+    for (const QLineEdit* field : form.findChildren<QLineEdit*>()) {
+        EXPECT_EQ(field->cursorPosition(), 0) << field->objectName().toStdString() << " shows the end of \""
+                                              << field->text().toStdString() << "\"";
+    }
+    const QLineEdit* email = form.E[10];
+    ASSERT_EQ(email->text().toStdString(), model.AssessorEmail);
+    ASSERT_LT(email->width(), email->fontMetrics().horizontalAdvance(email->text())) << "the entry is longer";
+
+    // The assessor selects part of the e-mail, as a click and drag does, then prints.
+    form.E[10]->setFocus();
+    form.E[10]->setSelection(3, 20);
+    ASSERT_TRUE(form.E[10]->hasSelectedText());
+    form.PrintSBClick();
+    ASSERT_EQ(printing.printed, 1);
+    EXPECT_TRUE(printing.selected.isEmpty()) << printing.selected.join(", ").toStdString();
+    // Shown again, the fields start from their beginning once more.
+    form.E[10]->end(false);
+    form.FormShow();
+    EXPECT_EQ(form.E[10]->cursorPosition(), 0);
 }
 
 } // namespace

@@ -110,6 +110,34 @@ TEST_F(TempDisplayFormTest, TheChartsShowTheirWholeAxisTitlesAtTheDialogsSize) {
         test_support::ExpectAxisTitlesWhole(*chart);
 }
 
+// The two histograms exist to compare two series one above the other: on a screen of 1600 x 1200, and
+// on a smaller one, the upper window stands above the lower one, both whole on the screen and neither
+// covering the other.
+TEST_F(TempDisplayFormTest, TheTwoHistogramsStandOneAboveTheOther) {
+    THistForm2 lower{bins.bins(), services};
+    hist.show();
+    lower.show();
+    for (const QRect screen :
+         {QRect(0, 0, 1600, 1200), QRect(0, 0, 1280, 1024), QRect(1600, 30, 1920, 1050)}) {
+        hist.PlaceOnScreen(screen);
+        lower.PlaceOnScreen(screen);
+        const QRect upperFrame = hist.frameGeometry();
+        const QRect lowerFrame = lower.frameGeometry();
+        const auto where = [&] {
+            const auto text = [](QRect r) {
+                return QString("(%1, %2) %3 x %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+            };
+            return (text(upperFrame) + " over " + text(lowerFrame) + " on " + text(screen)).toStdString();
+        };
+        EXPECT_TRUE(screen.contains(upperFrame)) << where();
+        EXPECT_TRUE(screen.contains(lowerFrame)) << where();
+        EXPECT_LT(upperFrame.bottom(), lowerFrame.top()) << where();
+        EXPECT_FALSE(upperFrame.intersects(lowerFrame)) << where();
+        EXPECT_GE(hist.height(), hist.minimumSizeHint().height()) << where();
+        EXPECT_GE(lower.height(), lower.minimumSizeHint().height()) << where();
+    }
+}
+
 TEST_F(TempDisplayFormTest, TheTableAndAHistogramOfAFile) {
     bins.HistForm = &hist;
     bins.show();
