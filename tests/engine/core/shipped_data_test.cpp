@@ -1,6 +1,7 @@
 // The readers of the material file, the glazing libraries and the climate file.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <limits>
 
@@ -493,6 +494,95 @@ TEST_F(ClimatePrepass, ClimateFileThatIsNotAWholeYearIsIllegalInput) {
         EXPECT_NE(console().find(expected), std::string::npos) << console();
         EXPECT_NE(console().find(msg::kAbnormalEnd), std::string::npos);
         EXPECT_NE(fileText("output.txt").find(expected), std::string::npos) << fileText("output.txt");
+    }
+}
+
+// A record whose measured values no weather brings, or a year whose records do not run hour by hour
+// from 1 January, was simulated and rated: now card 1/2 is illegal input naming the file, the record
+// and the field or the dates.
+TEST_F(ClimatePrepass, ClimateRecordsOutsideWeatherOrTheCalendarAreIllegalInput) {
+    const auto hourly = [](int m, int d, int h) { return climateLine(m, d, h, 10.0 + h / 2.0); };
+    const std::vector<std::string> year = climateYear(hourly);
+    // Columns `first`.. of record `index` (0-based) replaced by `text`.
+    const auto with = [&](std::size_t index, std::size_t first, const std::string& text) {
+        std::vector<std::string> lines = year;
+        lines[index].replace(first - 1, text.size(), text);
+        return lines;
+    };
+    std::vector<std::string> noFebruary;
+    for (const std::string& line : year)
+        if (std::stoi(line.substr(4, 2)) != 2) noFebruary.push_back(line);
+    while (noFebruary.size() < year.size()) noFebruary.push_back(noFebruary.back());
+    std::vector<std::string> firstOfJanuary;
+    for (int d = 1; d <= 365; ++d)
+        for (int h = 0; h < 24; ++h) firstOfJanuary.push_back(hourly(1, 1, h));
+    std::vector<std::string> fromSecondOfJanuary(year.begin() + 24, year.end());
+    fromSecondOfJanuary.insert(fromSecondOfJanuary.end(), year.begin(), year.begin() + 24);
+    std::vector<std::string> hourMissing = year;
+    hourMissing.erase(hourMissing.begin() + 30);
+    hourMissing.push_back(year.back());
+
+    struct Case {
+        std::string what;
+        std::vector<std::string> lines;
+        std::string fault;
+    };
+    const Case cases[] = {
+        {"dry bulb 999.9", with(5, 11, "9999"),
+         "record 6: dry bulb (columns 11-14) 999.9 outside -70 to 60 °C"},
+        {"dry bulb -70.1", with(6, 11, "-701"),
+         "record 7: dry bulb (columns 11-14) -70.1 outside -70 to 60 °C"},
+        {"an exponent in the dry bulb", with(7, 11, "9E03"),
+         "record 8: dry bulb (columns 11-14) 900 outside -70 to 60 °C"},
+        {"a huge exponent in the dry bulb", with(8, 11, "9E99"),
+         "record 9: dry bulb (columns 11-14) 9e+98 outside -70 to 60 °C"},
+        {"moisture 51 g/kg", with(9, 15, "510"),
+         "record 10: moisture (columns 15-17) 51 outside 0 to 50 g/kg"},
+        {"negative wind speed", with(10, 22, "-10"),
+         "record 11: wind speed (columns 22-24) -1 outside 0 to 60 m/s"},
+        {"wind direction code 99", with(11, 25, "99"),
+         "record 12: wind direction code (columns 25-26) 99 outside 0 to 16 sixteenths of a circle"},
+        {"negative diffuse", with(13, 38, "-50"),
+         "record 14: diffuse irradiance (columns 38-40) -50 outside 0 to 1420 W/m²"},
+        {"negative direct", with(14, 41, " -50"),
+         "record 15: direct irradiance (columns 41-44) -50 outside 0 to 1420 W/m²"},
+        {"direct 9999", with(15, 41, "9999"),
+         "record 16: direct irradiance (columns 41-44) 9999 outside 0 to 1420 W/m²"},
+        {"8760 records without February", noFebruary,
+         "record 745: 1 March hour 0 does not follow 31 January hour 23"},
+        {"365 copies of 1 January", firstOfJanuary,
+         "record 25: 1 January hour 0 does not follow 1 January hour 23"},
+        {"a year from 2 January", fromSecondOfJanuary,
+         "record 1: the first record is 2 January hour 0, not 1 January hour 0"},
+        {"an hour missing", hourMissing, "record 31: 2 January hour 7 does not follow 2 January hour 5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        writeStandardData();
+        writeText("climat01.TXT", c.lines);
+        const auto all = cards();
+        writeScratch(all);
+        EXPECT_NE(run(), 0);
+        const std::string expected = " " + all[2].substr(0, 80) + "\n" + std::string(msg::kClimateRecord) +
+                                     file("climat01.TXT").string() + ", " + c.fault + "\n";
+        EXPECT_NE(console().find(expected), std::string::npos) << console();
+        EXPECT_NE(console().find(msg::kAbnormalEnd), std::string::npos);
+    }
+}
+
+// Every shipped climate file is a year that the engine takes whole.
+TEST(ShippedClimate, EveryShippedClimateFileIsAWholeYearWithinTheRanges) {
+    const std::filesystem::path folder = std::filesystem::path(PROGRAM_FOLDER) / "Data/Climate";
+    for (int zone = 1; zone <= 69; ++zone) {
+        char name[16];
+        std::snprintf(name, sizeof name, "climat%02d.TXT", zone);
+        ClimateFile f;
+        ASSERT_TRUE(f.open(folder / name)) << name;
+        const ClimateYear year = readClimateYear(f);
+        EXPECT_EQ(year.fault, "") << name;
+        EXPECT_EQ(year.records, kYearRecords) << name;
     }
 }
 
