@@ -619,5 +619,68 @@ TEST_F(InputFiles, PathsOfCardsAreFoundWhateverTheirCaseAndSeparators) {
     EXPECT_FALSE(findInputFile(state(), "    "));
 }
 
+// A card that names an input or a shipped data file as a result file stops the run before any result
+// file is opened: the file keeps every byte, and the console names the card's file and what it is.
+TEST_F(InputFiles, AResultFileNamedOverAnInputOrShippedFileIsRefusedBeforeAnythingIsWritten) {
+    const std::string folder = dir_.string() + "/";
+    const auto fileCard = [](long long number, const std::string& name) {
+        return card("(A2,I3,3X,A120)", {std::string(" 1"), number, name});
+    };
+    const auto flowCard = [](const std::string& name) {
+        return card("(A2,I3,2X,A1,A120)", {std::string(" 1"), 11LL, std::string("1"), name});
+    };
+    struct Case {
+        std::size_t index; // of the card in the project cards
+        std::string card;
+        std::string name;
+        std::string what;
+    };
+    const Case cases[] = {
+        {7, fileCard(7, folder + "climat01.TXT"), folder + "climat01.TXT", "it is the climate file"},
+        {8, fileCard(9, "CLIMAT01.txt"), "CLIMAT01.txt", "it is the climate file"},
+        {8, fileCard(9, folder + "sub/../climat01.TXT"), folder + "sub/../climat01.TXT",
+         "it is the climate file"},
+        {7, fileCard(7, "link.txt"), "link.txt", "it is the climate file"},
+        {7, fileCard(7, "SCRATCH"), "SCRATCH", "it is the card file"},
+        {8, fileCard(9, "matdata.bin"), "matdata.bin", "it is the program folder's matdata.bin"},
+        {7, fileCard(7, "tape52"), "tape52", "it is the program folder's tape52"},
+        {8, fileCard(9, folder + "WINDOWS.VWG"), folder + "WINDOWS.VWG", "it is a glazing library"},
+        {10, flowCard("sky.vsg"), "sky.vsg", "it is a glazing library"},
+        {7, fileCard(7, "Data/Climate/climat02.TXT"), "Data/Climate/climat02.TXT",
+         "it lies in the program folder's shipped data"},
+        {8, fileCard(9, "DATA/new.TEM"), "DATA/new.TEM", "it lies in the program folder's shipped data"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        writeStandardData();
+        std::filesystem::create_directories(file("sub"));
+        std::filesystem::create_directories(file("Data/Climate"));
+        writeText("Data/Climate/climat02.TXT", {climateLine(1, 1, 0, 10.0)});
+        std::filesystem::create_symlink(file("climat01.TXT"), file("link.txt"));
+        auto cards = projectCards();
+        ASSERT_LT(c.index, cards.size());
+        cards[c.index] = c.card;
+        cards.push_back(zoneDefinition(1, "A", 50.0, "Normal"));
+        cards.push_back(zoneCardLine(1, 51, {10.0, 0.5, 0, 0.0}));
+        cards.push_back(" 9");
+        writeScratch(cards);
+        const std::vector<std::string> inputs = {"climat01.TXT", "SCRATCH", "matdata.bin",
+                                                 "WINDOWS.VWG",  "SKY.VSG", "Data/Climate/climat02.TXT"};
+        std::vector<std::string> before;
+        for (const std::string& name : inputs) before.push_back(fileText(name));
+
+        EXPECT_NE(run(), 0);
+        const std::string expected =
+            " RESULT FILE WOULD OVERWRITE AN INPUT OR SHIPPED DATA FILE: " + c.name + " (" + c.what + ")\n";
+        EXPECT_NE(console().find(expected), std::string::npos) << console();
+        for (std::size_t i = 0; i < inputs.size(); ++i)
+            EXPECT_EQ(fileText(inputs[i]), before[i]) << inputs[i];
+        EXPECT_FALSE(std::filesystem::exists(file("DATA/new.TEM")));
+        EXPECT_FALSE(std::filesystem::exists(file("Data/new.TEM")));
+    }
+}
+
 } // namespace
 } // namespace engine::testing
