@@ -5,6 +5,7 @@
 #include <array>
 #include <cassert>
 #include <cstddef>
+#include <cstdio>
 
 namespace common {
 
@@ -59,6 +60,114 @@ int readClimateRecord(std::string_view line, ClimateRecordFields& record) {
 int daysInMonth(int month) {
     static constexpr int kDays[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return month >= 1 && month <= 12 ? kDays[month - 1] : 0;
+}
+
+namespace {
+
+constexpr double kHighestIrradiance = 1420.0; // W/m², the extraterrestrial irradiance at perihelion
+
+constexpr std::array<ClimateFieldRange, 6> kRanges{{
+    {ClimateField::DryBulb, "dry bulb", "11-14", -70.0, 60.0, "°C"},
+    {ClimateField::Moisture, "moisture", "15-17", 0.0, 50.0, "g/kg"},
+    {ClimateField::WindSpeed, "wind speed", "22-24", 0.0, 60.0, "m/s"},
+    {ClimateField::WindCode, "wind direction code", "25-26", 0.0, 16.0, "sixteenths of a circle"},
+    {ClimateField::Diffuse, "diffuse irradiance", "38-40", 0.0, kHighestIrradiance, "W/m²"},
+    {ClimateField::Direct, "direct irradiance", "41-44", 0.0, kHighestIrradiance, "W/m²"},
+}};
+
+double valueOf(ClimateField field, const ClimateRecordFields& r) {
+    switch (field) {
+    case ClimateField::DryBulb:
+        return r.dryBulb;
+    case ClimateField::Moisture:
+        return r.moisture;
+    case ClimateField::WindSpeed:
+        return r.windSpeed;
+    case ClimateField::WindCode:
+        return r.windCode;
+    case ClimateField::Diffuse:
+        return r.diffuse;
+    case ClimateField::Direct:
+        return r.direct;
+    case ClimateField::None:
+        break;
+    }
+    return 0.0;
+}
+
+// A value as a message shows it: as few digits as say it exactly enough.
+std::string shortNumber(double value) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%.6g", value);
+    return text;
+}
+
+constexpr std::array<std::string_view, 13> kMonthNames{
+    "",     "January", "February",  "March",   "April",    "May",     "June",
+    "July", "August",  "September", "October", "November", "December"};
+
+std::string dateText(int month, int day, int hour) {
+    return std::to_string(day) + " " + std::string(kMonthNames[static_cast<std::size_t>(month)]) + " hour " +
+           std::to_string(hour);
+}
+
+} // namespace
+
+std::span<const ClimateFieldRange> climateFieldRanges() {
+    return kRanges;
+}
+
+ClimateField fieldOutOfRange(const ClimateRecordFields& record) {
+    for (const ClimateFieldRange& range : kRanges) {
+        const double value = valueOf(range.field, record);
+        // Written so that a value that is not a number fails too.
+        if (!(value >= range.lowest && value <= range.highest)) return range.field;
+    }
+    return ClimateField::None;
+}
+
+std::string fieldRangeText(ClimateField field, const ClimateRecordFields& record) {
+    for (const ClimateFieldRange& range : kRanges) {
+        if (range.field != field) continue;
+        return std::string(range.name) + " (columns " + std::string(range.columns) + ") " +
+               shortNumber(valueOf(field, record)) + " outside " + shortNumber(range.lowest) + " to " +
+               shortNumber(range.highest) + " " + std::string(range.unit);
+    }
+    return "no field out of range";
+}
+
+bool ClimateCalendar::take(int month, int day, int hour) {
+    bool follows = false;
+    if (taken_ == 0) {
+        follows = hour == 0 && (!yearStart_ || (month == 1 && day == 1));
+    } else if (hour_ < 23) {
+        follows = month == month_ && day == day_ && hour == hour_ + 1;
+    } else if (hour == 0) {
+        // The next day: the same month while it has days left (29 February only after the 28th),
+        // else the 1st of the next month; nothing follows 31 December.
+        const bool sameMonth = month == month_ && day == day_ + 1 && day <= daysInMonth(month_);
+        const bool nextMonth = month == month_ + 1 && day == 1 && day_ >= daysInMonth(month_) - (month_ == 2);
+        follows = sameMonth || nextMonth;
+    }
+    if (!follows) return false;
+    ++taken_;
+    month_ = month;
+    day_ = day;
+    hour_ = hour;
+    return true;
+}
+
+std::string ClimateCalendar::faultText(int month, int day, int hour) const {
+    const bool valid = month >= 1 && month <= 12;
+    const std::string date = valid ? dateText(month, day, hour)
+                                   : "month " + std::to_string(month) + " day " + std::to_string(day) +
+                                         " hour " + std::to_string(hour);
+    if (taken_ == 0)
+        return "the first record is " + date + ", not " +
+               (yearStart_ ? "1 January hour 0" : "hour 0 of a day");
+    if (month_ == 12 && day_ == 31 && hour_ == 23)
+        return date + " follows 31 December hour 23, the end of the year";
+    return date + " does not follow " + dateText(month_, day_, hour_);
 }
 
 } // namespace common

@@ -3,6 +3,8 @@
 // reader of a climate file goes through these functions.
 #pragma once
 
+#include <span>
+#include <string>
 #include <string_view>
 
 namespace common {
@@ -33,5 +35,57 @@ int readClimateRecord(std::string_view line, ClimateRecordFields& record);
 
 // Days of month 1..12 in a year that has 29 February; 0 for any other month.
 int daysInMonth(int month);
+
+// The measured values of a record, each of which must lie within what weather can bring anywhere
+// people build houses: a value outside it is damage (a dry bulb of 999.9, a negative wind speed, an
+// exponent that blows a field up), never weather.  The cloud digit needs no range: every digit its
+// one column can hold is a cover in oktas, 9 for a sky hidden from view.
+enum class ClimateField { None, DryBulb, Moisture, WindSpeed, WindCode, Diffuse, Direct };
+
+struct ClimateFieldRange {
+    ClimateField field;
+    std::string_view name;    // as a message names it
+    std::string_view columns; // of the record
+    double lowest, highest;   // in the field's unit
+    std::string_view unit;
+};
+
+// The range of every measured field, in record order.
+//   dry bulb -70 to 60 °C: below the coldest and above the hottest air ever measured where people live;
+//   moisture 0 to 50 g/kg: saturated air at 40 °C holds 49 g/kg;
+//   wind speed 0 to 60 m/s: above any hourly mean wind but a tornado's;
+//   wind direction code 0 (calm) to 16 (north);
+//   diffuse and direct 0 to 1420 W/m²: no irradiance exceeds the sun's outside the atmosphere at
+//   perihelion (1367 W/m² × 1.035).
+std::span<const ClimateFieldRange> climateFieldRanges();
+
+// The first measured field of `record` outside its range, or None.  Allocates nothing.
+ClimateField fieldOutOfRange(const ClimateRecordFields& record);
+
+// What is wrong with `field` of `record`: its name and columns, the value and its range, such as
+// "dry bulb (columns 11-14) 999.9 outside -70 to 60 °C".
+std::string fieldRangeText(ClimateField field, const ClimateRecordFields& record);
+
+// The calendar order of a climate file's records: every record is the hour after the one before it,
+// hour by hour through a day and day by day through the months (29 February only after the 28th),
+// and the first is hour 0 of a day (of 1 January when the records must make a year).  A file of
+// 8760 records without February, or of 365 copies of 1 January, breaks it.  Allocates nothing.
+class ClimateCalendar {
+  public:
+    explicit ClimateCalendar(bool yearFromFirstOfJanuary) : yearStart_(yearFromFirstOfJanuary) {}
+    // Forgets every record taken: the next one is a first record again.
+    void restart() { taken_ = 0; }
+    // Takes the date of the next record; false when it is not the one the calendar expects (the
+    // calendar then stays at the record before).
+    bool take(int month, int day, int hour);
+    // Why the date the last take refused is not the next one: "1 March hour 0 does not follow
+    // 31 January hour 23", or "the first record is 2 January hour 0, not 1 January hour 0".
+    std::string faultText(int month, int day, int hour) const;
+
+  private:
+    bool yearStart_;
+    long taken_ = 0;
+    int month_ = 0, day_ = 0, hour_ = 0; // of the last record taken
+};
 
 } // namespace common

@@ -55,6 +55,9 @@ ClimateRead ClimateFile::next(ClimateRecord& record) {
     if (month < 1 || month > 12) return refuse(ClimateFault::Month, month);
     if (day < 1 || day > daysInMonth(month)) return refuse(ClimateFault::Day, day, month);
     if (hour < 0 || hour > 23) return refuse(ClimateFault::Hour, hour);
+    faultRecord_ = fields;
+    faultField_ = common::fieldOutOfRange(fields);
+    if (faultField_ != common::ClimateField::None) return refuse(ClimateFault::Range, 0);
     ++records_;
     record.month = month;
     record.day = day;
@@ -83,6 +86,9 @@ std::string climateFaultText(const ClimateFile& file) {
                " of month " + std::to_string(file.faultMonth());
     case ClimateFault::Hour:
         return text + "hour " + value + " outside 0 to 23";
+    case ClimateFault::Range:
+        return text + common::fieldRangeText(file.faultField(), file.faultRecord());
+    case ClimateFault::Calendar:
     case ClimateFault::None:
         break;
     }
@@ -93,6 +99,9 @@ ClimateYear readClimateYear(ClimateFile& file) {
     ClimateYear year;
     double sum = 0.0;
     ClimateRecord record;
+    // The run simulates a year from its first hour, and books each day by its date.
+    common::ClimateCalendar calendar(true);
+    bool beyondTheYear = false;
     for (;;) {
         const ClimateRead status = file.next(record);
         if (status == ClimateRead::EndOfFile) break;
@@ -102,9 +111,21 @@ ClimateYear readClimateYear(ClimateFile& file) {
             year.fault = climateFaultText(file);
             return year;
         }
+        if (!beyondTheYear && !calendar.take(record.month, record.day, record.hour)) {
+            // A year that is complete and goes on is a file of more than a year, counted on and said
+            // below; anywhere else the record is out of the calendar's order.
+            beyondTheYear = year.records == (year.leapDay ? kLeapYearRecords : kYearRecords);
+            if (!beyondTheYear) {
+                year.status = ClimateRead::IllegalData;
+                year.recordFault = ClimateFault::Calendar;
+                year.fault = "record " + std::to_string(year.records + 1) + ": " +
+                             calendar.faultText(record.month, record.day, record.hour);
+                return year;
+            }
+        }
         sum += record.tair;
         ++year.records;
-        if (record.month == 2 && record.day == 29) year.leapDay = true;
+        if (!beyondTheYear && record.month == 2 && record.day == 29) year.leapDay = true;
         // A second year (or more) would be simulated and booked as part of this one.
         if (year.records > kLeapYearRecords) break;
     }

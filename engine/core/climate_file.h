@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/arrays.h"
+#include "common/climate_record.h"
 
 namespace engine {
 
@@ -29,9 +30,11 @@ struct ClimateRecord {
 
 enum class ClimateRead { Record, EndOfFile, IllegalData };
 
-// Why a record could not be taken (IllegalData): a field that is not a number of its format, or a
-// month, day or hour that no calendar has.
-enum class ClimateFault { None, IllegalField, Month, Day, Hour };
+// Why a record could not be taken (IllegalData): a field that is not a number of its format, a
+// month, day or hour that no calendar has, or a measured value outside what weather can bring.  A
+// whole year (readClimateYear) also refuses a date that is not the hour after the record before, the
+// first being 1 January, hour 0 (Calendar).
+enum class ClimateFault { None, IllegalField, Month, Day, Hour, Range, Calendar };
 
 // Days of month 1..12 in a year that has 29 February.
 int daysInMonth(int month);
@@ -57,6 +60,9 @@ class ClimateFile {
     int faultColumn() const { return faultColumn_; }
     int faultValue() const { return faultValue_; }
     int faultMonth() const { return faultMonth_; }
+    // The record last refused, for the messages that name its field or its date.
+    const common::ClimateRecordFields& faultRecord() const { return faultRecord_; }
+    common::ClimateField faultField() const { return faultField_; }
 
   private:
     bool nextLine();
@@ -67,6 +73,8 @@ class ClimateFile {
     long records_ = 0;
     ClimateFault fault_ = ClimateFault::None;
     int faultColumn_ = 0, faultValue_ = 0, faultMonth_ = 0;
+    common::ClimateRecordFields faultRecord_;
+    common::ClimateField faultField_ = common::ClimateField::None;
 };
 
 // Records of a year of 365 days, and of one that holds 29 February.
@@ -74,7 +82,8 @@ inline constexpr long kYearRecords = 8760;
 inline constexpr long kLeapYearRecords = 8784;
 
 // The whole file as the input reads it before the time loop: one year of records, 8760, or 8784 when
-// it holds 29 February, every one readable, and their mean dry bulb.
+// it holds 29 February, every one readable and within the ranges of weather, running hour by hour
+// from 1 January, hour 0, and their mean dry bulb.
 struct ClimateYear {
     ClimateRead status = ClimateRead::Record;      // IllegalData: record `records` + 1 cannot be taken
     long records = 0;                              // records read

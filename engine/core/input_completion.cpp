@@ -1,6 +1,7 @@
 #include "engine/core/input_completion.h"
 
 #include "common/file_lookup.h"
+#include "engine/core/input_files.h"
 #include "engine/core/result_files.h"
 #include "engine/core/run_stop.h"
 #include "engine/core/section_properties.h"
@@ -57,6 +58,7 @@ constexpr std::string_view kGlazedZone = " Zone ";
 constexpr std::string_view kNoFloorOrVolume =
     " HAS GLAZING BUT ZERO FLOOR AREA OR VOLUME. CALCULATION STOPPED";
 constexpr std::string_view kCannotCreate = "Cannot create result file ";
+constexpr std::string_view kResultOverInput = "RESULT FILE WOULD OVERWRITE AN INPUT OR SHIPPED DATA FILE: ";
 
 long long item(int n) {
     return n;
@@ -238,6 +240,19 @@ std::vector<std::string> reportHeadLines(const EngineState& state) {
 void openResultFiles(EngineState& state) {
     ResultUnits& u = state.units;
     const ReaderState& r = state.reader;
+    // Every result file is checked before the first is opened, so that a card naming an input file
+    // (the climate file, say) as a result file truncates nothing.
+    const bool card8 = trimmed(state.prin2.c8file) != "None";
+    const std::string_view results[] = {r.repfile,
+                                        r.temfile,
+                                        state.sysa.iconon != 0 ? std::string_view(r.enfile) : "",
+                                        "natrep.dt2",
+                                        card8 ? std::string_view(state.prin2.c8file) : "",
+                                        state.flowfile.iflowf == 1 ? std::string_view(r.flowfname) : ""};
+    for (std::string_view name : results) {
+        const std::string fault = outputFault(state, resultFilePath(state, name));
+        if (!fault.empty()) stopRun(state, {kResultOverInput, trimmed(name), " (", fault, ")"});
+    }
     openUnit(state, u.report, r.repfile);
     u.reportOpened = true;
     openUnit(state, u.temperature, r.temfile);

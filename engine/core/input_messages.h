@@ -18,6 +18,8 @@ inline constexpr std::string_view kUnknownCardNumber = "     **ERROR** Unknown c
 inline constexpr std::string_view kNoZoneCard = "     **ERROR** No zone card before the above card for zone ";
 inline constexpr std::string_view kSectionWithoutLayers =
     "     **ERROR** Building section without layers on above card";
+inline constexpr std::string_view kBlankLineBeforeCards =
+    "     **ERROR** Card file holds a blank line before more cards: blank line ";
 inline constexpr std::string_view kNoEndCard =
     "     **ERROR** Card file ends without its end card (data type 9): ";
 
@@ -25,6 +27,13 @@ inline constexpr std::string_view kNoEndCard =
 inline constexpr std::string_view kMeanTemperatureFailed = "Calculation of outdoor mean temperature failed";
 // A climate file that is not one whole year of readable records: the error line under card 1/2.
 inline constexpr std::string_view kClimateRecord = "     **ERROR** Climate file ";
+// A site card whose latitude or longitude lies off the globe: the error line under card 1/3.
+inline constexpr std::string_view kLatitudeRange =
+    "     **ERROR** Latitude outside -90 to 90 degrees on above card";
+inline constexpr std::string_view kLongitudeRange =
+    "     **ERROR** Longitude outside -180 to 180 degrees on above card";
+inline constexpr std::string_view kMeridianRange =
+    "     **ERROR** Standard meridian outside -180 to 180 degrees on above card";
 inline constexpr std::string_view kTooManyPressureSets =
     "TOO MANY PRESSURE COEFFICIENT SETS. MAXIMUM ALLOWED = 999";
 inline constexpr std::string_view kTooManyCurtains =

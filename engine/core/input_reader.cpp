@@ -50,11 +50,6 @@ bool isBlank(std::string_view line) {
 // Handles one card; returns false when the card ends the input.  A card the reader does not know
 // is illegal input (IllegalCard).
 bool handleCard(EngineState& state, std::string_view card) {
-    // A blank line ends the input as the end card does.
-    if (isBlank(card)) {
-        endOfInputChecks(state);
-        return false;
-    }
     const int dataType = CardFields(card, kDataType).integer(1);
     switch (dataType) {
     case 1:
@@ -78,15 +73,35 @@ bool handleCard(EngineState& state, std::string_view card) {
 
 void readCards(EngineState& state) {
     std::string line;
+    long lineNumber = 0;
+    // A blank line ends the input as the end card does, but only at the end of the file: cards
+    // after it would be lost without a word (a blank line before a zone's cards would rate the house
+    // without that zone).
+    long blankLine = 0;
     while (std::getline(state.unit60, line)) {
+        ++lineNumber;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.size() > kCardWidth) line.resize(kCardWidth);
         if (!line.empty() && (line[0] == 'C' || line[0] == 'c')) continue;
+        if (isBlank(line)) {
+            if (blankLine == 0) blankLine = lineNumber;
+            continue;
+        }
+        if (blankLine != 0) {
+            errorLine(state, std::string(msg::kBlankLineBeforeCards) + std::to_string(blankLine) + ", before line " +
+                                 std::to_string(lineNumber) + ": " + state.reader.cardfile.string());
+            state.bss.ierrin = 1;
+            return;
+        }
         try {
             if (!handleCard(state, line)) return;
         } catch (const IllegalCard& illegal) {
             echoIllegalCard(state, line, illegal.what());
         }
+    }
+    if (blankLine != 0) {
+        endOfInputChecks(state);
+        return;
     }
     // Without its end card the file may have been cut short: nothing read can be trusted whole.
     errorLine(state, std::string(msg::kNoEndCard) + state.reader.cardfile.string());

@@ -9,6 +9,7 @@
 #include "engine/core/card_fields.h"
 #include "engine/core/harmonic_conduction.h"
 #include "engine/core/input_completion.h"
+#include "engine/core/input_files.h"
 #include "engine/core/input_reader.h"
 #include "engine/core/response_factors.h"
 #include "engine/core/result_files.h"
@@ -96,9 +97,15 @@ void reportErrors(EngineState& state) {
     if (!report.is_open()) {
         const bool named = !trimRight(state.reader.repfile).empty();
         const auto mode = state.units.reportOpened ? std::ios::app : std::ios::trunc;
+        std::filesystem::path file = resultFilePath(state, named ? state.reader.repfile : kDefaultReport);
+        // A report named over an input file takes nothing: the console has told the errors.
+        if (!outputFault(state, file).empty()) file = resultFilePath(state, kDefaultReport);
+        if (!outputFault(state, file).empty()) {
+            state.errorLines.clear();
+            return;
+        }
         report.clear();
-        report.open(resultFilePath(state, named ? state.reader.repfile : kDefaultReport),
-                    std::ios::binary | mode);
+        report.open(file, std::ios::binary | mode);
     }
     writeLines(report, state.errorLines);
     report.flush();

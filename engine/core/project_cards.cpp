@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "common/site_position.h"
 #include "engine/core/card_fields.h"
 #include "engine/core/card_handlers.h"
 #include "engine/core/climate_file.h"
@@ -101,7 +102,12 @@ void site(EngineState& state, std::string_view card) {
     auto& w = state.where;
     const double latitude = f.real(1);
     const double longitude = f.real(2);
-    w.smerid = f.real(3);
+    const double meridian = f.real(3);
+    // The sun is placed from these: a site off the globe would be rated for no place at all.
+    if (!common::latitudeOnGlobe(latitude)) throw IllegalCard(std::string(msg::kLatitudeRange));
+    if (!common::longitudeOnGlobe(longitude)) throw IllegalCard(std::string(msg::kLongitudeRange));
+    if (!common::longitudeOnGlobe(meridian)) throw IllegalCard(std::string(msg::kMeridianRange));
+    w.smerid = meridian;
     w.xlat = latitude * data::RAD;
     w.xlong = longitude * data::RAD;
 }

@@ -2,6 +2,7 @@
 
 #include "common/file_lookup.h"
 #include "common/fixed_width.h"
+#include "engine/core/input_files.h"
 #include "engine/core/state.h"
 #include "engine/solar_airflow/opening_flows.h"
 
@@ -88,6 +89,8 @@ void open(EngineState& s, AirflowReportFile& out) {
     const std::filesystem::path given(name);
     const std::filesystem::path path =
         given.is_absolute() ? given : common::resolveForWriting(s.workdir, name);
+    if (const std::string fault = outputFault(s, path); !fault.empty())
+        throw std::runtime_error("The air-flow report would overwrite " + path.string() + ": " + fault);
     out.file.open(path, std::ios::binary | std::ios::trunc);
     if (!out.file) throw std::runtime_error("Cannot open the air-flow report " + path.string());
 }

@@ -290,11 +290,17 @@ GlazingResult uvalsg(EngineState& state, GlazingSystem& system, const GlazingCon
     std::string message = "More than ";
     fw::appendInteger(message, kMaxFilmPasses, 2, fw::Overflow::Asterisks);
     message += " iterations";
-    textReportOf(state) << '\n' << message << '\n';
-    // A drawn curtain goes on with the last pass's values; open glazing ends the run.
-    // The message goes to the text report only, not to the console.
-    if (!curtainDrawn(conditions)) throw RunStopped(message);
-    return r;
+    std::ostream& report = textReportOf(state);
+    report << '\n' << message << '\n';
+    // A drawn curtain goes on with the last pass's values; open glazing ends the run, and the
+    // console says why, so that the modeller's failed-run box shows it.
+    if (curtainDrawn(conditions)) return r;
+    if (&report != state.console) {
+        consoleLine(state, "");
+        consoleLine(state, listDirected({std::string_view(message)}));
+    }
+    consoleLine(state, listDirected({kGlazingUnsettled}));
+    throw RunStopped(message);
 }
 
 } // namespace engine

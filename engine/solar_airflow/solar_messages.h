@@ -2,6 +2,7 @@
 #pragma once
 
 #include <ostream>
+#include <string_view>
 
 #include "engine/core/run_stop.h"
 #include "engine/core/state.h"
@@ -12,5 +13,10 @@ namespace engine {
 inline std::ostream& textReportOf(EngineState& state) {
     return state.textReport != nullptr ? *state.textReport : *state.console;
 }
+
+// The console line that follows the glazing heat balance's "More than 10 iterations" when it ends
+// the run.
+inline constexpr std::string_view kGlazingUnsettled =
+    "WINDOW GLAZING HEAT BALANCE DID NOT SETTLE. CALCULATION STOPPED";
 
 } // namespace engine

@@ -81,6 +81,11 @@ class ClimateReader {
                  std::to_string(record.month));
         if (record.hour < 0 || record.hour > 23)
             fail("hour " + std::to_string(record.hour) + " is out of range");
+        if (const common::ClimateField field = common::fieldOutOfRange(record);
+            field != common::ClimateField::None)
+            fail(common::fieldRangeText(field, record));
+        if (!calendar_.take(record.month, record.day, record.hour))
+            fail(calendar_.faultText(record.month, record.day, record.hour));
         return true;
     }
 
@@ -95,6 +100,8 @@ class ClimateReader {
     std::ifstream in_;
     int lineNumber_ = 0;
     int emptyLines_ = 0;
+    // The days are read as 24 records each: the records must run hour by hour from hour 0 of a day.
+    common::ClimateCalendar calendar_{false};
 };
 
 // Reads the next day; false when the file ended before its first record.

@@ -1,5 +1,6 @@
 #include "modeller/model/house_file.h"
 
+#include "common/site_position.h"
 #include "modeller/model/defaults_file.h"
 #include "modeller/model/file_names.h"
 #include "modeller/model/level_default_record.h"
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdio>
 #include <limits>
 #include <memory>
 
@@ -399,6 +401,25 @@ void checkFileNames(const ValueLineReader& in, const HouseModel& m) {
     }
 }
 
+// The site's position places the sun for every hour of the rating: a value off the globe is damage.
+void checkSitePosition(const ValueLineReader& in, const HouseModel& m) {
+    const struct {
+        int line;
+        const char* what;
+        double degrees;
+        bool onGlobe;
+        const char* range;
+    } values[] = {{6, "longitude", m.Longitude, common::longitudeOnGlobe(m.Longitude), "-180 to 180"},
+                  {7, "latitude", m.Latitude, common::latitudeOnGlobe(m.Latitude), "-90 to 90"}};
+    for (const auto& v : values) {
+        if (v.onGlobe) continue;
+        char degrees[48];
+        std::snprintf(degrees, sizeof degrees, "%g", v.degrees);
+        throw ModelError(in.fileName() + ", line " + std::to_string(v.line) + ": the " + v.what + " " +
+                         degrees + " lies outside " + v.range + " degrees");
+    }
+}
+
 // Characters 7 and 8 of "climatNN.TXT" give the climate zone.
 void setClimateZone(ValueLineReader& in, HouseModel& m) {
     const std::string& name = m.ClimateFileName;
@@ -415,6 +436,7 @@ void setClimateZone(ValueLineReader& in, HouseModel& m) {
 void readInto(ValueLineReader& in, HouseModel& m) {
     in.record(m, fields(kHeader));
     checkFileNames(in, m);
+    checkSitePosition(in, m);
     std::vector<std::string> comment;
     for (int i = 0; i <= m.CommentLineCount; ++i) comment.push_back(in.text());
     // The last comment line is normally the empty one past the end of the text.

@@ -2,6 +2,7 @@
 
 #include "common/file_lookup.h"
 #include "common/rounding.h"
+#include "common/site_position.h"
 #include "common/text_values.h"
 #include "modeller/model/model_error.h"
 
@@ -51,11 +52,41 @@ class TableLine {
     }
     std::string_view rest() { return text_.substr(std::min(pos_, text_.size())); }
 
+    // A name of the table, refused when it holds a control character: a NUL or an escape in a
+    // locality would reach the site's name, the card file and the reports.
+    std::string_view name(std::string_view what, std::string_view text) const {
+        for (const char c : text) {
+            const auto code = static_cast<unsigned char>(c);
+            if (code < 0x20 || code == 0x7F) {
+                char hex[8];
+                std::snprintf(hex, sizeof hex, "%02X", code);
+                failText(std::string(what) + " holds the control character " + hex + " (hexadecimal)");
+            }
+        }
+        return text;
+    }
+    // A latitude or longitude, refused off the globe.
+    double latitude() {
+        const double degrees = real("latitude");
+        if (!common::latitudeOnGlobe(degrees)) failDegrees("latitude", degrees, "-90 to 90");
+        return degrees;
+    }
+    double longitude() {
+        const double degrees = real("longitude");
+        if (!common::longitudeOnGlobe(degrees)) failDegrees("longitude", degrees, "-180 to 180");
+        return degrees;
+    }
+
     [[noreturn]] void fail(std::string_view what, std::string_view word) const {
         failText(std::string(what) + " \"" + std::string(word) + "\" is not a number");
     }
     [[noreturn]] void failRange(std::string_view what, long long value) const {
         failText(std::string(what) + " " + std::to_string(value) + " is out of range");
+    }
+    [[noreturn]] void failDegrees(std::string_view what, double degrees, std::string_view range) const {
+        char value[48];
+        std::snprintf(value, sizeof value, "%g", degrees);
+        failText(std::string(what) + " " + value + " lies outside " + std::string(range) + " degrees");
     }
     [[noreturn]] void failText(const std::string& text) const {
         throw ModelError(file_ + ", line " + std::to_string(line_) + ": " + text);
@@ -108,8 +139,8 @@ int climateZone(TableLine& line, std::string_view what) {
 PostcodeClimate climateOfLine(TableLine& line) {
     PostcodeClimate c;
     c.found = true;
-    c.Longitude = line.real("longitude");
-    c.Latitude = line.real("latitude");
+    c.Longitude = line.longitude();
+    c.Latitude = line.latitude();
     while (!line.atEnd()) {
         if (c.ZoneCount == static_cast<int>(c.Zones.size())) line.failText("more than three climate zones");
         c.Zones[static_cast<std::size_t>(c.ZoneCount++)] = climateZone(line, "climate zone");
@@ -161,10 +192,10 @@ TClimateZoneNames ReadClimateZoneNames(const std::filesystem::path& rootDir) {
     TClimateZoneNames names{};
     forEachLine(rootDir, kClimateZoneTable, [&](TableLine& line) {
         const int zone = climateZone(line, "climate zone");
-        line.real("latitude");
-        line.real("longitude");
+        line.latitude();
+        line.longitude();
         line.field(kStateFieldWidth);
-        names(zone) = std::string(line.rest());
+        names(zone) = std::string(line.name("the zone name", line.rest()));
         return true;
     });
     return names;
@@ -189,7 +220,7 @@ std::vector<std::string> ReadPostcodeLocalities(const std::filesystem::path& roo
     forEachLine(rootDir, kPostcodeTable, [&](TableLine& line) {
         if (line.integer("postcode") != postcode) return true;
         line.field(kStateFieldWidth);
-        localities.emplace_back(line.rest());
+        localities.emplace_back(line.name("the locality", line.rest()));
         return static_cast<int>(localities.size()) < kMaxSiteListEntries;
     });
     return localities;
@@ -200,7 +231,7 @@ std::vector<int> FindPostcodesByName(const std::filesystem::path& rootDir, std::
     forEachLine(rootDir, kPostcodeTable, [&](TableLine& line) {
         const long long postcode = line.integer("postcode");
         line.field(kStateFieldWidth);
-        if (line.field(kLocalityNameLength) != name) return true;
+        if (line.name("the locality", line.field(kLocalityNameLength)) != name) return true;
         postcodes.push_back(static_cast<int>(postcode));
         return static_cast<int>(postcodes.size()) < kMaxSiteListEntries;
     });
@@ -226,9 +257,9 @@ std::vector<TCity> LoadCities1(const std::filesystem::path& rootDir) {
         TCity city;
         city.PositionCode = static_cast<int>(line.integer("label position"));
         city.SizeClass = static_cast<int>(line.integer("size class"));
-        city.Longitude = line.real("longitude");
-        city.Latitude = line.real("latitude");
-        city.Name = trimmedLeft(line.rest());
+        city.Longitude = line.longitude();
+        city.Latitude = line.latitude();
+        city.Name = trimmedLeft(line.name("the city name", line.rest()));
         cities.push_back(std::move(city));
         return static_cast<int>(cities.size()) < kMaxSiteListEntries;
     });

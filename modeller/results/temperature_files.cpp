@@ -219,6 +219,8 @@ WeatherFile ReadWeatherFile(const std::filesystem::path& file) {
     constexpr std::size_t kDryBulbEnd = 14; // the last column read
     std::vector<common::ClimateRecordFields> records(lines.size());
     WeatherFile weather;
+    // The records are placed on the time axis by their dates: they must run hour by hour.
+    common::ClimateCalendar calendar(false);
     for (std::size_t r = 0; r < lines.size(); ++r) {
         auto& record = records[r];
         const int lineNumber = static_cast<int>(r) + 1;
@@ -226,6 +228,12 @@ WeatherFile ReadWeatherFile(const std::filesystem::path& file) {
             common::readClimateRecord(lines[r], record) != 0 ||
             !validDate(record.month, record.day, record.hour))
             throw ModelError(where(file, lineNumber) + ": it is not an hourly climate record.");
+        if (const common::ClimateField field = common::fieldOutOfRange(record);
+            field != common::ClimateField::None)
+            throw ModelError(where(file, lineNumber) + ": " + common::fieldRangeText(field, record) + ".");
+        if (!calendar.take(record.month, record.day, record.hour))
+            throw ModelError(where(file, lineNumber) + ": " +
+                             calendar.faultText(record.month, record.day, record.hour) + ".");
         if (record.month == 2 && record.day == 29) weather.LeapYear = true;
     }
     weather.Temps.resize(records.size());

@@ -1,6 +1,7 @@
 // The hourly temperature file of a year of the sample house, written by the engine program and read
 // back as the temperature displays read it: every hour of the year, the listed zones by name, and
 // the outdoor column equal to the dry bulb of the climate file at the same time of the year.
+#include "modeller/model/climate_statistics.h"
 #include "modeller/model/model_error.h"
 #include "modeller/results/temperature_files.h"
 #include "tests/support/temporary_folder.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -21,6 +23,22 @@ using namespace pelmora;
 
 const fs::path kProgramFolder = PROGRAM_FOLDER;
 const fs::path kSample = kProgramFolder.parent_path() / "sample" / "SCRATCH";
+
+// The modeller's climate readers take every shipped climate file whole: every value within the
+// ranges of weather and every record the hour after the one before.
+TEST(ShippedClimateFiles, EveryOneReadsInTheModellersClimateReaders) {
+    for (int zone = 1; zone <= 69; ++zone) {
+        char name[16];
+        std::snprintf(name, sizeof name, "climat%02d.TXT", zone);
+        SCOPED_TRACE(name);
+        const fs::path file = kProgramFolder / "Data/Climate" / name;
+        EXPECT_EQ(ReadWeatherFile(file).Temps.size(), 8760u);
+        double days = 0.0;
+        const TClimateStatistics s = ComputeClimateStatistics(file, -30.0);
+        for (int m = 1; m <= 12; ++m) days += s.Days(m);
+        EXPECT_EQ(days, 365.0);
+    }
+}
 
 TEST(SampleTemperatureFile, ReadsBackWithTheClimateFilesOutdoorTemperature) {
     ASSERT_TRUE(fs::exists(kSample)) << kSample;

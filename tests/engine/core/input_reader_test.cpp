@@ -352,11 +352,38 @@ TEST_F(InputReader, CommentCardsOfEitherCaseAreSkipped) {
     EXPECT_EQ(state().blank.npath(1), 1);
 }
 
-TEST_F(InputReader, BlankLineEndsTheInputAndTheEndChecksStillRun) {
+// A blank line before more cards would end the input there and lose the cards after it (a blank line
+// before a zone's cards rates the house without that zone): it is illegal input naming the line.
+TEST_F(InputReader, BlankLineBeforeMoreCardsIsIllegalInputNamingTheLine) {
+    const std::vector<std::string> zones = {zoneDefinition(1, "A", 50.0, "Normal"),
+                                            zoneCardLine(1, 51, {10.0, 0.5, 0, 0.0})};
+    const std::vector<std::string> zone2 = {zoneDefinition(2, "B", 50.0, "Normal"),
+                                            zoneCardLine(2, 51, {20.0, 0.5, 0, 0.0})};
+    const std::vector<std::string> blanks[] = {{""}, {"   "}, {"", "C a comment", "\t"}};
+    for (const auto& blank : blanks) {
+        SCOPED_TRACE(blank.size());
+        TearDown();
+        SetUp();
+        writeStandardData();
+        std::vector<std::string> cards = house(join(join(zones, blank), zone2));
+        const std::size_t first = projectCards().size() + constructionCards().size() + zones.size() + 1;
+        const std::size_t next = first + blank.size();
+        writeScratch(cards);
+        EXPECT_NE(run(), 0);
+        const std::string expected = std::string(msg::kBlankLineBeforeCards) + std::to_string(first) +
+                                     ", before line " + std::to_string(next) + ": " +
+                                     file("SCRATCH").string();
+        EXPECT_NE(console().find(expected + "\n"), std::string::npos) << console();
+        EXPECT_NE(console().find(msg::kAbnormalEnd), std::string::npos);
+        EXPECT_EQ(console().find("CALCULATIONS IN PROGRESS"), std::string::npos);
+        EXPECT_NE(fileText("output.txt").find(expected), std::string::npos);
+    }
+}
+
+TEST_F(InputReader, BlankLinesAtTheEndEndTheInputAndTheEndChecksStillRun) {
     writeStandardData();
-    // Nothing after the blank line is read.
     writeScratch(house({zoneDefinition(1, "A", 50.0, "Normal"), zoneCardLine(1, 51, {10.0, 0.5, 0, 0.0}),
-                        "   ", zoneCardLine(1, 51, {20.0, 0.5, 0, 0.0}), " 4  1"},
+                        "   ", "", "C after the last card"},
                        false));
     ASSERT_EQ(run(), 0) << console();
     EXPECT_EQ(state().blank.npath(1), 1);
@@ -371,6 +398,48 @@ TEST_F(InputReader, BlankLineEndsTheInputAndTheEndChecksStillRun) {
                        false));
     EXPECT_NE(run(), 0);
     EXPECT_NE(console().find(msg::kNoTemperatureOutput), std::string::npos) << console();
+}
+
+// A site off the globe would place the sun for no place at all: the site card is illegal input, and
+// nothing of it is taken.
+TEST_F(InputReader, ASiteCardOffTheGlobeIsIllegalInput) {
+    struct Case {
+        double latitude, longitude, meridian;
+        std::string_view why;
+    };
+    const Case cases[] = {
+        {500.0, 151.2, 150.0, msg::kLatitudeRange},  {-90.5, 151.2, 150.0, msg::kLatitudeRange},
+        {-34.5, 180.5, 150.0, msg::kLongitudeRange}, {-34.5, -500.0, 150.0, msg::kLongitudeRange},
+        {-34.5, 151.2, 999.0, msg::kMeridianRange},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        TearDown();
+        SetUp();
+        writeStandardData();
+        std::vector<std::string> cards =
+            house({zoneDefinition(1, "A", 50.0, "Normal"), zoneCardLine(1, 51, {10.0, 0.5, 0, 0.0})});
+        const std::string site =
+            card("(A2,I3,3X,3F6.1)", {std::string(" 1"), 3LL, c.latitude, c.longitude, c.meridian});
+        ASSERT_EQ(cards[3].substr(0, 5), site.substr(0, 5)) << "the site card";
+        cards[3] = site;
+        writeScratch(cards);
+        EXPECT_NE(run(), 0);
+        const std::string expected = " " + site + "\n" + std::string(c.why) + "\n";
+        EXPECT_NE(console().find(expected), std::string::npos) << console();
+        EXPECT_NE(console().find(msg::kAbnormalEnd), std::string::npos);
+        EXPECT_EQ(state().where.xlat, 0.0);
+        EXPECT_EQ(state().where.smerid, 0.0);
+    }
+    // The poles and the date line are on the globe.
+    TearDown();
+    SetUp();
+    writeStandardData();
+    std::vector<std::string> cards =
+        house({zoneDefinition(1, "A", 50.0, "Normal"), zoneCardLine(1, 51, {10.0, 0.5, 0, 0.0})});
+    cards[3] = card("(A2,I3,3X,3F6.1)", {std::string(" 1"), 3LL, -90.0, 180.0, -180.0});
+    writeScratch(cards);
+    EXPECT_EQ(run(), 0) << console();
 }
 
 // A card the reader does not know is illegal input: echoed with the reason, the cards after it are

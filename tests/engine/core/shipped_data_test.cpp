@@ -1,6 +1,7 @@
 // The readers of the material file, the glazing libraries and the climate file.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <limits>
 
@@ -496,6 +497,95 @@ TEST_F(ClimatePrepass, ClimateFileThatIsNotAWholeYearIsIllegalInput) {
     }
 }
 
+// A record whose measured values no weather brings, or a year whose records do not run hour by hour
+// from 1 January, was simulated and rated: now card 1/2 is illegal input naming the file, the record
+// and the field or the dates.
+TEST_F(ClimatePrepass, ClimateRecordsOutsideWeatherOrTheCalendarAreIllegalInput) {
+    const auto hourly = [](int m, int d, int h) { return climateLine(m, d, h, 10.0 + h / 2.0); };
+    const std::vector<std::string> year = climateYear(hourly);
+    // Columns `first`.. of record `index` (0-based) replaced by `text`.
+    const auto with = [&](std::size_t index, std::size_t first, const std::string& text) {
+        std::vector<std::string> lines = year;
+        lines[index].replace(first - 1, text.size(), text);
+        return lines;
+    };
+    std::vector<std::string> noFebruary;
+    for (const std::string& line : year)
+        if (std::stoi(line.substr(4, 2)) != 2) noFebruary.push_back(line);
+    while (noFebruary.size() < year.size()) noFebruary.push_back(noFebruary.back());
+    std::vector<std::string> firstOfJanuary;
+    for (int d = 1; d <= 365; ++d)
+        for (int h = 0; h < 24; ++h) firstOfJanuary.push_back(hourly(1, 1, h));
+    std::vector<std::string> fromSecondOfJanuary(year.begin() + 24, year.end());
+    fromSecondOfJanuary.insert(fromSecondOfJanuary.end(), year.begin(), year.begin() + 24);
+    std::vector<std::string> hourMissing = year;
+    hourMissing.erase(hourMissing.begin() + 30);
+    hourMissing.push_back(year.back());
+
+    struct Case {
+        std::string what;
+        std::vector<std::string> lines;
+        std::string fault;
+    };
+    const Case cases[] = {
+        {"dry bulb 999.9", with(5, 11, "9999"),
+         "record 6: dry bulb (columns 11-14) 999.9 outside -70 to 60 °C"},
+        {"dry bulb -70.1", with(6, 11, "-701"),
+         "record 7: dry bulb (columns 11-14) -70.1 outside -70 to 60 °C"},
+        {"an exponent in the dry bulb", with(7, 11, "9E03"),
+         "record 8: dry bulb (columns 11-14) 900 outside -70 to 60 °C"},
+        {"a huge exponent in the dry bulb", with(8, 11, "9E99"),
+         "record 9: dry bulb (columns 11-14) 9e+98 outside -70 to 60 °C"},
+        {"moisture 51 g/kg", with(9, 15, "510"),
+         "record 10: moisture (columns 15-17) 51 outside 0 to 50 g/kg"},
+        {"negative wind speed", with(10, 22, "-10"),
+         "record 11: wind speed (columns 22-24) -1 outside 0 to 60 m/s"},
+        {"wind direction code 99", with(11, 25, "99"),
+         "record 12: wind direction code (columns 25-26) 99 outside 0 to 16 sixteenths of a circle"},
+        {"negative diffuse", with(13, 38, "-50"),
+         "record 14: diffuse irradiance (columns 38-40) -50 outside 0 to 1420 W/m²"},
+        {"negative direct", with(14, 41, " -50"),
+         "record 15: direct irradiance (columns 41-44) -50 outside 0 to 1420 W/m²"},
+        {"direct 9999", with(15, 41, "9999"),
+         "record 16: direct irradiance (columns 41-44) 9999 outside 0 to 1420 W/m²"},
+        {"8760 records without February", noFebruary,
+         "record 745: 1 March hour 0 does not follow 31 January hour 23"},
+        {"365 copies of 1 January", firstOfJanuary,
+         "record 25: 1 January hour 0 does not follow 1 January hour 23"},
+        {"a year from 2 January", fromSecondOfJanuary,
+         "record 1: the first record is 2 January hour 0, not 1 January hour 0"},
+        {"an hour missing", hourMissing, "record 31: 2 January hour 7 does not follow 2 January hour 5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        writeStandardData();
+        writeText("climat01.TXT", c.lines);
+        const auto all = cards();
+        writeScratch(all);
+        EXPECT_NE(run(), 0);
+        const std::string expected = " " + all[2].substr(0, 80) + "\n" + std::string(msg::kClimateRecord) +
+                                     file("climat01.TXT").string() + ", " + c.fault + "\n";
+        EXPECT_NE(console().find(expected), std::string::npos) << console();
+        EXPECT_NE(console().find(msg::kAbnormalEnd), std::string::npos);
+    }
+}
+
+// Every shipped climate file is a year that the engine takes whole.
+TEST(ShippedClimate, EveryShippedClimateFileIsAWholeYearWithinTheRanges) {
+    const std::filesystem::path folder = std::filesystem::path(PROGRAM_FOLDER) / "Data/Climate";
+    for (int zone = 1; zone <= 69; ++zone) {
+        char name[16];
+        std::snprintf(name, sizeof name, "climat%02d.TXT", zone);
+        ClimateFile f;
+        ASSERT_TRUE(f.open(folder / name)) << name;
+        const ClimateYear year = readClimateYear(f);
+        EXPECT_EQ(year.fault, "") << name;
+        EXPECT_EQ(year.records, kYearRecords) << name;
+    }
+}
+
 TEST_F(ClimatePrepass, CaseOfTheClimateFileNameDoesNotMatterAndTheFileIsReopenedAtItsStart) {
     writeStandardData();
     std::filesystem::rename(file("climat01.TXT"), file("CLIMAT01.txt"));
@@ -527,6 +617,69 @@ TEST_F(InputFiles, PathsOfCardsAreFoundWhateverTheirCaseAndSeparators) {
     EXPECT_FALSE(findInputFile(state(), "Data/Climate/climat06.TXT"));
     EXPECT_FALSE(findInputFile(state(), "Data/Climate")) << "a folder is not a file";
     EXPECT_FALSE(findInputFile(state(), "    "));
+}
+
+// A card that names an input or a shipped data file as a result file stops the run before any result
+// file is opened: the file keeps every byte, and the console names the card's file and what it is.
+TEST_F(InputFiles, AResultFileNamedOverAnInputOrShippedFileIsRefusedBeforeAnythingIsWritten) {
+    const std::string folder = dir_.string() + "/";
+    const auto fileCard = [](long long number, const std::string& name) {
+        return card("(A2,I3,3X,A120)", {std::string(" 1"), number, name});
+    };
+    const auto flowCard = [](const std::string& name) {
+        return card("(A2,I3,2X,A1,A120)", {std::string(" 1"), 11LL, std::string("1"), name});
+    };
+    struct Case {
+        std::size_t index; // of the card in the project cards
+        std::string card;
+        std::string name;
+        std::string what;
+    };
+    const Case cases[] = {
+        {7, fileCard(7, folder + "climat01.TXT"), folder + "climat01.TXT", "it is the climate file"},
+        {8, fileCard(9, "CLIMAT01.txt"), "CLIMAT01.txt", "it is the climate file"},
+        {8, fileCard(9, folder + "sub/../climat01.TXT"), folder + "sub/../climat01.TXT",
+         "it is the climate file"},
+        {7, fileCard(7, "link.txt"), "link.txt", "it is the climate file"},
+        {7, fileCard(7, "SCRATCH"), "SCRATCH", "it is the card file"},
+        {8, fileCard(9, "matdata.bin"), "matdata.bin", "it is the program folder's matdata.bin"},
+        {7, fileCard(7, "tape52"), "tape52", "it is the program folder's tape52"},
+        {8, fileCard(9, folder + "WINDOWS.VWG"), folder + "WINDOWS.VWG", "it is a glazing library"},
+        {10, flowCard("sky.vsg"), "sky.vsg", "it is a glazing library"},
+        {7, fileCard(7, "Data/Climate/climat02.TXT"), "Data/Climate/climat02.TXT",
+         "it lies in the program folder's shipped data"},
+        {8, fileCard(9, "DATA/new.TEM"), "DATA/new.TEM", "it lies in the program folder's shipped data"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        writeStandardData();
+        std::filesystem::create_directories(file("sub"));
+        std::filesystem::create_directories(file("Data/Climate"));
+        writeText("Data/Climate/climat02.TXT", {climateLine(1, 1, 0, 10.0)});
+        std::filesystem::create_symlink(file("climat01.TXT"), file("link.txt"));
+        auto cards = projectCards();
+        ASSERT_LT(c.index, cards.size());
+        cards[c.index] = c.card;
+        cards.push_back(zoneDefinition(1, "A", 50.0, "Normal"));
+        cards.push_back(zoneCardLine(1, 51, {10.0, 0.5, 0, 0.0}));
+        cards.push_back(" 9");
+        writeScratch(cards);
+        const std::vector<std::string> inputs = {"climat01.TXT", "SCRATCH", "matdata.bin",
+                                                 "WINDOWS.VWG",  "SKY.VSG", "Data/Climate/climat02.TXT"};
+        std::vector<std::string> before;
+        for (const std::string& name : inputs) before.push_back(fileText(name));
+
+        EXPECT_NE(run(), 0);
+        const std::string expected =
+            " RESULT FILE WOULD OVERWRITE AN INPUT OR SHIPPED DATA FILE: " + c.name + " (" + c.what + ")\n";
+        EXPECT_NE(console().find(expected), std::string::npos) << console();
+        for (std::size_t i = 0; i < inputs.size(); ++i)
+            EXPECT_EQ(fileText(inputs[i]), before[i]) << inputs[i];
+        EXPECT_FALSE(std::filesystem::exists(file("DATA/new.TEM")));
+        EXPECT_FALSE(std::filesystem::exists(file("Data/new.TEM")));
+    }
 }
 
 } // namespace

@@ -222,20 +222,25 @@ TEST(GlazingBalance, CardReplacementsStayInTheSystem) {
 
 TEST(GlazingBalance, UnsettledFilmsStopOpenGlazingButNotACurtain) {
     auto state = std::make_unique<EngineState>();
-    std::ostringstream report;
+    std::ostringstream report, console;
     state->textReport = &report;
+    state->console = &console;
     GlazingSystem g = singlePane(20.0, 8.0);
     GlazingConditions c = dark(0.0, 20.0, 3.0);
     c.tol = -1.0; // never settles
     EXPECT_THROW(uvalsg(*state, g, c), RunStopped);
     EXPECT_EQ(report.str(), "\nMore than 10 iterations\n");
+    // The stop's reason reaches the console too, which is all the modeller shows of a failed run.
+    EXPECT_EQ(console.str(), "\n More than 10 iterations\n " + std::string(kGlazingUnsettled) + "\n");
     report.str("");
+    console.str("");
     c.cov = 1;
     c.Rc = 0.1;
     const GlazingResult r = uvalsg(*state, g, c);
     EXPECT_FALSE(r.settled);
     EXPECT_EQ(r.passes, 11);
     EXPECT_EQ(report.str(), "\nMore than 10 iterations\n");
+    EXPECT_EQ(console.str(), "") << "a drawn curtain goes on: nothing stopped";
     EXPECT_TRUE(std::isfinite(r.U));
 }
 

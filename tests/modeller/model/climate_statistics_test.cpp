@@ -21,9 +21,8 @@ constexpr double kDegree = std::numbers::pi / 180.0;
 
 // Day 1: 31 January, 10.0 °C but -12.3 °C at hour 3 and 25.0 °C at hour 14; 8.0 g/kg but 10.4 at
 // hour 14; diffuse 100 W/m² from hour 6 to 17.
-// Day 2 crosses into February: its first record is dated 31 January, the other 23 the 1st of
-// February; 30.0 °C in that first record, -2.0 °C at record 6, 5.0 °C otherwise; 6.0 g/kg; diffuse
-// 50 W/m² in 10 records.  No beam, so the radiation needs no sun position.
+// Day 2, the 1st of February: 30.0 °C in its first record, -2.0 °C at record 6, 5.0 °C otherwise;
+// 6.0 g/kg; diffuse 50 W/m² in 10 records.  No beam, so the radiation needs no sun position.
 std::string twoDayFile() {
     std::string text;
     for (int h = 0; h < 24; ++h) {
@@ -32,8 +31,7 @@ std::string twoDayFile() {
     }
     for (int k = 1; k <= 24; ++k) {
         const int t = k == 1 ? 300 : k == 6 ? -20 : 50;
-        text += climateLine(k == 1 ? 1 : 2, k == 1 ? 31 : 1, k - 1, t, 60, k >= 8 && k <= 17 ? 50 : 0, 0) +
-                "\r\n";
+        text += climateLine(2, 1, k - 1, t, 60, k >= 8 && k <= 17 ? 50 : 0, 0) + "\r\n";
     }
     return text;
 }
@@ -131,6 +129,17 @@ TEST(ClimateStatistics, ADamagedFileIsAnErrorNamingFileAndLine) {
         std::string text;
         const char* says;
     };
+    // The day with record `h` (0-based) replaced by `line`, and a day of 1 January `d`.
+    const auto dayWith = [](int h, const std::string& line) {
+        std::string text;
+        for (int k = 0; k < 24; ++k) text += (k == h ? line : climateLine(1, 1, k, 100, 80, 0, 0)) + "\r\n";
+        return text;
+    };
+    const auto dayOf = [](int d) {
+        std::string text;
+        for (int k = 0; k < 24; ++k) text += climateLine(1, d, k, 100, 80, 0, 0) + "\r\n";
+        return text;
+    };
     std::string letter = day;
     letter[3 * 46 + 12] = 'x'; // record 4's dry bulb
     const Case cases[] = {
@@ -141,6 +150,20 @@ TEST(ClimateStatistics, ADamagedFileIsAnErrorNamingFileAndLine) {
         {day + climateLine(2, 1, 24, 100, 80, 0, 0) + "\r\n", "hour 24"},
         {day + climateLine(1, 2, 0, 100, 80, 0, 0) + "\r\n", "ends inside a day"},
         {day + "\r\n" + day, "empty line"},
+        {dayWith(4, climateLine(1, 1, 4, 9999, 80, 0, 0)),
+         "line 5: dry bulb (columns 11-14) 999.9 outside -70 to 60 °C"},
+        {dayWith(5, climateLine(1, 1, 5, 100, 600, 0, 0)),
+         "line 6: moisture (columns 15-17) 60 outside 0 to 50 g/kg"},
+        {dayWith(6, climateLine(1, 1, 6, 100, 80, -50, 0)),
+         "line 7: diffuse irradiance (columns 38-40) -50 outside 0 to 1420 W/m²"},
+        {dayWith(7, climateLine(1, 1, 7, 100, 80, 0, 9999)),
+         "line 8: direct irradiance (columns 41-44) 9999 outside 0 to 1420 W/m²"},
+        {day + day, "line 25: 1 January hour 0 does not follow 1 January hour 23"},
+        {day + dayOf(3), "line 25: 3 January hour 0 does not follow 1 January hour 23"},
+        {dayWith(3, climateLine(1, 1, 2, 100, 80, 0, 0)),
+         "line 4: 1 January hour 2 does not follow 1 January hour 2"},
+        {dayWith(0, climateLine(1, 1, 5, 100, 80, 0, 0)),
+         "line 1: the first record is 1 January hour 5, not hour 0"},
     };
     for (const Case& c : cases) {
         const auto file = folder.write("bad.TXT", c.text);

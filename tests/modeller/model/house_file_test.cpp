@@ -305,6 +305,12 @@ TEST(HouseFile, ABadFileIsReportedAndLeavesTheHouseAsItWas) {
         {"a project name that leaves its folder", withLine(1, "../../x"),
          "line 1: the project name \"../../x\" cannot name a file: it holds a path separator"},
         {"a project name of two dots", withLine(1, ".."), "the project name \"..\" cannot name a file"},
+        {"a latitude off the globe", withLine(7, "500"),
+         "line 7: the latitude 500 lies outside -90 to 90 degrees"},
+        {"a latitude just past the south pole", withLine(7, "-90.5"),
+         "line 7: the latitude -90.5 lies outside"},
+        {"a longitude off the globe", withLine(6, "-181"),
+         "line 6: the longitude -181 lies outside -180 to 180 degrees"},
         {"a climate file name that leaves its folder", withLine(3, "climat21.TXT/../../../x"),
          "line 3: the climate file name \"climat21.TXT/../../../x\" cannot name a file"},
     };

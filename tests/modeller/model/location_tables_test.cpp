@@ -170,6 +170,16 @@ TEST_F(LocationTablesTest, AMissingOrDamagedTableIsAnErrorNamingIt) {
         {"Data/CLIMPC.TXT", "6000 115.86 -31.95 01 02 03 04\r\n", "more than three"},
         {"Data/clim69.txt", "0 -12.42 130.89 NT  Darwin\r\n", "clim69.txt, line 1"},
         {"CITIES1.DAT", "1 one 115.86 -31.95 Perth\r\n", "CITIES1.DAT, line 1"},
+        {"Data/CLIMPC.TXT", "6000 115.86 -31.95 62\r\n6001 115.86 -95 62\r\n",
+         "CLIMPC.TXT, line 2: latitude -95 lies outside -90 to 90 degrees"},
+        {"Data/CLIMPC.TXT", "6000 500 -31.95 62\r\n",
+         "CLIMPC.TXT, line 1: longitude 500 lies outside -180 to 180"},
+        {"Data/CLIMPC.TXT", "6000 -180.5 -31.95 62\r\n", "longitude -180.5 lies outside"},
+        {"Data/clim69.txt", "62 -90.01 115.86 WA  Perth\r\n",
+         "clim69.txt, line 1: latitude -90.01 lies outside"},
+        {"Data/clim69.txt", "62 -31.95 190 WA  Perth\r\n", "clim69.txt, line 1: longitude 190 lies outside"},
+        {"CITIES1.DAT", "1 1 115.86 91 Perth\r\n", "CITIES1.DAT, line 1: latitude 91 lies outside"},
+        {"CITIES1.DAT", "1 1 -200 -31.95 Perth\r\n", "CITIES1.DAT, line 1: longitude -200 lies outside"},
     };
     for (const Case& c : cases) {
         site_test::writeSiteTables(folder.path());
@@ -190,6 +200,53 @@ TEST(SiteTexts, DegreesSixWideWithOneDecimalAndPostcodesBlankForNone) {
     EXPECT_EQ(SiteDegrees(0.0, false), "   0.0");
     EXPECT_EQ(PostcodeText(0), "");
     EXPECT_EQ(PostcodeText(800), "800");
+}
+
+} // namespace
+} // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+// A control character in a name of a table would reach the site's name, the card file and the
+// reports: the table is refused, naming the line, whatever the character.
+TEST_F(LocationTablesTest, AControlCharacterInANameIsAnErrorNamingTheLine) {
+    using namespace std::string_literals;
+    struct Case {
+        const char* table;
+        std::string text;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"Data/PC.TXT", "6000 WA  PERTH\r\n6000 WA  EAST\0PERTH\r\n"s,
+         "PC.TXT, line 2: the locality holds the control character 00"},
+        {"Data/PC.TXT", "6000 WA  PERTH\x1B[2J\r\n"s,
+         "PC.TXT, line 1: the locality holds the control character 1B"},
+        {"Data/PC.TXT", "6000 WA  PER\tTH\r\n"s, "the control character 09"},
+        {"Data/PC.TXT", "6000 WA  PERTH\x7F\r\n"s, "the control character 7F"},
+        {"Data/clim69.txt", "62 -31.95 115.86 WA  Pe\x01rth\r\n"s,
+         "clim69.txt, line 1: the zone name holds the control character 01"},
+        {"CITIES1.DAT", "1 1 115.86 -31.95 Per\0th\r\n"s,
+         "CITIES1.DAT, line 1: the city name holds the control character 00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.says);
+        site_test::writeSiteTables(folder.path());
+        folder.write(c.table, c.text);
+        const std::string error = model_test::modelErrorOf([&] {
+            ReadPostcodeLocalities(folder.path(), 6000);
+            ReadClimateZoneNames(folder.path());
+            LoadCities1(folder.path());
+        });
+        EXPECT_NE(error.find(c.says), std::string::npos) << error;
+    }
+    // The name dialog reads every locality of the table.
+    site_test::writeSiteTables(folder.path());
+    folder.write("Data/PC.TXT", "6000 WA  PERTH\r\n2000 NSW SYD\0NEY\r\n"s);
+    EXPECT_NE(model_test::modelErrorOf([&] {
+                  FindPostcodesByName(folder.path(), "PERTH");
+              }).find("PC.TXT, line 2: the locality holds the control character 00"),
+              std::string::npos);
 }
 
 } // namespace

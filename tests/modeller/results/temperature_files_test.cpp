@@ -165,6 +165,28 @@ TEST_F(TemperatureFileTest, WeatherFileGivesTheDryBulbAndTheYear) {
     const auto damaged = writeLines(folder / "climat08.TXT", lines);
     EXPECT_THAT(errorOf([&] { ReadWeatherFile(damaged); }),
                 HasSubstr(damaged.string() + " cannot be read: line 4"));
+    // A dry bulb no weather brings, and records out of the calendar's order.
+    struct Case {
+        std::size_t line; // 0-based
+        std::string record;
+        std::string says;
+    };
+    const Case faults[] = {
+        {5, climateRecord(2, 29, 5, 99.9), "line 6: dry bulb (columns 11-14) 99.9 outside -70 to 60 °C"},
+        {5, climateRecord(2, 29, 5, -80.0), "line 6: dry bulb (columns 11-14) -80 outside"},
+        {5, climateRecord(2, 29, 6, 1.0), "line 6: 29 February hour 6 does not follow 29 February hour 4"},
+        {24, climateRecord(2, 29, 0, 1.0), "line 25: 29 February hour 0 does not follow 29 February hour 23"},
+        {24, climateRecord(4, 1, 0, 1.0), "line 25: 1 April hour 0 does not follow 29 February hour 23"},
+        {0, climateRecord(2, 29, 1, 1.0), "line 1: the first record is 29 February hour 1, not hour 0"},
+    };
+    for (const Case& c : faults) {
+        std::vector<std::string> faulty = lines;
+        faulty[3] = climateRecord(2, 29, 3, 0.0);
+        faulty[c.line] = c.record;
+        const auto bad = writeLines(folder / "climat10.TXT", faulty);
+        EXPECT_THAT(errorOf([&] { ReadWeatherFile(bad); }),
+                    HasSubstr(bad.string() + " cannot be read: " + c.says));
+    }
     std::vector<std::string> tooMany(8785, climateRecord(1, 1, 0, 1.0));
     const auto longFile = writeLines(folder / "climat09.TXT", tooMany);
     EXPECT_THAT(errorOf([&] { ReadWeatherFile(longFile); }), HasSubstr("8785 hourly records"));
