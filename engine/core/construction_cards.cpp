@@ -26,6 +26,7 @@ const fw::Format kSkylightCardLayers = fw::parseFormat("(8X,5(I3,F4.0),I7)");
 const fw::Format kSkylightCardSystem = fw::parseFormat("(50X,I7,A11,7F7.0)");
 
 constexpr int kLastWindowSection = 10;
+constexpr int kFirstSkylightType = 1; // a light well with a rectangular shaft; 2 a tubular one
 constexpr int kLastSkylightSection = 20;
 constexpr int kGlazingPairs = 5;
 
@@ -114,9 +115,19 @@ void checkGlazingCodes(EngineState& state, const CardFields& f, int s) {
     }
 }
 
+// A frame outside what a frame can be gives a window or skylight a U-value that is no window's: the
+// card is illegal.
+constexpr double kMaxFrameU = 20.0; // W/m2K
+
+void checkFrame(double frameU, double frameF) {
+    if (frameU < 0.0 || frameU > kMaxFrameU || frameF < 0.0 || frameF > 1.0)
+        throw IllegalCard(std::string(msg::kFrameValueRange));
+}
+
 void windowCard(EngineState& state, std::string_view card, int s) {
     const CardFields f(card, kWindowCard);
     checkGlazingCodes(state, f, s);
+    checkFrame(f.real(13), f.real(14));
     const std::filesystem::path file = libraryFile(state, state.reader.winlib, f.integer(11));
     auto& w = state.wind41;
     w.frmu(s) = f.real(13);
@@ -136,8 +147,13 @@ void skylightCard(EngineState& state, std::string_view card, int s) {
     const CardFields f(card, kSkylightCardSystem);
     checkGlazingCodes(state, layers, s);
     const int k = s - kLastWindowSection;
-    state.shad.igltyp(k) = layers.integer(11);
+    // Only a rectangular or tubular light well or a roof window gains solar heat at all.
+    const int type = layers.integer(11);
+    if (type < kFirstSkylightType || type > kRoofWindowType)
+        throw IllegalCard(std::string(msg::kSkylightTypeRange));
     const double frameU = f.real(3), frameF = f.real(4), frameA = f.real(5);
+    checkFrame(frameU, frameF);
+    state.shad.igltyp(k) = type;
     auto& w = state.wind41;
     w.rgsys4(k) = f.real(6);
     w.rgsys5(k) = f.real(7);

@@ -20,6 +20,10 @@ inline constexpr std::string_view kSectionWithoutLayers =
     "     **ERROR** Building section without layers on above card";
 inline constexpr std::string_view kBlankLineBeforeCards =
     "     **ERROR** Card file holds a blank line before more cards: blank line ";
+inline constexpr std::string_view kSkylightTypeRange =
+    "     **ERROR** Skylight glazing type outside 1 to 3 on above card";
+inline constexpr std::string_view kFrameValueRange =
+    "     **ERROR** Frame U-value outside 0 to 20 or frame fraction outside 0 to 1 on above card";
 inline constexpr std::string_view kNoEndCard =
     "     **ERROR** Card file ends without its end card (data type 9): ";
 
@@ -105,7 +109,9 @@ inline constexpr std::string_view kFileNotFound = "File not found: ";
 inline constexpr std::string_view kFileUnreadable = "File cannot be read: ";
 inline constexpr std::string_view kNoGlazingLibrary = "No glazing library file given for library number ";
 inline constexpr std::string_view kGlazingSystemNotFound = "Glazing system not found in its library: ";
+inline constexpr std::string_view kGlazingValueRange = "Glazing library value out of range: ";
 inline constexpr std::string_view kMaterialFileEnded = "Material file ended before its end marker: ";
 inline constexpr std::string_view kMaterialFileCode = "Material code out of range (1 to 999) in file ";
+inline constexpr std::string_view kMaterialNameControl = "Material name with a control character in file ";
 
 } // namespace engine::msg

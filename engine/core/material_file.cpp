@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/control_characters.h"
 #include "common/framed_records.h"
 #include "engine/core/input_files.h"
 #include "engine/core/input_messages.h"
@@ -58,6 +59,9 @@ void readRecords(EngineState& state, const std::filesystem::path& file) {
             stopRun(state, {msg::kFileUnreadable, file.string()});
         if (m.code < 1 || m.code > kMaxMaterials)
             stopRun(state, {msg::kMaterialFileCode, file.string(), ": ", static_cast<long long>(m.code)});
+        // The name goes into the text report as it stands.
+        if (common::firstControlCharacter(m.name))
+            stopRun(state, {msg::kMaterialNameControl, file.string(), ": ", static_cast<long long>(m.code)});
         storeMaterial(state, m.code, m.name, m.p1, m.p2, m.p3, m.conducts);
     }
 }

@@ -1,12 +1,15 @@
 #include "modeller/editors/calculation_tools.h"
 
+#include "common/control_characters.h"
 #include "common/file_lookup.h"
 #include "common/text_values.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <iomanip>
 #include <numbers>
+#include <sstream>
 
 namespace pelmora {
 
@@ -35,14 +38,59 @@ bool blank(std::string_view line) {
 
 } // namespace
 
-std::optional<RCMaterial> ParseRCMaterial(std::string_view line) {
+namespace {
+
+// What a material may be: the codes of the material file, and values of real substances with room to
+// spare (water stores about 4200 kJ/(m3 K); the best insulation resists about 70 m K/W).
+constexpr int kFirstMaterialCode = 1;
+constexpr int kLastMaterialCode = 999;
+constexpr double kMaxHeatCapacity = 10000.0; // kJ/(m3 K)
+constexpr double kMaxResistivity = 1000.0;   // m K/W
+
+std::string numberText(double v) {
+    std::ostringstream out;
+    out << std::setprecision(10) << v;
+    return out.str();
+}
+
+// Reads one material line into `m`; says why when the line is no material.
+std::optional<std::string> parseMaterialLine(std::string_view line, RCMaterial& m) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     std::string_view rest = line;
     const std::optional<double> code = nextNumber(rest);
     const std::optional<double> capacity = code ? nextNumber(rest) : std::nullopt;
     const std::optional<double> resistivity = capacity ? nextNumber(rest) : std::nullopt;
-    if (!resistivity || *code != std::trunc(*code)) return std::nullopt;
-    return RCMaterial{static_cast<std::int32_t>(*code), *capacity, *resistivity, std::string(rest)};
+    if (!resistivity || *code != std::trunc(*code))
+        return "does not start with a code, a heat capacity and a resistivity";
+    if (*code < static_cast<double>(kFirstMaterialCode) || *code > static_cast<double>(kLastMaterialCode)) {
+        return "has the material code " + numberText(*code) + ", outside " +
+               std::to_string(kFirstMaterialCode) + " to " + std::to_string(kLastMaterialCode);
+    }
+    if (!(*capacity >= 0.0 && *capacity <= kMaxHeatCapacity)) {
+        return "has the heat capacity " + numberText(*capacity) + " kJ/(m3 K), outside 0 to " +
+               numberText(kMaxHeatCapacity);
+    }
+    if (!(*resistivity > 0.0 && *resistivity <= kMaxResistivity)) {
+        return "has the resistivity " + numberText(*resistivity) +
+               " m K/W, which must be above 0 and at most " + numberText(kMaxResistivity);
+    }
+    if (const auto c = common::firstControlCharacter(rest))
+        return "has the control character " + std::to_string(*c) + " in its name";
+    m = RCMaterial{static_cast<std::int32_t>(*code), *capacity, *resistivity, std::string(rest)};
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<RCMaterial> ParseRCMaterial(std::string_view line) {
+    RCMaterial m;
+    if (parseMaterialLine(line, m)) return std::nullopt;
+    return m;
+}
+
+std::optional<std::string> RCMaterialFault(std::string_view line) {
+    RCMaterial m;
+    return parseMaterialLine(line, m);
 }
 
 RCPropsRead ReadRCProps(const std::filesystem::path& programFolder) {
@@ -62,10 +110,10 @@ RCPropsRead ReadRCProps(const std::filesystem::path& programFolder) {
     std::vector<RCMaterial> materials;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (blank(lines[i])) continue;
-        const std::optional<RCMaterial> material = ParseRCMaterial(lines[i]);
-        if (!material) {
+        RCMaterial material;
+        if (const auto why = parseMaterialLine(lines[i], material)) {
             result.error = "The material file " + name + " cannot be read: line " + std::to_string(i + 1) +
-                           " does not start with a code, a heat capacity and a resistivity.";
+                           " " + *why + ".";
             return result;
         }
         if (static_cast<int>(materials.size()) == kMaxRCMaterials) {
@@ -73,7 +121,7 @@ RCPropsRead ReadRCProps(const std::filesystem::path& programFolder) {
                            std::to_string(kMaxRCMaterials) + " materials and was not read.";
             return result;
         }
-        materials.push_back(*material);
+        materials.push_back(std::move(material));
     }
     result.materials = std::move(materials);
     return result;

@@ -190,8 +190,12 @@ TCustWinForm::TCustWinForm(HouseModel& model, EditorBuffers& buffers, platform::
     });
     connect(SearchRG, &platform::RadioGroup::clicked, this,
             [this, &c](int item) { run([&c, item] { c.SetSearchMode(static_cast<SearchMode>(item)); }); });
-    for (auto [box, limit] : {std::pair{UMaxCB, ChooserLimit::UMax}, std::pair{UMinCB, ChooserLimit::UMin},
-                              std::pair{SMaxCB, ChooserLimit::SMax}, std::pair{SMinCB, ChooserLimit::SMin}}) {
+    for (const auto& boxLimit :
+         {std::pair{UMaxCB, ChooserLimit::UMax}, std::pair{UMinCB, ChooserLimit::UMin},
+          std::pair{SMaxCB, ChooserLimit::SMax}, std::pair{SMinCB, ChooserLimit::SMin}}) {
+        // Plain variables, not a structured binding: clang 14 lets no lambda capture a binding.
+        QComboBox* const box = boxLimit.first;
+        const ChooserLimit limit = boxLimit.second;
         // A limit is taken when an item is chosen or the typing is finished, so that a half-typed
         // number is not reported.
         const auto take = [this, &c, limit, box] {

@@ -176,9 +176,12 @@ TGlazingForm::TGlazingForm(EditorContext& context, platform::Services& services,
     connect(HorizShadSchedButton, &QToolButton::clicked, this,
             [this, &e] { run([&e] { e.HorizShadSchedButtonClick(); }); });
     connect(VertSButton, &QToolButton::clicked, this, [this, &e] { run([&e] { e.VertSButtonClick(); }); });
-    for (auto [pic, key] :
+    for (const auto& picKey :
          {std::pair{dbglasspic, "WG"}, std::pair{dbframepic, "WF"}, std::pair{dbstylepic, "WS"},
           std::pair{dbfurnishingpic, "WU"}, std::pair{dbshadingpic, "WH"}}) {
+        // Plain variables, not a structured binding: clang 14 lets no lambda capture a binding.
+        const auto pic = picKey.first;
+        const auto key = picKey.second;
         connect(pic, &PicturePanel::clicked, this,
                 [this, &e, pic, key] { run([&e, pic, key] { e.PictureClick(key, pic->anchor()); }); });
     }

@@ -413,10 +413,14 @@ void TSkylightForm::bindControls() {
         {dbframepic, &SkylightEditor::dbframepicClick},
         {dbstylepic, &SkylightEditor::dbstylepicClick},
         {DBImage1, &SkylightEditor::DBImage1Click}};
-    for (const auto& [picture, handler] : pictures)
+    for (const auto& pictureHandler : pictures) {
+        // Plain variables, not a structured binding: clang 14 lets no lambda capture a binding.
+        const auto picture = pictureHandler.first;
+        const auto handler = pictureHandler.second;
         connect(picture, &PicturePanel::clicked, this, [this, &e, picture, handler] {
             run([&e, picture, handler] { (e.*handler)(picture->anchor()); });
         });
+    }
 }
 
 void TSkylightForm::done(int result) {

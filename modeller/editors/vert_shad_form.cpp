@@ -81,10 +81,13 @@ TVertShadForm::TVertShadForm(EditorContext& context, platform::Services& service
     layout->addLayout(buttons);
 
     VertShadingEditor& e = editor_;
-    for (auto [widget, text] :
+    for (const auto& boxText :
          {std::pair{LWEdit, &e.LWEdit}, std::pair{LOEdit, &e.LOEdit}, std::pair{RWEdit, &e.RWEdit},
           std::pair{ROEdit, &e.ROEdit}, std::pair{LWEdit2, &e.LWEdit2}, std::pair{LOEdit2, &e.LOEdit2},
           std::pair{RWEdit2, &e.RWEdit2}, std::pair{ROEdit2, &e.ROEdit2}}) {
+        // Plain variables, not a structured binding: clang 14 lets no lambda capture a binding.
+        const auto widget = boxText.first;
+        const auto text = boxText.second;
         connect(widget, &platform::EditBox::changed, this, [this, widget, text] {
             text->SetText(widget->text().toStdString());
             refresh();

@@ -41,13 +41,9 @@ constexpr std::array<ConstructionKind, 14> kOpaqueWriteOrder{
     ConstructionKind::FloorToNeighbour,  ConstructionKind::Roof,
 };
 
-// Moves a table to an element's record, refusing a record the table does not hold.
+// Moves a table to the record of the element in hand, refusing a record the table does not hold.
 void Seek(Scratch& s, MaterialTable& table, int record) {
-    if (record < 1 || record > table.RecordCount()) {
-        throw ScratchError(s.Element + ": record " + std::to_string(record) + " of the table " +
-                           table.TableName() + " does not exist");
-    }
-    table.SetRecNo(record);
+    SeekElementRecord(table, record, s.Element);
 }
 
 std::string TwoNames(const Scratch& s) {

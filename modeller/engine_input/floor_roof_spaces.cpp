@@ -57,7 +57,8 @@ double SharedArea(const HouseModel& model, int zone, int otherLevel) {
 
 bool FloorIsAboveNeighbour(ZoneWriterRun& run, int zone) {
     MaterialTable& table = run.tables.ExtFloorForm.materialstable;
-    table.SetRecNo(SimulatedFloorOf(run.model, zone).Material);
+    SeekElementRecord(table, SimulatedFloorOf(run.model, zone).Material,
+                      "the floor of " + ZoneText(run.model, zone));
     return table.FieldAsBoolean("UB");
 }
 
@@ -276,7 +277,7 @@ Ventilation CalcRoofSpaceVentilation(ZoneWriterRun& run, int group) {
     if (g.RoofSpace == 2) return {0.0, 20.0, 30.0};
     const TRoofRec& roof = run.model.ZoneRoofs(g.Zones(1));
     MaterialTable& materials = run.tables.RoofForm.materialstable;
-    materials.SetRecNo(roof.Material);
+    SeekElementRecord(materials, roof.Material, "the roof of " + ZoneText(run.model, g.Zones(1)));
     if (materials.FieldAsBoolean("Gd") && roof.Insulation == 1) return {0.0, 6.0, 2.5};
     return {0.0, 2.0, 1.0};
 }
@@ -393,7 +394,7 @@ void GroupFloorSpaces(ZoneWriterRun& run) {
             if (const int m = g.Zones(slot); m != 0)
                 g.Area += model.Zones(m).FloorArea - FloorAreaBelow(model, m);
         MaterialTable& insulation = run.tables.ExtFloorForm.insulationtable;
-        insulation.SetRecNo(floor.Insulation);
+        SeekElementRecord(insulation, floor.Insulation, "the floor of " + ZoneText(model, z));
         g.GroundCode = static_cast<std::int32_t>(insulation.FieldAsInteger("GU"));
         g.FloorVentilation = floor.FloorVentilation;
         g.FloorVentArea = floor.FloorVentArea;

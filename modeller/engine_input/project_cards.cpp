@@ -330,7 +330,7 @@ void GroundModelTotals(Scratch& s) {
 namespace {
 
 NumberedEntry CurtainEntry(MaterialTable& table, int record, const std::string& element) {
-    table.SetRecNo(record);
+    SeekElementRecord(table, record, element);
     const std::string name = table.FieldAsString("Material Description");
     const std::string values = CardText("the curtain of " + element)
                                    .real(table.FieldAsFloat("AddR"), 6, 2)
@@ -344,19 +344,22 @@ NumberedEntry CurtainEntry(MaterialTable& table, int record, const std::string& 
 
 std::string WindowCurtainName(Scratch& s, int zone, int wall, int window) {
     MaterialTable& table = s.tables.GlazingForm.furnishingstable;
-    table.SetRecNo(s.model.WallWindows(zone, wall, window).Furnishing);
+    SeekElementRecord(table, s.model.WallWindows(zone, wall, window).Furnishing,
+                      WindowElement(s.model, zone, wall, window));
     return table.FieldAsString("Material Description");
 }
 
 std::string SkylightCurtainName(Scratch& s, int zone, int skylight) {
     MaterialTable& table = s.tables.SkylightForm.furnishingstable;
-    table.SetRecNo(s.model.ZoneSkylights(zone, skylight).Furnishing);
+    SeekElementRecord(table, s.model.ZoneSkylights(zone, skylight).Furnishing,
+                      SkylightElement(s.model, zone, skylight));
     return table.FieldAsString("Material Description");
 }
 
 std::string WindowBlindName(Scratch& s, int zone, int wall, int window) {
     MaterialTable& table = s.tables.GlazingForm.shadingtable;
-    table.SetRecNo(s.model.WallWindows(zone, wall, window).Shading);
+    SeekElementRecord(table, s.model.WallWindows(zone, wall, window).Shading,
+                      WindowElement(s.model, zone, wall, window));
     if (table.FieldAsBoolean("Schedule")) return {};
     return table.FieldAsString("Material Description");
 }
@@ -379,7 +382,7 @@ void BuildBlinds(Scratch& s) {
     s.Blinds.Reset({std::string(kBlindNone), std::string(kBlindNone), std::string(kZeroField)});
     MaterialTable& table = s.tables.GlazingForm.shadingtable;
     ForEachWindow(m, [&](int z, int w, int n) {
-        table.SetRecNo(m.WallWindows(z, w, n).Shading);
+        SeekElementRecord(table, m.WallWindows(z, w, n).Shading, WindowElement(m, z, w, n));
         if (table.FieldAsBoolean("Schedule")) return;
         const std::string name = table.FieldAsString("Material Description");
         const std::string values = RealField(1.0 - table.FieldAsFloat("Shade") / 100.0, 6, 2,
@@ -397,7 +400,7 @@ std::string WallHorizontalSchemeText(const Scratch& s, int zone, int wall) {
 std::string WindowHorizontalSchemeText(Scratch& s, int zone, int wall, int window) {
     const TWindowRec& win = s.model.WallWindows(zone, wall, window);
     MaterialTable& table = s.tables.GlazingForm.shadingtable;
-    table.SetRecNo(win.Shading);
+    SeekElementRecord(table, win.Shading, WindowElement(s.model, zone, wall, window));
     const double pergola = table.FieldAsBoolean("Schedule") ? 6.0 : 0.0; // m
     CardText text("the horizontal shading of " + WindowElement(s.model, zone, wall, window));
     text.real(win.SecondEaves != 0.0 ? win.SecondEaves : win.EavesDepth, 6, 2)

@@ -65,6 +65,14 @@ const ConstructionKindInfo& KindInfo(ConstructionKind kind) {
     return kKinds[static_cast<std::size_t>(kind)];
 }
 
+void SeekElementRecord(MaterialTable& table, int record, const std::string& element) {
+    if (record < 1 || record > table.RecordCount()) {
+        throw ScratchError(element + ": record " + std::to_string(record) + " of the table " +
+                           table.TableName() + " does not exist");
+    }
+    table.SetRecNo(record);
+}
+
 std::string ZoneText(const HouseModel& model, int zone) {
     return "zone " + std::to_string(zone) + " (" + model.Zones(zone).Name + ")";
 }

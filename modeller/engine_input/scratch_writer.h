@@ -181,6 +181,10 @@ void RequireSkylightProduct(Scratch& scratch, int zone, int skylight);
 int SectionNumber(const Scratch& scratch, ConstructionKind kind, std::string_view layers,
                   std::string_view element = {});
 
+// Moves `table` to the record that `element` (in words) names; raises ScratchError naming the element,
+// the record and the table when the table does not hold that record.
+void SeekElementRecord(MaterialTable& table, int record, const std::string& element);
+
 // Elements in words for messages: "zone 3 (Kitchen)", "zone 3 (Kitchen), wall 2, window 1".
 std::string ZoneText(const HouseModel& model, int zone);
 std::string WallText(const HouseModel& model, int zone, int wall);

@@ -86,10 +86,10 @@ void WriteWindowCards(ZoneWriterRun& run, int z) {
             const TWindowRec& win = model.WallWindows(z, w, i);
             const std::string element = "window " + std::to_string(i) + " of " + WallLabel(model, z, w);
             const int section = run.sections.WindowSection(z, w, i);
-            shading.SetRecNo(win.Shading);
+            SeekElementRecord(shading, win.Shading, element);
             const bool scheduled = shading.FieldAsBoolean("Schedule");
             const std::string blindName = shading.FieldAsString("Material Description");
-            furnishing.SetRecNo(win.Furnishing);
+            SeekElementRecord(furnishing, win.Furnishing, element);
             const std::string curtainName = furnishing.FieldAsString("Material Description");
             const double eave = win.SecondEaves != 0.0 ? win.SecondEaves : win.EavesDepth;
             ZoneCard card(z, section, element);
@@ -115,7 +115,7 @@ void WriteWindowCards(ZoneWriterRun& run, int z) {
         const std::string element = "clerestory window " + std::to_string(s) + " of " + Label(model, z);
         SetSkylightAzimuth(run.scratch, z, s);
         const int section = run.sections.ClerestorySection(z, s);
-        skyFurnishing.SetRecNo(sky.Furnishing);
+        SeekElementRecord(skyFurnishing, sky.Furnishing, element);
         const std::string curtainName = skyFurnishing.FieldAsString("Material Description");
         ZoneCard card(z, section, element);
         card.R(sky.Height / 1000.0, 6, 2).R(sky.Width / 1000.0, 6, 2).R(sky.SkyAzimuth, 6, 0);
@@ -214,9 +214,9 @@ void WriteExternalWallCards(ZoneWriterRun& run, int z) {
         if (wall.AdjZone != 0) continue;
         for (int i = 1; i <= wall.DoorCount; ++i) {
             const TDoorRec& door = model.WallDoors(z, w, i);
-            doors.SetRecNo(door.Material);
-            if (doors.FieldAsInteger("M1") == 0) continue; // an open doorway
             const std::string element = "door " + std::to_string(i) + " of " + WallLabel(model, z, w);
+            SeekElementRecord(doors, door.Material, element);
+            if (doors.FieldAsInteger("M1") == 0) continue; // an open doorway
             const int section = run.sections.DoorSection(z, w, i);
             ZoneCard card(z, section, element);
             card.R(door.Height, 6, 2).R(door.Width, 6, 2).R(door.ElementArea, 6, 2);
@@ -279,7 +279,7 @@ void WriteFloorCards(ZoneWriterRun& run, int z) {
     const std::string element = "the floor of " + Label(model, z);
     if (exposed >= kSharedAreaThreshold) {
         MaterialTable& materials = run.tables.ExtFloorForm.materialstable;
-        materials.SetRecNo(floor.Material);
+        SeekElementRecord(materials, floor.Material, element);
         const bool slab = floor.Material == kSlabOnGroundFloor;
         const bool aboveNeighbour = !slab && materials.FieldAsBoolean("UB");
         const int section = run.sections.ExtFloorSection(z);

@@ -28,7 +28,7 @@ void WriteHeightsCard(ZoneWriterRun& run, int zone) {
     for (int k = 1; k < model.Zones(zone).Level; ++k)
         floorHeight += model.LevelDefaults(k).DefExtHeight / 1000.0 + 0.25;
     MaterialTable& floors = run.tables.ExtFloorForm.materialstable;
-    floors.SetRecNo(model.LevelDefaults(1).DefFloorMaterial);
+    SeekElementRecord(floors, model.LevelDefaults(1).DefFloorMaterial, "the default floor of level 1");
     if (floors.FieldAsBoolean("UF")) floorHeight += model.LevelDefaults(1).DefUnderFloorHeight / 1000.0;
     double ceilingHeight = 0.0; // m
     for (int w = 0; w < model.Zones(zone).NodeCount; ++w) {
@@ -113,14 +113,16 @@ void WriteOpeningCards(ZoneWriterRun& run, int zone) {
         if (wall.AdjZone != 0) continue;
         for (int i = 1; i <= wall.WindowCount; ++i) {
             const TWindowRec& window = model.WallWindows(zone, w, i);
-            styles.SetRecNo(window.Style);
+            const std::string element =
+                "window " + std::to_string(i) + " of wall " + std::to_string(w) + " of " + label;
+            SeekElementRecord(styles, window.Style, element);
             Opening o;
             o.Width = styles.FieldAsFloat("Opening") * window.Width / 100.0;
             o.Percent = screenedPercent;
             o.Low = window.HeadHeight - window.Height;
             o.High = window.HeadHeight;
             o.CpIndex = wall.CpSetIndex;
-            cards.Write(o, "window " + std::to_string(i) + " of wall " + std::to_string(w) + " of " + label);
+            cards.Write(o, element);
         }
     }
 

@@ -1,5 +1,6 @@
 #include "modeller/model/material_tables.h"
 
+#include "common/control_characters.h"
 #include "common/file_lookup.h"
 #include "common/rounding.h"
 #include "common/text_values.h"
@@ -258,7 +259,15 @@ std::string MaterialTable::FieldAsString(std::string_view field) const {
     const FieldValue& cell = current(field);
     if (auto* i = std::get_if<std::int64_t>(&cell)) return std::to_string(*i);
     if (auto* d = std::get_if<double>(&cell)) return common::formatReal23(*d);
-    if (auto* t = std::get_if<std::string>(&cell)) return *t;
+    if (auto* t = std::get_if<std::string>(&cell)) {
+        // A text is shown in dialogs and written onto cards of the card file, where a line end would
+        // split a card: a control character in it is damage to the table.
+        if (const auto c = common::firstControlCharacter(*t)) {
+            fail("field " + std::string(field) + " of record " + std::to_string(recNo_) +
+                 " holds the control character " + std::to_string(*c));
+        }
+        return *t;
+    }
     if (std::holds_alternative<std::monostate>(cell)) return {};
     badValue(field, "a picture, not a text");
 }

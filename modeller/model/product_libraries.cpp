@@ -1,5 +1,6 @@
 #include "modeller/model/product_libraries.h"
 
+#include "common/control_characters.h"
 #include "common/file_lookup.h"
 #include "common/fixed_width.h"
 #include "common/text_values.h"
@@ -7,6 +8,7 @@
 
 #include <array>
 #include <filesystem>
+#include <sstream>
 
 namespace pelmora {
 
@@ -17,6 +19,20 @@ std::string TrimTrailingBlanks(std::string_view text) {
 }
 
 namespace {
+
+// The physically possible range of a product value.  A value outside it is damage to the file: a
+// window of more than all glass, or with a frame that gives heat back, would be rated as if sound.
+struct ValueRange {
+    const char* what;
+    double low, high;
+    bool lowIncluded;
+};
+
+std::string numberText(double v) {
+    std::ostringstream out;
+    out << v;
+    return out.str();
+}
 
 // Walks through a library file line by line and names the file and line in every error.
 class LineReader {
@@ -73,11 +89,42 @@ class LineReader {
         return *value;
     }
 
+    // `value` when it lies in `range`; a value outside it names the field and the line taken last.
+    double bounded(double value, const ValueRange& range) const {
+        const bool aboveLow = range.lowIncluded ? value >= range.low : value > range.low;
+        if (aboveLow && value <= range.high) return value;
+        const std::string limits =
+            range.lowIncluded
+                ? " is outside " + numberText(range.low) + " to " + numberText(range.high)
+                : " must be above " + numberText(range.low) + " and at most " + numberText(range.high);
+        fail(std::string(range.what) + " " + numberText(value) + limits);
+    }
+
+    // `text` when it holds no control character.
+    std::string text(std::string text, const char* what) const {
+        if (const auto c = common::firstControlCharacter(text))
+            fail(std::string(what) + " holds the control character " + std::to_string(*c));
+        return text;
+    }
+
   private:
     const std::vector<std::string>& lines_;
     const std::string& fileName_;
     std::size_t next_ = 0;
 };
+
+constexpr double kMaxU = 20.0; // W/m2K: single glass in still air is below 6, a bare metal frame below 12
+// The shading coefficient compares with clear 3 mm glass of solar heat gain coefficient 0.87.
+constexpr double kMaxShadingCoefficient = 1.0 / 0.87;
+constexpr ValueRange kGlassU{"the glass U-value", 0.0, kMaxU, false};
+constexpr ValueRange kFrameU{"the frame U-value", 0.0, kMaxU, false};
+constexpr ValueRange kGlassFraction{"the glass fraction", 0.0, 1.0, true};
+constexpr ValueRange kSHGC{"the solar heat gain coefficient", 0.0, 1.0, true};
+constexpr ValueRange kSC{"the shading coefficient", 0.0, kMaxShadingCoefficient, true};
+constexpr ValueRange kVT{"the visible transmittance", 0.0, 1.0, true};
+constexpr ValueRange kUVT{"the ultraviolet transmittance", 0.0, 1.0, true};
+constexpr ValueRange kTransmittance{"a solar transmittance", 0.0, 1.0, true};
+constexpr ValueRange kAbsorptance{"a solar absorptance", 0.0, 1.0, true};
 
 std::string codeOf(std::string_view line) {
     fw::FieldCursor cursor(line);
@@ -89,52 +136,66 @@ struct WindowField {
     int first;
     int width;
     double CustWinType::*member;
+    const ValueRange& range;
 };
 constexpr std::array<WindowField, 5> kWindowLine6{{
-    {25, 8, &CustWinType::SC},
-    {49, 8, &CustWinType::VT},
-    {57, 8, &CustWinType::UVT},
-    {81, 8, &CustWinType::GlassU},
-    {89, 8, &CustWinType::GlassSHGC},
+    {25, 8, &CustWinType::SC, kSC},
+    {49, 8, &CustWinType::VT, kVT},
+    {57, 8, &CustWinType::UVT, kUVT},
+    {81, 8, &CustWinType::GlassU, kGlassU},
+    {89, 8, &CustWinType::GlassSHGC, kSHGC},
 }};
 
 constexpr int kMaxPanes = 3;
+// A skylight product names a light well: 1 with a rectangular shaft, 2 with a circular tube.  The card
+// writer names no roof-window library, so no product can be simulated as a roof window (3).
+constexpr int kFirstSkylightSystem = 1;
+constexpr int kLastSkylightSystem = 2;
 
 CustWinType readWindowRecord(LineReader& in) {
     CustWinType p;
-    p.ProductCode = codeOf(in.take());
+    p.ProductCode = in.text(codeOf(in.take()), "the product code");
     in.take(); // not used
-    p.Manufacturer = TrimTrailingBlanks(in.take());
-    p.Brand = TrimTrailingBlanks(in.take());
-    p.ProductName = TrimTrailingBlanks(in.take());
+    p.Manufacturer = in.text(TrimTrailingBlanks(in.take()), "the manufacturer");
+    p.Brand = in.text(TrimTrailingBlanks(in.take()), "the brand");
+    p.ProductName = in.text(TrimTrailingBlanks(in.take()), "the product name");
     const std::string& line6 = in.take();
     const char panes = line6.empty() ? ' ' : line6[0];
     // The pane count sets how many absorptance lines follow; a record can describe 1 to 3 panes.
     if (panes < '1' || panes > '0' + kMaxPanes)
         in.fail("the pane count in column 1 must be a digit from 1 to " + std::to_string(kMaxPanes));
     p.PaneCount = panes - '0';
-    for (const WindowField& f : kWindowLine6) p.*f.member = in.fixedReal(line6, f.first, f.width);
+    for (const WindowField& f : kWindowLine6)
+        p.*f.member = in.bounded(in.fixedReal(line6, f.first, f.width), f.range);
     const auto frame = in.reals<2>();
-    p.FrameU = frame[0];
-    p.GlassFraction = frame[1];
+    p.FrameU = in.bounded(frame[0], kFrameU);
+    p.GlassFraction = in.bounded(frame[1], kGlassFraction);
     in.take(); // not used
     const auto tau = in.reals<10>();
-    for (int a = 1; a <= 10; ++a) p.AngleTransmittance(a) = tau[static_cast<std::size_t>(a - 1)];
+    for (int a = 1; a <= 10; ++a)
+        p.AngleTransmittance(a) = in.bounded(tau[static_cast<std::size_t>(a - 1)], kTransmittance);
     for (int pane = 1; pane <= p.PaneCount; ++pane) {
         const auto absorptance = in.reals<10>();
         for (int a = 1; a <= 10; ++a)
-            p.PaneAbsorptance(pane, a) = absorptance[static_cast<std::size_t>(a - 1)];
+            p.PaneAbsorptance(pane, a) =
+                in.bounded(absorptance[static_cast<std::size_t>(a - 1)], kAbsorptance);
     }
     return p;
 }
 
-// An integer word starting at or after `pos` in `line`; `pos` moves past it.
-std::int32_t integerWord(LineReader& in, const std::string& line, std::size_t& pos, const char* what) {
+// An integer word from `low` to `high` starting at or after `pos` in `line`; `pos` moves past it.
+std::int32_t integerWord(LineReader& in, const std::string& line, std::size_t& pos, const char* what, int low,
+                         int high) {
     pos = line.find_first_not_of(" \t", pos);
     if (pos == std::string::npos) in.fail(std::string(what) + " is missing");
     const std::size_t end = std::min(line.find_first_of(" \t\r", pos), line.size());
-    const auto value = common::parseInteger(std::string_view(line).substr(pos, end - pos));
-    if (!value) in.fail(std::string(what) + " \"" + line.substr(pos, end - pos) + "\" is not an integer");
+    const std::string word = line.substr(pos, end - pos);
+    const auto value = common::parseInteger(word);
+    if (!value) in.fail(std::string(what) + " \"" + word + "\" is not an integer");
+    if (*value < low || *value > high) {
+        in.fail(std::string(what) + " " + word + " is outside " + std::to_string(low) + " to " +
+                std::to_string(high));
+    }
     pos = end;
     return static_cast<std::int32_t>(*value);
 }
@@ -142,17 +203,18 @@ std::int32_t integerWord(LineReader& in, const std::string& line, std::size_t& p
 CustSkyType readSkylightRecord(LineReader& in) {
     CustSkyType p;
     const std::string& line1 = in.take();
-    p.ProductCode = codeOf(line1);
+    p.ProductCode = in.text(codeOf(line1), "the product code");
     std::size_t pos = std::min(line1.size(), kProductCodeLength);
-    p.PaneCount = integerWord(in, line1, pos, "the pane count");
-    p.SystemNumber = integerWord(in, line1, pos, "the glazing system number");
-    p.ProductName = line1.substr(pos);
+    p.PaneCount = integerWord(in, line1, pos, "the pane count", 1, kMaxPanes);
+    p.SystemNumber =
+        integerWord(in, line1, pos, "the glazing system number", kFirstSkylightSystem, kLastSkylightSystem);
+    p.ProductName = in.text(line1.substr(pos), "the product name");
     const std::string& line2 = in.take();
-    p.GlassU = in.fixedReal(line2, 1, 8);
-    p.FrameU = in.fixedReal(line2, 9, 8);
-    p.GlassFraction = in.fixedReal(line2, 17, 8);
+    p.GlassU = in.bounded(in.fixedReal(line2, 1, 8), kGlassU);
+    p.FrameU = in.bounded(in.fixedReal(line2, 9, 8), kFrameU);
+    p.GlassFraction = in.bounded(in.fixedReal(line2, 17, 8), kGlassFraction);
     in.take(); // not used
-    p.FourthValue = in.fixedReal(in.take(), 1, 8);
+    p.FourthValue = in.bounded(in.fixedReal(in.take(), 1, 8), kSHGC);
     return p;
 }
 

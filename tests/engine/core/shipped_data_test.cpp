@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <limits>
 
 #include "common/framed_records.h"
@@ -107,6 +108,21 @@ TEST_F(MaterialFile, MissingOrDamagedFileIsReportedByName) {
         << console();
 }
 
+// A material name goes into the text report as it stands: a control character in it is damage.
+TEST_F(MaterialFile, NameWithAControlCharacterIsRefused) {
+    setInputDefaults(state());
+    for (const char* name : {"Brick\x1b[2J", "Brick\r\n 2  9", "Brick\tveneer"}) {
+        SCOPED_TRACE(name);
+        console_.str("");
+        writeMaterialFile(file("matdata.bin"),
+                          {{5, "Timber", 600.0f, 5.0f, 5.0f, 'Y'}, {6, name, 1500.0f, 1.0f, 0.0f, 'Y'}});
+        EXPECT_THROW(readMaterialFile(state()), RunStopped);
+        EXPECT_NE(console().find(std::string(msg::kMaterialNameControl) + file("matdata.bin").string()),
+                  std::string::npos)
+            << console();
+    }
+}
+
 class GlazingLibrary : public EngineRun {};
 
 TEST_F(GlazingLibrary, SkipsSystemsThatDoNotMatchAndStoresValuesByPosition) {
@@ -123,7 +139,7 @@ TEST_F(GlazingLibrary, SkipsSystemsThatDoNotMatchAndStoresValuesByPosition) {
         triple.gangle[static_cast<std::size_t>(i)] = 0.5f + 0.01f * static_cast<float>(i);
         for (int k = 0; k < 3; ++k)
             triple.layers[static_cast<std::size_t>(k)][static_cast<std::size_t>(i)] =
-                static_cast<float>(k + 1) + 0.1f * static_cast<float>(i);
+                0.1f * static_cast<float>(k + 1) + 0.01f * static_cast<float>(i);
     }
     writeWindowLibrary(file("lib.vwg"), {first, triple});
     std::string code = "TRIPLE-1";
@@ -137,21 +153,21 @@ TEST_F(GlazingLibrary, SkipsSystemsThatDoNotMatchAndStoresValuesByPosition) {
     EXPECT_NEAR(w.glayb(4, 12), 0.24, kTol);
     EXPECT_NEAR(w.glayc(3, 12), 0.33, kTol);
     EXPECT_NEAR(w.gangle(10, 12), 0.59, kTol);
-    EXPECT_NEAR(w.glayang(1, 1, 12), 1.0, kTol);
-    EXPECT_NEAR(w.glayang(10, 3, 12), 3.9, kTol);
+    EXPECT_NEAR(w.glayang(1, 1, 12), 0.1, kTol);
+    EXPECT_NEAR(w.glayang(10, 3, 12), 0.39, kTol);
     EXPECT_EQ(trimRight(state().wininf.wdesc(12)), "Triple glazing");
 }
 
 TEST_F(GlazingLibrary, ReadsSkylightSystems) {
     SkylightSystem a{"SKY-A", "First", 5.0f, {}, 1.0f, 2.0f};
     SkylightSystem b{"SKY-B", "Second", 3.5f, {}, 2.2f, 0.55f};
-    for (int i = 0; i < 10; ++i) b.tau[static_cast<std::size_t>(i)] = 0.9f - 0.1f * static_cast<float>(i);
+    for (int i = 0; i < 10; ++i) b.tau[static_cast<std::size_t>(i)] = 0.9f - 0.09f * static_cast<float>(i);
     writeSkylightLibrary(file("lib.vsg"), {a, b});
     std::string code = "SKY-B";
     code.resize(kGlazingCodeWidth, ' ');
     EXPECT_NEAR(readSkylightSystem(state(), file("lib.vsg"), code, 4), 3.5, kTol);
     EXPECT_NEAR(state().skylight.sktau(4, 1), 0.9, kTol);
-    EXPECT_NEAR(state().skylight.sktau(4, 10), 0.0, kTol);
+    EXPECT_NEAR(state().skylight.sktau(4, 10), 0.09, kTol);
     EXPECT_NEAR(state().skylight.skp2(4), 0.55, kTol);
     EXPECT_EQ(trimRight(state().wininf.wdesc(14)), "Second");
 }
@@ -192,6 +208,137 @@ TEST_F(GlazingLibrary, MissingLibraryOrSystemIsReportedByName) {
         << console();
 }
 
+// A library value no glazing can have stops the run naming the value, the system and the file, and
+// nothing of the system is stored.
+TEST_F(GlazingLibrary, RefusesValuesNoGlazingCanHave) {
+    const WindowSystem good{"GOOD-1",
+                            2,
+                            "Double",
+                            {2.9f, 0.84f, 0.84f, 20.0f, 8.0f, 0.75f},
+                            {0.05f, 0.17f, 0.12f},
+                            {0.004f, 0.004f},
+                            {0.7f, 0.7f, 0.69f, 0.68f, 0.66f, 0.62f, 0.55f, 0.42f, 0.22f, 0.0f},
+                            {{0.1f, 0.1f}, {0.05f, 0.05f}}};
+    struct Case {
+        const char* what;
+        std::function<void(WindowSystem&)> damage;
+        std::string expected;
+    };
+    const std::string range(msg::kGlazingValueRange);
+    const Case cases[] = {
+        {"no U-value", [](WindowSystem& w) { w.first[0] = 0.0f; },
+         range + "centre-of-glass U-value 0 outside 0 to 20, system GOOD-1 in "},
+        {"a negative U-value", [](WindowSystem& w) { w.first[0] = -2.9f; },
+         range + "centre-of-glass U-value"},
+        {"a U-value of 25", [](WindowSystem& w) { w.first[0] = 25.0f; },
+         range + "centre-of-glass U-value 25"},
+        {"an emittance of 1.2", [](WindowSystem& w) { w.first[2] = 1.2f; }, range + "emittance 1.2"},
+        {"no film", [](WindowSystem& w) { w.first[3] = 0.0f; }, range + "film coefficient 0"},
+        {"a negative inside film", [](WindowSystem& w) { w.first[4] = -8.0f; },
+         range + "film coefficient -8"},
+        {"no solar reference", [](WindowSystem& w) { w.first[5] = 0.0f; },
+         range + "solar heat gain coefficient 0"},
+        {"a solar reference of 1.5", [](WindowSystem& w) { w.first[5] = 1.5f; },
+         range + "solar heat gain coefficient 1.5"},
+        {"a negative node resistance", [](WindowSystem& w) { w.glayb[1] = -0.17f; },
+         range + "resistance between nodes -0.17"},
+        {"a negative pane resistance", [](WindowSystem& w) { w.glayc[1] = -0.004f; },
+         range + "pane resistance -0.004"},
+        {"a transmittance of 1.5", [](WindowSystem& w) { w.gangle[0] = 1.5f; },
+         range + "transmittance or absorptance 1.5"},
+        {"a negative absorptance", [](WindowSystem& w) { w.layers[1][3] = -0.2f; },
+         range + "transmittance or absorptance -0.2"},
+        {"an escape in the description", [](WindowSystem& w) { w.description = "Double\x1b[2J"; },
+         range + "control character 27 in the description, system GOOD-1"},
+        {"no glass layers", [](WindowSystem& w) { w.n = 0; }, std::string(msg::kFileUnreadable)},
+        {"seven glass layers", [](WindowSystem& w) { w.n = 7; }, std::string(msg::kFileUnreadable)},
+    };
+    std::string code = "GOOD-1";
+    code.resize(kGlazingCodeWidth, ' ');
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WindowSystem bad = good;
+        c.damage(bad);
+        writeWindowLibrary(file("lib.vwg"), {bad});
+        console_.str("");
+        EXPECT_THROW(readWindowSystem(state(), file("lib.vwg"), code, 3), RunStopped);
+        EXPECT_NE(console().find(c.expected), std::string::npos) << console();
+        EXPECT_NE(console().find(file("lib.vwg").string()), std::string::npos) << console();
+        EXPECT_EQ(state().wind41.nglay(3), 0);
+        EXPECT_EQ(state().wind41.gug(3), 0.0);
+    }
+    // The same system undamaged is read.
+    writeWindowLibrary(file("lib.vwg"), {good});
+    readWindowSystem(state(), file("lib.vwg"), code, 3);
+    EXPECT_EQ(state().wind41.nglay(3), 2);
+}
+
+TEST_F(GlazingLibrary, RefusesSkylightValuesNoSkylightCanHave) {
+    SkylightSystem good{"SKY-1", "Dome", 4.0f, {}, 4.6f, 0.8f};
+    for (int i = 0; i < 10; ++i) good.tau[static_cast<std::size_t>(i)] = 0.7f - 0.07f * static_cast<float>(i);
+    struct Case {
+        const char* what;
+        std::function<void(SkylightSystem&)> damage;
+        std::string expected;
+    };
+    const std::string range(msg::kGlazingValueRange);
+    const Case cases[] = {
+        {"no U-value", [](SkylightSystem& s) { s.u = 0.0f; }, range + "centre-of-glass U-value 0"},
+        {"a U-value of 50", [](SkylightSystem& s) { s.u = 50.0f; }, range + "centre-of-glass U-value 50"},
+        {"a transmittance of 1.2", [](SkylightSystem& s) { s.tau[4] = 1.2f; },
+         range + "transmittance or absorptance 1.2"},
+        {"a negative diffuser U-value", [](SkylightSystem& s) { s.p1 = -4.6f; },
+         range + "diffuser U-value -4.6"},
+        {"a diffuser transmittance of 2", [](SkylightSystem& s) { s.p2 = 2.0f; },
+         range + "transmittance or absorptance 2"},
+        {"a tab in the description", [](SkylightSystem& s) { s.description = "Do\tme"; },
+         range + "control character 9 in the description, system SKY-1"},
+    };
+    std::string code = "SKY-1";
+    code.resize(kGlazingCodeWidth, ' ');
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SkylightSystem bad = good;
+        c.damage(bad);
+        writeSkylightLibrary(file("lib.vsg"), {bad});
+        console_.str("");
+        EXPECT_THROW(readSkylightSystem(state(), file("lib.vsg"), code, 2), RunStopped);
+        EXPECT_NE(console().find(c.expected), std::string::npos) << console();
+        EXPECT_EQ(state().skylight.skp1(2), 0.0) << "nothing of the system was stored";
+        EXPECT_EQ(state().skylight.sktau(2, 1), 0.0);
+    }
+    writeSkylightLibrary(file("lib.vsg"), {good});
+    EXPECT_NEAR(readSkylightSystem(state(), file("lib.vsg"), code, 2), 4.0, kTol);
+}
+
+// Every system of the shipped glazing libraries is read without complaint.
+TEST_F(GlazingLibrary, EveryShippedSystemIsReadable) {
+    const std::filesystem::path data = std::filesystem::path(PROGRAM_FOLDER) / "Data/WindowData";
+    struct Library {
+        std::filesystem::path file;
+        bool windows;
+    };
+    for (const Library& library :
+         {Library{data / "VORTwindows.VWG", true}, Library{data / "VORTskylights.VSG", false}}) {
+        common::RecordReader reader(library.file);
+        common::Record header;
+        int systems = 0;
+        while (reader.next(header)) {
+            const std::string code = header.getText(kGlazingCodeWidth);
+            int skip = 3;
+            if (library.windows) skip = header.get<std::int32_t>() + 4;
+            for (int i = 0; i < skip; ++i) ASSERT_TRUE(reader.next(header));
+            SCOPED_TRACE(code);
+            if (library.windows)
+                EXPECT_NO_THROW(readWindowSystem(state(), library.file, code, 1)) << console();
+            else
+                EXPECT_NO_THROW(readSkylightSystem(state(), library.file, code, 1)) << console();
+            ++systems;
+        }
+        EXPECT_GT(systems, 10) << library.file;
+    }
+}
+
 TEST_F(GlazingLibrary, GlazingSectionWithFivePairsGetsTheGlazingLayerSixth) {
     writeStandardData();
     auto cards = projectCards();
@@ -213,6 +360,78 @@ TEST_F(GlazingLibrary, GlazingSectionWithFivePairsGetsTheGlazingLayerSixth) {
     const double r = 0.16 + 0.2 + 2 * air;
     const double u = 5.8 * 0.7 + 3.0 * 0.3;
     EXPECT_NEAR(b.thklay(3, 6), (1.0 / u - r) * 1000.0, 1e-3);
+}
+
+// A glazing card whose frame or skylight type no glazing can have is illegal input: the run ends
+// after the input instead of rating a window of more than all glass or a skylight that gains no sun.
+TEST_F(GlazingLibrary, GlazingCardsWithImpossibleFramesOrSkylightTypesAreIllegal) {
+    const auto windowCard = [](double frameU, double frameF) {
+        return card(
+            "(A2,I3,3X,5(I3,F4.0),I7,A11,7F7.2)",
+            {std::string(" 2"),          3LL,    0LL,    0.0, 0LL, 0.0, 0LL, 0.0, 0LL, 0.0, 0LL, 0.0, 1LL,
+             std::string("GGG-05-001a"), frameU, frameF, 0.5, 0.0, 0.0, 0.0, 0.0});
+    };
+    const auto skylightCard = [](long long type, double frameU, double frameF) {
+        return card("(A2,I3,3X,5(I3,F4.0),I7,I7,A11,7F7.2)", {std::string(" 2"),
+                                                              13LL,
+                                                              0LL,
+                                                              0.0,
+                                                              0LL,
+                                                              0.0,
+                                                              0LL,
+                                                              0.0,
+                                                              0LL,
+                                                              0.0,
+                                                              0LL,
+                                                              0.0,
+                                                              type,
+                                                              1LL,
+                                                              std::string("GEN-04-001a"),
+                                                              frameU,
+                                                              frameF,
+                                                              0.0,
+                                                              0.0,
+                                                              0.0,
+                                                              0.0,
+                                                              0.0});
+    };
+    struct Case {
+        const char* what;
+        std::string card;
+        std::string_view error; // empty: the card is legal
+    };
+    const Case cases[] = {
+        {"a window", windowCard(3.0, 0.3), {}},
+        {"a window of glass fraction 1.5", windowCard(3.0, -0.5), msg::kFrameValueRange},
+        {"a window of frame fraction 1.2", windowCard(3.0, 1.2), msg::kFrameValueRange},
+        {"a window frame of negative U", windowCard(-3.0, 0.3), msg::kFrameValueRange},
+        {"a rectangular light well", skylightCard(1, 4.0, 0.2), {}},
+        {"a tubular light well", skylightCard(2, 4.0, 0.2), {}},
+        {"skylight type 0", skylightCard(0, 4.0, 0.2), msg::kSkylightTypeRange},
+        {"skylight type 4", skylightCard(4, 4.0, 0.2), msg::kSkylightTypeRange},
+        {"skylight type 17", skylightCard(17, 4.0, 0.2), msg::kSkylightTypeRange},
+        {"a skylight of glass fraction 1.5", skylightCard(1, 4.0, -0.5), msg::kFrameValueRange},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        writeStandardData();
+        auto cards = projectCards();
+        cards.push_back(c.card);
+        cards.push_back(zoneDefinition(1, "A", 50.0, "Normal"));
+        cards.push_back(zoneCardLine(1, 51, {10.0, 0.5, 0, 0.0}));
+        cards.push_back(" 9");
+        writeScratch(cards);
+        if (c.error.empty()) {
+            EXPECT_EQ(run(), 0) << console();
+            continue;
+        }
+        EXPECT_NE(run(), 0);
+        EXPECT_NE(console().find(" " + c.card.substr(0, 80) + "\n" + std::string(c.error) + "\n"),
+                  std::string::npos)
+            << console();
+    }
 }
 
 class ClimateFileTest : public EngineRun {};

@@ -65,6 +65,54 @@ TEST(RCPropsTest, TheFileIsReadWholeOrRefusedWhole) {
     EXPECT_TRUE(read.materials.empty());
 }
 
+// A line no material can have refuses the whole file, naming the line and the value, so neither a
+// code past any integer nor a resistivity too large to show reaches the calculators.
+TEST(RCPropsTest, RefusesValuesNoMaterialCanHave) {
+    test_support::TemporaryFolder folder("rcprops_ranges");
+    struct Case {
+        const char* line;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"2147483648 800 4.0  Other", "line 2 has the material code 2147483648, outside 1 to 999"},
+        {"-2147483649 800 4.0  Other", "line 2 has the material code -2147483649, outside 1 to 999"},
+        {"0 800 4.0  Other", "line 2 has the material code 0, outside 1 to 999"},
+        {"1000 800 4.0  Other", "line 2 has the material code 1000, outside 1 to 999"},
+        {"2 -800 4.0  Other", "line 2 has the heat capacity -800 kJ/(m3 K), outside 0 to 10000"},
+        {"2 1E100 4.0  Other", "line 2 has the heat capacity 1e+100"},
+        {"2 800 1E100  Other",
+         "line 2 has the resistivity 1e+100 m K/W, which must be above 0 and at most 1000"},
+        {"2 800 0  Other", "line 2 has the resistivity 0 m K/W"},
+        {"2 800 -4.0  Other", "line 2 has the resistivity -4 m K/W"},
+        {"2 800 4.0  Oth\x1b[2Jer", "line 2 has the control character 27 in its name"},
+        {"2 800 4.0  Oth\ter", "line 2 has the control character 9 in its name"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        EXPECT_FALSE(ParseRCMaterial(c.line));
+        writeFile(folder / "Data/RCProps.TXT", std::string("1 1200 0.25  Fine\r\n") + c.line + "\r\n");
+        const RCPropsRead read = ReadRCProps(folder.path());
+        EXPECT_TRUE(read.materials.empty());
+        EXPECT_TRUE(read.error);
+        if (read.error) {
+            EXPECT_NE(read.error->find(c.expected), std::string::npos) << *read.error;
+        }
+    }
+    // The limits themselves are materials.
+    for (const char* line : {"1 0 1000  Still air", "999 10000 0.001  Dense"}) {
+        SCOPED_TRACE(line);
+        EXPECT_TRUE(ParseRCMaterial(line));
+    }
+}
+
+// Every material of the shipped list is read.
+TEST(RCPropsTest, TheShippedListIsRead) {
+    const RCPropsRead read = ReadRCProps(PROGRAM_FOLDER);
+    ASSERT_TRUE(read.found);
+    EXPECT_FALSE(read.error) << *read.error;
+    EXPECT_GT(read.materials.size(), 10u);
+}
+
 TEST(CompoundRTest, LimitsAndTotalAsWorkedByHand) {
     // Studs (R 0.5) over 10 % and batts (R 2.0) over 90 %, on plasterboard R 0.1, films 0.12 each.
     // Upper: A = 2.34, B = 0.84, 100 / (90 / 2.34 + 10 / 0.84) = 1.985455.

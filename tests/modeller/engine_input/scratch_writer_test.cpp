@@ -11,6 +11,7 @@
 
 #include <sstream>
 
+#include <functional>
 #include <numbers>
 
 namespace writer_test {
@@ -207,6 +208,39 @@ TEST_F(SmallHouse, AFaultLeavesThePreviousCardFileAndClosesTheTables) {
         "library");
     EXPECT_EQ(ReadCardLines(root_ / "SCRATCH"), before);
     EXPECT_FALSE(tables_->RoofForm.materialstable.Active());
+}
+
+// A record number that a table does not hold is refused naming the zone and the element whose record
+// it is, so the assessor knows what to mend, and the card file is left as it was.
+TEST_F(SmallHouse, ARecordATableDoesNotHoldNamesTheZoneAndElement) {
+    WriteScratchFile(*scratch_);
+    const std::vector<std::string> before = ReadCardLines(root_ / "SCRATCH");
+    struct Case {
+        const char* what;
+        std::function<std::int32_t&(HouseModel&, int)> record; // the record number the case damages
+        std::int32_t damaged;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"curtain", [](HouseModel& m, int z) -> std::int32_t& { return m.WallWindows(z, 2, 1).Furnishing; },
+         99, "zone 1 (Zone1), wall 2, window 1: record 99 of the table Windowfurnishing does not exist"},
+        {"blind", [](HouseModel& m, int z) -> std::int32_t& { return m.WallWindows(z, 2, 1).Shading; }, 0,
+         "zone 1 (Zone1), wall 2, window 1: record 0 of the table Windowshading does not exist"},
+        {"opening style", [](HouseModel& m, int z) -> std::int32_t& { return m.WallWindows(z, 2, 1).Style; },
+         99, "window 1 of wall 2 of zone 1 (Zone1): record 99 of the table Windowstyle does not exist"},
+        {"default floor",
+         [](HouseModel& m, int) -> std::int32_t& { return m.LevelDefaults(1).DefFloorMaterial; }, 99,
+         "the default floor of level 1: record 99 of the table ExtFloormaterial does not exist"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::int32_t& record = c.record(*model_, zone_);
+        const std::int32_t kept = record;
+        record = c.damaged;
+        EXPECT_EQ(ScratchErrorOf([&] { WriteScratchFile(*scratch_); }), c.expected);
+        EXPECT_EQ(ReadCardLines(root_ / "SCRATCH"), before);
+        record = kept;
+    }
 }
 
 TEST_F(WriterTest, SkylightAzimuthFoldsIntoAWholeCircle) {

@@ -66,6 +66,27 @@ TEST_F(TablesFixture, ReadsEveryKindOfField) {
     EXPECT_EQ(table.FieldNames().size(), 9u);
 }
 
+// A text goes into dialogs and, as a construction's name, onto a card of the engine's card file: a
+// control character in it (a line end would split the card file) is damage to the table, refused.
+TEST_F(TablesFixture, RefusesATextWithAControlCharacter) {
+    model_test::runSql(
+        root.path() / "Data" / "tables.db",
+        "INSERT INTO Wallmaterial VALUES (8, 'Brick' || char(13, 10) || ' 2  9', NULL, 0, 1, 1, "
+        "1.0, 0, 0);"
+        "INSERT INTO Wallmaterial VALUES (9, 'Brick' || char(27) || '[2J', NULL, 0, 1, 1, 1.0, 0, "
+        "0);");
+    MaterialTable table(database, "Wallmaterial");
+    table.Open();
+    table.SetRecNo(5);
+    EXPECT_THAT(model_test::modelErrorOf([&] { table.FieldAsString("Material Description"); }),
+                HasSubstr("Table Wallmaterial: field Material Description of record 5 holds the control "
+                          "character 13"));
+    table.SetRecNo(6);
+    EXPECT_THAT(model_test::modelErrorOf([&] { table.FieldAsString("Material Description"); }),
+                HasSubstr("record 6 holds the control character 27"));
+    EXPECT_EQ(table.FieldAsInteger("Material Number"), 9) << "the record's other fields are read";
+}
+
 TEST_F(TablesFixture, ReadsARecordFromTheDatabaseOnceWhileTheTableIsOpen) {
     MaterialTable table(database, "Wallmaterial");
     table.Open();

@@ -75,7 +75,7 @@ std::vector<std::string> linesOf(const std::string& text) {
 
 std::string skylightRecord(const std::string& code, const std::string& name,
                            const std::string& glassU = "   2.900") {
-    return code + "  2  17" + name + "\r\n" + glassU + "   4.100   0.850\r\nnot used\r\n   0.123\r\n";
+    return code + "  3  2" + name + "\r\n" + glassU + "   4.100   0.850\r\nnot used\r\n   0.123\r\n";
 }
 
 TEST(TrimTrailingBlanks, RemovesOnlyTrailingBlanks) {
@@ -138,14 +138,98 @@ TEST(WindowLibrary, ReportsABadLineWithItsFileAndLine) {
     }
 }
 
+// A value no window can have refuses the library, naming the file, the line and the value.
+TEST(WindowLibrary, RefusesValuesNoWindowCanHave) {
+    struct Case {
+        const char* what;
+        std::string from, to; // in the second record
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"a glass fraction of 1.5", "  6.2  0.75", "  6.2  1.5",
+         "line 18: the glass fraction 1.5 is outside 0 to 1"},
+        {"a glass fraction of -0.2", "  6.2  0.75", "  6.2  -0.2",
+         "line 18: the glass fraction -0.2 is outside 0 to 1"},
+        {"a negative frame U", "  6.2  0.75", "  -6.2  0.75",
+         "line 18: the frame U-value -6.2 must be above 0 and at most 20"},
+        {"no frame U", "  6.2  0.75", "  0  0.75", "line 18: the frame U-value 0 must be above 0"},
+        {"a glass U of 0", "  5.900 ", "  0.000 ", "line 17: the glass U-value 0 must be above 0"},
+        {"a glass U of 25", "  5.900 ", " 25.000 ",
+         "line 17: the glass U-value 25 must be above 0 and at most 20"},
+        {"a solar heat gain coefficient of 1.2", "  0.700 ", "  1.200 ",
+         "line 17: the solar heat gain coefficient 1.2 is outside 0 to 1"},
+        {"a negative shading coefficient", "  0.810 ", " -0.100 ", "line 17: the shading coefficient -0.1"},
+        {"a visible transmittance of 1.5", "  0.880 ", "  1.500 ", "line 17: the visible transmittance 1.5"},
+        {"a negative ultraviolet transmittance", "  0.590 ", " -0.200 ",
+         "line 17: the ultraviolet transmittance -0.2"},
+        {"a solar transmittance of 1.3", "0.80 0.79", "1.30 0.79", "line 20: a solar transmittance 1.3"},
+        {"an absorptance of 1.01", " 0.010 0.011", " 1.010 0.011", "line 21: a solar absorptance 1.01"},
+        {"a pane count of 0", "\r\n2", "\r\n0", "line 17: the pane count"},
+        {"a pane count of 7", "\r\n2", "\r\n7", "line 17: the pane count"},
+        {"an escape in the manufacturer", "Vitrea Glass", "Vitrea\x1b[2J Glass",
+         "line 14: the manufacturer holds the control character 27"},
+        {"a tab in the product code", "AAA-01-002a", "AAA\t01-002a",
+         "line 12: the product code holds the control character 9"},
+        {"a NUL in the product name", "Single clear", std::string("Single\0clear", 12),
+         "line 16: the product name holds the control character 0"},
+    };
+    const std::string good = windowRecord({"AAA-01-001a", 2});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string text = good + replaced(windowRecord({"AAA-01-002a", 2}), c.from, c.to);
+        EXPECT_THAT(
+            model_test::modelErrorOf([&] { pelmora::parseWindowLibrary(linesOf(text), "VORTwindows.txt"); }),
+            HasSubstr(std::string("VORTwindows.txt, ") + c.expected));
+    }
+    // The limits themselves are products a window can be.
+    const std::string edges =
+        replaced(replaced(windowRecord({"AAA-01-002a", 1}), "  6.2  0.75", "  20  1"), "0.80 0.79", "1 0.79");
+    EXPECT_EQ(pelmora::parseWindowLibrary(linesOf(edges), "VORTwindows.txt").at(0).GlassFraction, 1.0);
+}
+
+TEST(SkylightLibrary, RefusesValuesNoSkylightCanHave) {
+    struct Case {
+        const char* what;
+        std::string from, to; // in the second record
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"no panes", "  3  2", "  0  2", "line 5: the pane count 0 is outside 1 to 3"},
+        {"seven panes", "  3  2", "  7  2", "line 5: the pane count 7 is outside 1 to 3"},
+        {"glazing system 0", "  3  2", "  3  0", "line 5: the glazing system number 0 is outside 1 to 2"},
+        {"a roof-window system", "  3  2", "  3  3", "line 5: the glazing system number 3 is outside 1 to 2"},
+        {"glazing system 17", "  3  2", "  3  17", "line 5: the glazing system number 17 is outside 1 to 2"},
+        {"a system number past any integer", "  3  2", "  3  2147483648",
+         "line 5: the glazing system number 2147483648 is outside 1 to 2"},
+        {"no glass U", "   2.900", "   0.000", "line 6: the glass U-value 0 must be above 0"},
+        {"a negative frame U", "   4.100", "  -4.100", "line 6: the frame U-value -4.1 must be above 0"},
+        {"a glass fraction of 1.5", "   0.850", "   1.500",
+         "line 6: the glass fraction 1.5 is outside 0 to 1"},
+        {"a solar heat gain coefficient of 1.2", "   0.123", "   1.200",
+         "line 8: the solar heat gain coefficient 1.2 is outside 0 to 1"},
+        {"an escape in the name", " Flat",
+         " Fl\x1b"
+         "at",
+         "line 5: the product name holds the control character 27"},
+    };
+    const std::string good = skylightRecord("GEN-04-001a", " Dome");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string text = good + replaced(skylightRecord("GEN-04-002a", " Flat"), c.from, c.to);
+        EXPECT_THAT(model_test::modelErrorOf(
+                        [&] { pelmora::parseSkylightLibrary(linesOf(text), "VORTskylights.txt"); }),
+                    HasSubstr(std::string("VORTskylights.txt, ") + c.expected));
+    }
+}
+
 TEST(SkylightLibrary, KeepsTheBlankBeforeTheName) {
     const auto products = pelmora::parseSkylightLibrary(
         linesOf(skylightRecord("GEN-04-001a", " Generic dome") + skylightRecord("GEN-04-002a", " Twin skin")),
         "VORTskylights.txt");
     ASSERT_EQ(products.size(), 2u);
     EXPECT_EQ(products[0].ProductCode, "GEN-04-001a");
-    EXPECT_EQ(products[0].PaneCount, 2);
-    EXPECT_EQ(products[0].SystemNumber, 17);
+    EXPECT_EQ(products[0].PaneCount, 3);
+    EXPECT_EQ(products[0].SystemNumber, 2);
     EXPECT_EQ(products[0].ProductName, " Generic dome");
     EXPECT_DOUBLE_EQ(products[1].GlassU, 2.9);
     EXPECT_DOUBLE_EQ(products[1].FrameU, 4.1);
@@ -201,6 +285,15 @@ TEST_F(LibraryFiles, RefusesAMissingFileOrMoreProductsThanTheLibraryHolds) {
     EXPECT_THAT(model_test::modelErrorOf([&] { pelmora::ReadSkylightLibrary(*model); }),
                 HasSubstr("line 401: the library holds more than 100 products"));
     EXPECT_EQ(model->SkylightProducts(1).ProductCode, "");
+}
+
+// Every product of the shipped libraries lies within the ranges the readers hold to.
+TEST(ShippedLibraries, EveryProductIsRead) {
+    const auto model = model_test::modelIn(PROGRAM_FOLDER);
+    ASSERT_NO_THROW(pelmora::ReadWindowLibrary(*model));
+    ASSERT_NO_THROW(pelmora::ReadSkylightLibrary(*model));
+    EXPECT_EQ(model->WindowProducts(60).ProductCode, "GGG-05-060a");
+    EXPECT_EQ(model->SkylightProducts(10).ProductCode, "GEN-04-010a");
 }
 
 } // namespace
