@@ -22,6 +22,11 @@ namespace pelmora {
 class EditText {
   public:
     void OnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
+    // The handler of the end of the user's typing in the box (Enter, leaving the box).
+    void OnTypingEnd(std::function<void()> handler) { onTypingEnd_ = std::move(handler); }
+    void EndTyping() {
+        if (onTypingEnd_) onTypingEnd_();
+    }
     const std::string& Text() const { return text_; }
     // Writes a text, as the user's typing or the editor's code does: the change handler runs when
     // the text really changes.
@@ -35,6 +40,7 @@ class EditText {
   private:
     std::string text_;
     std::function<void()> onChange_;
+    std::function<void()> onTypingEnd_;
 };
 
 // A radio group: item 0..count-1 or -1 for none.

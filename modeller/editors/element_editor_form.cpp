@@ -135,6 +135,8 @@ QWidget* ElementEditorForm::buttonRow() {
 void ElementEditorForm::bindEdit(platform::EditBox* box, EditText& text) {
     connect(box, &platform::EditBox::changed, this,
             [this, box, &text] { run([box, &text] { text.SetText(box->text().toStdString()); }); });
+    connect(box, &platform::EditBox::typingEnded, this,
+            [this, &text] { run([&text] { text.EndTyping(); }); });
 }
 
 void ElementEditorForm::bindRadio(platform::RadioGroup* group, RadioChoice& choice) {

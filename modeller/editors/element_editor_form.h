@@ -112,8 +112,8 @@ class ElementEditorForm : public platform::Dialog, public EditorView {
     void run(const std::function<void()>& handler);
     // The row of the common buttons, for the dialog's layout.
     QWidget* buttonRow();
-    // The user's typing in `box` goes to the editor's `text`, a click on an item of `group` to the
-    // editor's `choice`.
+    // The user's typing in `box` and the end of that typing go to the editor's `text`, a click on an
+    // item of `group` to the editor's `choice`.
     void bindEdit(platform::EditBox* box, EditText& text);
     void bindRadio(platform::RadioGroup* group, RadioChoice& choice);
     // Shows the editor's text and choice in the widgets (the dialog's signals are blocked meanwhile).

@@ -199,6 +199,11 @@ bool TGlazingForm::eventFilter(QObject* watched, QEvent* event) {
     return ElementEditorForm::eventFilter(watched, event);
 }
 
+void TGlazingForm::showEvent(QShowEvent* event) {
+    ElementEditorForm::showEvent(event);
+    OffsetRG->takeFocus();
+}
+
 void TGlazingForm::refreshControls() {
     const GlazingEditor& e = editor_;
     const auto row = [](PicturePanel* pic, QLabel* text, const TableCursor& table) {

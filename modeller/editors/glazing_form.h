@@ -47,6 +47,9 @@ class TGlazingForm : public ElementEditorForm {
   protected:
     void refreshControls() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The dialog opens with the focus on the offset presets, so that no size box is typed over by
+    // the first key.
+    void showEvent(QShowEvent* event) override;
 
   private:
     GlazingEditor editor_;

@@ -128,6 +128,8 @@ SkylightEditor::SkylightEditor(EditorContext& context)
     WEdit.OnChange([this] { WEditChange(); });
     WHEdit.OnChange([this] { WHEditChange(); });
     WWEdit.OnChange([this] { WWEditChange(); });
+    WHEdit.OnTypingEnd([this] { WallBoxTypingEnd(); });
+    WWEdit.OnTypingEnd([this] { WallBoxTypingEnd(); });
     EOEdit.OnChange([this] { EOEditChange(); });
     EWEdit.OnChange([this] { EWEditChange(); });
     AngleEdit.OnChange([this] { AngleEditChange(); });
@@ -287,6 +289,12 @@ void SkylightEditor::SaveDefaultProperties() {
 }
 
 bool SkylightEditor::StoreValues() {
+    // A clerestory wall typed lower or narrower than its window is raised to it, told, and shown
+    // before anything is stored.
+    if (RoofWindowCB && FitWallToWindow()) {
+        DrawArea();
+        return false;
+    }
     EditShaftLength = LengthSE;
     EditShaftReflectance = ReflSE;
     if (DefaultsMode()) {
@@ -352,6 +360,7 @@ void SkylightEditor::ChangeSkylights() {
 
 void SkylightEditor::NumberButtonClick(int k) {
     if (k < 1 || k > NumberButtonCount()) return;
+    if (RoofWindowCB) FitWallToWindow();
     SaveProperties();
     ClosePalette();
     CurrentSkylight = k;
@@ -367,7 +376,10 @@ void SkylightEditor::SBAddClick() {
         messages_.warn(platform::Utf8(limit_text::kSkylights));
         return;
     }
-    if (CurrentSkylight >= 1) SaveProperties();
+    if (CurrentSkylight >= 1) {
+        if (RoofWindowCB) FitWallToWindow();
+        SaveProperties();
+    }
     EraseOld();
     const AddResult added = model_.AddSkylight(z);
     CurrentSkylight = added.index;
@@ -476,18 +488,24 @@ std::optional<double> SkylightEditor::WallBoxNumber(const EditText& box) const {
     return kSkylightSizeRange.limit(*value);
 }
 
+// The wall's size is compared with its window only when its typing ends: the first digits of a
+// wall height are lower than the window they are meant to hold.
 void SkylightEditor::WHEditChange() {
     if (const auto value = WallBoxNumber(WHEdit)) {
         EditClereWallHeight = *value;
-        DeleteAndDrawArea();
+        DrawArea();
     }
 }
 
 void SkylightEditor::WWEditChange() {
     if (const auto value = WallBoxNumber(WWEdit)) {
         EditClereWallWidth = *value;
-        DeleteAndDrawArea();
+        DrawArea();
     }
+}
+
+void SkylightEditor::WallBoxTypingEnd() {
+    DeleteAndDrawArea();
 }
 
 void SkylightEditor::EOEditChange() {
@@ -668,22 +686,34 @@ void SkylightEditor::DisplayWindowData() {
 }
 
 void SkylightEditor::DeleteAndDrawArea() {
+    if (RoofWindowCB) FitWallToWindow();
+    DrawArea();
+}
+
+bool SkylightEditor::FitWallToWindow() {
+    bool fitted = false;
+    if (EditClereWallHeight < buffers_.EditSkyHeight) {
+        messages_.warn(platform::Utf8(t::kWindowTooHigh));
+        EditClereWallHeight = buffers_.EditSkyHeight;
+        WHEdit.Show(FixedText(EditClereWallHeight, 0));
+        fitted = true;
+    }
+    if (EditClereWallWidth < buffers_.EditSkyWidth) {
+        messages_.warn(platform::Utf8(t::kWindowTooWide));
+        EditClereWallWidth = buffers_.EditSkyWidth;
+        WWEdit.Show(FixedText(EditClereWallWidth, 0));
+        fitted = true;
+    }
+    return fitted;
+}
+
+void SkylightEditor::DrawArea() {
     const double s = SkylightDrawingScale(model_.Magnification); // px per mm
     PaintBox1.Clear();
     if (!RoofWindowCB) {
         DrawBar(PaintBox1, s, buffers_.EditSkyWidth, buffers_.EditSkyHeight);
         DisplaySkylightData();
     } else {
-        if (EditClereWallHeight < buffers_.EditSkyHeight) {
-            messages_.warn(platform::Utf8(t::kWindowTooHigh));
-            EditClereWallHeight = buffers_.EditSkyHeight;
-            WHEdit.Show(FixedText(EditClereWallHeight, 0));
-        }
-        if (EditClereWallWidth < buffers_.EditSkyWidth) {
-            messages_.warn(platform::Utf8(t::kWindowTooWide));
-            EditClereWallWidth = buffers_.EditSkyWidth;
-            WWEdit.Show(FixedText(EditClereWallWidth, 0));
-        }
         const double wallArea = EditClereWallHeight * EditClereWallWidth / 1.0e6; // m2
         buffers_.SkylightArea = buffers_.EditSkyWidth * buffers_.EditSkyHeight / 1.0e6;
         Figures.GrossWallAreaLabel = GrossWallAreaText(wallArea);

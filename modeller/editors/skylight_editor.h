@@ -178,6 +178,9 @@ class SkylightEditor : public ElementEditor {
     void WEditChange();
     void WHEditChange();
     void WWEditChange();
+    // The typing in the wall height or width box ended (Enter, leaving the box): the wall is checked
+    // against its window.
+    void WallBoxTypingEnd();
     void EOEditChange();
     void EWEditChange();
     void AngleEditChange();
@@ -217,6 +220,11 @@ class SkylightEditor : public ElementEditor {
     void SetClerestory(bool checked);
     void ShowShaftR();
     void IdentifyProducts();
+    // A clerestory wall lower or narrower than its window is raised or widened to it, with the
+    // message of each; true when it was.
+    bool FitWallToWindow();
+    // The drawing of the skylight or of the clerestory wall, and the figures, as the values stand.
+    void DrawArea();
     // A number typed into a clerestory wall box: nothing for an empty box (still being typed); a
     // text that is not a number is told in an error box, and the value keeps its number.
     std::optional<double> WallBoxNumber(const EditText& box) const;

@@ -1,11 +1,14 @@
 #include "modeller/platform/controls.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCursor>
+#include <QFocusEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QRadioButton>
 #include <QStyleOptionToolButton>
@@ -122,6 +125,11 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget
     });
 }
 
+void RadioGroup::takeFocus() {
+    if (buttons_.empty()) return;
+    item(index_ >= 0 ? index_ : 0)->setFocus(Qt::OtherFocusReason);
+}
+
 void RadioGroup::setItemIndex(int index) {
     if (index < 0 || index >= count()) index = -1;
     if (index == index_) return;
@@ -137,8 +145,52 @@ void RadioGroup::setItemIndex(int index) {
     emit clicked(index_);
 }
 
+bool isNumberPrefix(const QString& text) {
+    const QString t = text.trimmed();
+    return t == "-" || t == "+" || t == "." || t == "-." || t == "+.";
+}
+
 EditBox::EditBox(QWidget* parent) : QLineEdit(parent) {
-    connect(this, &QLineEdit::textChanged, this, [this](const QString&) { emit changed(); });
+    // Qt tells a user's edit by textEdited just before the textChanged that every change sends.
+    connect(this, &QLineEdit::textEdited, this, [this](const QString&) {
+        userEdit_ = true;
+        typing_ = true;
+    });
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const bool user = std::exchange(userEdit_, false);
+        held_ = user && isNumberPrefix(text);
+        if (!held_) emit changed();
+    });
+}
+
+void EditBox::endTyping() {
+    if (!typing_) return;
+    typing_ = false;
+    if (held_) {
+        held_ = false;
+        emit changed();
+    }
+    emit typingEnded();
+}
+
+void EditBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // The typing ends before the key goes on to the dialog, whose Enter runs OK.  A text that
+        // the judgement of the typing corrected stays in view instead: the key goes no further.
+        const QString typed = text();
+        endTyping();
+        if (text() != typed) {
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void EditBox::focusOutEvent(QFocusEvent* event) {
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        endTyping();
+    QLineEdit::focusOutEvent(event);
 }
 
 void EditBox::setText(const QString& text) {

@@ -2,7 +2,8 @@
 // - a speed button carries a hint and turns flat while the pointer is over it;
 // - speed buttons of a group are exclusive, and in a group that allows it all may be up;
 // - setting a radio group's index from code runs its click handler as a user's click does;
-// - an edit box's change handler runs only when its text really changes.
+// - an edit box's change handler runs only when its text really changes;
+// - a number being typed into an edit box is judged only once it is one, or when the typing ends.
 #pragma once
 
 #include <QGroupBox>
@@ -73,6 +74,8 @@ class RadioGroup : public QGroupBox {
     void setItemIndex(int index);
     int count() const { return static_cast<int>(buttons_.size()); }
     QRadioButton* item(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
+    // Gives the focus to the selected item, or to the first item when none is selected.
+    void takeFocus();
 
   signals:
     void clicked(int index);
@@ -83,15 +86,38 @@ class RadioGroup : public QGroupBox {
     int index_ = -1;
 };
 
+// True for a text that is only the start of a number: a sign, a decimal point, or a sign and a point
+// ("-", "+", ".", "-.", "+."), blanks around it allowed.
+bool isNumberPrefix(const QString& text);
+
 // A line edit whose `changed` signal follows the text: writing the same text from code is silent.
+//
+// While the user types, a text that is only the start of a number is held back: `changed` waits for
+// the next keystroke, so that "-5", "-1" or ".5" can be typed from the left in a box that judges
+// every change.  The typing ends with Enter or Return, or when the focus leaves for another control of
+// the window (a message box or another window taking the focus does not end it).  Then a text still
+// held back is handed on through `changed`, to be judged as the text it is, and `typingEnded` follows.
+// An Enter whose judgement corrected the text goes no further, so the dialog stays open to show it.
 class EditBox : public QLineEdit {
     Q_OBJECT
   public:
     explicit EditBox(QWidget* parent = nullptr);
     void setText(const QString& text);
+    // Ends the user's typing as Enter does; nothing happens when nothing was typed since the last end.
+    void endTyping();
 
   signals:
     void changed();
+    void typingEnded();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    bool userEdit_ = false; // the text change under way is the user's
+    bool typing_ = false;   // the user has typed since the typing last ended
+    bool held_ = false;     // the text is a number's start that `changed` has not reported
 };
 
 // The link between a dialog and one of its tables: moving the table to another record runs the

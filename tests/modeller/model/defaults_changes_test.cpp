@@ -10,6 +10,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <iomanip>
+#include <sstream>
+#include <string>
+#include <type_traits>
+#include <vector>
+
 namespace {
 
 using namespace pelmora;
@@ -320,6 +327,344 @@ TEST_F(ChangeToDefault, ACeilingSlopeHalfwayBetweenDegreesRoundsToTheEvenDegree)
         ChangeElementsToDefault(model, DefaultKind::Ceiling, shown, {1, 1, 1});
         EXPECT_EQ(ceiling.Material, c.matches ? 3 : defaultMaterial);
         EXPECT_EQ(ceiling.Slope, c.matches ? 30.0 : c.slope);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// ---- Every field of every kind -------------------------------------------------------------------
+
+// The roads a field of a kind's level default takes: copied to the other levels, written into the
+// elements of the current level by "Change all elements on this level", and written into the elements
+// by the editor's change to the current default ("All elements", "Most properties").
+enum Road : unsigned { kCopied = 1, kLevelChange = 2, kChangeToDefault = 4, kAll = 7 };
+
+// One field of a kind's level default, and the element field it reaches in a zone.
+struct FieldLink {
+    DefaultKind kind;
+    const char* name;
+    unsigned roads;
+    // Gives the default field a value of its own: n for a number, the opposite for a flag, "Cn" for
+    // a product code.
+    std::function<void(TLevelDefaultRec&, int n)> mark;
+    // The default field as text.
+    std::function<std::string(const TLevelDefaultRec&)> stored;
+    // The element field as text, and what it must be for the default `d` (in the element's unit).
+    std::function<std::string(HouseModel&, int zone)> element;
+    std::function<std::string(const TLevelDefaultRec&)> expected;
+};
+
+template <class T> std::string Text(const T& value) {
+    if constexpr (std::is_same_v<T, std::string>) {
+        return value;
+    } else {
+        std::ostringstream text;
+        text << std::setprecision(17) << static_cast<double>(value);
+        return text.str();
+    }
+}
+
+// The elements of zone z that the table reaches: wall 0 with window 1 and door 1, internal wall 1,
+// skylight 1 and the zone's floors, ceilings and roof.
+TWallRec& WallOf(HouseModel& m, int z) {
+    return m.Walls(z, 0);
+}
+TIntWallRec& IntWallOf(HouseModel& m, int z) {
+    return m.ZoneIntWalls(z, 1);
+}
+TExtFloorRec& ExtFloorOf(HouseModel& m, int z) {
+    return m.ZoneExtFloors(z);
+}
+TIntCeilingRec& IntCeilingOf(HouseModel& m, int z) {
+    return m.ZoneIntCeilings(z);
+}
+TFloorCoverRec& FloorCoverOf(HouseModel& m, int z) {
+    return m.ZoneFloorCovers(z);
+}
+TCeilingRec& CeilingOf(HouseModel& m, int z) {
+    return m.ZoneCeilings(z);
+}
+TRoofRec& RoofOf(HouseModel& m, int z) {
+    return m.ZoneRoofs(z);
+}
+TDoorRec& DoorOf(HouseModel& m, int z) {
+    return m.WallDoors(z, 0, 1);
+}
+TWindowRec& WindowOf(HouseModel& m, int z) {
+    return m.WallWindows(z, 0, 1);
+}
+TSkylightRec& SkylightOf(HouseModel& m, int z) {
+    return m.ZoneSkylights(z, 1);
+}
+
+template <class D> void Mark(D& field, int n) {
+    if constexpr (std::is_same_v<D, bool>)
+        field = !field;
+    else if constexpr (std::is_same_v<D, std::string>)
+        field = "C" + std::to_string(n);
+    else
+        field = static_cast<D>(n);
+}
+
+// A default field that reaches the element field `field` of `at`, divided by `divisor` (mm to m).
+template <class D, class R, class E>
+FieldLink Link(DefaultKind kind, const char* name, D TLevelDefaultRec::*def, unsigned roads,
+               R& (*at)(HouseModel&, int), E R::*field, double divisor = 1.0) {
+    return {kind,
+            name,
+            roads,
+            [def](TLevelDefaultRec& d, int n) { Mark(d.*def, n); },
+            [def](const TLevelDefaultRec& d) { return Text(d.*def); },
+            [at, field](HouseModel& m, int z) { return Text(at(m, z).*field); },
+            [def, divisor](const TLevelDefaultRec& d) {
+                if constexpr (std::is_arithmetic_v<D>) {
+                    return Text(static_cast<double>(d.*def) / divisor);
+                } else {
+                    (void)divisor; // a code is not divided
+                    return Text(d.*def);
+                }
+            }};
+}
+
+// A default field that only travels between levels.
+template <class D> FieldLink Stored(DefaultKind kind, const char* name, D TLevelDefaultRec::*def) {
+    return {kind,
+            name,
+            kCopied,
+            [def](TLevelDefaultRec& d, int n) { Mark(d.*def, n); },
+            [def](const TLevelDefaultRec& d) { return Text(d.*def); },
+            nullptr,
+            nullptr};
+}
+
+std::vector<FieldLink> AllFieldLinks() {
+    using K = DefaultKind;
+    using D = TLevelDefaultRec;
+    constexpr unsigned kElements = kLevelChange | kChangeToDefault;
+    constexpr unsigned kNotOnLevelChange = kCopied | kChangeToDefault;
+    return {
+        Link(K::ExtWall, "DefExtMaterial", &D::DefExtMaterial, kAll, WallOf, &TWallRec::ExtMaterial),
+        Link(K::ExtWall, "DefExtInsulation", &D::DefExtInsulation, kAll, WallOf, &TWallRec::ExtInsulation),
+        Link(K::ExtWall, "DefExtColour", &D::DefExtColour, kAll, WallOf, &TWallRec::Colour),
+        Link(K::ExtWall, "DefExtHeight", &D::DefExtHeight, kAll, WallOf, &TWallRec::ExtHeight, 1000.0),
+        Link(K::ExtWall, "DefExtAddedR", &D::DefExtAddedR, kAll, WallOf, &TWallRec::ExtAddedR),
+        Link(K::ExtWall, "DefBeyond", &D::DefBeyond, kAll, WallOf, &TWallRec::Beyond),
+        Link(K::ExtWall, "DefExtInsulated", &D::DefExtInsulated, kAll, WallOf, &TWallRec::ExtInsulated),
+
+        Link(K::IntWall, "DefPartMaterial", &D::DefPartMaterial, kAll, IntWallOf, &TIntWallRec::Material),
+        Link(K::IntWall, "DefPartInsulation", &D::DefPartInsulation, kAll, IntWallOf,
+             &TIntWallRec::Insulation),
+        Link(K::IntWall, "DefPartHeight", &D::DefPartHeight, kAll, IntWallOf, &TIntWallRec::Height, 1000.0),
+        Link(K::IntWall, "DefPartAddedR", &D::DefPartAddedR, kAll, IntWallOf, &TIntWallRec::AddedR),
+        // The same defaults reach the partition fields of the zone's walls.
+        Link(K::IntWall, "DefPartMaterial (partition)", &D::DefPartMaterial, kAll, WallOf,
+             &TWallRec::PartMaterial),
+        Link(K::IntWall, "DefPartInsulation (partition)", &D::DefPartInsulation, kAll, WallOf,
+             &TWallRec::PartInsulation),
+        Link(K::IntWall, "DefPartHeight (partition)", &D::DefPartHeight, kAll, WallOf, &TWallRec::PartHeight,
+             1000.0),
+        Link(K::IntWall, "DefPartAddedR (partition)", &D::DefPartAddedR, kAll, WallOf, &TWallRec::PartAddedR),
+
+        Link(K::ExtFloor, "DefFloorMaterial", &D::DefFloorMaterial, kAll, ExtFloorOf,
+             &TExtFloorRec::Material),
+        Link(K::ExtFloor, "DefFloorInsulation", &D::DefFloorInsulation, kAll, ExtFloorOf,
+             &TExtFloorRec::Insulation),
+        Link(K::ExtFloor, "DefFloorAddedR", &D::DefFloorAddedR, kAll, ExtFloorOf, &TExtFloorRec::AddedR),
+        Link(K::ExtFloor, "DefUnderFloorHeight", &D::DefUnderFloorHeight, kAll, ExtFloorOf,
+             &TExtFloorRec::UnderFloorHeight),
+        Stored(K::ExtFloor, "DefFloorSpare", &D::DefFloorSpare),
+        Link(K::ExtFloor, "DefFloorVentilation", &D::DefFloorVentilation, kAll, ExtFloorOf,
+             &TExtFloorRec::FloorVentilation),
+        Link(K::ExtFloor, "DefFloorVentArea", &D::DefFloorVentArea, kAll, ExtFloorOf,
+             &TExtFloorRec::FloorVentArea),
+        Link(K::ExtFloor, "DefFloorCovering", &D::DefFloorCovering, kAll, ExtFloorOf,
+             &TExtFloorRec::FloorCovering),
+        Link(K::ExtFloor, "DefFloorReflective", &D::DefFloorReflective, kElements, ExtFloorOf,
+             &TExtFloorRec::FloorReflective),
+
+        Link(K::IntCeiling, "DefIntCeilingAddedR", &D::DefIntCeilingAddedR, kAll, IntCeilingOf,
+             &TIntCeilingRec::AddedR),
+        Link(K::IntCeiling, "DefIntCeilingMaterial", &D::DefIntCeilingMaterial, kAll, IntCeilingOf,
+             &TIntCeilingRec::Material),
+        Link(K::IntCeiling, "DefIntCeilingInsulation", &D::DefIntCeilingInsulation, kAll, IntCeilingOf,
+             &TIntCeilingRec::Insulation),
+
+        Link(K::FloorCover, "DefFloorCover", &D::DefFloorCover, kAll, FloorCoverOf,
+             &TFloorCoverRec::FloorCovering),
+
+        Link(K::Ceiling, "DefCeilingMaterial", &D::DefCeilingMaterial, kAll, CeilingOf,
+             &TCeilingRec::Material),
+        Link(K::Ceiling, "DefCeilingInsulation", &D::DefCeilingInsulation, kAll, CeilingOf,
+             &TCeilingRec::Insulation),
+        Link(K::Ceiling, "DefCeilingRoofSpace", &D::DefCeilingRoofSpace, kAll, CeilingOf,
+             &TCeilingRec::RoofSpace),
+        Link(K::Ceiling, "DefCeilingAddedR", &D::DefCeilingAddedR, kAll, CeilingOf, &TCeilingRec::AddedR),
+        Link(K::Ceiling, "DefCeilingSlope", &D::DefCeilingSlope, kAll, CeilingOf, &TCeilingRec::Slope),
+
+        Link(K::Roof, "DefRoofMaterial", &D::DefRoofMaterial, kAll, RoofOf, &TRoofRec::Material),
+        Link(K::Roof, "DefRoofInsulation", &D::DefRoofInsulation, kAll, RoofOf, &TRoofRec::Insulation),
+        // The editor's change leaves the gap code, which follows the insulation row.
+        Link(K::Roof, "DefRoofGapCode", &D::DefRoofGapCode, kCopied | kLevelChange, RoofOf,
+             &TRoofRec::RoofGapCode),
+        Link(K::Roof, "DefRoofColour", &D::DefRoofColour, kAll, RoofOf, &TRoofRec::RoofColour),
+        Link(K::Roof, "DefRoofAddedR", &D::DefRoofAddedR, kAll, RoofOf, &TRoofRec::AddedR),
+        Link(K::Roof, "DefRoofSlope", &D::DefRoofSlope, kAll, RoofOf, &TRoofRec::Slope),
+        Link(K::Roof, "DefRoofSpace", &D::DefRoofSpace, kAll, RoofOf, &TRoofRec::RoofSpace),
+        Link(K::Roof, "DefRoofShape", &D::DefRoofShape, kAll, RoofOf, &TRoofRec::RoofShape),
+
+        // A door keeps its size when the level's elements change.
+        Link(K::Door, "DefDoorMaterial", &D::DefDoorMaterial, kAll, DoorOf, &TDoorRec::Material),
+        Link(K::Door, "DefDoorHeight", &D::DefDoorHeight, kNotOnLevelChange, DoorOf, &TDoorRec::Height,
+             1000.0),
+        Link(K::Door, "DefDoorWidth", &D::DefDoorWidth, kNotOnLevelChange, DoorOf, &TDoorRec::Width, 1000.0),
+
+        // The window's construction and product travel between levels; its style, shading and
+        // furnishing only reach the elements.
+        Link(K::Window, "DefWinGlass", &D::DefWinGlass, kAll, WindowOf, &TWindowRec::Glass),
+        Link(K::Window, "DefWinFrame", &D::DefWinFrame, kAll, WindowOf, &TWindowRec::Frame),
+        Link(K::Window, "DefWinCode", &D::DefWinCode, kAll, WindowOf, &TWindowRec::ProductCode),
+        Link(K::Window, "DefWinStyle", &D::DefWinStyle, kElements, WindowOf, &TWindowRec::Style),
+        Link(K::Window, "DefWinShading", &D::DefWinShading, kElements, WindowOf, &TWindowRec::Shading),
+        Link(K::Window, "DefWinFurnishing", &D::DefWinFurnishing, kElements, WindowOf,
+             &TWindowRec::Furnishing),
+        Link(K::Window, "DefWinOpen", &D::DefWinOpen, kElements, WindowOf, &TWindowRec::PermanentlyOpen),
+
+        Link(K::Skylight, "DefSkyProduct", &D::DefSkyProduct, kAll, SkylightOf, &TSkylightRec::SkyProduct),
+        Link(K::Skylight, "DefSkyFrame", &D::DefSkyFrame, kAll, SkylightOf, &TSkylightRec::SkyFrame),
+        Link(K::Skylight, "DefSkyFurnishing", &D::DefSkyFurnishing, kAll, SkylightOf,
+             &TSkylightRec::Furnishing),
+        Link(K::Skylight, "DefSkyStyle", &D::DefSkyStyle, kAll, SkylightOf, &TSkylightRec::Style),
+        Link(K::Skylight, "DefSkyGlass", &D::DefSkyGlass, kAll, SkylightOf, &TSkylightRec::Glass),
+        Link(K::Skylight, "DefSkyWinFrame", &D::DefSkyWinFrame, kAll, SkylightOf, &TSkylightRec::Frame),
+        Link(K::Skylight, "DefSkyWindowCode", &D::DefSkyWindowCode, kAll, SkylightOf,
+             &TSkylightRec::WindowCode),
+        Link(K::Skylight, "DefSkyCode", &D::DefSkyCode, kAll, SkylightOf, &TSkylightRec::ProductCode),
+        Link(K::Skylight, "DefSkyOpening", &D::DefSkyOpening, kAll, SkylightOf,
+             &TSkylightRec::OpeningPercent),
+        Link(K::Skylight, "DefSkyShading", &D::DefSkyShading, kAll, SkylightOf,
+             &TSkylightRec::ShadingPercent),
+        Link(K::Skylight, "DefShaftReflectance", &D::DefShaftReflectance, kAll, SkylightOf,
+             &TSkylightRec::ShaftReflectance),
+        Link(K::Skylight, "DefShaftR", &D::DefShaftR, kAll, SkylightOf, &TSkylightRec::ShaftR),
+        Link(K::Skylight, "DefClerestory", &D::DefClerestory, kAll, SkylightOf, &TSkylightRec::Clerestory),
+        Link(K::Skylight, "DefDiffuser", &D::DefDiffuser, kAll, SkylightOf, &TSkylightRec::Diffuser),
+        Link(K::Skylight, "DefVented", &D::DefVented, kAll, SkylightOf, &TSkylightRec::Vented),
+        // A skylight keeps its size, slope, orientation, shaft length and clerestory wall when the
+        // level's elements change.
+        Link(K::Skylight, "DefClereWallWidth", &D::DefClereWallWidth, kNotOnLevelChange, SkylightOf,
+             &TSkylightRec::ClereWallWidth),
+        Link(K::Skylight, "DefClereEavesWidth", &D::DefClereEavesWidth, kNotOnLevelChange, SkylightOf,
+             &TSkylightRec::ClereEavesWidth),
+        Link(K::Skylight, "DefClereEavesOffset", &D::DefClereEavesOffset, kNotOnLevelChange, SkylightOf,
+             &TSkylightRec::ClereEavesOffset),
+        Link(K::Skylight, "DefClereWallHeight", &D::DefClereWallHeight, kNotOnLevelChange, SkylightOf,
+             &TSkylightRec::ClereWallHeight),
+        Link(K::Skylight, "DefSkySlope", &D::DefSkySlope, kNotOnLevelChange, SkylightOf,
+             &TSkylightRec::Slope),
+        Link(K::Skylight, "DefSkyHeight", &D::DefSkyHeight, kNotOnLevelChange, SkylightOf,
+             &TSkylightRec::Height),
+        Link(K::Skylight, "DefSkyWidth", &D::DefSkyWidth, kNotOnLevelChange, SkylightOf,
+             &TSkylightRec::Width),
+        Link(K::Skylight, "DefShaftLength", &D::DefShaftLength, kNotOnLevelChange, SkylightOf,
+             &TSkylightRec::ShaftLength),
+        Link(K::Skylight, "DefSkyOrientation", &D::DefSkyOrientation, kChangeToDefault, SkylightOf,
+             &TSkylightRec::Orientation),
+    };
+}
+
+// Every level with the factory defaults, and one zone on level 1 with one element of every kind in a
+// wall 30 m long and 24 m high (a door of the marked sizes fits it).
+class EveryField : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (int level = 1; level <= kMaxLevels; ++level) SetDefaultDefaults(model, level);
+        model.CurrentLevel = 1;
+        model.ZoneCount = 1;
+        TZoneRec& zone = model.Zones(1);
+        zone.Level = 1;
+        zone.NodeCount = 1;
+        zone.IntWallCount = 1;
+        zone.SkylightCount = 1;
+        TWallRec& wall = model.Walls(1, 0);
+        wall.Length = 30.0;
+        wall.ExtHeight = 24.0;
+        wall.WindowCount = 1;
+        wall.DoorCount = 1;
+    }
+    // Gives every field of `kind` in `d` a value of its own, different from every other field's.
+    static void MarkKind(TLevelDefaultRec& d, DefaultKind kind) {
+        int n = 101;
+        for (const FieldLink& link : AllFieldLinks())
+            if (link.kind == kind) link.mark(d, n++);
+    }
+    HouseModel model;
+};
+
+constexpr DefaultKind kEveryKind[] = {DefaultKind::ExtWall,    DefaultKind::IntWall,    DefaultKind::ExtFloor,
+                                      DefaultKind::IntCeiling, DefaultKind::FloorCover, DefaultKind::Ceiling,
+                                      DefaultKind::Roof,       DefaultKind::Door,       DefaultKind::Window,
+                                      DefaultKind::Skylight};
+
+TEST_F(EveryField, CopyingToAllLevelsTakesEveryCopiedFieldOfTheTickedKind) {
+    for (DefaultKind kind : kEveryKind) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        SetUp();
+        model.CurrentLevel = 3;
+        MarkKind(model.LevelDefaults(3), kind);
+        const TLevelDefaultRec marked = model.LevelDefaults(3);
+        const TLevelDefaultRec factory = model.LevelDefaults(1);
+        DefaultKindSet kinds{};
+        kinds[static_cast<std::size_t>(kind) - 1] = true;
+        CopyDefaultsToAllLevels(model, kinds);
+        for (const FieldLink& link : AllFieldLinks()) {
+            if (link.kind != kind) continue;
+            SCOPED_TRACE(link.name);
+            for (int level = 1; level <= kMaxLevels; ++level) {
+                SCOPED_TRACE(level);
+                const std::string copied = link.stored(model.LevelDefaults(level));
+                if (!(link.roads & kCopied))
+                    EXPECT_EQ(copied, link.stored(level == 3 ? marked : factory))
+                        << "each level keeps its own";
+                else if (kind == DefaultKind::ExtFloor && std::string(link.name) == "DefFloorVentilation" &&
+                         level > 1)
+                    EXPECT_EQ(copied, "0") << "an upper level's under-floor is very open";
+                else
+                    EXPECT_EQ(copied, link.stored(marked));
+            }
+        }
+    }
+}
+
+TEST_F(EveryField, ChangingTheLevelsElementsWritesEveryFieldOfTheTickedKind) {
+    for (DefaultKind kind : kEveryKind) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        SetUp();
+        MarkKind(model.LevelDefaults(1), kind);
+        const TLevelDefaultRec& d = model.LevelDefaults(1);
+        DefaultKindSet kinds{};
+        kinds[static_cast<std::size_t>(kind) - 1] = true;
+        ChangeLevelElementsToDefaults(model, kinds);
+        for (const FieldLink& link : AllFieldLinks()) {
+            if (link.kind != kind || !(link.roads & kLevelChange)) continue;
+            EXPECT_EQ(link.element(model, 1), link.expected(d)) << link.name;
+        }
+    }
+}
+
+TEST_F(EveryField, ChangingToTheEditorsDefaultWritesEveryFieldOfTheKind) {
+    for (DefaultKind kind : kEveryKind) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        SetUp();
+        ShownDefaults shown;
+        shown.values = model.LevelDefaults(1);
+        MarkKind(shown.values, kind);
+        ChangeElementsToDefault(model, kind, shown, {0, 0, 1}); // all elements, all levels, most properties
+        for (const FieldLink& link : AllFieldLinks()) {
+            if (link.kind != kind || !(link.roads & kChangeToDefault)) continue;
+            EXPECT_EQ(link.element(model, 1), link.expected(shown.values)) << link.name;
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 #include "plan_fixture.h"
 
 #include <QScrollBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -118,6 +119,29 @@ TEST_F(LevelCommandsTest, TheTypedBearingSetsNorthAndTextThatIsNoWholeNumberIsRe
         EXPECT_EQ(main().NorthEB->text(), "30") << typed;
     }
     EXPECT_TRUE(model().ResultsCurrent) << "a refused text changes nothing";
+    EXPECT_TRUE(scripted.messages.errors().empty());
+}
+
+TEST_F(LevelCommandsTest, ABearingTypedKeyByKeyKeepsItsSign) {
+    constexpr double kPi = std::numbers::pi;
+    main().NorthEB->setText("30");
+    // "-5" typed from the left is a negative bearing, which puts north straight up, not 5 degrees.
+    main().NorthEB->selectAll();
+    QTest::keyClicks(main().NorthEB, "-");
+    EXPECT_EQ(main().NorthEB->text(), "-") << "the sign waits for its digits";
+    EXPECT_NEAR(model().NorthAngle, 330 * kPi / 180, 1e-12);
+    QTest::keyClicks(main().NorthEB, "5");
+    EXPECT_EQ(main().NorthEB->text(), "0");
+    EXPECT_NEAR(model().NorthAngle, 2 * kPi, 1e-12);
+    EXPECT_EQ(main().lbBearingLeft->text(), "270");
+
+    // A sign left alone counts as it stands when the typing ends: north straight up.
+    main().NorthEB->setText("30");
+    main().NorthEB->selectAll();
+    QTest::keyClicks(main().NorthEB, "-");
+    QTest::keyClick(main().NorthEB, Qt::Key_Return);
+    EXPECT_EQ(main().NorthEB->text(), "0");
+    EXPECT_NEAR(model().NorthAngle, 2 * kPi, 1e-12);
     EXPECT_TRUE(scripted.messages.errors().empty());
 }
 
