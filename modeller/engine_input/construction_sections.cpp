@@ -2,6 +2,7 @@
 
 #include "common/rounding.h"
 #include "modeller/engine_input/layer_texts.h"
+#include "modeller/engine_input/simulated_floor.h"
 #include "modeller/model/building_physics.h"
 #include "modeller/model/level_defaults.h"
 
@@ -358,14 +359,15 @@ void PositionIntWall(Scratch& s, int zone, int n) {
 
 void PositionExtFloor(Scratch& s, int zone) {
     const TExtFloorRec& f = s.model.ZoneExtFloors(zone);
+    const SimulatedExtFloor simulated = SimulatedFloorOf(s.model, zone);
     s.Element = ZoneText(s.model, zone) + ", external floor";
-    Seek(s, s.tables.ExtFloorForm.materialstable, f.Material);
+    Seek(s, s.tables.ExtFloorForm.materialstable, simulated.Material);
     Seek(s, s.tables.ExtFloorForm.insulationtable, f.Insulation);
     Seek(s, s.tables.ExtFloorForm.FloorCoverTable, f.FloorCovering);
-    s.WriterFloorMaterial = f.Material;
+    s.WriterFloorMaterial = simulated.Material;
     s.WriterUnderFloorHeight = f.UnderFloorHeight;
     s.buffers.ElementAddedR = f.AddedR;
-    s.WriterFloorVent = f.FloorVentilation;
+    s.WriterFloorVent = simulated.FloorVentilation;
     s.WriterUB = s.tables.ExtFloorForm.materialstable.FieldAsBoolean("UB");
     s.WriterLevel = s.model.Zones(zone).Level;
 }

@@ -1,6 +1,7 @@
 // Floor-space and roof-space groups and their pseudo zones.
 #include "modeller/engine_input/floor_roof_spaces.h"
 
+#include "modeller/engine_input/simulated_floor.h"
 #include "modeller/model/roof_geometry.h"
 
 #include <algorithm>
@@ -10,11 +11,9 @@
 namespace pelmora {
 namespace {
 
-constexpr int kSlabMaterial = 1; // record 1 of ExtFloormaterial is the slab on ground
-constexpr int kSlabKind = 1;     // TFloorSpaceGroupRec.Kind
+constexpr int kSlabKind = 1; // TFloorSpaceGroupRec.Kind
 constexpr int kSuspendedKind = 2;
-constexpr int kVeryOpen = 0; // FloorVentilation
-constexpr int kOpen = 1;
+constexpr int kOpen = 1; // FloorVentilation
 constexpr int kEnclosed = 2;
 constexpr int kRoofNoCavity = 3; // RoofSpace
 constexpr int kAnotherApartment = 4;
@@ -58,7 +57,7 @@ double SharedArea(const HouseModel& model, int zone, int otherLevel) {
 
 bool FloorIsAboveNeighbour(ZoneWriterRun& run, int zone) {
     MaterialTable& table = run.tables.ExtFloorForm.materialstable;
-    table.SetRecNo(run.model.ZoneExtFloors(zone).Material);
+    table.SetRecNo(SimulatedFloorOf(run.model, zone).Material);
     return table.FieldAsBoolean("UB");
 }
 
@@ -365,10 +364,10 @@ double CeilingAreaAbove(const HouseModel& model, int zone) {
 
 bool FloorFacesFloorSpace(ZoneWriterRun& run, int zone) {
     const HouseModel& model = run.model;
-    const TExtFloorRec& floor = model.ZoneExtFloors(zone);
+    const SimulatedExtFloor floor = SimulatedFloorOf(model, zone);
     if (model.Zones(zone).FloorArea - FloorAreaBelow(model, zone) < kSharedAreaThreshold) return false;
-    if (floor.Material == kSlabMaterial) return true;
-    return floor.FloorVentilation != kVeryOpen && !FloorIsAboveNeighbour(run, zone);
+    if (floor.Material == kSlabOnGroundFloor) return true;
+    return floor.FloorVentilation != kVeryOpenFloor && !FloorIsAboveNeighbour(run, zone);
 }
 
 bool CeilingFacesRoofSpace(const HouseModel& model, int zone) {
@@ -399,7 +398,7 @@ void GroupFloorSpaces(ZoneWriterRun& run) {
         g.FloorVentilation = floor.FloorVentilation;
         g.FloorVentArea = floor.FloorVentArea;
         g.UnderFloorHeight = floor.UnderFloorHeight;
-        g.Kind = floor.Material == kSlabMaterial ? kSlabKind : kSuspendedKind;
+        g.Kind = SimulatedFloorOf(model, z).Material == kSlabOnGroundFloor ? kSlabKind : kSuspendedKind;
     }
 }
 

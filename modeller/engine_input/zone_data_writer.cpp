@@ -3,6 +3,7 @@
 #include "modeller/engine_input/zone_data_writer.h"
 
 #include "modeller/engine_input/floor_roof_spaces.h"
+#include "modeller/engine_input/simulated_floor.h"
 #include "modeller/engine_input/zone_openings_gains.h"
 #include "modeller/model/building_physics.h"
 
@@ -12,7 +13,6 @@
 namespace pelmora {
 namespace {
 
-constexpr int kSlabMaterial = 1;
 constexpr int kBeyondShadedAir = 1;
 constexpr int kBeyondNeighbour = 2;
 constexpr int kBeyondEarth = 3;
@@ -273,21 +273,22 @@ void WritePartitionCards(ZoneWriterRun& run, int z) {
 
 void WriteFloorCards(ZoneWriterRun& run, int z) {
     HouseModel& model = run.model;
-    const TExtFloorRec& floor = model.ZoneExtFloors(z);
+    const SimulatedExtFloor floor = SimulatedFloorOf(model, z);
     const double below = FloorAreaBelow(model, z);
     const double exposed = model.Zones(z).FloorArea - below; // m2
     const std::string element = "the floor of " + Label(model, z);
     if (exposed >= kSharedAreaThreshold) {
         MaterialTable& materials = run.tables.ExtFloorForm.materialstable;
         materials.SetRecNo(floor.Material);
-        const bool aboveNeighbour = floor.Material != kSlabMaterial && materials.FieldAsBoolean("UB");
+        const bool slab = floor.Material == kSlabOnGroundFloor;
+        const bool aboveNeighbour = !slab && materials.FieldAsBoolean("UB");
         const int section = run.sections.ExtFloorSection(z);
-        if (aboveNeighbour || (floor.Material != kSlabMaterial && floor.FloorVentilation == 0)) {
+        if (aboveNeighbour || (!slab && floor.FloorVentilation == kVeryOpenFloor)) {
             run.Line(aboveNeighbour ? "C Floor above neighbour" : "C Elevated floor, outside air temp below");
             run.Line(kAreaAbsIHeader);
             run.Card(ZoneCard(z, section, element).R(exposed, 6, 2).Text(kAbsI));
         } else {
-            run.Line(floor.Material == kSlabMaterial ? "C Slab on Ground" : "C Elevated floor");
+            run.Line(slab ? "C Slab on Ground" : "C Elevated floor");
             run.Line(kAreaAbsIAdjHeader);
             const int space = FloorSpaceZoneOf(run, z);
             run.Card(ZoneCard(z, section, element).R(exposed, 6, 2).Text(kAbsI).I(space, 6));

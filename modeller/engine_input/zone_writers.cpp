@@ -4,11 +4,11 @@
 
 #include "modeller/engine_input/construction_sections.h"
 #include "modeller/engine_input/layer_texts.h"
+#include "modeller/engine_input/simulated_floor.h"
 
 namespace pelmora {
 namespace {
 
-constexpr int kSlabMaterial = 1;
 constexpr int kAnotherApartment = 4;
 
 } // namespace
@@ -60,7 +60,8 @@ class ScratchSections : public ZoneSectionLookup {
         PositionExtFloor(s_, zone);
         BuildExtFloor(s_);
         if (s_.WriterUB) return Section(ConstructionKind::FloorToNeighbour, s_.CurrentLayers);
-        const bool veryOpen = s_.WriterFloorVent == 0 && s_.WriterFloorMaterial != kSlabMaterial;
+        const bool veryOpen =
+            s_.WriterFloorVent == kVeryOpenFloor && s_.WriterFloorMaterial != kSlabOnGroundFloor;
         return Section(veryOpen ? ConstructionKind::ExtFloorVeryOpen : ConstructionKind::ExtFloorEnclosed,
                        s_.CurrentLayers);
     }

@@ -260,6 +260,52 @@ TEST_F(ContractHouses, ASlabAndASuspendedFloorStoredByTheFloorEditor) {
     EXPECT_EQ(model_->FloorSpacePseudoCount, 4);
 }
 
+// A bedroom of 8 m x 5 m over a family room of 6 m x 5 m overhangs it by 10 m2, and its floor record
+// still says slab on ground (an upper zone drawn when the level defaults offered a slab).  The
+// overhang has outside air under it: the engine gets one floor path of 10 m2 to outdoors, no ground
+// and no space under the bedroom, and the path conducts as 100 mm of dense concrete between the
+// films of a floor over open space: U = 1 / (0.05 + 0.1 / 1.40 + 0.109) = 4.340 W/m2K, so 43.4 W/K,
+// 868 W at 20 K.  The family room keeps its slab on the ground.
+TEST_F(ContractHouses, AnUpperFloorOverhangingTheLevelBelowHasOutsideAirUnderIt) {
+    const int lower = addContractZone(0, 0, 6, 5, 1, "Family");
+    const int upper = addContractZone(0, 0, 8, 5, 2, "Bed 1");
+    model_->CommonFloorArea(lower, upper) = model_->CommonFloorArea(upper, lower) = 30.0;
+    ASSERT_EQ(model_->ZoneExtFloors(upper).Material, 1);
+    ASSERT_EQ(model_->ZoneExtFloors(upper).FloorVentilation, 2);
+    const TExtFloorRec stored = model_->ZoneExtFloors(upper);
+    expectEngineReadsTheHouse();
+    ASSERT_TRUE(engine_);
+    const engine::EngineState& s = *engine_;
+    constexpr int kEarth = 902; // the earth's material code in matdata.bin
+
+    int floorsToOutdoors = 0;
+    for (int p = 1; p <= s.blank.npath(upper); ++p) {
+        const int section = s.bss.isectp(upper, p);
+        EXPECT_FALSE(section >= 51 && section <= 60) << "the bedroom's floor faces a space under it";
+        if (section < 41 || section > 50) continue;
+        ++floorsToOutdoors;
+        EXPECT_EQ(s.bss.iadjp(upper, p), 0);
+        EXPECT_NEAR(s.bss.patharea(upper, p), 10.0, 0.005);
+        for (int k = 1; k <= s.bss.nlay(section); ++k) EXPECT_NE(s.bss.matlay(section, k), kEarth);
+        const double u = 1.0 / (0.05 + 0.1 / 1.40 + 0.109); // W/m2K
+        EXPECT_NEAR(s.bss.usec(section), u, 1e-3);
+        EXPECT_NEAR(s.bss.usec(section) * s.bss.patharea(upper, p) * 20.0, 868.0, 0.5); // W
+    }
+    EXPECT_EQ(floorsToOutdoors, 1);
+    // No space sees the bedroom's floor from below, and the only ground is under the family room.
+    double earth = 0.0; // m2
+    for (int z = 1; z <= s.zones.nzones; ++z) {
+        for (int p = 1; p <= s.blank.npath(z); ++p) {
+            const int section = s.bss.isectp(z, p);
+            if (section == 50) earth += s.bss.patharea(z, p);
+            if (section >= 81 && section <= 90) EXPECT_NE(s.bss.iadjp(z, p), upper) << "zone " << z;
+        }
+    }
+    EXPECT_NEAR(earth, 30.0, 0.005);
+    EXPECT_EQ(model_->FloorSpacePseudoCount, 1);
+    EXPECT_EQ(model_->ZoneExtFloors(upper), stored); // the house keeps its record
+}
+
 TEST_F(ContractHouses, EveryOpeningAndControlKind) {
     const int living = addContractZone(0, 0, 6, 5, 1, "Living");
     const int kitchen = addContractZone(6, 0, 4, 5, 1, "Kitchen");

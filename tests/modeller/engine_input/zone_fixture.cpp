@@ -3,6 +3,7 @@
 
 #include "common/file_lookup.h"
 #include "modeller/engine_input/floor_roof_spaces.h"
+#include "modeller/engine_input/simulated_floor.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -12,7 +13,7 @@ namespace zone_test {
 using namespace pelmora;
 
 int BaseSections::ExtFloorSection(int zone) {
-    const TExtFloorRec& floor = model_.ZoneExtFloors(zone);
+    const SimulatedExtFloor floor = SimulatedFloorOf(model_, zone);
     if (floor.Material >= 5) return 156; // the shipped rows 5 and 6 are floors to a neighbour
     return floor.Material != 1 && floor.FloorVentilation == 0 ? 41 : 51;
 }
