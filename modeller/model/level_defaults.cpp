@@ -7,6 +7,15 @@
 
 namespace pelmora {
 
+namespace {
+
+constexpr std::int32_t kSlabOnGround = 1;      // record of "ExtFloormaterial.DB"
+constexpr std::int32_t kSuspendedConcrete = 4; // record of "ExtFloormaterial.DB"
+constexpr std::int32_t kVeryOpen = 0;          // FloorVentilation: outside air below
+constexpr std::int32_t kEnclosed = 2;
+
+} // namespace
+
 void SetDefaultDefaults(HouseModel& model, int level) {
     TLevelDefaultRec& d = model.LevelDefaults(level);
     d.DefExtMaterial = 1;
@@ -20,12 +29,16 @@ void SetDefaultDefaults(HouseModel& model, int level) {
     d.DefPartInsulation = 1;
     d.DefPartHeight = 2400.0;
     d.DefPartAddedR = 1.0;
-    d.DefFloorMaterial = 1;
+    // A slab on ground stands on the earth, so only level 1 starts from one.  A zone higher up starts
+    // from the suspended concrete slab with outside air under it, which is what the part of its floor
+    // that overhangs the level below has.
+    const bool onGround = level == 1;
+    d.DefFloorMaterial = onGround ? kSlabOnGround : kSuspendedConcrete;
     d.DefFloorInsulation = 1;
     d.DefFloorAddedR = 1.0;
     d.DefUnderFloorHeight = 600.0;
     d.DefFloorSpare = 0;
-    d.DefFloorVentilation = 2;
+    d.DefFloorVentilation = onGround ? kEnclosed : kVeryOpen;
     d.DefFloorVentArea = 0;
     d.DefFloorCovering = 2;
     d.DefIntCeilingAddedR = 1.0;

@@ -56,7 +56,6 @@ TEST_F(Defaults, StartUpGivesEveryLevelTheFactoryValuesAndTheTableThicknesses) {
         const auto& d = model->LevelDefaults(level);
         EXPECT_EQ(d.DefExtColour, 10658466);
         EXPECT_EQ(d.DefPartMaterial, 2);
-        EXPECT_EQ(d.DefFloorVentilation, 2);
         EXPECT_EQ(d.DefCeilingAddedR, 2.5);
         EXPECT_EQ(d.DefWinCode, "GGG-05-001a");
         EXPECT_EQ(d.DefSkyCode, "GEN-04-001a");
@@ -68,6 +67,34 @@ TEST_F(Defaults, StartUpGivesEveryLevelTheFactoryValuesAndTheTableThicknesses) {
         EXPECT_EQ(model->PartThicknessByMaterial(level, 2), 100.0);
     }
     EXPECT_FALSE(database.Connected()); // the tables are closed again
+}
+
+// A slab on ground stands on the earth.  Level 1's factory floor is the slab; every level above
+// starts from a floor that can have outside air under it, the suspended concrete slab with a very open
+// space below, so a zone that overhangs the level below never starts on a slab.  The rows are read
+// from the shipped floor table.
+TEST_F(Defaults, OnlyLevelOneStartsFromASlabOnGround) {
+    pelmora::MaterialDatabase shipped;
+    shipped.SetAlias(pelmora::MaterialDatabase::kAlias, std::filesystem::path(PROGRAM_FOLDER) / "Data");
+    pelmora::MaterialTables shippedTables{shipped};
+    pelmora::MaterialTable& floors = shippedTables.ExtFloorForm.materialstable;
+    floors.Open();
+    for (int level = 1; level <= kMaxLevels; ++level) {
+        pelmora::SetDefaultDefaults(*model, level);
+        const auto& d = model->LevelDefaults(level);
+        floors.SetRecNo(d.DefFloorMaterial);
+        const std::string floor = floors.FieldAsString("Material Description");
+        if (level == 1) {
+            EXPECT_EQ(floor, "Concrete Slab on Ground");
+            EXPECT_EQ(d.DefFloorVentilation, 2); // Enclosed
+            continue;
+        }
+        EXPECT_EQ(floor, "Suspended Concrete Slab") << "level " << level;
+        EXPECT_TRUE(floors.FieldAsBoolean("UF")) << "level " << level;  // a space under it
+        EXPECT_FALSE(floors.FieldAsBoolean("UB")) << "level " << level; // not over a neighbour
+        EXPECT_EQ(d.DefFloorVentilation, 0) << "level " << level;       // Very Open: outside air
+    }
+    floors.Close();
 }
 
 TEST_F(Defaults, AMissingTableStillLeavesTheOtherStartUpValuesSet) {
