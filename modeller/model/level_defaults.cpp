@@ -13,6 +13,7 @@ constexpr std::int32_t kSlabOnGround = 1;      // record of "ExtFloormaterial.DB
 constexpr std::int32_t kSuspendedConcrete = 4; // record of "ExtFloormaterial.DB"
 constexpr std::int32_t kVeryOpen = 0;          // FloorVentilation: outside air below
 constexpr std::int32_t kEnclosed = 2;
+constexpr std::int32_t kTimberSkylightFrame = 2; // record of "SkyFrame.DB"
 
 } // namespace
 
@@ -73,7 +74,9 @@ void SetDefaultDefaults(HouseModel& model, int level) {
     d.DefDoorHeight = 2100.0;
     d.DefDoorWidth = 750.0;
     d.DefSkyProduct = 1;
-    d.DefSkyFrame = 1;
+    // The frame row of the factory code "GEN-04-001a" (skylight type row 1 in a timber frame), so
+    // that a new skylight shows the frame it is simulated with.
+    d.DefSkyFrame = kTimberSkylightFrame;
     d.DefSkyFurnishing = 1;
     d.DefSkyStyle = 1;
     d.DefSkyGlass = 1;

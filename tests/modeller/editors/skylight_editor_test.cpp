@@ -51,6 +51,24 @@ TEST_F(SkylightEditorTest, InsertingSavesTheNewSkylightWithTheLevelDefaultsAtOnc
     EXPECT_EQ(statusClears_, 1);
 }
 
+// A skylight inserted on the factory defaults shows the frame it is simulated with: the card writer
+// takes the library product of the stored code, and the shipped frames are aluminium (U 9.0) in row
+// 1 and timber (U 2.6) in row 2.
+TEST_F(SkylightEditorTest, ANewSkylightShowsTheFrameItIsSimulatedWith) {
+    Open(true);
+    ASSERT_EQ(model().Zones(zone_).SkylightCount, 1);
+    const TSkylightRec& s = model().ZoneSkylights(zone_, 1);
+    EXPECT_EQ(editor_->SkyFrameTable.Text("Material Description"), "Timber skylight frame");
+    EXPECT_EQ(s.SkyFrame, editor_->SkyFrameTable.RecNo());
+    const int product = SkylightProductIndexOf(model(), s.ProductCode);
+    ASSERT_GE(product, 1) << s.ProductCode;
+    EXPECT_EQ(model().SkylightProducts(product).FrameU, 2.6);
+    Ok();
+    const TSkylightRec& saved = model().ZoneSkylights(zone_, 1);
+    EXPECT_EQ(saved.SkyFrame, 2);
+    EXPECT_EQ(model().SkylightProducts(SkylightProductIndexOf(model(), saved.ProductCode)).FrameU, 2.6);
+}
+
 TEST_F(SkylightEditorTest, InsertingIntoAFullZoneShowsSkylightOneAndTheMessage) {
     for (int i = 0; i < 6; ++i) AddSkylight(600.0 + 300.0 * i, 600.0);
     Open(true);

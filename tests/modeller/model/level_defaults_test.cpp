@@ -97,6 +97,18 @@ TEST_F(Defaults, OnlyLevelOneStartsFromASlabOnGround) {
     floors.Close();
 }
 
+// The factory skylight is a generic skylight: its code "GEN-04-001a" names skylight type row 1 in
+// frame row 2 (timber), so the rows that the skylight editor shows are those rows.
+TEST_F(Defaults, TheFactorySkylightRowsAreThoseOfItsCode) {
+    for (int level = 1; level <= kMaxLevels; ++level) {
+        pelmora::SetDefaultDefaults(*model, level);
+        const auto& d = model->LevelDefaults(level);
+        EXPECT_EQ(d.DefSkyCode, "GEN-04-001a");
+        EXPECT_EQ(d.DefSkyProduct, 1);
+        EXPECT_EQ(d.DefSkyFrame, 2) << "level " << level;
+    }
+}
+
 TEST_F(Defaults, AMissingTableStillLeavesTheOtherStartUpValuesSet) {
     model->NorthAngle = 1.0;
     EXPECT_THROW(pelmora::SetDefaultValues(*model, tables), pelmora::ModelError);
