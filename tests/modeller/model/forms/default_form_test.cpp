@@ -35,7 +35,8 @@ class DefaultFormTest : public HouseTest {
   protected:
     DefaultFormTest() {
         std::filesystem::create_directories(root / "default");
-        // Every table the defaults name, with three records each.
+        // Every table the defaults name, with four records each: the factory floor of the upper
+        // levels is the fourth floor record.
         std::string sql;
         for (const char* table :
              {"Wallmaterial",     "WallInsulation",    "IntWallmaterial",    "InWallInsulation",
@@ -45,7 +46,7 @@ class DefaultFormTest : public HouseTest {
               "Windowstyle",      "Windowfurnishing",  "Windowshading",      "Skylight",
               "SkyFrame"})
             sql += std::string("CREATE TABLE ") + table + " (\"Material Number\" INTEGER);INSERT INTO " +
-                   table + " VALUES (1),(2),(3);";
+                   table + " VALUES (1),(2),(3),(4);";
         model_test::runSql(root / "Data" / std::string(MaterialDatabase::kFileName), sql);
         database.SetAlias(MaterialDatabase::kAlias, root / "Data");
         for (int level = 1; level <= kMaxLevels; ++level) {
