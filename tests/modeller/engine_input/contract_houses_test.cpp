@@ -300,7 +300,9 @@ TEST_F(ContractHouses, AnUpperFloorOverhangingTheLevelBelowHasOutsideAirUnderIt)
         for (int p = 1; p <= s.blank.npath(z); ++p) {
             const int section = s.bss.isectp(z, p);
             if (section == 50) earth += s.bss.patharea(z, p);
-            if (section >= 81 && section <= 90) EXPECT_NE(s.bss.iadjp(z, p), upper) << "zone " << z;
+            if (section >= 81 && section <= 90) {
+                EXPECT_NE(s.bss.iadjp(z, p), upper) << "zone " << z;
+            }
         }
     }
     EXPECT_NEAR(earth, 30.0, 0.005);

@@ -63,8 +63,9 @@ TEST(Dialog, ComesFullyOntoTheScreenWhenShown) {
             EXPECT_EQ(frame.topLeft(), screen.topLeft()) << where;
             break;
         }
-        if (c.expect != Expect::AtTopLeft || c.placed.width() < screen.width())
+        if (c.expect != Expect::AtTopLeft || c.placed.width() < screen.width()) {
             EXPECT_TRUE(screen.contains(frame)) << where;
+        }
     }
 }
 
