@@ -133,6 +133,10 @@ QChartView* TAnalysisForm::chart(const char* name, const char* title, QBarSeries
     energy->setTickType(QValueAxis::TicksDynamic);
     energy->setTickAnchor(0.0);
     energy->setTickInterval(kChartStep);
+    // The axis keeps the label width of the range it was laid out with; a month of several hundred
+    // MJ/m2 would then show every figure cut to an ellipsis.  Its figures are few and short: draw them
+    // whole.
+    energy->setTruncateLabels(false);
     c->addAxis(energy, Qt::AlignLeft);
     series->attachAxis(energy);
     series->setProperty("barColour", colour);

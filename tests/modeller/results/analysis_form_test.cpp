@@ -15,8 +15,11 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLegend>
+#include <QRegularExpression>
 #include <QTest>
 #include <QValueAxis>
 
@@ -203,6 +206,30 @@ TEST_F(ColdClimateAnalysisTest, TheZoneUpDownStaysUnderThePointerWhileStepping) 
     QTest::mouseClick(form.HouseSB, Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(form.CoolChart->mapTo(&form, QPoint(0, 0)), chart) << "the house view";
+}
+
+// Months of several hundred MJ/m2: every figure of the value axis is drawn whole, in the house view at
+// first show and in the zone view, never cut to an ellipsis.
+TEST_F(ColdClimateAnalysisTest, TheValueAxisShowsItsFiguresWhole) {
+    const auto expectFiguresWhole = [](QChartView* view, const char* where) {
+        QStringList figures;
+        for (QGraphicsItem* item : view->scene()->items())
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible())
+                figures << text->toPlainText();
+        const QStringList numbers = figures.filter(QRegularExpression("^[0-9]+$"));
+        EXPECT_GE(numbers.size(), 3) << where << ": " << figures.join(" | ").toStdString();
+        for (const QString& figure : figures)
+            EXPECT_FALSE(figure.contains("...") || figure.contains(QChar(0x2026)))
+                << where << ": " << figure.toStdString();
+    };
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QApplication::processEvents();
+    expectFiguresWhole(form.HeatChart, "house heating");
+    expectFiguresWhole(form.CoolChart, "house cooling");
+    QTest::mouseClick(form.ZonesSB, Qt::LeftButton);
+    QApplication::processEvents();
+    expectFiguresWhole(form.HeatChart, "zone heating");
 }
 
 } // namespace
