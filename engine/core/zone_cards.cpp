@@ -22,7 +22,6 @@ constexpr std::string_view kNormal = "Normal";
 constexpr std::string_view kAirGap = "AirGpT";
 constexpr std::string_view kRoofSpace = "RoofSA";
 constexpr std::string_view kSubfloorSpace = "SubFlA";
-constexpr int kWallPathRowOffset = 101; // driver row of wall sol-air path q is 101 + q
 
 enum class CardKind { Zone, Surface, Control, Gain, Unhandled };
 

@@ -10,7 +10,6 @@ namespace pelmora {
 namespace {
 
 constexpr double kDefaultsWallLength = 4000.0; // mm, the wall of the preview in defaults mode
-constexpr int kEavesLineMargin = 10;           // px from each side of the paint box
 constexpr int kFullShading = 100;              // %, a month in which the device is not in use
 
 void warn(platform::MessageService& messages, std::string_view text) {

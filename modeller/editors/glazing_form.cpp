@@ -47,7 +47,7 @@ TGlazingForm::TGlazingForm(EditorContext& context, platform::Services& services,
     TabSheet2 = new QWidget;
     PageControl1->addTab(TabSheet1, "Generic");
     PageControl1->addTab(TabSheet2, "Custom Windows");
-    const auto picture = [this](QWidget* parent, PicturePanel*& pic, QLabel*& text) {
+    const auto picture = [](QWidget* parent, PicturePanel*& pic, QLabel*& text) {
         pic = new PicturePanel(kPictureWidth, kPictureHeight, parent);
         text = new QLabel(parent);
         text->setWordWrap(true);

@@ -112,7 +112,7 @@ TSunPosForm::TSunPosForm(const std::filesystem::path& programFolder, platform::S
     CancelSB = new platform::SpeedButton("Cancel", "Close", this);
     CancelSB->setObjectName("CancelSB");
 
-    auto withUpDown = [this](platform::EditBox* b, platform::UpDown* u) {
+    auto withUpDown = [](platform::EditBox* b, platform::UpDown* u) {
         auto* row = new QHBoxLayout;
         row->addWidget(b);
         if (u) row->addWidget(u);
