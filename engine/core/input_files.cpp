@@ -42,8 +42,9 @@ namespace fs = std::filesystem;
 
 // The files of the program folder that a run never writes: the shipped data beside the programs,
 // the programs, and the card and work files of the run itself.
-constexpr std::array<std::string_view, 8> kFixedFiles{"matdata.bin", "BESTFIT.DAT", "CITIES1.DAT", "grid.bmp",
-                                                      "varonellengine", "pelmora", "scratch", "tape52"};
+constexpr std::array<std::string_view, 8> kFixedFiles{"matdata.bin", "BESTFIT.DAT",    "CITIES1.DAT",
+                                                      "grid.bmp",    "varonellengine", "pelmora",
+                                                      "scratch",     "tape52"};
 constexpr std::string_view kDataFolder = "Data";
 
 bool sameFile(const fs::path& a, const fs::path& b) {
@@ -88,7 +89,8 @@ std::string outputFault(const InputBlocks& blocks, const fs::path& output) {
         data && insideFolder(output, *data))
         return "it lies in the program folder's shipped data";
     std::error_code ec;
-    if (const fs::path self = fs::read_symlink("/proc/self/exe", ec); !ec && isInput(self)) return "it is the engine";
+    if (const fs::path self = fs::read_symlink("/proc/self/exe", ec); !ec && isInput(self))
+        return "it is the engine";
     return {};
 }
 

@@ -88,8 +88,9 @@ void readCards(EngineState& state) {
             continue;
         }
         if (blankLine != 0) {
-            errorLine(state, std::string(msg::kBlankLineBeforeCards) + std::to_string(blankLine) + ", before line " +
-                                 std::to_string(lineNumber) + ": " + state.reader.cardfile.string());
+            errorLine(state, std::string(msg::kBlankLineBeforeCards) + std::to_string(blankLine) +
+                                 ", before line " + std::to_string(lineNumber) + ": " +
+                                 state.reader.cardfile.string());
             state.bss.ierrin = 1;
             return;
         }
