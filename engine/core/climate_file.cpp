@@ -55,9 +55,11 @@ ClimateRead ClimateFile::next(ClimateRecord& record) {
     if (month < 1 || month > 12) return refuse(ClimateFault::Month, month);
     if (day < 1 || day > daysInMonth(month)) return refuse(ClimateFault::Day, day, month);
     if (hour < 0 || hour > 23) return refuse(ClimateFault::Hour, hour);
-    faultRecord_ = fields;
     faultField_ = common::fieldOutOfRange(fields);
-    if (faultField_ != common::ClimateField::None) return refuse(ClimateFault::Range, 0);
+    if (faultField_ != common::ClimateField::None) {
+        faultRecord_ = fields; // kept only for the message, not copied for every good hour
+        return refuse(ClimateFault::Range, 0);
+    }
     ++records_;
     record.month = month;
     record.day = day;

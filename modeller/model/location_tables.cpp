@@ -1,5 +1,6 @@
 #include "modeller/model/location_tables.h"
 
+#include "common/control_characters.h"
 #include "common/file_lookup.h"
 #include "common/rounding.h"
 #include "common/site_position.h"
@@ -55,13 +56,10 @@ class TableLine {
     // A name of the table, refused when it holds a control character: a NUL or an escape in a
     // locality would reach the site's name, the card file and the reports.
     std::string_view name(std::string_view what, std::string_view text) const {
-        for (const char c : text) {
-            const auto code = static_cast<unsigned char>(c);
-            if (code < 0x20 || code == 0x7F) {
-                char hex[8];
-                std::snprintf(hex, sizeof hex, "%02X", code);
-                failText(std::string(what) + " holds the control character " + hex + " (hexadecimal)");
-            }
+        if (const auto code = common::firstControlCharacter(text)) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "%02X", static_cast<unsigned>(*code));
+            failText(std::string(what) + " holds the control character " + hex + " (hexadecimal)");
         }
         return text;
     }

@@ -23,16 +23,8 @@ class EditorCards : public WriterTest {
   protected:
     void SetUp() override {
         WriterTest::SetUp();
-        CopyFromProgramFolder("Data/Occupant/OCCUP16.DAT"); // the gains of the zone cards
+        SiteInAdelaide("Edits", 1);
         HouseModel& m = *model_;
-        m.ProjectName = "Edits";
-        m.RunNumber = 1;
-        m.ClimateFileName = "climat16.TXT";
-        m.ClimateZone = 16;
-        m.Latitude = -34.9;
-        m.Longitude = 138.6;
-        m.Postcode = 5000;
-        m.ShieldingFactor = 0.57;
         zone_ = AddBoxZone(10.0, 6.0);
         m.Zones(zone_).Heated = m.Zones(zone_).Cooled = true;
         // A solid core door 0.82 m x 2.04 m in the 10 m wall facing the bottom of the plan.

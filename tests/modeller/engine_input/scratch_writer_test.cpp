@@ -26,16 +26,8 @@ class SmallHouse : public WriterTest {
   protected:
     void SetUp() override {
         WriterTest::SetUp();
-        CopyFromProgramFolder("Data/Occupant/OCCUP16.DAT"); // the gains of the zone cards
+        SiteInAdelaide("Box", 3);
         HouseModel& m = *model_;
-        m.ProjectName = "Box";
-        m.RunNumber = 3;
-        m.ClimateFileName = "climat16.TXT";
-        m.ClimateZone = 16;
-        m.Latitude = -34.9;
-        m.Longitude = 138.6;
-        m.Postcode = 5000;
-        m.ShieldingFactor = 0.57;
         zone_ = AddBoxZone(10.0, 6.0);
         m.Zones(zone_).Heated = m.Zones(zone_).Cooled = true;
         for (int w = 0; w < 4; ++w) {

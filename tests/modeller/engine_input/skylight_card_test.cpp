@@ -20,18 +20,11 @@ class SkylightCard : public WriterTest {
   protected:
     void SetUp() override {
         WriterTest::SetUp();
-        for (const char* file : {"Data/Occupant/OCCUP16.DAT", "matdata.bin", "Data/Climate/climat16.TXT",
+        for (const char* file : {"matdata.bin", "Data/Climate/climat16.TXT",
                                  "Data/WindowData/VORTwindows.VWG", "Data/WindowData/VORTskylights.VSG"})
             CopyFromProgramFolder(file);
+        SiteInAdelaide("Well", 1);
         HouseModel& m = *model_;
-        m.ProjectName = "Well";
-        m.RunNumber = 1;
-        m.ClimateFileName = "climat16.TXT";
-        m.ClimateZone = 16;
-        m.Latitude = -34.9;
-        m.Longitude = 138.6;
-        m.Postcode = 5000;
-        m.ShieldingFactor = 0.57;
         zone_ = AddBoxZone(8.0, 6.0);
         m.Zones(zone_).Heated = m.Zones(zone_).Cooled = true;
     }

@@ -66,6 +66,19 @@ void WriterTest::CopyFromProgramFolder(const std::string& relative) const {
     CopyShipped(root_, relative);
 }
 
+void WriterTest::SiteInAdelaide(const std::string& project, int run) {
+    CopyFromProgramFolder("Data/Occupant/OCCUP16.DAT");
+    HouseModel& m = *model_;
+    m.ProjectName = project;
+    m.RunNumber = run;
+    m.ClimateFileName = "climat16.TXT";
+    m.ClimateZone = 16;
+    m.Latitude = -34.9;
+    m.Longitude = 138.6;
+    m.Postcode = 5000;
+    m.ShieldingFactor = 0.57;
+}
+
 void WriterTest::OpenTables() {
     OpenMaterialTables(*tables_);
     tablesOpen_ = true;

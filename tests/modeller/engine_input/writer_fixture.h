@@ -34,6 +34,9 @@ class WriterTest : public ::testing::Test {
 
     // Copies a shipped file of the program folder into the test's folder.
     void CopyFromProgramFolder(const std::string& relative) const;
+    // Names the project and places the house in Adelaide (postcode 5000, climate 16), copying that
+    // climate's occupancy file, whose gains the zone cards take.
+    void SiteInAdelaide(const std::string& project, int run);
 
     // Opens the tables for a test that positions and builds without WriteScratchFile.
     void OpenTables();

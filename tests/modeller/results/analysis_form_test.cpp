@@ -32,11 +32,34 @@ namespace {
 using namespace pelmora;
 using namespace results_test;
 
-class AnalysisFormTest : public ::testing::Test {
+// A folder with a climate that has star bands, a house model with its rating history and panel, and
+// the analysis dialog over them with scripted services.
+class AnalysisFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         std::filesystem::create_directories(folder.path() / "Data");
         rateableClimate(tables, 5);
+    }
+
+    TempFolder folder;
+    HouseModel model;
+    RatingTables tables;
+    std::unique_ptr<SimulationHistory> history = std::make_unique<SimulationHistory>();
+    RecordedMessages recorded;
+    RatingPanel panel{model, *history, tables, recorded};
+    platform::ScriptedMessageService messages;
+    platform::ScriptedFileDialogService files;
+    platform::ScriptedHelpService help;
+    std::unique_ptr<platform::PdfPrintService> printing = std::make_unique<platform::PdfPrintService>(
+        QString::fromStdString((folder.path() / "a.pdf").string()));
+    platform::Services services{messages, files, help, *printing};
+    TAnalysisForm form{model, *history, tables, panel, services};
+};
+
+class AnalysisFormTest : public AnalysisFixture {
+  protected:
+    void SetUp() override {
+        AnalysisFixture::SetUp();
         // Two runs of a house of two zones, both heated and cooled: Living 60 m2 and Bed 40 m2 with a
         // heating of 100 x m MJ and 50 x m MJ in month m, and a sensible cooling of 30 MJ in each
         // zone in January only.
@@ -58,20 +81,6 @@ class AnalysisFormTest : public ::testing::Test {
     double axisMaximum(QChartView* chart) const {
         return qobject_cast<QValueAxis*>(chart->chart()->axes(Qt::Vertical).front())->max();
     }
-
-    TempFolder folder;
-    HouseModel model;
-    RatingTables tables;
-    std::unique_ptr<SimulationHistory> history = std::make_unique<SimulationHistory>();
-    RecordedMessages recorded;
-    RatingPanel panel{model, *history, tables, recorded};
-    platform::ScriptedMessageService messages;
-    platform::ScriptedFileDialogService files;
-    platform::ScriptedHelpService help;
-    std::unique_ptr<platform::PdfPrintService> printing = std::make_unique<platform::PdfPrintService>(
-        QString::fromStdString((folder.path() / "a.pdf").string()));
-    platform::Services services{messages, files, help, *printing};
-    TAnalysisForm form{model, *history, tables, panel, services};
 };
 
 TEST_F(AnalysisFormTest, ChartsShowTheStoredMonthlyEnergiesOfTheHouse) {
@@ -152,11 +161,10 @@ TEST_F(AnalysisFormTest, DeleteClosesTheDialogAndPrintingGivesAPageWithTheCharts
 
 // A cold climate's house: a small heated study whose monthly heating reaches 700 MJ/m2, and zones
 // whose names, energies and ratings differ greatly.
-class ColdClimateAnalysisTest : public ::testing::Test {
+class ColdClimateAnalysisTest : public AnalysisFixture {
   protected:
     void SetUp() override {
-        std::filesystem::create_directories(folder.path() / "Data");
-        rateableClimate(tables, 5);
+        AnalysisFixture::SetUp();
         makeHouse(model, folder.path(),
                   {{"Study", 8.0, true, true, 0x0000FF},
                    {"Main Bedroom with Ensuite and Walk-in Robe", 42.0, true, true},
@@ -170,20 +178,6 @@ class ColdClimateAnalysisTest : public ::testing::Test {
         folder.write("ENERGY.TXT", energyFile(rows));
         panel.ProcessSimulation();
     }
-
-    TempFolder folder;
-    HouseModel model;
-    RatingTables tables;
-    std::unique_ptr<SimulationHistory> history = std::make_unique<SimulationHistory>();
-    RecordedMessages recorded;
-    RatingPanel panel{model, *history, tables, recorded};
-    platform::ScriptedMessageService messages;
-    platform::ScriptedFileDialogService files;
-    platform::ScriptedHelpService help;
-    std::unique_ptr<platform::PdfPrintService> printing = std::make_unique<platform::PdfPrintService>(
-        QString::fromStdString((folder.path() / "a.pdf").string()));
-    platform::Services services{messages, files, help, *printing};
-    TAnalysisForm form{model, *history, tables, panel, services};
 };
 
 TEST_F(ColdClimateAnalysisTest, TheZoneUpDownStaysUnderThePointerWhileStepping) {
