@@ -17,7 +17,7 @@ constexpr std::size_t kNoteWidth = 15;
 constexpr int kEndCode = -1;
 constexpr int kGlazingPseudoLayer = 901;
 constexpr int kEarth = 902;
-constexpr int kBulkInsulation = 209; // a modelling layer of 17.54 mm per unit of R, not a product
+constexpr int kBulkInsulation = 209; // a modelling layer of resistivity 17.54 m K/W, not a product
 
 std::string formatted(const char* format, double value) {
     char buffer[64];

@@ -1,6 +1,7 @@
 #include "modeller/engine_input/construction_sections.h"
 
 #include "common/rounding.h"
+#include "modeller/engine_input/floor_roof_spaces.h"
 #include "modeller/engine_input/layer_texts.h"
 #include "modeller/engine_input/simulated_floor.h"
 #include "modeller/model/building_physics.h"
@@ -52,6 +53,11 @@ std::string TwoNames(const Scratch& s) {
 
 std::string FloorName(const Scratch& s) {
     return s.CurrentCoverName + "  " + s.CurrentName1 + "  " + s.CurrentName2;
+}
+
+std::string IntCeilingName(const Scratch& s) {
+    if (s.CurrentCoverName.empty()) return TwoNames(s);
+    return TwoNames(s) + "  " + s.CurrentCoverName;
 }
 
 void BuildWindowSystems(Scratch& s) {
@@ -210,14 +216,26 @@ void BuildRoofAndCeilingLists(Scratch& s) {
         BuildExtFloor(s);
         AddConstruction(s, ConstructionKind::FloorToNeighbour, s.CurrentLayers, FloorName(s));
     }
+    // A floor between levels carries the covering of the zone above it, so each pair of a zone and a
+    // zone of the level above that shares its plan has a construction of its own; a zone with nothing
+    // above still lists its floor between levels, without a covering.
     for (int pass = 0; pass < 2; ++pass) {
         for (int z = 1; z <= m.ZoneCount; ++z) {
-            PositionIntCeiling(s, z);
-            BuildIntCeiling(s);
-            if (pass == 0)
-                AddConstruction(s, ConstructionKind::IntCeiling, s.CurrentLayers, TwoNames(s));
-            else
-                AddConstruction(s, ConstructionKind::InternalFloor, s.CurrentLayersReversed, TwoNames(s));
+            std::vector<int> above;
+            for (int j = 1; j <= m.ZoneCount; ++j)
+                if (m.Zones(j).Level == m.Zones(z).Level + 1 &&
+                    m.CommonFloorArea(j, z) >= kSharedAreaThreshold)
+                    above.push_back(j);
+            if (above.empty()) above.push_back(0);
+            for (int upper : above) {
+                PositionIntCeiling(s, z, upper);
+                BuildIntCeiling(s);
+                const std::string name = IntCeilingName(s);
+                if (pass == 0)
+                    AddConstruction(s, ConstructionKind::IntCeiling, s.CurrentLayers, name);
+                else
+                    AddConstruction(s, ConstructionKind::InternalFloor, s.CurrentLayersReversed, name);
+            }
         }
     }
 }
@@ -388,9 +406,12 @@ void PositionRoof(Scratch& s, int zone) {
     s.WriterRoofSpace = r.RoofSpace;
 }
 
-void PositionIntCeiling(Scratch& s, int zone) {
+void PositionIntCeiling(Scratch& s, int zone, int upperZone) {
     const TIntCeilingRec& c = s.model.ZoneIntCeilings(zone);
+    s.WriterUpperZone = upperZone;
+    if (upperZone != 0) PositionFloorCover(s, upperZone);
     s.Element = ZoneText(s.model, zone) + ", floor between levels above it";
+    if (upperZone != 0) s.Element += " (under " + ZoneText(s.model, upperZone) + ")";
     Seek(s, s.tables.IntCeilingForm.materialstable, c.Material);
     Seek(s, s.tables.IntCeilingForm.insulationtable, c.Insulation);
     s.buffers.ElementAddedR = c.AddedR;

@@ -31,7 +31,9 @@ void PositionIntWall(Scratch& scratch, int zone, int n);
 void PositionExtFloor(Scratch& scratch, int zone);
 void PositionCeiling(Scratch& scratch, int zone);
 void PositionRoof(Scratch& scratch, int zone);
-void PositionIntCeiling(Scratch& scratch, int zone);
+// The floor between `zone` and the zone `upperZone` of the level above, with the upper zone's floor
+// covering on its floor side; `upperZone` 0 positions the construction alone.
+void PositionIntCeiling(Scratch& scratch, int zone, int upperZone);
 void PositionFloorCover(Scratch& scratch, int zone);
 // A door: the door table on the door's material row.
 void PositionDoor(Scratch& scratch, int zone, int wall, int door);

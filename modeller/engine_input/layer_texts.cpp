@@ -60,6 +60,38 @@ FloorGap FloorGapOf(long long code) {
     }
 }
 
+// The gaps of a floor between levels: their pairs and fixed resistances (materials 529, 534, 536
+// and 541 of the material file).
+FloorGap IntFloorGapOf(long long code) {
+    switch (code) {
+    case 1:
+        return {"529  90", 0.149, 0.192};
+    case 2:
+        return {"534  90", 0.461, 1.514};
+    case 3:
+        return {"536  40", 0.145, 0.180};
+    case 4:
+        return {"541  40", 0.422, 1.0};
+    default:
+        return {"", 0.0, 0.0};
+    }
+}
+
+// The covering's layer on a floor of resistance `up` for heat flowing up and `down` for heat flowing
+// down (m2K/W): one layer of bulk insulation carrying the mean of what the covering adds in the two
+// directions; empty when it adds nothing.
+std::string CoveringPair(Scratch& s, const MaterialTable& cover, double up, double down) {
+    const double rc1 = cover.FieldAsFloat("R1") * cover.FieldAsFloat("D1") / 1000.0; // m2K/W
+    const double rc2 = cover.FieldAsFloat("R2") * cover.FieldAsFloat("D2") / 1000.0; // m2K/W
+    const double a1 = cover.FieldAsFloat("A1");
+    const double a2 = cover.FieldAsFloat("A2");
+    const double ra = CoveringResistance(a2, a1, up, rc2, rc1);
+    const double rb2 = CoveringResistance(a2, a1, down, rc2, rc1);
+    if (ra + rb2 == 0.0) return {};
+    return LayerPair(kBulkInsulationMaterial,
+                     common::roundHalfEvenToInt((ra + rb2) * 500.0 / kBulkInsulationResistivity), s.Element);
+}
+
 std::string Gap(Scratch& s, long long code, int width) {
     if (code < 1 || code > 4) return {};
     return AirGapMaterial(s, width, kPlainEmittance, GapCodeEmittance(code));
@@ -92,12 +124,15 @@ Bulk BulkOf(Scratch& s, const MaterialTable& insulation, bool hasAddR) {
 
 // External and internal walls share their layers and gaps; they differ in the cavity-brick record
 // and in the order of an uninsulated single-leaf wall.
+// The layer whose thickness the user sets (the first for "TI" 0, 1 and 3, the second for 2 and 4)
+// takes the wall's stored thickness, EditThickness, as the wall editor counts it.
 void BuildWall(Scratch& s, const MaterialTable& material, const MaterialTable& insulation,
                int cavityBrickRecord, bool external) {
     const long long ti = material.FieldAsInteger("TI");
-    const bool thicknessFromD2 = ti == 2 || ti == 4;
-    const long long t = Thickness(material, thicknessFromD2 ? "D2" : "D1");
-    s.buffers.EditThickness = static_cast<double>(t);
+    const long long t = common::roundHalfEvenToInt(s.buffers.EditThickness); // mm
+    if (ti >= 0 && ti <= 4 && !(t > 0))
+        throw ScratchError(s.Element + ": its thickness of " + ShortestDecimal(s.buffers.EditThickness) +
+                           " mm is not above 0; give the wall its thickness in its editor");
     const long long m1 = material.FieldAsInteger("M1");
     const long long m2 = material.FieldAsInteger("M2");
     const long long m3 = material.FieldAsInteger("M3");
@@ -169,8 +204,8 @@ std::string LayerPair(long long material, long long thickness, std::string_view 
 
 std::string BulkInsulationPair(double r, std::string_view element) {
     if (r == 0.0) return {};
-    return LayerPair(kBulkInsulationMaterial, common::roundHalfEvenToInt(r * 1000.0 / kBulkInsulationMmPerR),
-                     element);
+    return LayerPair(kBulkInsulationMaterial,
+                     common::roundHalfEvenToInt(r * 1000.0 / kBulkInsulationResistivity), element);
 }
 
 void BuildWindowGlazing(Scratch& s) {
@@ -233,17 +268,8 @@ void BuildExtFloor(Scratch& s) {
     const Bulk bulk = BulkOf(s, insulation, true);
     const std::string bulkPair = BulkInsulationPair(bulk.r, s.Element);
 
-    const double rc1 = cover.FieldAsFloat("R1") * cover.FieldAsFloat("D1") / 1000.0; // m2K/W
-    const double rc2 = cover.FieldAsFloat("R2") * cover.FieldAsFloat("D2") / 1000.0; // m2K/W
-    const double a1 = cover.FieldAsFloat("A1");
-    const double a2 = cover.FieldAsFloat("A2");
-    const double ra = CoveringResistance(a2, a1, rs + gap1.first + gap2.first + bulk.r, rc2, rc1);
-    const double rb2 = CoveringResistance(a2, a1, rs + gap1.second + gap2.second + bulk.r, rc2, rc1);
-    std::string covering;
-    if (ra + rb2 != 0.0)
-        covering =
-            LayerPair(kBulkInsulationMaterial,
-                      common::roundHalfEvenToInt((ra + rb2) * 500.0 / kBulkInsulationMmPerR), s.Element);
+    const std::string covering = CoveringPair(s, cover, rs + gap1.first + gap2.first + bulk.r,
+                                              rs + gap1.second + gap2.second + bulk.r);
 
     std::string p2 = s.WriterFloorVent != 0 ? std::string(kNoLayer) : std::string();
     std::string p1;
@@ -325,31 +351,25 @@ void BuildIntCeiling(Scratch& s) {
     const std::string l1 = Pair(s, material, "M1", "D1");
     const std::string l2 = material.FieldAsInteger("M2") != 0 ? Pair(s, material, "M2", "D2") : std::string();
     const long long g = insulation.FieldAsInteger("G");
-    std::string gap;
-    if (material.FieldAsInteger("G") == 0) {
-        if (g == 4) gap = "541  40";
-    } else {
-        switch (g) {
-        case 1:
-            gap = "529  90";
-            break;
-        case 2:
-            gap = "534  90";
-            break;
-        case 3:
-            gap = "536  40";
-            break;
-        case 4:
-            gap = "541  40";
-            break;
-        default:
-            break;
-        }
-    }
+    // A construction without a cavity takes only the reflective gap on battens (code 4).
+    const FloorGap gap =
+        material.FieldAsInteger("G") != 0 || g == 4 ? IntFloorGapOf(g) : FloorGap{"", 0.0, 0.0};
     const Bulk bulk = BulkOf(s, insulation, false);
     const std::string bulkPair = BulkInsulationPair(bulk.r, s.Element);
-    s.CurrentLayers = l1 + gap + bulkPair + l2;
-    s.CurrentLayersReversed = l2 + bulkPair + gap + l1;
+    // The covering of the zone above lies on the floor side, the side the layer text starts from.
+    std::string covering;
+    s.CurrentCoverName.clear();
+    if (s.WriterUpperZone != 0) {
+        double floorR = material.FieldAsFloat("R1") * material.FieldAsFloat("D1") / 1000.0; // m2K/W
+        if (material.FieldAsInteger("M2") != 0)
+            floorR += material.FieldAsFloat("R2") * material.FieldAsFloat("D2") / 1000.0;
+        const MaterialTable& cover = s.tables.FloorCoverForm.FloorCoverTable;
+        covering = CoveringPair(s, cover, floorR + gap.first + bulk.r, floorR + gap.second + bulk.r);
+        if (!covering.empty()) s.CurrentCoverName = cover.FieldAsString("Material Description");
+    }
+    const std::string gapPair(gap.pair);
+    s.CurrentLayers = covering + l1 + gapPair + bulkPair + l2;
+    s.CurrentLayersReversed = l2 + bulkPair + gapPair + l1 + covering;
     s.CurrentName1 = material.FieldAsString("Material Description");
     s.CurrentName2 = bulk.name;
 }

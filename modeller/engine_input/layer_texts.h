@@ -13,7 +13,9 @@ namespace pelmora {
 
 inline constexpr std::string_view kNoLayer = "999   0";
 inline constexpr int kBulkInsulationMaterial = 209;
-inline constexpr double kBulkInsulationMmPerR = 17.54; // mm of material 209 per m2K/W
+// The resistivity of material 209 (m K/W): an added R of r m2K/W is a layer r / 17.54 m thick, 57 mm
+// per unit of R.
+inline constexpr double kBulkInsulationResistivity = 17.54;
 
 // Str(material:3) + Str(thickness:4), the 7-character pair of one layer.
 std::string LayerPair(long long material, long long thickness, std::string_view element);

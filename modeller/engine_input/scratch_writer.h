@@ -140,6 +140,8 @@ struct Scratch {
     bool WriterUB = false;
     double WriterUnderFloorHeight = 0.0; // mm
     std::int32_t WriterLevel = 0;
+    // The zone above a floor between levels whose covering the floor carries, 0 for none.
+    std::int32_t WriterUpperZone = 0;
     // Results of the last build.
     std::string CurrentLayers;
     std::string CurrentLayersReversed;

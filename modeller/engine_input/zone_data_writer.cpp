@@ -302,7 +302,7 @@ void WriteFloorCards(ZoneWriterRun& run, int z) {
         if (model.CommonFloorArea(j, z) < kSharedAreaThreshold) continue;
         const double area =
             std::max(kSharedAreaThreshold, model.CommonFloorArea(j, z) - model.VoidArea(z, j));
-        run.Card(ZoneCard(z, run.sections.IntFloorSection(j), element + " over " + Label(model, j))
+        run.Card(ZoneCard(z, run.sections.IntFloorSection(j, z), element + " over " + Label(model, j))
                      .R(area, 6, 2)
                      .Text(kAbsI)
                      .I(j, 6));
@@ -354,7 +354,7 @@ void WriteCeilingCards(ZoneWriterRun& run, int z) {
             if (model.CommonFloorArea(j, z) < kSharedAreaThreshold) continue;
             const double area = model.CommonFloorArea(j, z) - model.VoidArea(z, j);
             if (!(area > kSharedAreaThreshold)) continue;
-            run.Card(ZoneCard(z, run.sections.IntCeilingSection(z), element + " under " + Label(model, j))
+            run.Card(ZoneCard(z, run.sections.IntCeilingSection(z, j), element + " under " + Label(model, j))
                          .R(area, 6, 2)
                          .Text(kAbsI)
                          .I(j, 6));

@@ -70,8 +70,8 @@ class ScratchSections : public ZoneSectionLookup {
         BuildCeiling(s_);
         return Section(ConstructionKind::ReverseExtCeiling, s_.CurrentLayersReversed);
     }
-    int IntFloorSection(int lowerZone) override {
-        PositionIntCeiling(s_, lowerZone);
+    int IntFloorSection(int lowerZone, int upperZone) override {
+        PositionIntCeiling(s_, lowerZone, upperZone);
         BuildIntCeiling(s_);
         return Section(ConstructionKind::InternalFloor, s_.CurrentLayersReversed);
     }
@@ -87,8 +87,8 @@ class ScratchSections : public ZoneSectionLookup {
                                                                : ConstructionKind::ExtCeiling,
                        s_.CurrentLayers);
     }
-    int IntCeilingSection(int zone) override {
-        PositionIntCeiling(s_, zone);
+    int IntCeilingSection(int zone, int upperZone) override {
+        PositionIntCeiling(s_, zone, upperZone);
         BuildIntCeiling(s_);
         return Section(ConstructionKind::IntCeiling, s_.CurrentLayers);
     }

@@ -39,10 +39,10 @@ class ZoneSectionLookup {
     virtual int RoofSection(int zone) = 0;                         // 31..40, roof over a roof space
     virtual int ExtFloorSection(int zone) = 0;                     // 41..50, 51..60 or 156..165
     virtual int ReverseCeilingSection(int zone) = 0;               // 61..70
-    virtual int IntFloorSection(int lowerZone) = 0;                // 71..80
+    virtual int IntFloorSection(int lowerZone, int upperZone) = 0; // 71..80
     virtual int ReverseExtFloorSection(int zone) = 0;              // 81..90
     virtual int CeilingSection(int zone) = 0;                      // 91..100 or 171..180
-    virtual int IntCeilingSection(int zone) = 0;                   // 101..110
+    virtual int IntCeilingSection(int zone, int upperZone) = 0;    // 101..110
     virtual int PartitionSection(int zone, int wall) = 0;          // 111..120
     virtual int IntWallSection(int zone, int intWall) = 0;         // 141..150
     virtual int NeighbourWallSection(int zone, int wall) = 0;      // 186..195

@@ -118,8 +118,11 @@ TEST_F(Sections, AZoneCoveredByTheLevelAboveHasNoRoofButKeepsItsCeiling) {
     ASSERT_EQ(scratch_->List(ConstructionKind::Roof).Count(), 1);
     EXPECT_EQ(scratch_->List(ConstructionKind::Roof)[1].key.substr(0, 7), " 13   1");
     EXPECT_EQ(scratch_->List(ConstructionKind::ExtCeiling).Count(), 2);
-    // Every zone lists its floor between levels, the top one included.
-    EXPECT_EQ(scratch_->List(ConstructionKind::IntCeiling).Count(), 1);
+    // Every zone lists its floor between levels, the top one included: the lower zone's carries the
+    // carpet of the zone above it on its floor side, the top zone's has no covering.
+    ASSERT_EQ(scratch_->List(ConstructionKind::IntCeiling).Count(), 2);
+    EXPECT_EQ(scratch_->List(ConstructionKind::IntCeiling)[1].key.substr(0, 3), "209");
+    EXPECT_NE(scratch_->List(ConstructionKind::IntCeiling)[2].key.substr(0, 3), "209");
 }
 
 TEST_F(Sections, ARecordTheTableDoesNotHoldIsReportedWithItsElement) {

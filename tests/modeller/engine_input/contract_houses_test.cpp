@@ -310,6 +310,84 @@ TEST_F(ContractHouses, AnUpperFloorOverhangingTheLevelBelowHasOutsideAirUnderIt)
     EXPECT_EQ(model_->ZoneExtFloors(upper), stored); // the house keeps its record
 }
 
+// The added bulk R of a layer is written to the whole millimetre of material 209 (resistivity
+// 17.54 m K/W): within 0.5 mm x 17.54 / 1000 = 0.0088 m2K/W of the R entered.
+constexpr double kBulkRoundingR = 0.0088 + 1e-4; // m2K/W, with the material file's single precision
+
+// Weatherboards on timber studs lined with plasterboard, the stud cavity's non-reflective 40 mm gap
+// and bulk insulation entered as R 1.0 and R 2.5, round an 8 m x 6 m room with walls 2.4 m high.
+// Every wall reaches the engine as the steady film network of its layers: outside film 0.05, 19 mm
+// of softwood at 0.13 W/mK, the gap 0.163, the R entered, 10 mm of plasterboard at 0.25 W/mK and the
+// inside film 0.109; the 67.2 m2 of wall then lose U A 20 K.
+TEST_F(ContractHouses, AnAddedRReachesTheEngineAsEntered) {
+    const int z = addContractZone(0, 0, 8, 6, 1, "Living");
+    for (const double entered : {1.0, 2.5}) {
+        SCOPED_TRACE(entered);
+        for (int w = 0; w < 4; ++w) {
+            TWallRec& wall = model_->Walls(z, w);
+            wall.ExtMaterial = 2;   // weatherboard on timber frame
+            wall.ExtInsulation = 2; // bulk insulation, R entered
+            wall.ExtThickness = 19.0;
+            wall.ExtAddedR = entered;
+        }
+        expectEngineReadsTheHouse();
+        ASSERT_TRUE(engine_);
+        const engine::EngineState& s = *engine_;
+        const double r = 0.05 + 0.019 / 0.13 + 0.163 + entered + 0.010 / 0.25 + 0.109; // m2K/W
+        double area = 0.0;                                                             // m2
+        double loss = 0.0;                                                             // W at 20 K
+        for (int p = 1; p <= s.blank.npath(z); ++p) {
+            const int section = s.bss.isectp(z, p);
+            if (section < 21 || section > 30) continue;
+            EXPECT_NEAR(1.0 / s.bss.usec(section), r, kBulkRoundingR) << "section " << section;
+            area += s.bss.patharea(z, p);
+            loss += s.bss.usec(section) * s.bss.patharea(z, p) * 20.0;
+        }
+        EXPECT_NEAR(area, 28.0 * 2.4, 0.01);
+        EXPECT_NEAR(loss, 67.2 * 20.0 / r, 67.2 * 20.0 * kBulkRoundingR / (r * r));
+    }
+}
+
+// A family room of 8 m x 6 m under two bedrooms of 4 m x 6 m, one carpeted (15 mm of carpet and
+// underlay at 0.06 W/mK: R 0.25), one bare.  The floor between the levels is 19 mm hardwood boards
+// at 0.18 W/mK on joists with a 10 mm plasterboard ceiling at 0.25 W/mK and nothing in the 90 mm
+// joist space, whose fixed resistances (0.149 up, 0.192 down) a layer takes as 2ab / (a + b) =
+// 0.1678.  Seen from either room, each floor is that network between two inside films of 0.109, the
+// carpet on the floor side where it lies: U = 1 / 0.7813 = 1.280 under the carpet, 1 / 0.5313 =
+// 1.882 under the bare boards.
+TEST_F(ContractHouses, AFloorBetweenLevelsCarriesTheCoveringOfTheRoomAbove) {
+    const int lower = addContractZone(0, 0, 8, 6, 1, "Family");
+    const int carpeted = addContractZone(0, 0, 4, 6, 2, "Bed 1");
+    const int bare = addContractZone(4, 0, 4, 6, 2, "Bed 2");
+    joinWalls(carpeted, 1, bare, 3);
+    for (int upper : {carpeted, bare})
+        model_->CommonFloorArea(lower, upper) = model_->CommonFloorArea(upper, lower) = 24.0;
+    model_->ZoneIntCeilings(lower) = TIntCeilingRec{1, 1, 0.0}; // timber floor, plasterboard ceiling
+    model_->ZoneFloorCovers(carpeted).FloorCovering = 2;        // carpet and underlay
+    model_->ZoneFloorCovers(bare).FloorCovering = 1;            // no covering
+    expectEngineReadsTheHouse();
+    ASSERT_TRUE(engine_);
+    const engine::EngineState& s = *engine_;
+    const double boards = 0.109 + 0.019 / 0.18 + 2 * 0.149 * 0.192 / (0.149 + 0.192) + 0.010 / 0.25 + 0.109;
+    const std::map<int, double> expected{{carpeted, boards + 0.25}, {bare, boards}}; // m2K/W
+    int seen = 0;
+    for (int z : {lower, carpeted, bare}) {
+        for (int p = 1; p <= s.blank.npath(z); ++p) {
+            const int section = s.bss.isectp(z, p);
+            const int other = s.bss.iadjp(z, p);
+            const bool ceilingBelow = z == lower && section >= 101 && section <= 110;
+            const bool floorAbove = z != lower && section >= 71 && section <= 80;
+            if (!ceilingBelow && !floorAbove) continue;
+            ++seen;
+            const double r = expected.at(ceilingBelow ? other : z);
+            EXPECT_NEAR(1.0 / s.bss.usec(section), r, kBulkRoundingR)
+                << "zone " << z << " section " << section;
+            EXPECT_NEAR(s.bss.patharea(z, p), 24.0, 0.01);
+        }
+    }
+    EXPECT_EQ(seen, 4);
+}
+
 TEST_F(ContractHouses, EveryOpeningAndControlKind) {
     const int living = addContractZone(0, 0, 6, 5, 1, "Living");
     const int kitchen = addContractZone(6, 0, 4, 5, 1, "Kitchen");
@@ -366,6 +444,7 @@ TEST_F(ContractHouses, EveryOpeningAndControlKind) {
     model_->ZoneIntWalls(bed, iw).IntWallLength = 3.0;
     model_->ZoneIntWalls(bed, iw).Height = 2.4;
     model_->ZoneIntWalls(bed, iw).Material = 2;
+    model_->ZoneIntWalls(bed, iw).Thickness = 10.0; // plasterboard leaves of 10 mm
     model_->ZoneIntWalls(bed, iw).Insulation = 1;
     expectEngineReadsTheHouse();
 }

@@ -26,10 +26,11 @@ class LayerTexts : public WriterTest {
         zone_ = AddBoxZone(10.0, 6.0);
     }
 
-    std::string ExtWall(int material, int insulation, bool insulated = false, int beyond = 0,
-                        double addedR = 0.0) {
+    std::string ExtWall(int material, int insulation, double thickness, bool insulated = false,
+                        int beyond = 0, double addedR = 0.0) {
         TWallRec& wall = model_->Walls(zone_, 0);
         wall.ExtMaterial = material;
+        wall.ExtThickness = thickness;
         wall.ExtInsulation = insulation;
         wall.ExtInsulated = insulated;
         wall.Beyond = beyond;
@@ -39,9 +40,10 @@ class LayerTexts : public WriterTest {
         return scratch_->CurrentLayers;
     }
 
-    std::string IntWall(int material, int insulation) {
+    std::string IntWall(int material, int insulation, double thickness) {
         TIntWallRec& wall = model_->ZoneIntWalls(zone_, 1);
         wall.Material = material;
+        wall.Thickness = thickness;
         wall.Insulation = insulation;
         PositionIntWall(*scratch_, zone_, 1);
         BuildIntWall(*scratch_);
@@ -73,41 +75,46 @@ TEST_F(LayerTexts, ExternalWallOfEachLayerArrangement) {
         int beyond;
         double addedR;
         const char* layers;
-        double thickness; // mm, the thickness the build leaves in EditThickness
+        double thickness; // mm, the wall's stored thickness, of the layer the user sets
     };
     const Case cases[] = {
         // TI 0 without gaps: a gap of an uninsulated single leaf would go outside, but AS drops it.
         {"TI 0, no insulation", 4, 1, false, 0, 0.0, "  3 190", 190},
         {"TI 0, board R1.0 outside", 4, 10, false, 0, 0.0, "  3 190209  57", 190},
         {"TI 0, board R1.0 insulated face", 4, 10, true, 0, 0.0, "209  57  3 190", 190},
+        // A block typed 300 mm thick is written 300 mm thick, as its editor counts it.
+        {"TI 0, block typed 300 mm", 4, 1, false, 0, 0.0, "  3 300", 300},
         {"TI 1, batts R2.5 in the cavity", 1, 7, false, 0, 0.0, "  1 110508  40209 143 10  10", 110},
         {"TI 2, three gaps and shown R", 0, 0, false, 0, 2.0, "  5   8508  40513  40512  40209 143 10  10",
          10},
         // Cavity brick with a fixed R: its first gap becomes the foil-faced board gap.
         {"TI 3, cavity brick with batts", 6, 5, false, 0, 0.0, "  1 110512  40209  86  1 110", 110},
         {"TI 4, sandwich panel", 11, 1, false, 0, 0.0, " 13   1 15  75 13   1", 75},
+        {"TI 4, sandwich panel with a 100 mm core", 11, 1, false, 0, 0.0, " 13   1 15 100 13   1", 100},
+        {"TI 3, cavity brick of 90 mm leaves", 6, 1, false, 0, 0.0, "  1  90508  40  1  90", 90},
         {"earth beyond", 1, 1, false, 3, 0.0, "902   0999   0  1 110508  40 10  10", 110},
     };
     for (const Case& c : cases) {
         const int material = c.material == 0 ? wallTi2_ : c.material;
         const int insulation = c.insulation == 0 ? threeGaps_ : c.insulation;
-        EXPECT_EQ(ExtWall(material, insulation, c.insulated, c.beyond, c.addedR), c.layers) << c.what;
-        EXPECT_EQ(buffers_.EditThickness, c.thickness) << c.what;
+        EXPECT_EQ(ExtWall(material, insulation, c.thickness, c.insulated, c.beyond, c.addedR), c.layers)
+            << c.what;
     }
     // The shown R (0.5 of the row + 2 of the wall) is counted; the name carries the wall's part only.
-    ExtWall(wallTi2_, threeGaps_, false, 0, 2.0);
+    ExtWall(wallTi2_, threeGaps_, 10, false, 0, 2.0);
     EXPECT_EQ(scratch_->CurrentName1, "Test TI 2");
     EXPECT_EQ(scratch_->CurrentName2, "R 2 Three Gaps");
-    ExtWall(1, 7);
+    ExtWall(1, 7, 110);
     EXPECT_EQ(scratch_->CurrentName2, " Glasswool Batts R2.5");
 }
 
 TEST_F(LayerTexts, InternalWallKeepsItsGapsInsideAndFoilsCavityBrick) {
     OpenTables();
-    EXPECT_EQ(IntWall(2, 1), " 10  10508  40 10  10");
-    EXPECT_EQ(IntWall(4, 4), "  1 110512  40209  86  1 110"); // record 4 is the cavity brick here
-    EXPECT_EQ(IntWall(1, 1), "  1 110");                      // AS false drops the gap of a single leaf
-    EXPECT_EQ(IntWall(6, 4), "209  86  2 150"); // a single leaf with batts: bulk first, AS drops the gap
+    EXPECT_EQ(IntWall(2, 1, 10), " 10  10508  40 10  10");
+    EXPECT_EQ(IntWall(4, 4, 110), "  1 110512  40209  86  1 110"); // record 4 is the cavity brick here
+    EXPECT_EQ(IntWall(1, 1, 110), "  1 110");                      // AS false drops the gap of a single leaf
+    EXPECT_EQ(IntWall(6, 4, 150), "209  86  2 150"); // a single leaf with batts: bulk first, AS drops the gap
+    EXPECT_EQ(IntWall(3, 1, 16), " 10  16508  40 10  16"); // steel studs lined with 16 mm boards both sides
 }
 
 TEST_F(LayerTexts, ExternalFloorsPrefixesGapsAndCoverings) {
@@ -241,14 +248,14 @@ TEST_F(LayerTexts, FloorsBetweenLevels) {
     c.Material = 3; // concrete slab without a cavity: only a reflective 40 mm gap of code 4 counts
     c.Insulation = 6;
     c.AddedR = 0.0;
-    PositionIntCeiling(*scratch_, zone_);
+    PositionIntCeiling(*scratch_, zone_, 0);
     BuildIntCeiling(*scratch_);
     EXPECT_EQ(scratch_->CurrentLayers, "  2 150541  40");
     EXPECT_EQ(scratch_->CurrentLayersReversed, "541  40  2 150");
     c.Material = 1; // timber floor over plasterboard, bulk insulation of R 1.0 in the cavity
     c.Insulation = 2;
     c.AddedR = 1.0;
-    PositionIntCeiling(*scratch_, zone_);
+    PositionIntCeiling(*scratch_, zone_, 0);
     BuildIntCeiling(*scratch_);
     EXPECT_EQ(scratch_->CurrentLayers, "  7  19529  90209  57 10  10");
     EXPECT_EQ(scratch_->CurrentLayersReversed, " 10  10209  57529  90  7  19");

@@ -5,6 +5,7 @@
 #include "modeller/engine_input/scratch_writer.h"
 #include "modeller/engine_input/simulation_run.h"
 #include "modeller/model/house_file.h"
+#include "modeller/model/level_defaults.h"
 #include "modeller/model/material_catalogue.h"
 #include "modeller/model/product_libraries.h"
 
@@ -28,6 +29,8 @@ namespace fs = std::filesystem;
 struct CardFileWriter {
     explicit CardFileWriter(HouseModel& model) {
         database.SetAlias(MaterialDatabase::kAlias, fs::path(model.RootDir) / "Data");
+        // The wall thicknesses of the level defaults, which the program sets at start-up.
+        FillThicknessByMaterial(model, tables);
         ReadWindowLibrary(model);
         ReadSkylightLibrary(model);
     }

@@ -4,6 +4,7 @@
 #include "common/file_lookup.h"
 #include "modeller/engine_input/floor_roof_spaces.h"
 #include "modeller/engine_input/simulated_floor.h"
+#include "modeller/model/level_defaults.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -52,6 +53,7 @@ void ZoneWriterTest::SetUp() {
     database_->SetAlias(MaterialDatabase::kAlias, root_ / "Data");
     tables_ = std::make_unique<MaterialTables>(*database_);
     OpenMaterialTables(*tables_);
+    FillThicknessByMaterial(*model_, *tables_);
     sections_ = std::make_unique<BaseSections>(*model_);
     scratch_ = std::make_unique<Scratch>(*model_, *tables_, buffers_);
     scratch_->WindSpeedFactorText = "  0.56";
@@ -96,6 +98,8 @@ int ZoneWriterTest::addZone(double left, double top, double x, double y, int lev
         wall.ExtInsulation = 1;
         wall.PartMaterial = 1;
         wall.PartInsulation = 1;
+        wall.ExtThickness = ExtThicknessFor(m, level, 1);
+        wall.PartThickness = PartThicknessFor(m, level, 1);
     }
     m.ZoneExtFloors(z) = TExtFloorRec{};
     m.ZoneExtFloors(z).Material = 1;

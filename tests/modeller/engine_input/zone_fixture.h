@@ -29,10 +29,10 @@ class BaseSections : public pelmora::ZoneSectionLookup {
     int RoofSection(int) override { return 31; }
     int ExtFloorSection(int zone) override;
     int ReverseCeilingSection(int) override { return 61; }
-    int IntFloorSection(int) override { return 71; }
+    int IntFloorSection(int, int) override { return 71; }
     int ReverseExtFloorSection(int) override { return 81; }
     int CeilingSection(int zone) override;
-    int IntCeilingSection(int) override { return 101; }
+    int IntCeilingSection(int, int) override { return 101; }
     int PartitionSection(int, int) override { return 111; }
     int IntWallSection(int, int) override { return 141; }
     int NeighbourWallSection(int, int) override { return 186; }
