@@ -106,8 +106,10 @@ void DoorEditor::ShowSizes() {
 
 void DoorEditor::CalcRvalue() {
     if (!DoorTable.Active()) return;
-    const double r = LayerResistance(DoorTable.Float("R1"), DoorTable.Float("D1")) +
-                     LayerResistance(DoorTable.Float("R2"), DoorTable.Float("D2"));   // m2K/W
+    double r = LayerResistance(DoorTable.Float("R1"), DoorTable.Float("D1")) +
+               LayerResistance(DoorTable.Float("R2"), DoorTable.Float("D2")); // m2K/W
+    // Two leaves enclose an air gap.
+    if (DoorTable.Integer("M2") != 0) r += kDoorLeafGapR;
     const double area = buffers_.EditDoorWidth * buffers_.EditDoorHeight / 1000000.0; // m2
     RTotLabel = ValueLabel("R  ", r);
     AreaLabel = "A  " + FixedText(area, 2) + " m²";

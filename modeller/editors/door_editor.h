@@ -27,6 +27,8 @@ inline constexpr std::string_view kWidthAboveWallWidth = "Door Width can not be 
 
 // Limits of the typed door sizes (mm).
 inline constexpr NumberRange kDoorSizeRange{1.0, 100000.0};
+// The air gap between the two leaves of a door whose row has a second leaf, m2K/W.
+inline constexpr double kDoorLeafGapR = 0.17;
 
 // The caption the plan editor gives the door editor: "Door 2  Wall 3  Zone 1" for door 2 of wall
 // index 2 of zone 1, followed by "  Through Wall 1  Zone 4" for a door through a shared wall.

@@ -3,6 +3,7 @@
 #include "common/rounding.h"
 #include "modeller/editors/wall_editor.h"
 #include "modeller/model/common_floor_area.h"
+#include "modeller/model/occupancy_gains.h"
 #include "modeller/platform/message_service.h"
 
 #include <QString>
@@ -63,20 +64,22 @@ GapResistances ExtFloorGap(long long code) {
 
 ExtFloorResistances ExtFloorRValues(long long floorNumber, double floorR,
                                     const ExtFloorInsulationRow& insulation, bool bulkShown, double addedR,
-                                    const FloorCoverRow& cover) {
+                                    const FloorCoverRow& cover, bool houseHasGarage) {
     ExtFloorResistances r;
     r.Surfaces = floorNumber == kSlabFloorNumber ? kSlabSurfaceR : kSuspendedSurfaceR;
     r.Rf = floorR;
+    if (floorNumber == kSlabFloorNumber && houseHasGarage) r.Fill = kSlabFillR;
     const GapResistances gap0 = ExtFloorGap(insulation.G0);
     const GapResistances gap1 = ExtFloorGap(insulation.G1);
     const double bulk = BulkResistance(insulation.AddR, bulkShown, addedR);
     r.InsulationUp = gap0.Up + gap1.Up + bulk;
     r.InsulationDown = gap0.Down + gap1.Down + bulk;
-    // The covering lies on the whole floor below it, construction and insulation together.
+    // The covering lies on the floor below it, construction and insulation together (the fill under a
+    // slab is not counted in the covering's share).
     r.CoverUp = CoverResistance(cover, r.Rf + r.InsulationUp);
     r.CoverDown = CoverResistance(cover, r.Rf + r.InsulationDown);
-    r.TotalUp = r.Rf + r.CoverUp + r.InsulationUp;
-    r.TotalDown = r.Rf + r.CoverDown + r.InsulationDown;
+    r.TotalUp = r.Rf + r.Fill + r.CoverUp + r.InsulationUp;
+    r.TotalDown = r.Rf + r.Fill + r.CoverDown + r.InsulationDown;
     return r;
 }
 
@@ -176,13 +179,16 @@ void ExtFloorEditor::CalcRvalue() {
     insulation.G1 = insulationtable.Integer("G1");
     insulation.AddR = insulationtable.Float("AddR");
     const double floorR = LayerResistance(materialstable.Float("R1"), materialstable.Float("D1"));
+    bool houseHasGarage = false;
+    for (int z = 1; z <= model_.ZoneCount; ++z)
+        if (model_.Zones(z).ZoneType == zone_type::kGarage) houseHasGarage = true;
     const ExtFloorResistances r =
         ExtFloorRValues(materialstable.Integer("Material Number"), floorR, insulation, rpanelVisible,
-                        buffers_.EditFloorAddedR, ReadFloorCover(FloorCoverTable));
+                        buffers_.EditFloorAddedR, ReadFloorCover(FloorCoverTable), houseHasGarage);
     RuiLabel = ValueLabel("Ru  ", r.InsulationUp);
     RdiLabel = ValueLabel("Rd  ", r.InsulationDown);
-    RumLabel = ValueLabel("Ru  ", r.Rf + r.CoverUp);
-    RdmLabel = ValueLabel("Rd  ", r.Rf + r.CoverDown);
+    RumLabel = ValueLabel("Ru  ", r.Rf + r.Fill + r.CoverUp);
+    RdmLabel = ValueLabel("Rd  ", r.Rf + r.Fill + r.CoverDown);
     RTotUpLabel = ValueLabel("Rtu  ", r.TotalUp);
     RTotDnLabel = ValueLabel("Rtd  ", r.TotalDown);
     const double up = r.TotalUp + r.Surfaces;

@@ -43,6 +43,7 @@ inline constexpr int kWidthWithoutUnderFloor = 318;
 // The R values of an external floor, m2K/W.
 struct ExtFloorResistances {
     double Rf = 0.0;                                 // the floor construction
+    double Fill = 0.0;                               // the fill under a slab, in a house with a garage
     double CoverUp = 0.0, CoverDown = 0.0;           // the covering on it
     double InsulationUp = 0.0, InsulationDown = 0.0; // air gaps and bulk insulation
     double TotalUp = 0.0, TotalDown = 0.0;
@@ -52,11 +53,15 @@ struct ExtFloorInsulationRow {
     long long G0 = 0, G1 = 0;
     double AddR = 0.0;
 };
+// The slab on ground of a house that has a garage zone stands on 200 mm of compacted fill at
+// 2.0 W/mK, m2K/W.
+inline constexpr double kSlabFillR = 0.200 / 2.0;
 // `floorNumber` is the construction row's "Material Number" (1, the slab on ground, has the smaller
-// surface resistance); `bulkShown` says whether the added-R panel is shown.
+// surface resistance and, in a house with a garage zone, the fill under it); `bulkShown` says whether
+// the added-R panel is shown.
 ExtFloorResistances ExtFloorRValues(long long floorNumber, double floorR,
                                     const ExtFloorInsulationRow& insulation, bool bulkShown, double addedR,
-                                    const FloorCoverRow& cover);
+                                    const FloorCoverRow& cover, bool houseHasGarage);
 // An external floor gap's resistances for gap code 0..4.
 GapResistances ExtFloorGap(long long code);
 

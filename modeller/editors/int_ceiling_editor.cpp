@@ -34,7 +34,11 @@ IntCeilingResistances IntCeilingRValues(const IntCeilingMaterialRow& material, l
                                         bool showR, double addedR) {
     IntCeilingResistances r;
     r.Rm = LayerResistance(material.R1, material.D1) + LayerResistance(material.R2, material.D2);
-    const bool gapCounts = material.G != 0 && !(specialKind(material.G) && specialKind(insulationGap));
+    // A construction without a cavity (its "G" 0) still takes the reflective foil on battens, a 40 mm
+    // gap of code 4 laid over it.
+    const bool onBattens = material.G == 0 && insulationGap == 4;
+    const bool gapCounts =
+        onBattens || (material.G != 0 && !(specialKind(material.G) && specialKind(insulationGap)));
     if (gapCounts) {
         const GapResistances gap = IntCeilingGap(insulationGap);
         r.GapUp = gap.Up;

@@ -18,8 +18,9 @@ inline constexpr std::string_view kChangeAllHint = "Change ceilings between leve
 inline constexpr double kIntCeilingSurfaceR = kInsideSurfaceR + kOutsideSurfaceR;
 
 // The R values of a floor between levels (m2K/W).  The construction's two layers count the same both
-// ways; the air gap of the insulation's code counts only where the construction has a cavity for it
-// (its "G" is not 0), and not at all when a construction of kind 3 or 4 meets a gap of code 3 or 4.
+// ways; the air gap of the insulation's code counts where the construction has a cavity for it (its
+// "G" is not 0), except when a construction of kind 3 or 4 meets a gap of code 3 or 4; on a
+// construction without a cavity only the foil on battens (code 4) lays its gap.
 struct IntCeilingResistances {
     double Rm = 0.0;      // the construction's layers
     double GapUp = 0.0;   // the air gap, heat flowing up

@@ -138,10 +138,17 @@ void RoofEditor::CalcRvalue() {
     const GapResistances g0 = Gap(firstCode, kRoofFirstGap);
     const GapResistances g1 = Gap(insulation.G1, kRoofSecondGap);
     const double bulk = BulkResistance(insulation.AddR, rpanelVisible, buffers_.EditAddedR);
-    RuiLabel = SlopedLabel("Ru  ", g0.Up + g1.Up + bulk);
-    RdiLabel = SlopedLabel("Rd  ", g0.Down + g1.Down + bulk);
-    RTotUpLabel = SlopedLabel("Rtu  ", rm + g0.Up + g1.Up + bulk);
-    RTotDnLabel = SlopedLabel("Rtd  ", rm + g0.Down + g1.Down + bulk);
+    // A roof without a roof space lies on its ceiling over a 40 mm gap faced by its lining ("GR").
+    GapResistances lining;
+    const double liningEmittance = RoofLiningEmittance(insulation.GR);
+    if (RoofVentRG.ItemIndex() == kRoofUnventedNoCavity && liningEmittance > 0.0) {
+        AirGapResistance(model_, 0, kRoofSecondGap, kPlainEmittance, liningEmittance, buffers_.EditSlope);
+        lining = {model_.AirGapResistanceUp, model_.AirGapResistanceDown};
+    }
+    RuiLabel = SlopedLabel("Ru  ", g0.Up + g1.Up + bulk + lining.Up);
+    RdiLabel = SlopedLabel("Rd  ", g0.Down + g1.Down + bulk + lining.Down);
+    RTotUpLabel = SlopedLabel("Rtu  ", rm + g0.Up + g1.Up + bulk + lining.Up);
+    RTotDnLabel = SlopedLabel("Rtd  ", rm + g0.Down + g1.Down + bulk + lining.Down);
 
     if (DefaultsMode()) {
         AreaLabel.clear();

@@ -301,11 +301,9 @@ void BuildRoof(Scratch& s) {
     const std::string bulkPair = BulkInsulationPair(bulk.r, s.Element);
     if (s.WriterRoofSpace == 3) {
         // The lining seen from the room: plain, foil, or a lining of emittance 0.15.
-        const long long gr = insulation.FieldAsInteger("GR");
+        const double lining = RoofLiningEmittance(insulation.FieldAsInteger("GR"));
         std::string grGap;
-        if (gr == 1) grGap = AirGapMaterial(s, kGapWidth, kPlainEmittance, kPlainEmittance);
-        if (gr == 2) grGap = AirGapMaterial(s, kGapWidth, kPlainEmittance, 0.05);
-        if (gr == 3) grGap = AirGapMaterial(s, kGapWidth, kPlainEmittance, 0.15);
+        if (lining > 0.0) grGap = AirGapMaterial(s, kGapWidth, kPlainEmittance, lining);
         s.CurrentLayers = l + gap1 + gap2 + bulkPair + grGap;
     } else {
         s.CurrentLayers = l + gap1 + gap2 + bulkPair + std::string(kNoLayer);

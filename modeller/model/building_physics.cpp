@@ -25,6 +25,19 @@ double GapCodeEmittance(long long code) {
     }
 }
 
+double RoofLiningEmittance(long long gr) {
+    switch (gr) {
+    case 1:
+        return kPlainEmittance;
+    case 2:
+        return 0.05;
+    case 3:
+        return 0.15;
+    default:
+        return 0.0;
+    }
+}
+
 double ColourToAbsorptance(std::int32_t colour) {
     const auto bits = static_cast<std::uint32_t>(colour);
     const int r = static_cast<int>(bits & 0xFFu);

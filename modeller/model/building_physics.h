@@ -33,6 +33,10 @@ void AirGapResistance(HouseModel& model, int vented, double gapWidth, double e1,
 // gives the plain emittance; callers place no gap for them.
 inline constexpr double kPlainEmittance = 0.9;
 double GapCodeEmittance(long long code);
+// Under a roof without a roof space, the roof insulation row's "GR" lays a 40 mm gap above the ceiling
+// whose second face is plain (1), foil (2) or a low-emittance lining (3): its emittance 0.9, 0.05 or
+// 0.15.  Any other code lays no gap: 0.
+double RoofLiningEmittance(long long gr);
 
 // A fault of the fitting helpers (too few terms or points, a singular system).
 class MathError : public std::domain_error {

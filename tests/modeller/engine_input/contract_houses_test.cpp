@@ -8,7 +8,15 @@
 #include "common/file_lookup.h"
 #include "engine/core/main_program.h"
 #include "engine/core/state.h"
+#include "modeller/editors/ceiling_editor.h"
+#include "modeller/editors/door_editor.h"
 #include "modeller/editors/ext_floor_editor.h"
+#include "modeller/editors/ext_wall_editor.h"
+#include "modeller/editors/int_ceiling_editor.h"
+#include "modeller/editors/int_wall_editor.h"
+#include "modeller/editors/roof_editor.h"
+#include "modeller/engine_input/construction_sections.h"
+#include "modeller/engine_input/layer_texts.h"
 #include "modeller/engine_input/scratch_writer.h"
 #include "modeller/model/product_libraries.h"
 #include "modeller/model/roof_geometry.h"
@@ -18,6 +26,7 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <functional>
 #include <map>
 #include <memory>
 #include <numbers>
@@ -474,6 +483,298 @@ TEST_F(ContractHouses, AHouseNeedingMoreZonesThanTheEngineHoldsIsRefusedByTheWri
         EXPECT_NE(std::string(e.what()).find("the engine holds at most 150"), std::string::npos) << e.what();
     }
     EXPECT_EQ(simulation_test::readFile(folder_ / "SCRATCH"), written) << "the card file was left as it was";
+}
+
+// ---- The R an editor shows is the R simulated -------------------------------------------------------
+
+// The resistances (m2K/W) of a layer text for heat flowing up and down, from the engine's material
+// table as the engine read it (the shipped material file and the card file's material change cards):
+// a conducting layer counts its resistivity times its thickness, a fixed layer its two resistances;
+// "no layer" and earth count nothing.
+struct UpDown {
+    double up = 0.0;
+    double down = 0.0;
+};
+UpDown LayersR(const engine::EngineState& s, const std::string& layers) {
+    UpDown r;
+    for (std::size_t i = 0; i + 7 <= layers.size(); i += 7) {
+        const int m = std::stoi(layers.substr(i, 3));
+        const double t = std::stod(layers.substr(i + 3, 4)); // mm
+        if (m >= 999 || m == 902) continue;
+        const double scale = s.cr.icond(m) == 1 ? t / 1000.0 : 1.0;
+        r.up += s.cr.crp2(m) * scale;
+        r.down += s.cr.crp3(m) * scale;
+    }
+    return r;
+}
+
+// The value of an R label ("Rt  1.23").
+double LabelValue(const std::string& label) {
+    return std::stod(label.substr(label.find_last_of(' ') + 1));
+}
+
+// A living room of 8 m x 6 m with a garage beside it and a bedroom over it, each element set as a
+// user sets it in its editor.  For every element and option the editor's total R, for heat flowing up
+// and down where it shows both, equals the R of the layers the card writer gives the engine, worked
+// from the engine's material table.  The labels show two decimals, an entered R is written to the
+// whole millimetre (0.0088) and an air-gap material's card to two decimals: within 0.02 m2K/W.
+TEST_F(ContractHouses, EveryEditorShowsTheRThatIsSimulated) {
+    const int living = addContractZone(0, 0, 8, 6, 1, "Living");
+    const int garage = addContractZone(8, 0, 4, 6, 1, "Garage");
+    const int bed = addContractZone(0, 0, 8, 6, 2, "Bed");
+    model_->Zones(garage).ZoneType = 5;
+    joinWalls(living, 1, garage, 3);
+    model_->CommonFloorArea(living, bed) = model_->CommonFloorArea(bed, living) = 48.0;
+    model_->ZoneFloorCovers(bed).FloorCovering = 1; // the floor covering editor shows its own R
+    const int door = model_->AddDoor(living, 2).index;
+    model_->WallDoors(living, 2, door) = TDoorRec{4.0, 0.82, 2.04, 0.82 * 2.04, 180.0, 0.0, 0.0, {}, 1};
+    const int intWall = model_->AddIntWall(living).index;
+    model_->ZoneIntWalls(living, intWall).IntWallLength = 3.0;
+    model_->ZoneIntWalls(living, intWall).Height = 2.4;
+    model_->ZoneIntWalls(living, intWall).Material = 2;
+    model_->ZoneIntWalls(living, intWall).Insulation = 1;
+    model_->ZoneIntWalls(living, intWall).Thickness = 10.0;
+
+    PlanSelection selection;
+    platform::ScriptedMessageService messages;
+    EditorContext context(*model_, *tables_, buffers_, selection, messages);
+    context.main.InsertDoorDown = [] { return false; };
+    context.main.InsertWindowDown = [] { return false; };
+    // Shows the editor on the element the selection names, and takes its R labels.
+    auto shown = [&](auto& editor, auto labels) {
+        editor.FormShow();
+        const UpDown r = labels(editor);
+        editor.FormClose();
+        OpenMaterialTables(*tables_); // the editor closes its tables; the writer's tests keep them open
+        return r;
+    };
+    auto one = [](const std::string& label) { return UpDown{LabelValue(label), LabelValue(label)}; };
+    auto upDown = [](const std::string& up, const std::string& down) {
+        return UpDown{LabelValue(up), LabelValue(down)};
+    };
+
+    struct Case {
+        std::string what;
+        std::function<void()> set;           // the element as the user leaves it
+        std::function<UpDown()> editor;      // the R its editor shows
+        std::function<std::string()> layers; // the layer text the writer gives the engine
+    };
+    auto extWall = [&](int material, int insulation, double thickness, double addedR) {
+        return [=, this] {
+            for (int w : {0, 2, 3}) {
+                TWallRec& wall = model_->Walls(living, w);
+                wall.ExtMaterial = material;
+                wall.ExtInsulation = insulation;
+                wall.ExtThickness = thickness;
+                wall.ExtAddedR = addedR;
+            }
+        };
+    };
+    auto extWallShown = [&] {
+        selection.CurrentZone = living;
+        selection.CurrentWall = 0;
+        selection.IntWallMode = false;
+        ExtWallEditor editor(context);
+        return shown(editor, [&](ExtWallEditor& e) { return one(e.RTotLabel); });
+    };
+    auto extWallLayers = [&] {
+        PositionExtWall(*scratch_, living, 0);
+        BuildExtWall(*scratch_);
+        return scratch_->CurrentLayers;
+    };
+    auto intWallOf = [&](int material, int insulation, double thickness, double addedR) {
+        return [=, this] {
+            TIntWallRec& wall = model_->ZoneIntWalls(living, intWall);
+            wall.Material = material;
+            wall.Insulation = insulation;
+            wall.Thickness = thickness;
+            wall.AddedR = addedR;
+        };
+    };
+    auto intWallShown = [&] {
+        selection.CurrentZone = living;
+        selection.CurrentWall = intWall;
+        selection.IntWallMode = true;
+        selection.NewIntWall = false;
+        IntWallEditor editor(context);
+        return shown(editor, [&](IntWallEditor& e) { return one(e.RTotLabel); });
+    };
+    auto intWallLayers = [&] {
+        PositionIntWall(*scratch_, living, intWall);
+        BuildIntWall(*scratch_);
+        return scratch_->CurrentLayers;
+    };
+    auto partition = [&](int material, double thickness) {
+        return [=, this] {
+            for (auto [z, w] : {std::pair{living, 1}, std::pair{garage, 3}}) {
+                TWallRec& wall = model_->Walls(z, w);
+                wall.PartMaterial = material;
+                wall.PartInsulation = 1;
+                wall.PartThickness = thickness;
+            }
+        };
+    };
+    auto partitionShown = [&] {
+        selection.CurrentZone = living;
+        selection.CurrentWall = 1;
+        selection.OtherZone = garage;
+        selection.OtherWall = 3;
+        selection.IntWallMode = false;
+        IntWallEditor editor(context);
+        return shown(editor, [&](IntWallEditor& e) { return one(e.RTotLabel); });
+    };
+    auto partitionLayers = [&] {
+        PositionPartitionWall(*scratch_, living, 1);
+        BuildIntWall(*scratch_);
+        return scratch_->CurrentLayers;
+    };
+    auto doorOf = [&](int material) {
+        return [=, this] { model_->WallDoors(living, 2, door).Material = material; };
+    };
+    auto doorShown = [&] {
+        selection.CurrentZone = living;
+        selection.CurrentWall = 2;
+        selection.CurrentDoor = door;
+        DoorEditor editor(context);
+        return shown(editor, [&](DoorEditor& e) { return one(e.RTotLabel); });
+    };
+    auto doorLayers = [&] {
+        PositionDoor(*scratch_, living, 2, door);
+        BuildDoor(*scratch_);
+        return scratch_->CurrentLayers;
+    };
+    auto floorOf = [&](int material, int insulation, double addedR, int covering) {
+        return [=, this] {
+            TExtFloorRec& floor = model_->ZoneExtFloors(living);
+            floor.Material = material;
+            floor.Insulation = insulation;
+            floor.AddedR = addedR;
+            floor.FloorCovering = covering;
+            floor.UnderFloorHeight = 450.0;
+        };
+    };
+    auto floorShown = [&] {
+        selection.CurrentZone = living;
+        ExtFloorEditor editor(context);
+        return shown(editor, [&](ExtFloorEditor& e) { return upDown(e.RTotUpLabel, e.RTotDnLabel); });
+    };
+    auto floorLayers = [&] {
+        PositionExtFloor(*scratch_, living);
+        BuildExtFloor(*scratch_);
+        return scratch_->CurrentLayers;
+    };
+    auto roofOf = [&](int roofSpace, int material, int insulation, double addedR) {
+        return [=, this] {
+            TRoofRec& roof = model_->ZoneRoofs(bed);
+            roof.RoofSpace = roofSpace;
+            roof.Material = material;
+            roof.Insulation = insulation;
+            roof.AddedR = addedR;
+            roof.Slope = 22.5;
+            model_->ZoneCeilings(bed).RoofSpace = roofSpace;
+            model_->ZoneCeilings(bed).Slope = 22.5;
+        };
+    };
+    auto roofShown = [&] {
+        selection.CurrentZone = bed;
+        RoofEditor editor(context);
+        return shown(editor, [&](RoofEditor& e) { return upDown(e.RTotUpLabel, e.RTotDnLabel); });
+    };
+    auto ceilingShown = [&] {
+        selection.CurrentZone = bed;
+        CeilingEditor editor(context);
+        return shown(editor, [&](CeilingEditor& e) { return upDown(e.RTotUpLabel, e.RTotDnLabel); });
+    };
+    // A roof without a roof space is one construction with its ceiling: both editors' R together.
+    auto roofAndCeilingShown = [&] {
+        const UpDown roof = roofShown();
+        const UpDown ceiling = ceilingShown();
+        return UpDown{roof.up + ceiling.up, roof.down + ceiling.down};
+    };
+    auto roofLayers = [&] {
+        PositionRoof(*scratch_, bed);
+        if (scratch_->WriterRoofSpace == 3)
+            BuildRoofWithCeiling(*scratch_, bed);
+        else
+            BuildRoof(*scratch_);
+        return scratch_->CurrentLayers;
+    };
+    auto ceilingOf = [&](int material, int insulation, double addedR) {
+        return [=, this] {
+            TCeilingRec& ceiling = model_->ZoneCeilings(bed);
+            ceiling.RoofSpace = 0;
+            ceiling.Material = material;
+            ceiling.Insulation = insulation;
+            ceiling.AddedR = addedR;
+            ceiling.Slope = 22.5;
+            model_->ZoneRoofs(bed).RoofSpace = 0;
+        };
+    };
+    auto ceilingLayers = [&] {
+        PositionCeiling(*scratch_, bed);
+        BuildCeiling(*scratch_);
+        return scratch_->CurrentLayers;
+    };
+    auto betweenOf = [&](int material, int insulation, double addedR) {
+        return [=, this] { model_->ZoneIntCeilings(living) = TIntCeilingRec{material, insulation, addedR}; };
+    };
+    auto betweenShown = [&] {
+        selection.CurrentZone = living;
+        IntCeilingEditor editor(context);
+        return shown(editor, [&](IntCeilingEditor& e) { return upDown(e.RTotUpLabel, e.RTotDnLabel); });
+    };
+    auto betweenLayers = [&] {
+        PositionIntCeiling(*scratch_, living, bed);
+        BuildIntCeiling(*scratch_);
+        return scratch_->CurrentLayers;
+    };
+
+    const Case cases[] = {
+        {"external wall, block typed 300 mm", extWall(4, 1, 300, 0), extWallShown, extWallLayers},
+        {"external wall, block of the table's 190 mm", extWall(4, 1, 190, 0), extWallShown, extWallLayers},
+        {"external wall, brick veneer with R 2.0 entered", extWall(1, 2, 110, 2.0), extWallShown,
+         extWallLayers},
+        {"external wall, cavity brick of 90 mm leaves", extWall(6, 5, 90, 0), extWallShown, extWallLayers},
+        {"external wall, sandwich panel with a 100 mm core", extWall(11, 1, 100, 0), extWallShown,
+         extWallLayers},
+        {"internal wall, block typed 250 mm", intWallOf(5, 1, 250, 0), intWallShown, intWallLayers},
+        {"internal wall, studs lined with 13 mm and R 1.5", intWallOf(2, 2, 13, 1.5), intWallShown,
+         intWallLayers},
+        {"partition, block typed 140 mm", partition(5, 140), partitionShown, partitionLayers},
+        {"door, solid core", doorOf(1), doorShown, doorLayers},
+        {"door, glazed aluminium", doorOf(4), doorShown, doorLayers},
+        {"door, double timber doors with an air gap", doorOf(5), doorShown, doorLayers},
+        {"slab beside a garage, carpet", floorOf(1, 1, 0, 2), floorShown, floorLayers},
+        {"slab beside a garage, board under it, tiles", floorOf(1, 5, 0, 3), floorShown, floorLayers},
+        {"suspended timber floor, foil under it", floorOf(2, 3, 0, 1), floorShown, floorLayers},
+        {"suspended particleboard, R 1.5 entered, vinyl", floorOf(3, 2, 1.5, 4), floorShown, floorLayers},
+        {"roof over a roof space, tiles and sarking", roofOf(0, 1, 2, 0), roofShown, roofLayers},
+        {"roof over a roof space, metal deck and R 2.0", roofOf(0, 3, 3, 2.0), roofShown, roofLayers},
+        {"roof without a roof space, plain lining", roofOf(3, 3, 1, 0), roofAndCeilingShown, roofLayers},
+        {"roof without a roof space, foil", roofOf(3, 3, 2, 0), roofAndCeilingShown, roofLayers},
+        {"roof without a roof space, sarking and R 1.5", roofOf(3, 5, 4, 1.5), roofAndCeilingShown,
+         roofLayers},
+        {"roof without a roof space, blanket R 1.5", roofOf(3, 6, 7, 0), roofAndCeilingShown, roofLayers},
+        {"ceiling, batts R 2.5", ceilingOf(1, 3, 0), ceilingShown, ceilingLayers},
+        {"ceiling, two layers, foil and R 2.0", ceilingOf(5, 6, 2.0), ceilingShown, ceilingLayers},
+        {"floor between levels, timber, nothing in it", betweenOf(1, 1, 0), betweenShown, betweenLayers},
+        {"floor between levels, concrete, foil on battens", betweenOf(3, 6, 0), betweenShown, betweenLayers},
+        {"floor between levels, concrete under a ceiling, R 2.5", betweenOf(4, 2, 2.5), betweenShown,
+         betweenLayers},
+        {"floor between levels, particleboard, foil", betweenOf(2, 3, 0), betweenShown, betweenLayers},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.set();
+        const UpDown editor = c.editor();
+        expectEngineReadsTheHouse();
+        ASSERT_TRUE(engine_);
+        OpenMaterialTables(*tables_); // the writer closes the tables it opened
+        const std::string layers = c.layers();
+        const UpDown simulated = LayersR(*engine_, layers);
+        EXPECT_NEAR(editor.up, simulated.up, 0.02) << layers;
+        EXPECT_NEAR(editor.down, simulated.down, 0.02) << layers;
+    }
 }
 
 } // namespace
