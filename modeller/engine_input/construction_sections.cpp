@@ -7,6 +7,7 @@
 #include "modeller/model/building_physics.h"
 #include "modeller/model/level_defaults.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace pelmora {
@@ -224,7 +225,7 @@ void BuildRoofAndCeilingLists(Scratch& s) {
             std::vector<int> above;
             for (int j = 1; j <= m.ZoneCount; ++j)
                 if (m.Zones(j).Level == m.Zones(z).Level + 1 &&
-                    m.CommonFloorArea(j, z) >= kSharedAreaThreshold)
+                    std::max(m.CommonFloorArea(j, z), m.CommonFloorArea(z, j)) >= kSharedAreaThreshold)
                     above.push_back(j);
             if (above.empty()) above.push_back(0);
             for (int upper : above) {

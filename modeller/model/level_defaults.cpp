@@ -131,8 +131,7 @@ void SetDefaultValues(HouseModel& model, MaterialTables& tables) {
 
 namespace {
 
-// The thickness (mm) of the layer the user sets of every record of a wall material table, in record
-// order: "D2" for the rows whose second layer takes the wall's thickness ("TI" 2 and 4), else "D1".
+// The D1 value (mm) of every record of a wall material table, in record order.
 std::vector<double> readThicknesses(MaterialTable& table) {
     const bool wasOpen = table.Active();
     table.Open();
@@ -146,8 +145,7 @@ std::vector<double> readThicknesses(MaterialTable& table) {
         }
         for (int r = 1; r <= count; ++r) {
             table.SetRecNo(r);
-            const long long ti = table.FieldAsInteger("TI");
-            thickness.push_back(static_cast<double>(table.FieldAsInteger(ti == 2 || ti == 4 ? "D2" : "D1")));
+            thickness.push_back(static_cast<double>(table.FieldAsInteger("D1")));
         }
     } catch (...) {
         if (!wasOpen) table.Close();
