@@ -123,9 +123,9 @@ Bulk BulkOf(Scratch& s, const MaterialTable& insulation, bool hasAddR) {
 }
 
 // External and internal walls share their layers and gaps; they differ in the cavity-brick record
-// and in the order of an uninsulated single-leaf wall.
-// The layer whose thickness the user sets (the first for "TI" 0, 1 and 3, the second for 2 and 4)
-// takes the wall's stored thickness, EditThickness, as the wall editor counts it.
+// and in the order of an uninsulated single-leaf wall.  The layer whose thickness the user sets (the
+// first for "TI" 0, 1 and 3, the second for 2 and 4) takes the wall's stored thickness, EditThickness,
+// as the wall editor counts it; a wall without a thickness is refused.
 void BuildWall(Scratch& s, const MaterialTable& material, const MaterialTable& insulation,
                int cavityBrickRecord, bool external) {
     const long long ti = material.FieldAsInteger("TI");
