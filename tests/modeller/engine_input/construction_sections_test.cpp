@@ -125,6 +125,19 @@ TEST_F(Sections, AZoneCoveredByTheLevelAboveHasNoRoofButKeepsItsCeiling) {
     EXPECT_NE(scratch_->List(ConstructionKind::IntCeiling)[2].key.substr(0, 3), "209");
 }
 
+// A wall's layer takes the wall's own thickness: a wall stored without one is refused by name rather
+// than written as a layer of no thickness.
+TEST_F(Sections, AWallWithoutAThicknessIsReportedWithItsElement) {
+    const int z = AddBoxZone(4.0, 4.0);
+    model_->Walls(z, 1).ExtThickness = 0.0;
+    EXPECT_EQ(ScratchErrorOf([&] { Build(); }),
+              "zone 1 (Zone1), wall 1: its thickness of 0 mm is not above 0; give the wall its thickness in "
+              "its editor");
+    model_->Walls(z, 1).ExtThickness = -50.0;
+    EXPECT_NE(ScratchErrorOf([&] { Build(); }).find("its thickness of -50 mm is not above 0"),
+              std::string::npos);
+}
+
 TEST_F(Sections, ARecordTheTableDoesNotHoldIsReportedWithItsElement) {
     const int z = AddBoxZone(4.0, 4.0);
     model_->Walls(z, 1).ExtMaterial = 99;
