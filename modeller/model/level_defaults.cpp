@@ -291,6 +291,7 @@ void AllocateZoneProperties(HouseModel& model, int zone) {
     floor.FloorReflective = d.DefFloorReflective;
     floor.UnderFloorHeight = d.DefUnderFloorHeight;
     floor.AddedR = d.DefFloorAddedR;
+    SuspendSlabAboveGround(floor, L);
     startSharedZones(floor.SharedZones, zone);
 
     TIntCeilingRec& intCeiling = model.ZoneIntCeilings(zone);
@@ -306,6 +307,29 @@ void ChangeDefaults(HouseModel& model, int destination, int source) {
     const TLevelDefaultRec& from = model.LevelDefaults(source);
     for (const auto& field : storedLevelDefaultFields())
         std::visit([&](auto member) { to.*member = from.*member; }, field.member);
+    SuspendSlabAboveGround(to, destination);
+}
+
+void SuspendSlabAboveGround(TExtFloorRec& floor, int level) {
+    if (level <= 1 || floor.Material != kSlabOnGround) return;
+    floor.Material = kSuspendedConcrete;
+    floor.FloorVentilation = kVeryOpen;
+}
+
+void SuspendSlabAboveGround(TLevelDefaultRec& defaults, int level) {
+    if (level <= 1 || defaults.DefFloorMaterial != kSlabOnGround) return;
+    defaults.DefFloorMaterial = kSuspendedConcrete;
+    defaults.DefFloorVentilation = kVeryOpen;
+}
+
+void SuspendSlabsAboveGround(LevelDefaultArray& defaults) {
+    for (int level = 2; level <= kMaxLevels; ++level) SuspendSlabAboveGround(defaults(level), level);
+}
+
+void SuspendSlabsAboveGround(HouseModel& model) {
+    SuspendSlabsAboveGround(model.LevelDefaults);
+    for (int z = 1; z <= model.ZoneCount; ++z)
+        SuspendSlabAboveGround(model.ZoneExtFloors(z), model.Zones(z).Level);
 }
 
 } // namespace pelmora

@@ -14,8 +14,12 @@ namespace {
 // factory defaults.
 void openLevel(HouseModel& model, int level) {
     if (model.LevelCount >= kMaxLevels) throw ModelError(std::string(limit_text::kLevels));
-    for (int z = 1; z <= model.ZoneCount; ++z)
-        if (model.Zones(z).Level >= level) ++model.Zones(z).Level;
+    // A zone moved up off level 1 no longer stands on the earth: its slab becomes a suspended one.
+    for (int z = 1; z <= model.ZoneCount; ++z) {
+        if (model.Zones(z).Level < level) continue;
+        ++model.Zones(z).Level;
+        SuspendSlabAboveGround(model.ZoneExtFloors(z), model.Zones(z).Level);
+    }
     for (int l = model.LevelCount; l >= level; --l) MoveLevelRecords(model, l + 1, l);
     ++model.LevelCount;
     model.EavesDefined(level) = false;
@@ -37,6 +41,7 @@ void MoveLevelRecords(HouseModel& model, int destination, int source) {
     for (int p = 0; p < kMaxEavesPoints; ++p) model.EavesNodes(destination, p) = model.EavesNodes(source, p);
     model.LevelPictures(destination) = model.LevelPictures(source);
     model.LevelDefaults(destination) = model.LevelDefaults(source);
+    SuspendSlabAboveGround(model.LevelDefaults(destination), destination);
     for (int m = 1; m <= kMaxThicknessRecords; ++m) {
         model.ExtThicknessByMaterial(destination, m) = model.ExtThicknessByMaterial(source, m);
         model.PartThicknessByMaterial(destination, m) = model.PartThicknessByMaterial(source, m);
