@@ -326,6 +326,12 @@ void SuspendSlabsAboveGround(LevelDefaultArray& defaults) {
     for (int level = 2; level <= kMaxLevels; ++level) SuspendSlabAboveGround(defaults(level), level);
 }
 
+TExtFloorRec FloorAsSimulated(const HouseModel& model, int zone) {
+    TExtFloorRec floor = model.ZoneExtFloors(zone);
+    SuspendSlabAboveGround(floor, model.Zones(zone).Level);
+    return floor;
+}
+
 void SuspendSlabsAboveGround(HouseModel& model) {
     SuspendSlabsAboveGround(model.LevelDefaults);
     for (int z = 1; z <= model.ZoneCount; ++z)

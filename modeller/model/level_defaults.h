@@ -56,5 +56,8 @@ void SuspendSlabAboveGround(TLevelDefaultRec& defaults, int level);
 // The same for the floor defaults of levels 2 to 6 and the external floor of every zone above level 1.
 void SuspendSlabsAboveGround(LevelDefaultArray& defaults);
 void SuspendSlabsAboveGround(HouseModel& model);
+// The zone's external floor as it is simulated and reported: its record, with a slab on ground above
+// level 1 (a zone moved up with its level keeps its slab on record) as the suspended concrete slab.
+TExtFloorRec FloorAsSimulated(const HouseModel& model, int zone);
 
 } // namespace pelmora

@@ -14,12 +14,11 @@ namespace {
 // factory defaults.
 void openLevel(HouseModel& model, int level) {
     if (model.LevelCount >= kMaxLevels) throw ModelError(std::string(limit_text::kLevels));
-    // A zone moved up off level 1 no longer stands on the earth: its slab becomes a suspended one.
-    for (int z = 1; z <= model.ZoneCount; ++z) {
-        if (model.Zones(z).Level < level) continue;
-        ++model.Zones(z).Level;
-        SuspendSlabAboveGround(model.ZoneExtFloors(z), model.Zones(z).Level);
-    }
+    // A zone moved up keeps its floor record: when the empty level under it is removed again (the
+    // pre-simulation pass removes levels without zones), it stands on its own slab as before.  Above
+    // level 1 it is simulated and reported as FloorAsSimulated gives it.
+    for (int z = 1; z <= model.ZoneCount; ++z)
+        if (model.Zones(z).Level >= level) ++model.Zones(z).Level;
     for (int l = model.LevelCount; l >= level; --l) MoveLevelRecords(model, l + 1, l);
     ++model.LevelCount;
     model.EavesDefined(level) = false;

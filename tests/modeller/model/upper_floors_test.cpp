@@ -1,12 +1,15 @@
-// A slab on ground stands on the earth, so no floor default and no external floor above level 1 holds
-// one: wherever a level-1 slab is copied up, moved up with its level or read from a file for an upper
-// level, it becomes the suspended concrete slab with outside air under it, keeping its insulation,
-// covering, added R and height.  Level 1 keeps its slab.
+// A slab on ground stands on the earth, so no floor default above level 1 holds one, nor a floor that
+// is copied or read for a zone above level 1: wherever a level-1 slab is copied up, moved up with its
+// level's defaults or read from a file for an upper level, it becomes the suspended concrete slab with
+// outside air under it, keeping its insulation, covering, added R and height.  Level 1 keeps its slab.
 #include "modeller/model/defaults_changes.h"
 #include "modeller/model/defaults_file.h"
 #include "modeller/model/house_file.h"
 #include "modeller/model/level_defaults.h"
 #include "modeller/model/level_insertion.h"
+#include "modeller/model/zone_removal.h"
+
+#include "geometry_fixture.h"
 
 #include "model_fixture.h"
 
@@ -90,11 +93,11 @@ std::unique_ptr<HouseModel> twoLevelHouse() {
 }
 
 // No default of a level above 1 (unless the case put one there itself) and no floor of a zone above
-// level 1 is a slab on ground.
-void expectNoSlabAboveLevelOne(const HouseModel& m, bool defaultsToo) {
+// level 1 (unless the zone was moved up, keeping its record) is a slab on ground.
+void expectNoSlabAboveLevelOne(const HouseModel& m, bool defaultsToo, bool zonesToo) {
     for (int level = 2; level <= kMaxLevels && defaultsToo; ++level)
         EXPECT_NE(m.LevelDefaults(level).DefFloorMaterial, kSlabOnGround) << "default of level " << level;
-    for (int z = 1; z <= m.ZoneCount; ++z) {
+    for (int z = 1; z <= m.ZoneCount && zonesToo; ++z) {
         if (m.Zones(z).Level <= 1) continue;
         EXPECT_NE(m.ZoneExtFloors(z).Material, kSlabOnGround) << "floor of zone " << z;
     }
@@ -121,6 +124,8 @@ TEST(UpperFloors, ASlabOfLevelOneNeverLandsAboveIt) {
         std::function<Floor(const HouseModel&)> levelOne;
         // False where the case itself gives level 2 a slab default to start from.
         bool defaultsChecked = true;
+        // False where the zone on the slab is moved up with its level and keeps its record.
+        bool zonesChecked = true;
     };
     const auto levelOneDefault = [](const HouseModel& m) { return floorOf(m.LevelDefaults(1)); };
     const Case cases[] = {
@@ -139,14 +144,7 @@ TEST(UpperFloors, ASlabOfLevelOneNeverLandsAboveIt) {
              AddLevelBelow(m);
              return floorOf(m.LevelDefaults(2));
          },
-         levelOneDefault},
-        {"a level added below level 1 moves the zone on the slab up",
-         [](HouseModel& m) {
-             AddLevelBelow(m);
-             EXPECT_EQ(m.Zones(1).Level, 2);
-             return floorOf(m.ZoneExtFloors(1));
-         },
-         levelOneDefault},
+         levelOneDefault, true, false},
         {"the copy of level 1's defaults to level 2",
          [](HouseModel& m) {
              ChangeDefaults(m, 2, 1);
@@ -210,11 +208,27 @@ TEST(UpperFloors, ASlabOfLevelOneNeverLandsAboveIt) {
         auto model = twoLevelHouse();
         const Floor upper = c.take(*model);
         expectSuspendedSlab(upper);
-        expectNoSlabAboveLevelOne(*model, c.defaultsChecked);
+        expectNoSlabAboveLevelOne(*model, c.defaultsChecked, c.zonesChecked);
         const Floor levelOne = c.levelOne(*model);
         EXPECT_EQ(levelOne.material, kSlabOnGround) << "level 1 keeps its slab";
         EXPECT_EQ(levelOne.ventilation, kEnclosed);
     }
+}
+
+// A zone moved up by a level added below it keeps its slab on record, so that removing the empty level
+// again (as the pre-simulation pass does) gives it back its ground; while it is up there it is
+// simulated and reported as the suspended slab over outside air.
+TEST(UpperFloors, AZoneMovedUpKeepsItsSlabOnRecordAndIsTakenAsTheSuspendedSlab) {
+    auto model = twoLevelHouse();
+    AddLevelBelow(*model);
+    ASSERT_EQ(model->Zones(1).Level, 2);
+    EXPECT_EQ(floorOf(model->ZoneExtFloors(1)).material, kSlabOnGround);
+    expectSuspendedSlab(floorOf(FloorAsSimulated(*model, 1)));
+    geometry_test::RecordingView view;
+    DeleteLevel(*model, view, 1);
+    ASSERT_EQ(model->Zones(1).Level, 1);
+    EXPECT_EQ(floorOf(FloorAsSimulated(*model, 1)).material, kSlabOnGround);
+    EXPECT_EQ(floorOf(FloorAsSimulated(*model, 1)).ventilation, kEnclosed);
 }
 
 // A suspended floor above level 1 keeps its own construction wherever it goes: only the slab on
@@ -226,7 +240,7 @@ TEST(UpperFloors, OtherFloorsMovedUpKeepTheirConstruction) {
     AddLevelBelow(*model);
     EXPECT_EQ(floorOf(model->LevelDefaults(2)).material, 3);
     EXPECT_EQ(floorOf(model->LevelDefaults(2)).ventilation, kEnclosed);
-    EXPECT_EQ(floorOf(model->ZoneExtFloors(1)).material, 3);
+    EXPECT_EQ(floorOf(FloorAsSimulated(*model, 1)).material, 3);
     EXPECT_EQ(floorOf(model->LevelDefaults(1)).material, kSlabOnGround) << "the new level 1 is factory";
 }
 
