@@ -3,6 +3,7 @@
 #include "modeller/model/building_physics.h"
 #include "modeller/model/model_error.h"
 
+#include <array>
 #include <vector>
 
 namespace pelmora {
@@ -334,8 +335,20 @@ TExtFloorRec FloorAsSimulated(const HouseModel& model, int zone) {
 
 void SuspendSlabsAboveGround(HouseModel& model) {
     SuspendSlabsAboveGround(model.LevelDefaults);
-    for (int z = 1; z <= model.ZoneCount; ++z)
-        SuspendSlabAboveGround(model.ZoneExtFloors(z), model.Zones(z).Level);
+    // A zone stands above level 1 only when a level under it holds zones: the pre-simulation pass
+    // removes empty levels, so a zone over an empty level (one added below and not yet drawn on)
+    // comes down to the ground with its slab.
+    std::array<bool, kMaxLevels + 1> occupied{};
+    for (int z = 1; z <= model.ZoneCount; ++z) {
+        const int level = model.Zones(z).Level;
+        if (level >= 1 && level <= kMaxLevels) occupied[static_cast<std::size_t>(level)] = true;
+    }
+    for (int z = 1; z <= model.ZoneCount; ++z) {
+        int standing = 0; // the zone's level once the empty levels under it are gone
+        for (int level = 1; level <= model.Zones(z).Level && level <= kMaxLevels; ++level)
+            standing += occupied[static_cast<std::size_t>(level)] ? 1 : 0;
+        SuspendSlabAboveGround(model.ZoneExtFloors(z), standing);
+    }
 }
 
 } // namespace pelmora

@@ -53,7 +53,8 @@ void ChangeDefaults(HouseModel& model, int destination, int source);
 // as they are.
 void SuspendSlabAboveGround(TExtFloorRec& floor, int level);
 void SuspendSlabAboveGround(TLevelDefaultRec& defaults, int level);
-// The same for the floor defaults of levels 2 to 6 and the external floor of every zone above level 1.
+// The same for the floor defaults of levels 2 to 6 and the external floor of every zone above level 1
+// that has a level holding zones under it (an empty level is removed before a run).
 void SuspendSlabsAboveGround(LevelDefaultArray& defaults);
 void SuspendSlabsAboveGround(HouseModel& model);
 // The zone's external floor as it is simulated and reported: its record, with a slab on ground above

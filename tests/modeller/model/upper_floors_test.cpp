@@ -231,6 +231,21 @@ TEST(UpperFloors, AZoneMovedUpKeepsItsSlabOnRecordAndIsTakenAsTheSuspendedSlab) 
     EXPECT_EQ(floorOf(FloorAsSimulated(*model, 1)).ventilation, kEnclosed);
 }
 
+// A house saved with an empty level under its zones (a level added below and not drawn on yet) is read
+// with the zones on their slab: the empty level goes before a run and they stand on the ground again.
+TEST(UpperFloors, AHouseFileWithAnEmptyLevelOneKeepsTheSlabOfTheZonesOverIt) {
+    auto model = twoLevelHouse();
+    AddLevelBelow(*model);
+    model_test::TempFolder folder;
+    WriteHouseFile(*model, folder.path() / "Upper_1.VOR");
+    HouseModel read;
+    ReadHouseFile(read, folder.path() / "Upper_1.VOR");
+    ASSERT_EQ(read.Zones(1).Level, 2);
+    EXPECT_EQ(floorOf(read.ZoneExtFloors(1)).material, kSlabOnGround);
+    EXPECT_EQ(floorOf(read.ZoneExtFloors(1)).ventilation, kEnclosed);
+    EXPECT_EQ(floorOf(read.ZoneExtFloors(2)).material, 2) << "the zone over it keeps its timber floor";
+}
+
 // A suspended floor above level 1 keeps its own construction wherever it goes: only the slab on
 // ground is changed.
 TEST(UpperFloors, OtherFloorsMovedUpKeepTheirConstruction) {
