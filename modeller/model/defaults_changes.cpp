@@ -535,7 +535,7 @@ void changeZoneToDefault(HouseModel& model, int zone, DefaultKind kind, const Sh
                 floor.FloorVentArea = e.DefFloorVentArea;
                 floor.FloorReflective = e.DefFloorReflective;
                 floor.AddedR = e.DefFloorAddedR;
-                SuspendSlabAboveGround(floor, z.Level);
+                SuspendSlabAboveGround(floor, StandingLevel(model, zone));
             },
             [&] { floor.UnderFloorHeight = e.DefUnderFloorHeight; });
         break;

@@ -327,28 +327,28 @@ void SuspendSlabsAboveGround(LevelDefaultArray& defaults) {
     for (int level = 2; level <= kMaxLevels; ++level) SuspendSlabAboveGround(defaults(level), level);
 }
 
-TExtFloorRec FloorAsSimulated(const HouseModel& model, int zone) {
-    TExtFloorRec floor = model.ZoneExtFloors(zone);
-    SuspendSlabAboveGround(floor, model.Zones(zone).Level);
-    return floor;
-}
-
-void SuspendSlabsAboveGround(HouseModel& model) {
-    SuspendSlabsAboveGround(model.LevelDefaults);
-    // A zone stands above level 1 only when a level under it holds zones: the pre-simulation pass
-    // removes empty levels, so a zone over an empty level (one added below and not yet drawn on)
-    // comes down to the ground with its slab.
+int StandingLevel(const HouseModel& model, int zone) {
     std::array<bool, kMaxLevels + 1> occupied{};
     for (int z = 1; z <= model.ZoneCount; ++z) {
         const int level = model.Zones(z).Level;
         if (level >= 1 && level <= kMaxLevels) occupied[static_cast<std::size_t>(level)] = true;
     }
-    for (int z = 1; z <= model.ZoneCount; ++z) {
-        int standing = 0; // the zone's level once the empty levels under it are gone
-        for (int level = 1; level <= model.Zones(z).Level && level <= kMaxLevels; ++level)
-            standing += occupied[static_cast<std::size_t>(level)] ? 1 : 0;
-        SuspendSlabAboveGround(model.ZoneExtFloors(z), standing);
-    }
+    int standing = 0;
+    for (int level = 1; level <= model.Zones(zone).Level && level <= kMaxLevels; ++level)
+        standing += occupied[static_cast<std::size_t>(level)] ? 1 : 0;
+    return standing;
+}
+
+TExtFloorRec FloorAsSimulated(const HouseModel& model, int zone) {
+    TExtFloorRec floor = model.ZoneExtFloors(zone);
+    SuspendSlabAboveGround(floor, StandingLevel(model, zone));
+    return floor;
+}
+
+void SuspendSlabsAboveGround(HouseModel& model) {
+    SuspendSlabsAboveGround(model.LevelDefaults);
+    for (int z = 1; z <= model.ZoneCount; ++z)
+        SuspendSlabAboveGround(model.ZoneExtFloors(z), StandingLevel(model, z));
 }
 
 } // namespace pelmora

@@ -57,8 +57,12 @@ void SuspendSlabAboveGround(TLevelDefaultRec& defaults, int level);
 // that has a level holding zones under it (an empty level is removed before a run).
 void SuspendSlabsAboveGround(LevelDefaultArray& defaults);
 void SuspendSlabsAboveGround(HouseModel& model);
-// The zone's external floor as it is simulated and reported: its record, with a slab on ground above
-// level 1 (a zone moved up with its level keeps its slab on record) as the suspended concrete slab.
+// The level a zone stands on once the levels without zones under it are gone, as the pre-simulation
+// pass removes them: 1 for a zone over empty levels only.
+int StandingLevel(const HouseModel& model, int zone);
+// The zone's external floor as it is simulated, reported and shown: its record, with a slab on ground
+// of a zone that stands above level 1 (a zone moved up with its level keeps its slab on record) as the
+// suspended concrete slab.
 TExtFloorRec FloorAsSimulated(const HouseModel& model, int zone);
 
 } // namespace pelmora

@@ -215,15 +215,24 @@ TEST(UpperFloors, ASlabOfLevelOneNeverLandsAboveIt) {
     }
 }
 
-// A zone moved up by a level added below it keeps its slab on record, so that removing the empty level
-// again (as the pre-simulation pass does) gives it back its ground; while it is up there it is
-// simulated and reported as the suspended slab over outside air.
-TEST(UpperFloors, AZoneMovedUpKeepsItsSlabOnRecordAndIsTakenAsTheSuspendedSlab) {
+// A zone moved up by a level added below it keeps its slab on record.  Over the empty new level it still
+// stands on the ground (the pass removes an empty level before a run); once a zone is drawn under it,
+// it is simulated, reported and shown as the suspended slab over outside air; with that level gone
+// again it is back on its slab.
+TEST(UpperFloors, AZoneMovedUpKeepsItsSlabOnRecordAndIsTakenAsTheSuspendedSlabOverAZone) {
     auto model = twoLevelHouse();
     AddLevelBelow(*model);
     ASSERT_EQ(model->Zones(1).Level, 2);
     EXPECT_EQ(floorOf(model->ZoneExtFloors(1)).material, kSlabOnGround);
+    EXPECT_EQ(StandingLevel(*model, 1), 1);
+    EXPECT_EQ(floorOf(FloorAsSimulated(*model, 1)).material, kSlabOnGround);
+
+    const int below = model->AddZone().index;
+    model->Zones(below).Level = 1;
+    model->ZoneExtFloors(below).SharedZones(1) = below;
+    EXPECT_EQ(StandingLevel(*model, 1), 2);
     expectSuspendedSlab(floorOf(FloorAsSimulated(*model, 1)));
+
     geometry_test::RecordingView view;
     DeleteLevel(*model, view, 1);
     ASSERT_EQ(model->Zones(1).Level, 1);
