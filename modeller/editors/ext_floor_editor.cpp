@@ -3,6 +3,7 @@
 #include "common/rounding.h"
 #include "modeller/editors/wall_editor.h"
 #include "modeller/model/common_floor_area.h"
+#include "modeller/model/level_defaults.h"
 #include "modeller/model/occupancy_gains.h"
 #include "modeller/platform/message_service.h"
 
@@ -127,7 +128,8 @@ void ExtFloorEditor::SetValues() {
         const int zone = selection_.CurrentZone;
         ShowElementFrame("External Floor of Zone " + std::to_string(zone) + "  " + model_.Zones(zone).Name);
         buffers_.EditFloorArea = ExposedFloorArea(zone);
-        const TExtFloorRec& floor = model_.ZoneExtFloors(zone);
+        // A zone standing above level 1 shows the floor it is simulated with, never a slab on ground.
+        const TExtFloorRec floor = FloorAsSimulated(model_, zone);
         materialstable.MoveTo(floor.Material);
         insulationtable.MoveTo(floor.Insulation);
         FloorCoverTable.MoveTo(floor.FloorCovering);

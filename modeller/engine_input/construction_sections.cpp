@@ -18,18 +18,23 @@ constexpr int kMaxLayersPerCard = 10;
 constexpr std::size_t kLayerPairWidth = 7;
 constexpr double kAirGapMatch = 0.01; // m2K/W: gaps this close share one material
 
-// The fixed sections of the floor and roof spaces, name card then layer card.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kFixedSections{{
-    {" 2N  30 Floorspace Walls 19mm hardwood", " 2 30    49  19"},
-    {" 2N 121 Floorspace convective, Air to ground", " 2121   999   0912   0999   0"},
-    {" 2N 122 Floorspace convective, Air to underfloor", " 2122   999   0913   0999   0"},
-    {" 2N 123 Floorspace radiant (NonReflective), Ground to floor ", " 2123   999   0914   0999   0"},
-    {" 2N 124 Floorspace radiant (Reflective), Ground to floor ", " 2124   999   0915   0999   0"},
-    {" 2N  50 Floor of above ground, Earth", " 2 50   902   0999   0"},
-    {" 2N 125 Roofspace convective, Air to ceiling", " 2125   999   0908   0999   0"},
-    {" 2N 126 Roofspace convective, Air to roof", " 2126   999   0909   0999   0"},
-    {" 2N 127 Roofspace radiant (NonReflective), Roof to ceiling", " 2127   999   0910   0999   0"},
-    {" 2N 128 Roofspace radiant (Reflective), Roof to ceiling", " 2128   999   0911   0999   0"},
+// The fixed sections of the floor and roof spaces: number, name card and layer card.
+struct FixedSection {
+    int number;
+    std::string_view name;
+    std::string_view layers;
+};
+constexpr std::array<FixedSection, 10> kFixedSections{{
+    {30, " 2N  30 Floorspace Walls 19mm hardwood", " 2 30    49  19"},
+    {121, " 2N 121 Floorspace convective, Air to ground", " 2121   999   0912   0999   0"},
+    {122, " 2N 122 Floorspace convective, Air to underfloor", " 2122   999   0913   0999   0"},
+    {123, " 2N 123 Floorspace radiant (NonReflective), Ground to floor ", " 2123   999   0914   0999   0"},
+    {124, " 2N 124 Floorspace radiant (Reflective), Ground to floor ", " 2124   999   0915   0999   0"},
+    {50, " 2N  50 Floor of above ground, Earth", " 2 50   902   0999   0"},
+    {125, " 2N 125 Roofspace convective, Air to ceiling", " 2125   999   0908   0999   0"},
+    {126, " 2N 126 Roofspace convective, Air to roof", " 2126   999   0909   0999   0"},
+    {127, " 2N 127 Roofspace radiant (NonReflective), Roof to ceiling", " 2127   999   0910   0999   0"},
+    {128, " 2N 128 Roofspace radiant (Reflective), Roof to ceiling", " 2128   999   0911   0999   0"},
 }};
 
 // The opaque lists in the order their sections are written.
@@ -320,9 +325,13 @@ void WriteConstructionData(Scratch& s) {
     s.Card("C" + std::string(45, ' ') + "Type   File     System FrameU FrameF");
     WriteSections(s, ConstructionKind::SkylightSystem);
     for (ConstructionKind kind : kOpaqueWriteOrder) WriteSections(s, kind);
-    for (const auto& [name, layers] : kFixedSections) {
-        s.Card(std::string(name));
-        s.Card(std::string(layers));
+    // The earth section is written only for a house that rests on the earth: the engine asks a section
+    // on earth for the ground model's slab, which a house on stumps does not have.
+    const bool onEarth = HouseRestsOnEarth(s.model, s.tables);
+    for (const FixedSection& section : kFixedSections) {
+        if (!onEarth && section.number == fixed_section::kEarthFloor) continue;
+        s.Card(std::string(section.name));
+        s.Card(std::string(section.layers));
     }
 }
 

@@ -55,10 +55,9 @@ double SharedArea(const HouseModel& model, int zone, int otherLevel) {
     return sum < kSharedAreaThreshold ? 0.0 : sum;
 }
 
-bool FloorIsAboveNeighbour(ZoneWriterRun& run, int zone) {
-    MaterialTable& table = run.tables.ExtFloorForm.materialstable;
-    SeekElementRecord(table, SimulatedFloorOf(run.model, zone).Material,
-                      "the floor of " + ZoneText(run.model, zone));
+bool FloorIsAboveNeighbour(const HouseModel& model, MaterialTables& tables, int zone) {
+    MaterialTable& table = tables.ExtFloorForm.materialstable;
+    SeekElementRecord(table, SimulatedFloorOf(model, zone).Material, "the floor of " + ZoneText(model, zone));
     return table.FieldAsBoolean("UB");
 }
 
@@ -363,12 +362,21 @@ double CeilingAreaAbove(const HouseModel& model, int zone) {
     return level >= model.LevelCount ? 0.0 : SharedArea(model, zone, level + 1);
 }
 
-bool FloorFacesFloorSpace(ZoneWriterRun& run, int zone) {
-    const HouseModel& model = run.model;
+bool FloorFacesFloorSpace(const HouseModel& model, MaterialTables& tables, int zone) {
     const SimulatedExtFloor floor = SimulatedFloorOf(model, zone);
     if (model.Zones(zone).FloorArea - FloorAreaBelow(model, zone) < kSharedAreaThreshold) return false;
     if (floor.Material == kSlabOnGroundFloor) return true;
-    return floor.FloorVentilation != kVeryOpenFloor && !FloorIsAboveNeighbour(run, zone);
+    return floor.FloorVentilation != kVeryOpenFloor && !FloorIsAboveNeighbour(model, tables, zone);
+}
+
+bool FloorFacesFloorSpace(ZoneWriterRun& run, int zone) {
+    return FloorFacesFloorSpace(run.model, run.tables, zone);
+}
+
+bool HouseRestsOnEarth(const HouseModel& model, MaterialTables& tables) {
+    for (int z = 1; z <= model.ZoneCount; ++z)
+        if (FloorFacesFloorSpace(model, tables, z)) return true;
+    return false;
 }
 
 bool CeilingFacesRoofSpace(const HouseModel& model, int zone) {

@@ -20,7 +20,12 @@ double CeilingAreaAbove(const HouseModel& model, int zone);
 
 // True when the zone's floor stands on a floor space: a slab, or a suspended floor that is neither
 // very open nor above a neighbour, with at least the threshold area exposed.
+bool FloorFacesFloorSpace(const HouseModel& model, MaterialTables& tables, int zone);
 bool FloorFacesFloorSpace(ZoneWriterRun& run, int zone);
+// True when some zone's floor stands on a floor space, so that the house rests on the earth (the earth
+// section and the ground model).  A house whose every floor is very open or above a neighbour stands
+// on stumps: the earth is under none of its surfaces.
+bool HouseRestsOnEarth(const HouseModel& model, MaterialTables& tables);
 // True when the zone's ceiling lies under a roof space (not "Roof, no Cavity" or "Another Apartment"),
 // with at least the threshold area exposed.
 bool CeilingFacesRoofSpace(const HouseModel& model, int zone);

@@ -4,9 +4,9 @@ namespace pelmora {
 
 SimulatedExtFloor SimulatedFloorOf(const HouseModel& model, int zone) {
     const TExtFloorRec& floor = model.ZoneExtFloors(zone);
-    if (floor.Material == kSlabOnGroundFloor && model.Zones(zone).Level > 1)
-        return {kSuspendedConcreteFloor, kVeryOpenFloor};
-    return {floor.Material, floor.FloorVentilation};
+    if (model.Zones(zone).Level <= 1) return {floor.Material, floor.FloorVentilation};
+    const bool slab = floor.Material == kSlabOnGroundFloor;
+    return {slab ? kSuspendedConcreteFloor : floor.Material, kVeryOpenFloor};
 }
 
 } // namespace pelmora

@@ -150,6 +150,7 @@ void changeZone(HouseModel& model, int zone, const DefaultKindSet& kinds) {
         floor.FloorReflective = d.DefFloorReflective;
         floor.UnderFloorHeight = d.DefUnderFloorHeight;
         floor.AddedR = d.DefFloorAddedR;
+        SuspendSlabAboveGround(floor, L);
     }
     if (ticked(kinds, DefaultKind::FloorCover)) model.ZoneFloorCovers(zone).FloorCovering = d.DefFloorCover;
     if (ticked(kinds, DefaultKind::IntCeiling)) {
@@ -272,8 +273,11 @@ void CopyDefaultsToAllLevels(HouseModel& model, const DefaultKindSet& kinds) {
         for (int k = 1; k <= kDefaultKinds; ++k)
             if (kinds[static_cast<std::size_t>(k - 1)])
                 copyKind(model.LevelDefaults(level), source, static_cast<DefaultKind>(k));
-    if (ticked(kinds, DefaultKind::ExtFloor))
-        for (int level = 2; level <= kMaxLevels; ++level) model.LevelDefaults(level).DefFloorVentilation = 0;
+    if (!ticked(kinds, DefaultKind::ExtFloor)) return;
+    for (int level = 2; level <= kMaxLevels; ++level) {
+        model.LevelDefaults(level).DefFloorVentilation = 0;
+        SuspendSlabAboveGround(model.LevelDefaults(level), level);
+    }
 }
 
 void ChangeLevelElementsToDefaults(HouseModel& model, const DefaultKindSet& kinds) {
@@ -531,6 +535,7 @@ void changeZoneToDefault(HouseModel& model, int zone, DefaultKind kind, const Sh
                 floor.FloorVentArea = e.DefFloorVentArea;
                 floor.FloorReflective = e.DefFloorReflective;
                 floor.AddedR = e.DefFloorAddedR;
+                SuspendSlabAboveGround(floor, StandingLevel(model, zone));
             },
             [&] { floor.UnderFloorHeight = e.DefUnderFloorHeight; });
         break;

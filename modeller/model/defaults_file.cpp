@@ -1,6 +1,7 @@
 #include "modeller/model/defaults_file.h"
 
 #include "modeller/model/level_default_record.h"
+#include "modeller/model/level_defaults.h"
 
 namespace pelmora {
 
@@ -33,6 +34,7 @@ void ReadDefaultsFile(HouseModel& model, const std::filesystem::path& file, cons
     LevelDefaultArray defaults = model.LevelDefaults;
     readNewZoneOptions(in, options);
     readLevelDefaults(in, defaults);
+    SuspendSlabsAboveGround(defaults);
     if (check) check(options, defaults);
     model.NewZoneOptions = options;
     model.LevelDefaults = defaults;

@@ -4,6 +4,7 @@
 #include "modeller/model/defaults_file.h"
 #include "modeller/model/file_names.h"
 #include "modeller/model/level_default_record.h"
+#include "modeller/model/level_defaults.h"
 #include "modeller/model/value_lines.h"
 
 #include <algorithm>
@@ -464,6 +465,9 @@ void readInto(ValueLineReader& in, HouseModel& m) {
     for (int side = 1; side <= 4; ++side)
         for (int k = 1; k <= 3; ++k) in.record(m.SiteObstructions(side)(k), fields(kObstruction));
     readLevelDefaults(in, m.LevelDefaults);
+    // A slab on ground above level 1 (a floor drawn with a default that offered one) is read as the
+    // suspended slab that is simulated there.
+    SuspendSlabsAboveGround(m);
 
     m.LastStairId = lastStairId(m);
     setClimateZone(in, m);

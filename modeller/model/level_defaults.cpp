@@ -3,6 +3,7 @@
 #include "modeller/model/building_physics.h"
 #include "modeller/model/model_error.h"
 
+#include <array>
 #include <vector>
 
 namespace pelmora {
@@ -291,6 +292,7 @@ void AllocateZoneProperties(HouseModel& model, int zone) {
     floor.FloorReflective = d.DefFloorReflective;
     floor.UnderFloorHeight = d.DefUnderFloorHeight;
     floor.AddedR = d.DefFloorAddedR;
+    SuspendSlabAboveGround(floor, L);
     startSharedZones(floor.SharedZones, zone);
 
     TIntCeilingRec& intCeiling = model.ZoneIntCeilings(zone);
@@ -306,6 +308,47 @@ void ChangeDefaults(HouseModel& model, int destination, int source) {
     const TLevelDefaultRec& from = model.LevelDefaults(source);
     for (const auto& field : storedLevelDefaultFields())
         std::visit([&](auto member) { to.*member = from.*member; }, field.member);
+    SuspendSlabAboveGround(to, destination);
+}
+
+void SuspendSlabAboveGround(TExtFloorRec& floor, int level) {
+    if (level <= 1 || floor.Material != kSlabOnGround) return;
+    floor.Material = kSuspendedConcrete;
+    floor.FloorVentilation = kVeryOpen;
+}
+
+void SuspendSlabAboveGround(TLevelDefaultRec& defaults, int level) {
+    if (level <= 1 || defaults.DefFloorMaterial != kSlabOnGround) return;
+    defaults.DefFloorMaterial = kSuspendedConcrete;
+    defaults.DefFloorVentilation = kVeryOpen;
+}
+
+void SuspendSlabsAboveGround(LevelDefaultArray& defaults) {
+    for (int level = 2; level <= kMaxLevels; ++level) SuspendSlabAboveGround(defaults(level), level);
+}
+
+int StandingLevel(const HouseModel& model, int zone) {
+    std::array<bool, kMaxLevels + 1> occupied{};
+    for (int z = 1; z <= model.ZoneCount; ++z) {
+        const int level = model.Zones(z).Level;
+        if (level >= 1 && level <= kMaxLevels) occupied[static_cast<std::size_t>(level)] = true;
+    }
+    int standing = 0;
+    for (int level = 1; level <= model.Zones(zone).Level && level <= kMaxLevels; ++level)
+        standing += occupied[static_cast<std::size_t>(level)] ? 1 : 0;
+    return standing;
+}
+
+TExtFloorRec FloorAsSimulated(const HouseModel& model, int zone) {
+    TExtFloorRec floor = model.ZoneExtFloors(zone);
+    SuspendSlabAboveGround(floor, StandingLevel(model, zone));
+    return floor;
+}
+
+void SuspendSlabsAboveGround(HouseModel& model) {
+    SuspendSlabsAboveGround(model.LevelDefaults);
+    for (int z = 1; z <= model.ZoneCount; ++z)
+        SuspendSlabAboveGround(model.ZoneExtFloors(z), StandingLevel(model, z));
 }
 
 } // namespace pelmora

@@ -3,6 +3,7 @@
 // level's defaults to another.
 #pragma once
 
+#include "modeller/model/defaults_file.h"
 #include "modeller/model/house_model.h"
 #include "modeller/model/material_catalogue.h"
 
@@ -44,5 +45,24 @@ TIntWallRec DefaultIntWall(const HouseModel& model, int level);
 // Copies the 73 stored default values of level `source` to level `destination`; the values kept only
 // in memory stay.
 void ChangeDefaults(HouseModel& model, int destination, int source);
+
+// A slab on ground stands on the earth, so only a floor of level 1 can be one.  A floor record or a
+// floor default of a level above 1 that holds one (copied from level 1, moved up with its level, read
+// from a file) becomes the suspended concrete slab with outside air under it ("Very Open"), which is
+// what is simulated there; its insulation, covering, added R and height stay.  Other floors are left
+// as they are.
+void SuspendSlabAboveGround(TExtFloorRec& floor, int level);
+void SuspendSlabAboveGround(TLevelDefaultRec& defaults, int level);
+// The same for the floor defaults of levels 2 to 6 and the external floor of every zone above level 1
+// that has a level holding zones under it (an empty level is removed before a run).
+void SuspendSlabsAboveGround(LevelDefaultArray& defaults);
+void SuspendSlabsAboveGround(HouseModel& model);
+// The level a zone stands on once the levels without zones under it are gone, as the pre-simulation
+// pass removes them: 1 for a zone over empty levels only.
+int StandingLevel(const HouseModel& model, int zone);
+// The zone's external floor as it is simulated, reported and shown: its record, with a slab on ground
+// of a zone that stands above level 1 (a zone moved up with its level keeps its slab on record) as the
+// suspended concrete slab.
+TExtFloorRec FloorAsSimulated(const HouseModel& model, int zone);
 
 } // namespace pelmora

@@ -14,6 +14,9 @@ namespace {
 // factory defaults.
 void openLevel(HouseModel& model, int level) {
     if (model.LevelCount >= kMaxLevels) throw ModelError(std::string(limit_text::kLevels));
+    // A zone moved up keeps its floor record: when the empty level under it is removed again (the
+    // pre-simulation pass removes levels without zones), it stands on its own slab as before.  Above
+    // level 1 it is simulated and reported as FloorAsSimulated gives it.
     for (int z = 1; z <= model.ZoneCount; ++z)
         if (model.Zones(z).Level >= level) ++model.Zones(z).Level;
     for (int l = model.LevelCount; l >= level; --l) MoveLevelRecords(model, l + 1, l);
@@ -37,6 +40,7 @@ void MoveLevelRecords(HouseModel& model, int destination, int source) {
     for (int p = 0; p < kMaxEavesPoints; ++p) model.EavesNodes(destination, p) = model.EavesNodes(source, p);
     model.LevelPictures(destination) = model.LevelPictures(source);
     model.LevelDefaults(destination) = model.LevelDefaults(source);
+    SuspendSlabAboveGround(model.LevelDefaults(destination), destination);
     for (int m = 1; m <= kMaxThicknessRecords; ++m) {
         model.ExtThicknessByMaterial(destination, m) = model.ExtThicknessByMaterial(source, m);
         model.PartThicknessByMaterial(destination, m) = model.PartThicknessByMaterial(source, m);

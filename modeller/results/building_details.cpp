@@ -1,6 +1,7 @@
 #include "modeller/results/building_details.h"
 
 #include "modeller/model/common_floor_area.h"
+#include "modeller/model/level_defaults.h"
 #include "modeller/model/plan_geometry.h"
 
 #include <algorithm>
@@ -357,7 +358,7 @@ void BuildingDetails::externalFloorTally(ReportDocument& document) {
     const RowReader covering(tables_.ExtFloorForm.FloorCoverTable);
     std::vector<TallyEntry> tally;
     for (int z = 1; z <= model_.ZoneCount; ++z) {
-        const TExtFloorRec& floor = model_.ZoneExtFloors(z);
+        const TExtFloorRec floor = FloorAsSimulated(model_, z);
         const std::string key = material.material(floor.Material) + "  " +
                                 insulation.insulation(floor.Insulation) +
                                 tallyRText(insulation, floor.Insulation, floor.AddedR) + "  " +
@@ -472,7 +473,7 @@ void BuildingDetails::ZoneSection(ReportDocument& document, const ReportSwitches
 
     // 5. External floor.
     if (showExtFloor && on.ExtFloor) {
-        const TExtFloorRec& floor = model_.ZoneExtFloors(z);
+        const TExtFloorRec floor = FloorAsSimulated(model_, z);
         const RowReader material(tables_.ExtFloorForm.materialstable);
         const RowReader insulation(tables_.ExtFloorForm.insulationtable);
         const RowReader covering(tables_.ExtFloorForm.FloorCoverTable);

@@ -176,6 +176,22 @@ TEST_F(ExtFloorEditorTest, TheAreaOfAnUpperFloorIsThePartNotOverTheLevelBelow) {
     EXPECT_EQ(editor_->SharedZoneRows[0].Zone, upper);
 }
 
+// An upstairs zone whose floor record still says slab on ground (it was moved up with its level) shows
+// the suspended concrete slab over outside air that it is simulated with, and OK stores that.
+TEST_F(ExtFloorEditorTest, AnUpperZoneOnASlabRecordShowsTheSuspendedSlab) {
+    AddBoxZone(6.0, 5.0);
+    const int upper = editor_test::AddUpperZone(model(), 2, 10.0, 5.0);
+    model().ZoneExtFloors(upper).Material = 1; // slab on ground
+    model().ZoneExtFloors(upper).FloorVentilation = 2;
+    Open(upper);
+    EXPECT_EQ(editor_->materialstable.RecNo(), 4);
+    EXPECT_EQ(editor_->materialstable.Text("Material Description"), "Suspended Concrete Slab");
+    EXPECT_EQ(editor_->ExtFloorVent.ItemIndex(), 0) << "very open";
+    EXPECT_TRUE(editor_->OKSBClick());
+    EXPECT_EQ(model().ZoneExtFloors(upper).Material, 4);
+    EXPECT_EQ(model().ZoneExtFloors(upper).FloorVentilation, 0);
+}
+
 TEST_F(ExtFloorEditorTest, OKWritesTheZoneAndGivesTheGroupItsUnderFloorValues) {
     const int a = AddBoxZone(5.0, 4.0), b = AddBoxZone(3.0, 4.0, 5.0), c = AddBoxZone(3.0, 4.0, 8.0);
     model().ZoneExtFloors(b).FloorCovering = 5;

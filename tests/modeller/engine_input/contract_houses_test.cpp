@@ -271,52 +271,104 @@ TEST_F(ContractHouses, ASlabAndASuspendedFloorStoredByTheFloorEditor) {
     EXPECT_EQ(model_->FloorSpacePseudoCount, 4);
 }
 
-// A bedroom of 8 m x 5 m over a family room of 6 m x 5 m overhangs it by 10 m2, and its floor record
-// still says slab on ground (an upper zone drawn when the level defaults offered a slab).  The
-// overhang has outside air under it: the engine gets one floor path of 10 m2 to outdoors, no ground
-// and no space under the bedroom, and the path conducts as 100 mm of dense concrete between the
-// films of a floor over open space: U = 1 / (0.05 + 0.1 / 1.40 + 0.109) = 4.340 W/m2K, so 43.4 W/K,
-// 868 W at 20 K.  The family room keeps its slab on the ground.
+// A bedroom of 8 m x 5 m over a family room of 6 m x 5 m overhangs it by 10 m2.  Whatever its floor
+// record says (a slab on ground from a level default that offered one, or a suspended floor stored
+// "Open" or "Enclosed"), the overhang has outside air under it: the engine gets one floor path of
+// 10 m2 to outdoors, no ground and no space under the bedroom, and the path conducts as the floor's
+// own layer between the films of a floor over open space (0.05 outside, 0.109 inside): 100 mm of
+// dense concrete (k 1.40) gives U = 1 / (0.05 + 0.1 / 1.40 + 0.109) = 4.340 W/m2K, 868 W at 20 K over
+// 10 m2; 19 mm of hardwood (k 0.18) 3.780 W/m2K, 756 W; 19 mm of particleboard (k 0.14) 3.393 W/m2K,
+// 679 W.  The family room keeps its slab on the ground.
 TEST_F(ContractHouses, AnUpperFloorOverhangingTheLevelBelowHasOutsideAirUnderIt) {
+    struct Case {
+        const char* what;
+        int material;    // record of ExtFloormaterial
+        int ventilation; // 1 Open, 2 Enclosed
+        double layerR;   // m2K/W, the floor's one layer
+        double watts;    // W through 10 m2 at 20 K, worked from U by hand
+    };
+    const Case cases[] = {
+        {"slab on ground record, enclosed", 1, 2, 0.1 / 1.40, 868.0},
+        {"suspended concrete, open", 4, 1, 0.1 / 1.40, 868.0},
+        {"suspended concrete, enclosed", 4, 2, 0.1 / 1.40, 868.0},
+        {"suspended timber, open", 2, 1, 0.019 / 0.18, 756.0},
+        {"suspended timber, enclosed", 2, 2, 0.019 / 0.18, 756.0},
+        {"suspended particleboard, enclosed", 3, 2, 0.019 / 0.14, 679.0},
+    };
     const int lower = addContractZone(0, 0, 6, 5, 1, "Family");
     const int upper = addContractZone(0, 0, 8, 5, 2, "Bed 1");
     model_->CommonFloorArea(lower, upper) = model_->CommonFloorArea(upper, lower) = 30.0;
-    ASSERT_EQ(model_->ZoneExtFloors(upper).Material, 1);
-    ASSERT_EQ(model_->ZoneExtFloors(upper).FloorVentilation, 2);
-    const TExtFloorRec stored = model_->ZoneExtFloors(upper);
-    expectEngineReadsTheHouse();
-    ASSERT_TRUE(engine_);
-    const engine::EngineState& s = *engine_;
-    constexpr int kEarth = 902; // the earth's material code in matdata.bin
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TExtFloorRec& floor = model_->ZoneExtFloors(upper);
+        floor.Material = c.material;
+        floor.FloorVentilation = c.ventilation;
+        floor.UnderFloorHeight = 600.0;
+        const TExtFloorRec stored = floor;
+        expectEngineReadsTheHouse();
+        ASSERT_TRUE(engine_);
+        const engine::EngineState& s = *engine_;
+        constexpr int kEarth = 902; // the earth's material code in matdata.bin
 
-    int floorsToOutdoors = 0;
-    for (int p = 1; p <= s.blank.npath(upper); ++p) {
-        const int section = s.bss.isectp(upper, p);
-        EXPECT_FALSE(section >= 51 && section <= 60) << "the bedroom's floor faces a space under it";
-        if (section < 41 || section > 50) continue;
-        ++floorsToOutdoors;
-        EXPECT_EQ(s.bss.iadjp(upper, p), 0);
-        EXPECT_NEAR(s.bss.patharea(upper, p), 10.0, 0.005);
-        for (int k = 1; k <= s.bss.nlay(section); ++k) EXPECT_NE(s.bss.matlay(section, k), kEarth);
-        const double u = 1.0 / (0.05 + 0.1 / 1.40 + 0.109); // W/m2K
-        EXPECT_NEAR(s.bss.usec(section), u, 1e-3);
-        EXPECT_NEAR(s.bss.usec(section) * s.bss.patharea(upper, p) * 20.0, 868.0, 0.5); // W
-    }
-    EXPECT_EQ(floorsToOutdoors, 1);
-    // No space sees the bedroom's floor from below, and the only ground is under the family room.
-    double earth = 0.0; // m2
-    for (int z = 1; z <= s.zones.nzones; ++z) {
-        for (int p = 1; p <= s.blank.npath(z); ++p) {
-            const int section = s.bss.isectp(z, p);
-            if (section == 50) earth += s.bss.patharea(z, p);
-            if (section >= 81 && section <= 90) {
-                EXPECT_NE(s.bss.iadjp(z, p), upper) << "zone " << z;
+        int floorsToOutdoors = 0;
+        for (int p = 1; p <= s.blank.npath(upper); ++p) {
+            const int section = s.bss.isectp(upper, p);
+            EXPECT_FALSE(section >= 51 && section <= 60) << "the bedroom's floor faces a space under it";
+            if (section < 41 || section > 50) continue;
+            ++floorsToOutdoors;
+            EXPECT_EQ(s.bss.iadjp(upper, p), 0);
+            EXPECT_NEAR(s.bss.patharea(upper, p), 10.0, 0.005);
+            for (int k = 1; k <= s.bss.nlay(section); ++k) EXPECT_NE(s.bss.matlay(section, k), kEarth);
+            const double u = 1.0 / (0.05 + c.layerR + 0.109); // W/m2K
+            EXPECT_NEAR(s.bss.usec(section), u, 1e-3);
+            EXPECT_NEAR(s.bss.usec(section) * s.bss.patharea(upper, p) * 20.0, c.watts, 0.5); // W
+        }
+        EXPECT_EQ(floorsToOutdoors, 1);
+        // No space sees the bedroom's floor from below, and the only ground is under the family room.
+        double earth = 0.0; // m2
+        for (int z = 1; z <= s.zones.nzones; ++z) {
+            for (int p = 1; p <= s.blank.npath(z); ++p) {
+                const int section = s.bss.isectp(z, p);
+                if (section == 50) earth += s.bss.patharea(z, p);
+                if (section >= 81 && section <= 90) {
+                    EXPECT_NE(s.bss.iadjp(z, p), upper) << "zone " << z;
+                }
             }
         }
+        EXPECT_NEAR(earth, 30.0, 0.005);
+        EXPECT_EQ(model_->FloorSpacePseudoCount, 1);
+        EXPECT_EQ(model_->ZoneExtFloors(upper), stored); // the house keeps its record
     }
-    EXPECT_NEAR(earth, 30.0, 0.005);
-    EXPECT_EQ(model_->FloorSpacePseudoCount, 1);
-    EXPECT_EQ(model_->ZoneExtFloors(upper), stored); // the house keeps its record
+}
+
+// A house on stumps: both rooms stand on suspended floors with outside air under them ("Very Open"),
+// so nothing rests on the earth.  The card file defines no earth section, the engine asks no ground
+// model for a slab, and the year runs; each floor is one path of its whole area to outdoors.
+TEST_F(ContractHouses, AHouseOnStumpsHasNoEarthAndRunsTheYear) {
+    const int living = addContractZone(0, 0, 6, 5, 1, "Living");
+    const int bed = addContractZone(6, 0, 4, 5, 1, "Bed");
+    joinWalls(living, 1, bed, 3);
+    for (const int material : {2, 3, 4}) { // suspended timber, particleboard, concrete
+        SCOPED_TRACE("floor record " + std::to_string(material));
+        for (const int z : {living, bed}) {
+            model_->ZoneExtFloors(z).Material = material;
+            model_->ZoneExtFloors(z).FloorVentilation = 0;
+        }
+        expectEngineReadsTheHouse();
+        ASSERT_TRUE(engine_);
+        const engine::EngineState& s = *engine_;
+        EXPECT_EQ(s.bss.isecdef(50), 0) << "the earth section is defined";
+        EXPECT_EQ(model_->FloorSpaceGroupCount, 0);
+        for (const int z : {living, bed}) {
+            double toOutdoors = 0.0; // m2
+            for (int p = 1; p <= s.blank.npath(z); ++p) {
+                const int section = s.bss.isectp(z, p);
+                if (section >= 41 && section <= 50 && s.bss.iadjp(z, p) == 0)
+                    toOutdoors += s.bss.patharea(z, p);
+            }
+            EXPECT_NEAR(toOutdoors, model_->Zones(z).FloorArea, 0.005) << "zone " << z;
+        }
+    }
 }
 
 // The added bulk R of a layer is written to the whole millimetre of material 209 (resistivity

@@ -172,6 +172,43 @@ TEST(SimulationEngine, AZoneOfNoAreaWithAStairwellIsRemovedWithItAndTheYearRuns)
     EXPECT_EQ(passed.StairsUp(living, 1).Zone, bed1);
 }
 
+// Every card of the card file that defines or uses building section 50, the earth under a floor space:
+// its name and layer cards (" 2N  50", " 2 50") and the surface cards of data type 3 numbered 50.
+std::vector<std::string> earthCards(const fs::path& scratch) {
+    std::vector<std::string> found;
+    for (const std::string& line : common::readTextLines(scratch)) {
+        const bool section = line.starts_with(" 2N  50") || line.starts_with(" 2 50");
+        const bool surface = line.starts_with(" 3") && line.size() >= 8 && line.substr(5, 3) == " 50";
+        if (section || surface) found.push_back(line);
+    }
+    return found;
+}
+
+// Both samples put on stumps: every floor of level 1 suspended over outside air ("Very Open") in
+// timber, particleboard and concrete.  Nothing of the house rests on the earth, so the card file has
+// no earth section, and the house runs the year and is rated.
+TEST(SimulationEngine, ASampleHouseOnStumpsIsSimulatedAndRated) {
+    for (const char* sample : {"Sample single level_1.VOR", "Sample two storey_1.VOR"}) {
+        for (const int material : {2, 3, 4}) { // records of ExtFloormaterial
+            SCOPED_TRACE(std::string(sample) + ", floor record " + std::to_string(material));
+            ProgramFolder folder;
+            auto model = houseIn(folder.path(), fs::path(PROGRAM_FOLDER) / "house" / sample);
+            for (int z = 1; z <= model->ZoneCount; ++z) {
+                if (model->Zones(z).Level != 1) continue;
+                model->ZoneExtFloors(z).Material = material;
+                model->ZoneExtFloors(z).FloorVentilation = 0;
+            }
+            RealRoad run(std::move(model));
+            run.expectTheYearRuns();
+            EXPECT_EQ(earthCards(folder / "SCRATCH"), std::vector<std::string>{});
+            ASSERT_EQ(EnergyFiles(folder.path()).size(), 1u);
+            EXPECT_EQ(energyHourRows(EnergyFiles(folder.path())[0]), 8760u);
+            EXPECT_EQ(run.road.results.calls,
+                      (std::vector<std::string>{"ProcessSimulation", "ShowDelRecSB", "ShowAnalysis"}));
+        }
+    }
+}
+
 // Values of a model that the house file and the dialogs refuse, set in the model some other way, stop
 // the card writer with the element named: the engine never starts, and nothing is written beside the
 // program folder.

@@ -21,7 +21,8 @@ INSERT INTO InWallInsulation VALUES (1, 'None', 0), (2, 'Acoustic batts', 1);
 CREATE TABLE DoorMaterial ("Material Number" INTEGER, "Material Description" TEXT);
 INSERT INTO DoorMaterial VALUES (1, 'Hollow core'), (2, 'Solid timber');
 CREATE TABLE ExtFloormaterial ("Material Number" INTEGER, "Material Description" TEXT, "UF" INTEGER);
-INSERT INTO ExtFloormaterial VALUES (1, 'Concrete slab', 0), (2, 'Suspended timber', 1);
+INSERT INTO ExtFloormaterial VALUES (1, 'Concrete slab', 0), (2, 'Suspended timber', 1),
+  (3, 'Suspended particleboard', 1), (4, 'Suspended concrete', 1);
 CREATE TABLE ExtFloorInsulation ("Material Number" INTEGER, "Insulation Description" TEXT, "ShowR" INTEGER);
 INSERT INTO ExtFloorInsulation VALUES (1, 'No insulation', 0), (2, 'Foil batts', 1);
 CREATE TABLE FloorCovering ("Material Number" INTEGER, "Material Description" TEXT);

@@ -139,11 +139,12 @@ TEST_F(BuildingDetailsTest, SummaryFiguresAndTalliesCoverTheWholeHouse) {
     // The partition of 5 m x 2.4 m is met from both zones: 24 m2 counted, 12 printed.
     EXPECT_THAT(Block(report, "Internal Wall"),
                 ElementsAre("Internal Wall", "Area 12.0 m²  Stud plaster  None"));
-    // The upstairs zone lies wholly over the living zone: its floor construction is listed with 0.0.
+    // The upstairs zone lies wholly over the living zone: its floor construction is listed with 0.0,
+    // and its slab on record, above level 1, as the suspended concrete it is simulated as.
     EXPECT_THAT(Block(report, "External Floor"),
                 ElementsAre("External Floor", "Area 20.0 m²  Concrete slab  No insulation  Carpet",
                             "Area 15.0 m²  Suspended timber  Foil batts R 1.5  Tiles",
-                            "Area 0.0 m²  Concrete slab  No insulation  Tiles"));
+                            "Area 0.0 m²  Suspended concrete  No insulation  Tiles"));
 }
 
 TEST_F(BuildingDetailsTest, CoveredZoneShowsTheCeilingBetweenLevelsAndNoRoof) {
