@@ -35,11 +35,19 @@ double datumHeight(const EngineState& s) {
 }
 
 // Far-side pressure of an opening at the top or bottom of zone i into zone a, referred to zone i's
-// mid-height: the neighbour's pressure carried by its own air column to the opening's height, and
-// zone i's column from there to its mid-height.  `side` is +1 for the top, -1 for the bottom.
+// mid-height: the neighbour's pressure carried down (or up) its own air column to its edge that
+// faces zone i, across the floor structure between the two edges, and up (or down) zone i's column
+// from its edge to its mid-height.  `side` is +1 for the top of zone i, -1 for its bottom.  The
+// structure's column is taken at the mean density of the two zones' air, one value that both zones
+// agree on: each sees the same pressure difference across the opening with the other sign, so the
+// air that leaves one zone through it enters the other, and still air of one temperature stays
+// still.
 double neighbourPressureAtEdge(const EngineState& s, int i, int a, double side) {
-    const double height = s.geo.zmidabs(i) + side * s.geo.zmidht(i);
-    return s.pressure.pz(a, 0) - kGravity * s.outdoor.rho(a) * (height - s.geo.zmidabs(a)) +
+    const double edgeOfI = s.geo.zmidabs(i) + side * s.geo.zmidht(i); // m
+    const double edgeOfA = s.geo.zmidabs(a) - side * s.geo.zmidht(a); // m
+    const double structureDensity = 0.5 * (s.outdoor.rho(i) + s.outdoor.rho(a));
+    return s.pressure.pz(a, 0) + side * kGravity * s.outdoor.rho(a) * s.geo.zmidht(a) -
+           kGravity * structureDensity * (edgeOfI - edgeOfA) +
            side * kGravity * s.outdoor.rho(i) * s.geo.zmidht(i);
 }
 
