@@ -525,7 +525,7 @@ struct ReaderState {
     long nclimrec = 0;      // records of the climate file: the year the time loop runs
     int endcard = 0;        // 1 when a card of data type 9 ended the input
     PerZone<int> izcard;    // the zone's zone card has been read
-    PerZone<int> iglazed;   // the zone has a window or roof-window card
+    PerZone<int> iglazed;   // the zone takes in sun: a window or roof window, or a light well lights it
     PerZone<double> sfloor; // floor solar sum of the zone's cards
     PerZone<double> sceil;  // ceiling solar sum
     int nroofcards = 0;     // roof cards read so far

@@ -530,6 +530,25 @@ void zoneRecords(EngineState& state) {
     writeZonePathRecord(out, last);
 }
 
+namespace {
+
+// A light well's sun lights the zone it names whether or not that zone has a window: the zone takes
+// its solar gain row like a glazed one.  A zone without window or roof window gets the solar
+// distribution of a box with a glazing of no area, so all the light is absorbed inside: first by
+// the floor, what the floor reflects shared as the floor's emission would be.
+void markZonesLitByWells(EngineState& state) {
+    const ShadBlock& shad = state.shad;
+    for (int z = 1; z <= state.zones.nzones; ++z) {
+        for (int k = 1; k <= shad.nsky(z); ++k) {
+            if (shad.igltyp(shad.issys(z, k) - 10) == kRoofWindowType) continue;
+            const int lit = shad.szonlit(z, k);
+            if (lit >= 1 && lit <= state.zones.nzones) state.reader.iglazed(lit) = 1;
+        }
+    }
+}
+
+} // namespace
+
 void completeInput(EngineState& state) {
     // Values derived from cards known to be faulty could only end the run with a misleading message
     // in place of the abnormal end; nothing is completed and no result file is touched.
@@ -539,6 +558,7 @@ void completeInput(EngineState& state) {
     openResultFiles(state);
     rndriv(state);
     zoneSurfaceSums(state);
+    markZonesLitByWells(state);
     for (int z = 1; z <= state.zones.nzones; ++z)
         if (state.zn.iestsg(z) != 0 && state.reader.iglazed(z) != 0) solarDistribution(state, z);
     zoneRecords(state);

@@ -34,12 +34,29 @@ double datumHeight(const EngineState& s) {
     return inZoneRange(ref) ? s.geo.zmidht(ref) : 0.0;
 }
 
-// Far-side pressure of an opening at the top or bottom of zone i into zone a, referred to zone i's
-// mid-height: the neighbour's pressure carried by its own air column to the opening's height, and
-// zone i's column from there to its mid-height.  `side` is +1 for the top, -1 for the bottom.
+// Far-side pressure of a small opening at the top or bottom of zone i into zone a, referred to zone
+// i's mid-height: the neighbour's pressure carried by its own air column to the opening's height,
+// and zone i's column from there to its mid-height.  `side` is +1 for the top, -1 for the bottom.
 double neighbourPressureAtEdge(const EngineState& s, int i, int a, double side) {
     const double height = s.geo.zmidabs(i) + side * s.geo.zmidht(i);
     return s.pressure.pz(a, 0) - kGravity * s.outdoor.rho(a) * (height - s.geo.zmidabs(a)) +
+           side * kGravity * s.outdoor.rho(i) * s.geo.zmidht(i);
+}
+
+// Far-side pressure of an opening in the ceiling of zone i into the zone a above (side +1), or in
+// its floor into the zone a below (side -1), referred to zone i's mid-height: the neighbour's
+// pressure carried by its own air column to its floor (or ceiling), across the floor structure
+// between the two zones to zone i's ceiling (or floor), and by zone i's column to its mid-height.
+// The structure's column is taken at the mean density of the two zones' air, one value that both
+// zones agree on: each sees the same pressure difference across the opening with the other sign,
+// so the air that leaves one zone through it enters the other, and still air of one temperature
+// stays still.
+double pressureAcrossStructure(const EngineState& s, int i, int a, double side) {
+    const double edgeOfI = s.geo.zmidabs(i) + side * s.geo.zmidht(i); // m
+    const double edgeOfA = s.geo.zmidabs(a) - side * s.geo.zmidht(a); // m
+    const double structureDensity = 0.5 * (s.outdoor.rho(i) + s.outdoor.rho(a));
+    return s.pressure.pz(a, 0) + side * kGravity * s.outdoor.rho(a) * s.geo.zmidht(a) -
+           kGravity * structureDensity * (edgeOfI - edgeOfA) +
            side * kGravity * s.outdoor.rho(i) * s.geo.zmidht(i);
 }
 
@@ -94,10 +111,9 @@ void extpOpening(EngineState& s, int i, int k) {
         p.pz(i, k) = p.pfar(i, k);
         return;
     }
-    // The neighbour's pressure carried through its own air column to the opening's height.  For
-    // an opening in the floor or ceiling this includes any floor structure between the levels, so
-    // that still air of one temperature stays still.
-    p.pfar(i, k) = neighbourPressureAtEdge(s, i, a, side);
+    const bool throughStructure = kind == OpeningKind::Ceiling || kind == OpeningKind::Floor;
+    p.pfar(i, k) =
+        throughStructure ? pressureAcrossStructure(s, i, a, side) : neighbourPressureAtEdge(s, i, a, side);
     p.pz(i, k) = p.pfar(i, k) - p.pz(a, 0);
 }
 

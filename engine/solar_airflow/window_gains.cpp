@@ -171,10 +171,11 @@ void interpolateWellTable(const SkylightBlock& sk, int isk, double angle, double
     }
 }
 
-// Heat exchanged through a light well without sun between the zone its shaft passes through (the
-// zone whose cards list it) and the zone it lights: through the shaft wall, and with a diffuser
-// through the shaft wall and the diffuser in series.  The glazing's conduction from outdoors is not
-// added: the skylight's path carries it in the zone's response in every step.
+// Heat exchanged through a light well between the zone its shaft passes through (the zone whose
+// cards list it) and the zone it lights: through the shaft wall, and with a diffuser through the
+// shaft wall and the diffuser in series.  The wall conducts whether or not the sun shines down the
+// well.  The glazing's conduction from outdoors is not added: the skylight's path carries it in the
+// zone's response in every step.
 void lightWellConduction(EngineState& state, int s, int z, int k) {
     const ShadBlock& shad = state.shad;
     const int isk = shad.issys(z, k) - kFirstWindowSystemOverRoof;
@@ -196,10 +197,8 @@ void lightWell(EngineState& state, int s, int z, int k, SkylightKind kind, doubl
                double Idif, double ctrl, double Ta) {
     const ShadBlock& shad = state.shad;
     const SkylightBlock& sk = state.skylight;
-    if (!(Ibeam > 0.0 || Idif > 0.0)) {
-        lightWellConduction(state, s, z, k);
-        return;
-    }
+    lightWellConduction(state, s, z, k);
+    if (!(Ibeam > 0.0 || Idif > 0.0)) return;
     const int isk = shad.issys(z, k) - kFirstWindowSystemOverRoof;
     const int lit = shad.szonlit(z, k);
     const int blind = shad.sshade(z, k);

@@ -136,6 +136,46 @@ TEST_F(Completion, SolarSharesAddUpWithWhatLeavesThroughTheWindow) {
     EXPECT_EQ(state->bss.shgf(1, 5), 0.0);
 }
 
+// A hall without window or roof window, lit by a light well of its own or by one whose shaft passes
+// through the roof zone above it: the hall takes the well's sun in its solar row, and with no
+// glazing for the light to leave by, its walls, floor and ceiling absorb all of it.  The roof zone
+// that only holds the well takes none.
+TEST_F(Completion, ZoneLitOnlyByALightWellAbsorbsAllOfItsLight) {
+    for (const int holder : {1, 2}) {
+        state = std::make_unique<engine::EngineState>();
+        state->console = &console;
+        state->workdir = dir;
+        state->reader.repfile = "output.txt";
+        state->reader.temfile = "t.TEM";
+        state->prin2.c8file = "None";
+        zone(1, "Hall", "Normal", 30.0);
+        zone(2, "Roof", "Normal", 10.0);
+        path(1, 21, 36.0, 0, 0.5);
+        path(1, 41, 12.0, 0, 0.7);
+        path(1, 31, 12.0, 0, 0.3);
+        state->zn.iestsg(1) = 1;
+        state->zn.iestsg(2) = 1;
+        path(holder, 11, 2.0);
+        state->shad.igltyp(1) = 1; // a well with a rectangular shaft
+        state->shad.nsky(holder) = 1;
+        state->shad.issys(holder, 1) = 11;
+        state->shad.szonlit(holder, 1) = 1;
+        engine::openWorkFile(*state, dir / "tape52");
+        engine::completeInput(*state);
+        engine::closeWorkFile(*state);
+
+        double absorbed = 0.0; // of the light in the hall's solar row
+        for (const auto& r : engine::zonePathRecords(*state, 1)) {
+            if (r.row != 302) continue;
+            for (std::size_t e = 0; e + 1 < r.value.size(); ++e) absorbed += r.value[e];
+        }
+        EXPECT_NEAR(absorbed, 1.0, 1e-9) << "well of zone " << holder;
+        EXPECT_GT(state->bss.shgf(1, 2), 0.7) << "the floor first";
+        for (const auto& r : engine::zonePathRecords(*state, 2)) EXPECT_NE(r.row, 303);
+        engine::deleteWorkFile(*state);
+    }
+}
+
 TEST_F(Completion, GlazedZoneWithoutFloorStopsTheRun) {
     zone(1, "Hall", "Normal", 30.0);
     path(1, 21, 20.0);

@@ -32,9 +32,11 @@ constexpr double kMJPerWattHour = 0.0036;
 class BoxRun : public EngineRun {
   protected:
     struct Setup {
-        std::function<double(int)> outdoor; // dry bulb of hour 0..23, °C
-        double gain = 0.0;                  // sensible internal gain, W
-        double heating = -99.0;             // set-points, °C
+        std::function<double(int)> outdoor;                           // dry bulb of hour 0..23, °C
+        std::function<double(int)> diffuse = [](int) { return 0.0; }; // of hour 0..23, W/m²
+        std::function<double(int)> direct = [](int) { return 0.0; };
+        double gain = 0.0;      // sensible internal gain, W
+        double heating = -99.0; // set-points, °C
         double cooling = 99.0;
         bool louvreWall = false;                // the wall carries opaque louvres
         std::vector<std::string> constructions; // further construction cards
@@ -55,7 +57,8 @@ class BoxRun : public EngineRun {
         materials.push_back({901, "Glazing pseudo-layer", 0.0f, 1.0f, 1.0f, 'Y'});
         writeMaterialFile(file("matdata.bin"), materials);
         writeText("climat01.TXT", climateYear([&setup](int m, int d, int h) {
-                      return climateLine(m, d, h, setup.outdoor(h), 8.0, 0.0, 4, 9);
+                      return climateLine(m, d, h, setup.outdoor(h), 8.0, 0.0, 4, 9, setup.diffuse(h),
+                                         setup.direct(h));
                   }));
         auto all = projectCards();
         const std::vector<double> gains(12, setup.gain), heat(12, setup.heating), cool(12, setup.cooling);
@@ -156,6 +159,71 @@ TEST_F(BoxRun, LightWellConductsItsUATimesTemperatureDifferenceOnce) {
         const double added = heating(true, diffuser) - without;
         const double expected = kSkylightU * kSkylightArea * 15.0 * kMJPerWattHour;
         EXPECT_NEAR(added, expected, 0.01 * expected) << (diffuser ? "with a diffuser" : "without one");
+    }
+}
+
+// A horizontal light well of 2 m² lights the box, which has no window, in a sunny year; the box is
+// heated to 40 °C in air of 20 °C all year, so what the well lets in saves heating, and its glazing
+// loses U·A·ΔT (U = 4.1 W/m²K, as above).  The room takes the well's light whether or not it has a
+// window: without one it gets what it gets beside a window of 0.1 m × 0.1 m, through which next to
+// nothing of the light inside escapes.
+TEST_F(BoxRun, LightWellLightsARoomWithoutAWindowAsOneWithATinyWindow) {
+    constexpr double kSkylightArea = 2.0;                                              // m²
+    constexpr double kWellLoss = 4.1 * kSkylightArea * 20.0 * 8760.0 * kMJPerWattHour; // MJ a year
+    // The year's heating of the box, MJ.
+    auto heating = [&](long long wellKind, bool well, bool window) {
+        TearDown(); // a fresh engine and folder for each year
+        SetUp();
+        Setup setup;
+        setup.outdoor = [](int) { return 20.0; };
+        setup.diffuse = [](int h) { return h >= 6 && h <= 18 ? 90.0 : 0.0; };
+        setup.direct = [](int h) { return h >= 6 && h <= 18 ? 500.0 : 0.0; };
+        setup.heating = 40.0;
+        setup.constructions = {
+            card("(A2,I3,3X,5(I3,F4.0),I7,A11,7F7.2)",
+                 {std::string(" 2"),          1LL, 0LL, 0.0, 0LL, 0.0, 0LL, 0.0, 0LL, 0.0, 0LL, 0.0, 1LL,
+                  std::string("GGG-05-001a"), 6.0, 0.2, 0.5, 0.0, 0.0, 0.0, 0.0}),
+            card("(A2,I3,3X,5(I3,F4.0),I7,I7,A11,7F7.2)", {std::string(" 2"),
+                                                           11LL,
+                                                           0LL,
+                                                           0.0,
+                                                           0LL,
+                                                           0.0,
+                                                           0LL,
+                                                           0.0,
+                                                           0LL,
+                                                           0.0,
+                                                           0LL,
+                                                           0.0,
+                                                           wellKind,
+                                                           1LL,
+                                                           std::string("GEN-04-001a"),
+                                                           5.0,
+                                                           0.1,
+                                                           0.0,
+                                                           0.0,
+                                                           0.0,
+                                                           0.0,
+                                                           0.0})};
+        // A shaft of 0.6 m and 3 m² of wall, reflectance 0.8, lighting the box itself.
+        if (well)
+            setup.extra.push_back(
+                zoneCardLine(1, 11, {kSkylightArea, 0.0, 0.0, 0, 0, 1, 0.6, 3.0, 0.8, 0.5, 0, 0, 0}));
+        // A north window of 0.1 m × 0.1 m.
+        if (window) setup.extra.push_back(zoneCardLine(1, 1, {0.1, 0.1, 0.0, 0, 0, 0, 0, 0, 0, 0, 0}));
+        EXPECT_EQ(runBox(setup), 0) << console();
+        EXPECT_NEAR(state().sysb.tzonea(1), 40.0, 1e-6);
+        return state().en1.ehrun(1);
+    };
+    struct Case {
+        const char* well;
+        long long kind;
+    };
+    for (const Case c : {Case{"rectangular", 1}, Case{"tube", 2}}) {
+        const double besideWindow = heating(c.kind, false, true) - heating(c.kind, true, true) + kWellLoss;
+        const double alone = heating(c.kind, false, false) - heating(c.kind, true, false) + kWellLoss;
+        EXPECT_GT(besideWindow, 1000.0) << c.well;
+        EXPECT_NEAR(alone, besideWindow, 0.01 * besideWindow) << c.well;
     }
 }
 

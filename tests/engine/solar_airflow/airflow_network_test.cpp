@@ -228,6 +228,73 @@ TEST(AirflowNetwork, SealedZoneHasNoFlow) {
     EXPECT_EQ(s.flow.qout(z, 1), 0.0);
 }
 
+// Two zones stacked with a floor structure of 0.25 m between them, joined by a stair void: a vent at
+// the floor of the lower zone and one under the ceiling of the upper zone to the outdoors.  The
+// void is one opening seen from both zones, so what leaves one zone through it enters the other,
+// and the house takes in what it lets out.  The stack drives one flow through the three openings in
+// series, from the column of each zone's air and of the structure at the mean of the two zones'
+// densities, against the outdoor column: downwards when the outdoors is the warmest.  Air at one
+// temperature stays still.
+TEST(AirflowNetwork, StairVoidBetweenStackedZonesIsOneFlowSeenFromBothSides) {
+    constexpr double kCeiling = 2.4, kStructure = 0.25;               // m
+    constexpr double kBottomVent = 0.1, kTopVent = 0.05, kVoid = 1.0; // m2
+    constexpr int kLower = 1, kUpper = 2;
+    const auto house = [&](AirflowNetwork& net) {
+        net.addZone(0.0, kCeiling, 50.0);
+        net.addZone(kCeiling + kStructure, kCeiling, 50.0);
+        net.addOpening(kLower, {.width = 0.2, .low = 0.0, .high = 0.5, .type = 5});
+        net.addOpening(kLower, {.width = 1.0, .low = 0.0, .high = 1.0, .type = 3, .adjzon = kUpper});
+        net.addOpening(kUpper, {.width = 1.0, .low = 0.0, .high = 1.0, .type = 2, .adjzon = kLower});
+        net.addOpening(kUpper, {.width = 0.1, .low = 0.0, .high = 0.5, .type = 4});
+        net.finishInput();
+    };
+    struct Case {
+        double lower, upper, outdoor; // C
+    };
+    const Case cases[] = {{20.0, 5.0, 0.0}, {20.0, 30.0, 0.0}, {15.0, 25.0, 30.0}};
+    for (const Case& c : cases) {
+        AirflowNetwork net;
+        net.setTightNumerics();
+        house(net);
+        std::array<double, 11> t{};
+        t[kLower] = c.lower;
+        t[kUpper] = c.upper;
+        ASSERT_EQ(net.step(t, c.outdoor, 0.0, 0.0), 0) << c.lower << " " << c.upper << " " << c.outdoor;
+
+        const double rhoOut = idealGasDensity(c.outdoor);
+        const double rhoLower = idealGasDensity(c.lower), rhoUpper = idealGasDensity(c.upper);
+        const double rhoStructure = 0.5 * (rhoLower + rhoUpper);
+        const double stack = kG * ((rhoOut - rhoLower) * kCeiling + (rhoOut - rhoStructure) * kStructure +
+                                   (rhoOut - rhoUpper) * kCeiling); // Pa, upwards through the house
+        double resistance = 0.0;
+        for (double area : {kBottomVent, kVoid, kTopVent}) resistance += 1.0 / std::pow(0.6 * area, 2);
+        const double q = std::sqrt(2.0 * std::fabs(stack) / kRhoRef / resistance);
+        const double up = stack > 0.0 ? q : 0.0, down = stack < 0.0 ? q : 0.0;
+
+        const auto& f = net.state().flow;
+        const double tolerance = 1e-3 * q;
+        SCOPED_TRACE(::testing::Message() << c.lower << " " << c.upper << " " << c.outdoor);
+        EXPECT_NEAR(f.qout(kLower, 2), up, tolerance);
+        EXPECT_NEAR(f.qin(kLower, 2), down, tolerance);
+        EXPECT_NEAR(f.qin(kUpper, 1), f.qout(kLower, 2), 1e-6 * q);
+        EXPECT_NEAR(f.qout(kUpper, 1), f.qin(kLower, 2), 1e-6 * q);
+        EXPECT_NEAR(f.qinx(kLower) + f.qinx(kUpper), f.qoutx(kLower) + f.qoutx(kUpper), 1e-6 * q);
+        EXPECT_NEAR(f.qin(kLower, 1) + f.qout(kLower, 1), q, tolerance);
+        EXPECT_NEAR(f.qin(kUpper, 2) + f.qout(kUpper, 2), q, tolerance);
+    }
+
+    // Air at one temperature indoors and out: the square-root law turns rounding of the pressures
+    // (1e-15 Pa) into flows of 1e-8 m3/s, so the solver stops a little above that.
+    AirflowNetwork still;
+    house(still);
+    still.state().numerics.maxitv = 1000;
+    still.state().numerics.convv = 1e-6;
+    std::array<double, 11> t{};
+    t.fill(18.0);
+    ASSERT_EQ(still.step(t, 18.0, 0.0, 0.0), 0);
+    EXPECT_LT(still.largestFlow(), 1e-5);
+}
+
 // Zones that only the outdoors joins are solved group by group; a shut door between the groups
 // joins them into one system without adding a flow.  Both must give the same pressures and flows
 // to the last bit, on a network of two pairs of zones and a zone alone.

@@ -343,7 +343,12 @@ TEST_F(SolarDrivers, DiagnosticSwitchDumpsTheWeatherAndTheDrivers) {
     EXPECT_NE(text.find(" AIR TEMPERATURE=     18.0"), std::string::npos);
 }
 
-TEST_F(SolarDrivers, LightWellsAdmitSunOrConductHeat) {
+// Two light wells in zone 1 (the roof zone, 20 C) light zone 2 (22 C): a rectangular well of
+// reflectance 0, which admits nothing, with a diffuser of 2.5 W/m2K under its glazing in series with
+// its shaft wall, and a tube without one.  Whatever the sky, each shaft wall exchanges its U A dT
+// between the two zones: the sun adds its light, never takes the wall away.  The glazing's
+// conduction from outdoors is in the zone's response in every step, and is not added here.
+TEST_F(SolarDrivers, LightWellsAdmitSunAndExchangeThroughTheirShaftsInEveryStep) {
     ShadBlock& shad = state->shad;
     SkylightBlock& sky = state->skylight;
     shad.nsky(1) = 2;
@@ -358,38 +363,39 @@ TEST_F(SolarDrivers, LightWellsAdmitSunOrConductHeat) {
         sky.usky(k) = 5.0;
         for (int a = 1; a <= 10; ++a) sky.sktau(k, a) = 0.8;
     }
-    shad.igltyp(1) = 1; // rectangular well, reflectance 0: admits nothing
+    shad.igltyp(1) = 1;
     shad.sshref(1, 1) = 0.0;
-    shad.igltyp(2) = 2; // tube
+    shad.sdiff(1, 1) = 1;
+    sky.skp1(1) = 2.5;
+    sky.skp2(1) = 0.7;
+    shad.igltyp(2) = 2;
     shad.sshref(1, 2) = 0.9;
     shad.skfrf(2) = 0.1;
 
-    sun(90.0, 0.0, 700.0, 100.0); // sun overhead: normal incidence down the tube
-    solahf(*state, kStep, 0.01, kHmax);
-    // Tube at normal incidence: beam passes the shaft whole; the diffuse meets it at 30 degrees.
-    const double x = 0.5 * 1.0 * std::sqrt(3.1415927 / 0.5);
-    const double tsd = std::pow(0.9, 4.0 * x * std::tan(30.0 * kRad) / 3.1415927);
-    const double expected = 0.9 * (100.0 * 0.8 * tsd + 700.0 * 0.8 * 1.0) * 0.5;
-    EXPECT_NEAR(state->stuff.drive2(303, kStep), expected, 0.5);
-    EXPECT_EQ(state->stuff.drive2(302, kStep), 0.0);
-    EXPECT_EQ(state->stuff.drive2(453, kStep), 0.0); // no conduction in sunshine
-
-    // At night the shaft wall exchanges heat between the roof zone (20 C) and the lit zone (22 C); the
-    // glazing's conduction from outdoors is in the zone's response in every step, and is not added
-    // again here.  The first well has a diffuser of 2.5 W/m2K under its glazing, in series with its
-    // shaft wall; the second has none.
-    state->stuff.drive2(302, kStep) = state->stuff.drive2(303, kStep) = 0.0;
-    shad.sdiff(1, 1) = 1;
-    sky.skp1(1) = 2.5;
-    sun(0.0, 0.0, 0.0, 0.0);
-    solahf(*state, kStep, 0.01, kHmax);
     const double shaft = 3.0 * 1.0 / (0.218 + 1.0); // W/K
     const double diffuser = 0.5 * 2.5;              // W/K
     const double series = shaft * diffuser / (shaft + diffuser);
-    const double intoLit = (20.0 - 22.0) * (series + shaft);
-    EXPECT_NEAR(state->stuff.drive2(453, kStep), intoLit, 1e-9);
-    EXPECT_NEAR(state->stuff.drive2(452, kStep), -intoLit, 1e-9);
-    EXPECT_EQ(state->stuff.drive2(303, kStep), 0.0);
+    const double intoLit = (20.0 - 22.0) * (series + shaft); // W
+    // The tube: a beam straight down passes the shaft whole; the diffuse meets it at 30 degrees.
+    const double x = 0.5 * 1.0 * std::sqrt(3.1415927 / 0.5);
+    const double tsd = std::pow(0.9, 4.0 * x * std::tan(30.0 * kRad) / 3.1415927);
+    const auto tube = [tsd](double Ib, double Id) { return 0.9 * (Id * 0.8 * tsd + Ib * 0.8) * 0.5; };
+    struct Case {
+        const char* sky;
+        double altitude, Ib, Id; // degrees, W/m2
+    };
+    const Case cases[] = {{"night", 0.0, 0.0, 0.0},
+                          {"a faint sky of 1 W/m2", 90.0, 0.0, 1.0},
+                          {"the sun overhead", 90.0, 700.0, 100.0}};
+    for (const Case& c : cases) {
+        for (int row : {302, 303, 452, 453}) state->stuff.drive2(row, kStep) = 0.0;
+        sun(c.altitude, 0.0, c.Ib, c.Id);
+        solahf(*state, kStep, 0.01, kHmax);
+        EXPECT_NEAR(state->stuff.drive2(303, kStep), tube(c.Ib, c.Id), 0.5) << c.sky;
+        EXPECT_EQ(state->stuff.drive2(302, kStep), 0.0) << c.sky;
+        EXPECT_NEAR(state->stuff.drive2(453, kStep), intoLit, 1e-9) << c.sky;
+        EXPECT_NEAR(state->stuff.drive2(452, kStep), -intoLit, 1e-9) << c.sky;
+    }
 }
 
 // Sky light reaches a skylight whose plane the sun is behind: an isotropic sky sends a plane of tilt b
