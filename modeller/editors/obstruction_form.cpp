@@ -190,6 +190,7 @@ TObstructionForm::TObstructionForm(HouseModel& model, ElementClipboard& clipboar
     connect(L2Edit, &platform::EditBox::changed, this, platform::guarded(m, [this] { L2EditChange(); }));
     connect(DEdit, &platform::EditBox::changed, this, platform::guarded(m, [this] { DEditChange(); }));
     connect(HEdit, &platform::EditBox::changed, this, platform::guarded(m, [this] { HEditChange(); }));
+    connect(DEdit, &platform::EditBox::typingEnded, this, platform::guarded(m, [this] { DEditEndTyping(); }));
     connect(SchedButton, &QAbstractButton::clicked, this,
             platform::guarded(m, [this] { SchedButtonClick(); }));
     connect(SBDelete, &QAbstractButton::clicked, this, platform::guarded(m, [this] { SBDeleteClick(); }));
@@ -266,6 +267,20 @@ void TObstructionForm::valueChange(ObstructionEditor::Value value, platform::Edi
     // Not a number: the box is emptied and the obstruction keeps its value.
     messages_.beep();
     box->setText(QString());
+}
+
+void TObstructionForm::DEditEndTyping() {
+    const std::string refusal = editor_.EndTyping(ObstructionEditor::Value::D);
+    if (refusal.empty()) return;
+    messages_.warn(QString::fromStdString(refusal));
+    ChangeValues();
+}
+
+void TObstructionForm::OKSBClick() {
+    const QString before = DEdit->text();
+    for (platform::EditBox* box : {L1Edit, L2Edit, DEdit, HEdit}) box->endTyping();
+    if (DEdit->text() != before) return; // the typed distance was refused and is shown as it was
+    accept();
 }
 
 void TObstructionForm::SchedButtonClick() {
