@@ -8,10 +8,16 @@
 
 namespace pelmora {
 
+std::string obstruction_text::DistanceRefused(double d) {
+    return "D is the distance of the obstruction from the house and must be more than 0 m: at " +
+           FixedText(d, 2) + " m the obstruction would stand inside or behind the walls that face it.";
+}
+
 void ObstructionEditor::Select(int side, int obstruction) {
     assert(side >= 1 && side <= 4 && obstruction >= 1 && obstruction <= 3);
     side_ = side;
     obstruction_ = obstruction;
+    distanceBeforeTyping_.reset();
 }
 
 double& ObstructionEditor::field(Value value) {
@@ -42,10 +48,20 @@ std::string ObstructionEditor::Text(Value value) const {
 }
 
 ObstructionEditor::Typed ObstructionEditor::Type(Value value, std::string_view text) {
+    if (value == Value::D && !distanceBeforeTyping_) distanceBeforeTyping_ = field(value);
     const std::optional<double> number = ReadNumber(text);
     if (!number) return Typed::Refused;
     field(value) = *number;
     return Typed::Stored;
+}
+
+std::string ObstructionEditor::EndTyping(Value value) {
+    if (value != Value::D) return {};
+    const std::optional<double> before = std::exchange(distanceBeforeTyping_, std::nullopt);
+    const double typed = field(value); // m
+    if (!before || typed > 0.0) return {};
+    field(value) = *before;
+    return obstruction_text::DistanceRefused(typed);
 }
 
 void ObstructionEditor::SetShading(const MonthlyShading& shading) {
@@ -65,10 +81,12 @@ void ObstructionEditor::clear(TObstructionRec& obstruction) const {
 }
 
 void ObstructionEditor::Delete() {
+    distanceBeforeTyping_.reset();
     clear(selected());
 }
 
 void ObstructionEditor::DeleteAll() {
+    distanceBeforeTyping_.reset();
     for (int side = 1; side <= 4; ++side)
         for (int k = 1; k <= 3; ++k) clear(model_.SiteObstructions(side)(k));
 }
@@ -80,6 +98,7 @@ void ObstructionEditor::Copy() {
 }
 
 void ObstructionEditor::Paste() {
+    distanceBeforeTyping_.reset();
     if (!CanPaste()) return;
     const ObstructionCopy& c = clipboard_.Obstruction;
     TObstructionRec& ob = selected();

@@ -6,10 +6,16 @@
 #include "modeller/editors/element_clipboard.h"
 #include "modeller/model/house_model.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace pelmora {
+
+namespace obstruction_text {
+// The refusal of a distance D of `d` m (written with two decimals).
+std::string DistanceRefused(double d);
+} // namespace obstruction_text
 
 class ObstructionEditor {
   public:
@@ -37,9 +43,14 @@ class ObstructionEditor {
     double Shown(Value value) const;
     // The text a value box shows: fixed notation with 2 decimals.
     std::string Text(Value value) const;
-    // A text typed into a value box.  Any number is taken, negative ones too: the lateral limits are
-    // plan positions, and the card writer treats a negative distance as none.
+    // A text typed into a value box.  A number is taken at once, negative ones too: L1 and L2 are
+    // measured along the side from the house's end, and an obstruction may start before it.
     Typed Type(Value value, std::string_view text);
+    // Judges the value of a box when its typing ends.  D is the distance of the obstruction from the
+    // house: at 0 m or less the obstruction would stand inside or behind the walls facing it, so it is
+    // refused and D is again what it was before the typing.  Returns the refusal's message, empty
+    // when the value stands.
+    std::string EndTyping(Value value);
 
     // The selected obstruction's monthly shading (the schedule buffer).
     const MonthlyShading& Shading() const { return selected().Shading; }
@@ -67,6 +78,8 @@ class ObstructionEditor {
     ElementClipboard& clipboard_;
     int side_ = 1;
     int obstruction_ = 1;
+    // D of the selected obstruction before the typing under way, while D is being typed.
+    std::optional<double> distanceBeforeTyping_;
 };
 
 } // namespace pelmora

@@ -19,8 +19,9 @@ namespace {
 
 constexpr int kPictureWidth = 260, kPictureHeight = 200; // px
 
-// A sketch of the plan with an obstruction in front of `side`: its distance D from the side and its
-// two ends L1 and L2 measured along the side.
+// A sketch of the plan with an obstruction in front of `side`: its distance D from the house and its
+// two ends L1 and L2 measured along the side from the house's left end (top and bottom sides) or top
+// end (right and left sides), marked 0.
 QPixmap sidePicture(int side) {
     QPixmap picture(kPictureWidth, kPictureHeight);
     picture.fill(Qt::white);
@@ -34,22 +35,32 @@ QPixmap sidePicture(int side) {
     // The obstruction as a bar parallel to the side, with the distance drawn as an arrow.
     QRect bar;
     QLine distance;
+    QLine origin; // the house's end from which L1 and L2 are measured, carried out to the obstruction
+    QPoint zero;  // where the origin's "0" stands
     switch (side) {
     case 1:
         bar = QRect(110, 15, 90, 10);
         distance = QLine(150, 25, 150, 70);
+        origin = QLine(90, 70, 90, 20);
+        zero = QPoint(80, 24);
         break;
     case 2:
         bar = QRect(225, 80, 10, 70);
         distance = QLine(170, 110, 225, 110);
+        origin = QLine(170, 70, 230, 70);
+        zero = QPoint(238, 74);
         break;
     case 3:
         bar = QRect(60, 175, 90, 10);
         distance = QLine(105, 130, 105, 175);
+        origin = QLine(90, 130, 90, 180);
+        zero = QPoint(93, 171);
         break;
     default:
         bar = QRect(25, 50, 10, 70);
         distance = QLine(35, 90, 90, 90);
+        origin = QLine(30, 70, 90, 70);
+        zero = QPoint(40, 66);
         break;
     }
     p.setBrush(QColor(120, 160, 90));
@@ -58,7 +69,10 @@ QPixmap sidePicture(int side) {
     p.drawLine(distance);
     p.setPen(Qt::red);
     p.drawText(distance.center() + QPoint(4, -4), "D");
+    p.setPen(QPen(Qt::blue, 1, Qt::DotLine));
+    p.drawLine(origin);
     p.setPen(Qt::blue);
+    p.drawText(zero, "0");
     const bool horizontal = side == 1 || side == 3;
     p.drawText(horizontal ? bar.topLeft() + QPoint(0, side == 1 ? 22 : -4) : bar.topLeft() + QPoint(-20, 0),
                "L1");
@@ -190,6 +204,7 @@ TObstructionForm::TObstructionForm(HouseModel& model, ElementClipboard& clipboar
     connect(L2Edit, &platform::EditBox::changed, this, platform::guarded(m, [this] { L2EditChange(); }));
     connect(DEdit, &platform::EditBox::changed, this, platform::guarded(m, [this] { DEditChange(); }));
     connect(HEdit, &platform::EditBox::changed, this, platform::guarded(m, [this] { HEditChange(); }));
+    connect(DEdit, &platform::EditBox::typingEnded, this, platform::guarded(m, [this] { DEditEndTyping(); }));
     connect(SchedButton, &QAbstractButton::clicked, this,
             platform::guarded(m, [this] { SchedButtonClick(); }));
     connect(SBDelete, &QAbstractButton::clicked, this, platform::guarded(m, [this] { SBDeleteClick(); }));
@@ -266,6 +281,20 @@ void TObstructionForm::valueChange(ObstructionEditor::Value value, platform::Edi
     // Not a number: the box is emptied and the obstruction keeps its value.
     messages_.beep();
     box->setText(QString());
+}
+
+void TObstructionForm::DEditEndTyping() {
+    const std::string refusal = editor_.EndTyping(ObstructionEditor::Value::D);
+    if (refusal.empty()) return;
+    messages_.warn(QString::fromStdString(refusal));
+    ChangeValues();
+}
+
+void TObstructionForm::OKSBClick() {
+    const QString before = DEdit->text();
+    for (platform::EditBox* box : {L1Edit, L2Edit, DEdit, HEdit}) box->endTyping();
+    if (DEdit->text() != before) return; // the typed distance was refused and is shown as it was
+    accept();
 }
 
 void TObstructionForm::SchedButtonClick() {

@@ -54,7 +54,11 @@ class TObstructionForm : public platform::Dialog {
     void SBDeleteAllClick();
     void CopyButtonClick();
     void PasteButtonClick();
-    void OKSBClick() { accept(); }
+    // D is judged when its typing ends (Enter, leaving the box, OK); a refused D is shown again as it
+    // was, with a message.
+    void DEditEndTyping();
+    // Ends the typing in the value boxes; closes the dialog unless a value was refused.
+    void OKSBClick();
 
     // ---- Components --------------------------------------------------------------------------
     platform::SpeedButton *NSB, *ESB, *SSB, *WSB;

@@ -1,9 +1,12 @@
 #include "modeller/engine_input/project_cards.h"
 
 #include "modeller/model/file_names.h"
+#include "modeller/model/plan_geometry.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <numbers>
 
@@ -541,10 +544,60 @@ int FacedSide(double planAzimuth) {
 
 } // namespace
 
+namespace {
+
+constexpr std::array<const char*, 4> kSideNames = {"top", "right", "bottom", "left"};
+
+// Where the obstructions of one side of the plan stand, in plan metres.  As the obstructions dialog
+// shows them, D is the distance from the house (from its outermost wall on that side) and L1 and L2
+// are the obstruction's ends along the side, measured from the house's left end for the top and
+// bottom sides and from its top end for the right and left sides.
+struct ObstructionFrame {
+    double left = 0.0, top = 0.0, right = 0.0, bottom = 0.0; // m, the house's extent on the plan
+
+    explicit ObstructionFrame(const HouseModel& m) {
+        const PlanLimits limits = PlanLimit(m);
+        const double pxPerMetre = PixelsPerMetre(m);
+        left = limits.ZoneMin(0).X / pxPerMetre;
+        top = limits.ZoneMin(0).Y / pxPerMetre;
+        right = limits.ZoneMax(0).X / pxPerMetre;
+        bottom = limits.ZoneMax(0).Y / pxPerMetre;
+    }
+    // The plan line on which an obstruction of the side at distance D from the house stands.
+    double line(int side, double d) const {
+        switch (side) {
+        case 1:
+            return top - d;
+        case 2:
+            return right + d;
+        case 3:
+            return bottom + d;
+        default:
+            return left - d;
+        }
+    }
+    // The plan position of a length along the side.
+    double along(int side, double l) const { return (side == 1 || side == 3 ? left : top) + l; }
+};
+
+// An obstruction at no distance or less from the house would stand inside or behind the walls that
+// face it; the obstructions dialog refuses one, and one kept in an older house file stops the run.
+void checkInFront(const TObstructionRec& ob, int side, int k) {
+    if (ob.D > 0.0) return;
+    char distance[48];
+    std::snprintf(distance, sizeof distance, "%.2f", ob.D);
+    throw ScratchError("Obstruction " + std::to_string(k) + " on the " + kSideNames[side - 1] +
+                       " side of the plan stands " + distance +
+                       " m from the house: an obstruction must stand more than 0 m in front of the house");
+}
+
+} // namespace
+
 void MapObstructions(Scratch& s) {
     HouseModel& m = s.model;
     ResetObstructions(s);
-    const double pxPerMetre = 20.0 * m.Magnification;
+    const double pxPerMetre = PixelsPerMetre(m);
+    const ObstructionFrame frame(m);
     ForEachExternalWall(m, [&](int z, int w) {
         TWallRec& wall = m.Walls(z, w);
         const int side = FacedSide(wall.PlanAzimuth);
@@ -555,27 +608,29 @@ void MapObstructions(Scratch& s) {
         for (int k = 1; k <= 3; ++k) {
             const TObstructionRec& ob = m.SiteObstructions(side)(k);
             if (std::fabs(ob.H) <= 0.001 || std::fabs(ob.L1 - ob.L2) <= 0.001) continue;
-            const double b = side <= 2 ? std::max(ob.L1, ob.L2) : std::min(ob.L1, ob.L2); // m
-            double lateral = 0.0, distance = 0.0;                                         // m
+            checkInFront(ob, side, k);
+            const double line = frame.line(side, ob.D); // m
+            const double b =
+                frame.along(side, side <= 2 ? std::max(ob.L1, ob.L2) : std::min(ob.L1, ob.L2)); // m
+            double lateral = 0.0, distance = 0.0;                                               // m
             switch (side) {
             case 1:
                 lateral = b - ex;
-                distance = ey - ob.D;
+                distance = ey - line;
                 break;
             case 2:
                 lateral = b - ey;
-                distance = ob.D - sx;
+                distance = line - sx;
                 break;
             case 3:
                 lateral = ex - b;
-                distance = ob.D - sy;
+                distance = line - sy;
                 break;
             default:
                 lateral = ey - b;
-                distance = sx - ob.D;
+                distance = sx - line;
                 break;
             }
-            distance = std::max(distance, 0.0);
             TSurfaceObstructionRec& entry = wall.WallObstructions(k);
             entry.Distance = distance;
             entry.RelativeHeight = ob.H - (m.Zones(z).Level - 1) * (wall.ExtHeight + 0.3);

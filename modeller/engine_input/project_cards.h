@@ -33,6 +33,10 @@ void BuildHorizontalSchemes(Scratch& scratch);
 void CalcFins(Scratch& scratch);
 void BuildVerticalSchemes(Scratch& scratch);
 void ResetObstructions(Scratch& scratch);
+// Gives every external wall, and each window on it, the obstructions of the plan side it faces, each
+// measured from the house as the obstructions dialog shows it: D from the house's outermost wall on
+// that side, L1 and L2 along the side from the house's left (top and bottom sides) or top (right and
+// left sides) end.  Raises ScratchError for an obstruction in use that stands at no distance or less.
 void MapObstructions(Scratch& scratch);
 void BuildScreens(Scratch& scratch);
 

@@ -5,6 +5,7 @@
 #include "modeller/model/file_names.h"
 #include "modeller/model/level_default_record.h"
 #include "modeller/model/level_defaults.h"
+#include "modeller/model/plan_geometry.h"
 #include "modeller/model/value_lines.h"
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <limits>
 #include <memory>
+#include <vector>
 
 namespace pelmora {
 
@@ -344,6 +346,61 @@ void WriteHouseFile(const HouseModel& model) {
 
 namespace {
 
+// Twice the signed area of the zone's outline from its walls' start points, in screen coordinates
+// (y down): above 0 when the outline runs anticlockwise on the screen.
+double anticlockwiseArea(const HouseModel& m, int z) {
+    const int n = m.Zones(z).NodeCount;
+    double s = 0.0; // px2
+    for (int i = 0; i < n; ++i) {
+        const TPlanPoint a = m.Walls(z, i).Start;
+        const TPlanPoint b = m.Walls(z, (i + 1) % n).Start;
+        s += (static_cast<double>(a.Y) + b.Y) * (static_cast<double>(b.X) - a.X);
+    }
+    return s;
+}
+
+// Turns an outline stored anticlockwise clockwise, as the plan editor stores every outline it closes:
+// the first point stays and the others are taken in the reverse order, so wall i is the old wall
+// n - 1 - i walked the other way.  Each wall keeps its record and its windows and doors, whose
+// positions, measured from the wall's start, are measured from its other end now: they stay where
+// they stand on the plan.  The wall and opening directions follow at the next pre-simulation pass.
+void makeClockwise(HouseModel& m, int z) {
+    constexpr double kFilePixelsPerMetre = 20.0; // the file's plan positions are at magnification 1
+    const int n = m.Zones(z).NodeCount;
+    if (n < 3 || n > kMaxNodes || anticlockwiseArea(m, z) <= 0.0) return;
+    struct StoredWall {
+        TWallRec wall;
+        std::vector<TWindowRec> windows;
+        std::vector<TDoorRec> doors;
+    };
+    std::vector<StoredWall> stored(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        StoredWall& w = stored[static_cast<std::size_t>(i)];
+        w.wall = m.Walls(z, i);
+        for (int k = 1; k <= kMaxWindowsPerWall; ++k) w.windows.push_back(m.WallWindows(z, i, k));
+        for (int k = 1; k <= kMaxDoorsPerWall; ++k) w.doors.push_back(m.WallDoors(z, i, k));
+    }
+    for (int i = 0; i < n; ++i) {
+        const int old = n - 1 - i;
+        const StoredWall& from = stored[static_cast<std::size_t>(old)];
+        const TPlanPoint start = stored[static_cast<std::size_t>((old + 1) % n)].wall.Start;
+        const double length = Distance(start, from.wall.Start) / kFilePixelsPerMetre; // m
+        TWallRec& wall = m.Walls(z, i);
+        wall = from.wall;
+        wall.Start = start;
+        for (int k = 1; k <= kMaxWindowsPerWall; ++k) {
+            TWindowRec& window = m.WallWindows(z, i, k);
+            window = from.windows[static_cast<std::size_t>(k - 1)];
+            if (k <= wall.WindowCount) window.Position = length - window.Position;
+        }
+        for (int k = 1; k <= kMaxDoorsPerWall; ++k) {
+            TDoorRec& door = m.WallDoors(z, i, k);
+            door = from.doors[static_cast<std::size_t>(k - 1)];
+            if (k <= wall.DoorCount) door.Position = length - door.Position;
+        }
+    }
+}
+
 void readZone(ValueLineReader& in, HouseModel& m, int z) {
     TZoneRec& zone = m.Zones(z);
     in.record(zone, fields(kZone));
@@ -363,6 +420,7 @@ void readZone(ValueLineReader& in, HouseModel& m, int z) {
         // Mirrored doors are not stored; the pre-simulation pass fills them again.
         wall.InterzoneDoorCount = 0;
     }
+    makeClockwise(m, z);
     for (int n = 0; n < zone.NodeCount; ++n) m.ZoneNodes(z, n) = m.Walls(z, n).Start;
     for (int i = 1; i <= zone.IntWallCount; ++i) in.record(m.ZoneIntWalls(z, i), fields(kIntWall));
     for (int i = 1; i <= zone.SkylightCount; ++i) in.record(m.ZoneSkylights(z, i), fields(kSkylight));

@@ -56,6 +56,35 @@ double Area(const HouseModel& model, int zone) {
     return std::abs(sum) / (pixelsPerMetre * pixelsPerMetre);
 }
 
+double planDirection(TPlanPoint a, TPlanPoint b) {
+    const double dx = b.X - a.X;
+    const double dy = b.Y - a.Y;
+    if (dx == 0) return b.Y > a.Y ? std::numbers::pi / 2 : 3 * std::numbers::pi / 2;
+    const double slope = std::atan(dy / dx);
+    return dx < 0 ? slope + std::numbers::pi : slope;
+}
+
+TPlanPoint OpeningNodePoint(const HouseModel& model, int zone, int wall, double position) {
+    const TPlanPoint start = model.ZoneNodes(zone, wall);
+    const TPlanPoint end = model.ZoneNodes(zone, model.NextWall(zone, wall));
+    const double a = planDirection(start, end);
+    const std::int32_t d = nearestPixel(position * PixelsPerMetre(model)); // px
+    return {start.X + nearestPixel(d * std::cos(a)), start.Y + nearestPixel(d * std::sin(a))};
+}
+
+void PlaceOpeningPoints(HouseModel& model, int zone) {
+    for (int w = 0; w < model.Zones(zone).NodeCount; ++w) {
+        for (int k = 1; k <= model.Walls(zone, w).WindowCount; ++k) {
+            TWindowRec& window = model.WallWindows(zone, w, k);
+            window.NodePoint = OpeningNodePoint(model, zone, w, window.Position);
+        }
+        for (int k = 1; k <= model.Walls(zone, w).DoorCount; ++k) {
+            TDoorRec& door = model.WallDoors(zone, w, k);
+            door.NodePoint = OpeningNodePoint(model, zone, w, door.Position);
+        }
+    }
+}
+
 double Distance(TPlanPoint a, TPlanPoint b) {
     return WallLength(toReal(a), toReal(b));
 }

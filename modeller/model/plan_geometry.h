@@ -49,6 +49,18 @@ TPlanPoint FindPoint(TPlanPoint p, TPlanPoint a, TPlanPoint b);
 // Direction of b seen from a (radians): pi/2 or 3pi/2 on a vertical line, else in (-pi/2, pi/2).
 double Angle(TPlanPoint a, TPlanPoint b);
 
+// The direction from a to b in radians, as the plan measures it: on a vertical line pi/2 when b lies
+// below a and 3pi/2 otherwise; else the arc tangent of the slope, turned so that it points from a
+// towards b.
+double planDirection(TPlanPoint a, TPlanPoint b);
+// The plan point of an opening `position` metres from the start of wall `wall` of the zone towards
+// its end, at the model's magnification: the point Round(position x 20 x Magnification) pixels along
+// the wall.
+TPlanPoint OpeningNodePoint(const HouseModel& model, int zone, int wall, double position);
+// Sets the plan point (NodePoint) of every window and door of the zone's walls from its position
+// along its wall, at the model's magnification.
+void PlaceOpeningPoints(HouseModel& model, int zone);
+
 // True when the test ray from r to p crosses the outline edge a-b.  An edge counts when its ends lie
 // on different sides of the ray's line, an end on the line counting with the side of negative cross
 // product, so a ray through a vertex between two edges counts one crossing and a ray that touches a

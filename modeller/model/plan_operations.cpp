@@ -70,6 +70,8 @@ void ScalePlanCoordinates(HouseModel& model, double factor) {
             model.Walls(z, n).Start = model.ZoneNodes(z, n);
         }
     }
+    // The openings stand where their positions put them on the rescaled walls.
+    for (int z = 1; z <= model.ZoneCount; ++z) PlaceOpeningPoints(model, z);
     for (int level = 1; level <= model.LevelCount; ++level) {
         for (int p = 0; p < model.Eaves(level).Count; ++p) {
             model.EavesNodes(level, p) = scaled(model.EavesNodes(level, p), factor);

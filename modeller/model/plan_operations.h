@@ -10,8 +10,8 @@ namespace pelmora {
 
 // Multiplies each plan position by `factor` and stores the nearest whole pixel (halves to even): both
 // ends of every internal wall, the nodes of every zone (copied into the walls' Start) and the eaves
-// points of every level in use (copied into the outline's points).  Window, door and mirrored-door
-// node points are not scaled.
+// points of every level in use (copied into the outline's points).  The window and door points are
+// placed again from their positions on the rescaled walls; mirrored-door points are not scaled.
 void ScalePlanCoordinates(HouseModel& model, double factor);
 
 // True when the windows, the doors and the mirrored doors of the two walls that meet at node `node`

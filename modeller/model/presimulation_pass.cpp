@@ -39,23 +39,26 @@ void removeIntWall(HouseModel& model, int zone, int k) {
 }
 
 // The eaves depth (m) seen from `from` along the outward normal of direction `theta` (radians): the
-// distance to the last edge of the eaves outline crossed within 20 m, 0 when none is.  `eachEdge`
-// runs after every edge with the depth so far and may replace it.
-template <class AfterEdge>
-double eavesDepth(const HouseModel& model, int level, TPlanPoint from, double theta, AfterEdge eachEdge) {
+// distance to the nearest edge of the eaves outline crossed within 20 m, 0 when none is.  The nearest
+// edge is the eave over the wall; an edge further out belongs to another part of the roof, such as
+// the eave of a wing across a courtyard.
+double eavesDepth(const HouseModel& model, int level, TPlanPoint from, double theta) {
     const double reach = PixelsPerMetre(model) * kEavesProbeLength; // px
     const TPlanPoint to{from.X + nearestPixel(std::sin(theta) * reach),
                         from.Y - nearestPixel(std::cos(theta) * reach)};
     const TEavesOutline& eaves = model.Eaves(level);
-    double depth = 0.0; // m
+    double nearest = 0.0; // px
+    bool crossed = false;
     for (int k = 0; k < eaves.Count; ++k) {
         const TPlanPoint a = eaves.Points(k);
         const TPlanPoint b = eaves.Points(k + 1 < eaves.Count ? k + 1 : 0);
         const TPlanPoint q = InterceptPoint(a, b, from, to);
-        if (q != kNoIntercept) depth = Distance(q, from) / PixelsPerMetre(model);
-        depth = eachEdge(depth);
+        if (q == kNoIntercept) continue;
+        const double distance = Distance(q, from); // px
+        if (!crossed || distance < nearest) nearest = distance;
+        crossed = true;
     }
-    return depth;
+    return nearest / PixelsPerMetre(model);
 }
 
 void clearEaves(HouseModel& model, int level) {
@@ -70,6 +73,8 @@ void clearEaves(HouseModel& model, int level) {
     }
 }
 
+// The openings are measured from the points their positions give on the wall at the current scale,
+// never from the points a drawing of the plan last left in them.
 void wallEaves(HouseModel& model, int level, int z, int w) {
     const TPlanPoint a = model.ZoneNodes(z, w);
     const TPlanPoint b = model.ZoneNodes(z, model.NextWall(z, w));
@@ -79,19 +84,22 @@ void wallEaves(HouseModel& model, int level, int z, int w) {
     if (wall.PlanAzimuth == 90.0) wall.PlanAzimuth = 89.9;
     if (wall.PlanAzimuth == 270.0) wall.PlanAzimuth = 269.9;
     const double theta = wall.PlanAzimuth * std::numbers::pi / 180.0; // radians
-    const auto unchanged = [](double depth) { return depth; };
     const TPlanPoint middle{nearestPixel((static_cast<double>(a.X) + b.X) / 2.0),
                             nearestPixel((static_cast<double>(a.Y) + b.Y) / 2.0)};
-    wall.EavesDepth = eavesDepth(model, level, middle, theta, unchanged);
+    wall.EavesDepth = eavesDepth(model, level, middle, theta);
+    // A window's second eaves width replaces the outline's whenever the level has an outline.
+    const bool outlined = model.Eaves(level).Count > 0;
     for (int k = 1; k <= wall.WindowCount; ++k) {
         TWindowRec& window = model.WallWindows(z, w, k);
-        const double second = window.SecondEaves; // m
-        window.EavesDepth = eavesDepth(model, level, window.NodePoint, theta,
-                                       [second](double depth) { return second != 0.0 ? second : depth; });
+        window.NodePoint = OpeningNodePoint(model, z, w, window.Position);
+        window.EavesDepth = outlined && window.SecondEaves != 0.0
+                                ? window.SecondEaves
+                                : eavesDepth(model, level, window.NodePoint, theta);
     }
     for (int k = 1; k <= wall.DoorCount; ++k) {
         TDoorRec& door = model.WallDoors(z, w, k);
-        door.EavesDepth = eavesDepth(model, level, door.NodePoint, theta, unchanged);
+        door.NodePoint = OpeningNodePoint(model, z, w, door.Position);
+        door.EavesDepth = eavesDepth(model, level, door.NodePoint, theta);
     }
 }
 
@@ -162,6 +170,8 @@ bool ScratchCalcs(HouseModel& model, PlanView& view, StairwellQuestion& question
 
     for (int level = 1; level <= model.LevelCount; ++level) CalculateWallValues(model, view, level);
     DelWindowsBnZones(model, view);
+    // Every opening of every level stands where its position puts it at the current scale.
+    for (int z = 1; z <= model.ZoneCount; ++z) PlaceOpeningPoints(model, z);
     for (int level = 1; level <= model.LevelCount; ++level) CalcEaves(model, level);
     for (int z = 1; z <= model.ZoneCount; ++z) model.Zones(z).FloorArea = Area(model, z);
     DeleteUntiedLevels(model, view);

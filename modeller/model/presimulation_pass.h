@@ -41,8 +41,9 @@ std::string StairwellQuestionText(int upperZone, int lowerZone);
 void DeleteUnwantedIntWall(HouseModel& model, PlanView& view);
 
 // Eaves depths (m) of the walls, windows and doors of the level: the distance from the wall's
-// midpoint (the opening's point) along the outward normal to the last edge of the level's eaves
-// outline crossed within 20 m; a window's second eaves width when it has one.
+// midpoint (the opening's point, placed from its position at the current scale) along the outward
+// normal to the nearest edge of the level's eaves outline crossed within 20 m; a window's second
+// eaves width when it has one.
 void CalcEaves(HouseModel& model, int level);
 
 // Deletes every level that holds no zone, top down, and makes level 1 current.  The last level stays.

@@ -310,8 +310,8 @@ void TMainForm::ChangeScaleAndSave() {
     // The file holds the plan at magnification 1.  A rescaled copy is written, so that the rounding
     // of the rescale never moves the plan on the screen.
     auto stored = std::make_unique<HouseModel>(model_);
-    ScalePlanCoordinates(*stored, 1.0 / model_.Magnification);
     stored->Magnification = 1.0;
+    ScalePlanCoordinates(*stored, 1.0 / model_.Magnification);
     HouseFiles.Write(*stored);
     StatusBar1->setPanelText(0, "Saved as " + q(model_.HouseFileSaveName));
     SaveAnswer = 1;

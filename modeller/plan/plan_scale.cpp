@@ -50,20 +50,4 @@ int MetresToPixels(double metres, double magnification) {
     return roundToInt(metres * kPixelsPerMetre * magnification);
 }
 
-double planDirection(TPlanPoint a, TPlanPoint b) {
-    const double dx = b.X - a.X;
-    const double dy = b.Y - a.Y;
-    if (dx == 0) return b.Y > a.Y ? std::numbers::pi / 2 : 3 * std::numbers::pi / 2;
-    const double slope = std::atan(dy / dx);
-    return dx < 0 ? slope + std::numbers::pi : slope;
-}
-
-TPlanPoint OpeningNodePoint(const HouseModel& model, int zone, int wall, double position) {
-    const TPlanPoint start = model.ZoneNodes(zone, wall);
-    const TPlanPoint end = model.ZoneNodes(zone, model.NextWall(zone, wall));
-    const double a = planDirection(start, end);
-    const int d = MetresToPixels(position, model.Magnification);
-    return {start.X + roundToInt(d * std::cos(a)), start.Y + roundToInt(d * std::sin(a))};
-}
-
 } // namespace pelmora

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "modeller/model/house_model.h"
+#include "modeller/model/plan_geometry.h"
 #include "modeller/model/plan_operations.h"
 
 #include <array>
@@ -51,13 +52,6 @@ inline double PixelsToMetres(double pixels, double magnification) {
 }
 int MetresToPixels(double metres, double magnification);
 
-// The direction from a to b in radians, as the plan measures it: on a vertical line pi/2 when b lies
-// below a and 3pi/2 otherwise; else the arc tangent of the slope, turned so that it points from a
-// towards b.
-double planDirection(TPlanPoint a, TPlanPoint b);
-
-// The node point of an opening `position` metres from the start of wall `wall` of the zone towards
-// its end: the point Round(position x 20 x Magnification) pixels along the wall.
-TPlanPoint OpeningNodePoint(const HouseModel& model, int zone, int wall, double position);
+// planDirection and OpeningNodePoint, which place the openings on the plan, are the plan geometry's.
 
 } // namespace pelmora

@@ -77,6 +77,10 @@ void RatingPanel::ReadRatingHistory() {
 
 void RatingPanel::ReadAreaCorrection() {
     pelmora::ReadAreaCorrection(tables_, model_.RootDir);
+    // The kept record shown before the table was read gets its adjusted rating now.
+    if (history_.SimulationRecordCount > 0 && ShownRecord >= 1 &&
+        ShownRecord <= history_.SimulationRecordCount)
+        DisplayRating(ShownRecord);
     CheckAreaCorrectionRows(tables_, model_.RootDir);
 }
 
@@ -134,10 +138,7 @@ void RatingPanel::DisplayRating(int k) {
         analysisTexts_.CoolLabel = state_.CoolLabel;
         analysisTexts_.HeatLabel = state_.HeatLabel;
         analysisTexts_.AdjustLabel = fixedText(r.AreaAdjust, 2);
-        analysisTexts_.AdjustStarLabel =
-            r.Stars == kNoRating
-                ? ""
-                : adjustedStarText(StarRating(tables_, r.Climate, a, r.Total * r.AreaAdjust));
+        analysisTexts_.AdjustStarLabel = adjustedStarText(AdjustedStarRating(tables_, r));
         if (analysis_) analysis_->ratingTexts(analysisTexts_);
         state_.Label1Visible = state_.Label2Visible = state_.Label3Visible = true;
         state_.AnalysisSBVisible = state_.ForwardSBVisible = state_.BackSBVisible = true;

@@ -17,8 +17,7 @@ ShortReportTexts ShortReportFigures(const SimulationHistory& history, const Hous
         t.HeatLabel = fixedText(r.Heat / a, 1);
         // A run that got no rating (its climate lacks a row of a rating table) has no adjusted rating
         // either: without a row the correction is 1, and the plain rating would pass for an adjusted one.
-        if (r.Stars != kNoRating)
-            t.AdjustStarLabel = adjustedStarText(StarRating(tables, r.Climate, a, r.Total * r.AreaAdjust));
+        t.AdjustStarLabel = adjustedStarText(AdjustedStarRating(tables, r));
     }
     t.ProjectN = model.ProjectName;
     t.RunN = std::to_string(model.RunNumber);

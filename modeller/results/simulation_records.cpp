@@ -5,6 +5,8 @@
 #include "modeller/results/text_tokens.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace pelmora {
@@ -28,6 +30,13 @@ void addHour(StarType& r, int zone, int month, double heat, double coolS, double
     r.CoolS += coolS;
     r.CoolL += coolL;
     r.Total = r.Heat + r.CoolS + r.CoolL;
+}
+
+// A figure as the rating history keeps it: rounded to `decimals` as its fixed-notation text is.
+double keptFigure(double value, int decimals) {
+    char text[400]; // room for any finite double in fixed notation
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return std::strtod(text, nullptr);
 }
 
 // True when every value of the record is a finite number, as the rating history can keep it.
@@ -161,6 +170,17 @@ void StoreSimulationRecord(SimulationHistory& history, const HouseModel& model, 
         if (k < kMaxSimulationRecords) records(k + 1) = records(k);
     records(1) = std::move(r);
     if (history.SimulationRecordCount < kMaxSimulationRecords) ++history.SimulationRecordCount;
+}
+
+double AdjustedStarRating(const RatingTables& tables, const StarType& r) {
+    if (r.Stars == kNoRating) return kNoRating;
+    if (r.Climate < 1 || r.Climate > kMaxClimates || !tables.AreaCorrectionRow(r.Climate)) return kNoRating;
+    // The precision of the history's total energy and area lines.
+    constexpr int kTotalDecimals = 0;
+    constexpr int kAreaDecimals = 2;
+    const double area = keptFigure(r.Area, kAreaDecimals);    // m2
+    const double total = keptFigure(r.Total, kTotalDecimals); // MJ
+    return StarRating(tables, r.Climate, area, total * AreaAdjustment(tables, r.Climate, area));
 }
 
 void SumMonthlyTotals(StarType& r) {

@@ -84,4 +84,12 @@ void StoreSimulationRecord(SimulationHistory& history, const HouseModel& model, 
 // Recomputes the house's monthly sums of `record` from its zones' monthly values.
 void SumMonthlyTotals(StarType& record);
 
+// The area-adjusted star rating of a record: its total energy times the area adjustment factor of its
+// climate at its rating area, rated on that area.  It is worked from the figures as the rating
+// history keeps them (the total to the whole MJ, the area to 0.01 m2) with the factor taken from the
+// area correction table, not from the factor's two-decimal copy in the history, so that a record
+// shows after the history is read again the rating it showed when it was made.  kNoRating when the
+// record has no rating or the area correction table has no row for its climate.
+double AdjustedStarRating(const RatingTables& tables, const StarType& record);
+
 } // namespace pelmora

@@ -134,6 +134,51 @@ TEST_F(ObstructionTest, TheDialogShowsWithoutRewritingAndTakesTypingAtOnce) {
     EXPECT_DOUBLE_EQ(obstruction(3, 2).H, 2.5);
 }
 
+// D is the distance from the house: one of 0 m or less, which would stand the obstruction inside or
+// behind the walls facing it, is refused with a message when its typing ends (Enter, leaving the box,
+// OK), and the distance typed before stays; a number being typed is not judged at each key.
+TEST_F(ObstructionTest, ADistanceAtOrBehindTheHouseIsRefusedWhenItsTypingEnds) {
+    setObstruction(2, 1, 3.0, 0.0, 4.0, 2.0);
+    TObstructionForm form(model(), context().clipboard, services_);
+    form.show();
+    form.ESBClick();
+    const auto typeOver = [&](const char* text) {
+        form.DEdit->selectAll();
+        QTest::keyClicks(form.DEdit, text);
+    };
+    messages_.clear();
+    typeOver("0.5");
+    EXPECT_TRUE(messages_.shown.empty()) << "0 is the start of 0.5";
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(form.DEdit, &leave);
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_DOUBLE_EQ(obstruction(2, 1).D, 0.5);
+    for (const char* refused : {"-2", "0"}) {
+        SCOPED_TRACE(refused);
+        messages_.clear();
+        typeOver(refused);
+        QTest::keyClick(form.DEdit, Qt::Key_Return);
+        ASSERT_EQ(messages_.informations().size(), 1u);
+        EXPECT_TRUE(
+            messages_.informations()[0].startsWith("D is the distance of the obstruction from the house"));
+        EXPECT_EQ(messages_.beeps, 1);
+        EXPECT_DOUBLE_EQ(obstruction(2, 1).D, 0.5);
+        EXPECT_EQ(form.DEdit->text(), "0.50") << "the box shows the distance that is used";
+        EXPECT_TRUE(form.isVisible());
+    }
+    // OK judges a distance still being typed, and stays open when it is refused.
+    messages_.clear();
+    typeOver("-1");
+    form.OKSBClick();
+    EXPECT_EQ(messages_.informations().size(), 1u);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_DOUBLE_EQ(obstruction(2, 1).D, 0.5);
+    typeOver("4");
+    form.OKSBClick();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_DOUBLE_EQ(obstruction(2, 1).D, 4.0);
+}
+
 TEST_F(ObstructionTest, EachHeadingStartsOverItsColumnOfBoxes) {
     TObstructionForm form(model(), context().clipboard, services_);
     form.show();
@@ -183,12 +228,12 @@ TEST_F(ObstructionTest, TheScheduleDialogSetsTheMonthlyShadingAndTheTick) {
 TEST_F(ObstructionTest, EachWallGetsTheObstructionsOfTheSideItFacesOnly) {
     const int zone = AddBoxZone(6.0, 4.0, 2.0, 2.0);
     ObstructionEditor editor(model(), context().clipboard);
-    // A fence 1.8 m high, 3 m below the bottom of the plan's house, running the house's width; and one
-    // on the right side that is then deleted.
+    // A fence 1.8 m high, 3 m from the house's bottom side, running the house's width (L1 and L2 from
+    // the house's left end); and one on the right side that is then deleted.
     editor.Select(3, 1);
-    editor.Type(V::D, "9");
-    editor.Type(V::L1, "2");
-    editor.Type(V::L2, "8");
+    editor.Type(V::D, "3");
+    editor.Type(V::L1, "0");
+    editor.Type(V::L2, "6");
     editor.Type(V::H, "1.8");
     editor.Select(2, 1);
     editor.Type(V::D, "12");
@@ -204,7 +249,7 @@ TEST_F(ObstructionTest, EachWallGetsTheObstructionsOfTheSideItFacesOnly) {
         const TSurfaceObstructionRec& ob = model().Walls(zone, w).WallObstructions(1);
         if (w == 2) {
             EXPECT_NEAR(ob.Width, 6.0, 1e-9);
-            EXPECT_NEAR(ob.Distance, 3.0, 1e-9); // the fence at 9 m, the bottom wall at 6 m
+            EXPECT_NEAR(ob.Distance, 3.0, 1e-9); // the bottom wall is the house's bottom side
             EXPECT_NEAR(ob.RelativeHeight, 1.8, 1e-9);
         } else {
             EXPECT_EQ(ob.Width, 0.0);

@@ -75,13 +75,16 @@ TEST_F(WriterTest, ConcaveCornerGivesFinsToBothWallsAndToTheWindowBesideIt) {
     EXPECT_EQ(scratch_->VerticalSchemes.Position("  0.60  0.20  0.00  0.00"), 3);
 }
 
-// An obstruction below the plan, seen by the wall facing the bottom and by its window.
+// An obstruction below the house, seen by the wall facing the bottom and by its window.  The house,
+// 10 m by 6 m, stands with its top-left corner at plan point (30 m, 12 m); the obstruction runs from
+// 2 m to 8 m along the bottom side, measured from the house's left end (plan x 32 to 38), 4 m below
+// the house (plan y 22).
 TEST_F(WriterTest, ObstructionsAreMappedOntoTheWallsFacingThemAndBecomeScreens) {
     HouseModel& m = *model_;
-    const int z = AddBoxZone(10.0, 6.0);
+    const int z = AddBoxZone(10.0, 6.0, 30.0, 12.0);
     const int n = AddWindow(z, 2, 5.0);
     TObstructionRec& ob = m.SiteObstructions(3)(1);
-    ob.D = 20.0; // m, plan y of the obstruction
+    ob.D = 4.0; // m from the house
     ob.L1 = 8.0;
     ob.L2 = 2.0;
     ob.H = 5.0;
@@ -89,8 +92,8 @@ TEST_F(WriterTest, ObstructionsAreMappedOntoTheWallsFacingThemAndBecomeScreens) 
     OpenTables();
     BuildScreens(*scratch_);
     const TSurfaceObstructionRec& wall = m.Walls(z, 2).WallObstructions(1);
-    EXPECT_DOUBLE_EQ(wall.Distance, 14.0);        // 20 - 6, from the wall's start (10, 6)
-    EXPECT_DOUBLE_EQ(wall.LateralPosition, -2.0); // end x 0 less the nearer limit 2
+    EXPECT_DOUBLE_EQ(wall.Distance, 4.0);
+    EXPECT_DOUBLE_EQ(wall.LateralPosition, -2.0); // the wall's end (x 30) less the nearer end (x 32)
     EXPECT_DOUBLE_EQ(wall.Width, 6.0);
     EXPECT_DOUBLE_EQ(wall.RelativeHeight, 5.0);
     const TSurfaceObstructionRec& win = m.WallWindows(z, 2, n).WindowObstructions(1);
@@ -100,8 +103,82 @@ TEST_F(WriterTest, ObstructionsAreMappedOntoTheWallsFacingThemAndBecomeScreens) 
     std::string eighty;
     for (int month = 0; month < 12; ++month) eighty += "  0.80";
     ASSERT_EQ(scratch_->Screens.Count(), 2);
-    EXPECT_EQ(scratch_->Screens[1].key, "  5.00  6.00 14.00 -2.00  0.00" + eighty);
-    EXPECT_EQ(scratch_->Screens[2].key, "  5.00  6.00 14.00  2.40 -0.90" + eighty);
+    EXPECT_EQ(scratch_->Screens[1].key, "  5.00  6.00  4.00 -2.00  0.00" + eighty);
+    EXPECT_EQ(scratch_->Screens[2].key, "  5.00  6.00  4.00  2.40 -0.90" + eighty);
+}
+
+// D, L1 and L2 are measured from the house as the obstructions dialog shows them, wherever the house
+// stands on the plan and on whichever side.  The house of 10 m by 6 m (an L when a second box
+// stands at its bottom right) has its top-left corner at plan point (x, y).  Figures by hand: the
+// wall's distance is D plus its setback from the house's outermost wall on that side; its lateral
+// position puts the obstruction's ends where L1 and L2 say along the side.
+TEST_F(WriterTest, AnObstructionStandsWhereTheDialogPutsItFromTheHouse) {
+    const struct {
+        const char* what;
+        double x, y; // m, the house's top-left corner on the plan
+        int side;
+        double d, l1, l2, h;
+        int wall;                        // of the 10 m by 6 m box
+        double distance, lateral, width; // m
+    } cases[] = {
+        {"a 4 m wall 3 m north", 30.0, 12.0, 1, 3.0, 2.0, 6.0, 4.0, 0, 3.0, -4.0, 4.0},
+        {"the same wall with the house elsewhere", 2.0, 40.0, 1, 3.0, 2.0, 6.0, 4.0, 0, 3.0, -4.0, 4.0},
+        {"3 m east", 30.0, 12.0, 2, 3.0, 0.0, 6.0, 3.0, 1, 3.0, 0.0, 6.0},
+        {"from 2 m west of the house's west end", 30.0, 12.0, 1, 2.0, -2.0, 3.0, 4.0, 0, 2.0, -7.0, 5.0},
+        {"5 m west, the lower 4 m of the side", 30.0, 12.0, 4, 5.0, 2.0, 6.0, 3.0, 3, 5.0, -2.0, 4.0},
+    };
+    HouseModel& m = *model_;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        m.ZoneCount = 0;
+        for (int side = 1; side <= 4; ++side)
+            for (int k = 1; k <= 3; ++k) m.SiteObstructions(side)(k) = TObstructionRec{};
+        const int z = AddBoxZone(10.0, 6.0, c.x, c.y);
+        TObstructionRec& ob = m.SiteObstructions(c.side)(1);
+        ob.D = c.d;
+        ob.L1 = c.l1;
+        ob.L2 = c.l2;
+        ob.H = c.h;
+        MapObstructions(*scratch_);
+        const TSurfaceObstructionRec& e = m.Walls(z, c.wall).WallObstructions(1);
+        EXPECT_NEAR(e.Distance, c.distance, 1e-9);
+        EXPECT_NEAR(e.LateralPosition, c.lateral, 1e-9);
+        EXPECT_NEAR(e.Width, c.width, 1e-9);
+    }
+}
+
+// A wall set back from the house's outermost wall on the obstruction's side is that much further
+// from it: an L-shaped house of two boxes, the right one 2 m lower at the top.
+TEST_F(WriterTest, AWallSetBackFromTheHouseIsFurtherFromItsObstruction) {
+    HouseModel& m = *model_;
+    const int front = AddBoxZone(6.0, 8.0, 20.0, 10.0);
+    const int back = AddBoxZone(4.0, 6.0, 26.0, 12.0);
+    TObstructionRec& ob = m.SiteObstructions(1)(1);
+    ob.D = 3.0;
+    ob.L1 = 0.0;
+    ob.L2 = 10.0;
+    ob.H = 4.0;
+    MapObstructions(*scratch_);
+    EXPECT_NEAR(m.Walls(front, 0).WallObstructions(1).Distance, 3.0, 1e-9);
+    EXPECT_NEAR(m.Walls(back, 0).WallObstructions(1).Distance, 5.0, 1e-9) << "2 m behind the front";
+}
+
+// An obstruction at no distance from the house, or a negative one, would stand inside or behind the
+// walls facing it: the run is refused with the obstruction named, not run without it.
+TEST_F(WriterTest, AnObstructionAtTheHouseOrBehindItsWallsIsRefused) {
+    HouseModel& m = *model_;
+    AddBoxZone(10.0, 6.0, 30.0, 12.0);
+    for (const double d : {0.0, -1.5}) {
+        TObstructionRec& ob = m.SiteObstructions(2)(3);
+        ob.D = d;
+        ob.L1 = 1.0;
+        ob.L2 = 4.0;
+        ob.H = 3.0;
+        const std::string error = ScratchErrorOf([&] { MapObstructions(*scratch_); });
+        EXPECT_NE(error.find("Obstruction 3 on the right side of the plan stands"), std::string::npos)
+            << error;
+        EXPECT_NE(error.find("more than 0 m in front of the house"), std::string::npos) << error;
+    }
 }
 
 TEST_F(WriterTest, ACurtainOfAWindowAndASkylightIsListedOnce) {

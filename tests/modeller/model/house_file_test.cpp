@@ -2,6 +2,7 @@
 #include "modeller/model/house_file.h"
 #include "modeller/model/level_defaults.h"
 #include "modeller/model/model_error.h"
+#include "modeller/model/plan_geometry.h"
 
 #include "model_fixture.h"
 
@@ -208,6 +209,53 @@ TEST(HouseFile, ARichHouseSurvivesAWriteReadWriteRoundTrip) {
     EXPECT_EQ(back->LastStairId, 4);
     EXPECT_EQ(back->ClimateZone, 21);
     EXPECT_EQ(back->Magnification, 1.0);
+}
+
+// A zone stored anticlockwise on the screen (as a file not written by the plan editor may hold it) is
+// read clockwise, as the plan editor stores every outline: the corner fins and the walls' obstruction
+// frames follow the outline's direction.  Each wall keeps its record and openings, and every opening
+// stays where it stood on the plan.
+TEST(HouseFile, AnOutlineStoredAnticlockwiseIsReadClockwiseWithItsOpeningsInPlace) {
+    model_test::TempFolder folder;
+    auto m = newHouse();
+    m->ZoneCount = 1;
+    m->Zones(1).NodeCount = 4;
+    m->Zones(1).Level = 1;
+    m->Zones(1).FloorArea = 30.0;
+    // Down the left side, along the bottom, up the right side, back along the top (px at 20 px/m).
+    const TPlanPoint corners[] = {{0, 0}, {0, 120}, {100, 120}, {100, 0}};
+    for (int w = 0; w < 4; ++w) {
+        m->Walls(1, w).Start = corners[w];
+        m->Walls(1, w).ExtMaterial = 10 + w;
+    }
+    m->Walls(1, 0).WindowCount = 1;
+    m->WallWindows(1, 0, 1).Position = 1.5; // 30 px down the left side: (0, 30)
+    m->WallWindows(1, 0, 1).Width = 0.9;
+    m->Walls(1, 3).DoorCount = 1;
+    m->WallDoors(1, 3, 1).Position = 1.0; // 20 px along the top from its right end: (80, 0)
+    m->WallDoors(1, 3, 1).Width = 0.82;
+    const auto file = folder.path() / "Turned_1.VOR";
+    pelmora::WriteHouseFile(*m, file);
+
+    auto back = newHouse();
+    pelmora::ReadHouseFile(*back, file);
+
+    const TPlanPoint clockwise[] = {{0, 0}, {100, 0}, {100, 120}, {0, 120}};
+    const int material[] = {13, 12, 11, 10}; // each wall's record went with it
+    for (int w = 0; w < 4; ++w) {
+        EXPECT_EQ(back->ZoneNodes(1, w), clockwise[w]) << "node " << w;
+        EXPECT_EQ(back->Walls(1, w).Start, clockwise[w]) << "wall " << w;
+        EXPECT_EQ(back->Walls(1, w).ExtMaterial, material[w]) << "wall " << w;
+    }
+    EXPECT_EQ(back->Walls(1, 0).DoorCount, 1) << "the top";
+    EXPECT_EQ(back->Walls(1, 3).WindowCount, 1) << "the left side";
+    EXPECT_EQ(back->Walls(1, 1).WindowCount + back->Walls(1, 2).WindowCount, 0);
+    EXPECT_DOUBLE_EQ(back->WallDoors(1, 0, 1).Position, 4.0);
+    EXPECT_DOUBLE_EQ(back->WallWindows(1, 3, 1).Position, 4.5);
+    EXPECT_EQ(pelmora::OpeningNodePoint(*back, 1, 0, back->WallDoors(1, 0, 1).Position), (TPlanPoint{80, 0}));
+    EXPECT_EQ(pelmora::OpeningNodePoint(*back, 1, 3, back->WallWindows(1, 3, 1).Position),
+              (TPlanPoint{0, 30}));
+    EXPECT_EQ(back->WallWindows(1, 3, 1).Width, 0.9);
 }
 
 TEST(HouseFile, KeepsTheLineOrderOfEachRecord) {

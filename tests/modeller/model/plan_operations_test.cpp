@@ -35,8 +35,10 @@ TEST(ScalePlanCoordinates, ScalesNodesInternalWallsAndEavesHalvesToEven) {
     model->Eaves(1).Count = 2;
     model->EavesNodes(1, 0) = {-5, 1};
     model->EavesNodes(1, 1) = {2, 4};
-    model->Walls(1, 0).WindowCount = 1;
-    model->WallWindows(1, 0, 1).NodePoint = {40, 0};
+    model->Walls(1, 2).WindowCount = 1;
+    model->WallWindows(1, 2, 1).Position = 1.0;       // m from the wall's start
+    model->WallWindows(1, 2, 1).NodePoint = {60, 60}; // where it stood at magnification 2
+    model->Magnification = 1.0;                       // the magnification being scaled to
 
     pelmora::ScalePlanCoordinates(*model, 0.5);
 
@@ -47,7 +49,8 @@ TEST(ScalePlanCoordinates, ScalesNodesInternalWallsAndEavesHalvesToEven) {
     EXPECT_EQ(model->ZoneIntWalls(1, 1).EndPoint, (TPlanPoint{4, 6}));    // 4.5 -> 4, 5.5 -> 6
     EXPECT_EQ(model->EavesNodes(1, 0), (TPlanPoint{-2, 0}));              // -2.5 -> -2, 0.5 -> 0
     EXPECT_EQ(model->Eaves(1).Points(1), (TPlanPoint{1, 2}));
-    EXPECT_EQ(model->WallWindows(1, 0, 1).NodePoint, (TPlanPoint{40, 0})); // openings are not scaled
+    // The window stands 1 m (20 px) along the bottom wall, which now runs from (40, 30) to (0, 30).
+    EXPECT_EQ(model->WallWindows(1, 2, 1).NodePoint, (TPlanPoint{20, 30}));
 }
 
 TEST(ScalePlanCoordinates, ARoundTripThroughMagnificationOneKeepsEvenPositions) {

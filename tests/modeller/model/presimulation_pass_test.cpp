@@ -160,6 +160,40 @@ TEST(ScratchCalcs, EavesDepthsOfWallsWindowsAndDoors) {
     EXPECT_EQ(m.Walls(3, 0).EavesDepth, 0.0);
 }
 
+// Two wings 4 m wide and 10 m deep, 6 m apart, joined across the south by a 4 m deep block: a
+// courtyard open to the north.  The eaves run 0.6 m outside every outer wall and round the courtyard.
+// A window looking across the courtyard has its own 0.6 m eave over it, and the eaves of the other
+// wing (5.4 m and 10.6 m along its probe) are the far side of the roof, whichever point the outline
+// was started at.  Plan at 20 px/m, the house 2 m from the plan's corner.
+TEST(CalcEaves, AWindowAcrossACourtyardTakesTheEaveOverItWhereverTheOutlineStarts) {
+    const auto px = [](double metres) { return static_cast<std::int32_t>(40 + 20 * metres); };
+    const TPlanPoint eaves[8] = {{px(-0.6), px(-0.6)}, {px(4.6), px(-0.6)}, {px(4.6), px(5.4)},
+                                 {px(9.4), px(5.4)},   {px(9.4), px(-0.6)}, {px(14.6), px(-0.6)},
+                                 {px(14.6), px(10.6)}, {px(-0.6), px(10.6)}};
+    for (int first = 0; first < 8; ++first) {
+        auto model = emptyHouse();
+        HouseModel& m = *model;
+        const int west = addRectangle(m, 1, px(0), px(0), px(4), px(10));
+        const int east = addRectangle(m, 1, px(10), px(0), px(14), px(10));
+        addRectangle(m, 1, px(4), px(6), px(10), px(10));
+        // Facing the courtyard, 3 m from the north end of each wing.
+        const int toEast = addWindow(m, west, 1, 3.0, {px(4), px(3)});
+        addWindow(m, east, 3, 7.0, {px(10), px(3)});
+        m.EavesDefined(1) = true;
+        m.Eaves(1).Count = 8;
+        for (int k = 0; k < 8; ++k) m.Eaves(1).Points(k) = eaves[(first + k) % 8];
+        RecordingView view;
+        ScriptedAnswers none;
+        EXPECT_FALSE(ScratchCalcs(m, view, none));
+        EXPECT_NEAR(m.WallWindows(west, 1, toEast).EavesDepth, 0.6, 1e-9) << "outline from point " << first;
+        // The east wing's west wall is split where the base meets it; the window, 3 m from its north
+        // end, is on the part from (10, 6) to (10, 0).
+        ASSERT_EQ(m.Walls(east, 4).WindowCount, 1);
+        EXPECT_NEAR(m.WallWindows(east, 4, 1).EavesDepth, 0.6, 1e-9) << "outline from point " << first;
+        EXPECT_NEAR(m.Walls(west, 1).EavesDepth, 0.6, 1e-9) << "outline from point " << first;
+    }
+}
+
 TEST(ScratchCalcs, NoToTheStairwellQuestionCancelsTheRunAndKeepsTheStairwell) {
     auto model = untidyHouse();
     HouseModel& m = *model;

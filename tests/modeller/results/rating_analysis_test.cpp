@@ -33,8 +33,10 @@ class AnalysisTest : public ::testing::Test, public AnalysisView {
     void SetUp() override {
         std::filesystem::create_directories(folder.path() / "Data");
         makeHouse(model, folder.path(), {{"Living", 80.0, true, true}});
-        // Climate 5: limits falling by 10 from 200 MJ/m2.
+        // Climate 5: limits falling by 10 from 200 MJ/m2, and an area correction of 1.25 at every area
+        // (a factor of 0.8).
         rateableClimate(tables, 5);
+        tables.AreaCorrectionCoeffs(5, 6) = 0.25;
         analysis.setView(this);
     }
     void showAnalysis(const AnalysisState&) override { ++drawn; }

@@ -94,6 +94,8 @@ TEST_F(RatingPanelTest, StarImagesAndFigureFollowTheRating) {
 }
 
 TEST_F(RatingPanelTest, EnergiesPerSquareMetreAndTheAdjustedRating) {
+    // Climate 5's area correction is 1.25 at every area: a factor of 0.8.
+    tables.AreaCorrectionCoeffs(5, 6) = 0.25;
     addRecord("House_3", 8.5);
     panel.DisplayRating(1);
     const StarPanelState& s = panel.state();
@@ -285,6 +287,35 @@ TEST_F(RatingPanelTest, HouseInAClimateWithoutARowOfARatingTableIsToldItCannotBe
         EXPECT_EQ(fullStars(), 0);
         EXPECT_EQ(panel.analysisTexts().AdjustStarLabel, "");
     }
+}
+
+// The area adjustment factor is kept to two decimals in the history (0.8685 is kept as 0.87), but the
+// adjusted rating of a kept record is the one it showed after its run, at start-up too, where the area
+// correction table is read after the history is shown.
+TEST_F(RatingPanelTest, AKeptRecordShowsTheAdjustedRatingItShowedAfterItsRun) {
+    // A correction of 1 / 0.8685 at every area.
+    const std::string correction = "5 0 0 0 0 0 0.151410477835349\n";
+    folder.write("Data/areacorrection.txt", correction);
+    tables.AreaCorrectionCoeffs(5, 6) = 0.151410477835349;
+    // 2762 MJ of heating on 80 m2: 2762 x 0.8685 / 80 = 29.985 MJ/m2, within L18 = 30: 9 stars
+    // (with the kept 0.87 it would be 30.04 MJ/m2: 8.5 stars).
+    folder.write("ENERGY.TXT", energyFile({energyRow(6, 1, 1, {2762.0, 0.0, 0.0})}));
+    panel.ProcessSimulation();
+    EXPECT_EQ(panel.state().StarLabel, "8.5") << "34.5 MJ/m2 unadjusted";
+    EXPECT_EQ(panel.analysisTexts().AdjustLabel, "0.87");
+    EXPECT_EQ(panel.analysisTexts().AdjustStarLabel, "9.0");
+
+    // Start-up: the bands, the history, then the area correction from its file.
+    RatingTables startTables;
+    rateableClimate(startTables, 5);
+    startTables.AreaCorrectionRow(5) = false;
+    auto kept = std::make_unique<SimulationHistory>();
+    RatingPanel started(model, *kept, startTables, messages);
+    started.ReadRatingHistory();
+    ASSERT_EQ(kept->SimulationRecordCount, 1);
+    started.ReadAreaCorrection();
+    EXPECT_EQ(started.analysisTexts().AdjustLabel, "0.87");
+    EXPECT_EQ(started.analysisTexts().AdjustStarLabel, "9.0");
 }
 
 TEST_F(RatingPanelTest, RunWhoseEnergyFileCannotBeReadChangesNothing) {

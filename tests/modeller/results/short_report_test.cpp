@@ -26,8 +26,10 @@ class ShortReportTest : public ::testing::Test {
   protected:
     void SetUp() override {
         makeHouse(model, folder.path(), {{"Living", 150.0, true, true}});
-        // Climate 5: limits falling by 10 from 200 MJ/m2.
+        // Climate 5: limits falling by 10 from 200 MJ/m2, and an area correction of 1.25 at every area
+        // (a factor of 0.8).
         rateableClimate(tables, 5);
+        tables.AreaCorrectionCoeffs(5, 6) = 0.25;
         model.ProjectName = "Cottage";
         model.RunNumber = 3;
         model.AssessmentDate = "12/03/2024";
