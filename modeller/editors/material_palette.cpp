@@ -66,8 +66,9 @@ void MaterialPalette::Open(std::string_view key, TableCursor& cursor, const Pict
     PaletteColumns = info->columns;
     PictureWidth = at.PictureWidth;
     PictureHeight = at.PictureHeight;
+    topOffset_ = at.PaletteTopOffset;
     Left = at.FormLeft - PaletteColumns * (PictureWidth + kCellExtraWidth) - kLeftOfEditor;
-    Top = at.FormTop + at.PaletteTopOffset;
+    Top = at.FormTop + topOffset_;
     cursor_ = &cursor;
     try {
         RowCount = cursor.RecordCount();
@@ -78,6 +79,13 @@ void MaterialPalette::Open(std::string_view key, TableCursor& cursor, const Pict
     }
     visible_ = true;
     if (view_) view_->showPalette();
+}
+
+void MaterialPalette::FollowEditor(int formLeft, int formTop) {
+    if (!visible_) return;
+    Left = formLeft - PaletteColumns * (PictureWidth + kCellExtraWidth) - kLeftOfEditor;
+    Top = formTop + topOffset_;
+    if (view_) view_->placePalette();
 }
 
 void MaterialPalette::Close() {

@@ -75,6 +75,8 @@ class PaletteView {
     virtual void hidePalette() = 0;
     // The hover text or the chosen cell changed.
     virtual void refreshPalette() = 0;
+    // The palette's place (Left, Top) changed while it is shown.
+    virtual void placePalette() = 0;
 };
 
 class MaterialPalette {
@@ -95,6 +97,10 @@ class MaterialPalette {
     // key's PaletteRecNos entry.  An unknown key raises std::invalid_argument; a table that cannot be read
     // raises ModelError and leaves the palette closed.
     void Open(std::string_view key, TableCursor& cursor, const PictureAnchor& at);
+    // The editor's window moved or changed its size (a suspended floor widens the floor editor, which
+    // then moves left to stay on the screen): the palette takes its place left of it again, so it
+    // never covers the editor's pictures.
+    void FollowEditor(int formLeft, int formTop);
     // Closes the palette; closing a closed palette does nothing.
     void Close();
     bool Visible() const { return visible_; }
@@ -137,6 +143,7 @@ class MaterialPalette {
     PaletteView* view_ = nullptr;
     TableCursor* cursor_ = nullptr;
     bool visible_ = false;
+    int topOffset_ = 0; // px from the editor's top to the palette's top
 };
 
 } // namespace pelmora

@@ -7,7 +7,10 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace pelmora {
 
@@ -69,6 +72,10 @@ void PaletteGrid::paintEvent(QPaintEvent*) {
 void PaletteGrid::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     palette_.imagegridMouseMove(p.x(), p.y());
+    const int cell = cellAt(p);
+    setToolTip(cell >= 0 && cell < static_cast<int>(palette_.lbmaterials.size())
+                   ? q(palette_.lbmaterials[static_cast<std::size_t>(cell)])
+                   : QString());
 }
 
 void PaletteGrid::mousePressEvent(QMouseEvent* event) {
@@ -109,16 +116,20 @@ void TSelectAllForm::showPalette() {
     if (editor && editor != this && parentWidget() != editor) setParent(editor, kPaletteFlags);
     setWindowTitle(q(palette_.PaletteCaption));
     imagegrid->load();
+    imagegrid->setToolTip(QString());
     refreshPalette();
-    move(palette_.Left, palette_.Top);
+    followEditor(editor && editor != this ? editor : nullptr);
     // The window keeps the size of its grid: neither a long description nor the grid of a larger
     // table shown before may widen or heighten it.  The status bar cuts a description it cannot hold.
     setFixedSize(palette_.WindowWidth, palette_.WindowHeight);
+    placePalette();
     show();
+    placePalette(); // the window frame is known once the window is shown
     raise();
 }
 
 void TSelectAllForm::hidePalette() {
+    followEditor(nullptr);
     hide();
     if (parentWidget() != owner_) setParent(owner_, kPaletteFlags);
 }
@@ -126,6 +137,36 @@ void TSelectAllForm::hidePalette() {
 void TSelectAllForm::refreshPalette() {
     materialstatusbar->setText(q(palette_.StatusText));
     imagegrid->update();
+}
+
+void TSelectAllForm::placePalette() {
+    // The palette's place comes from the editor's left edge; its own frame may be wider than that
+    // place allows, so it moves further left until it covers no part of the editor, or to the
+    // editor's right where the screen has no room on its left.
+    int left = palette_.Left;
+    if (editor_) {
+        const QRect editor = editor_->frameGeometry();
+        const int outerWidth = std::max(frameGeometry().width(), palette_.WindowWidth);
+        left = std::min(left, editor.left() - outerWidth);
+        const QScreen* screen = editor_->screen();
+        if (screen && left < screen->availableGeometry().left() &&
+            editor.right() + 1 + outerWidth <= screen->availableGeometry().right() + 1)
+            left = editor.right() + 1;
+    }
+    move(left, palette_.Top);
+}
+
+void TSelectAllForm::followEditor(QWidget* editor) {
+    if (editor_ == editor) return;
+    if (editor_) editor_->removeEventFilter(this);
+    editor_ = editor;
+    if (editor_) editor_->installEventFilter(this);
+}
+
+bool TSelectAllForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == editor_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        palette_.FollowEditor(editor_->x(), editor_->y());
+    return platform::Dialog::eventFilter(watched, event);
 }
 
 void TSelectAllForm::closeEvent(QCloseEvent* event) {

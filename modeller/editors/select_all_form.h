@@ -10,6 +10,7 @@
 #include "modeller/platform/services.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <vector>
@@ -18,7 +19,8 @@ class QLabel;
 
 namespace pelmora {
 
-// The grid of pictures (imagegrid).
+// The grid of pictures (imagegrid).  Each cell's tool tip is its row's whole description, which the
+// status bar may have to cut.
 class PaletteGrid : public QWidget {
     Q_OBJECT
   public:
@@ -48,16 +50,22 @@ class TSelectAllForm : public platform::Dialog, public PaletteView {
     void showPalette() override;
     void hidePalette() override;
     void refreshPalette() override;
+    void placePalette() override;
 
     PaletteGrid* imagegrid;
     platform::ElidingLabel* materialstatusbar;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Follows the moves and size changes of the editor that shows the palette.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void followEditor(QWidget* editor);
+
     MaterialPalette& palette_;
     QWidget* owner_;
+    QPointer<QWidget> editor_; // the editor window the palette stands beside
 };
 
 } // namespace pelmora

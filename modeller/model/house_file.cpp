@@ -1,5 +1,6 @@
 #include "modeller/model/house_file.h"
 
+#include "common/control_characters.h"
 #include "common/site_position.h"
 #include "modeller/model/defaults_file.h"
 #include "modeller/model/file_names.h"
@@ -456,7 +457,7 @@ void checkFileNames(const ValueLineReader& in, const HouseModel& m) {
         const std::string fault = FileNameFault(n.name);
         if (fault.empty()) continue;
         throw ModelError(in.fileName() + ", line " + std::to_string(n.line) + ": the " + n.what + " \"" +
-                         n.name + "\" cannot name a file: " + fault);
+                         common::printableExcerpt(n.name) + "\" cannot name a file: " + fault);
     }
 }
 
@@ -486,7 +487,7 @@ void setClimateZone(ValueLineReader& in, HouseModel& m) {
     const bool digits = name.size() >= 8 && std::isdigit(static_cast<unsigned char>(name[6])) &&
                         std::isdigit(static_cast<unsigned char>(name[7]));
     if (!digits) {
-        throw ModelError(in.fileName() + ", line 3: climate file name \"" + name +
+        throw ModelError(in.fileName() + ", line 3: climate file name \"" + common::printableExcerpt(name) +
                          "\" does not hold the climate zone in its characters 7 and 8");
     }
     m.ClimateZone = (name[6] - '0') * 10 + (name[7] - '0');

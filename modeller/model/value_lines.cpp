@@ -1,5 +1,7 @@
 #include "modeller/model/value_lines.h"
 
+#include "common/control_characters.h"
+
 #include <cmath>
 
 namespace pelmora {
@@ -51,7 +53,8 @@ std::int32_t ValueLineReader::integer(std::string_view name, std::int32_t lowest
         start == std::string::npos ? line.size() : std::min(line.find(' ', start), line.size());
     const auto value = common::parseInteger(
         std::string_view(line).substr(std::min(start, line.size()), end - std::min(start, line.size())));
-    if (!value) fail(std::string(name) + ": \"" + line + "\" is not a whole number");
+    if (!value)
+        fail(std::string(name) + ": \"" + common::printableExcerpt(line) + "\" is not a whole number");
     if (*value < lowest || *value > highest) {
         fail(std::string(name) + " " + std::to_string(*value) + " is outside " + std::to_string(lowest) +
              ".." + std::to_string(highest));
@@ -62,7 +65,7 @@ std::int32_t ValueLineReader::integer(std::string_view name, std::int32_t lowest
 double ValueLineReader::real(std::string_view name) {
     const std::string& line = take();
     const auto value = common::parseReal(line);
-    if (!value) fail(std::string(name) + ": \"" + line + "\" is not a number");
+    if (!value) fail(std::string(name) + ": \"" + common::printableExcerpt(line) + "\" is not a number");
     return *value;
 }
 

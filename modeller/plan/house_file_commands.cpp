@@ -182,6 +182,9 @@ void TMainForm::ResetJob() {
     BackgroundImage->hide();
     ShowScaleLabels();
     model_.ResultsCurrent = false;
+    // Nothing the status bar said of the last house (its zones, the element picked, a file action)
+    // belongs to the new one.
+    for (int panel = 0; panel < StatusBar1->panelCount(); ++panel) StatusBar1->setPanelText(panel, {});
 }
 
 // ---- Open --------------------------------------------------------------------------------------

@@ -322,17 +322,24 @@ QWidget* TMainForm::buildSidePanels(QWidget* parent) {
     snap->addWidget(SnapLabel, 7, 0, 1, 2);
     column->addWidget(SnapPanel);
 
+    // The level buttons stand two to a row, and the outline buttons side by side, so that a house of
+    // six levels keeps the window within a small screen.
     LevelsPanel = panel(side, "LevelsPanel");
     auto* levels = new QVBoxLayout(LevelsPanel);
+    auto* levelGrid = new QGridLayout;
     levelGroup_ = new platform::SpeedButtonGroup(false, this);
     for (int level = 1; level <= kMaxLevels; ++level) {
         const QString name = QString("SBLevel%1").arg(level);
-        SBLevel[static_cast<std::size_t>(level)] =
-            button(LevelsPanel, name.toLatin1().constData(), QString("Level %1").arg(level), "", levels);
-        levelGroup_->add(SBLevel[static_cast<std::size_t>(level)]);
+        auto* b = button(LevelsPanel, name.toLatin1().constData(), QString("Level %1").arg(level), "");
+        SBLevel[static_cast<std::size_t>(level)] = b;
+        levelGrid->addWidget(b, (level - 1) / 2, (level - 1) % 2);
+        levelGroup_->add(b);
     }
-    UpperLevelSB = button(LevelsPanel, "UpperLevelSB", "Above", "Show level above current level", levels);
-    LowerLevelSB = button(LevelsPanel, "LowerLevelSB", "Below", "Show level below current level", levels);
+    levels->addLayout(levelGrid);
+    auto* outlines = new QHBoxLayout;
+    UpperLevelSB = button(LevelsPanel, "UpperLevelSB", "Above", "Show level above current level", outlines);
+    LowerLevelSB = button(LevelsPanel, "LowerLevelSB", "Below", "Show level below current level", outlines);
+    levels->addLayout(outlines);
     UpperLevelSB->setCheckable(true);
     LowerLevelSB->setCheckable(true);
     LevelsEditPanel = panel(LevelsPanel, "LevelsEditPanel");
@@ -368,7 +375,16 @@ QWidget* TMainForm::buildSidePanels(QWidget* parent) {
     column->addWidget(compasspanel);
     column->addStretch();
     side->setFixedWidth(150);
-    return side;
+    // On a screen too low for the whole column it scrolls, rather than pushing the status bar, which
+    // carries the plan editor's refusals, off the window.
+    auto* scroller = new QScrollArea(parent);
+    scroller->setObjectName("SidePanelScroller");
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scroller->setWidget(side);
+    scroller->setFixedWidth(side->width() + scroller->verticalScrollBar()->sizeHint().width());
+    return scroller;
 }
 
 void TMainForm::buildStarPanel(QWidget* parent) {

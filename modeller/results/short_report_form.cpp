@@ -8,9 +8,13 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace pelmora {
@@ -18,7 +22,7 @@ namespace pelmora {
 namespace {
 
 constexpr int kPageWidth = 700; // px: the form is laid out as a portrait page
-const char* const kReportFieldStyle = "QLineEdit { background: white; border: 1px solid #a0a0a0; }";
+const char* const kReportFieldStyle = "QTextEdit { background: white; border: 1px solid #a0a0a0; }";
 
 QString q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -59,6 +63,54 @@ QLabel* orLabel(QWidget* parent) {
 
 } // namespace
 
+ReportField::ReportField(QWidget* parent) : QTextEdit(parent) {
+    setReadOnly(true);
+    setAcceptRichText(false);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    document()->setDocumentMargin(1);
+    setStyleSheet(kReportFieldStyle);
+    fitHeight();
+}
+
+void ReportField::setText(const QString& text) {
+    setPlainText(text);
+    fitHeight();
+}
+
+int ReportField::lineCount() const {
+    int lines = 0;
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
+        lines += std::max(1, b.layout() ? b.layout()->lineCount() : 1);
+    return lines;
+}
+
+QSize ReportField::sizeHint() const {
+    return {QTextEdit::sizeHint().width(), height()};
+}
+
+QSize ReportField::minimumSizeHint() const {
+    return {fontMetrics().averageCharWidth() * 8, height()};
+}
+
+void ReportField::resizeEvent(QResizeEvent* event) {
+    QTextEdit::resizeEvent(event);
+    fitHeight();
+}
+
+void ReportField::fitHeight() {
+    document()->setTextWidth(viewport()->width());
+    const int content = static_cast<int>(std::ceil(document()->size().height()));
+    const int wanted = std::max(content, fontMetrics().height() + 2) + 2 * frameWidth();
+    if (height() != wanted) {
+        setFixedHeight(wanted);
+        updateGeometry();
+    }
+}
+
 TShortReportForm::TShortReportForm(const HouseModel& model, const SimulationHistory& history,
                                    const RatingTables& tables, platform::Services& services, QWidget* parent)
     : platform::Dialog(services.help, parent), model_(model), history_(history), tables_(tables),
@@ -71,16 +123,12 @@ TShortReportForm::TShortReportForm(const HouseModel& model, const SimulationHist
 
 void TShortReportForm::build() {
     for (int i = 1; i <= kReportDetailBoxes; ++i) {
-        E[static_cast<std::size_t>(i)] = new QLineEdit(this);
+        E[static_cast<std::size_t>(i)] = new ReportField(this);
         E[static_cast<std::size_t>(i)]->setObjectName(QString("E%1").arg(i));
     }
-    StateEdit = new QLineEdit(this);
+    StateEdit = new ReportField(this);
     StateEdit->setObjectName("StateEdit");
     const auto box = [this](int i) { return E[static_cast<std::size_t>(i)]; };
-    for (QLineEdit* field : findChildren<QLineEdit*>()) {
-        field->setReadOnly(true);
-        field->setStyleSheet(kReportFieldStyle);
-    }
 
     // Project, site, rating and buttons.
     Panel5 = panel(this, "Panel5");
@@ -226,8 +274,6 @@ void TShortReportForm::FormShow() {
     for (int i = 1; i <= kReportDetailBoxes; ++i)
         E[static_cast<std::size_t>(i)]->setText(q(t.E[static_cast<std::size_t>(i)]));
     if (t.StateEdit) StateEdit->setText(q(*t.StateEdit));
-    // An entry longer than its field shows its start, as it reads on the certificate.
-    for (QLineEdit* field : findChildren<QLineEdit*>()) field->setCursorPosition(0);
 }
 
 void TShortReportForm::PrintSBClick() {
@@ -238,18 +284,19 @@ void TShortReportForm::PrintSBClick() {
     // Nor does a selection the assessor made in a field go onto the certificate; it is there again
     // after printing.
     struct Selection {
-        QLineEdit* field;
-        int start;
-        int length;
+        ReportField* field;
+        QTextCursor cursor;
     };
     std::vector<Selection> selections;
-    for (QLineEdit* field : findChildren<QLineEdit*>()) {
-        if (!field->hasSelectedText()) continue;
-        selections.push_back({field, field->selectionStart(), field->selectionLength()});
-        field->deselect();
+    for (ReportField* field : findChildren<ReportField*>()) {
+        if (!field->textCursor().hasSelection()) continue;
+        selections.push_back({field, field->textCursor()});
+        QTextCursor plain = field->textCursor();
+        plain.clearSelection();
+        field->setTextCursor(plain);
     }
     services_.printing.printWidget(*this, false, page);
-    for (const Selection& s : selections) s.field->setSelection(s.start, s.length);
+    for (const Selection& s : selections) s.field->setTextCursor(s.cursor);
 }
 
 void TShortReportForm::keyPressEvent(QKeyEvent* event) {

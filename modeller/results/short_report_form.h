@@ -10,13 +10,35 @@
 #include "modeller/results/short_report.h"
 #include "modeller/results/star_panel_widget.h"
 
+#include <QTextEdit>
+
 #include <array>
 
 class QFrame;
 class QLabel;
-class QLineEdit;
 
 namespace pelmora {
+
+// A read-only field of the certificate that shows its entry whole: a long entry (an e-mail address,
+// a street address) wraps onto further lines, breaking inside a word where it must, and the field
+// grows to hold every line, so the printed page carries what the assessor typed.
+class ReportField : public QTextEdit {
+    Q_OBJECT
+  public:
+    explicit ReportField(QWidget* parent = nullptr);
+    void setText(const QString& text);
+    QString text() const { return toPlainText(); }
+    // The number of lines the entry takes at the field's present width.
+    int lineCount() const;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void fitHeight();
+};
 
 class TShortReportForm : public platform::Dialog {
     Q_OBJECT
@@ -31,8 +53,8 @@ class TShortReportForm : public platform::Dialog {
     void PrintSBClick();
 
     QFrame *ClientPanel, *Panel2, *Panel3, *Panel4, *Panel5, *Panel6;
-    std::array<QLineEdit*, kReportDetailBoxes + 1> E{}; // E1..E21; index 0 unused
-    QLineEdit* StateEdit;
+    std::array<ReportField*, kReportDetailBoxes + 1> E{}; // E1..E21; index 0 unused
+    ReportField* StateEdit;
     QLabel *ProjectN, *RunN, *LocationLabel, *ClimateLabel, *PCLabel, *E24;
     QFrame* StarPanel;
     QLabel* StarLabel;

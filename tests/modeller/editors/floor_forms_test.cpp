@@ -3,6 +3,7 @@
 #include "modeller/editors/ext_floor_form.h"
 #include "modeller/editors/floor_cover_form.h"
 #include "modeller/editors/int_ceiling_form.h"
+#include "modeller/editors/select_all_form.h"
 
 #include "editor_fixture.h"
 #include "tests/support/dialog_layout.h"
@@ -135,6 +136,41 @@ TEST_F(FloorFormsTest, TheExternalFloorDialogStaysOnTheScreenAndShowsItsShareRow
     model().ZoneExtFloors(zone_).Material = 2;
     ASSERT_TRUE(form.ShowEditor());
     check("a suspended floor opened again");
+    form.reject();
+}
+
+// The palette of floor types stands left of its editor, and stays clear of it when a suspended floor
+// picked from it widens the dialog and moves it left; each cell names its row whole in its tool tip.
+TEST_F(FloorFormsTest, TheFloorTypePaletteStaysClearOfTheWidenedDialog) {
+    TExtFloorForm form(context(), services_);
+    TSelectAllForm palette(context().palette, services_);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    form.adjustSize();
+    form.move(screen.right() + 1 - form.width(), screen.top()); // the designed place: D - W, 0
+    ASSERT_TRUE(form.ShowEditor());
+    QApplication::processEvents();
+    const auto clear = [&](const char* what) {
+        QApplication::processEvents();
+        EXPECT_FALSE(palette.frameGeometry().intersects(form.frameGeometry()))
+            << what << ": palette " << palette.frameGeometry().x() << " .. "
+            << palette.frameGeometry().right() << ", dialog " << form.frameGeometry().x() << " .. "
+            << form.frameGeometry().right();
+    };
+    QTest::mouseClick(form.dbmaterialpicture, Qt::LeftButton);
+    ASSERT_TRUE(palette.isVisible());
+    ASSERT_EQ(palette.windowTitle(), "External Floor Type");
+    clear("a slab");
+    const int slabLeft = form.x();
+
+    const MaterialPalette& shown = context().palette;
+    const QPoint second(shown.CellWidth / 2, shown.CellHeight + shown.CellHeight / 2);
+    QTest::mouseMove(palette.imagegrid, second);
+    EXPECT_EQ(palette.imagegrid->toolTip().toStdString(), shown.lbmaterials[1]);
+    QTest::mouseClick(palette.imagegrid, Qt::LeftButton, {}, second);
+    ASSERT_TRUE(form.UFPanel->isVisibleTo(&form)) << "row 2 is a suspended floor";
+    ASSERT_LT(form.x(), slabLeft) << "the wider dialog moved left";
+    ASSERT_TRUE(palette.isVisible());
+    clear("a suspended floor");
     form.reject();
 }
 

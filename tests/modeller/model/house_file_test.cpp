@@ -1,3 +1,4 @@
+#include "common/control_characters.h"
 #include "modeller/model/defaults_file.h"
 #include "modeller/model/house_file.h"
 #include "modeller/model/level_defaults.h"
@@ -375,6 +376,38 @@ TEST(HouseFile, ABadFileIsReportedAndLeavesTheHouseAsItWas) {
     }
     auto current = richHouse();
     EXPECT_THROW(pelmora::ReadHouseFile(*current, folder.path() / "missing.VOR"), ModelError);
+}
+
+// A file that is not text, opened as a house by mistake, is named in one readable line: the message
+// quotes none of its control characters or broken UTF-8, and no more than a short excerpt.
+TEST(HouseFile, AFileThatIsNotTextIsReportedInOnePrintableLine) {
+    model_test::TempFolder folder;
+    std::string binary = "\x89PNG\r\n\x1a\n";
+    for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 37 + 11) % 256);
+    const std::string lines[] = {std::string("Cottage\r\n"), std::string("1\r\n"),
+                                 std::string("climat21.TXT\r\n")};
+    const struct {
+        const char* what;
+        std::string text;
+    } cases[] = {
+        {"a picture", binary},
+        {"a project name of bytes", "\x1b[2J\v\f\x07\xff\xfe/\x00x\r\n" + binary},
+        {"a climate file name of bytes", lines[0] + lines[1] + "clim\xc3\x28\v\f\x1b\x7f" + binary},
+        {"a number line of bytes", lines[0] + "\xe2\x82\v\f\x01\x02" + std::string(500, '\xa0') + "\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto current = richHouse();
+        const std::string before = pelmora::houseFileText(*current);
+        const auto file = folder.write("picture.VOR", c.text);
+        const std::string message = model_test::modelErrorOf([&] { pelmora::ReadHouseFile(*current, file); });
+        EXPECT_THAT(message, HasSubstr(file.string()));
+        EXPECT_FALSE(common::firstControlCharacter(message).has_value()) << message;
+        EXPECT_TRUE(std::none_of(message.begin(), message.end(), [](char ch) { return (ch & 0x80) != 0; }))
+            << "no stray bytes of broken characters: " << message;
+        EXPECT_LT(message.size(), file.string().size() + 200) << message;
+        EXPECT_EQ(pelmora::houseFileText(*current), before);
+    }
 }
 
 TEST(HouseFile, ZonesAndEavesAtFullCapacityKeepTheirExtraGroup) {

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include <algorithm>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -121,6 +122,37 @@ TEST_F(MainWindowTest, TheProjectButtonClearsTheResultsEvenWhenTheDialogIsCancel
     QTimer::singleShot(0, forms->ProjectDetailsForm.get(), [this] { forms->ProjectDetailsForm->reject(); });
     main().ProjectSBClick();
     EXPECT_FALSE(model().ResultsCurrent);
+}
+
+// A house of six levels, edit mode on, fits a screen 900 px high with room for a title bar, and the
+// status bar that carries the plan editor's refusals stays on the window.
+TEST_F(MainWindowTest, TheWindowOfASixLevelHouseFitsAScreenNineHundredPixelsHigh) {
+    constexpr int kScreenHeight = 900;
+    constexpr int kTitleBar = 40; // px a window manager may add above the window
+    startWithNewHouse();
+    for (int levels = 1; levels <= kMaxLevels; ++levels) {
+        model().LevelCount = levels;
+        main().ShowLevelButtons();
+        main().show();
+        QApplication::processEvents();
+        const int least = std::max(main().minimumSizeHint().height(), main().minimumHeight());
+        EXPECT_LE(least + kTitleBar, kScreenHeight) << levels << " levels";
+    }
+    main().resize(1024, kScreenHeight - kTitleBar);
+    QApplication::processEvents();
+    EXPECT_TRUE(main().StatusBar1->isVisible());
+    EXPECT_LE(main().StatusBar1->geometry().bottom(), main().height() - 1);
+    EXPECT_TRUE(main().SBLevel[static_cast<std::size_t>(kMaxLevels)]->isVisible());
+}
+
+// A new house starts with an empty status bar: nothing the last house's zones or files put there.
+TEST_F(MainWindowTest, ANewHouseClearsWhatTheStatusBarSaidOfTheLastOne) {
+    startWithNewHouse();
+    const QString said[] = {"Saved as Cottage_1.VOR", "Zone 3  Bedroom 2", "External Wall 2 of Zone 3",
+                            "X  4.20  Y  1.10"};
+    for (int panel = 0; panel < 4; ++panel) main().StatusBar1->setPanelText(panel, said[panel]);
+    main().ResetJob();
+    for (int panel = 0; panel < 4; ++panel) EXPECT_EQ(main().StatusBar1->panelText(panel), "") << panel;
 }
 
 TEST_F(MainWindowTest, ThePlanShowsEveryZoneOfTheCurrentLevel) {
