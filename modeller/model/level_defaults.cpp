@@ -132,7 +132,10 @@ void SetDefaultValues(HouseModel& model, MaterialTables& tables) {
 
 namespace {
 
-// The D1 value (mm) of every record of a wall material table, in record order.
+// The thickness (mm) of the layer the user sets of every record of a wall material table, in record
+// order: the card writer gives that layer the wall's stored thickness, so a wall that takes its
+// thickness from here is simulated as its row shows it.  Rows whose second layer takes the thickness
+// ("TI" 2 and 4, a sandwich panel's core) give "D2"; the others, and a table without "TI", "D1".
 std::vector<double> readThicknesses(MaterialTable& table) {
     const bool wasOpen = table.Active();
     table.Open();
@@ -144,9 +147,11 @@ std::vector<double> readThicknesses(MaterialTable& table) {
                              " records; only " + std::to_string(kMaxThicknessRecords) +
                              " wall materials can have a default thickness");
         }
+        const bool hasLayerCode = table.HasField("TI");
         for (int r = 1; r <= count; ++r) {
             table.SetRecNo(r);
-            thickness.push_back(static_cast<double>(table.FieldAsInteger("D1")));
+            const long long ti = hasLayerCode ? table.FieldAsInteger("TI") : 0;
+            thickness.push_back(static_cast<double>(table.FieldAsInteger(ti == 2 || ti == 4 ? "D2" : "D1")));
         }
     } catch (...) {
         if (!wasOpen) table.Close();

@@ -97,6 +97,37 @@ TEST_F(Defaults, OnlyLevelOneStartsFromASlabOnGround) {
     floors.Close();
 }
 
+// A wall that takes its thickness from the level's table is simulated as its row shows it: the card
+// writer gives the wall's stored thickness to the layer the user sets, which for the steel-faced
+// sandwich panel is its 75 mm core, not the 1 mm face.
+TEST_F(Defaults, EachShippedWallRowGivesTheThicknessOfTheLayerThatTakesIt) {
+    pelmora::MaterialDatabase shipped;
+    shipped.SetAlias(pelmora::MaterialDatabase::kAlias, std::filesystem::path(PROGRAM_FOLDER) / "Data");
+    pelmora::MaterialTables shippedTables{shipped};
+    pelmora::FillThicknessByMaterial(*model, shippedTables);
+    for (pelmora::MaterialTable* table :
+         {&shippedTables.ExtWallForm.materialstable, &shippedTables.IntWallForm.materialstable}) {
+        table->Open();
+        for (int r = 1; r <= table->RecordCount(); ++r) {
+            table->SetRecNo(r);
+            const long long ti = table->FieldAsInteger("TI");
+            const double expected =
+                static_cast<double>(table->FieldAsInteger(ti == 2 || ti == 4 ? "D2" : "D1"));
+            const double stored = table == &shippedTables.ExtWallForm.materialstable
+                                      ? model->ExtThicknessByMaterial(2, r)
+                                      : model->PartThicknessByMaterial(2, r);
+            EXPECT_EQ(stored, expected) << table->FieldAsString("Material Description");
+        }
+        table->Close();
+    }
+    shippedTables.ExtWallForm.materialstable.Open();
+    shippedTables.ExtWallForm.materialstable.SetRecNo(11);
+    ASSERT_EQ(shippedTables.ExtWallForm.materialstable.FieldAsString("Material Description"),
+              "Insulated Sandwich Panel, Steel Faced");
+    shippedTables.ExtWallForm.materialstable.Close();
+    EXPECT_EQ(model->ExtThicknessByMaterial(1, 11), 75.0);
+}
+
 // The factory skylight is a generic skylight: its code "GEN-04-001a" names skylight type row 1 in
 // frame row 2 (timber), so the rows that the skylight editor shows are those rows.
 TEST_F(Defaults, TheFactorySkylightRowsAreThoseOfItsCode) {
