@@ -98,6 +98,9 @@ class Histogram {
     int row() const { return row_; }
     const BinRow& bars() const { return bins_.counts(row_); }
     double maximum() const { return maximum_; }
+    // The bins whose bars hold more hours than the axis: they are drawn to its top, marked as
+    // running off it, with their hours.
+    std::vector<int> OffAxisBins() const;
     std::string caption() const;
     std::string title() const;
 
