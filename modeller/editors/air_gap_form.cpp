@@ -28,6 +28,20 @@ namespace {
 constexpr std::array<double, 4> kEmittancePresets{0.05, 0.1, 0.3, 0.9};
 constexpr std::array<double, 4> kGapPresets{13.0, 20.0, 40.0, 90.0};       // mm
 constexpr std::array<double, 5> kTiltPresets{90.0, 67.0, 45.0, 22.0, 0.0}; // degrees
+// What the coefficient table covers.
+constexpr double kLeastEmittance = 0.05, kMostEmittance = 0.9;
+constexpr double kNarrowestGap = 13.0, kWidestGap = 90.0; // mm
+
+bool within(double value, double least, double most) {
+    return value >= least && value <= most;
+}
+
+// A value as its box shows it: with `decimals` places, or with all its own when it has more.
+QString boxText(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    if (std::round(value * scale) == value * scale) return QString::number(value, 'f', decimals);
+    return QString::number(value, 'g', 10);
+}
 
 QString formatted(const char* format, double value) {
     char text[64];
@@ -177,6 +191,11 @@ TAirGapForm::TAirGapForm(const std::filesystem::path& programFolder, platform::S
     connect(E1RG, &platform::RadioGroup::clicked, this, platform::guarded(m, [this] { E1RGClick(); }));
     connect(E2RG, &platform::RadioGroup::clicked, this, platform::guarded(m, [this] { E2RGClick(); }));
     connect(GEdit, &platform::EditBox::changed, this, platform::guarded(m, [this] { GEditChange(); }));
+    connect(E1edit, &platform::EditBox::typingEnded, this,
+            platform::guarded(m, [this] { E1editTypingEnd(); }));
+    connect(E2edit, &platform::EditBox::typingEnded, this,
+            platform::guarded(m, [this] { E2editTypingEnd(); }));
+    connect(GEdit, &platform::EditBox::typingEnded, this, platform::guarded(m, [this] { GEditTypingEnd(); }));
     connect(GapScroll, &QScrollBar::valueChanged, this, platform::guarded(m, [this] { GapScrollChange(); }));
     connect(GapRG, &platform::RadioGroup::clicked, this, platform::guarded(m, [this] { GapRGClick(); }));
     connect(AngleEdit, &platform::EditBox::changed, this,
@@ -238,6 +257,8 @@ void TAirGapForm::emittanceEditChange(int surface) {
         box->setText(QString());
         return;
     }
+    // A value outside the table is not computed with; the end of the typing refuses it.
+    if (!within(*value, kLeastEmittance, kMostEmittance)) return;
     bool& editing = emittanceEditing_[surface - 1];
     const bool wasEditing = editing;
     editing = true;
@@ -252,9 +273,10 @@ void TAirGapForm::emittanceEditChange(int surface) {
 }
 
 void TAirGapForm::emittanceScrollChange(int surface) {
+    // Moved by its box, the bar only follows the typed value, which is the one computed with.
+    if (emittanceEditing_[surface - 1]) return;
     QScrollBar* bar = surface == 1 ? E1scroll : E2scroll;
     emittance(surface) = bar->value() / 100.0;
-    if (emittanceEditing_[surface - 1]) return;
     platform::EditBox* box = surface == 1 ? E1edit : E2edit;
     if (bar->value() < 5) {
         emittance(surface) = 0.05;
@@ -282,6 +304,8 @@ void TAirGapForm::GEditChange() {
         GEdit->setText(QString());
         return;
     }
+    // A gap outside the table is not computed with; the end of the typing refuses it.
+    if (!within(*value, kNarrowestGap, kWidestGap)) return;
     const bool wasEditing = gapEditing_;
     gapEditing_ = true;
     g_ = *value;
@@ -295,8 +319,9 @@ void TAirGapForm::GEditChange() {
 }
 
 void TAirGapForm::GapScrollChange() {
-    g_ = GapScroll->value();
+    // Moved by its box, the bar only follows the typed gap, which is the one computed with.
     if (gapEditing_) return;
+    g_ = GapScroll->value();
     if (GapScroll->value() < 13) {
         g_ = 13.0;
         GEdit->setText("13");
@@ -311,6 +336,21 @@ void TAirGapForm::GapRGClick() {
     g_ = kGapPresets[static_cast<std::size_t>(item)];
     GEdit->setText(formatted("%3.0f", g_));
     setQuietly(GapScroll, static_cast<int>(g_));
+}
+
+void TAirGapForm::emittanceTypingEnd(int surface) {
+    platform::EditBox* box = surface == 1 ? E1edit : E2edit;
+    const std::optional<double> value = ReadNumber(box->text().toStdString());
+    if (value && *value == emittance(surface)) return;
+    if (value) messages_.warn(kEmittanceOutOfRange);
+    box->setText(boxText(emittance(surface), 2));
+}
+
+void TAirGapForm::GEditTypingEnd() {
+    const std::optional<double> value = ReadNumber(GEdit->text().toStdString());
+    if (value && *value == g_) return;
+    if (value) messages_.warn(kGapOutOfRange);
+    GEdit->setText(boxText(g_, 0));
 }
 
 void TAirGapForm::tiltRedrawn() {
@@ -340,9 +380,10 @@ void TAirGapForm::RadioGroup2Click() {
 }
 
 void TAirGapForm::Recalculate() {
-    e1_ = std::clamp(e1_, 0.05, 0.9);
-    e2_ = std::clamp(e2_, 0.05, 0.9);
-    g_ = std::clamp(g_, 13.0, 90.0);
+    // Every box takes only values within the table; these limits only keep the table's range.
+    e1_ = std::clamp(e1_, kLeastEmittance, kMostEmittance);
+    e2_ = std::clamp(e2_, kLeastEmittance, kMostEmittance);
+    g_ = std::clamp(g_, kNarrowestGap, kWidestGap);
     E_ = 1.0 / (1.0 / e1_ + 1.0 / e2_ - 1.0);
     EffEmit->setText(formatted("%4.2f", E_));
     if (!tableRead_) {

@@ -38,6 +38,9 @@ class TAirGapForm : public platform::Dialog {
     Q_OBJECT
   public:
     static constexpr const char* kCaption = "RGap";
+    // The refusals of a typed value outside what the coefficient table covers.
+    static constexpr const char* kGapOutOfRange = "An air gap must be from 13 to 90 mm wide.";
+    static constexpr const char* kEmittanceOutOfRange = "An emittance must be from 0.05 to 0.9.";
 
     // The calculator keeps a model of its own for the coefficient table of `programFolder`, so that
     // nothing of the house is read or changed.
@@ -63,6 +66,11 @@ class TAirGapForm : public platform::Dialog {
     void E1RGClick() { emittancePresetClick(1); }
     void E2RGClick() { emittancePresetClick(2); }
     void GEditChange();
+    // The typing in a box ended (Enter, leaving the box): a number outside its range is refused with
+    // a message, and the box shows the value computed with.
+    void E1editTypingEnd() { emittanceTypingEnd(1); }
+    void E2editTypingEnd() { emittanceTypingEnd(2); }
+    void GEditTypingEnd();
     void GapScrollChange();
     void GapRGClick();
     void AngleEditChange();
@@ -86,6 +94,7 @@ class TAirGapForm : public platform::Dialog {
     void emittanceEditChange(int surface);
     void emittanceScrollChange(int surface);
     void emittancePresetClick(int surface);
+    void emittanceTypingEnd(int surface);
     // After every redraw of the tilt box: its box and preset show the tilt, and the gap is computed.
     void tiltRedrawn();
     double& emittance(int surface) { return surface == 1 ? e1_ : e2_; }

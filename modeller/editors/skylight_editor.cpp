@@ -721,6 +721,8 @@ void SkylightEditor::DrawArea() {
         DrawWall(PaintBox1, s, EditClereWallWidth, EditClereWallHeight);
         DrawWindow(PaintBox1, s, buffers_.EditSkyWidth, buffers_.EditSkyHeight, EditClereWallHeight,
                    EditClereEavesOffset);
+        // The window's own figures (area, UA) follow its size as the wall's do.
+        DisplayWindowData();
     }
     DisplayTotalArea();
 }

@@ -123,13 +123,15 @@ MaterialRForm::MaterialRForm(const std::filesystem::path& programFolder, platfor
     ProductLB->setMinimumWidth(260);
     MatNameLabel = namedLabel(this, "MatNameLabel");
     ThickEB = editBox(this, "ThickEB", "0");
-    UpDownThick = new platform::UpDown(0, 2000, this);
+    UpDownThick = new platform::UpDown(0, kMostThickness, this);
     UpDownThick->setObjectName("UpDownThick");
     RvalueEB = editBox(this, "RvalueEB", {}, true);
     CancelSB = speedButton(this, "CancelSB", "Cancel", "Close");
     auto& m = services.messages;
     connect(ProductLB, &QListWidget::itemClicked, this, platform::guarded(m, [this] { ProductLBClick(); }));
     connect(ThickEB, &platform::EditBox::changed, this, platform::guarded(m, [this] { ThickEBChange(); }));
+    connect(ThickEB, &platform::EditBox::typingEnded, this,
+            platform::guarded(m, [this] { ThickEBTypingEnd(); }));
     connect(UpDownThick, &QSpinBox::valueChanged, this, platform::guarded(m, [this] { UpDownThickClick(); }));
     connect(CancelSB, &QAbstractButton::clicked, this, [this] { hide(); });
 }
@@ -179,6 +181,8 @@ void MaterialRForm::ProductLBClick() {
 void MaterialRForm::ThickEBChange() {
     bool ok = false;
     const int value = ThickEB->text().trimmed().toInt(&ok);
+    // A thickness outside the range is not computed with; the end of the typing refuses it.
+    if (ok && (value < 0 || value > kMostThickness)) return;
     thickness_ = ok ? value : 0;
     ThickEB->setText(QString::number(thickness_));
     {
@@ -186,6 +190,14 @@ void MaterialRForm::ThickEBChange() {
         UpDownThick->setValue(thickness_);
     }
     CalcR();
+}
+
+void MaterialRForm::ThickEBTypingEnd() {
+    bool ok = false;
+    const int value = ThickEB->text().trimmed().toInt(&ok);
+    if (ok && value == thickness_) return;
+    if (ok) messages_.warn(kThicknessOutOfRange);
+    ThickEB->setText(QString::number(thickness_));
 }
 
 void MaterialRForm::UpDownThickClick() {
@@ -223,7 +235,7 @@ TSimpleRForm::TSimpleRForm(const std::filesystem::path& programFolder, platform:
     values->addRow("C Value", c);
     auto* k = new QHBoxLayout;
     k->addWidget(KLabel);
-    k->addWidget(new QLabel("W/m².K", this));
+    k->addWidget(new QLabel("W/(m·K)", this));
     values->addRow("Conductivity k", k);
     auto* right = new QVBoxLayout;
     right->addWidget(MatNameLabel);

@@ -52,9 +52,16 @@ class MaterialRForm : public platform::Dialog {
   public:
     MaterialRForm(const std::filesystem::path& programFolder, platform::Services& services, QWidget* parent);
 
+    // The thickness the up-down and the box take.
+    static constexpr int kMostThickness = 2000; // mm
+    static constexpr const char* kThicknessOutOfRange = "A thickness must be from 0 to 2000 mm.";
+
     void FormShow();
     void ProductLBClick();
     void ThickEBChange();
+    // The typing in the thickness box ended (Enter, leaving the box): a thickness outside 0 to 2000
+    // mm is refused with a message, and the box shows the thickness computed with.
+    void ThickEBTypingEnd();
     void UpDownThickClick();
     virtual void CalcR() = 0;
 

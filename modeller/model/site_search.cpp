@@ -31,18 +31,36 @@ void SiteSearch::showPosition() {
     display_.LongLabel = SiteDegrees(climate_.Longitude, false);
 }
 
+void SiteSearch::startSearch() {
+    found_.reset();
+    climate_ = PostcodeClimate{};
+    if (!FirstChange) chosen_ = true;
+}
+
+void SiteSearch::startShowing() {
+    readZoneNames();
+    found_.reset();
+    chosen_ = false;
+    FirstChange = true;
+}
+
 void SiteSearch::selectZone() {
     int item = 0;
     if (FirstChange && model_.ClimateZone != 0)
         for (int i = 0; i < climate_.ZoneCount; ++i)
             if (climate_.Zones[static_cast<std::size_t>(i)] == model_.ClimateZone) item = i;
-    ClFileRGClick(item);
+    chooseZone(item);
 }
 
 void SiteSearch::ClFileRGClick(int item) {
+    chosen_ = true;
+    chooseZone(item);
+}
+
+void SiteSearch::chooseZone(int item) {
     switch (climate_.ZoneCount) {
     case 0:
-        // Nothing to choose: the model keeps its climate zone.
+        // Nothing to choose.
         display_.ClFileRG = -1;
         display_.ClimNameLabel.clear();
         return;
@@ -58,15 +76,27 @@ void SiteSearch::ClFileRGClick(int item) {
         break;
     }
     display_.ClFileRG = item;
-    SetClimateZone(model_, climate_.Zones[static_cast<std::size_t>(item)]);
-    display_.ClimNameLabel = names_(model_.ClimateZone);
+    const int zone = climate_.Zones[static_cast<std::size_t>(item)];
+    if (found_) found_->ClimateZone = zone;
+    display_.ClimNameLabel = names_(zone);
+}
+
+bool SiteSearch::OKSBClick() {
+    if (!chosen_) return true;
+    if (!found_) return false;
+    const FoundSite& site = *found_;
+    model_.LocationName = site.LocationName;
+    model_.Postcode = site.Postcode;
+    model_.Longitude = site.Longitude;
+    model_.Latitude = site.Latitude;
+    SetClimateZone(model_, site.ClimateZone);
+    return true;
 }
 
 // ---- By postcode ---------------------------------------------------------------------------------
 
 std::string PostcodeSearch::FormShow() {
-    readZoneNames();
-    FirstChange = true;
+    startShowing();
     const std::string text = PostcodeText(model_.Postcode);
     PCEditChange(text);
     // Showing the dialog made the first change, even when there was no postcode to search for.
@@ -74,69 +104,73 @@ std::string PostcodeSearch::FormShow() {
     return text;
 }
 
+std::string PostcodeSearch::NotFoundText() const {
+    return "No place with a climate zone has been found for the postcode \"" + typed_ +
+           "\". Type a postcode that is listed, or press Cancel to keep the site.";
+}
+
 void PostcodeSearch::PCEditChange(std::string_view text) {
+    startSearch();
+    typed_ = std::string(text);
     display_.LatLabel.clear();
     display_.LongLabel.clear();
     display_.ClimLabels = {};
     display_.ClimNameLabel.clear();
     display_.ClFileRG = -1;
-    if (!FirstChange) display_.SiteShown = false;
     display_.ListBox1.clear();
     display_.ListIndex = -1;
     display_.ClimLabels[0] = kNoClimateZone;
-    climate_ = PostcodeClimate{};
 
-    // Text that is not a postcode (an empty box included) leaves the model's postcode as it was.
+    // Text that is not a postcode (an empty box included) finds nothing.
     const auto typed = common::parseInteger(text);
     if (!typed || *typed < 0 || *typed > std::numeric_limits<std::int32_t>::max()) return;
     const int postcode = static_cast<int>(*typed);
     std::vector<std::string> localities = ReadPostcodeLocalities(model_.RootDir, postcode);
-    const bool zones = readClimate(postcode);
-    model_.Postcode = postcode;
-    if (!zones) {
+    if (!readClimate(postcode)) {
         FirstChange = false;
-        ClFileRGClick(0);
+        chooseZone(0);
         return;
     }
 
     showPosition();
     display_.ListBox1 = std::move(localities);
+    // A postcode is a place only with a locality to name it.
     if (!display_.ListBox1.empty()) {
+        FoundSite site{display_.ListBox1.front(), postcode, climate_.Longitude, climate_.Latitude, 0};
         display_.ListIndex = 0;
         if (FirstChange) {
             const auto same =
                 std::find(display_.ListBox1.begin(), display_.ListBox1.end(), model_.LocationName);
             if (same != display_.ListBox1.end())
                 display_.ListIndex = static_cast<int>(same - display_.ListBox1.begin());
-        } else {
-            model_.LocationName = display_.ListBox1.front();
+            // The site shown again keeps its own name, listed or not.
+            site.LocationName = model_.LocationName;
         }
+        found_ = site;
     }
     selectZone();
-    model_.Longitude = climate_.Longitude;
-    model_.Latitude = climate_.Latitude;
-    display_.SiteShown = true;
     FirstChange = false;
 }
 
 void PostcodeSearch::ListBox1Click(int index) {
     if (index < 0 || index >= static_cast<int>(display_.ListBox1.size())) return;
+    chosen_ = true;
     display_.ListIndex = index;
-    model_.LocationName = display_.ListBox1[static_cast<std::size_t>(index)];
-    model_.Latitude = climate_.Latitude;
-    model_.Longitude = climate_.Longitude;
-    SetClimateZone(model_, model_.ClimateZone);
-    display_.SiteShown = true;
+    if (found_) found_->LocationName = display_.ListBox1[static_cast<std::size_t>(index)];
 }
 
 // ---- By locality name ----------------------------------------------------------------------------
 
 std::string NameSearch::FormShow() {
-    readZoneNames();
-    FirstChange = true;
+    startShowing();
     const std::string text = model_.LocationName;
     LocationEditChange(text);
     return text;
+}
+
+std::string NameSearch::NotFoundText() const {
+    return "No place with a climate zone has been found for the name \"" + typed_ +
+           "\". Type a locality as it is listed, or press Cancel to keep the site.";
 }
 
 void NameSearch::Initial() {
@@ -146,22 +180,20 @@ void NameSearch::Initial() {
     display_.ClimNameLabel.clear();
     display_.PCLabel.clear();
     display_.ClFileRG = -1;
-    display_.SiteShown = false;
 }
 
-void NameSearch::Final() {
-    if (climate_.ZoneCount > 0) display_.ClimNameLabel = names_(model_.ClimateZone);
-    display_.PCLabel = PostcodeText(model_.Postcode);
-    display_.SiteShown = true;
+void NameSearch::Final(int postcode) {
+    if (climate_.ZoneCount > 0 && found_) display_.ClimNameLabel = names_(found_->ClimateZone);
+    display_.PCLabel = PostcodeText(postcode);
 }
 
 void NameSearch::LocationEditChange(std::string_view text) {
+    startSearch();
+    typed_ = std::string(text);
     Initial();
     display_.ListBox1.clear();
     display_.ListIndex = -1;
     postcodes_.clear();
-    climate_ = PostcodeClimate{};
-    model_.LocationName = std::string(text);
 
     std::vector<int> found = FindPostcodesByName(model_.RootDir, text);
     if (!found.empty()) {
@@ -173,42 +205,30 @@ void NameSearch::LocationEditChange(std::string_view text) {
         postcodes_ = std::move(found);
         for (int postcode : postcodes_) display_.ListBox1.push_back(std::to_string(postcode));
         display_.ListIndex = index;
-        const int before = model_.Postcode;
-        model_.Postcode = postcodes_[static_cast<std::size_t>(index)];
-        try {
-            if (RefreshValues()) selectZone();
-        } catch (...) {
-            model_.Postcode = before; // the climate table could not be read: the site stays
-            throw;
-        }
-        Final();
+        if (RefreshValues(index)) selectZone();
+        Final(postcodes_[static_cast<std::size_t>(index)]);
     }
     FirstChange = false;
 }
 
 void NameSearch::ListBox1Click(int index) {
     if (index < 0 || index >= static_cast<int>(postcodes_.size())) return;
-    const int before = model_.Postcode;
-    model_.Postcode = postcodes_[static_cast<std::size_t>(index)];
+    chosen_ = true;
+    found_.reset();
     display_.LatLabel.clear();
     display_.LongLabel.clear();
     display_.ClimNameLabel.clear();
-    try {
-        RefreshValues();
-    } catch (...) {
-        model_.Postcode = before;
-        throw;
-    }
     display_.ListIndex = index;
-    ClFileRGClick(0);
-    Final();
+    RefreshValues(index);
+    chooseZone(0);
+    Final(postcodes_[static_cast<std::size_t>(index)]);
 }
 
-bool NameSearch::RefreshValues() {
-    if (!readClimate(model_.Postcode)) return false;
+bool NameSearch::RefreshValues(int index) {
+    const int postcode = postcodes_[static_cast<std::size_t>(index)];
+    if (!readClimate(postcode)) return false;
     showPosition();
-    model_.Longitude = climate_.Longitude;
-    model_.Latitude = climate_.Latitude;
+    found_ = FoundSite{typed_, postcode, climate_.Longitude, climate_.Latitude, 0};
     return true;
 }
 

@@ -186,6 +186,8 @@ TStairForm::TStairForm(HouseModel& model, PlanSelection& selection, platform::Se
     connect(WidthRG, &platform::RadioGroup::clicked, this, guarded([this] { WidthRGClick(); }));
     connect(HEdit, &platform::EditBox::changed, this, guarded([this] { HEditChange(); }));
     connect(WEdit, &platform::EditBox::changed, this, guarded([this] { WEditChange(); }));
+    connect(HEdit, &platform::EditBox::typingEnded, this, guarded([this] { HEditTypingEnd(); }));
+    connect(WEdit, &platform::EditBox::typingEnded, this, guarded([this] { WEditTypingEnd(); }));
 }
 
 int TStairForm::ShowModal() {
@@ -292,6 +294,12 @@ void TStairForm::DeleteAllSBClick() {
 void TStairForm::presetSide(platform::RadioGroup* group, platform::EditBox* box, double& side) {
     const int item = group->itemIndex();
     if (item < 0) return;
+    if (kPresetSizes[static_cast<std::size_t>(item)] == 0.0) {
+        // An opening of no length or width is no opening: the side keeps its size.
+        messages_.warn(kNoSize);
+        showPreset(group, side);
+        return;
+    }
     // A preset is taken as it is, without the area check.
     side = kPresetSizes[static_cast<std::size_t>(item)];
     showText(box, fixed(side, 0));
@@ -308,7 +316,7 @@ void TStairForm::WidthRGClick() {
 }
 
 void TStairForm::typedSide(platform::EditBox* box, platform::RadioGroup* group, double& side, double other,
-                           bool otherSideAllows, const char* tooLarge) {
+                           const char* tooLarge) {
     const std::optional<double> value = ReadNumber(box->text().toStdString());
     // A side cannot be negative: such a text is refused as one that is not a number.
     if (!value || *value < 0.0) {
@@ -316,10 +324,10 @@ void TStairForm::typedSide(platform::EditBox* box, platform::RadioGroup* group, 
         showText(box, QString());
         return;
     }
-    if (!otherSideAllows) return;
-    const double longest = openings_.LongestSide(other);
-    // An empty side takes no area, so it is always taken.
-    if (*value <= longest || *value == 0.0) {
+    // A side of 0 is not taken; the end of the typing refuses it.
+    if (*value == 0.0) return;
+    // Only an opening of some area is held to the area shared with the zone below.
+    if (other <= 0.0 || *value <= openings_.LongestSide(other)) {
         side = *value;
         showPreset(group, side);
         DeleteAndDrawArea();
@@ -327,20 +335,41 @@ void TStairForm::typedSide(platform::EditBox* box, platform::RadioGroup* group, 
         return;
     }
     messages_.warn(tooLarge);
-    side = std::max(0.0, longest - 1.0);
+    const double limited = openings_.LongestSide(other) - 1.0;
+    if (limited < 1.0) {
+        // Not a millimetre is left to take: the side keeps its size.
+        showText(box, fixed(side, 0));
+        showPreset(group, side);
+        return;
+    }
+    side = limited;
     showPreset(group, -1.0);
     // The box takes the limited size in whole millimetres, which runs this check once more.
     box->setText(fixed(side, 0));
 }
 
 void TStairForm::HEditChange() {
-    typedSide(HEdit, HeightRG, openings_.Work.Length, openings_.Work.Width, openings_.Work.Width != 0.0,
-              kTooLong);
+    typedSide(HEdit, HeightRG, openings_.Work.Length, openings_.Work.Width, kTooLong);
 }
 
 void TStairForm::WEditChange() {
-    typedSide(WEdit, WidthRG, openings_.Work.Width, openings_.Work.Length, openings_.Work.Length > 0.0,
-              kTooWide);
+    typedSide(WEdit, WidthRG, openings_.Work.Width, openings_.Work.Length, kTooWide);
+}
+
+void TStairForm::sideTypingEnd(platform::EditBox* box, platform::RadioGroup* group, double side) {
+    const std::optional<double> value = ReadNumber(box->text().toStdString());
+    if (value && *value == side) return;
+    if (value && *value == 0.0) messages_.warn(kNoSize);
+    showText(box, fixed(side, 0));
+    showPreset(group, side);
+}
+
+void TStairForm::HEditTypingEnd() {
+    sideTypingEnd(HEdit, HeightRG, openings_.Work.Length);
+}
+
+void TStairForm::WEditTypingEnd() {
+    sideTypingEnd(WEdit, WidthRG, openings_.Work.Width);
 }
 
 void TStairForm::keyPressEvent(QKeyEvent* event) {

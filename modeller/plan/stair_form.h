@@ -42,6 +42,7 @@ class TStairForm : public platform::Dialog {
         "Too long. Combined Stair Void can not be greater than the Common Floor Area";
     static constexpr const char* kTooWide =
         "Too wide. Combined Stair Void can not be greater than the Common Floor Area";
+    static constexpr const char* kNoSize = "A stairwell or void must be longer and wider than 0 mm.";
 
     TStairForm(HouseModel& model, PlanSelection& selection, platform::Services& services,
                QWidget* parent = nullptr);
@@ -71,6 +72,10 @@ class TStairForm : public platform::Dialog {
     void WidthRGClick();
     void HEditChange();
     void WEditChange();
+    // The typing in a size box ended (Enter, leaving the box): a side of 0 is refused with a
+    // message, and the box shows the size the opening has.
+    void HEditTypingEnd();
+    void WEditTypingEnd();
 
     StairOpenings& openings() { return openings_; }
 
@@ -90,7 +95,8 @@ class TStairForm : public platform::Dialog {
     void showOpening();
     // A typed side: `side` is the working length or width, `other` the other side.
     void typedSide(platform::EditBox* box, platform::RadioGroup* group, double& side, double other,
-                   bool otherSideAllows, const char* tooLarge);
+                   const char* tooLarge);
+    void sideTypingEnd(platform::EditBox* box, platform::RadioGroup* group, double side);
     void presetSide(platform::RadioGroup* group, platform::EditBox* box, double& side);
 
     HouseModel& model_;

@@ -10,6 +10,9 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QGraphicsPolygonItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -122,6 +125,8 @@ THistForm::THistForm(const TemperatureBins& bins, platform::Services& services, 
     Chart1->setObjectName("Chart1");
     Chart1->setMinimumSize(kChartWidth, kChartHeight);
     platform::KeepAxisTitlesWhole(*Chart1);
+    // The marks of bars that run off the axis follow the plot when the window is resized.
+    connect(chart, &QChart::plotAreaChanged, this, [this] { markOffAxisBars(); });
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName("ComboBox1");
     UpGraphSB = button(this, "UpGraphSB", "Up", "Increase graph height");
@@ -150,6 +155,11 @@ THistForm::THistForm(const TemperatureBins& bins, platform::Services& services, 
         histogram_.ComboBox1Change(item);
         redraw();
     });
+}
+
+THistForm::~THistForm() {
+    // The chart goes with the window: its plot no longer moves the marks.
+    Chart1->chart()->disconnect(this);
 }
 
 void THistForm::redraw() {
@@ -209,6 +219,42 @@ void THistForm::keyPressEvent(QKeyEvent* event) {
 void THistForm::showAxis() {
     LeftAxis->setRange(0.0, histogram_.maximum());
     LeftAxis->setTickInterval(hourStep(histogram_.maximum()));
+    markOffAxisBars();
+}
+
+void THistForm::markOffAxisBars() {
+    for (QGraphicsItem* mark : offAxisMarks_) delete mark;
+    offAxisMarks_.clear();
+    QChart* chart = Chart1->chart();
+    const QRectF plot = chart->plotArea();
+    if (plot.isEmpty()) return;
+    const BinRow& hours = histogram_.bars();
+    QFont small = chart->font();
+    small.setPointSize(kBarLabelPoints);
+    for (int bin : histogram_.OffAxisBins()) {
+        const double x = chart->mapToPosition(QPointF(bin, 0.0), Series1).x();
+        // An arrow on the bar's top: the bar goes on above the axis.
+        auto* arrow =
+            new QGraphicsPolygonItem(QPolygonF({QPointF(x, plot.top() + 2), QPointF(x - 4, plot.top() + 9),
+                                                QPointF(x + 4, plot.top() + 9)}),
+                                     chart);
+        arrow->setBrush(Qt::white);
+        arrow->setPen(Qt::NoPen);
+        // Its hours in a box under the arrow.
+        auto* box = new QGraphicsRectItem(chart);
+        box->setBrush(Qt::white);
+        box->setPen(QPen(Qt::black, 0));
+        auto* text = new QGraphicsSimpleTextItem(QString::number(hours[static_cast<std::size_t>(bin)]), box);
+        text->setFont(small);
+        const QRectF size = text->boundingRect();
+        const QRectF frame(x - size.width() / 2 - 2, plot.top() + 11, size.width() + 4, size.height() + 2);
+        box->setRect(frame);
+        text->setPos(frame.left() + 2, frame.top() + 1);
+        for (QGraphicsItem* item : {static_cast<QGraphicsItem*>(arrow), static_cast<QGraphicsItem*>(box)}) {
+            item->setZValue(10.0);
+            offAxisMarks_.push_back(item);
+        }
+    }
 }
 
 void THistForm::UpGraphSBClick() {

@@ -8,10 +8,13 @@
 #include "modeller/platform/services.h"
 #include "modeller/results/temperature_bins.h"
 
+#include <vector>
+
 class QBarSeries;
 class QBarCategoryAxis;
 class QChartView;
 class QComboBox;
+class QGraphicsItem;
 class QLabel;
 class QTextEdit;
 class QValueAxis;
@@ -25,6 +28,7 @@ class THistForm : public platform::Dialog {
   public:
     THistForm(const TemperatureBins& bins, platform::Services& services, QWidget* parent = nullptr,
               const char* name = "HistForm");
+    ~THistForm() override;
 
     Histogram& histogram() { return histogram_; }
     void redraw();
@@ -53,8 +57,11 @@ class THistForm : public platform::Dialog {
 
   private:
     void showAxis();
+    // Marks each bar that runs off the top of the axis: an arrow on its top and its hours.
+    void markOffAxisBars();
 
     Histogram histogram_;
+    std::vector<QGraphicsItem*> offAxisMarks_; // owned by the chart
     platform::Services& services_;
     bool redrawing_ = false;
 };

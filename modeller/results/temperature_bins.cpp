@@ -128,6 +128,14 @@ std::string Histogram::title() const {
            kHistogramTitleEnd;
 }
 
+std::vector<int> Histogram::OffAxisBins() const {
+    std::vector<int> off;
+    const BinRow& row = bars();
+    for (std::size_t bin = 0; bin < row.size(); ++bin)
+        if (row[bin] > maximum_) off.push_back(static_cast<int>(bin));
+    return off;
+}
+
 void Histogram::UpGraphSBClick() {
     // Taller bars; the axis keeps at least one small step of hours.
     maximum_ = std::max(maximum_ - (maximum_ > 1000.0 ? kHistogramLargeStep : kHistogramSmallStep),

@@ -24,7 +24,8 @@ class HouseModel;
 namespace bin_data_text {
 inline constexpr const char* kCaption = "Temperature Distribution";
 inline constexpr const char* kDefaultFileName = "temps.txt";
-inline constexpr const char* kFilter = "Temperature Files   *.txt|*.txt|All Files                    *.*|*.*";
+// The temperature files the engine writes (".TEM"), as the profile display lists them.
+inline constexpr const char* kFilter = temp_display_text::kTemperatureFilter;
 inline constexpr const char* kHistogramCaption = "Histogram of Temperature Distribution for the ";
 inline constexpr const char* kHistogramTitle = "Number of Hours per Year that the ";
 inline constexpr const char* kHistogramTitleEnd = " Spends at Each Temperature";
@@ -97,6 +98,9 @@ class Histogram {
     int row() const { return row_; }
     const BinRow& bars() const { return bins_.counts(row_); }
     double maximum() const { return maximum_; }
+    // The bins whose bars hold more hours than the axis: they are drawn to its top, marked as
+    // running off it, with their hours.
+    std::vector<int> OffAxisBins() const;
     std::string caption() const;
     std::string title() const;
 

@@ -157,6 +157,7 @@ TApplianceForm::TApplianceForm(HouseModel& model, platform::Services& services,
     bottom->addWidget(HelpSB);
     bottom->addWidget(OKSB);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(NotSimulatedNote(this, usage_text::kUsageNotSimulated));
     layout->addWidget(ZoneInfo);
     layout->addLayout(middle, 1);
     layout->addLayout(bottom);
@@ -211,6 +212,7 @@ TNonZonalEnergyForm::TNonZonalEnergyForm(HouseModel& model, platform::Services& 
     bottom->addWidget(HelpSB);
     bottom->addWidget(OKSB);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(NotSimulatedNote(this, usage_text::kUsageNotSimulated));
     layout->addLayout(middle, 1);
     layout->addLayout(bottom);
     connect(OKSB, &QAbstractButton::clicked, this, [this] { OKSBClick(); });

@@ -187,6 +187,7 @@ TInternalGainForm::TInternalGainForm(HouseModel& model, platform::Services& serv
     buttons->addStretch();
     buttons->addWidget(OKSB);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(NotSimulatedNote(this, usage_text::kGainsNotSimulated));
     layout->addWidget(ZoneInfo);
     layout->addWidget(PageControl1, 1);
     layout->addLayout(buttons);

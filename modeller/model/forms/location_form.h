@@ -1,7 +1,7 @@
 // The location dialog: a map with the chosen site, the cities and the climate zones, the pointer's
 // position and climate zone in its status bar, the wind shielding, and the buttons that open the
 // searches by postcode and by name and the climate details.  It stays open beside the main window
-// (modeless); every choice of its searches is written into the model at once.
+// (modeless); the site that its searches find becomes the house's site when the search closes with OK.
 #pragma once
 
 #include "modeller/model/house_model.h"

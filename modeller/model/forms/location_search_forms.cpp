@@ -46,8 +46,10 @@ TSiteSearchForm::TSiteSearchForm(SiteSearch& search, TLocationForm& location, QW
     ClimNameLabel = valueLabel(this, "ClimNameLabel");
     ClFileRG = new platform::RadioGroup("", {"", "", ""}, this);
     ClFileRG->setObjectName("ClFileRG");
-    OKSB = new platform::SpeedButton("  OK", "Close", this);
+    OKSB = new platform::SpeedButton("  OK", "Close accepting changes", this);
     OKSB->setObjectName("OKSB");
+    CancelSB = new platform::SpeedButton("Cancel", "Close without changes", this);
+    CancelSB->setObjectName("CancelSB");
     HelpButton = new platform::SpeedButton("Help", "Help", this);
     HelpButton->setObjectName("HelpButton");
     setModal(false);
@@ -81,6 +83,7 @@ void TSiteSearchForm::build(QBoxLayout* entry, QWidget* extra) {
     buttons->addWidget(HelpButton);
     buttons->addStretch();
     buttons->addWidget(OKSB);
+    buttons->addWidget(CancelSB);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(entry);
     layout->addLayout(body, 1);
@@ -94,6 +97,7 @@ void TSiteSearchForm::build(QBoxLayout* entry, QWidget* extra) {
         if (!showing_) reported([this, item] { ClFileRGClick(item); });
     });
     connect(OKSB, &QAbstractButton::clicked, this, [this] { OKSBClick(); });
+    connect(CancelSB, &QAbstractButton::clicked, this, [this] { CancelSBClick(); });
     connect(HelpButton, &QAbstractButton::clicked, this, [this] { HelpButtonClick(); });
 }
 
@@ -109,7 +113,7 @@ template <class Handler> void TSiteSearchForm::reported(Handler handler) {
     } catch (...) {
         platform::showEscapedError(&location_.services().messages, std::current_exception());
     }
-    // The dialog stays open beside the main window: a site changed in it leaves the results behind.
+    // A site changed leaves the results behind.
     if (site() != before) model.ResultsCurrent = false;
     showStep();
 }
@@ -128,7 +132,6 @@ void TSiteSearchForm::showStep() {
     ClFileRG->setItemIndex(d.ClFileRG);
     showOwn(d);
     showing_ = false;
-    location_.ShowSite(d.SiteShown);
 }
 
 void TSiteSearchForm::ListBox1Click(int index) {
@@ -140,19 +143,33 @@ void TSiteSearchForm::ClFileRGClick(int item) {
 }
 
 void TSiteSearchForm::OKSBClick() {
+    bool taken = false;
+    reported([this, &taken] { taken = search_.OKSBClick(); });
+    if (!taken) {
+        // A choice that found no place is never taken: the dialog stays open to type another.
+        location_.services().messages.warn(q(search_.NotFoundText()));
+        return;
+    }
+    location_.ShowSite(true);
+    close();
+}
+
+void TSiteSearchForm::CancelSBClick() {
     close();
 }
 
 void TSiteSearchForm::hideEvent(QHideEvent* event) {
-    // What the search leaves is the site: the project line shows the model's site again, also when
-    // the last text typed found nothing.
+    // Whatever closed the dialog, the project line shows the site the house keeps.
     location_.ShowSite(true);
     platform::Dialog::hideEvent(event);
 }
 
 void TSiteSearchForm::keyPressEvent(QKeyEvent* event) {
     if (!IsEnterOrEscape(event)) return platform::Dialog::keyPressEvent(event);
-    OKSBClick();
+    if (event->key() == Qt::Key_Escape)
+        CancelSBClick();
+    else
+        OKSBClick();
 }
 
 // ---- By postcode ---------------------------------------------------------------------------------

@@ -1,8 +1,8 @@
 // The two small search dialogs beside the location dialog: "Location from Post Code" lists the
 // localities of a typed postcode, "Location from Name" the postcodes of a typed locality.  Both then
-// show the postcode's position and climate zones and let the user pick a zone.  Every step is
-// written into the model at once and shown on the location dialog and the main window; closing keeps
-// everything chosen.  Their logic is the plain PostcodeSearch and NameSearch.
+// show the postcode's position and climate zones and let the user pick a zone.  The site changes on
+// OK only, to the place found, and is then shown on the location dialog and the main window; Cancel,
+// Escape and the close box keep the site.  Their logic is the plain PostcodeSearch and NameSearch.
 #pragma once
 
 #include "modeller/model/house_model.h"
@@ -31,16 +31,17 @@ class TSiteSearchForm : public platform::Dialog {
     void ListBox1Click(int index);
     void ClFileRGClick(int item);
     void OKSBClick();
+    void CancelSBClick();
 
     QListWidget* ListBox1;
     QLabel *LatLabel, *LongLabel, *Clim1Label, *Clim2Label, *Clim3Label, *ClimNameLabel;
     platform::RadioGroup* ClFileRG;
-    platform::SpeedButton *OKSB, *HelpButton;
+    platform::SpeedButton *OKSB, *CancelSB, *HelpButton;
 
   protected:
     // Lays out the dialog with `entry` (the edit box and its caption) above the list.
     void build(QBoxLayout* entry, QWidget* extra);
-    // Shows the search's display, then the site on the location dialog and the main window.
+    // Shows the search's display.
     void showStep();
     // The list was clicked on entry `index`: the dialog's own choice.
     virtual void listClicked(int index) = 0;

@@ -3,8 +3,22 @@
 #include "modeller/model/forms/zone_panel.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 
 namespace pelmora {
+
+QLabel* NotSimulatedNote(QWidget* parent, const char* text) {
+    auto* note = new QLabel(QString::fromUtf8(text), parent);
+    note->setObjectName("NotSimulatedLabel");
+    note->setWordWrap(true);
+    QFont bold = note->font();
+    bold.setBold(true);
+    note->setFont(bold);
+    QPalette red = note->palette();
+    red.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    note->setPalette(red);
+    return note;
+}
 
 void UsageDialog::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {

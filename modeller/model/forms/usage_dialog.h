@@ -8,9 +8,26 @@
 
 #include <cstdint>
 
+class QLabel;
+class QWidget;
+
 namespace pelmora {
 
 class ZonePanel;
+
+// What the dialogs of how the house is used tell the user: the rating takes none of their values.
+namespace usage_text {
+inline constexpr const char* kGainsNotSimulated =
+    "These gains and thermostat settings are not simulated: the rating always uses the standard "
+    "schedules of the site's occupancy file. Changes here last until the dialog is shown again and "
+    "are kept only in schedule files.";
+inline constexpr const char* kUsageNotSimulated =
+    "Not simulated: the figures typed here are not computed, not stored in the house file and do "
+    "not change the rating.";
+} // namespace usage_text
+
+// A note, in bold over the dialog's values, that the rating does not use them.
+QLabel* NotSimulatedNote(QWidget* parent, const char* text);
 
 class UsageDialog : public platform::Dialog {
     Q_OBJECT

@@ -78,6 +78,7 @@ TWaterForm::TWaterForm(HouseModel& model, platform::Services& services, const st
     bottom->addStretch();
     bottom->addWidget(OKSB);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(NotSimulatedNote(this, usage_text::kUsageNotSimulated));
     layout->addWidget(ZoneInfo);
     layout->addLayout(middle, 1);
     layout->addLayout(bottom);

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -76,6 +77,14 @@ TEST_F(CalculatorFormsTest, TheToolsDialogOpensTheCalculatorsAndClosesOnlyByItsB
     EXPECT_TRUE(messages_.errors().empty());
 }
 
+// Typed into a box, as the user types over its text; the typing ends with Enter.
+void typeInto(platform::EditBox* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
 TEST_F(CalculatorFormsTest, TheSimpleCalculatorShowsTheChosenMaterialsValues) {
     TSimpleRForm form(folder_, services_);
     form.show();
@@ -94,6 +103,43 @@ TEST_F(CalculatorFormsTest, TheSimpleCalculatorShowsTheChosenMaterialsValues) {
     form.ProductLB->setCurrentRow(1);
     form.ProductLBClick();
     EXPECT_EQ(form.MatNameLabel->text(), form.ProductLB->item(1)->text());
+}
+
+// A thickness outside 0 to 2000 mm is refused with a message when the typing ends, and the box shows
+// again the thickness whose R and C are shown; conductivity is given per metre and kelvin.
+TEST_F(CalculatorFormsTest, TheRValueCalculatorsRefuseAThicknessOutsideTheirRange) {
+    TSimpleRForm simple(folder_, services_);
+    TRValForm compound(folder_, services_);
+    simple.show();
+    compound.show();
+    QStringList units;
+    for (const QLabel* label : simple.findChildren<QLabel*>()) units << label->text();
+    EXPECT_TRUE(units.contains("W/(m·K)")) << units.join(" | ").toStdString();
+    EXPECT_FALSE(units.contains("W/m².K"));
+    // The box computes at every keystroke that leaves a thickness within the range: typing 2500
+    // computes with 250 mm until the last 0.
+    struct Case {
+        const char* typed;
+        int used; // mm
+    };
+    for (MaterialRForm* form : std::initializer_list<MaterialRForm*>{&simple, &compound}) {
+        for (const Case& c : {Case{"-50", 110}, Case{"2500", 250}}) {
+            typeInto(form->ThickEB, QString::number(c.used));
+            const QString r = form->RvalueEB->text();
+            messages_.clear();
+            typeInto(form->ThickEB, c.typed);
+            EXPECT_EQ(messages_.informations(), std::vector<QString>{MaterialRForm::kThicknessOutOfRange})
+                << c.typed;
+            EXPECT_EQ(form->ThickEB->text(), QString::number(c.used)) << c.typed;
+            EXPECT_EQ(form->thickness(), c.used) << c.typed;
+            EXPECT_EQ(form->RvalueEB->text(), r) << c.typed;
+            EXPECT_EQ(form->UpDownThick->value(), c.used) << c.typed;
+        }
+    }
+    typeInto(simple.ThickEB, "110");
+    typeInto(simple.ThickEB, "-50");
+    // Clay brick, 1360 kJ/m3K: 110 mm store 149.6 kJ/m2K, whatever was refused.
+    EXPECT_EQ(simple.CvalueEB->text(), " 149.6000");
 }
 
 TEST_F(CalculatorFormsTest, TheCompoundCalculatorCombinesItsRowsAndLeavesBlanksWithoutArea) {
@@ -209,20 +255,64 @@ TEST_F(CalculatorFormsTest, TheSunPositionToolRoundsHalvesToEven) {
     EXPECT_EQ(form.UpDownLat->value(), -28);
 }
 
-TEST_F(CalculatorFormsTest, TheAirGapCalculatorsScrollBarsRoundHalvesToEven) {
+TEST_F(CalculatorFormsTest, TheAirGapCalculatorComputesWithTheTypedValueItsScrollBarRounded) {
     TAirGapForm form(folder_, services_);
     form.show();
-    // The scroll bar goes to the typed value rounded, and the calculator then computes with the
-    // scroll bar's value.
+    // The scroll bar goes to the typed value rounded, halves to even; the calculator computes with
+    // the value the box shows.
     form.E1edit->setText("0.125"); // 12.5 hundredths: down to the even 12
     EXPECT_EQ(form.E1scroll->value(), 12);
-    EXPECT_DOUBLE_EQ(form.emittance1(), 0.12);
+    EXPECT_DOUBLE_EQ(form.emittance1(), 0.125);
     form.E2edit->setText("0.375"); // 37.5 hundredths: up to the even 38
     EXPECT_EQ(form.E2scroll->value(), 38);
-    EXPECT_DOUBLE_EQ(form.emittance2(), 0.38);
+    EXPECT_DOUBLE_EQ(form.emittance2(), 0.375);
     form.GEdit->setText("20.5");
     EXPECT_EQ(form.GapScroll->value(), 20);
-    EXPECT_DOUBLE_EQ(form.gap(), 20.0);
+    EXPECT_DOUBLE_EQ(form.gap(), 20.5);
+    EXPECT_NEAR(form.effectiveEmittance(), 1.0 / (1.0 / 0.125 + 1.0 / 0.375 - 1.0), 1e-12);
+}
+
+// A gap or an emittance outside the coefficient table is refused with a message when the typing
+// ends, and the box shows again the value the calculator computes with.
+TEST_F(CalculatorFormsTest, TheAirGapCalculatorRefusesAValueOutsideItsTable) {
+    TAirGapForm form(folder_, services_);
+    form.show();
+    struct Case {
+        platform::EditBox* box;
+        const char* typed;
+        const char* message;
+        const char* shown;
+        double (TAirGapForm::*value)() const;
+        double used;
+    };
+    form.GEdit->setText("40");
+    form.E1edit->setText("0.3");
+    const Case cases[] = {
+        {form.GEdit, "0", TAirGapForm::kGapOutOfRange, "40", &TAirGapForm::gap, 40.0},
+        {form.GEdit, "-20", TAirGapForm::kGapOutOfRange, "40", &TAirGapForm::gap, 40.0},
+        {form.GEdit, "8", TAirGapForm::kGapOutOfRange, "40", &TAirGapForm::gap, 40.0},
+        {form.GEdit, "95", TAirGapForm::kGapOutOfRange, "40", &TAirGapForm::gap, 40.0},
+        {form.E1edit, "0", TAirGapForm::kEmittanceOutOfRange, "0.30", &TAirGapForm::emittance1, 0.3},
+        {form.E1edit, "0.01", TAirGapForm::kEmittanceOutOfRange, "0.30", &TAirGapForm::emittance1, 0.3},
+        {form.E2edit, "0.95", TAirGapForm::kEmittanceOutOfRange, "0.90", &TAirGapForm::emittance2, 0.9},
+    };
+    const double down = form.resistanceDown();
+    for (const Case& c : cases) {
+        messages_.clear();
+        typeInto(c.box, c.typed);
+        EXPECT_EQ(messages_.informations(), std::vector<QString>{c.message}) << c.typed;
+        EXPECT_EQ(messages_.beeps, 1) << c.typed;
+        EXPECT_EQ(c.box->text(), c.shown) << c.typed;
+        EXPECT_DOUBLE_EQ((form.*c.value)(), c.used) << c.typed;
+        EXPECT_DOUBLE_EQ(form.resistanceDown(), down) << c.typed;
+    }
+    // A value within the table is taken as typed, without a message.
+    messages_.clear();
+    typeInto(form.GEdit, "25");
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_EQ(form.GEdit->text(), "25");
+    EXPECT_DOUBLE_EQ(form.gap(), 25.0);
+    EXPECT_LT(form.resistanceDown(), down) << "a narrower gap resists heat flowing down less";
 }
 
 TEST_F(CalculatorFormsTest, TheSunPathsAreDrawnOnlyWhileTicked) {
@@ -256,13 +346,8 @@ TEST_F(CalculatorFormsTest, TheAirGapCalculatorLimitsItsInputsAndMatchesTheModel
     EXPECT_EQ(form.EffEmit->text(), "0.05");
     EXPECT_EQ(form.RadioGroup2->itemIndex(), 4);
 
-    form.E2edit->setText("0.95");
-    EXPECT_EQ(form.E2edit->text(), "0.95");
-    EXPECT_DOUBLE_EQ(form.emittance2(), 0.9);
-    form.E1edit->setText("0.01");
-    EXPECT_DOUBLE_EQ(form.emittance1(), 0.05);
-    form.GEdit->setText("8");
-    EXPECT_DOUBLE_EQ(form.gap(), 13.0);
+    form.GEdit->setText("21");
+    EXPECT_DOUBLE_EQ(form.gap(), 21.0);
     EXPECT_EQ(form.GapRG->itemIndex(), -1);
     form.GEdit->setText("40");
     EXPECT_EQ(form.GapRG->itemIndex(), 2);

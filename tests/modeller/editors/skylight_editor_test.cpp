@@ -243,6 +243,36 @@ TEST_F(SkylightEditorTest, TheFiguresAndTheDrawingFollowTheKind) {
     EXPECT_EQ(model().ZoneSkylights(zone_, 1).WindowCode, kTestWindowCode);
 }
 
+// Picking the clerestory window's size from the presets shows the figures of that size: the
+// window's area and UA as well as the wall's areas.
+TEST_F(SkylightEditorTest, EveryClerestoryFigureFollowsAPresetSize) {
+    AddSkylight(600.0, 600.0);
+    TSkylightRec& s = model().ZoneSkylights(zone_, 1);
+    s.Clerestory = true;
+    s.ClereWallWidth = 3000.0;
+    s.ClereWallHeight = 2000.0;
+    s.Glass = 4;      // with frame row 1: the generic window of the test's product
+    s.Style = 3;      // casement, 90 % openable
+    s.Furnishing = 4; // heavy drapes, added R 0.15
+    s.WindowCode = kTestWindowCode;
+    Open();
+    SkylightEditor& e = *editor_;
+    // U 4.8, Rt = 1 / 4.8 + 0.15 = 0.3583: UA = 0.36 / 0.3583 = 1.00.
+    EXPECT_EQ(e.Figures.AreaLabel, "Window A      0.36 m²");
+    EXPECT_EQ(e.Figures.UALabel, "UA                 1.00");
+    e.HeightRG.SetItemIndex(2); // 1200
+    e.WidthRG.SetItemIndex(1);  // 900
+    EXPECT_EQ(buffers_.EditSkyHeight, 1200.0);
+    EXPECT_EQ(buffers_.EditSkyWidth, 900.0);
+    // 1.08 m2: UA = 1.08 / 0.3583 = 3.01.
+    EXPECT_EQ(e.Figures.AreaLabel, "Window A      1.08 m²");
+    EXPECT_EQ(e.Figures.UALabel, "UA                 3.01");
+    EXPECT_EQ(e.Figures.RtLabel, "Rt                  0.36");
+    EXPECT_EQ(e.Figures.GrossWallAreaLabel, "Gross Wall A  6.00 m²");
+    EXPECT_EQ(e.Figures.NettWallAreaLabel, "Net Wall A    4.92 m²");
+    EXPECT_EQ(e.TotalAreaLabel, "1.08 m²");
+}
+
 TEST_F(SkylightEditorTest, AClerestoryWallGrowsToItsWindowWithAMessage) {
     AddSkylight(600.0, 600.0);
     model().ZoneSkylights(zone_, 1).Clerestory = true;

@@ -476,9 +476,9 @@ TEST_F(StairFormTest, AnInsertedOpeningIsShownAndATooLongLengthIsLimitedToTheSha
     EXPECT_EQ(up(), (TStairRec{2082, 3000, upper, 1}));
 }
 
-TEST_F(StairFormTest, WithTheSharedAreaTakenByAnotherOpeningATypedSizeComesDownToNothing) {
+TEST_F(StairFormTest, WithTheSharedAreaTakenByAnotherOpeningATypedSizeIsRefused) {
     // The first opening takes 9 m2 of the 2.5 m2 shared (presets are not checked), so the second
-    // may take less than nothing: whatever is typed is too long, and the length stops at 0.
+    // may take less than nothing: whatever is typed is too long, and the length keeps its size.
     insertWith([&] {
         form().WidthRG->item(10)->click();
         form().HeightRG->item(10)->click();
@@ -487,9 +487,10 @@ TEST_F(StairFormTest, WithTheSharedAreaTakenByAnotherOpeningATypedSizeComesDownT
     insertWith([&] {
         EXPECT_EQ(form().AvailAreaLb->text(), "-6.50");
         form().HEdit->setText("100");
-        EXPECT_EQ(form().HEdit->text(), "0");
-        EXPECT_EQ(down(2).Length, 0);
-        EXPECT_EQ(up(2).Length, 0);
+        EXPECT_EQ(form().HEdit->text(), "2400");
+        EXPECT_EQ(form().HeightRG->itemIndex(), 8);
+        EXPECT_EQ(down(2).Length, 2400);
+        EXPECT_EQ(up(2).Length, 2400);
         form().OKSBClick();
     });
     EXPECT_EQ(
@@ -498,13 +499,41 @@ TEST_F(StairFormTest, WithTheSharedAreaTakenByAnotherOpeningATypedSizeComesDownT
     EXPECT_EQ(down(1), (TStairRec{3000, 3000, lower, 1}));
 }
 
-TEST_F(StairFormTest, AWidthTypedWhileTheLengthIsNothingIsNotTaken) {
+// An opening is never of no length or width: the preset "0" and a typed 0 are refused with a
+// message, and each box shows the size the opening keeps.  A width typed then is held to the
+// shared area as any other.
+TEST_F(StairFormTest, ASideOfNothingIsRefusedAndTheBoxesShowTheSizeUsed) {
     insertWith([&] {
         form().HeightRG->item(0)->click();
-        form().WEdit->setText("600");
+        EXPECT_EQ(scripted.messages.informations(), std::vector<QString>{TStairForm::kNoSize});
+        EXPECT_EQ(form().HeightRG->itemIndex(), 8);
+        EXPECT_EQ(form().HEdit->text(), "2400");
+        EXPECT_EQ(down().Length, 2400);
+
+        scripted.messages.clear();
+        form().WEdit->setFocus();
+        form().WEdit->selectAll();
+        QTest::keyClicks(form().WEdit, "0");
+        QTest::keyClick(form().WEdit, Qt::Key_Return);
+        EXPECT_EQ(scripted.messages.informations(), std::vector<QString>{TStairForm::kNoSize});
+        EXPECT_EQ(form().WEdit->text(), "1200");
+        EXPECT_EQ(form().WidthRG->itemIndex(), 4);
         EXPECT_EQ(down().Width, 1200);
+
+        // 2.5 m2 / 2.4 m = 1041.7 mm at most: 5000 is limited to 1041 and shown so.
+        scripted.messages.clear();
+        form().WEdit->selectAll();
+        QTest::keyClicks(form().WEdit, "5000");
+        QTest::keyClick(form().WEdit, Qt::Key_Return);
+        EXPECT_EQ(scripted.messages.informations(),
+                  std::vector<QString>{
+                      "Too wide. Combined Stair Void can not be greater than the Common Floor Area"});
+        EXPECT_EQ(form().WEdit->text(), "1041");
+        EXPECT_EQ(down().Width, 1041);
+        EXPECT_EQ(up().Width, 1041);
         form().OKSBClick();
     });
+    EXPECT_EQ(down(), (TStairRec{2400, 1041, lower, 1}));
 }
 
 TEST_F(StairFormTest, RemovingTheOnlyOpeningClosesTheDialogAndAllLevelsEmptiesEveryZone) {

@@ -14,8 +14,11 @@
 
 #include <QBarSeries>
 #include <QBarSet>
+#include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
 #include <QLabel>
 #include <QLineSeries>
 #include <QListWidget>
@@ -25,6 +28,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -168,6 +172,50 @@ TEST_F(TempDisplayFormTest, TheTableAndAHistogramOfAFile) {
     EXPECT_EQ(printing->pagesPrinted, 1);
     bins.CancelSB->click();
     EXPECT_FALSE(hist.isVisible()) << "closing the table closes its histograms";
+}
+
+// A bar of more hours than the axis holds is drawn to the top of the axis with a mark on it that
+// gives its hours; a taller axis that holds it draws it whole, without the mark.
+TEST_F(TempDisplayFormTest, ABarTallerThanTheAxisIsMarkedWithItsHours) {
+    // 3036 hours at 20.5 °C, the other 5724 spread over 10..19 °C (572 or 573 hours a bin).
+    const auto tall = writeLines(folder / "temperature/tall.TEM",
+                                 temLines("climat05.TXT", {"Living"}, yearOfHours(false, 1, [](int row) {
+                                              return row < 3036 ? 20.5 : 10.5 + row % 10;
+                                          })));
+    bins.HistForm = &hist;
+    bins.show();
+    files.chooseNext(QString::fromStdString(tall.string()));
+    bins.SBOpenP1->click();
+    bins.AnalysisSB->click();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&hist));
+    const QBarSet* bars = hist.Series1->barSets().front();
+    ASSERT_DOUBLE_EQ(bars->at(11), 3036.0) << "bin \"20\"";
+    QChart* chart = hist.Chart1->chart();
+    // The texts drawn over the plot that are not the axes' own labels, with where they stand.
+    const auto marks = [&] {
+        std::vector<std::pair<QString, QRectF>> found;
+        for (QGraphicsItem* item : hist.Chart1->scene()->items()) {
+            const auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item);
+            if (text && text->isVisible()) found.emplace_back(text->text(), text->sceneBoundingRect());
+        }
+        return found;
+    };
+    const auto shown = marks();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].first, "3036");
+    const QRectF plot = chart->mapRectToScene(chart->plotArea());
+    const double barX = chart->mapToScene(chart->mapToPosition(QPointF(11, 0), hist.Series1)).x();
+    const double category = plot.width() / 29.0;
+    EXPECT_LT(std::abs(shown[0].second.center().x() - barX), 1.0) << "centred on its bar";
+    EXPECT_LT(shown[0].second.width(), category) << "no wider than its bar's place";
+    EXPECT_TRUE(plot.contains(shown[0].second)) << "on the plot, at the top of the bar";
+    EXPECT_LT(shown[0].second.top(), plot.top() + plot.height() / 10);
+
+    for (int click = 0; click < 4; ++click) hist.DownGraphSB->click(); // 2000 .. 3500 hours
+    EXPECT_TRUE(marks().empty()) << "the axis holds every bar";
+    hist.UpGraphSB->click();
+    ASSERT_EQ(marks().size(), 1u) << "3000 hours";
+    EXPECT_EQ(marks()[0].first, "3036");
 }
 
 } // namespace

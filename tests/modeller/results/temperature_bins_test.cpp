@@ -11,6 +11,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QDir>
+
+#include <algorithm>
 #include <numeric>
 
 namespace {
@@ -59,7 +62,7 @@ TEST_F(TemperatureBinsTest, FileModeCountsEverySeriesAtTheBinEdges) {
     bins.SBOpenP1Click();
     EXPECT_EQ(files.requests.back().fileName, "temps.txt");
     EXPECT_EQ(files.requests.back().filter,
-              "Temperature Files   *.txt|*.txt|All Files                    *.*|*.*");
+              "Temperature Files   *.tem|*.tem|All Files                    *.*|*.*");
     ASSERT_TRUE(bins.BinFileMode());
     EXPECT_EQ(bins.counts(0)[0], 1);  // 9.99 below 10
     EXPECT_EQ(bins.counts(0)[1], 1);  // 10.0 in "10"
@@ -81,6 +84,27 @@ TEST_F(TemperatureBinsTest, FileModeCountsEverySeriesAtTheBinEdges) {
     EXPECT_EQ(table[6].text.substr(0, 17), " Living          ");
     EXPECT_EQ(table[7].font, 3);
     EXPECT_EQ(bins.fileLabel(), "temps.txt");
+}
+
+// The open dialog lists, by its first filter, the hourly temperature file that a run writes into
+// the temperature folder (named after the project and run, with the extension ".TEM"), as the
+// file dialog matches names: without regard to case.
+TEST_F(TemperatureBinsTest, TheOpenDialogListsTheTemperatureFileOfARun) {
+    bins.FormShow();
+    files.chooseNext(std::nullopt); // the user cancels
+    bins.SBOpenP1Click();
+    ASSERT_EQ(files.requests.size(), 1u);
+    const QStringList filter = files.requests.back().filter.split('|');
+    ASSERT_GE(filter.size(), 2);
+    const QStringList patterns = filter[1].split(';');
+    const auto listed = [&](const QString& name) {
+        return std::any_of(patterns.begin(), patterns.end(),
+                           [&](const QString& pattern) { return QDir::match(pattern, name); });
+    };
+    EXPECT_TRUE(listed("New Project1.TEM")) << filter[1].toStdString();
+    EXPECT_TRUE(listed("house12.tem"));
+    EXPECT_FALSE(listed("climat05.TXT")) << "a climate file is no temperature file";
+    EXPECT_FALSE(bins.BinFileMode());
 }
 
 TEST_F(TemperatureBinsTest, LeapAndCommonYearsCountEveryHour) {

@@ -12,6 +12,8 @@
 #include <QGraphicsTextItem>
 #include <QStackedBarSeries>
 #include <QTest>
+#include <QTimer>
+#include <QValueAxis>
 
 #include <fstream>
 
@@ -89,6 +91,57 @@ TEST_F(ClimateDetailsTest, ChartTitlesStandOnTheirLines) {
               (QStringList{"Mean Monthly", "Max and Min Temperature"}));
     EXPECT_EQ(drawnTitle(*details().HumidityChart), QStringList{"Mean Monthly Humidity"});
     EXPECT_EQ(drawnTitle(*details().RadiationChart), QStringList{"Mean Monthly Solar Radiation"});
+}
+
+// The figures of the temperature chart's value axis as they are drawn.
+std::vector<std::string> drawnValueLabels(const QChartView& view) {
+    std::vector<int> figures;
+    for (const QGraphicsItem* item : view.scene()->items()) {
+        const auto* text = dynamic_cast<const QGraphicsTextItem*>(item);
+        if (!text || !text->isVisible()) continue;
+        bool number = false;
+        const int figure = text->toPlainText().toInt(&number);
+        if (number) figures.push_back(figure);
+    }
+    std::sort(figures.begin(), figures.end());
+    std::vector<std::string> labels;
+    for (int figure : figures) labels.push_back(std::to_string(figure));
+    return labels;
+}
+
+// The dialog is opened from the location dialog and shown modally; a climate with minima below 0
+// after one without them draws one value axis, from below the coldest minimum to 40, and the mild
+// climate after it one axis from 0 again.
+TEST_F(ClimateDetailsTest, AColdClimateAfterAMildOneHasOneValueAxisBelowZero) {
+    const auto write = [this](const char* name, int coldestTenths) {
+        std::ofstream out(folder.path() / "Data/Climate" / name, std::ios::binary);
+        for (int day = 1; day <= 2; ++day)
+            for (int h = 0; h < 24; ++h)
+                out << climateLine(1, day, h, h == 3 ? coldestTenths : 250, 80, 0, 0) << "\r\n";
+    };
+    write("climat20.TXT", 150);
+    write("climat39.TXT", -34);
+    // The figures drawn up the axis while the dialog is open, once they are those expected or
+    // after two seconds: the chart lays its axis out after it is shown.
+    const auto shownLabels = [this](int zone, const std::vector<std::string>& expected) {
+        SetClimateZone(model(), zone);
+        std::vector<std::string> labels;
+        QTimer::singleShot(0, &details(), [&] {
+            QTest::qWaitFor([&] { return drawnValueLabels(*details().TemperatureChart) == expected; }, 2000);
+            labels = drawnValueLabels(*details().TemperatureChart);
+            details().OKSBClick();
+        });
+        details().exec();
+        return labels;
+    };
+    const std::vector<std::string> mild{"0", "5", "10", "15", "20", "25", "30", "35", "40"};
+    const std::vector<std::string> cold{"-5", "0", "5", "10", "15", "20", "25", "30", "35", "40"};
+    EXPECT_EQ(shownLabels(20, mild), mild);
+    EXPECT_EQ(shownLabels(39, cold), cold) << "minimum -3.4 °C";
+    const auto axes = details().TemperatureChart->chart()->axes(Qt::Vertical);
+    ASSERT_EQ(axes.size(), 1);
+    EXPECT_EQ(qobject_cast<QValueAxis*>(axes[0])->min(), -5.0);
+    EXPECT_EQ(shownLabels(20, mild), mild);
 }
 
 TEST_F(ClimateDetailsTest, AMissingFileIsNamedAndNoOtherClimateIsShownUnderItsName) {

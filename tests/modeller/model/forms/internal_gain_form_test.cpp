@@ -46,6 +46,22 @@ TEST_F(InternalGainFormTest, AShowingPreparesZoneOneFromTheOccupancyFile) {
     EXPECT_EQ(form.Edit[25]->text(), "-115");
 }
 
+// The gains and set-points of this dialog are not those the rating simulates (the engine input
+// writer takes the standard schedules of the occupancy file): the dialog says so on every page.
+TEST_F(InternalGainFormTest, TheDialogSaysItsValuesAreNotSimulated) {
+    form.show();
+    for (int page = 0; page < form.PageControl1->count(); ++page) {
+        form.PageControl1->setCurrentIndex(page);
+        QStringList notes;
+        for (const QLabel* label : form.findChildren<QLabel*>())
+            if (label->isVisible() && label->text().contains("not simulated", Qt::CaseInsensitive))
+                notes << label->text();
+        ASSERT_EQ(notes.size(), 1) << form.PageControl1->tabText(page).toStdString();
+        EXPECT_TRUE(notes[0].contains("standard")) << notes[0].toStdString();
+    }
+    form.OKSBClick();
+}
+
 TEST_F(InternalGainFormTest, TheDailyTotalsShowTheZonesShare) {
     form.FormShow();
     // Summed by hand over the hours: living 4084 + 24 x 50, kitchen 4440 - 24 x 115, bedroom 24 x 38.

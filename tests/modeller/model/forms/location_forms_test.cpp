@@ -6,6 +6,7 @@
 
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 
 #include <set>
@@ -109,7 +110,7 @@ TEST_F(SiteFormsTest, MapMarksTheSiteAndReadsOutTheClimateZoneUnderThePointer) {
         }
 }
 
-TEST_F(SiteFormsTest, SearchByPostcodeWritesTheSiteIntoTheDialogAndTheProjectLine) {
+TEST_F(SiteFormsTest, SearchByPostcodeShowsItsChoiceAndWritesTheSiteOnOK) {
     siteAt("PERTH", 6000, 62, 115.86, -31.95);
     model().ResultsCurrent = true;
     location().show();
@@ -119,41 +120,80 @@ TEST_F(SiteFormsTest, SearchByPostcodeWritesTheSiteIntoTheDialogAndTheProjectLin
     EXPECT_EQ(pc.PCEdit->text(), "6000");
     EXPECT_EQ(pc.ListBox1->count(), 2);
     EXPECT_EQ(pc.ListBox1->currentRow(), 0);
-    EXPECT_TRUE(model().ResultsCurrent) << "showing the site changes nothing";
+    EXPECT_EQ(pc.CancelSB->text(), "Cancel");
 
     pc.PCEdit->setText("5000");
+    EXPECT_EQ(text(*pc.LatLabel), " -34.9");
+    EXPECT_EQ(text(*pc.Clim2Label), "climat62.TXT");
+    EXPECT_EQ(text(*pc.ClimNameLabel), "Alice Springs");
+    pc.ClFileRG->item(1)->click();
+    EXPECT_EQ(text(*pc.ClimNameLabel), "Perth");
+    pc.ClFileRG->item(2)->click();
+    EXPECT_EQ(pc.ClFileRG->itemIndex(), 0) << "two zones: the third item falls back to the first";
+    // The search's choice is not yet the site: the house, the location dialog and the project line
+    // keep Perth.
+    EXPECT_TRUE(model().ResultsCurrent);
+    EXPECT_EQ(model().Postcode, 6000);
+    EXPECT_EQ(text(mainLocation), "PERTH");
+    EXPECT_EQ(text(mainClimate), "climat62.TXT");
+    EXPECT_EQ(text(*location().LatLabel), " -31.9");
+    EXPECT_EQ(colourAt(location(), 115.86, -31.95), (MapColour{255, 83, 0}));
+
+    pc.OKSBClick();
+    EXPECT_FALSE(pc.isVisible());
     EXPECT_FALSE(model().ResultsCurrent) << "a new site leaves the results behind";
+    EXPECT_EQ(model().Postcode, 5000);
+    EXPECT_EQ(model().ClimateZone, 5);
     EXPECT_EQ(text(mainLocation), "ADELAIDE");
     EXPECT_EQ(text(mainPostcode), "5000");
     EXPECT_EQ(text(mainClimate), "climat05.TXT");
     EXPECT_EQ(text(*location().LatLabel), " -34.9");
-    EXPECT_EQ(text(*pc.Clim2Label), "climat62.TXT");
-    EXPECT_EQ(text(*pc.ClimNameLabel), "Alice Springs");
     EXPECT_EQ(colourAt(location(), 138.60, -34.93), (MapColour{255, 83, 0})) << "the dot moved";
     EXPECT_EQ(colourAt(location(), 115.86, -31.95), kMapSea);
-
-    pc.ClFileRG->item(1)->click();
-    EXPECT_EQ(model().ClimateZone, 62);
-    EXPECT_EQ(text(mainClimate), "climat62.TXT");
-    EXPECT_EQ(text(*location().ClimateFileLabel), "climat62.TXT");
-    pc.ClFileRG->item(2)->click();
-    EXPECT_EQ(pc.ClFileRG->itemIndex(), 0) << "two zones: the third item falls back to the first";
-    EXPECT_EQ(model().ClimateZone, 5);
-
-    // Text that is no postcode clears the labels while it stands, and keeps the site.
-    pc.PCEdit->setText("50a0");
-    EXPECT_EQ(model().Postcode, 5000);
-    EXPECT_EQ(text(mainLocation), "");
-    EXPECT_EQ(text(*pc.Clim1Label), "None");
-    pc.OKSBClick();
-    EXPECT_FALSE(pc.isVisible());
-    EXPECT_EQ(text(mainLocation), "ADELAIDE") << "closing shows the site the house keeps";
-    EXPECT_EQ(text(mainPostcode), "5000");
-    EXPECT_EQ(text(mainClimate), "climat05.TXT");
+    EXPECT_TRUE(messages.shown.empty());
 
     location().SearchNameSBClick();
     EXPECT_FALSE(pc.isVisible()) << "one search at a time";
     EXPECT_TRUE(NameLocationForm->isVisible());
+}
+
+// A new user types a postcode, corrects it, types letters and an unknown postcode: Escape keeps the
+// site, and OK on text that found nothing is refused with a message until a place is found.
+TEST_F(SiteFormsTest, ThePostcodeSearchKeepsTheSiteUntilOKTakesAPlaceFound) {
+    siteAt("PERTH", 6000, 62, 115.86, -31.95);
+    model().ResultsCurrent = true;
+    location().show();
+    location().SearchPostCodeSBClick();
+    TPCLocationForm& pc = *PCLocationForm;
+    for (const char* typed : {"5000", "500", "abc", "99999"}) pc.PCEdit->setText(typed);
+    QTest::keyClick(&pc, Qt::Key_Escape);
+    EXPECT_FALSE(pc.isVisible());
+    EXPECT_EQ(model().Postcode, 6000);
+    EXPECT_EQ(model().LocationName, "PERTH");
+    EXPECT_EQ(model().ClimateFileName, "climat62.TXT");
+    EXPECT_DOUBLE_EQ(model().Latitude, -31.95);
+    EXPECT_EQ(text(mainPostcode), "6000");
+    EXPECT_TRUE(model().ResultsCurrent);
+    EXPECT_TRUE(messages.shown.empty());
+
+    location().SearchPostCodeSBClick();
+    pc.PCEdit->setText("99999");
+    pc.OKSBClick();
+    EXPECT_TRUE(pc.isVisible()) << "nothing found: the dialog stays open";
+    ASSERT_EQ(messages.informations().size(), 1u);
+    EXPECT_TRUE(messages.informations()[0].contains("99999")) << messages.informations()[0].toStdString();
+    EXPECT_EQ(messages.beeps, 1);
+    EXPECT_EQ(model().Postcode, 6000);
+    EXPECT_EQ(model().ClimateFileName, "climat62.TXT");
+
+    pc.PCEdit->setText("2620");
+    QTest::keyClick(&pc, Qt::Key_Return);
+    EXPECT_FALSE(pc.isVisible());
+    EXPECT_EQ(model().Postcode, 2620);
+    EXPECT_EQ(model().LocationName, "QUEANBEYAN");
+    EXPECT_EQ(model().ClimateFileName, "climat28.TXT");
+    EXPECT_EQ(text(mainLocation), "QUEANBEYAN");
+    EXPECT_FALSE(model().ResultsCurrent);
 }
 
 TEST_F(SiteFormsTest, NameSearchOpenedOnItsOwnIsModalAndPicksAPostcode) {

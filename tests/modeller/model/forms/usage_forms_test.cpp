@@ -8,6 +8,7 @@
 
 #include "forms_fixture.h"
 
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 
@@ -28,6 +29,15 @@ platform::SpeedButton* buttonOn(QTabWidget& pages, const UsageButtons& buttons, 
     return nullptr;
 }
 
+// The text of the visible labels of `dialog` that tell the user its values are not simulated.
+QStringList notSimulatedNotes(const QWidget& dialog) {
+    QStringList notes;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->isVisible() && label->text().contains("not simulated", Qt::CaseInsensitive))
+            notes << label->text();
+    return notes;
+}
+
 class UsageFormsTest : public HouseTest {
   protected:
     std::int32_t currentZone = 3;
@@ -36,6 +46,17 @@ class UsageFormsTest : public HouseTest {
     TWaterForm water{*model, services, currentZone};
     TNonZonalWaterForm nonZonalWater{services};
 };
+
+// The figures these dialogs take are never computed nor simulated: each says so where the user types.
+TEST_F(UsageFormsTest, TheDialogsThatTakeFiguresSayTheyAreNotSimulated) {
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&water, &appliances, &nonZonal}) {
+        dialog->show();
+        const QStringList notes = notSimulatedNotes(*dialog);
+        ASSERT_EQ(notes.size(), 1) << dialog->windowTitle().toStdString();
+        EXPECT_TRUE(notes[0].contains("rating")) << notes[0].toStdString();
+        dialog->hide();
+    }
+}
 
 TEST_F(UsageFormsTest, TheZoneDialogsShowThePlansZoneAndBrowseTheOthers) {
     appliances.FormShow();
