@@ -2,6 +2,8 @@
 // material change cards and the name cards.
 #include <string>
 
+#include "common/value_range.h"
+
 #include "engine/core/card_fields.h"
 #include "engine/core/card_handlers.h"
 #include "engine/core/glazing_libraries.h"
@@ -29,6 +31,7 @@ constexpr int kLastWindowSection = 10;
 constexpr int kFirstSkylightType = 1; // a light well with a rectangular shaft; 2 a tubular one
 constexpr int kLastSkylightSection = 20;
 constexpr int kGlazingPairs = 5;
+constexpr int kNoLayer = 999; // a layer code that stands for no layer
 
 void nameCard(EngineState& state, std::string_view card) {
     const int s = CardFields(card, kNameHeader).integer(1);
@@ -57,12 +60,17 @@ void requireMaterialCode(EngineState& state, int code, int s) {
 void layerCard(EngineState& state, std::string_view card, int s) {
     const CardFields f(card, kLayerCard);
     auto& b = state.bss;
+    bool material = false; // a layer that conducts: a material or earth, not the no-layer code
     for (int k = 1; k <= kMaxLayers; ++k) {
-        requireMaterialCode(state, f.integer(2 * k - 1), s);
-        if (f.integer(2 * k - 1) == 0) break;
+        const int code = f.integer(2 * k - 1);
+        requireMaterialCode(state, code, s);
+        if (code == 0) break;
+        if (code != kNoLayer) material = true;
     }
     // A section conducts through its layers; one without any has no transfer coefficients.
-    if (f.integer(1) == 0) throw IllegalCard(std::string(msg::kSectionWithoutLayers));
+    if (!material)
+        throw IllegalCard(std::string(msg::kSectionWithoutLayers) + std::to_string(s) +
+                          std::string(msg::kOnAboveCard));
     b.isecdef(s) = 1;
     b.nlay(s) = kMaxLayers;
     for (int k = 1; k <= kMaxLayers; ++k) {
@@ -116,11 +124,9 @@ void checkGlazingCodes(EngineState& state, const CardFields& f, int s) {
 }
 
 // A frame outside what a frame can be gives a window or skylight a U-value that is no window's: the
-// card is illegal.
-constexpr double kMaxFrameU = 20.0; // W/m2K
-
+// card is illegal.  The product libraries of the modeller hold frames to the same rule.
 void checkFrame(double frameU, double frameF) {
-    if (frameU < 0.0 || frameU > kMaxFrameU || frameF < 0.0 || frameF > 1.0)
+    if (!common::kFrameURange.contains(frameU) || !(frameF >= 0.0 && frameF <= 1.0))
         throw IllegalCard(std::string(msg::kFrameValueRange));
 }
 

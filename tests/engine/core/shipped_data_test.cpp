@@ -405,6 +405,10 @@ TEST_F(GlazingLibrary, GlazingCardsWithImpossibleFramesOrSkylightTypesAreIllegal
         {"a window of glass fraction 1.5", windowCard(3.0, -0.5), msg::kFrameValueRange},
         {"a window of frame fraction 1.2", windowCard(3.0, 1.2), msg::kFrameValueRange},
         {"a window frame of negative U", windowCard(-3.0, 0.3), msg::kFrameValueRange},
+        // No frame insulates perfectly; the product libraries refuse such a frame too.
+        {"a window frame of U 0", windowCard(0.0, 0.3), msg::kFrameValueRange},
+        {"a window frame of U 0.01", windowCard(0.01, 0.3), {}},
+        {"a skylight frame of U 0", skylightCard(1, 0.0, 0.2), msg::kFrameValueRange},
         {"a rectangular light well", skylightCard(1, 4.0, 0.2), {}},
         {"a tubular light well", skylightCard(2, 4.0, 0.2), {}},
         {"skylight type 0", skylightCard(0, 4.0, 0.2), msg::kSkylightTypeRange},
