@@ -6,6 +6,7 @@
 
 #include "engine/core/card_fields.h"
 #include "engine/core/card_handlers.h"
+#include "engine/core/card_ranges.h"
 #include "engine/core/glazing_libraries.h"
 #include "engine/core/input_files.h"
 #include "engine/core/input_messages.h"
@@ -49,6 +50,7 @@ void materialChange(EngineState& state, std::string_view card) {
     const CardFields f(card, kMaterialCard);
     const int n = f.integer(1);
     if (n < 1 || n > kMaxMaterials) return; // no such material: storing nothing changes no result
+    requireCardRanges(RangedCard::MaterialChange, {2, 0, 0}, f, kMaterialCard);
     storeMaterial(state, n, f.text(6), f.real(2), f.real(3), f.real(4), f.integer(5) != 0);
 }
 
@@ -71,6 +73,7 @@ void layerCard(EngineState& state, std::string_view card, int s) {
     if (!material)
         throw IllegalCard(std::string(msg::kSectionWithoutLayers) + std::to_string(s) +
                           std::string(msg::kOnAboveCard));
+    requireCardRanges(RangedCard::Layers, {2, 0, s}, f, kLayerCard);
     b.isecdef(s) = 1;
     b.nlay(s) = kMaxLayers;
     for (int k = 1; k <= kMaxLayers; ++k) {
@@ -134,6 +137,7 @@ void windowCard(EngineState& state, std::string_view card, int s) {
     const CardFields f(card, kWindowCard);
     checkGlazingCodes(state, f, s);
     checkFrame(f.real(13), f.real(14));
+    requireCardRanges(RangedCard::WindowSystem, {2, 0, s}, f, kWindowCard);
     const std::filesystem::path file = libraryFile(state, state.reader.winlib, f.integer(11));
     auto& w = state.wind41;
     w.frmu(s) = f.real(13);
@@ -159,6 +163,8 @@ void skylightCard(EngineState& state, std::string_view card, int s) {
         throw IllegalCard(std::string(msg::kSkylightTypeRange));
     const double frameU = f.real(3), frameF = f.real(4), frameA = f.real(5);
     checkFrame(frameU, frameF);
+    requireCardRanges(RangedCard::SkylightLayers, {2, 0, s}, layers, kSkylightCardLayers);
+    requireCardRanges(RangedCard::SkylightSystem, {2, 0, s}, f, kSkylightCardSystem);
     state.shad.igltyp(k) = type;
     auto& w = state.wind41;
     w.rgsys4(k) = f.real(6);

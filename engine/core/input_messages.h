@@ -22,6 +22,8 @@ inline constexpr std::string_view kSectionWithoutLayers =
 inline constexpr std::string_view kOnAboveCard = " on above card";
 inline constexpr std::string_view kBlankLineBeforeCards =
     "     **ERROR** Card file holds a blank line before more cards: blank line ";
+// Followed by where the card stands, the field, its value and its range, and kOnAboveCard.
+inline constexpr std::string_view kValueRange = "     **ERROR** Value out of range: ";
 // Followed by the end card's line, ", card at line ", the line of the first card after it, ": " and the file.
 inline constexpr std::string_view kCardsAfterEndCard =
     "     **ERROR** Card file holds cards after its end card: end card at line ";
