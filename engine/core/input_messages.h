@@ -36,6 +36,8 @@ inline constexpr std::string_view kNoEndCard =
 
 // Project cards.
 inline constexpr std::string_view kMeanTemperatureFailed = "Calculation of outdoor mean temperature failed";
+// After the mean-temperature message and the file: a file without a single line.
+inline constexpr std::string_view kClimateFileEmpty = " is empty: it holds no record";
 // A climate file that is not one whole year of readable records: the error line under card 1/2.
 inline constexpr std::string_view kClimateRecord = "     **ERROR** Climate file ";
 // A site card whose latitude or longitude lies off the globe: the error line under card 1/3.

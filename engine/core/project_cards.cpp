@@ -94,7 +94,7 @@ void climate(EngineState& state, std::string_view card) {
         throw IllegalCard(std::string(msg::kIllegalField) + ": climate file " + file.string() + ", " +
                           year.fault);
     if (year.records == 0 && year.status != ClimateRead::IllegalData)
-        stopRun(state, {msg::kMeanTemperatureFailed, ": ", file.string()});
+        stopRun(state, {msg::kMeanTemperatureFailed, ": ", file.string(), msg::kClimateFileEmpty});
     if (!year.fault.empty())
         throw IllegalCard(std::string(msg::kClimateRecord) + file.string() + ", " + year.fault);
     state.reader.tmean = year.mean;
