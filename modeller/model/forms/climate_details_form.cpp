@@ -30,16 +30,11 @@ const QColor kRangeColour(220, 40, 40);
 const QColor kHumidityColour(Qt::blue);
 const QColor kRadiationColour(240, 160, 0);
 
-// A chart with its title and without a legend.
-QChart* titledChart(const QString& title) {
+QChartView* chartView(QWidget* parent, const QString& title) {
     auto* chart = new QChart;
     chart->setTitle(title);
     chart->legend()->hide();
-    return chart;
-}
-
-QChartView* chartView(QWidget* parent, const QString& title) {
-    auto* view = new QChartView(titledChart(title), parent);
+    auto* view = new QChartView(chart, parent);
     view->setMinimumSize(380, 300);
     return view;
 }
@@ -52,13 +47,14 @@ QBarSet* barSet(const QString& name, const MonthlyValues& values, const QColor& 
     return set;
 }
 
-// Shows one series of bars over the months on a value axis of `scale`, in a chart of its own.  The
-// chart is made afresh for each climate: an axis removed from a chart that a dialog shows stays
-// drawn until the event loop the dialog was opened from runs again, over the axis that replaced
-// it, and an axis whose range changes keeps the room its old figures took.
+// Replaces the chart's series and axes with one series of bars over the months.
 void showBars(QChartView& view, QAbstractBarSeries* series, ChartScale scale, const QString& unit) {
-    QChart* old = view.chart();
-    QChart* chart = titledChart(old->title());
+    QChart* chart = view.chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
     chart->addSeries(series);
     // A category axis keeps one of equal names, so a repeated initial carries zero-width spaces.
     QStringList initials;
@@ -78,8 +74,6 @@ void showBars(QChartView& view, QAbstractBarSeries* series, ChartScale scale, co
     values->setLabelFormat("%.0f");
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
-    view.setChart(chart);
-    delete old;
     platform::KeepAxisTitlesWhole(view);
 }
 

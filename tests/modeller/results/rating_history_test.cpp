@@ -272,8 +272,9 @@ TEST_F(RatingHistoryTest, FaultyFileLeavesTheHistoryAsItWas) {
         const std::string error = read(*history);
         EXPECT_NE(error.find(c.fault), std::string::npos) << error;
         EXPECT_NE(error.find("PASTRATE.TXT, line "), std::string::npos) << error;
-        if (c.line != 0)
+        if (c.line != 0) {
             EXPECT_TRUE(error.ends_with("PASTRATE.TXT, line " + std::to_string(c.line))) << error;
+        }
         EXPECT_EQ(history->SimulationRecordCount, 1);
         EXPECT_EQ(history->SimulationRecords(1).Name, "Kept");
     }
