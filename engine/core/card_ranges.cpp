@@ -132,7 +132,10 @@ constexpr std::array kRanges{
     FieldRange{RangedCard::Opening, 4, 5, 1, kPosition, "m"},
     FieldRange{RangedCard::Opening, 8, 8, 1, {"flow exponent", 0.0, 1.0}, ""},
     FieldRange{RangedCard::Opening, 11, 11, 1, kPosition, "m"},
-    FieldRange{RangedCard::Gains, 1, 12, 1, {"internal gain", 0.0, kMostGain}, "W"},
+    FieldRange{RangedCard::SensibleGains, 1, 12, 1, {"internal gain", 0.0, kMostGain}, "W"},
+    // Moisture taken up in a zone is a latent gain below zero: a kitchen zone smaller than the
+    // occupancy profiles' floor area gets one from the share of its occupants it lacks.
+    FieldRange{RangedCard::LatentGains, 1, 12, 1, {"latent gain", -kMostGain, kMostGain}, "W"},
     FieldRange{RangedCard::Heating, 1, 12, 1, {"heating set-point", kNeverHeat, kMostRoomTemperature}, "°C"},
     FieldRange{RangedCard::Cooling, 1, 12, 1, {"cooling set-point", 0.0, kNeverCool}, "°C"},
     FieldRange{RangedCard::Coverings, 1, 2, 1, kHour, ""},

@@ -38,7 +38,8 @@ enum class RangedCard {
     OtherPath,       // 3/141-200
     Heights,         // 3/300
     Opening,         // 3/301-400
-    Gains,           // 3/401-404
+    SensibleGains,   // 3/401-402
+    LatentGains,     // 3/403-404
     Heating,         // 3/501-502
     Cooling,         // 3/503-504
     Coverings,       // 3/601-602

@@ -209,7 +209,8 @@ void statedHoursCard(EngineState& state, int z, const CardFields& f) {
 // The values of card c that are ranged before the card is handled.
 std::optional<RangedCard> rangedKind(int c) {
     if (c == 300) return RangedCard::Heights;
-    if (c >= 401 && c <= 404) return RangedCard::Gains;
+    if (c == 401 || c == 402) return RangedCard::SensibleGains;
+    if (c == 403 || c == 404) return RangedCard::LatentGains;
     if (c == 501 || c == 502) return RangedCard::Heating;
     if (c == 503 || c == 504) return RangedCard::Cooling;
     if (c == 601 || c == 602) return RangedCard::Coverings;

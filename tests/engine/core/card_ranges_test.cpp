@@ -117,7 +117,8 @@ TEST_F(CardRanges, ValuesOutsideTheirPhysicalRangeAreIllegalInputNamingZoneCardA
 }
 
 // The ends of the ranges are values a house can have: the codes for no heating and no cooling, an
-// open window of discharge coefficient 1 and percent 100, a covering closed at hour 24.
+// open window of discharge coefficient 1 and percent 100, a covering closed at hour 24; and a zone
+// may take up moisture (a latent gain below zero, as the modeller writes for a small kitchen zone).
 TEST_F(CardRanges, ValuesAtTheEndsOfTheirRangesAreAccepted) {
     writeStandardData();
     writeScratch(house({
@@ -125,6 +126,7 @@ TEST_F(CardRanges, ValuesAtTheEndsOfTheirRangesAreAccepted) {
         zoneCardLine(1, 503, hours(99.0, 0.0)),
         zoneCardLine(1, 301, {0.9, 1.0, 100.0, 0.0, 2.1, 7, 1, 1.0, 0, 1}),
         zoneCardLine(1, 601, {24, 0, -99.0, 0.0}).replace(26, 6, "9999.0"),
+        zoneCardLine(1, 403, hours(-26.0, 10.0)),
         zoneCardLine(1, 21, {2.7, 10.0, 0.0, 0.0, 1.0, 0.0, 1.0}).replace(26, 6, "-360.0"),
     }));
     ASSERT_EQ(run(), 0) << console();
@@ -132,6 +134,7 @@ TEST_F(CardRanges, ValuesAtTheEndsOfTheirRangesAreAccepted) {
     EXPECT_EQ(state().sysa.theat(3, 1), 60.0);
     EXPECT_EQ(state().sysa.tcool(4, 1), 99.0);
     EXPECT_EQ(state().var.covclw(1), 24);
+    EXPECT_EQ(state().latent.latgain(1, 4), -26.0);
 }
 
 } // namespace
