@@ -39,11 +39,30 @@ int readNumbers(std::string_view line, const fw::Format& format, std::array<doub
     return 0;
 }
 
+// The fields that hold a reading in every record: blank, they would read as 0 °C and dry air.
+struct ReadingField {
+    int first, width;
+    std::string_view name;
+};
+constexpr std::array<ReadingField, 2> kReadings{{{11, 4, "dry bulb"}, {15, 3, "moisture"}}};
+
+bool isBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+std::string_view fieldText(std::string_view line, const ReadingField& field) {
+    return line.substr(static_cast<std::size_t>(field.first - 1), static_cast<std::size_t>(field.width));
+}
+
 } // namespace
 
 int readClimateRecord(std::string_view line, ClimateRecordFields& record) {
+    // A record cut short would read its missing fields as zeros: no weather, but a rating all the same.
+    if (line.size() < kClimateRecordWidth) return static_cast<int>(line.size()) + 1;
     std::array<double, kRecordValues> v{};
     if (const int column = readNumbers(line, kRecordFormat, v); column != 0) return column;
+    for (const ReadingField& field : kReadings)
+        if (isBlank(fieldText(line, field))) return field.first;
     record.month = static_cast<int>(v[0]);
     record.day = static_cast<int>(v[1]);
     record.hour = static_cast<int>(v[2]);
@@ -55,6 +74,26 @@ int readClimateRecord(std::string_view line, ClimateRecordFields& record) {
     record.diffuse = v[8];
     record.direct = v[9];
     return 0;
+}
+
+bool climateReadingMissing(std::string_view line, int column) {
+    if (line.size() < kClimateRecordWidth) return true;
+    for (const ReadingField& field : kReadings)
+        if (column == field.first && isBlank(fieldText(line, field))) return true;
+    return false;
+}
+
+std::string climateRecordFaultText(std::string_view line, int column) {
+    if (isBlank(line)) return "a blank line";
+    if (static_cast<std::size_t>(column) == line.size() + 1)
+        return "the record ends after column " + std::to_string(line.size()) + "; its fields run to column " +
+               std::to_string(kClimateRecordWidth);
+    for (const ReadingField& field : kReadings) {
+        if (column != field.first || !isBlank(fieldText(line, field))) continue;
+        return "the " + std::string(field.name) + " (columns " + std::to_string(field.first) + "-" +
+               std::to_string(field.first + field.width - 1) + ") is blank: no reading";
+    }
+    return "illegal data in field, column " + std::to_string(column);
 }
 
 int daysInMonth(int month) {

@@ -3,6 +3,7 @@
 // reader of a climate file goes through these functions.
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -13,6 +14,9 @@ namespace common {
 // with its sign), moisture (15-17), wind speed (22-24), wind direction code (25-26), cloud digit
 // (27), diffuse (38-40) and direct (41-44) irradiance.
 inline constexpr std::string_view kClimateRecordLayout = "(4X,3I2,F4.1,F3.1,4X,F3.1,F2.0,I1,10X,F3.0,F4.0)";
+
+// Characters of a record: its last field, the direct irradiance, ends in column 44.
+inline constexpr std::size_t kClimateRecordWidth = 44;
 
 // The values of one record, as written in the file.
 struct ClimateRecordFields {
@@ -28,10 +32,21 @@ struct ClimateRecordFields {
     double direct = 0.0;    // direct normal irradiance, W/m²
 };
 
-// Reads one record (its text without the line end).  Blanks read as zeros and reals written without
-// a point take the implied decimals of their descriptor.  Returns 0, or the first column of a field
-// that is not a number; `record` is then left as it was.  Allocates nothing.
+// Reads one record (its text without the line end).  Blanks inside a field read as zeros and reals
+// written without a point take the implied decimals of their descriptor.  Returns 0, or the first
+// column of what makes the record unreadable: a field that is not a number, the first column a
+// record cut short lacks (a blank line too), or a dry bulb or moisture field left blank, which is
+// no reading at all; `record` is then left as it was.  Allocates nothing.
 int readClimateRecord(std::string_view line, ClimateRecordFields& record);
+
+// Why readClimateRecord refused `line` at `column`: "a blank line", "the record ends after column
+// 10; its fields run to column 44", "the dry bulb (columns 11-14) is blank: no reading", or
+// "illegal data in field, column 12".
+std::string climateRecordFaultText(std::string_view line, int column);
+
+// True when readClimateRecord refused `line` at `column` for a reading it lacks (a record cut short,
+// a blank line, a blank dry bulb or moisture) rather than for a field that is not a number.
+bool climateReadingMissing(std::string_view line, int column);
 
 // Days of month 1..12 in a year that has 29 February; 0 for any other month.
 int daysInMonth(int month);

@@ -48,7 +48,10 @@ ClimateRead ClimateFile::next(ClimateRecord& record) {
     if (!nextLine()) return ClimateRead::EndOfFile;
     common::ClimateRecordFields fields;
     faultColumn_ = common::readClimateRecord(line_, fields);
-    if (faultColumn_ != 0) return refuse(ClimateFault::IllegalField, 0);
+    if (faultColumn_ != 0) {
+        const bool missing = common::climateReadingMissing(line_, faultColumn_);
+        return refuse(missing ? ClimateFault::NoReading : ClimateFault::IllegalField, 0);
+    }
     // The sun position and the day store index by month, day and hour: a record outside the
     // calendar is refused here, before anything reads past the end of a table.
     const int month = fields.month, day = fields.day, hour = fields.hour;
@@ -80,7 +83,8 @@ std::string climateFaultText(const ClimateFile& file) {
     const std::string value = std::to_string(file.faultValue());
     switch (file.fault()) {
     case ClimateFault::IllegalField:
-        return text + "illegal data in field, column " + std::to_string(file.faultColumn());
+    case ClimateFault::NoReading:
+        return text + common::climateRecordFaultText(file.line(), file.faultColumn());
     case ClimateFault::Month:
         return text + "month " + value + " outside 1 to 12";
     case ClimateFault::Day:

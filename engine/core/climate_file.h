@@ -34,7 +34,8 @@ enum class ClimateRead { Record, EndOfFile, IllegalData };
 // month, day or hour that no calendar has, or a measured value outside what weather can bring.  A
 // whole year (readClimateYear) also refuses a date that is not the hour after the record before, the
 // first being 1 January, hour 0 (Calendar).
-enum class ClimateFault { None, IllegalField, Month, Day, Hour, Range, Calendar };
+// A record that lacks a reading (cut short, a blank line, a blank dry bulb or moisture) is NoReading.
+enum class ClimateFault { None, IllegalField, NoReading, Month, Day, Hour, Range, Calendar };
 
 // Days of month 1..12 in a year that has 29 February.
 int daysInMonth(int month);
@@ -58,6 +59,8 @@ class ClimateFile {
     // the month, day or hour out of range.
     ClimateFault fault() const { return fault_; }
     int faultColumn() const { return faultColumn_; }
+    // The text of the record read last.
+    const std::string& line() const { return line_; }
     int faultValue() const { return faultValue_; }
     int faultMonth() const { return faultMonth_; }
     // The record last refused, for the messages that name its field or its date.

@@ -2,8 +2,11 @@
 // material change cards and the name cards.
 #include <string>
 
+#include "common/value_range.h"
+
 #include "engine/core/card_fields.h"
 #include "engine/core/card_handlers.h"
+#include "engine/core/card_ranges.h"
 #include "engine/core/glazing_libraries.h"
 #include "engine/core/input_files.h"
 #include "engine/core/input_messages.h"
@@ -29,6 +32,7 @@ constexpr int kLastWindowSection = 10;
 constexpr int kFirstSkylightType = 1; // a light well with a rectangular shaft; 2 a tubular one
 constexpr int kLastSkylightSection = 20;
 constexpr int kGlazingPairs = 5;
+constexpr int kNoLayer = 999; // a layer code that stands for no layer
 
 void nameCard(EngineState& state, std::string_view card) {
     const int s = CardFields(card, kNameHeader).integer(1);
@@ -46,6 +50,7 @@ void materialChange(EngineState& state, std::string_view card) {
     const CardFields f(card, kMaterialCard);
     const int n = f.integer(1);
     if (n < 1 || n > kMaxMaterials) return; // no such material: storing nothing changes no result
+    requireCardRanges(RangedCard::MaterialChange, {2, 0, 0}, f, kMaterialCard);
     storeMaterial(state, n, f.text(6), f.real(2), f.real(3), f.real(4), f.integer(5) != 0);
 }
 
@@ -57,12 +62,18 @@ void requireMaterialCode(EngineState& state, int code, int s) {
 void layerCard(EngineState& state, std::string_view card, int s) {
     const CardFields f(card, kLayerCard);
     auto& b = state.bss;
+    bool material = false; // a layer that conducts: a material or earth, not the no-layer code
     for (int k = 1; k <= kMaxLayers; ++k) {
-        requireMaterialCode(state, f.integer(2 * k - 1), s);
-        if (f.integer(2 * k - 1) == 0) break;
+        const int code = f.integer(2 * k - 1);
+        requireMaterialCode(state, code, s);
+        if (code == 0) break;
+        if (code != kNoLayer) material = true;
     }
     // A section conducts through its layers; one without any has no transfer coefficients.
-    if (f.integer(1) == 0) throw IllegalCard(std::string(msg::kSectionWithoutLayers));
+    if (!material)
+        throw IllegalCard(std::string(msg::kSectionWithoutLayers) + std::to_string(s) +
+                          std::string(msg::kOnAboveCard));
+    requireCardRanges(RangedCard::Layers, {2, 0, s}, f, kLayerCard);
     b.isecdef(s) = 1;
     b.nlay(s) = kMaxLayers;
     for (int k = 1; k <= kMaxLayers; ++k) {
@@ -116,11 +127,9 @@ void checkGlazingCodes(EngineState& state, const CardFields& f, int s) {
 }
 
 // A frame outside what a frame can be gives a window or skylight a U-value that is no window's: the
-// card is illegal.
-constexpr double kMaxFrameU = 20.0; // W/m2K
-
+// card is illegal.  The product libraries of the modeller hold frames to the same rule.
 void checkFrame(double frameU, double frameF) {
-    if (frameU < 0.0 || frameU > kMaxFrameU || frameF < 0.0 || frameF > 1.0)
+    if (!common::kFrameURange.contains(frameU) || !(frameF >= 0.0 && frameF <= 1.0))
         throw IllegalCard(std::string(msg::kFrameValueRange));
 }
 
@@ -128,6 +137,7 @@ void windowCard(EngineState& state, std::string_view card, int s) {
     const CardFields f(card, kWindowCard);
     checkGlazingCodes(state, f, s);
     checkFrame(f.real(13), f.real(14));
+    requireCardRanges(RangedCard::WindowSystem, {2, 0, s}, f, kWindowCard);
     const std::filesystem::path file = libraryFile(state, state.reader.winlib, f.integer(11));
     auto& w = state.wind41;
     w.frmu(s) = f.real(13);
@@ -153,6 +163,8 @@ void skylightCard(EngineState& state, std::string_view card, int s) {
         throw IllegalCard(std::string(msg::kSkylightTypeRange));
     const double frameU = f.real(3), frameF = f.real(4), frameA = f.real(5);
     checkFrame(frameU, frameF);
+    requireCardRanges(RangedCard::SkylightLayers, {2, 0, s}, layers, kSkylightCardLayers);
+    requireCardRanges(RangedCard::SkylightSystem, {2, 0, s}, f, kSkylightCardSystem);
     state.shad.igltyp(k) = type;
     auto& w = state.wind41;
     w.rgsys4(k) = f.real(6);

@@ -2,10 +2,10 @@
 
 #include <cmath>
 #include <cstdint>
-#include <sstream>
 
 #include "common/control_characters.h"
 #include "common/framed_records.h"
+#include "common/value_range.h"
 #include "engine/core/card_fields.h"
 #include "engine/core/input_messages.h"
 #include "engine/core/run_stop.h"
@@ -28,11 +28,7 @@ struct LibraryFault {
 
 // The physically possible range of each kind of library value.  A value outside it is damage, and a
 // system rated with it would give a wrong rating that looks like a good one.
-struct ValueRange {
-    const char* what;
-    double low, high;
-    bool lowIncluded;
-};
+using common::ValueRange;
 constexpr double kMaxU = 20.0;       // W/m2K: single glass with still air on both sides is below 6
 constexpr double kMaxFilm = 100.0;   // W/m2K: a surface film coefficient in a gale
 constexpr double kMaxNodeGap = 10.0; // m2K/W between two nodes of a glazing
@@ -45,12 +41,6 @@ constexpr ValueRange kNodeResistance{"resistance between nodes", 0.0, kMaxNodeGa
 constexpr ValueRange kPaneResistance{"pane resistance", 0.0, kMaxPaneR, true};
 constexpr ValueRange kFraction{"transmittance or absorptance", 0.0, 1.0, true};
 constexpr ValueRange kDiffuserU{"diffuser U-value", 0.0, kMaxU, false};
-
-std::string numberText(double v) {
-    std::ostringstream out;
-    out << v;
-    return out.str();
-}
 
 std::string systemName(const std::string& code) {
     return "system " + std::string(trimRight(code));
@@ -66,11 +56,8 @@ double nextReal(common::Record& record) {
 // The next value, which must lie in `range`.
 double nextReal(common::Record& record, const ValueRange& range, const std::string& code) {
     const double value = nextReal(record);
-    const bool aboveLow = range.lowIncluded ? value >= range.low : value > range.low;
-    if (aboveLow && value <= range.high) return value;
-    throw LibraryFault{msg::kGlazingValueRange, std::string(range.what) + " " + numberText(value) +
-                                                    " outside " + numberText(range.low) + " to " +
-                                                    numberText(range.high) + ", " + systemName(code)};
+    if (range.contains(value)) return value;
+    throw LibraryFault{msg::kGlazingValueRange, range.refusal(value) + ", " + systemName(code)};
 }
 
 // A description is shown and printed as it stands: a control character in it is damage.

@@ -16,19 +16,28 @@ inline constexpr std::string_view kSectionNumberRange =
     "     **ERROR** Building section number outside 0 to 200 on above card";
 inline constexpr std::string_view kUnknownCardNumber = "     **ERROR** Unknown card number on above card";
 inline constexpr std::string_view kNoZoneCard = "     **ERROR** No zone card before the above card for zone ";
+// Followed by the section number and kOnAboveCard.
 inline constexpr std::string_view kSectionWithoutLayers =
-    "     **ERROR** Building section without layers on above card";
+    "     **ERROR** No layer of a material in building section ";
+inline constexpr std::string_view kOnAboveCard = " on above card";
 inline constexpr std::string_view kBlankLineBeforeCards =
     "     **ERROR** Card file holds a blank line before more cards: blank line ";
+// Followed by where the card stands, the field, its value and its range, and kOnAboveCard.
+inline constexpr std::string_view kValueRange = "     **ERROR** Value out of range: ";
+// Followed by the end card's line, ", card at line ", the line of the first card after it, ": " and the file.
+inline constexpr std::string_view kCardsAfterEndCard =
+    "     **ERROR** Card file holds cards after its end card: end card at line ";
 inline constexpr std::string_view kSkylightTypeRange =
     "     **ERROR** Skylight glazing type outside 1 to 3 on above card";
 inline constexpr std::string_view kFrameValueRange =
-    "     **ERROR** Frame U-value outside 0 to 20 or frame fraction outside 0 to 1 on above card";
+    "     **ERROR** Frame U-value outside 0.01 to 20 or frame fraction outside 0 to 1 on above card";
 inline constexpr std::string_view kNoEndCard =
     "     **ERROR** Card file ends without its end card (data type 9): ";
 
 // Project cards.
 inline constexpr std::string_view kMeanTemperatureFailed = "Calculation of outdoor mean temperature failed";
+// After the mean-temperature message and the file: a file without a single line.
+inline constexpr std::string_view kClimateFileEmpty = " is empty: it holds no record";
 // A climate file that is not one whole year of readable records: the error line under card 1/2.
 inline constexpr std::string_view kClimateRecord = "     **ERROR** Climate file ";
 // A site card whose latitude or longitude lies off the globe: the error line under card 1/3.

@@ -64,11 +64,38 @@ bool handleCard(EngineState& state, std::string_view card) {
             throw IllegalCard(std::string(msg::kUnknownCardNumber));
         return true;
     case 9:
-        endOfInputChecks(state);
         return false;
     default:
         throw IllegalCard(std::string(msg::kUnknownDataType));
     }
+}
+
+// Reads one line of the card file as a card: without its line end, cut to the columns that are read.
+bool nextCard(EngineState& state, std::string& line, long& lineNumber) {
+    if (!std::getline(state.unit60, line)) return false;
+    ++lineNumber;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() > kCardWidth) line.resize(kCardWidth);
+    return true;
+}
+
+bool isComment(std::string_view line) {
+    return !line.empty() && (line[0] == 'C' || line[0] == 'c');
+}
+
+// After the end card only comments and blank lines may follow: a card there would be lost without
+// a word (an end card before a zone's cards would rate the house without that zone).
+void endCard(EngineState& state, long endLine) {
+    std::string line;
+    long lineNumber = endLine;
+    while (nextCard(state, line, lineNumber)) {
+        if (isComment(line) || isBlank(line)) continue;
+        errorLine(state, std::string(msg::kCardsAfterEndCard) + std::to_string(endLine) + ", card at line " +
+                             std::to_string(lineNumber) + ": " + state.reader.cardfile.string());
+        state.bss.ierrin = 1;
+        return;
+    }
+    endOfInputChecks(state);
 }
 
 void readCards(EngineState& state) {
@@ -78,11 +105,8 @@ void readCards(EngineState& state) {
     // after it would be lost without a word (a blank line before a zone's cards would rate the house
     // without that zone).
     long blankLine = 0;
-    while (std::getline(state.unit60, line)) {
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.size() > kCardWidth) line.resize(kCardWidth);
-        if (!line.empty() && (line[0] == 'C' || line[0] == 'c')) continue;
+    while (nextCard(state, line, lineNumber)) {
+        if (isComment(line)) continue;
         if (isBlank(line)) {
             if (blankLine == 0) blankLine = lineNumber;
             continue;
@@ -95,7 +119,10 @@ void readCards(EngineState& state) {
             return;
         }
         try {
-            if (!handleCard(state, line)) return;
+            if (!handleCard(state, line)) {
+                endCard(state, lineNumber);
+                return;
+            }
         } catch (const IllegalCard& illegal) {
             echoIllegalCard(state, line, illegal.what());
         }

@@ -7,6 +7,7 @@
 #include "common/site_position.h"
 #include "engine/core/card_fields.h"
 #include "engine/core/card_handlers.h"
+#include "engine/core/card_ranges.h"
 #include "engine/core/climate_file.h"
 #include "engine/core/input_files.h"
 #include "engine/core/input_messages.h"
@@ -43,6 +44,11 @@ constexpr double kDefaultSoilDiffusivity = 4.6;
 constexpr int kDefaultGrid = 40;
 constexpr int kMaxGrid = 100;
 constexpr std::size_t kShortNameWidth = 12;
+
+// Refuses a project card with a value outside its physical range, before anything of it is stored.
+void requireRanges(RangedCard kind, int cardNumber, const CardFields& f, const fw::Format& layout) {
+    requireCardRanges(kind, {1, 0, cardNumber}, f, layout);
+}
 
 void job(EngineState& state, std::string_view card) {
     const CardFields f(card, kJobCard);
@@ -88,7 +94,7 @@ void climate(EngineState& state, std::string_view card) {
         throw IllegalCard(std::string(msg::kIllegalField) + ": climate file " + file.string() + ", " +
                           year.fault);
     if (year.records == 0 && year.status != ClimateRead::IllegalData)
-        stopRun(state, {msg::kMeanTemperatureFailed, ": ", file.string()});
+        stopRun(state, {msg::kMeanTemperatureFailed, ": ", file.string(), msg::kClimateFileEmpty});
     if (!year.fault.empty())
         throw IllegalCard(std::string(msg::kClimateRecord) + file.string() + ", " + year.fault);
     state.reader.tmean = year.mean;
@@ -149,6 +155,7 @@ void numerics(EngineState& state, std::string_view card) {
 void pressureSet(EngineState& state, std::string_view card) {
     const CardFields f(card, kPressureCard);
     if (state.wind.ncpset >= kMaxPressureSets) stopRun(state, {msg::kTooManyPressureSets});
+    requireRanges(RangedCard::PressureSet, 13, f, kPressureCard);
     const int position = ++state.wind.ncpset;
     state.outdoor.icpno(position) = f.integer(1);
     for (int k = 1; k <= 8; ++k) state.wind.cpval(position, k) = f.real(1 + k);
@@ -156,6 +163,7 @@ void pressureSet(EngineState& state, std::string_view card) {
 
 void shielding(EngineState& state, std::string_view card) {
     const CardFields f(card, kTwoValues);
+    requireRanges(RangedCard::Shielding, 14, f, kTwoValues);
     state.ventfactors.shield = f.real(1);
     const int control = f.integerFromReal(2);
     state.additionalcontrol.iactl = control == 0 ? 2 : control;
@@ -167,6 +175,7 @@ double orDefault(double value, double fallback) {
 
 void ground(EngineState& state, std::string_view card) {
     const CardFields f(card, kGroundCard);
+    requireRanges(RangedCard::Ground, 15, f, kGroundCard);
     state.groundr.grefl = f.real(1);
     auto& g = state.gground;
     g.slabar = f.real(2);
@@ -197,6 +206,7 @@ void curtain(EngineState& state, std::string_view card, int cardNumber, const Cu
     if (k > kMaxCurtains) stopRun(state, {msg::kTooManyCurtains});
     const double addedR = f.real(2), trans = f.real(3), abs = f.real(4);
     if (trans > 1.0 || abs > 1.0) stopRun(state, {table.unphysical});
+    requireRanges(RangedCard::Curtain, cardNumber, f, kCurtainCard);
     table.r(k) = addedR;
     table.t(k) = (addedR == 0.0 && trans == 0.0 && abs == 0.0) ? 1.0 : trans;
     table.a(k) = abs;
@@ -234,6 +244,7 @@ int schemeNumber(EngineState& state, const CardFields& f, int cardNumber, std::s
 void horizontalScheme(EngineState& state, std::string_view card) {
     const CardFields f(card, kHorizontalCard);
     const int n = schemeNumber(state, f, 20, msg::kHorizontalSchemeTooLarge);
+    requireRanges(RangedCard::HorizontalShade, 20, f, kHorizontalCard);
     auto& s = state.shad;
     monthlyFactors(state, f, 6, n, s.pergf, msg::kHorizontalFactorRange);
     s.eavep(n) = f.real(2);
@@ -245,6 +256,7 @@ void horizontalScheme(EngineState& state, std::string_view card) {
 void verticalScheme(EngineState& state, std::string_view card) {
     const CardFields f(card, kVerticalCard);
     const int n = schemeNumber(state, f, 21, msg::kVerticalSchemeTooLarge);
+    requireRanges(RangedCard::VerticalShade, 21, f, kVerticalCard);
     auto& s = state.shad;
     s.leftp(n) = f.real(2);
     s.lefto(n) = f.real(3);
@@ -255,6 +267,7 @@ void verticalScheme(EngineState& state, std::string_view card) {
 void screenScheme(EngineState& state, std::string_view card) {
     const CardFields f(card, kScreenCard);
     const int n = schemeNumber(state, f, 22, msg::kScreenSchemeTooLarge);
+    requireRanges(RangedCard::Screen, 22, f, kScreenCard);
     auto& s = state.shad;
     monthlyFactors(state, f, 7, n, s.scrf, msg::kScreenFactorRange);
     s.scrh(n) = f.real(2);
@@ -266,6 +279,7 @@ void screenScheme(EngineState& state, std::string_view card) {
 
 void runControl(EngineState& state, std::string_view card) {
     const CardFields f(card, kRunCard);
+    requireRanges(RangedCard::RunControl, 23, f, kRunCard);
     state.zn.ndrep = f.integerFromReal(1);
     state.zn.irepfl = f.integerFromReal(2);
     // A starting temperature below -50 is replaced from the climate file at the end of the input.
@@ -278,6 +292,7 @@ void runControl(EngineState& state, std::string_view card) {
 
 void additionalControls(EngineState& state, std::string_view card) {
     const CardFields f(card, kControlsCard);
+    requireRanges(RangedCard::Controls, 24, f, kControlsCard);
     auto& a = state.additionalcontrol;
     a.actl1 = f.real(1);
     a.actl2 = f.real(2);
@@ -300,6 +315,7 @@ void controlFlags(EngineState& state, std::string_view card) {
 
 void openingControl(EngineState& state, std::string_view card) {
     const CardFields f(card, kTwoValues);
+    requireRanges(RangedCard::OpeningControl, 26, f, kTwoValues);
     const int stick = f.integerFromReal(1);
     state.additionalcontrol.istick = stick == 0 ? 1 : stick;
     state.additionalcontrol.cleeway = f.real(2);

@@ -6,6 +6,7 @@
 #include "common/fixed_width.h"
 #include "engine/core/card_fields.h"
 #include "engine/core/card_handlers.h"
+#include "engine/core/card_ranges.h"
 #include "engine/core/input_messages.h"
 #include "engine/core/run_stop.h"
 #include "engine/core/state.h"
@@ -33,6 +34,17 @@ CardKind kindOf(int c) {
     return CardKind::Unhandled;
 }
 
+// The kind of surface path of section c (1..200), as its card's values are ranged.
+RangedCard surfaceKind(int c) {
+    if (c <= 10) return RangedCard::WindowPath;
+    if (c <= 20) return RangedCard::SkylightPath;
+    if (c <= 30) return RangedCard::WallPath;
+    if (c <= 40) return RangedCard::RoofPath;
+    if (c <= 50) return RangedCard::OuterFloorPath;
+    if (c <= 140) return RangedCard::AdjacentPath;
+    return RangedCard::OtherPath;
+}
+
 void requireRange(EngineState& state, int value, int lo, int hi, int z, int c) {
     if (value < lo || value > hi)
         stopRun(state,
@@ -57,6 +69,7 @@ void zoneCard(EngineState& state, int z, std::string_view card) {
     const std::string type = f.text(6);
     if (type != kNormal && type != kAirGap && type != kRoofSpace && type != kSubfloorSpace)
         stopRun(state, {msg::kZoneTypeNotRecognised, static_cast<long long>(z)});
+    requireCardRanges(RangedCard::Zone, {3, z, 0}, f, kZoneCard);
     const bool listed = f.integer(11) == 0;
     if (listed && state.prin2.ntemp >= kMaxZones) stopRun(state, {msg::kTooManyTemperatureZones});
 
@@ -245,6 +258,7 @@ void surfaceCard(EngineState& state, int z, int c, std::string_view card) {
     const CardFields f(card, kSurfaceCard);
     auto& npath = state.blank.npath(z);
     if (npath >= kMaxPathsPerZone) stopRun(state, {msg::kTooManyPaths, static_cast<long long>(z)});
+    requireCardRanges(surfaceKind(c), {3, z, c}, f, kSurfaceCard);
     const int p = npath + 1;
     // The path is counted only once its card has passed its checks.
     if (c <= 10)

@@ -1,8 +1,11 @@
 // Data type 3 cards numbered 300 and above: zone heights and mechanical ventilation, ventilation
 // openings, internal gains, thermostats, schedules, ceiling fans and stated hours; and the checks of
 // the end card.
+#include <optional>
+
 #include "engine/core/card_fields.h"
 #include "engine/core/card_handlers.h"
+#include "engine/core/card_ranges.h"
 #include "engine/core/input_messages.h"
 #include "engine/core/run_stop.h"
 #include "engine/core/state.h"
@@ -69,6 +72,7 @@ void openingCard(EngineState& state, int z, int c, const CardFields& f) {
     if (beyond < 0 || beyond > kMaxZones)
         stopRun(state,
                 {msg::kIndexRange, static_cast<long long>(z), msg::kOnCard, static_cast<long long>(c)});
+    requireCardRanges(RangedCard::Opening, {3, z, c}, f, kValuesCard);
     const int pressureSet = f.integerFromReal(6), connection = f.integerFromReal(10);
     const bool louvre = f.integerFromReal(13) == 1;
     if (louvre) bindLouvre(state, z, k);
@@ -179,6 +183,7 @@ void scheduleCard(EngineState& state, int z, int c, const CardFields& f) {
 void fanCard(EngineState& state, int z, const CardFields& f) {
     const double speed = f.real(1), power = f.real(2);
     if (speed > kMaxFanSpeed) stopRun(state, {msg::kFanSpeed, static_cast<long long>(z), msg::kFanSpeedMax});
+    requireCardRanges(RangedCard::Fan, {3, z, 701}, f, kValuesCard);
     auto& fans = state.ceilingfans;
     fans.fanv(z) = speed;
     fans.fanp(z) = power;
@@ -201,10 +206,26 @@ void statedHoursCard(EngineState& state, int z, const CardFields& f) {
     b.ihrto(j) = to == 24 ? 0 : to;
 }
 
+// The values of card c that are ranged before the card is handled.
+std::optional<RangedCard> rangedKind(int c) {
+    if (c == 300) return RangedCard::Heights;
+    if (c == 401 || c == 402) return RangedCard::SensibleGains;
+    if (c == 403 || c == 404) return RangedCard::LatentGains;
+    if (c == 501 || c == 502) return RangedCard::Heating;
+    if (c == 503 || c == 504) return RangedCard::Cooling;
+    if (c == 601 || c == 602) return RangedCard::Coverings;
+    if (c == 603 || c == 604) return RangedCard::Blinds;
+    if (c == 605) return RangedCard::Ventilation;
+    if (c == 801) return RangedCard::StatedHours;
+    return std::nullopt;
+}
+
 } // namespace
 
 CardResult zoneControlCard(EngineState& state, int z, int c, std::string_view card) {
     const CardFields f(card, kValuesCard);
+    // Openings and fans are ranged after the checks that stop the run with their own messages.
+    if (const auto kind = rangedKind(c)) requireCardRanges(*kind, {3, z, c}, f, kValuesCard);
     if (c == 300)
         heightsCard(state, z, f);
     else if (c <= 400)

@@ -300,7 +300,14 @@ GlazingResult uvalsg(EngineState& state, GlazingSystem& system, const GlazingCon
         consoleLine(state, listDirected({std::string_view(message)}));
     }
     consoleLine(state, listDirected({kGlazingUnsettled}));
-    throw RunStopped(message);
+    // Where it stopped: the zone whose opening did not settle, and the step of the simulated day.
+    const std::string where =
+        listDirected({kGlazingUnsettledZone, static_cast<long long>(conditions.zone), kGlazingUnsettledStep,
+                      static_cast<long long>(conditions.step), kGlazingUnsettledDay,
+                      static_cast<long long>(state.tim.iday), kGlazingUnsettledMonth,
+                      static_cast<long long>(state.tim.imonth)});
+    consoleLine(state, where);
+    throw RunStopped(message + where);
 }
 
 } // namespace engine

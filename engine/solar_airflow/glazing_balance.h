@@ -49,6 +49,8 @@ struct GlazingConditions {
     double UfOverride = 0.0; // replacement of Uf, 0 = none
     double fgOverride = 0.0; // replacement of fg, 0 = none
     double Sc = 0.0;         // solar scaling value from the glazing card, 0 = none
+    int zone = 0;            // zone of the opening, named when the balance stops the run
+    int step = 0;            // step of the day, named likewise
 };
 
 struct GlazingResult {

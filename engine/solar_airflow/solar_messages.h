@@ -18,5 +18,10 @@ inline std::ostream& textReportOf(EngineState& state) {
 // the run.
 inline constexpr std::string_view kGlazingUnsettled =
     "WINDOW GLAZING HEAT BALANCE DID NOT SETTLE. CALCULATION STOPPED";
+// The line after it, naming the zone and the step: "IN ZONE", z, "AT STEP", s, "OF DAY", d, "OF MONTH", m.
+inline constexpr std::string_view kGlazingUnsettledZone = "IN ZONE ";
+inline constexpr std::string_view kGlazingUnsettledStep = " AT STEP ";
+inline constexpr std::string_view kGlazingUnsettledDay = " OF DAY ";
+inline constexpr std::string_view kGlazingUnsettledMonth = " OF MONTH ";
 
 } // namespace engine

@@ -113,6 +113,8 @@ GlazingConditions stepConditions(const EngineState& state, int s, int z, double 
     c.Ti = state.sysb.tzonea(z);
     c.forced = state.sysa.icondon(z);
     c.tol = tol;
+    c.zone = z;
+    c.step = s;
     return c;
 }
 

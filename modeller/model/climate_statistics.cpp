@@ -71,8 +71,12 @@ class ClimateReader {
             ++emptyLines_;
         }
         if (emptyLines_ > 0) fail("an empty line stands among the records");
-        if (const int column = common::readClimateRecord(line, record); column != 0)
+        if (const int column = common::readClimateRecord(line, record); column != 0) {
+            // A record cut short, or without its dry bulb or moisture, holds no reading to average.
+            if (common::climateReadingMissing(line, column))
+                fail(common::climateRecordFaultText(line, column));
             fail("the field at column " + std::to_string(column) + " is not a number");
+        }
         // The same calendar as the engine's: the month indexes the monthly sums.
         if (record.month < 1 || record.month > 12)
             fail("month " + std::to_string(record.month) + " is out of range");
@@ -151,7 +155,9 @@ TClimateStatistics ComputeClimateStatistics(const std::filesystem::path& climate
     TClimateStatistics s;
     ClimateReader reader(climateFile);
     DaySums day;
-    while (readDay(reader, latitude, day)) {
+    if (!readDay(reader, latitude, day))
+        throw ModelError("Climate file " + climateFile.string() + " is empty: it holds no record");
+    do {
         const int m = day.month;
         s.Radiation(m) += day.radiation * kMegajoulesPerWattHour;
         s.MeanTemperature(m) += day.temperature / kClimateRecordsPerDay;
@@ -160,7 +166,7 @@ TClimateStatistics ComputeClimateStatistics(const std::filesystem::path& climate
         s.Swing(m) += day.maximum - day.minimum;
         s.Humidity(m) += day.humidity / kClimateRecordsPerDay;
         s.Days(m) += 1.0;
-    }
+    } while (readDay(reader, latitude, day));
     int months = 0;
     for (int m = 1; m <= 12; ++m) {
         const double days = s.Days(m);

@@ -4,11 +4,11 @@
 #include "common/file_lookup.h"
 #include "common/fixed_width.h"
 #include "common/text_values.h"
+#include "common/value_range.h"
 #include "modeller/model/model_error.h"
 
 #include <array>
 #include <filesystem>
-#include <sstream>
 
 namespace pelmora {
 
@@ -22,17 +22,8 @@ namespace {
 
 // The physically possible range of a product value.  A value outside it is damage to the file: a
 // window of more than all glass, or with a frame that gives heat back, would be rated as if sound.
-struct ValueRange {
-    const char* what;
-    double low, high;
-    bool lowIncluded;
-};
-
-std::string numberText(double v) {
-    std::ostringstream out;
-    out << v;
-    return out.str();
-}
+using common::numberText;
+using common::ValueRange;
 
 // Walks through a library file line by line and names the file and line in every error.
 class LineReader {
@@ -91,8 +82,7 @@ class LineReader {
 
     // `value` when it lies in `range`; a value outside it names the field and the line taken last.
     double bounded(double value, const ValueRange& range) const {
-        const bool aboveLow = range.lowIncluded ? value >= range.low : value > range.low;
-        if (aboveLow && value <= range.high) return value;
+        if (range.contains(value)) return value;
         const std::string limits =
             range.lowIncluded
                 ? " is outside " + numberText(range.low) + " to " + numberText(range.high)
@@ -117,7 +107,9 @@ constexpr double kMaxU = 20.0; // W/m2K: single glass in still air is below 6, a
 // The shading coefficient compares with clear 3 mm glass of solar heat gain coefficient 0.87.
 constexpr double kMaxShadingCoefficient = 1.0 / 0.87;
 constexpr ValueRange kGlassU{"the glass U-value", 0.0, kMaxU, false};
-constexpr ValueRange kFrameU{"the frame U-value", 0.0, kMaxU, false};
+// The card reader of the engine takes the frame U-value by the same rule.
+constexpr ValueRange kFrameU{"the frame U-value", common::kFrameURange.low, common::kFrameURange.high,
+                             common::kFrameURange.lowIncluded};
 constexpr ValueRange kGlassFraction{"the glass fraction", 0.0, 1.0, true};
 constexpr ValueRange kSHGC{"the solar heat gain coefficient", 0.0, 1.0, true};
 constexpr ValueRange kSC{"the shading coefficient", 0.0, kMaxShadingCoefficient, true};

@@ -4,7 +4,9 @@
 #include "common/fixed_width.h"
 #include "common/rounding.h"
 #include "common/text_values.h"
+#include "common/value_range.h"
 #include "modeller/model/model_error.h"
+#include "modeller/results/star_rating.h"
 #include "modeller/results/text_tokens.h"
 
 #include <array>
@@ -170,6 +172,40 @@ double realLine(TokenReader& in) {
     return value;
 }
 
+// What a kept rating can hold: an energy of a year or a month of a house is a finite number of MJ,
+// not negative, and far below what any house could use (a million million MJ a year is the output of
+// thirty large power stations); a star rating lies on the rating scale, in half stars from 0 to 10, or
+// is the mark of no rating.  A file that holds anything else is damage, never a rating to show.
+constexpr common::ValueRange kEnergy{"the energy", 0.0, 1.0e12}; // MJ
+
+double energy(TokenReader& in, double value) {
+    if (!kEnergy.contains(value)) in.fail(kEnergy.refusal(value) + " MJ");
+    return value;
+}
+
+double energyLine(TokenReader& in) {
+    in.requireOnLine();
+    const double value = energy(in, in.real());
+    in.skipLine();
+    return value;
+}
+
+bool onRatingScale(double stars) {
+    if (stars == kNoRating) return true;
+    const double halves = stars / kStarStep;
+    return stars >= 0.0 && stars <= kStarStep * kStarBandCount && halves == std::floor(halves);
+}
+
+double starsLine(TokenReader& in) {
+    in.requireOnLine();
+    const double value = in.real();
+    if (!onRatingScale(value))
+        in.fail("the star rating " + common::numberText(value) +
+                " lies off the rating scale (0 to 10 in half stars, or 11 for no rating)");
+    in.skipLine();
+    return value;
+}
+
 int integerLine(TokenReader& in) {
     in.requireOnLine();
     const int value = in.integer();
@@ -184,7 +220,7 @@ template <class Store> void readMonths(TokenReader& in, Store store) {
         std::array<double, 3> values{};
         for (double& v : values) {
             in.requireOnLine();
-            v = in.real();
+            v = energy(in, in.real());
         }
         store(m, values[0], values[1], values[2]);
         in.skipLine();
@@ -196,11 +232,11 @@ void readZone(TokenReader& in, StarType& r, int z) {
     r.ZoneName(z) = in.line();
     r.ZoneArea(z) = realLine(in);
     r.ZoneColour(z) = integerLine(in);
-    r.ZoneHeat(z) = realLine(in);
-    r.ZoneCoolS(z) = realLine(in);
-    r.ZoneCoolL(z) = realLine(in);
-    r.ZoneTotal(z) = realLine(in);
-    r.ZoneStars(z) = realLine(in);
+    r.ZoneHeat(z) = energyLine(in);
+    r.ZoneCoolS(z) = energyLine(in);
+    r.ZoneCoolL(z) = energyLine(in);
+    r.ZoneTotal(z) = energyLine(in);
+    r.ZoneStars(z) = starsLine(in);
     // Any text but these two leaves the flag as it was.
     const std::string& conditioned = in.line();
     if (conditioned == common::formatBoolean(true)) r.ZoneConditioned(z) = true;
@@ -217,12 +253,12 @@ void readRecord(TokenReader& in, StarType& r) {
     r.Zones = integerLine(in);
     if (r.Zones < 0 || r.Zones > kMaxZones) in.fail("Zone count outside 0..100");
     r.Climate = integerLine(in);
-    r.Heat = realLine(in);
-    r.CoolS = realLine(in);
-    r.CoolL = realLine(in);
-    r.Total = realLine(in);
+    r.Heat = energyLine(in);
+    r.CoolS = energyLine(in);
+    r.CoolL = energyLine(in);
+    r.Total = energyLine(in);
     r.Area = realLine(in);
-    r.Stars = realLine(in);
+    r.Stars = starsLine(in);
     r.AreaAdjust = realLine(in);
     readMonths(in, [&](int m, double coolL, double coolS, double heat) {
         r.MonthCoolL(m) = coolL;

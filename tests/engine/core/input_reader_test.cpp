@@ -380,6 +380,54 @@ TEST_F(InputReader, BlankLineBeforeMoreCardsIsIllegalInputNamingTheLine) {
     }
 }
 
+// Cards after the end card would be lost without a word (an end card before a zone's cards would
+// rate the house without that zone): they are illegal input that names both lines.  A card whose
+// data type merely reads 9 ends the input just as the end card does.
+TEST_F(InputReader, CardsAfterTheEndCardAreIllegalInputNamingTheLines) {
+    const std::vector<std::string> zones = {zoneDefinition(1, "A", 50.0, "Normal"),
+                                            zoneCardLine(1, 51, {10.0, 0.5, 0, 0.0})};
+    const std::vector<std::string> zone2 = {
+        zoneDefinition(2, "B", 50.0, "Normal"), zoneCardLine(2, 51, {20.0, 0.5, 0, 0.0}),
+        zoneCardLine(2, 501, {20, 20, 20, 20, 20, 20, 20, 20, 20, 20, 20, 20})};
+    struct Case {
+        std::vector<std::string> end; // the early end card, with what stands between it and zone 2
+        std::size_t endAt;            // of `end`
+    };
+    const Case cases[] = {
+        {{" 9"}, 0},
+        {{" 9", "", "C zone 2"}, 0},
+        {{" 902 1301  99  10"}, 0},
+        {{"c before the end", " 9 end of the house"}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.end.back());
+        TearDown();
+        SetUp();
+        writeStandardData();
+        const std::vector<std::string> cards = house(join(join(zones, c.end), zone2));
+        const std::size_t endLine =
+            projectCards().size() + constructionCards().size() + zones.size() + 1 + c.endAt;
+        const std::size_t nextLine =
+            projectCards().size() + constructionCards().size() + zones.size() + c.end.size() + 1;
+        writeScratch(cards);
+        EXPECT_NE(run(), 0);
+        const std::string expected = std::string(msg::kCardsAfterEndCard) + std::to_string(endLine) +
+                                     ", card at line " + std::to_string(nextLine) + ": " +
+                                     file("SCRATCH").string();
+        EXPECT_NE(console().find(expected + "\n"), std::string::npos) << console();
+        EXPECT_NE(console().find(msg::kAbnormalEnd), std::string::npos);
+        EXPECT_EQ(console().find("CALCULATIONS IN PROGRESS"), std::string::npos);
+        EXPECT_NE(fileText("output.txt").find(expected), std::string::npos);
+        EXPECT_FALSE(std::filesystem::exists(file("energy.txt")));
+    }
+    // Comments and blank lines after the end card are no cards.
+    TearDown();
+    SetUp();
+    writeStandardData();
+    writeScratch(join(house(zones), {"", "C written after the end", "   "}));
+    EXPECT_EQ(run(), 0) << console();
+}
+
 TEST_F(InputReader, BlankLinesAtTheEndEndTheInputAndTheEndChecksStillRun) {
     writeStandardData();
     writeScratch(house({zoneDefinition(1, "A", 50.0, "Normal"), zoneCardLine(1, 51, {10.0, 0.5, 0, 0.0}),
@@ -447,18 +495,44 @@ TEST_F(InputReader, ASiteCardOffTheGlobeIsIllegalInput) {
 TEST_F(InputReader, UnknownCardsAreIllegalInput) {
     struct Case {
         std::string card;
-        std::string_view why;
+        std::string why;
     };
     const Case cases[] = {
-        {" 4  1", msg::kUnknownDataType},
-        {" 0  1  5", msg::kUnknownDataType},
-        {card("(A2,I3)", {std::string(" 2"), 201LL}), msg::kSectionNumberRange},
-        {card("(A2,I3)", {std::string(" 2"), -1LL}), msg::kSectionNumberRange},
-        {zoneCardLine(1, 702, {1.0}), msg::kUnknownCardNumber},
+        {" 4  1", std::string(msg::kUnknownDataType)},
+        {" 0  1  5", std::string(msg::kUnknownDataType)},
+        {card("(A2,I3)", {std::string(" 2"), 201LL}), std::string(msg::kSectionNumberRange)},
+        {card("(A2,I3)", {std::string(" 2"), -1LL}), std::string(msg::kSectionNumberRange)},
+        {zoneCardLine(1, 702, {1.0}), std::string(msg::kUnknownCardNumber)},
         {zoneCardLine(99, 51, {20.0, 0.5, 0, 0.0}),
          "     **ERROR** No zone card before the above card for zone 99"},
         {card("(A2,I3,3X,2(I3,F4.0))", {std::string(" 2"), 25LL, 0LL, 0.0, 0LL, 0.0}),
-         msg::kSectionWithoutLayers},
+         std::string(msg::kSectionWithoutLayers) + "25" + std::string(msg::kOnAboveCard)},
+        // The no-layer code alone leaves the section without a single entry to conduct through.
+        {card("(A2,I3,3X,2(I3,F4.0))", {std::string(" 2"), 25LL, 999LL, 110.0, 0LL, 0.0}),
+         std::string(msg::kSectionWithoutLayers) + "25" + std::string(msg::kOnAboveCard)},
+        {card("(A2,I3,3X,10(I3,F4.0))", {std::string(" 2"),
+                                         140LL,
+                                         999LL,
+                                         1.0,
+                                         999LL,
+                                         2.0,
+                                         999LL,
+                                         3.0,
+                                         999LL,
+                                         4.0,
+                                         999LL,
+                                         5.0,
+                                         999LL,
+                                         6.0,
+                                         999LL,
+                                         7.0,
+                                         999LL,
+                                         8.0,
+                                         999LL,
+                                         9.0,
+                                         999LL,
+                                         10.0}),
+         std::string(msg::kSectionWithoutLayers) + "140" + std::string(msg::kOnAboveCard)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.card);
@@ -468,7 +542,7 @@ TEST_F(InputReader, UnknownCardsAreIllegalInput) {
         writeScratch(house({zoneDefinition(1, "A", 50.0, "Normal"), zoneCardLine(1, 51, {10.0, 0.5, 0, 0.0}),
                             c.card, zoneCardLine(1, 51, {20.0, 0.5, 0, 0.0})}));
         EXPECT_NE(run(), 0);
-        const std::string expected = " " + c.card + "\n" + std::string(c.why) + "\n";
+        const std::string expected = " " + c.card + "\n" + c.why + "\n";
         EXPECT_NE(console().find(expected), std::string::npos) << console();
         EXPECT_NE(console().find(msg::kAbnormalEnd), std::string::npos);
         EXPECT_NE(fileText("output.txt").find(expected), std::string::npos) << fileText("output.txt");

@@ -405,6 +405,10 @@ TEST_F(GlazingLibrary, GlazingCardsWithImpossibleFramesOrSkylightTypesAreIllegal
         {"a window of glass fraction 1.5", windowCard(3.0, -0.5), msg::kFrameValueRange},
         {"a window of frame fraction 1.2", windowCard(3.0, 1.2), msg::kFrameValueRange},
         {"a window frame of negative U", windowCard(-3.0, 0.3), msg::kFrameValueRange},
+        // No frame insulates perfectly; the product libraries refuse such a frame too.
+        {"a window frame of U 0", windowCard(0.0, 0.3), msg::kFrameValueRange},
+        {"a window frame of U 0.01", windowCard(0.01, 0.3), {}},
+        {"a skylight frame of U 0", skylightCard(1, 0.0, 0.2), msg::kFrameValueRange},
         {"a rectangular light well", skylightCard(1, 4.0, 0.2), {}},
         {"a tubular light well", skylightCard(2, 4.0, 0.2), {}},
         {"skylight type 0", skylightCard(0, 4.0, 0.2), msg::kSkylightTypeRange},
@@ -471,11 +475,15 @@ TEST_F(ClimateFileTest, ReadsRecordsWithImpliedOrWrittenDecimals) {
                            "01"
                            "01"
                            "02"
+                           " 100"
+                           " 50"
                            "    "
                            "   "
-                           "    "
-                           "   "
-                           " 1",
+                           " 1"
+                           "0" +
+                               skip10 +
+                               "   "
+                               "    ",
                        });
     ClimateFile f;
     ASSERT_TRUE(f.open(file("c.txt")));
@@ -498,6 +506,7 @@ TEST_F(ClimateFileTest, ReadsRecordsWithImpliedOrWrittenDecimals) {
     EXPECT_NEAR(r.dirrad, 850.0, kTol);
     ASSERT_EQ(f.next(r), ClimateRead::Record);
     EXPECT_NEAR(r.wdir, 22.5, kTol);
+    EXPECT_EQ(r.wspeed, 0.0) << "a blank wind speed is calm";
     EXPECT_EQ(f.next(r), ClimateRead::EndOfFile);
 }
 
@@ -662,7 +671,8 @@ TEST_F(ClimatePrepass, EmptyClimateFileStopsTheRunNamingTheFile) {
     writeScratch(cards());
     EXPECT_NE(run(), 0);
     const std::string expected =
-        " Calculation of outdoor mean temperature failed: " + file("climat01.TXT").string() + "\n";
+        " Calculation of outdoor mean temperature failed: " + file("climat01.TXT").string() +
+        " is empty: it holds no record\n";
     EXPECT_NE(console().find(expected), std::string::npos) << console();
     EXPECT_NE(fileText("output.txt").find(expected), std::string::npos) << fileText("output.txt");
 }
@@ -676,7 +686,7 @@ TEST_F(ClimatePrepass, ClimateFileThatIsNotAWholeYearIsIllegalInput) {
     twoYears.insert(twoYears.end(), year.begin(), year.end());
     std::vector<std::string> month13 = year, letter = year;
     month13[100] = climateLine(13, 5, 4, 10.0);
-    letter[2] = "9999010102 1X5";
+    letter[2].replace(11, 3, "1X5");
     struct Case {
         std::string what;
         std::vector<std::string> lines;
@@ -740,6 +750,14 @@ TEST_F(ClimatePrepass, ClimateRecordsOutsideWeatherOrTheCalendarAreIllegalInput)
     std::vector<std::string> hourMissing = year;
     hourMissing.erase(hourMissing.begin() + 30);
     hourMissing.push_back(year.back());
+    // Every July record cut to its first 10 columns: the month, day and hour, and no weather.
+    std::vector<std::string> julyCut = year;
+    for (std::string& line : julyCut)
+        if (line.substr(4, 2) == " 7") line.resize(10);
+    std::vector<std::string> oneShort = year;
+    oneShort[19].pop_back();
+    std::vector<std::string> blankLineAfter = year;
+    blankLineAfter.push_back("");
 
     struct Case {
         std::string what;
@@ -774,6 +792,17 @@ TEST_F(ClimatePrepass, ClimateRecordsOutsideWeatherOrTheCalendarAreIllegalInput)
         {"a year from 2 January", fromSecondOfJanuary,
          "record 1: the first record is 2 January hour 0, not 1 January hour 0"},
         {"an hour missing", hourMissing, "record 31: 2 January hour 7 does not follow 2 January hour 5"},
+        {"July cut to its first 10 columns", julyCut,
+         "record 4345: the record ends after column 10; its fields run to column 44"},
+        {"a record one column short", oneShort,
+         "record 20: the record ends after column 43; its fields run to column 44"},
+        {"a blank dry bulb", with(20, 11, "    "),
+         "record 21: the dry bulb (columns 11-14) is blank: no reading"},
+        {"a blank moisture", with(21, 15, "   "),
+         "record 22: the moisture (columns 15-17) is blank: no reading"},
+        {"a line of blanks among the records", with(100, 1, std::string(44, ' ')),
+         "record 101: a blank line"},
+        {"a blank line after the year", blankLineAfter, "record 8761: a blank line"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

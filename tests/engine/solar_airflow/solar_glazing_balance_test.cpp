@@ -228,10 +228,17 @@ TEST(GlazingBalance, UnsettledFilmsStopOpenGlazingButNotACurtain) {
     GlazingSystem g = singlePane(20.0, 8.0);
     GlazingConditions c = dark(0.0, 20.0, 3.0);
     c.tol = -1.0; // never settles
+    c.zone = 3;
+    c.step = 14;
+    state->tim.iday = 5;
+    state->tim.imonth = 7;
     EXPECT_THROW(uvalsg(*state, g, c), RunStopped);
     EXPECT_EQ(report.str(), "\nMore than 10 iterations\n");
-    // The stop's reason reaches the console too, which is all the modeller shows of a failed run.
-    EXPECT_EQ(console.str(), "\n More than 10 iterations\n " + std::string(kGlazingUnsettled) + "\n");
+    // The stop's reason reaches the console too, which is all the modeller shows of a failed run,
+    // with the zone and the step where it happened.
+    EXPECT_EQ(console.str(), "\n More than 10 iterations\n " + std::string(kGlazingUnsettled) +
+                                 "\n IN ZONE            3 AT STEP           14 OF DAY            5 OF MONTH"
+                                 "            7\n");
     report.str("");
     console.str("");
     c.cov = 1;

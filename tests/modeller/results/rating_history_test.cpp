@@ -94,7 +94,7 @@ TEST_F(RatingHistoryTest, RecordHasTwentyFiveLinesAndTwentyThreePerZone) {
 
 // A value too wide for its field is written whole, however wide, and reads back: the largest energy
 // a double holds, and one past the range of a 64-bit integer in a field without decimals.
-TEST_F(RatingHistoryTest, ValueWiderThanItsFieldIsWrittenWholeAndReadsBack) {
+TEST_F(RatingHistoryTest, ValueWiderThanItsFieldIsWrittenWhole) {
     history->SimulationRecordCount = 1;
     StarType& r = history->SimulationRecords(1);
     fillGoldenRecord(r);
@@ -115,11 +115,18 @@ TEST_F(RatingHistoryTest, ValueWiderThanItsFieldIsWrittenWholeAndReadsBack) {
     EXPECT_EQ(lines[4].size(), 309 + caption.size()) << "309 digits, then the caption";
     EXPECT_TRUE(lines[4].ends_with(caption));
     EXPECT_EQ(lines[28], "10000000000000000000 Zone Heating, MJ");
+    // Energies no house can use are written whole, but a file that holds them is no rating.
     auto restored = std::make_unique<SimulationHistory>();
+    EXPECT_NE(read(*restored).find("the energy 1e+308 outside 0 to 1e+12 MJ"), std::string::npos);
+    EXPECT_EQ(restored->SimulationRecordCount, 0);
+
+    r.Heat = 1234.4;
+    r.ZoneHeat(1) = 1234.4;
+    r.ZoneMonthCoolS(1, 7) = 567.5;
+    ASSERT_EQ(modelErrorOf([&] { WritePastRatings(*history, folder.path()); }), "no error");
     ASSERT_EQ(read(*restored), "no error");
-    EXPECT_DOUBLE_EQ(restored->SimulationRecords(1).Heat, 1e308);
-    EXPECT_DOUBLE_EQ(restored->SimulationRecords(1).ZoneHeat(1), 1e19);
-    EXPECT_DOUBLE_EQ(restored->SimulationRecords(1).ZoneMonthCoolS(1, 7), -2.5e300);
+    EXPECT_DOUBLE_EQ(restored->SimulationRecords(1).AreaAdjust, 12.5);
+    EXPECT_EQ(restored->SimulationRecords(1).ZoneName(1), "A zone name of twenty");
 }
 
 // A value that is not a number cannot be read back: the whole file is refused before anything is
@@ -233,8 +240,26 @@ TEST_F(RatingHistoryTest, FaultyFileLeavesTheHistoryAsItWas) {
     const struct {
         std::string text;
         const char* fault;
+        int line = 0; // named in the fault, when given
     } cases[] = {
         {replaced("1\r\nHouse_3", "10\r\nHouse_3"), "Record count outside 0..9"},
+        // Impossible values are damage, never a rating to show.
+        {replaced("            3.5 House Star", "           -5.0 House Star"),
+         "the star rating -5 lies off the rating scale (0 to 10 in half stars, or 11 for no rating)", 10},
+        {replaced("            3.5 House Star", "           99.0 House Star"), "the star rating 99 lies off",
+         10},
+        {replaced("            3.5 House Star", "          1E308 House Star"),
+         "the star rating 1e+308 lies off", 10},
+        {replaced("            3.5 Zone Star", "            3.7 Zone Star"), "the star rating 3.7 lies off",
+         33},
+        {replaced("           1234 House Heating", "          1E308 House Heating"),
+         "the energy 1e+308 outside 0 to 1e+12 MJ", 5},
+        {replaced("           1890 House Energy Total", "          -1890 House Energy Total"),
+         "the energy -1890 outside 0 to 1e+12 MJ", 8},
+        {replaced("            568 Zone Cooling Sensible", "           -568 Zone Cooling Sensible"),
+         "the energy -568 outside", 30},
+        {replaced("    88.5     567.5       0.0         7", "   -88.5     567.5       0.0         7"),
+         "the energy -88.5 outside", 19},
         {replaced("              1 Zones", "            101 Zones"), "Zone count outside 0..100"},
         {replaced("          80.00 Zone Area", "          8O.00 Zone Area"), "Invalid numeric format"},
         {replaced("    88.5     567.5       0.0         7", "    88.5     567.5"), "Unexpected end of line"},
@@ -247,9 +272,19 @@ TEST_F(RatingHistoryTest, FaultyFileLeavesTheHistoryAsItWas) {
         const std::string error = read(*history);
         EXPECT_NE(error.find(c.fault), std::string::npos) << error;
         EXPECT_NE(error.find("PASTRATE.TXT, line "), std::string::npos) << error;
+        if (c.line != 0) {
+            EXPECT_TRUE(error.ends_with("PASTRATE.TXT, line " + std::to_string(c.line))) << error;
+        }
         EXPECT_EQ(history->SimulationRecordCount, 1);
         EXPECT_EQ(history->SimulationRecords(1).Name, "Kept");
     }
+    // The ends of the rating scale and the mark of no rating are ratings.
+    for (const char* stars :
+         {"            0.0 House Star", "           10.0 House Star", "           11.0 House Star"}) {
+        folder.write("Data/PASTRATE.TXT", replaced("            3.5 House Star", stars));
+        EXPECT_EQ(read(*history), "no error") << stars;
+    }
+    history->SimulationRecords(1).Name = "Kept";
     std::filesystem::remove(folder.path() / "Data" / "PASTRATE.TXT");
     EXPECT_NE(read(*history).find("File not found"), std::string::npos);
 }
