@@ -28,7 +28,8 @@ constexpr double kPlanArea = 50.0;          // m², of the room, the space and i
 constexpr double kRoofSlope = 22.5;         // degrees
 constexpr double kSigma = 5.6697e-8;        // W/m²K⁴
 constexpr double kKelvin = 273.15;
-constexpr double kGravity = 9.8; // m/s²
+constexpr double kGravity = 9.8;       // m/s²
+constexpr double kFreeRunning = -99.0; // no heating set-point
 
 // Zones: 1 the room, 2 the space's air, 3 the surface of the space next to the room (floor underside
 // or ceiling top), 4 its other surface (top of ground or roof underside).
@@ -152,10 +153,12 @@ class SpaceRun : public EngineRun {
 
     double u(int section) { return state().bss.usec(section); }
 
-    // The steady network of the space with 0 °C outdoors and the room's gain, its film coefficients
-    // worked at its own temperatures: the temperatures of the room, the surface below the space's
-    // air, the air and the surface above it.
-    std::array<double, 4> handNetwork(const SpaceCase& k) {
+    // The steady network of the space with 0 °C outdoors, its film coefficients worked at its own
+    // temperatures: the temperatures of the room, the surface below the space's air, the air and the
+    // surface above it.  The room either takes the steady gain, or is held at `held` °C; `load` is
+    // then the heat (W) that holds it.
+    std::array<double, 4> handNetwork(const SpaceCase& k, double held = kFreeRunning,
+                                      double* load = nullptr) {
         const bool floor = k.space == Space::Floor;
         const double volume = spaceVolume(k.space);
         const double ventilation = volume * k.airChanges * kAirPerChange; // W/K
@@ -214,6 +217,10 @@ class SpaceRun : public EngineRun {
                 }
                 m[i][4] = i == Room ? kRoomGain : 0.0;
             }
+            if (held != kFreeRunning) {
+                for (int j = 0; j < 4; ++j) m[Room][j] = j == Room ? 1.0 : 0.0;
+                m[Room][4] = held;
+            }
             for (int c = 0; c < 4; ++c)
                 for (int r = c + 1; r < 4; ++r) {
                     const double f = m[r][c] / m[c][c];
@@ -226,6 +233,7 @@ class SpaceRun : public EngineRun {
                 next[static_cast<std::size_t>(r)] = v / m[r][r];
             }
             t = next;
+            if (load) *load = roomOut * t[Room] + link * (t[Room] - t[floor ? Top : Bottom]);
         }
         return t;
     }
@@ -244,21 +252,50 @@ std::string steadyHour(int m, int d, int h) {
 }
 
 // A free-running room with a steady gain over a subfloor space and under a roof space, at 0 °C: the
-// year ends on the steady corrected network, over a dark and a foil-lined space.
+// year ends on the steady corrected network, over a dark and a foil-lined space, whether the space's
+// air changes are the card's constant A or the same number as B × wind speed.
 TEST_F(SpaceRun, FreeRunningRoomLandsOnTheCorrectedNetwork) {
     const SpaceCase cases[] = {
         {Space::Floor, 0.05, Route::Constant, 6.0, "floor space, foil, A"},
         {Space::Floor, 0.82, Route::Constant, 6.0, "floor space, dark, A"},
         {Space::Roof, 0.82, Route::Constant, 2.0, "roof space, dark, A"},
         {Space::Roof, 0.05, Route::Constant, 2.0, "roof space, foil, A"},
+        {Space::Floor, 0.05, Route::Wind, 6.0, "floor space, foil, B"},
+        {Space::Floor, 0.82, Route::Wind, 6.0, "floor space, dark, B"},
+        {Space::Roof, 0.82, Route::Wind, 2.0, "roof space, dark, B"},
     };
     for (const SpaceCase& k : cases) {
         TearDown(); // a fresh engine and folder for every year
         SetUp();
-        writeHouse(k, kRoomGain, -99.0, steadyHour);
+        writeHouse(k, kRoomGain, kFreeRunning, steadyHour);
         ASSERT_EQ(engine::runEngine(state()), 0) << console();
         const std::array<double, 4> expected = handNetwork(k);
         EXPECT_GT(expected[Room], 5.0) << k.name; // the room's gain keeps it well above outdoors
+        for (const Node n : {Room, Bottom, Air, Top})
+            EXPECT_NEAR(state().sysb.tzonea(zoneOf(k.space, n)), expected[n], 0.02)
+                << k.name << ", node " << n;
+    }
+}
+
+// The same rooms held at 20 °C with no gain: the heating, and the space's temperatures, are those of
+// the corrected network with the room at 20 °C, whichever way the space's air changes are given.
+TEST_F(SpaceRun, HeatedRoomLandsOnTheCorrectedNetwork) {
+    const SpaceCase cases[] = {
+        {Space::Floor, 0.82, Route::Constant, 6.0, "floor space, dark, A"},
+        {Space::Floor, 0.05, Route::Constant, 6.0, "floor space, foil, A"},
+        {Space::Floor, 0.82, Route::Wind, 6.0, "floor space, dark, B"},
+        {Space::Roof, 0.05, Route::Constant, 2.0, "roof space, foil, A"},
+        {Space::Roof, 0.82, Route::Wind, 2.0, "roof space, dark, B"},
+    };
+    constexpr double kSetPoint = 20.0;
+    for (const SpaceCase& k : cases) {
+        TearDown();
+        SetUp();
+        writeHouse(k, 0.0, kSetPoint, steadyHour);
+        ASSERT_EQ(engine::runEngine(state()), 0) << console();
+        double load = 0.0;
+        const std::array<double, 4> expected = handNetwork(k, kSetPoint, &load);
+        EXPECT_NEAR(state().en1.eh(1) / kMJPerWattHour, load, 0.002 * load) << k.name; // the last hour
         for (const Node n : {Room, Bottom, Air, Top})
             EXPECT_NEAR(state().sysb.tzonea(zoneOf(k.space, n)), expected[n], 0.02)
                 << k.name << ", node " << n;
