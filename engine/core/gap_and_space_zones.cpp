@@ -16,6 +16,8 @@ constexpr double kStefanBoltzmann = 5.6697e-8; // W/m²K⁴
 constexpr double kKelvin = 273.15;
 constexpr double kGravity = 9.8; // m/s²
 constexpr double kDegree = 0.017453292;
+constexpr double kFlowPerConductance = 0.00082850043; // m³/s of air per W/K
+constexpr double kHoursPerSecond = 0.00027777778;
 constexpr std::string_view kGapLimit = "(1X,'Gap zone: ',I3,': more than ',I3,'iterations')";
 
 // The three nodes of a space: the surface below the air (ceiling or ground), the air, and the
@@ -79,18 +81,30 @@ double convection(double ts, double ta, double u, double length, double h0, cons
     return k / length * nu;
 }
 
-// Iterates the gains of a space until its node temperatures settle and injects them.  The gains of
-// every pass are measured against the model's own coefficients, so the injected gains carry the
-// whole correction however many passes it took.
-void adjustSpace(EngineState& state, const SpaceSurfaces& s) {
+// Works out the gains of a space at the zones' present temperatures, which hold the gains `done`
+// already injected for it in the step, and adds what they change to the step's gains to inject.
+// A pass moves the three nodes by the same-step responses to the change of the gains, the space's
+// own air exchange included, and measures the gains of every pass against the model's own
+// coefficients, so the gains carry the whole correction however many passes it took.  Returns the
+// largest change of a node's gain (W).
+double adjustSpace(EngineState& state, const SpaceSurfaces& s, int space) {
+    ZoneStepBlock& w = state.zonestep;
     const auto& z = s.zone;
-    std::array<double, 3> t0{}, t{}, q{};
-    for (int i = 0; i < 3; ++i) t0[i] = t[i] = state.rf.fut(1, z[i]);
-    // The same-step responses of the three nodes to one another and the air speed stay the same
-    // through the passes.
-    std::array<std::array<double, 3>, 3> response{}; // response[m][n]: node n to a gain in node m
+    std::array<double, 3> t0{}, t{}, q{}, done{};
+    for (int i = 0; i < 3; ++i) {
+        t0[i] = t[i] = state.rf.fut(1, z[i]);
+        done[i] = w.spaceq(i + 1, space);
+    }
+    // response[m][n]: node n to a gain in node m.  The air of a space ventilated by its wind term or a
+    // supply exchanges that air outside its response model: the exchange, f W/K, is taken into the
+    // three nodes' responses, as a constant air change is in the model.
+    const double f = w.airinverse ? w.outflow(z[1]) : 0.0;
+    const double air = 1.0 + sameStep(state, z[1], z[1]) * f;
+    std::array<std::array<double, 3>, 3> response{};
     for (int m = 0; m < 3; ++m)
-        for (int n = 0; n < 3; ++n) response[m][n] = sameStep(state, z[m], z[n]);
+        for (int n = 0; n < 3; ++n)
+            response[m][n] = sameStep(state, z[m], z[n]) -
+                             sameStep(state, z[1], z[n]) * f * sameStep(state, z[m], z[1]) / air;
     const double u = s.crossSection > 0.0 ? s.flow / s.crossSection : 0.0;
     const RoofSlope slope = roofSlope(s.slope);
     const int passes = std::max(state.numerics.maxitg, 1);
@@ -109,14 +123,21 @@ void adjustSpace(EngineState& state, const SpaceSurfaces& s) {
         double change = 0.0;
         for (int n = 0; n < 3; ++n) {
             double next = t0[n];
-            for (int m = 0; m < 3; ++m) next += q[m] * response[m][n];
+            for (int m = 0; m < 3; ++m) next += (q[m] - done[m]) * response[m][n];
             change += std::fabs(next - t[n]);
             t[n] = next;
         }
         if (change / 3.0 < state.numerics.convg) break;
     }
-    for (int m = 0; m < 3; ++m)
-        if (q[m] != 0.0 && std::isfinite(q[m])) injectGain(state, z[m], q[m]);
+    double largest = 0.0;
+    for (int m = 0; m < 3; ++m) {
+        if (!std::isfinite(q[m])) continue;
+        const double added = q[m] - done[m];
+        w.addgain(z[m]) += added;
+        w.spaceq(m + 1, space) = q[m];
+        largest = std::max(largest, std::fabs(added));
+    }
+    return largest;
 }
 
 bool validZone(const EngineState& state, int z) {
@@ -184,8 +205,8 @@ void gapadjust_s(EngineState& state, int g, int n) {
     injectGain(state, n, -q);
 }
 
-void roofspaceadjust_s(EngineState& state, int a, int c, int r, double v) {
-    if (!validZone(state, c) || !validZone(state, r)) return;
+double roofspaceadjust_s(EngineState& state, int a, int c, int r, double v) {
+    if (!validZone(state, c) || !validZone(state, r)) return 0.0;
     const auto& rs = state.roofspaces;
     SpaceSurfaces s;
     s.zone = {c, a, r};
@@ -200,11 +221,11 @@ void roofspaceadjust_s(EngineState& state, int a, int c, int r, double v) {
     s.slope = rs.rsslope(a);
     s.crossSection = rs.arsx(a);
     s.flow = v;
-    adjustSpace(state, s);
+    return adjustSpace(state, s, a);
 }
 
-void subfladjust_s(EngineState& state, int a, int f, int g, double v) {
-    if (!validZone(state, f) || !validZone(state, g)) return;
+double subfladjust_s(EngineState& state, int a, int f, int g, double v) {
+    if (!validZone(state, f) || !validZone(state, g)) return 0.0;
     const auto& sf = state.subflspaces;
     SpaceSurfaces s;
     s.zone = {g, a, f};
@@ -219,7 +240,29 @@ void subfladjust_s(EngineState& state, int a, int f, int g, double v) {
     s.slope = 0.0;
     s.crossSection = sf.asfx(a);
     s.flow = v;
-    adjustSpace(state, s);
+    return adjustSpace(state, s, a);
+}
+
+double spaceCorrections(EngineState& state, bool first) {
+    ZoneStepBlock& w = state.zonestep;
+    const auto& links = state.specialzones;
+    if (first)
+        for (int z = 1; z <= state.zones.nzones; ++z) w.addgain(z) = 0.0;
+    double largest = 0.0;
+    for (int z = 1; z <= state.zones.nzones; ++z) {
+        const std::string& type = state.names.ztype(z);
+        const bool roof = type.starts_with("RoofSA"), subfloor = type.starts_with("SubFlA");
+        if (!roof && !subfloor) continue;
+        if (first)
+            for (int m = 1; m <= 3; ++m) w.spaceq(m, z) = 0.0;
+        // The outdoor air through the space: its air exchange of the step and its constant air change.
+        const double v =
+            kFlowPerConductance * w.fcond(z, 0) + state.zones.zvol(z) * state.zn.zonea(z) * kHoursPerSecond;
+        const double change = roof ? roofspaceadjust_s(state, z, links.iceilz(z), links.iroofz(z), v)
+                                   : subfladjust_s(state, z, links.iflooz(z), links.igrouz(z), v);
+        largest = std::max(largest, change);
+    }
+    return largest;
 }
 
 } // namespace engine

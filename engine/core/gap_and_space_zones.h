@@ -24,9 +24,17 @@ double forcedConvection(double re, double pr);
 
 // Air gap g next to zone n: the gap's resistance depends on the direction of heat flow.
 void gapadjust_s(EngineState& state, int g, int n);
-// Roof space a over ceiling zone c under roof zone r, with outdoor air flow v (m³/s).
-void roofspaceadjust_s(EngineState& state, int a, int c, int r, double v);
-// Subfloor space a under floor zone f over ground zone g, with outdoor air flow v (m³/s).
-void subfladjust_s(EngineState& state, int a, int f, int g, double v);
+// Roof space a over ceiling zone c under roof zone r, with outdoor air flow v (m³/s), and subfloor
+// space a under floor zone f over ground zone g: the gains of the space's correction at the zones'
+// present temperatures, less those injected for it earlier in the step, are added to the step's
+// gains to inject (zonestep.addgain).  Returns the largest change of a gain (W).
+double roofspaceadjust_s(EngineState& state, int a, int c, int r, double v);
+double subfladjust_s(EngineState& state, int a, int f, int g, double v);
+
+// The corrections of every roof and subfloor space, worked out at the zones' present temperatures:
+// `first` starts the step's corrections from none; a later call (after the air flows or the plant
+// have moved the zones) adds only what the corrections change.  The gains are left in zonestep.addgain for
+// the caller to inject with the air exchange they cause.  Returns the largest change of a gain (W).
+double spaceCorrections(EngineState& state, bool first);
 
 } // namespace engine

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/core/gap_and_space_zones.h"
 #include "engine/core/matrix_routines.h"
 #include "engine/core/state.h"
 #include "engine/core/zone_heat_balance.h"
@@ -16,6 +17,8 @@ constexpr double kMoistureCapacity = 0.8333333; // humidity exchange per m³ and
 constexpr double kMJPerWattHour = 0.0036;
 constexpr int kCoilPasses = 100;
 constexpr double kCoilTolerance = 0.01; // g/kg
+constexpr int kSpacePasses = 5;         // looks at the space corrections after the plant, at most
+constexpr double kSpaceSettled = 0.01;  // W: a change of a correction this small ends them
 
 } // namespace
 
@@ -177,24 +180,91 @@ int demandList(EngineState& state, double tout, double tmaxday, int month, int s
     return count;
 }
 
-// Solves the same-step loads that bring every listed zone to its target together.
+// The same-step response of listed zone a's temperature to a watt held in listed zone b, with the
+// change of the step's air exchange it causes, for every pair of the list: G(a, b) = (M⁻¹ C)(a, b).
+void heldResponses(EngineState& state, int count,
+                   common::FixedArray2<double, 1, kMaxZones, 1, kMaxZones>& g) {
+    PlantBlock& p = state.plant;
+    ZoneStepBlock& w = state.zonestep;
+    bool allExchange = w.airinverse;
+    for (int a = 1; a <= count && allExchange; ++a) allExchange = w.exchangepos(p.listed(a)) > 0;
+    if (allExchange) {
+        // Only the listed zones' rows of M⁻¹ are needed.
+        const int k = w.nexchanging;
+        for (int b = 1; b <= count; ++b) {
+            const double* c = &state.rf.samestep(1, p.listed(b));
+            for (int e = 1; e <= k; ++e) w.reduced(e) = c[w.exchanging(e) - 1];
+            for (int a = 1; a <= count; ++a) {
+                const int row = w.exchangepos(p.listed(a));
+                double y = 0.0;
+                for (int e = 1; e <= k; ++e) y += w.ared(row, e) * w.reduced(e);
+                g(a, b) = y;
+            }
+        }
+        return;
+    }
+    for (int b = 1; b <= count; ++b) {
+        for (int z = 1; z <= state.zones.nzones; ++z) w.addgain(z) = 0.0;
+        w.addgain(p.listed(b)) = 1.0;
+        airCoupledChange(state, w.addgain, w.addeffect);
+        w.addgain(p.listed(b)) = 0.0;
+        for (int a = 1; a <= count; ++a) g(a, b) = w.addeffect(p.listed(a));
+    }
+}
+
+// Solves the same-step loads that bring every listed zone to its target together, each zone's air
+// exchange charged at the temperatures the loads bring, and injects them.
 void solveLoads(EngineState& state, int count) {
     PlantBlock& p = state.plant;
     ZoneStepBlock& w = state.zonestep;
-    for (int a = 1; a <= count; ++a) {
-        for (int b = 1; b <= count; ++b) w.amat(a, b) = sameStep(state, p.listed(b), p.listed(a));
-        w.bvec(a, 1) = p.target(a) - state.rf.fut(1, p.listed(a));
-    }
+    heldResponses(state, count, p.ginv);
     double determ = 0.0;
     int ierr = 0;
-    matinv(RealMatrix(w.amat), count, RealMatrix(w.bvec), 1, determ, ierr);
+    matinv(RealMatrix(p.ginv), count, RealMatrix(w.bred), 0, determ, ierr);
+    bool dropped = false;
     for (int a = 1; a <= count; ++a) {
         const double tfree = state.rf.fut(1, p.listed(a));
-        double q = ierr == 0 && std::isfinite(w.bvec(a, 1)) ? w.bvec(a, 1) : 0.0;
-        if ((q < 0.0 && tfree < p.target(a)) || (q > 0.0 && tfree > p.target(a))) q = 0.0;
+        double q = 0.0;
+        for (int b = 1; b <= count && ierr == 0; ++b)
+            q += p.ginv(a, b) * (p.target(b) - state.rf.fut(1, p.listed(b)));
+        if (!std::isfinite(q)) q = 0.0;
+        if ((q < 0.0 && tfree < p.target(a)) || (q > 0.0 && tfree > p.target(a))) {
+            q = 0.0;
+            dropped = true;
+        }
         p.qlist(a) = q;
         p.qs(p.listed(a)) = q;
     }
+    // The zones stay held while gains are added in the step only when every listed zone kept its load.
+    p.nheld = ierr == 0 && !dropped ? count : 0;
+    for (int a = 1; a <= count; ++a) w.addgain(p.listed(a)) += p.qlist(a);
+    injectWithAirExchange(state, w.addgain);
+}
+
+// Injects the step's gains added after the plant (zonestep.addgain) with the change of the loads
+// that holds the listed zones at their targets, and of the air exchange, that they cause.  A load
+// never takes the wrong sign: it stops at 0.
+void injectHolding(EngineState& state) {
+    PlantBlock& p = state.plant;
+    ZoneStepBlock& w = state.zonestep;
+    const int count = p.nheld;
+    if (count > 0) {
+        airCoupledChange(state, w.addgain, w.addeffect);
+        for (int a = 1; a <= count; ++a) {
+            double q = 0.0;
+            for (int b = 1; b <= count; ++b) {
+                const int z = p.listed(b);
+                q += p.ginv(a, b) * (p.target(b) - state.rf.fut(1, z) - w.addeffect(z));
+            }
+            if (!std::isfinite(q)) q = 0.0;
+            const double total = p.qlist(a) + q;
+            if ((p.qlist(a) > 0.0 && total < 0.0) || (p.qlist(a) < 0.0 && total > 0.0)) q = -p.qlist(a);
+            p.qlist(a) += q;
+            p.qs(p.listed(a)) = p.qlist(a);
+            w.addgain(p.listed(a)) += q;
+        }
+    }
+    injectWithAirExchange(state, w.addgain);
 }
 
 void bookEnergy(EngineState& state, int z, double e) {
@@ -238,7 +308,17 @@ void hvacsystem(EngineState& state, double wout, double tout, double ts, double 
         return;
     }
     const int count = demandList(state, tout, tmaxday, month, step);
-    if (count > 0) solveLoads(state, count);
+    p.nheld = 0;
+    if (count > 0) {
+        solveLoads(state, count);
+        // The corrections of the roof and subfloor spaces, worked out before the plant, are worked
+        // out again at the temperatures the plant brought, until they agree with them.
+        for (int pass = 1; pass <= kSpacePasses; ++pass) {
+            const double change = spaceCorrections(state, false);
+            injectHolding(state);
+            if (change <= kSpaceSettled) break;
+        }
+    }
 
     const double e = kMJPerWattHour / state.time.nstphr;
     for (int z = 1; z <= n; ++z) {
@@ -261,8 +341,6 @@ void hvacsystem(EngineState& state, double wout, double tout, double ts, double 
         p.iplant(z) = 1;
         bookEnergy(state, z, e);
     }
-    for (int a = 1; a <= count; ++a)
-        if (p.qlist(a) != 0.0) injectGain(state, p.listed(a), p.qlist(a));
 }
 
 } // namespace engine

@@ -26,8 +26,6 @@ constexpr std::string_view kIllegalWeather = "ILLEGAL DATA IN FIELD WHEN READING
 constexpr std::string_view kWeatherEnded = "WEATHER DATA FILE ENDED BEFORE THE YEAR";
 constexpr int kWeatherIndent = 20;
 constexpr double kSolarFactor = 0.01;
-constexpr double kFlowPerConductance = 0.00082850043; // m³/s of air per W/K
-constexpr double kHoursPerSecond = 0.00027777778;
 constexpr double kStartHumidity = 8.0;               // g/kg
 constexpr double kStartAirChanges = 4.0;             // an hour, through the cooling coil
 constexpr double kLitresPerHourlyChange = 0.2777778; // L/s per m³ and air change an hour
@@ -232,18 +230,25 @@ void setCoverings(EngineState& s, int t) {
     }
 }
 
+// The corrections of the roof and subfloor spaces at the step's superposed temperatures, before the
+// rooms' windows, throttles and comfort are decided on, so that those decisions see the rooms as the
+// spaces leave them.  The step's air exchange is not solved yet: it is charged on these gains with
+// every other gain of the step when the zone temperatures are solved.  The outdoor air through each
+// space is the previous step's until this step's is set; the later passes work with this step's.
+void spacesBeforeDecisions(EngineState& s) {
+    s.zonestep.airinverse = false;
+    spaceCorrections(s, true);
+    injectWithAirExchange(s, s.zonestep.addgain);
+}
+
+// The corrections of the special zones before the plant: the air gaps', and what the step's air flows
+// change in the roof and subfloor spaces' corrections, charged the change of the air exchange it
+// causes.
 void specialZones(EngineState& s) {
-    for (int z = 1; z <= s.zones.nzones; ++z) {
-        const std::string& type = s.names.ztype(z);
-        const double v =
-            kFlowPerConductance * s.zonestep.fcond(z, 0) + s.zones.zvol(z) * s.zn.zonea(z) * kHoursPerSecond;
-        if (type.starts_with("AirGpT"))
-            gapadjust_s(s, z, s.specialzones.igapz(z));
-        else if (type.starts_with("RoofSA"))
-            roofspaceadjust_s(s, z, s.specialzones.iceilz(z), s.specialzones.iroofz(z), v);
-        else if (type.starts_with("SubFlA"))
-            subfladjust_s(s, z, s.specialzones.iflooz(z), s.specialzones.igrouz(z), v);
-    }
+    for (int z = 1; z <= s.zones.nzones; ++z)
+        if (s.names.ztype(z).starts_with("AirGpT")) gapadjust_s(s, z, s.specialzones.igapz(z));
+    spaceCorrections(s, false);
+    injectWithAirExchange(s, s.zonestep.addgain);
 }
 
 void simulateDay(EngineState& s) {
@@ -263,6 +268,7 @@ void simulateDay(EngineState& s) {
         setCoverings(s, t);
         solahf(s, t, kSolarFactor, s.wind.hmax);
         superposeDrivers(s, t);
+        spacesBeforeDecisions(s);
         balanceZones(s, t, s.tim.imonth);
         specialZones(s);
         hvacsystem(s, s.clim.wmoist(t), s.clim.tair(t), kSupplyTemperature, s.loop.tmaxday, s.tim.imonth, t);

@@ -63,6 +63,10 @@ struct PlantBlock {
     PerZone<double> target; // °C
     PerZone<double> qs, ql; // sensible and latent load of each zone, W (heating positive)
     PerZone<double> qlist;  // load of each listed zone in list order, W
+    // The inverse of the listed zones' same-step responses to each other's loads with the step's air
+    // exchange, in list order, and the count of zones it holds at their targets (0: none is held).
+    common::FixedArray2<double, 1, kMaxZones, 1, kMaxZones> ginv;
+    int nheld = 0;
 };
 
 // The per-zone state of the heat balance step.
@@ -89,12 +93,24 @@ struct ZoneStepBlock {
     // Work space of the matrix solutions (leading dimension 150).
     common::FixedArray2<double, 1, kMaxZones, 1, kMaxZones> amat;
     common::FixedArray2<double, 1, kMaxZones, 1, 1> bvec;
-    // The zone temperatures' system reduced to the zones that exchange air (solved), and the list of
-    // those zones.  A zone that exchanges no air appears in no other zone's balance.
+    // The zone temperatures' system reduced to the zones that exchange air, and the list of those
+    // zones.  A zone that exchanges no air appears in no other zone's balance.  Once the step's
+    // temperatures are solved, ared holds the inverse of the reduced system (airinverse), so that a
+    // gain added later in the step is charged the change of the air exchange it causes.
     common::FixedArray2<double, 1, kMaxZones, 1, kMaxZones> ared;
     common::FixedArray2<double, 1, kMaxZones, 1, 1> bred;
     PerZone<int> exchanging;
+    PerZone<int> exchangepos; // position of a zone in `exchanging`, 0 for one that exchanges no air
+    int nexchanging = 0;
+    bool airinverse = false;
     PerZone<double> outflow; // Σk fcond(j, k), W/K
+    // Work space of the gains added after the air flows: gains by zone (W), their same-step effect
+    // without and with the air exchange (K), and the change of the air-flow gains they cause (W).
+    PerZone<double> addgain, sameeffect, addeffect, addflow;
+    common::FixedArray1<double, 1, kMaxZones> reduced;
+    // The corrections of each roof and subfloor space injected so far in the step, at the surface
+    // below its air, the air and the surface above (W).
+    common::FixedArray2<double, 1, 3, 1, kMaxZones> spaceq;
 };
 
 // What the time loop keeps for the whole run.
@@ -129,6 +145,7 @@ struct LoopBlock {
     int ninject = 0;
     common::Array1<int> injectzone, injectslot; // the zone, and the slot of its internal-gain row
     common::Array1<double> injectgain;
+    PerZone<int> injectat; // a zone's entry in the step's gains; every zone has at most one
     // The inputs of one zone beyond the step, in the order they are added, with their factors:
     // laggain(i, p), lagfactors(i, p) for thread p of the workers (1 the loop's own).
     common::Array2<double> laggain;

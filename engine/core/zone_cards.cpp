@@ -57,10 +57,6 @@ int zoneLink(EngineState& state, const CardFields& f, int field, int z) {
     return link;
 }
 
-void markGainRowFor(EngineState& state, int z, int linked) {
-    if (linked >= 1) markDriverRow(state, gainRow(z), linked);
-}
-
 void zoneCard(EngineState& state, int z, std::string_view card) {
     // Marked before the fields are read, so that an illegal zone card is reported once, not again on
     // every later card of the zone.
@@ -89,25 +85,22 @@ void zoneCard(EngineState& state, int z, std::string_view card) {
     auto& links = state.specialzones;
     if (type == kAirGap) {
         links.igapz(z) = zoneLink(state, f, 8, z);
-        markGainRowFor(state, z, links.igapz(z));
     } else if (type == kRoofSpace) {
         links.iceilz(z) = zoneLink(state, f, 8, z);
         links.iroofz(z) = zoneLink(state, f, 9, z);
         state.roofspaces.remisr(z) = f.real(10);
-        markGainRowFor(state, z, links.iceilz(z));
-        markGainRowFor(state, z, links.iroofz(z));
     } else if (type == kSubfloorSpace) {
         links.iflooz(z) = zoneLink(state, f, 8, z);
         links.igrouz(z) = zoneLink(state, f, 9, z);
         state.subflspaces.remisf(z) = f.real(10);
-        markGainRowFor(state, z, links.iflooz(z));
-        markGainRowFor(state, z, links.igrouz(z));
     }
 
     if (listed) state.prin2.tempz(++state.prin2.ntemp) = z;
     state.wind.hmax = std::max(state.wind.hmax, state.wind.wsred(z));
     if (state.zn.zonea(z) != 0.0) state.bss.iainf(z) = 1;
     if (state.zn.zoneb(z) != 0.0) state.zn.ibvent(z) = 1;
+    // A gain in a zone's air acts on that zone alone: a special zone's links are zones of their own
+    // and take a watt put into the space's air only through the paths between them.
     markDriverRow(state, gainRow(z), z);
 }
 

@@ -298,15 +298,23 @@ bool solveZoneTemperatures(EngineState& s, double tout) {
         for (int i = 1; i <= n; ++i) w.bvec(i, 1) += outdoor * own[i - 1];
         if (zoneColumn(s, j, w.outflow(j))) w.exchanging(++count) = j;
     }
+    for (int i = 1; i <= n; ++i) w.exchangepos(i) = 0;
     for (int a = 1; a <= count; ++a) {
         const int i = w.exchanging(a);
+        w.exchangepos(i) = a;
         for (int b = 1; b <= count; ++b) w.ared(a, b) = w.amat(i, w.exchanging(b));
-        w.bred(a, 1) = w.bvec(i, 1);
     }
+    // The reduced system is inverted, not only solved: the gains that the special zones and the plant
+    // add later in the step change the air exchange too, and are charged it through the same inverse.
     double determ = 0.0;
     int ierr = 0;
-    if (count > 0) matinv(RealMatrix(w.ared), count, RealMatrix(w.bred), 1, determ, ierr);
-    for (int a = 1; a <= count; ++a) w.xzone(w.exchanging(a)) = w.bred(a, 1);
+    if (count > 0) matinv(RealMatrix(w.ared), count, RealMatrix(w.bred), 0, determ, ierr);
+    for (int a = 1; a <= count && ierr == 0; ++a) {
+        double x = 0.0;
+        for (int b = 1; b <= count; ++b) x += w.ared(a, b) * w.bvec(w.exchanging(b), 1);
+        w.xzone(w.exchanging(a)) = x;
+    }
+    w.nexchanging = count;
     // A zone outside the solution: x(i) = b(i) - Σ M(i, j) x(j) over the zones j that exchange air.
     for (int i = 1, a = 1; i <= n; ++i) {
         if (a <= count && w.exchanging(a) == i) {
@@ -319,6 +327,7 @@ bool solveZoneTemperatures(EngineState& s, double tout) {
     }
     bool solved = ierr == 0;
     for (int i = 1; i <= n; ++i) solved = solved && std::isfinite(w.xzone(i));
+    w.airinverse = solved && count > 0;
     if (solved) return true;
     for (int i = 1; i <= n; ++i) w.xzone(i) = s.rf.fut(1, i) + w.tlouv(i);
     return false;
@@ -405,10 +414,70 @@ void injectGain(EngineState& state, int m, double q) {
         }
         return;
     }
+    // The gains of one zone in a step act through one row: a later gain adds to the zone's entry.
+    int& at = loop.injectat(m);
+    if (at >= 1 && at <= loop.ninject && loop.injectzone(at) == m) {
+        loop.injectgain(at) += q;
+        return;
+    }
     if (loop.ninject == loop.injectzone.hi()) superposeBeyondStep(state);
     ++loop.ninject;
+    at = loop.ninject;
     loop.injectzone(loop.ninject) = m;
     loop.injectgain(loop.ninject) = q;
+}
+
+void airCoupledChange(EngineState& state, const PerZone<double>& gain, PerZone<double>& change) {
+    ZoneStepBlock& w = state.zonestep;
+    const int n = state.zones.nzones;
+    PerZone<double>& direct = w.sameeffect;
+    for (int i = 1; i <= n; ++i) direct(i) = 0.0;
+    for (int m = 1; m <= n; ++m) {
+        if (gain(m) == 0.0) continue;
+        const double* c = &state.rf.samestep(1, m);
+        for (int i = 1; i <= n; ++i) direct(i) += gain(m) * c[i - 1];
+    }
+    if (!w.airinverse) {
+        for (int i = 1; i <= n; ++i) change(i) = direct(i);
+        return;
+    }
+    // M Δ = C g on the zones that exchange air; a zone that exchanges none follows from them.
+    const int k = w.nexchanging;
+    for (int a = 1; a <= k; ++a) {
+        double y = 0.0;
+        for (int b = 1; b <= k; ++b) y += w.ared(a, b) * direct(w.exchanging(b));
+        w.reduced(a) = y;
+    }
+    for (int i = 1; i <= n; ++i) {
+        const int a = w.exchangepos(i);
+        if (a > 0) {
+            change(i) = w.reduced(a);
+            continue;
+        }
+        double d = direct(i);
+        for (int b = 1; b <= k; ++b) d -= w.amat(i, w.exchanging(b)) * w.reduced(b);
+        change(i) = d;
+    }
+}
+
+void injectWithAirExchange(EngineState& state, PerZone<double>& gain) {
+    ZoneStepBlock& w = state.zonestep;
+    const int n = state.zones.nzones;
+    airCoupledChange(state, gain, w.addeffect);
+    // The change of each zone's air-flow gain at the changed temperatures, as qflow is worked out.
+    for (int m = 1; m <= n; ++m) {
+        double dq = 0.0;
+        if (w.airinverse && w.outflow(m) != 0.0) {
+            dq = -w.outflow(m) * w.addeffect(m);
+            for (int j = 1; j <= n; ++j)
+                if (w.fcond(m, j) != 0.0) dq += w.fcond(m, j) * w.addeffect(j);
+        }
+        w.addflow(m) = dq;
+        w.qflow(m) += dq;
+        const double q = gain(m) + dq;
+        if (q != 0.0 && std::isfinite(q)) injectGain(state, m, q);
+        gain(m) = 0.0;
+    }
 }
 
 void calcopaquelouvres(double tzone, double toutside, double u, double area, double /*opfac1*/,
@@ -640,7 +709,18 @@ void balanceZones(EngineState& state, int t, int month) {
         }
         const bool again =
             (openPasses < s.additionalcontrol.actl4 && changed) || (comfortPasses < kComfortPasses && closed);
-        if (!again) break;
+        if (!again) {
+            // Windows the comfort test shut on the last pass changed the air flows after they were
+            // solved with the temperatures: the step's exchange is solved once more with the flows
+            // that hold.
+            if (closed) {
+                openingStates(s, ws);
+                louvreGains(s, t);
+                if (s.ventzones.nvzact > 0 && rerun) airFlows(s, t, ws);
+                solved = solveZoneTemperatures(s, tout);
+            }
+            break;
+        }
         for (int i = 1; i <= s.ventzones.nvz; ++i) w.tprev(s.ventzones.ivz(i)) = w.xzone(s.ventzones.ivz(i));
     }
 

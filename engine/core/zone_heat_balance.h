@@ -4,6 +4,7 @@
 // the resulting air-flow and louvre gains added to the future temperatures as sensible gains.
 #pragma once
 
+#include "engine/core/input_blocks.h"
 #include "engine/core/response_blocks.h"
 
 namespace engine {
@@ -20,6 +21,17 @@ double sameStep(const EngineState& state, int m, int i);
 // Adds a sensible gain q (W) held in zone m over the step to every zone's temperature of the step;
 // its effect on the later future temperatures follows with superposeBeyondStep.
 void injectGain(EngineState& state, int m, double q);
+
+// The same-step change of every zone's temperature (K) that gains (W, by zone) added after the step's
+// air flows were solved cause, with the change of the air exchanged at the changed temperatures:
+// M Δ = C g, M the matrix of the step's zone temperatures, C the same-step responses.  Without air
+// exchange (or with a step whose temperatures could not be solved with it) Δ = C g.
+void airCoupledChange(EngineState& state, const PerZone<double>& gain, PerZone<double>& change);
+
+// Injects gains (W, by zone) added after the step's air flows were solved, each with the change of
+// its zone's air-flow gain at the changed temperatures, so that the air exchanged in the step is
+// charged at the temperatures that the step ends with.  The gains are cleared.
+void injectWithAirExchange(EngineState& state, PerZone<double>& gain);
 
 // Conduction gain through an open opaque louvre: gain = U × area × (outside - zone), W.  The two
 // irradiance factors of the louvre's path are not used; the second gain is 0.

@@ -237,10 +237,12 @@ TEST_F(InputReader, ThreeZoneHouseLinksItsSpecialZonesAndNetwork) {
     EXPECT_NEAR(s.subflspaces.remisf(2), 0.9, kTol);
     EXPECT_EQ(s.specialzones.iceilz(3), 1);
     EXPECT_EQ(s.specialzones.iroofz(3), 3);
-    // The zone's own gain row is in use for the zone and for the zones it links.
+    // A space's own gain row is in use for the space alone, not for the zones it links: a watt put
+    // into its air is taken out of that air once.
     EXPECT_EQ(s.zn.idrvuse(453, 2), 1);
-    EXPECT_EQ(s.zn.idrvuse(453, 1), 1);
-    EXPECT_EQ(s.zn.idrvuse(454, 1), 1);
+    EXPECT_EQ(s.zn.idrvuse(454, 3), 1);
+    EXPECT_EQ(s.zn.idrvuse(453, 1), 0);
+    EXPECT_EQ(s.zn.idrvuse(454, 1), 0);
     // Equal azimuth, slope, outside absorptance and emittance share one roof path, whatever AbsI.
     EXPECT_EQ(s.shad.nrpath, 2);
     EXPECT_EQ(s.bss.ispath(3, 2), 1);

@@ -7,6 +7,7 @@
 #include "engine/core/response_factors.h"
 #include "engine/core/state.h"
 #include "engine/core/time_loop.h"
+#include "engine/core/zone_heat_balance.h"
 
 namespace {
 
@@ -149,6 +150,7 @@ TEST_F(SpecialZoneStep, RoofSpaceInjectsTheWholeCorrectionAtItsSettledTemperatur
     rs.arsx(2) = 10.0;
     const double flow = 0.5; // m³/s
     engine::roofspaceadjust_s(s, 2, 1, 3, flow);
+    engine::injectWithAirExchange(s, s.zonestep.addgain);
     const double tc = s.rf.fut(1, 1), ta = s.rf.fut(1, 2), tr = s.rf.fut(1, 3);
 
     auto coefficient = [&](double ts, double length, bool roof) {
@@ -178,6 +180,7 @@ TEST_F(SpecialZoneStep, SubfloorWithoutFilmsOrLengthsChangesNothing) {
     s.subflspaces.asfg(2) = 50.0;
     s.subflspaces.remisf(2) = 0.9;
     engine::subfladjust_s(s, 2, 1, 3, 0.1);
+    engine::injectWithAirExchange(s, s.zonestep.addgain);
     EXPECT_DOUBLE_EQ(s.rf.fut(1, 1), 18.0);
     EXPECT_DOUBLE_EQ(s.rf.fut(1, 2), 14.0);
     EXPECT_DOUBLE_EQ(s.rf.fut(1, 3), 12.0);
