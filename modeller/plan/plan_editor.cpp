@@ -85,6 +85,25 @@ std::string number(int n) {
 
 } // namespace
 
+namespace plan_editor_text {
+
+namespace {
+std::string nodeKeepsOpenings(int limit, std::string_view openings) {
+    return "The node cannot be deleted: its two walls together would have more than " +
+           std::to_string(limit) + " " + std::string(openings);
+}
+} // namespace
+
+std::string NodeKeepsWindows() {
+    return nodeKeepsOpenings(kMaxWindowsPerWall, "windows");
+}
+
+std::string NodeKeepsDoors() {
+    return nodeKeepsOpenings(kMaxDoorsPerWall, "doors");
+}
+
+} // namespace plan_editor_text
+
 PlanEditor::PlanEditor(HouseModel& model, PlanSelection& selection, const PlanScale& scale,
                        PlanEditorView& view)
     : model_(model), selection_(selection), scale_(scale), view_(view) {
@@ -771,8 +790,8 @@ bool PlanEditor::deleteSelectedNodes() {
                 // rather than drop some, the node stays.
                 const TWallRec& before = model_.Walls(z, (k + zone.NodeCount - 1) % zone.NodeCount);
                 const bool windows = before.WindowCount + model_.Walls(z, k).WindowCount > kMaxWindowsPerWall;
-                view_.ShowStatus(
-                    str(windows ? plan_editor_text::kNodeKeepsWindows : plan_editor_text::kNodeKeepsDoors));
+                view_.ShowStatus(windows ? plan_editor_text::NodeKeepsWindows()
+                                         : plan_editor_text::NodeKeepsDoors());
                 continue;
             }
             view_.ShowStatus(str(plan_editor_text::kZoneNodeDeleted));

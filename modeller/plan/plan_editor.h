@@ -59,10 +59,10 @@ inline constexpr std::string_view kInsertSkylight = "Insert skylight";
 inline constexpr std::string_view kInsertStairwell = "Insert stairwell";
 inline constexpr std::string_view kInternalWallDeleted = "Internal wall has been deleted";
 inline constexpr std::string_view kZoneNodeDeleted = "Zone node has been deleted";
-inline constexpr std::string_view kNodeKeepsWindows =
-    "The node cannot be deleted: its two walls together would have more than 10 windows";
-inline constexpr std::string_view kNodeKeepsDoors =
-    "The node cannot be deleted: its two walls together would have more than 10 doors";
+// "The node cannot be deleted: its two walls together would have more than 10 windows" (or doors),
+// with the limit of a wall.
+std::string NodeKeepsWindows();
+std::string NodeKeepsDoors();
 inline constexpr std::string_view kEavesNodeDeleted = "Eaves node has been deleted";
 inline constexpr std::string_view kZoneDeleted = "The zone has been deleted";
 inline constexpr std::string_view kOverlappingZones = "Overlapping zones";
