@@ -8,6 +8,15 @@
 
 namespace pelmora {
 
+void ObstructionEditor::Start() {
+    started_ = model_.SiteObstructions;
+    Select(1, 1);
+}
+
+void ObstructionEditor::Cancel() {
+    model_.SiteObstructions = started_;
+}
+
 void ObstructionEditor::Select(int side, int obstruction) {
     assert(side >= 1 && side <= 4 && obstruction >= 1 && obstruction <= 3);
     side_ = side;
@@ -69,8 +78,19 @@ void ObstructionEditor::Delete() {
 }
 
 void ObstructionEditor::DeleteAll() {
-    for (int side = 1; side <= 4; ++side)
-        for (int k = 1; k <= 3; ++k) clear(model_.SiteObstructions(side)(k));
+    for (int k = 1; k <= 3; ++k) clear(model_.SiteObstructions(side_)(k));
+}
+
+bool ObstructionEditor::holdsSomething(const TObstructionRec& obstruction) const {
+    return obstruction.D != 0.0 || obstruction.L1 != 0.0 || obstruction.L2 != 0.0 || obstruction.H != 0.0 ||
+           obstruction.Shading != model_.DefaultObstructionShading;
+}
+
+std::vector<int> ObstructionEditor::UnseenObstructionsHeld() const {
+    std::vector<int> unseen;
+    for (int k = 1; k <= 3; ++k)
+        if (k != obstruction_ && holdsSomething(model_.SiteObstructions(side_)(k))) unseen.push_back(k);
+    return unseen;
 }
 
 void ObstructionEditor::Copy() {
