@@ -63,10 +63,15 @@ inline constexpr std::string_view kZoneNodeDeleted = "Zone node has been deleted
 // with the limit of a wall.
 std::string NodeKeepsWindows();
 std::string NodeKeepsDoors();
+// "Delete Zone 2 (Kitchen) with its walls, openings and stairwells?"
+std::string ZoneDeletionQuestion(int zone, const std::string& name);
 inline constexpr std::string_view kEavesNodeDeleted = "Eaves node has been deleted";
 inline constexpr std::string_view kZoneDeleted = "The zone has been deleted";
 inline constexpr std::string_view kOverlappingZones = "Overlapping zones";
-inline constexpr std::string_view kOutlineCrossesItself = "The zone outline crosses itself: go on drawing";
+inline constexpr std::string_view kOutlinePointCrosses =
+    "That point would make the zone outline cross itself: place another";
+inline constexpr std::string_view kClosingEdgeCrosses =
+    "Closing here would make the zone outline cross itself: go on drawing";
 inline constexpr std::string_view kFinishDrawingFirst = "Finish the outline or internal wall before zooming";
 } // namespace plan_editor_text
 
@@ -94,6 +99,8 @@ class PlanEditorView : public PlanView {
     virtual void DrawDoorNode(int zone, int wall, int k) = 0;
     // Shows a text in panel 1 of the status bar (the zone whose nodes are being dragged).
     virtual void ShowZoneArea(const std::string& /*text*/) {}
+    // Asks a question with Yes and No; true for Yes.
+    virtual bool Confirm(const std::string& question) = 0;
 };
 
 // How the pointer moved from the anchor, for restricted movement.
@@ -115,7 +122,7 @@ class PlanEditor {
     void MoveFreeClick();
     void Move090Click();
     void ReleaseSBClick();
-    // "Delete Node, Door, Window, Wall" and "Delete Zone".
+    // "Delete Node, Door, Window, Wall" and "Delete Zone"; a zone goes only when the user says Yes.
     void SBDeleteClick();
     void SBDelZoneClick();
 
