@@ -68,10 +68,8 @@ std::string ZoneDeletionQuestion(int zone, const std::string& name);
 inline constexpr std::string_view kEavesNodeDeleted = "Eaves node has been deleted";
 inline constexpr std::string_view kZoneDeleted = "The zone has been deleted";
 inline constexpr std::string_view kOverlappingZones = "Overlapping zones";
-inline constexpr std::string_view kOutlinePointCrosses =
-    "That point would make the zone outline cross itself: place another";
-inline constexpr std::string_view kClosingEdgeCrosses =
-    "Closing here would make the zone outline cross itself: go on drawing";
+inline constexpr std::string_view kOutlinePointCrosses = "Point not placed: crosses outline";
+inline constexpr std::string_view kClosingEdgeCrosses = "Not closed: would cross outline";
 inline constexpr std::string_view kFinishDrawingFirst = "Finish the outline or internal wall before zooming";
 } // namespace plan_editor_text
 

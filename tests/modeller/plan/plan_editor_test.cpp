@@ -126,7 +126,7 @@ TEST_F(PlanEditorTest, APointThatWouldMakeTheOutlineCrossItselfIsRefused) {
         EXPECT_EQ(editor.OutlineLastNode, static_cast<int>(c.placed.size()) - 1) << "the point is not placed";
         for (std::size_t k = 0; k < c.placed.size(); ++k)
             EXPECT_EQ(model.ZoneNodes(z, static_cast<int>(k)), c.placed[k]);
-        EXPECT_EQ(view.status, "That point would make the zone outline cross itself: place another");
+        EXPECT_EQ(view.status, "Point not placed: crosses outline");
         EXPECT_EQ(view.beeps, 1);
         editor.AbandonOutline();
         EXPECT_EQ(model.ZoneCount, 0);
@@ -144,7 +144,7 @@ TEST_F(PlanEditorTest, AClosingEdgeThatWouldCrossTheOutlineIsRefusedAndDrawingGo
     EXPECT_TRUE(editor.IsDown(PlanTool::DrawNewZone));
     EXPECT_EQ(editor.OutlineLastNode, 3);
     EXPECT_EQ(model.Zones(model.ZoneCount).NodeCount, 0) << "no zone is made of it";
-    EXPECT_EQ(view.status, "Closing here would make the zone outline cross itself: go on drawing");
+    EXPECT_EQ(view.status, "Not closed: would cross outline");
     EXPECT_EQ(view.beeps, 1);
 
     click({280, 200});
