@@ -245,6 +245,7 @@ class TMainForm : public QMainWindow, public PlanEditorView {
     void DrawDoorNode(int zone, int wall, int k) override;
     void ShowZoneArea(const std::string& text) override;
     bool Confirm(const std::string& question) override;
+    void Inform(const std::string& text) override;
 
     // ---- Commands ------------------------------------------------------------------------------
     void SBeditButtonClick();

@@ -99,6 +99,8 @@ class PlanEditorView : public PlanView {
     virtual void ShowZoneArea(const std::string& /*text*/) {}
     // Asks a question with Yes and No; true for Yes.
     virtual bool Confirm(const std::string& question) = 0;
+    // Tells the user something in an information box.
+    virtual void Inform(const std::string& text) = 0;
 };
 
 // How the pointer moved from the anchor, for restricted movement.

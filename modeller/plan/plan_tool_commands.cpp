@@ -154,6 +154,10 @@ bool TMainForm::Confirm(const std::string& question) {
     return services_.messages.confirm(QString::fromStdString(question), false) == platform::Answer::Yes;
 }
 
+void TMainForm::Inform(const std::string& text) {
+    services_.messages.information(QString::fromStdString(text));
+}
+
 void TMainForm::ShowPicked(const std::string& text) {
     StatusBar1->setPanelText(2, QString::fromStdString(text));
 }

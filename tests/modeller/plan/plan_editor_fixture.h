@@ -53,6 +53,7 @@ class RecordingPlan : public pelmora::PlanEditorView {
     bool Confirm(const std::string& question) override {
         return messages.confirm(QString::fromStdString(question), false) == platform::Answer::Yes;
     }
+    void Inform(const std::string& text) override { messages.information(QString::fromStdString(text)); }
 
   private:
     pelmora::HouseModel& model_;
