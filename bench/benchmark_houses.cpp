@@ -187,6 +187,8 @@ enum Wall { North = 0, East = 1, South = 2, West = 3 };
 class YesToStairwells : public StairwellQuestion {
   public:
     bool ConfirmStairwellDeletion(const std::string&) override { return true; }
+    // The house is written as the modeller writes it; the report is for a person at the screen.
+    void ReportDeletedWindows(const std::string&) override {}
 };
 
 // A rectangular zone drawn clockwise on the plan; walls 0..3 face north, east, south and west.

@@ -105,6 +105,21 @@ namespace {
 
 constexpr double kHighestIrradiance = 1420.0; // W/m², the extraterrestrial irradiance at perihelion
 
+struct ClimateFieldRange {
+    ClimateField field;
+    std::string_view name;    // as a message names it
+    std::string_view columns; // of the record
+    double lowest, highest;   // in the field's unit
+    std::string_view unit;
+};
+
+// The range of every measured field, in record order.
+//   dry bulb -70 to 60 °C: below the coldest and above the hottest air ever measured where people live;
+//   moisture 0 to 50 g/kg: saturated air at 40 °C holds 49 g/kg;
+//   wind speed 0 to 60 m/s: above any hourly mean wind but a tornado's;
+//   wind direction code 0 (calm) to 16 (north);
+//   diffuse and direct 0 to 1420 W/m²: no irradiance exceeds the sun's outside the atmosphere at
+//   perihelion (1367 W/m² × 1.035).
 constexpr std::array<ClimateFieldRange, 6> kRanges{{
     {ClimateField::DryBulb, "dry bulb", "11-14", -70.0, 60.0, "°C"},
     {ClimateField::Moisture, "moisture", "15-17", 0.0, 50.0, "g/kg"},
@@ -151,10 +166,6 @@ std::string dateText(int month, int day, int hour) {
 }
 
 } // namespace
-
-std::span<const ClimateFieldRange> climateFieldRanges() {
-    return kRanges;
-}
 
 ClimateField fieldOutOfRange(const ClimateRecordFields& record) {
     for (const ClimateFieldRange& range : kRanges) {

@@ -57,23 +57,6 @@ int daysInMonth(int month);
 // one column can hold is a cover in oktas, 9 for a sky hidden from view.
 enum class ClimateField { None, DryBulb, Moisture, WindSpeed, WindCode, Diffuse, Direct };
 
-struct ClimateFieldRange {
-    ClimateField field;
-    std::string_view name;    // as a message names it
-    std::string_view columns; // of the record
-    double lowest, highest;   // in the field's unit
-    std::string_view unit;
-};
-
-// The range of every measured field, in record order.
-//   dry bulb -70 to 60 °C: below the coldest and above the hottest air ever measured where people live;
-//   moisture 0 to 50 g/kg: saturated air at 40 °C holds 49 g/kg;
-//   wind speed 0 to 60 m/s: above any hourly mean wind but a tornado's;
-//   wind direction code 0 (calm) to 16 (north);
-//   diffuse and direct 0 to 1420 W/m²: no irradiance exceeds the sun's outside the atmosphere at
-//   perihelion (1367 W/m² × 1.035).
-std::span<const ClimateFieldRange> climateFieldRanges();
-
 // The first measured field of `record` outside its range, or None.  Allocates nothing.
 ClimateField fieldOutOfRange(const ClimateRecordFields& record);
 
@@ -88,8 +71,6 @@ std::string fieldRangeText(ClimateField field, const ClimateRecordFields& record
 class ClimateCalendar {
   public:
     explicit ClimateCalendar(bool yearFromFirstOfJanuary) : yearStart_(yearFromFirstOfJanuary) {}
-    // Forgets every record taken: the next one is a first record again.
-    void restart() { taken_ = 0; }
     // Takes the date of the next record; false when it is not the one the calendar expects (the
     // calendar then stays at the record before).
     bool take(int month, int day, int hour);

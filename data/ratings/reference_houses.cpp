@@ -72,6 +72,8 @@ struct Point {
 class NoQuestion : public StairwellQuestion {
   public:
     bool ConfirmStairwellDeletion(const std::string&) override { return true; }
+    // The house is rated as the modeller rates it; the report is for a person at the screen.
+    void ReportDeletedWindows(const std::string&) override {}
 };
 
 void applyConstruction(HouseModel& model, Standard standard) {

@@ -88,11 +88,6 @@ std::optional<RCMaterial> ParseRCMaterial(std::string_view line) {
     return m;
 }
 
-std::optional<std::string> RCMaterialFault(std::string_view line) {
-    RCMaterial m;
-    return parseMaterialLine(line, m);
-}
-
 RCPropsRead ReadRCProps(const std::filesystem::path& programFolder) {
     RCPropsRead result;
     const std::filesystem::path data = programFolder / "Data";

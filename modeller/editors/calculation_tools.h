@@ -32,19 +32,16 @@ struct RCPropsRead {
     std::optional<std::string> error;  // why the file was refused, naming it
 };
 
-// Reads "<program folder>/Data/RCProps.TXT": one material per line, three numbers and a name.  A file
-// with a line that is no material (see RCMaterialFault), or with more materials than the tables hold,
+// Reads "<program folder>/Data/RCProps.TXT": one material per line, three numbers and a name.  A line
+// is a material when it starts with a whole code of 1 to 999, a heat capacity of 0 to 10000
+// kJ/(m3 K) and a resistivity above 0 and at most 1000 m K/W, and its name holds no control
+// character.  A file with a line that is no material, or with more materials than the tables hold,
 // is refused whole with an error naming the file and the line.  Blank lines are not materials.
 RCPropsRead ReadRCProps(const std::filesystem::path& programFolder);
 
 // One material line: code, heat capacity, resistivity, then the name (everything after the third
 // number).  Nothing for a line that is no material.
 std::optional<RCMaterial> ParseRCMaterial(std::string_view line);
-
-// Why a line is no material, or nothing when it is one: it must start with a whole code of 1 to 999, a
-// heat capacity of 0 to 10000 kJ/(m3 K) and a resistivity above 0 and at most 1000 m K/W, and its name
-// must hold no control character.
-std::optional<std::string> RCMaterialFault(std::string_view line);
 
 // The first material whose name is `name`, 1-based, or 0.
 int FirstMaterialNamed(const std::vector<RCMaterial>& materials, std::string_view name);

@@ -13,6 +13,15 @@ std::string obstruction_text::DistanceRefused(double d) {
            FixedText(d, 2) + " m the obstruction would stand inside or behind the walls that face it.";
 }
 
+void ObstructionEditor::Start() {
+    started_ = model_.SiteObstructions;
+    Select(1, 1);
+}
+
+void ObstructionEditor::Cancel() {
+    model_.SiteObstructions = started_;
+}
+
 void ObstructionEditor::Select(int side, int obstruction) {
     assert(side >= 1 && side <= 4 && obstruction >= 1 && obstruction <= 3);
     side_ = side;
@@ -87,8 +96,19 @@ void ObstructionEditor::Delete() {
 
 void ObstructionEditor::DeleteAll() {
     distanceBeforeTyping_.reset();
-    for (int side = 1; side <= 4; ++side)
-        for (int k = 1; k <= 3; ++k) clear(model_.SiteObstructions(side)(k));
+    for (int k = 1; k <= 3; ++k) clear(model_.SiteObstructions(side_)(k));
+}
+
+bool ObstructionEditor::holdsSomething(const TObstructionRec& obstruction) const {
+    return obstruction.D != 0.0 || obstruction.L1 != 0.0 || obstruction.L2 != 0.0 || obstruction.H != 0.0 ||
+           obstruction.Shading != model_.DefaultObstructionShading;
+}
+
+std::vector<int> ObstructionEditor::UnseenObstructionsHeld() const {
+    std::vector<int> unseen;
+    for (int k = 1; k <= 3; ++k)
+        if (k != obstruction_ && holdsSomething(model_.SiteObstructions(side_)(k))) unseen.push_back(k);
+    return unseen;
 }
 
 void ObstructionEditor::Copy() {

@@ -1,6 +1,7 @@
 // The site obstructions editor: up to three obstructions in front of each of the four sides of the
 // plan, each with its distance, its two ends along the side, its height and a monthly shading
-// schedule.  Every accepted value goes into the model at once; there is nothing to cancel.
+// schedule.  Every accepted value goes into the model at once; Cancel puts back every obstruction as
+// the editor found it when it started.
 #pragma once
 
 #include "modeller/editors/element_clipboard.h"
@@ -9,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pelmora {
 
@@ -32,8 +34,11 @@ class ObstructionEditor {
     ObstructionEditor(HouseModel& model, ElementClipboard& clipboard)
         : model_(model), clipboard_(clipboard) {}
 
-    // Selects side 1 (top of the plan) and obstruction 1, as every showing of the dialog starts.
-    void Start() { Select(1, 1); }
+    // Keeps the site's obstructions as they are, for Cancel, and selects side 1 (top of the plan) and
+    // obstruction 1, as every showing of the dialog starts.
+    void Start();
+    // Puts back every obstruction as it was at Start.
+    void Cancel();
     // Selects obstruction `obstruction` (1..3) of side `side` (1 top, 2 right, 3 bottom, 4 left) and
     // takes its values into the editor.
     void Select(int side, int obstruction);
@@ -60,8 +65,11 @@ class ObstructionEditor {
 
     // Clears the selected obstruction: no size, the default monthly shading.
     void Delete();
-    // Clears every obstruction of the site, on all four sides, whichever side is selected.
+    // Clears the three obstructions of the selected side.
     void DeleteAll();
+    // The obstructions of the selected side, other than the selected one, that hold a size or a
+    // schedule of their own: what DeleteAll would clear unseen.
+    std::vector<int> UnseenObstructionsHeld() const;
 
     void Copy();
     bool CanPaste() const { return clipboard_.Valid(ClipboardEntry::Obstructions); }
@@ -74,8 +82,11 @@ class ObstructionEditor {
     const double& field(Value value) const;
     void clear(TObstructionRec& obstruction) const;
 
+    bool holdsSomething(const TObstructionRec& obstruction) const;
+
     HouseModel& model_;
     ElementClipboard& clipboard_;
+    decltype(HouseModel::SiteObstructions) started_{}; // as they were at Start
     int side_ = 1;
     int obstruction_ = 1;
     // D of the selected obstruction before the typing under way, while D is being typed.

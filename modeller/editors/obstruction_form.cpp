@@ -82,6 +82,15 @@ QPixmap sidePicture(int side) {
     return picture;
 }
 
+// "Obstructions 2 and 3 of this orientation are not shown and will be deleted too. ..."
+QString unseenObstructionsQuestion(const std::vector<int>& unseen) {
+    const QString which = unseen.size() == 1
+                              ? "Obstruction " + QString::number(unseen[0]) + " of this orientation is"
+                              : "Obstructions " + QString::number(unseen[0]) + " and " +
+                                    QString::number(unseen[1]) + " of this orientation are";
+    return which + " not shown and will be deleted too. Delete all obstructions for this orientation?";
+}
+
 platform::EditBox* valueBox(QWidget* parent, const char* name) {
     auto* box = new platform::EditBox(parent);
     box->setObjectName(name);
@@ -168,6 +177,7 @@ TObstructionForm::TObstructionForm(HouseModel& model, ElementClipboard& clipboar
     SBDeleteAll = speedButton(this, "SBDeleteAll", "Delete All",
                               "Delete all shading by obstructions for this orientation");
     OKSB = speedButton(this, "OKSB", "  OK", "Close accepting changes");
+    CancelSB = speedButton(this, "CancelSB", "Cancel", "Close without changes");
     CopyButton = speedButton(this, "CopyButton", "Copy", "Copy");
     PasteButton = speedButton(this, "PasteButton", "Paste", "Paste");
     HelpButton = speedButton(this, "HelpButton", "Help", "Help");
@@ -184,6 +194,7 @@ TObstructionForm::TObstructionForm(HouseModel& model, ElementClipboard& clipboar
         buttonRow->addWidget(b);
     buttonRow->addStretch();
     buttonRow->addWidget(OKSB);
+    buttonRow->addWidget(CancelSB);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(sideRow);
     layout->addWidget(pictures, 0, Qt::AlignHCenter);
@@ -215,6 +226,7 @@ TObstructionForm::TObstructionForm(HouseModel& model, ElementClipboard& clipboar
             platform::guarded(m, [this] { PasteButtonClick(); }));
     connect(HelpButton, &QAbstractButton::clicked, this, [this] { HelpButtonClick(); });
     connect(OKSB, &QAbstractButton::clicked, this, [this] { OKSBClick(); });
+    connect(CancelSB, &QAbstractButton::clicked, this, [this] { CancelSBClick(); });
 }
 
 void TObstructionForm::showEvent(QShowEvent* event) {
@@ -246,6 +258,7 @@ void TObstructionForm::FormShow() {
     }
     SchedButton->setEnabled(static_cast<bool>(ShowSchedule));
     PasteButton->setVisible(editor_.CanPaste());
+    editor_.Start();
     sideClick(1);
 }
 
@@ -311,8 +324,18 @@ void TObstructionForm::SBDeleteClick() {
 }
 
 void TObstructionForm::SBDeleteAllClick() {
+    // The dialog shows one obstruction of the side: the others are cleared only when the user says so.
+    const std::vector<int> unseen = editor_.UnseenObstructionsHeld();
+    if (!unseen.empty() &&
+        messages_.confirm(unseenObstructionsQuestion(unseen), false) != platform::Answer::Yes)
+        return;
     editor_.DeleteAll();
     ChangeValues();
+}
+
+void TObstructionForm::CancelSBClick() {
+    editor_.Cancel();
+    reject();
 }
 
 void TObstructionForm::CopyButtonClick() {

@@ -1,5 +1,6 @@
 // The site obstructions dialog ("Sun Obstructions"): the widgets over an ObstructionEditor.  Every
-// accepted value is in the model as soon as it is typed; closing the dialog in any way keeps it.
+// accepted value is in the model as soon as it is typed; OK, Enter and Escape keep it, Cancel puts
+// back every obstruction as the dialog found it.
 #pragma once
 
 #include "modeller/editors/obstruction_editor.h"
@@ -59,6 +60,7 @@ class TObstructionForm : public platform::Dialog {
     void DEditEndTyping();
     // Ends the typing in the value boxes; closes the dialog unless a value was refused.
     void OKSBClick();
+    void CancelSBClick();
 
     // ---- Components --------------------------------------------------------------------------
     platform::SpeedButton *NSB, *ESB, *SSB, *WSB;
@@ -67,7 +69,7 @@ class TObstructionForm : public platform::Dialog {
     platform::EditBox *L1Edit, *L2Edit, *DEdit, *HEdit;
     QPushButton* SchedButton;
     QCheckBox* ShadeCheckBox;
-    platform::SpeedButton *SBDelete, *SBDeleteAll, *OKSB, *CopyButton, *PasteButton, *HelpButton;
+    platform::SpeedButton *SBDelete, *SBDeleteAll, *OKSB, *CancelSB, *CopyButton, *PasteButton, *HelpButton;
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -15,10 +15,6 @@
 
 namespace pelmora {
 
-inline constexpr std::int32_t kSlabOnGroundFloor = 1;      // record of "ExtFloormaterial.DB"
-inline constexpr std::int32_t kSuspendedConcreteFloor = 4; // record of "ExtFloormaterial.DB"
-inline constexpr std::int32_t kVeryOpenFloor = 0;          // FloorVentilation: outside air below
-
 struct SimulatedExtFloor {
     std::int32_t Material = 0;         // record of "ExtFloormaterial.DB"
     std::int32_t FloorVentilation = 0; // 0..2

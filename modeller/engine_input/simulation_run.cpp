@@ -242,6 +242,10 @@ bool MessageStairwellQuestion::ConfirmStairwellDeletion(const std::string& text)
     return messages_.confirm(QString::fromStdString(text), false) == platform::Answer::Yes;
 }
 
+void MessageStairwellQuestion::ReportDeletedWindows(const std::string& text) {
+    messages_.information(QString::fromStdString(text));
+}
+
 bool SimulationCommands::reportFaults(const std::vector<std::string>& messages) {
     if (messages.empty()) return false;
     s_.messages.beep();

@@ -145,11 +145,13 @@ class SimulationHandOver {
     virtual void ShowAnalysis() = 0;
 };
 
-// The stairwell question of the pre-simulation pass as a Yes/No box.
+// The stairwell question of the pre-simulation pass as a Yes/No box, its deleted windows as an
+// information box.
 class MessageStairwellQuestion : public StairwellQuestion {
   public:
     explicit MessageStairwellQuestion(platform::MessageService& messages) : messages_(messages) {}
     bool ConfirmStairwellDeletion(const std::string& text) override;
+    void ReportDeletedWindows(const std::string& text) override;
 
   private:
     platform::MessageService& messages_;

@@ -166,6 +166,12 @@ struct TExtFloorRec {
     bool operator==(const TExtFloorRec&) const = default;
 };
 
+// The external floors that the model's rules name: a slab on ground stands on the earth (level 1
+// only); the suspended concrete slab with outside air below is what a floor above it has.
+inline constexpr std::int32_t kSlabOnGroundFloor = 1;      // record of "ExtFloormaterial.DB"
+inline constexpr std::int32_t kSuspendedConcreteFloor = 4; // record of "ExtFloormaterial.DB"
+inline constexpr std::int32_t kVeryOpenFloor = 0;          // FloorVentilation: outside air below
+
 // The ceiling between a zone and the level above, kept with the lower zone.
 struct TIntCeilingRec {
     std::int32_t Material = 0;   // record of "IntFloorMaterial.DB"

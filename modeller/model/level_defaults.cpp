@@ -10,10 +10,7 @@ namespace pelmora {
 
 namespace {
 
-constexpr std::int32_t kSlabOnGround = 1;      // record of "ExtFloormaterial.DB"
-constexpr std::int32_t kSuspendedConcrete = 4; // record of "ExtFloormaterial.DB"
-constexpr std::int32_t kVeryOpen = 0;          // FloorVentilation: outside air below
-constexpr std::int32_t kEnclosed = 2;
+constexpr std::int32_t kEnclosed = 2;            // FloorVentilation
 constexpr std::int32_t kTimberSkylightFrame = 2; // record of "SkyFrame.DB"
 
 } // namespace
@@ -35,12 +32,12 @@ void SetDefaultDefaults(HouseModel& model, int level) {
     // from the suspended concrete slab with outside air under it, which is what the part of its floor
     // that overhangs the level below has.
     const bool onGround = level == 1;
-    d.DefFloorMaterial = onGround ? kSlabOnGround : kSuspendedConcrete;
+    d.DefFloorMaterial = onGround ? kSlabOnGroundFloor : kSuspendedConcreteFloor;
     d.DefFloorInsulation = 1;
     d.DefFloorAddedR = 1.0;
     d.DefUnderFloorHeight = 600.0;
     d.DefFloorSpare = 0;
-    d.DefFloorVentilation = onGround ? kEnclosed : kVeryOpen;
+    d.DefFloorVentilation = onGround ? kEnclosed : kVeryOpenFloor;
     d.DefFloorVentArea = 0;
     d.DefFloorCovering = 2;
     d.DefIntCeilingAddedR = 1.0;

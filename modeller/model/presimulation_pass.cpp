@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 #include <vector>
 
@@ -154,6 +155,19 @@ std::string StairwellQuestionText(int upperZone, int lowerZone) {
            std::string(presimulation_text::kStairwellsWillBeDeleted);
 }
 
+std::string DeletedWindowsText(const HouseModel& model, const std::vector<RemovedWindow>& windows) {
+    std::string text(presimulation_text::kWindowsOnSharedWallsDeleted);
+    for (const RemovedWindow& w : windows) {
+        char width[32];
+        std::snprintf(width, sizeof width, "%.2f", w.Width);
+        const std::string& name = model.Zones(w.Zone).Name;
+        text += "\nWindow " + std::to_string(w.Window) + " of Wall " + std::to_string(w.Wall + 1) +
+                " of Zone " + std::to_string(w.Zone) + (name.empty() ? "" : " (" + name + ")") + ", " +
+                width + " m wide";
+    }
+    return text;
+}
+
 bool ScratchCalcs(HouseModel& model, PlanView& view, StairwellQuestion& question) {
     DeleteUnwantedIntWall(model, view);
     for (int z = model.ZoneCount; z >= 1; --z)
@@ -169,7 +183,8 @@ bool ScratchCalcs(HouseModel& model, PlanView& view, StairwellQuestion& question
     view.RestoreAll();
 
     for (int level = 1; level <= model.LevelCount; ++level) CalculateWallValues(model, view, level);
-    DelWindowsBnZones(model, view);
+    const std::vector<RemovedWindow> removed = DelWindowsBnZones(model, view);
+    if (!removed.empty()) question.ReportDeletedWindows(DeletedWindowsText(model, removed));
     // Every opening of every level stands where its position puts it at the current scale.
     for (int z = 1; z <= model.ZoneCount; ++z) PlaceOpeningPoints(model, z);
     for (int level = 1; level <= model.LevelCount; ++level) CalcEaves(model, level);

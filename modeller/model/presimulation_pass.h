@@ -8,18 +8,23 @@
 
 #include "modeller/model/house_model.h"
 #include "modeller/model/plan_view.h"
+#include "modeller/model/wall_values.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pelmora {
 
-// The one question the pass may ask.  The main window shows it with Yes and No buttons; tests answer.
+// What the pass asks and tells the user: the one question it may ask, about stairwells, which the
+// main window shows with Yes and No buttons, and the windows it had to delete, which it shows in an
+// information box.  Tests answer and record.
 class StairwellQuestion {
   public:
     virtual ~StairwellQuestion() = default;
     // True for Yes.
     virtual bool ConfirmStairwellDeletion(const std::string& text) = 0;
+    virtual void ReportDeletedWindows(const std::string& text) = 0;
 };
 
 namespace presimulation_text {
@@ -27,12 +32,19 @@ inline constexpr std::string_view kStairwellCannotBeShared = " can not share a s
 inline constexpr std::string_view kStairwellsWillBeDeleted =
     " All stairwells to these zones will be deleted if you procede. Do you wish to procede?";
 inline constexpr std::string_view kDeletingInternalWall = "Deleting Internal wall ";
+inline constexpr std::string_view kWindowsOnSharedWallsDeleted =
+    "Windows cannot stand on a wall between two zones. These windows were deleted:";
 } // namespace presimulation_text
 
 // "Zone 4 and Zone 1 can not share a specified stairwell. All stairwells to these zones ..."
 std::string StairwellQuestionText(int upperZone, int lowerZone);
 
-// The whole pass.  Returns RunCancelled: true when the user declined to delete stairwells; the pass
+// "Windows cannot stand on ...:" and a line for each window, such as
+// "Window 1 of Wall 3 of Zone 1 (Living), 1.20 m wide" (walls counted from 1).
+std::string DeletedWindowsText(const HouseModel& model, const std::vector<RemovedWindow>& windows);
+
+// The whole pass.  Windows on walls between two zones of the current level are deleted and reported.
+// Returns RunCancelled: true when the user declined to delete stairwells; the pass
 // has then run to its end all the same and its changes stay.
 [[nodiscard]] bool ScratchCalcs(HouseModel& model, PlanView& view, StairwellQuestion& question);
 

@@ -229,14 +229,21 @@ bool ReduceNodes(HouseModel& model, PlanView& view, int level) {
     return true;
 }
 
-void DelWindowsBnZones(HouseModel& model, PlanView& view) {
+std::vector<RemovedWindow> DelWindowsBnZones(HouseModel& model, PlanView& view) {
+    std::vector<RemovedWindow> removed;
     view.DrawAllOnCurrentLevel();
     for (int z = 1; z <= model.ZoneCount; ++z) {
         if (!onLevel(model, z, model.CurrentLevel)) continue;
-        for (int w = 0; w < model.Zones(z).NodeCount; ++w)
-            if (model.Walls(z, w).AdjZone != 0) model.Walls(z, w).WindowCount = 0;
+        for (int w = 0; w < model.Zones(z).NodeCount; ++w) {
+            TWallRec& wall = model.Walls(z, w);
+            if (wall.AdjZone == 0) continue;
+            for (int k = 1; k <= wall.WindowCount; ++k)
+                removed.push_back({z, w, k, model.WallWindows(z, w, k).Width});
+            wall.WindowCount = 0;
+        }
     }
     view.DrawAllOnCurrentLevel();
+    return removed;
 }
 
 } // namespace pelmora

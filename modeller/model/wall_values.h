@@ -8,6 +8,8 @@
 #include "modeller/model/house_model.h"
 #include "modeller/model/plan_view.h"
 
+#include <vector>
+
 namespace pelmora {
 
 // Splits the level's edges at every node of the level lying on them, then recomputes adjacency,
@@ -36,8 +38,17 @@ void FindAdjZonesOrientationsLength(HouseModel& model, int level);
 // An outline keeps at least three nodes.
 bool ReduceNodes(HouseModel& model, PlanView& view, int level);
 
-// On the current level, removes the windows of every wall between two zones.  Doors stay.
-void DelWindowsBnZones(HouseModel& model, PlanView& view);
+// A window removed from a wall, as it was: window `Window` of wall `Wall` (0-based) of `Zone`.
+struct RemovedWindow {
+    int Zone = 0;
+    int Wall = 0;
+    int Window = 0;
+    double Width = 0.0; // m
+};
+
+// On the current level, removes the windows of every wall between two zones, and returns them.
+// Doors stay.
+std::vector<RemovedWindow> DelWindowsBnZones(HouseModel& model, PlanView& view);
 
 // Copies wall record `from` into wall slot `to`; the engine input writer's working fields stay with
 // the slot, which that writer fills on every run.

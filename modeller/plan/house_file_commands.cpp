@@ -1,7 +1,9 @@
 // The main window's house file commands: new house, open, save, save in another folder, and the
 // save prompt when a house is replaced or the window closes.
 #include "common/file_lookup.h"
+#include "modeller/model/house_file.h"
 #include "modeller/model/level_defaults.h"
+#include "modeller/model/plan_operations.h"
 #include "modeller/model/zone_removal.h"
 #include "modeller/plan/main_form.h"
 #include "modeller/plan/project_details_form.h"
@@ -21,6 +23,7 @@ namespace pelmora {
 namespace {
 
 constexpr const char* kNewProject = "New Project";
+constexpr const char* kUnnamedPrompt = "Save Changes to the unnamed house ?";
 constexpr const char* kHouseFilter = "VORT House Files   *.VOR|*.VOR|All Files                    *.*|*.*";
 constexpr const char* kSoftwareName = "VORT";
 constexpr const char* kSoftwareVersion = "4.1";
@@ -52,15 +55,42 @@ void TMainForm::DiscardZone(int zone) {
 
 // ---- Save prompt -------------------------------------------------------------------------------
 
+std::string TMainForm::savedForm() const {
+    auto stored = std::make_unique<HouseModel>(model_);
+    ScalePlanCoordinates(*stored, 1.0 / model_.Magnification);
+    stored->Magnification = 1.0;
+    std::string form = houseFileText(*stored);
+    for (int level = 1; level <= kMaxLevels; ++level) form += model_.LevelPictures(level).Present ? '1' : '0';
+    return form;
+}
+
 bool TMainForm::savePrompt() {
     const bool named = !model_.ProjectName.empty() && model_.ProjectName != kNewProject;
-    if (!named) return true;
+    if (!named) return !hasUnsavedWork() || unnamedSavePrompt();
     const auto answer = services_.messages.confirm("Save Changes to " + houseFileName() + " ?", true);
     switch (answer) {
     case platform::Answer::Yes:
         SaveAnswer = 1;
         SBsaveClick();
         return true;
+    case platform::Answer::No:
+        SaveAnswer = 2;
+        return true;
+    case platform::Answer::Cancel:
+        SaveAnswer = 0;
+        return false;
+    }
+    return false;
+}
+
+// An unnamed house has no file of its own: Yes saves it through the save-in-new-folder dialog, and
+// a save that does not happen there keeps the house as Cancel does.
+bool TMainForm::unnamedSavePrompt() {
+    switch (services_.messages.confirm(kUnnamedPrompt, true)) {
+    case platform::Answer::Yes:
+        SaveAnswer = 0;
+        SaveAsSBClick();
+        return SaveAnswer == 1;
     case platform::Answer::No:
         SaveAnswer = 2;
         return true;
@@ -185,6 +215,7 @@ void TMainForm::ResetJob() {
     // Nothing the status bar said of the last house (its zones, the element picked, a file action)
     // belongs to the new one.
     for (int panel = 0; panel < StatusBar1->panelCount(); ++panel) StatusBar1->setPanelText(panel, {});
+    markSaved();
 }
 
 // ---- Open --------------------------------------------------------------------------------------
@@ -200,7 +231,7 @@ void TMainForm::SBopenFileClick() {
     const auto file = services_.files.openFile(request);
     if (!file) return;
     // The file is read once into a copy first: a file that cannot be read is reported before the
-    // house on the screen is given up (an unnamed house is replaced without a save prompt).
+    // save prompt, so the house on the screen is never given up for it.
     {
         auto probe = std::make_unique<HouseModel>(model_);
         probe->HouseFileOpenName = file->toStdString();
@@ -237,6 +268,7 @@ void TMainForm::SBopenFileClick() {
     ChangeBearings();
     ShowPic(1);
     ChangeMagnitude(1);
+    markSaved();
     if (pictureFault) std::rethrow_exception(pictureFault);
 }
 
@@ -318,6 +350,7 @@ void TMainForm::ChangeScaleAndSave() {
     HouseFiles.Write(*stored);
     StatusBar1->setPanelText(0, "Saved as " + q(model_.HouseFileSaveName));
     SaveAnswer = 1;
+    markSaved();
 }
 
 } // namespace pelmora

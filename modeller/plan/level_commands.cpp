@@ -39,6 +39,20 @@ class CompassFaceEvents : public QObject {
     TMainForm& main_;
 };
 
+int zonesOnLevel(const HouseModel& model, int level) {
+    int count = 0;
+    for (int z = 1; z <= model.ZoneCount; ++z)
+        if (model.Zones(z).Level == level) ++count;
+    return count;
+}
+
+// Deleting a level with zones takes its zones and every stairwell of the house with it.
+QString levelDeletionQuestion(int level, int zones) {
+    return "Delete Level " + QString::number(level) + " and its " + QString::number(zones) +
+           (zones == 1 ? " zone" : " zones") +
+           "? Every stairwell and void of the house is deleted with them.";
+}
+
 } // namespace
 
 void TMainForm::connectLevelCommands() {
@@ -112,6 +126,10 @@ void TMainForm::SBdeleteLevelClick() {
         model_.ResultsCurrent = false;
         return;
     }
+    const int zones = zonesOnLevel(model_, model_.CurrentLevel);
+    if (zones > 0 && services_.messages.confirm(levelDeletionQuestion(model_.CurrentLevel, zones), false) !=
+                         platform::Answer::Yes)
+        return;
     planEditor_->StopDrawing();
     DeselectAll();
     pelmora::DeleteLevel(model_, *this, model_.CurrentLevel);

@@ -19,6 +19,8 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QBoxLayout;
 class QFrame;
@@ -242,6 +244,8 @@ class TMainForm : public QMainWindow, public PlanEditorView {
     void DrawWinNode(int zone, int wall, int k) override;
     void DrawDoorNode(int zone, int wall, int k) override;
     void ShowZoneArea(const std::string& text) override;
+    bool Confirm(const std::string& question) override;
+    void Inform(const std::string& text) override;
 
     // ---- Commands ------------------------------------------------------------------------------
     void SBeditButtonClick();
@@ -374,8 +378,16 @@ class TMainForm : public QMainWindow, public PlanEditorView {
     void drawRulers();
     void moveRulerMarks(QPoint position);
     void showLevelPicture();
-    // The house file commands' shared parts.
+    // The house file commands' shared parts.  The save prompt asks about a named house always and
+    // about an unnamed one when it holds unsaved work; false when the user kept the house.
     bool savePrompt();
+    bool unnamedSavePrompt();
+    // The house as a save would write it, with the levels that have a plan picture: what the last
+    // New, Open or save left is compared with it to tell unsaved work.
+    std::string savedForm() const;
+    // Takes the house as it stands as saved.
+    void markSaved() { savedHouse_ = savedForm(); }
+    bool hasUnsavedWork() const { return savedHouse_ && *savedHouse_ != savedForm(); }
     // New: the save prompt, then the plan tools and a reset model; false when the prompt was cancelled.
     bool newHouse();
     void savePictures(const std::filesystem::path& plansFolder);
@@ -386,6 +398,8 @@ class TMainForm : public QMainWindow, public PlanEditorView {
 
     Workspace& workspace_;
     HouseModel& model_;
+    // The saved form of the house after the last New, Open or save; none before the first house.
+    std::optional<std::string> savedHouse_;
     platform::Services& services_;
     std::unique_ptr<SimulationHistory> history_;
     std::unique_ptr<RatingTables> ratingTables_;

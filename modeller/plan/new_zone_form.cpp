@@ -88,6 +88,7 @@ TNewZoneForm::TNewZoneForm(HouseModel& model, MaterialPalette& palette, platform
 
     AirMovementPanels* p = Panels;
     connect(ZoneTypeCB, &QComboBox::activated, this, [this] { ZoneTypeCBChange(); });
+    connect(ZoneNameEdit, &QLineEdit::textEdited, this, [this] { nameEdited_ = true; });
     connect(ExpandImage, &platform::ClickableLabel::clicked, this, [this] { ExpandImageClick(); });
     connect(ContractImage, &platform::ClickableLabel::clicked, this, [this] { ContractImageClick(); });
     connect(p->CVUD, &QSpinBox::valueChanged, this, [this] { CVUDClick(); });
@@ -121,14 +122,18 @@ void TNewZoneForm::FormShow() {
         ZoneTypeCB->setCurrentIndex(0);
     }
     model_.WorkZoneType = 0;
+    nameEdited_ = false;
     ZoneTypeCBChange();
     ZoneNameEdit->setFocus();
 }
 
 void TNewZoneForm::CalcNextZoneName(int zoneType) {
     const ZoneProposal proposal = ProposeZone(model_, zoneType);
-    NewZoneName = proposal.Name;
-    ZoneNameEdit->setText(QString::fromStdString(NewZoneName));
+    // A name the user typed is kept: the type only proposes one while the box holds the proposal.
+    if (!nameEdited_) {
+        NewZoneName = proposal.Name;
+        ZoneNameEdit->setText(QString::fromStdString(NewZoneName));
+    }
     NewZoneColour = proposal.Colour;
     ZoneColourPanel->setColour(NewZoneColour);
 }

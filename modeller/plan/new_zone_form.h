@@ -36,7 +36,8 @@ class TNewZoneForm : public platform::Dialog {
     // Shows the dialog modally for zone slot CurrentZone; returns NewZoneArmed.
     bool ShowModal();
 
-    // Proposes the name and colour of a zone of `zoneType`.
+    // Proposes the colour of a zone of `zoneType`, and its name while the user has not edited the
+    // name box since the dialog was shown.
     void CalcNextZoneName(int zoneType);
 
     void FormShow();
@@ -82,6 +83,7 @@ class TNewZoneForm : public platform::Dialog {
     HouseModel& model_;
     MaterialPalette& palette_;
     const std::int32_t& currentZone_;
+    bool nameEdited_ = false; // the user typed in the name box since the dialog was shown
 };
 
 } // namespace pelmora

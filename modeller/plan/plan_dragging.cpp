@@ -4,11 +4,13 @@
 // every internal wall inside its zone).
 #include "common/rounding.h"
 #include "modeller/model/plan_geometry.h"
+#include "modeller/model/presimulation_pass.h"
 #include "modeller/model/wall_values.h"
 #include "modeller/plan/plan_editor.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace pelmora {
 
@@ -133,7 +135,9 @@ void PlanEditor::MouseUp(TPlanPoint p) {
     if ((ZoneJustClosed || NodeTied || WindowDragging || DoorDragging || IntWallEndDragging) && moved &&
         !selection_.DetailedReportOpen) {
         for (int level = 1; level <= model_.LevelCount; ++level) CalculateWallValues(model_, view_, level);
-        DelWindowsBnZones(model_, view_);
+        // A wall that became a partition keeps no window; the user is told which went.
+        const std::vector<RemovedWindow> removed = DelWindowsBnZones(model_, view_);
+        if (!removed.empty()) view_.Inform(DeletedWindowsText(model_, removed));
     }
     ZoneJustClosed = false;
     if (IntWallEndDragging) {

@@ -51,21 +51,37 @@ bool segmentsMeet(TPlanPoint a, TPlanPoint b, TPlanPoint c, TPlanPoint d) {
            (d3 == 0 && withinSegment(c, a, b)) || (d4 == 0 && withinSegment(d, a, b));
 }
 
+// True when the edge from b to c runs straight back along the edge from a to b.
+bool turnsBack(TPlanPoint a, TPlanPoint b, TPlanPoint c) {
+    const std::int64_t along = static_cast<std::int64_t>(b.X - a.X) * (c.X - b.X) +
+                               static_cast<std::int64_t>(b.Y - a.Y) * (c.Y - b.Y);
+    return turn(a, b, c) == 0 && along < 0;
+}
+
 // True when the closed outline through the `count` points crosses or touches itself: two edges that
-// do not follow each other meet, or an edge turns straight back along the one before it.  Such an
-// outline encloses no floor that one zone could have; its signed area cancels out.
+// do not follow each other meet (cross, touch or overlap), or an edge turns straight back along the
+// one before it.  Such an outline encloses no floor that one zone could have.
 bool outlineCrossesItself(const HouseModel& model, int zone, int count) {
     const auto point = [&](int k) { return model.ZoneNodes(zone, k % count); };
     for (int i = 0; i < count; ++i) {
-        const TPlanPoint a = point(i), b = point(i + 1), c = point(i + 2);
-        const std::int64_t along = static_cast<std::int64_t>(b.X - a.X) * (c.X - b.X) +
-                                   static_cast<std::int64_t>(b.Y - a.Y) * (c.Y - b.Y);
-        if (turn(a, b, c) == 0 && along < 0) return true;
+        const TPlanPoint a = point(i), b = point(i + 1);
+        if (turnsBack(a, b, point(i + 2))) return true;
         for (int j = i + 2; j < count; ++j) {
             if (i == 0 && j == count - 1) continue; // the last edge follows on to the first
             if (segmentsMeet(a, b, point(j), point(j + 1))) return true;
         }
     }
+    return false;
+}
+
+// True when the edge from the open outline's last point (index `lastNode`) to q would cross, touch or
+// overlap an earlier edge, or turn straight back along the last one.  An outline kept free of that at
+// every point can always be drawn on and closed.
+bool newEdgeMeetsOutline(const HouseModel& model, int zone, int lastNode, TPlanPoint q) {
+    const TPlanPoint p = model.ZoneNodes(zone, lastNode);
+    if (lastNode >= 1 && turnsBack(model.ZoneNodes(zone, lastNode - 1), p, q)) return true;
+    for (int k = 0; k + 1 < lastNode; ++k)
+        if (segmentsMeet(model.ZoneNodes(zone, k), model.ZoneNodes(zone, k + 1), p, q)) return true;
     return false;
 }
 
@@ -84,6 +100,30 @@ std::string number(int n) {
 }
 
 } // namespace
+
+namespace plan_editor_text {
+
+namespace {
+std::string nodeKeepsOpenings(int limit, std::string_view openings) {
+    return "The node cannot be deleted: its two walls together would have more than " +
+           std::to_string(limit) + " " + std::string(openings);
+}
+} // namespace
+
+std::string NodeKeepsWindows() {
+    return nodeKeepsOpenings(kMaxWindowsPerWall, "windows");
+}
+
+std::string NodeKeepsDoors() {
+    return nodeKeepsOpenings(kMaxDoorsPerWall, "doors");
+}
+
+std::string ZoneDeletionQuestion(int zone, const std::string& name) {
+    const std::string named = name.empty() ? "" : " (" + name + ")";
+    return "Delete Zone " + std::to_string(zone) + named + " with its walls, openings and stairwells?";
+}
+
+} // namespace plan_editor_text
 
 PlanEditor::PlanEditor(HouseModel& model, PlanSelection& selection, const PlanScale& scale,
                        PlanEditorView& view)
@@ -420,16 +460,25 @@ void PlanEditor::zoneOutlineClick(TPlanPoint p) {
     const int z = outlineZone_;
     selection_.CurrentZone = z;
     if (closesOutline(model_.ZoneNodes(z, 0), OutlineLastNode)) {
-        // An outline that crosses itself is not closed: the user goes on drawing from its last point.
+        // The open outline is plain, so only the closing edge can cross it: the outline stays open
+        // and the user goes on drawing from its last point.
         if (outlineCrossesItself(model_, z, OutlineLastNode + 1)) {
             view_.Beep();
-            view_.ShowStatus(str(plan_editor_text::kOutlineCrossesItself));
+            view_.ShowStatus(str(plan_editor_text::kClosingEdgeCrosses));
             return;
         }
         closeZoneOutline();
         return;
     }
     const TPlanPoint last = OutlineLastNode >= 0 ? model_.ZoneNodes(z, OutlineLastNode) : TPlanPoint{};
+    // A point whose edge would cross the outline drawn so far is refused; the last point stays the
+    // one to go on from.
+    if (OutlineLastNode >= 0 && CursorPoint != last &&
+        newEdgeMeetsOutline(model_, z, OutlineLastNode, CursorPoint)) {
+        view_.Beep();
+        view_.ShowStatus(str(plan_editor_text::kOutlinePointCrosses));
+        return;
+    }
     if (placeOutlinePoint(OutlineLastNode, last, kMaxNodes, limit_text::kNodes))
         model_.ZoneNodes(z, OutlineLastNode) = AnchorPoint;
 }
@@ -771,8 +820,8 @@ bool PlanEditor::deleteSelectedNodes() {
                 // rather than drop some, the node stays.
                 const TWallRec& before = model_.Walls(z, (k + zone.NodeCount - 1) % zone.NodeCount);
                 const bool windows = before.WindowCount + model_.Walls(z, k).WindowCount > kMaxWindowsPerWall;
-                view_.ShowStatus(
-                    str(windows ? plan_editor_text::kNodeKeepsWindows : plan_editor_text::kNodeKeepsDoors));
+                view_.ShowStatus(windows ? plan_editor_text::NodeKeepsWindows()
+                                         : plan_editor_text::NodeKeepsDoors());
                 continue;
             }
             view_.ShowStatus(str(plan_editor_text::kZoneNodeDeleted));
@@ -816,6 +865,7 @@ void PlanEditor::SBDelZoneClick() {
     const int z =
         FindZone(model_, [this](int zone, int node) { return selection_.NodeSelected(zone, node); });
     if (z != 0) {
+        if (!view_.Confirm(plan_editor_text::ZoneDeletionQuestion(z, model_.Zones(z).Name))) return;
         view_.DeselectAll();
         view_.Beep();
         view_.ShowStatus(str(plan_editor_text::kZoneDeleted));

@@ -59,14 +59,17 @@ inline constexpr std::string_view kInsertSkylight = "Insert skylight";
 inline constexpr std::string_view kInsertStairwell = "Insert stairwell";
 inline constexpr std::string_view kInternalWallDeleted = "Internal wall has been deleted";
 inline constexpr std::string_view kZoneNodeDeleted = "Zone node has been deleted";
-inline constexpr std::string_view kNodeKeepsWindows =
-    "The node cannot be deleted: its two walls together would have more than 10 windows";
-inline constexpr std::string_view kNodeKeepsDoors =
-    "The node cannot be deleted: its two walls together would have more than 10 doors";
+// "The node cannot be deleted: its two walls together would have more than 10 windows" (or doors),
+// with the limit of a wall.
+std::string NodeKeepsWindows();
+std::string NodeKeepsDoors();
+// "Delete Zone 2 (Kitchen) with its walls, openings and stairwells?"
+std::string ZoneDeletionQuestion(int zone, const std::string& name);
 inline constexpr std::string_view kEavesNodeDeleted = "Eaves node has been deleted";
 inline constexpr std::string_view kZoneDeleted = "The zone has been deleted";
 inline constexpr std::string_view kOverlappingZones = "Overlapping zones";
-inline constexpr std::string_view kOutlineCrossesItself = "The zone outline crosses itself: go on drawing";
+inline constexpr std::string_view kOutlinePointCrosses = "Point not placed: crosses outline";
+inline constexpr std::string_view kClosingEdgeCrosses = "Not closed: would cross outline";
 inline constexpr std::string_view kFinishDrawingFirst = "Finish the outline or internal wall before zooming";
 } // namespace plan_editor_text
 
@@ -94,6 +97,10 @@ class PlanEditorView : public PlanView {
     virtual void DrawDoorNode(int zone, int wall, int k) = 0;
     // Shows a text in panel 1 of the status bar (the zone whose nodes are being dragged).
     virtual void ShowZoneArea(const std::string& /*text*/) {}
+    // Asks a question with Yes and No; true for Yes.
+    virtual bool Confirm(const std::string& question) = 0;
+    // Tells the user something in an information box.
+    virtual void Inform(const std::string& text) = 0;
 };
 
 // How the pointer moved from the anchor, for restricted movement.
@@ -115,7 +122,7 @@ class PlanEditor {
     void MoveFreeClick();
     void Move090Click();
     void ReleaseSBClick();
-    // "Delete Node, Door, Window, Wall" and "Delete Zone".
+    // "Delete Node, Door, Window, Wall" and "Delete Zone"; a zone goes only when the user says Yes.
     void SBDeleteClick();
     void SBDelZoneClick();
 

@@ -2,6 +2,7 @@
 // and the editor's drawing requests to the plan's drawing.
 #include "modeller/plan/main_form.h"
 #include "modeller/platform/application.h"
+#include "modeller/platform/message_service.h"
 
 #include <QPen>
 
@@ -148,6 +149,14 @@ void TMainForm::PaintBox1MouseDown(QPoint position, Qt::MouseButton button, Qt::
 }
 
 // ---- The plan as the plan editor sees it -------------------------------------------------------
+
+bool TMainForm::Confirm(const std::string& question) {
+    return services_.messages.confirm(QString::fromStdString(question), false) == platform::Answer::Yes;
+}
+
+void TMainForm::Inform(const std::string& text) {
+    services_.messages.information(QString::fromStdString(text));
+}
 
 void TMainForm::ShowPicked(const std::string& text) {
     StatusBar1->setPanelText(2, QString::fromStdString(text));

@@ -37,6 +37,15 @@ QStringList presetItems() {
     return items;
 }
 
+// "Remove every stairwell and void of the house, those from Zones 3 and 4 too?"
+QString allLevelsQuestion(const std::vector<int>& zones) {
+    QString list = QString::number(zones.front());
+    for (std::size_t i = 1; i < zones.size(); ++i)
+        list += (i + 1 == zones.size() ? " and " : ", ") + QString::number(zones[i]);
+    return "Remove every stairwell and void of the house, those from " +
+           QString(zones.size() == 1 ? "Zone " : "Zones ") + list + " too?";
+}
+
 QString fixed(double value, int decimals) {
     return QString::fromStdString(FixedText(value, decimals));
 }
@@ -288,6 +297,10 @@ void TStairForm::RemoveStairwellSBClick() {
 }
 
 void TStairForm::DeleteAllSBClick() {
+    // The openings of other zones are not shown here: they go only when the user says so.
+    const std::vector<int> others = openings_.OtherUpperZones();
+    if (!others.empty() && messages_.confirm(allLevelsQuestion(others), false) != platform::Answer::Yes)
+        return;
     openings_.RemoveAll();
 }
 

@@ -104,6 +104,13 @@ bool StairOpenings::RemoveShown() {
     return false;
 }
 
+std::vector<int> StairOpenings::OtherUpperZones() const {
+    std::vector<int> zones;
+    for (int z = 1; z <= model_.ZoneCount; ++z)
+        if (z != selection_.CurrentZone && model_.Zones(z).StairDownCount > 0) zones.push_back(z);
+    return zones;
+}
+
 void StairOpenings::RemoveAll() {
     for (int z = 1; z <= model_.ZoneCount; ++z) {
         model_.Zones(z).StairDownCount = 0;

@@ -8,6 +8,7 @@
 #include "modeller/plan/plan_selection.h"
 
 #include <string_view>
+#include <vector>
 
 namespace pelmora {
 
@@ -34,6 +35,8 @@ class StairOpenings {
     bool RemoveShown();
     // Removes every stairwell of every zone.
     void RemoveAll();
+    // The zones other than the upper zone that have openings down, in increasing number.
+    std::vector<int> OtherUpperZones() const;
 
     // The plan area the upper zone shares with the lower zone of the opening shown (m2).
     double CommonArea() const;

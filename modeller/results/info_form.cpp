@@ -49,12 +49,16 @@ constexpr int kFooterRuleGap = 40; // printer pixels between the footer's rule a
 
 } // namespace
 
-// The pass's question as a Yes/No box; the report is built whatever the answer.
+// The pass's question as a Yes/No box, its deleted windows as an information box; the report is
+// built whatever the answer.
 class TInfoForm::Question : public StairwellQuestion {
   public:
     explicit Question(platform::MessageService& messages) : messages_(messages) {}
     bool ConfirmStairwellDeletion(const std::string& text) override {
         return messages_.confirm(platform::Utf8(text), false) == platform::Answer::Yes;
+    }
+    void ReportDeletedWindows(const std::string& text) override {
+        messages_.information(platform::Utf8(text));
     }
 
   private:

@@ -1,6 +1,7 @@
 // The site obstructions: typed values reach the model at once and only when they are numbers,
-// showing an obstruction never rewrites it, deleting all clears every side, copy and paste carry
-// the monthly shading, and the card writer gives each wall the obstructions of the side it faces.
+// showing an obstruction never rewrites it, deleting all clears the selected side, Cancel puts every
+// obstruction back, copy and paste carry the monthly shading, and the card writer gives each wall the
+// obstructions of the side it faces.
 #include "modeller/editors/obstruction_form.h"
 #include "modeller/engine_input/project_cards.h"
 #include "modeller/engine_input/scratch_writer.h"
@@ -60,26 +61,103 @@ TEST_F(ObstructionTest, TypedNumbersAreStoredNegativeOnesTooAndEverythingElseIsR
     EXPECT_EQ(editor.Text(V::D), "4.57");
 }
 
-TEST_F(ObstructionTest, DeletingClearsTheObstructionOrEverySide) {
+TEST_F(ObstructionTest, DeletingClearsTheObstructionOrTheSelectedSide) {
     ObstructionEditor editor(model(), context().clipboard);
     for (int side = 1; side <= 4; ++side)
         for (int k = 1; k <= 3; ++k) {
             setObstruction(side, k, 5.0, 1.0, 4.0, 3.0);
             obstruction(side, k).Shading(6) = 40;
         }
+    const TObstructionRec standing = obstruction(1, 1);
     editor.Select(4, 2);
     editor.Delete();
     EXPECT_EQ(obstruction(4, 2).H, 0.0);
     EXPECT_EQ(obstruction(4, 2).Shading, model().DefaultObstructionShading);
     EXPECT_EQ(obstruction(4, 1).H, 3.0);
 
-    // With the left side selected, the other three sides are cleared too.
+    // Delete All clears the three obstructions of the selected side, and no other.
     editor.DeleteAll();
     for (int side = 1; side <= 4; ++side)
         for (int k = 1; k <= 3; ++k) {
             SCOPED_TRACE(testing::Message() << "side " << side << " obstruction " << k);
-            EXPECT_EQ(obstruction(side, k), obstruction(4, 2));
+            EXPECT_EQ(obstruction(side, k), side == 4 ? obstruction(4, 2) : standing);
         }
+}
+
+// Delete All clears the orientation its hint names.  Of that orientation's three obstructions the
+// dialog shows one; before the others are cleared with it, the user is asked.
+TEST_F(ObstructionTest, DeleteAllAsksBeforeClearingObstructionsThatAreNotShown) {
+    for (int side = 1; side <= 4; ++side)
+        for (int k = 1; k <= 3; ++k) setObstruction(side, k, 5.0, 1.0, 4.0, 3.0);
+    obstruction(4, 3) = TObstructionRec{};
+    obstruction(4, 3).Shading = model().DefaultObstructionShading;
+    obstruction(4, 3).Shading(12) = 60; // a schedule alone is an obstruction's too
+    const TObstructionRec standing = obstruction(1, 1);
+    TObstructionForm form(model(), context().clipboard, services_);
+    form.show();
+    EXPECT_EQ(form.SBDeleteAll->toolTip(), "Delete all shading by obstructions for this orientation");
+    form.WSBClick();
+
+    messages_.answerNext(platform::Answer::No);
+    form.SBDeleteAllClick();
+    EXPECT_EQ(
+        messages_.confirmations(),
+        std::vector<QString>{"Obstructions 2 and 3 of this orientation are not shown and will be deleted "
+                             "too. Delete all obstructions for this orientation?"});
+    EXPECT_EQ(obstruction(4, 1), standing);
+    EXPECT_EQ(obstruction(4, 3).Shading(12), 60);
+    EXPECT_EQ(form.HEdit->text(), "3.00");
+
+    messages_.clear();
+    messages_.answerNext(platform::Answer::Yes);
+    form.SBDeleteAllClick();
+    EXPECT_EQ(messages_.confirmations().size(), 1u);
+    for (int side = 1; side <= 4; ++side)
+        for (int k = 1; k <= 3; ++k) {
+            SCOPED_TRACE(testing::Message() << "side " << side << " obstruction " << k);
+            EXPECT_EQ(obstruction(side, k).H, side == 4 ? 0.0 : 3.0);
+        }
+    EXPECT_EQ(obstruction(4, 3).Shading, model().DefaultObstructionShading);
+    EXPECT_EQ(form.HEdit->text(), "0.00");
+
+    // Only the obstruction shown holds anything: nothing unseen is lost, and nothing is asked.
+    messages_.clear();
+    form.SSBClick();
+    form.Obs2SBClick();
+    obstruction(3, 1) = obstruction(3, 3) = obstruction(4, 1);
+    form.SBDeleteAllClick();
+    EXPECT_TRUE(messages_.confirmations().empty());
+    EXPECT_EQ(obstruction(3, 2), obstruction(4, 1));
+    form.close();
+}
+
+// Cancel puts back every obstruction as the dialog found it: typed values, schedules and deletions.
+TEST_F(ObstructionTest, CancelClosesWithoutChanges) {
+    setObstruction(2, 1, 5.0, 1.0, 4.0, 3.0);
+    const TObstructionRec first = obstruction(2, 1);
+    TObstructionForm form(model(), context().clipboard, services_);
+    form.ShowSchedule = [](ObstructionEditor::MonthlyShading& schedule) { schedule(1) = 20; };
+    form.show();
+    auto* cancel = form.findChild<platform::SpeedButton*>("CancelSB");
+    ASSERT_NE(cancel, nullptr);
+    EXPECT_EQ(cancel->toolTip(), "Close without changes");
+    form.HEdit->setText("9");
+    form.SchedButtonClick();
+    form.ESBClick();
+    form.SBDeleteAllClick();
+    ASSERT_EQ(obstruction(1, 1).H, 9.0);
+    ASSERT_EQ(obstruction(2, 1).H, 0.0);
+    cancel->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(obstruction(1, 1).H, 0.0);
+    EXPECT_EQ(obstruction(1, 1).Shading, model().DefaultObstructionShading);
+    EXPECT_EQ(obstruction(2, 1), first);
+
+    // A later showing starts from what is stored then: OK keeps it.
+    form.show();
+    form.HEdit->setText("2");
+    form.OKSBClick();
+    EXPECT_EQ(obstruction(1, 1).H, 2.0);
 }
 
 TEST_F(ObstructionTest, CopyOnOneSideAndPasteOnAnotherCarriesValuesAndMonthlyShading) {

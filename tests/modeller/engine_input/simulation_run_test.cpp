@@ -169,4 +169,37 @@ TEST(SimulationRun, AcceptingTheStairwellDeletionRunsOn) {
     EXPECT_EQ(engine.folders, std::vector<fs::path>{folder.path()});
 }
 
+// A window whose centre lies on the part of a wall that another zone shares cannot be simulated: the
+// pass deletes it and says which one went, and the run goes on.
+TEST(SimulationRun, WindowsDeletedFromSharedWallsAreNamed) {
+    ProgramFolder folder(STANDIN_ENGINE_COMPLETES);
+    CountingEngine engine;
+    auto house = passingHouse(folder.path());
+    house->Zones(1).Name = "Living";
+    // Zone 2 shares the lower half of zone 1's east wall, (200,140) to (200,180).
+    addRectangle(*house, 1, 200, 140, 260, 220);
+    const auto addWindow = [&](int wall, double position, TPlanPoint node) {
+        const int k = house->AddWindow(1, wall).index;
+        house->WallWindows(1, wall, k) = TWindowRec{};
+        house->WallWindows(1, wall, k).Position = position; // m from the wall's start
+        house->WallWindows(1, wall, k).Width = 1.2;
+        house->WallWindows(1, wall, k).NodePoint = node;
+    };
+    addWindow(0, 2.5, {150, 100}); // north, outside
+    addWindow(1, 1.0, {200, 120}); // east, on the part outside
+    addWindow(1, 3.0, {200, 160}); // east, on the shared part
+    Road road(std::move(house), engine);
+    road.commands.SimulateSBClick();
+    // The first box; the stand-in engine writes no energy file, which a later box reports.
+    ASSERT_FALSE(road.boxes().empty());
+    EXPECT_EQ(road.boxes().front(),
+              "Windows cannot stand on a wall between two zones. These windows were deleted:\n"
+              "Window 1 of Wall 3 of Zone 1 (Living), 1.20 m wide");
+    EXPECT_EQ(road.model->Walls(1, 0).WindowCount, 1);
+    EXPECT_EQ(road.model->Walls(1, 1).WindowCount, 1);
+    EXPECT_EQ(road.model->Walls(1, 2).WindowCount, 0);
+    EXPECT_EQ(road.writer.calls, 1) << "the run goes on";
+    EXPECT_EQ(engine.folders, std::vector<fs::path>{folder.path()});
+}
+
 } // namespace

@@ -45,7 +45,8 @@ class RecordingView : public pelmora::PlanView {
     std::vector<int> discardedZones;
 };
 
-// Answers the stairwell question from a script (true for Yes) and keeps the questions asked.
+// Answers the stairwell question from a script (true for Yes) and keeps the questions asked and the
+// reports of deleted windows.
 class ScriptedAnswers : public pelmora::StairwellQuestion {
   public:
     explicit ScriptedAnswers(std::vector<bool> script = {}) : script_(std::move(script)) {}
@@ -53,7 +54,9 @@ class ScriptedAnswers : public pelmora::StairwellQuestion {
         asked.push_back(text);
         return asked.size() <= script_.size() && script_[asked.size() - 1];
     }
+    void ReportDeletedWindows(const std::string& text) override { reports.push_back(text); }
     std::vector<std::string> asked;
+    std::vector<std::string> reports;
 
   private:
     std::vector<bool> script_;

@@ -96,6 +96,9 @@ TEST(ScratchCalcs, TidiesTheHouseAndRecomputesItsPlan) {
     EXPECT_EQ(m.Walls(1, 1).AdjZone, 2);
     EXPECT_EQ(m.Walls(2, 3).AdjZone, 1);
     EXPECT_EQ(m.Walls(1, 1).WindowCount, 0);
+    EXPECT_EQ(yes.reports, std::vector<std::string>{"Windows cannot stand on a wall between two zones. These "
+                                                    "windows were deleted:\nWindow 1 of Wall 2 of Zone 1 "
+                                                    "(Zone 1), 1.00 m wide"});
     EXPECT_EQ(m.Walls(1, 0).WindowCount, 2);
     EXPECT_EQ(m.Walls(1, 1).DoorCount, 1);
     ASSERT_EQ(m.Walls(2, 3).InterzoneDoorCount, 1);

@@ -103,6 +103,95 @@ TEST_F(HouseFileCommandsTest, ClosingAsksToSaveANamedHouseAndCancelKeepsTheWindo
     }
 }
 
+// An unnamed house that holds unsaved work, and what the user does when New, Open or closing the
+// window would give it up: Yes saves it through the save-in-new-folder dialog, whose Cancel keeps
+// it; No gives it up; Cancel keeps it.
+enum class Command { New, Open, Close };
+struct UnsavedWorkCase {
+    Command command;
+    Answer answer;
+    bool folderChosen; // after Yes: the save dialog is answered with a folder, or cancelled
+    bool saved;
+    bool kept; // the house stays on the screen (for Close: the window stays open)
+};
+
+class UnsavedUnnamedHouseTest : public HouseFileCommandsTest,
+                                public ::testing::WithParamInterface<UnsavedWorkCase> {};
+
+TEST_P(UnsavedUnnamedHouseTest, IsOfferedForSavingInAFolderOfTheUsersChoice) {
+    const UnsavedWorkCase c = GetParam();
+    const int z = nameHouse("New Project", 1);
+    QTemporaryDir other;
+    const QString savedFile = other.filePath("New Project_1.VOR");
+    if (c.command == Command::Open) {
+        storeCottage();
+        scripted.files.chooseNext(QString::fromStdString(houseFile("Cottage_2.VOR")));
+    }
+    scripted.messages.answerNext(c.answer);
+    if (c.answer == Answer::Yes)
+        scripted.files.chooseNext(c.folderChosen ? std::optional<QString>(savedFile) : std::nullopt);
+
+    bool closes = false;
+    switch (c.command) {
+    case Command::New:
+        main().SBnewClick();
+        break;
+    case Command::Open:
+        main().SBopenFileClick();
+        break;
+    case Command::Close:
+        closes = main().FormCloseQuery();
+        break;
+    }
+    EXPECT_EQ(scripted.messages.confirmations(), std::vector<QString>{"Save Changes to the unnamed house ?"});
+    EXPECT_TRUE(scripted.messages.answers.empty());
+    EXPECT_TRUE(scripted.files.answers.empty());
+    if (c.answer == Answer::Yes) {
+        ASSERT_FALSE(scripted.files.requests.empty());
+        EXPECT_EQ(scripted.files.requests.back().title, "Save VORT House File");
+    }
+    EXPECT_EQ(houseFiles.writes, c.saved ? 1 : 0);
+    EXPECT_EQ(houseFiles.files.contains(savedFile.toStdString()), c.saved);
+    const bool kept = model().ProjectName == "New Project" && model().ZoneCount == 1 &&
+                      model().ZoneNodes(z, 0) == TPlanPoint{101, 40};
+    if (c.command == Command::Close) {
+        EXPECT_EQ(closes, !c.kept);
+        EXPECT_TRUE(kept) << "closing changes nothing of the house";
+    } else {
+        EXPECT_EQ(kept, c.kept);
+    }
+    if (c.command == Command::Close && c.saved) {
+        // What was saved is not asked about again.
+        scripted.messages.clear();
+        EXPECT_TRUE(main().FormCloseQuery());
+        EXPECT_TRUE(scripted.messages.confirmations().empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, UnsavedUnnamedHouseTest,
+                         ::testing::Values(UnsavedWorkCase{Command::New, Answer::Yes, true, true, false},
+                                           UnsavedWorkCase{Command::New, Answer::Yes, false, false, true},
+                                           UnsavedWorkCase{Command::New, Answer::No, false, false, false},
+                                           UnsavedWorkCase{Command::New, Answer::Cancel, false, false, true},
+                                           UnsavedWorkCase{Command::Open, Answer::Yes, true, true, false},
+                                           UnsavedWorkCase{Command::Open, Answer::No, false, false, false},
+                                           UnsavedWorkCase{Command::Open, Answer::Cancel, false, false, true},
+                                           UnsavedWorkCase{Command::Close, Answer::Yes, true, true, false},
+                                           UnsavedWorkCase{Command::Close, Answer::Yes, false, false, true},
+                                           UnsavedWorkCase{Command::Close, Answer::No, false, false, false},
+                                           UnsavedWorkCase{Command::Close, Answer::Cancel, false, false,
+                                                           true}));
+
+TEST_F(HouseFileCommandsTest, AnUnnamedHouseWithoutChangesIsGivenUpWithoutAQuestion) {
+    // Zooming changes no work; a zone drawn and removed again leaves nothing to save.
+    main().ChangeMagnitude(2);
+    const int z = nameHouse("New Project", 1);
+    main().DiscardZone(z);
+    EXPECT_TRUE(main().FormCloseQuery());
+    main().SBnewClick();
+    EXPECT_TRUE(scripted.messages.confirmations().empty());
+}
+
 TEST_F(HouseFileCommandsTest, SaveWritesAtMagnificationOneAndComesBack) {
     const int z = nameHouse("Villa", 3);
     main().SBsaveClick();
@@ -232,8 +321,8 @@ TEST_F(HouseFileCommandsTest, OpenCancelledInTheSavePromptReadsNothing) {
 }
 
 TEST_F(HouseFileCommandsTest, AHouseFileThatCannotBeReadLeavesTheHouseAsItWas) {
-    // An unnamed house is replaced without a save prompt, and a named one may have been declined: a
-    // damaged file must not cost the house on the screen.
+    // The file is read before the save prompt, which a damaged file never reaches: whatever would
+    // have been answered, the house on the screen stays.
     for (const char* name : {"New Project", "Villa"}) {
         SCOPED_TRACE(name);
         scripted.messages.clear();

@@ -74,6 +74,7 @@ TEST_F(LevelCommandsTest, DeletingALevelShowsLevelOneAndTheLastLevelStays) {
     model().StairsDown(top, 1) = {1000.0, 2000.0, 1, 1};
     main().SBLevel[2]->click();
     model().ResultsCurrent = true;
+    scripted.messages.answerNext(platform::Answer::Yes);
     main().SBdeleteLevel->click();
     EXPECT_EQ(model().LevelCount, 2);
     EXPECT_EQ(model().ZoneCount, 2);
@@ -84,6 +85,7 @@ TEST_F(LevelCommandsTest, DeletingALevelShowsLevelOneAndTheLastLevelStays) {
     EXPECT_EQ(levelButtonsShown(), (std::vector<bool>{true, true, false, false, false, false}));
     EXPECT_FALSE(model().ResultsCurrent);
 
+    scripted.messages.answerNext(platform::Answer::Yes);
     main().SBdeleteLevel->click();
     model().ResultsCurrent = true;
     main().SBdeleteLevel->click();

@@ -58,6 +58,19 @@ TEST_F(PlanDragTest, AWindowSlidesAlongItsWallAndStaysBetweenItsEnds) {
     EXPECT_DOUBLE_EQ(model.WallWindows(zone, 0, 1).Position, 3.75) << "the drag ended with the release";
 }
 
+// A zone closed against a wall that holds a window makes that wall a partition, where no window can
+// stand: the release removes the window and says which one went.
+TEST_F(PlanDragTest, AWindowLeftOnAWallBetweenTwoZonesIsRemovedWithAWord) {
+    addWindow(zone, 1, 2.5, 1.2); // on the east wall
+    drawZone({{500, 100}, {700, 100}, {700, 300}, {500, 300}});
+    release({500, 104});
+    EXPECT_EQ(model.Walls(zone, 1).WindowCount, 0);
+    ASSERT_EQ(view.messages.informations().size(), 1u);
+    EXPECT_EQ(view.messages.informations()[0].toStdString(),
+              "Windows cannot stand on a wall between two zones. These windows were deleted:\nWindow 1 of "
+              "Wall 2 of Zone 1 (Zone 1), 1.20 m wide");
+}
+
 TEST_F(PlanDragTest, AReleaseAtTheSnappedClickPointRecomputesNoWalls) {
     addDoor(zone, 0, 2.0);
     model.Walls(zone, 0).Length = -1.0; // a mark that a recompute of the walls overwrites

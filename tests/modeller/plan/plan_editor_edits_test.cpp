@@ -226,7 +226,10 @@ TEST_F(PlanEditorTest, DeleteZoneTakesTheLowestZoneWithASelectedNode) {
     model.Zones(3).Name = "Third";
     click({358, 42}, MouseButton::Left, ShiftState{false, true, false}); // every node of zone 2
     ASSERT_TRUE(selection.NodeSelected(two, 0));
+    view.messages.answerNext(platform::Answer::Yes);
     editor.SBDelZoneClick();
+    EXPECT_EQ(view.messages.confirmations(),
+              std::vector<QString>{"Delete Zone 2 (Zone 2) with its walls, openings and stairwells?"});
     EXPECT_EQ(model.ZoneCount, 2);
     EXPECT_EQ(model.Zones(2).Name, "Third");
     EXPECT_EQ(view.status, "The zone has been deleted");
@@ -500,6 +503,9 @@ TEST_F(PlanEditorTest, ATwoZoneHouseDrawnWithTheFactoryDialogsIsReadyForTheEngin
 
     struct Yes : StairwellQuestion {
         bool ConfirmStairwellDeletion(const std::string&) override { return true; }
+        void ReportDeletedWindows(const std::string& text) override {
+            ADD_FAILURE() << "no window is deleted: " << text;
+        }
     } yes;
     ASSERT_FALSE(ScratchCalcs(model, view, yes));
     ASSERT_EQ(model.ZoneCount, 2);

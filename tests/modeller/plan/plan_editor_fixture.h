@@ -5,6 +5,7 @@
 #include "modeller/model/house_model.h"
 #include "modeller/plan/plan_dialogs.h"
 #include "modeller/plan/plan_editor.h"
+#include "modeller/platform/message_service.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,8 @@ class RecordingPlan : public pelmora::PlanEditorView {
     std::string status; // panel 0
     std::string picked; // panel 2
     int beeps = 0;
+    // Answers the editor's questions from its script.
+    platform::ScriptedMessageService messages;
 
     bool InEditMode() const override { return editMode; }
     void ShowPicked(const std::string& text) override { picked = text; }
@@ -47,6 +50,10 @@ class RecordingPlan : public pelmora::PlanEditorView {
     void ZoneDiscarded(int zone) override;
     void ToggleLevelOutlines() override {}
     void ShowLevelOne() override {}
+    bool Confirm(const std::string& question) override {
+        return messages.confirm(QString::fromStdString(question), false) == platform::Answer::Yes;
+    }
+    void Inform(const std::string& text) override { messages.information(QString::fromStdString(text)); }
 
   private:
     pelmora::HouseModel& model_;

@@ -78,53 +78,75 @@ TEST_F(PlanEditorTest, AnOutlineClosesOnlyFromItsFourthClick) {
     click({200, 40});
     click({42, 43}); // near the first point, but only two points are placed
     EXPECT_TRUE(editor.NewZoneArmed);
-    EXPECT_EQ(editor.OutlineLastNode, 2);
-    EXPECT_EQ(model.ZoneNodes(1, 2), (TPlanPoint{40, 40}));
+    EXPECT_EQ(editor.OutlineLastNode, 1) << "nor is it a point: it would run back along the first edge";
     EXPECT_EQ(model.Zones(1).NodeCount, 0) << "an open outline's zone has no nodes yet";
-    editor.AbandonOutline(); // that outline runs back along its first edge
 
-    editor.Press(PlanTool::DrawNewZone);
-    click({40, 40});
-    click({200, 40});
     click({200, 200});
     click({44, 36}); // snaps onto the first point: closes
     EXPECT_FALSE(editor.NewZoneArmed);
     EXPECT_EQ(model.Zones(1).NodeCount, 3);
 }
 
-// An outline whose edges cross encloses no floor a person could name: closing it is refused with a
-// beep and a word on the status panel, and the outline stays open for the next point.
-TEST_F(PlanEditorTest, ASelfCrossingOutlineIsRefusedAndStaysOpen) {
+// An outline whose edges cross, touch or run along each other encloses no floor a person could name.
+// The point that would make it so is refused when it is placed, with a beep and a word on the status
+// panel; the outline stays as it was and the next point may be placed from its last one.
+TEST_F(PlanEditorTest, APointThatWouldMakeTheOutlineCrossItselfIsRefused) {
     const struct {
         const char* name;
-        std::vector<TPlanPoint> clicked;
+        std::vector<TPlanPoint> placed;
+        TPlanPoint refused;
     } cases[] = {
-        {"bow tie: the closing edge crosses the second", {{40, 40}, {200, 40}, {40, 200}, {200, 200}}},
-        {"the fourth edge crosses the first", {{40, 40}, {200, 40}, {200, 200}, {120, 200}, {120, 0}}},
-        {"a point on an earlier edge", {{40, 40}, {200, 40}, {200, 200}, {120, 40}, {40, 200}}},
-        {"an edge that turns straight back", {{40, 40}, {200, 40}, {120, 40}}},
+        {"the fourth edge would cross the first", {{40, 40}, {200, 40}, {200, 200}, {120, 200}}, {120, 0}},
+        {"a point on an earlier edge", {{40, 40}, {200, 40}, {200, 200}}, {120, 40}},
+        {"an edge that turns straight back", {{40, 40}, {200, 40}}, {120, 40}},
+        {"back onto the first point with two placed", {{40, 40}, {200, 40}}, {40, 40}},
+        // A keyhole round a courtyard: in along a slit from the outer wall and back out along it.
+        {"out of a courtyard along the slit that led in",
+         {{440, 40},
+          {440, 440},
+          {40, 440},
+          {40, 40},
+          {240, 40},
+          {240, 160},
+          {320, 160},
+          {320, 320},
+          {160, 320},
+          {160, 160}},
+         {240, 160}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        view.beeps = 0;
         editor.Press(PlanTool::DrawNewZone);
-        for (const TPlanPoint p : c.clicked) click(p);
-        click(c.clicked[0]);
-        EXPECT_TRUE(editor.NewZoneArmed) << "the outline stays open";
-        EXPECT_TRUE(editor.IsDown(PlanTool::DrawNewZone));
-        EXPECT_EQ(editor.OutlineLastNode, static_cast<int>(c.clicked.size()) - 1);
-        EXPECT_EQ(model.Zones(model.ZoneCount).NodeCount, 0) << "no zone is made of it";
-        EXPECT_EQ(view.status, "The zone outline crosses itself: go on drawing");
+        for (const TPlanPoint p : c.placed) click(p);
+        const int z = model.ZoneCount;
+        view.beeps = 0;
+        view.status.clear();
+        click(c.refused);
+        EXPECT_TRUE(editor.NewZoneArmed);
+        EXPECT_EQ(editor.OutlineLastNode, static_cast<int>(c.placed.size()) - 1) << "the point is not placed";
+        for (std::size_t k = 0; k < c.placed.size(); ++k)
+            EXPECT_EQ(model.ZoneNodes(z, static_cast<int>(k)), c.placed[k]);
+        EXPECT_EQ(view.status, "Point not placed: crosses outline");
         EXPECT_EQ(view.beeps, 1);
         editor.AbandonOutline();
         EXPECT_EQ(model.ZoneCount, 0);
     }
+}
 
-    // The user goes on from the bow tie's last point round the crossing and closes a plain outline.
+// Every point placed keeps the open outline plain, so only the edge that closes it can still cross
+// it: closing is then refused, and the user goes on round the crossing and closes a plain outline.
+TEST_F(PlanEditorTest, AClosingEdgeThatWouldCrossTheOutlineIsRefusedAndDrawingGoesOn) {
     editor.Press(PlanTool::DrawNewZone);
     for (const TPlanPoint p : {TPlanPoint{40, 40}, {200, 40}, {40, 200}, {200, 200}}) click(p);
-    click({40, 40});
-    ASSERT_TRUE(editor.NewZoneArmed);
+    view.beeps = 0;
+    click({40, 40}); // a bow tie: the closing edge would cross the second
+    EXPECT_TRUE(editor.NewZoneArmed) << "the outline stays open";
+    EXPECT_TRUE(editor.IsDown(PlanTool::DrawNewZone));
+    EXPECT_EQ(editor.OutlineLastNode, 3);
+    EXPECT_EQ(model.Zones(model.ZoneCount).NodeCount, 0) << "no zone is made of it";
+    EXPECT_EQ(view.status, "Not closed: would cross outline");
+    EXPECT_EQ(view.beeps, 1);
+
     click({280, 200});
     click({280, 0});
     click({40, 40});

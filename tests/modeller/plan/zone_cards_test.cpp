@@ -27,6 +27,9 @@ namespace fs = std::filesystem;
 
 struct YesToStairwells : StairwellQuestion {
     bool ConfirmStairwellDeletion(const std::string&) override { return true; }
+    void ReportDeletedWindows(const std::string& text) override {
+        ADD_FAILURE() << "no window is deleted: " << text;
+    }
 };
 
 // The sample's zones.

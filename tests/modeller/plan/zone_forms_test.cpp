@@ -24,6 +24,7 @@ namespace {
 
 using namespace pelmora;
 using plan_test::MainWindowTest;
+using platform::Answer;
 
 class ZoneFormsTest : public MainWindowTest {
   protected:
@@ -112,6 +113,33 @@ TEST_F(ZoneFormsTest, TheNewZoneDialogProposesTheNextZoneAndItsTypesDefaults) {
     EXPECT_FALSE(form.VentExpandPanel->isVisibleTo(&form));
     EXPECT_FALSE(form.Panels->MechPanel->isVisibleTo(&form)) << "mechanical ventilation is never offered";
     form.reject();
+}
+
+// A name the user typed is the user's: choosing a type proposes its colour and conditioning but
+// leaves the name.  The next showing proposes names again.
+TEST_F(ZoneFormsTest, ANameTypedInTheNewZoneDialogStaysWhenATypeIsChosen) {
+    selection().CurrentZone = 1;
+    TNewZoneForm& form = *forms->NewZoneForm;
+    const auto chooseType = [&form](int type) {
+        form.ZoneTypeCB->setCurrentIndex(type);
+        emit form.ZoneTypeCB->activated(type);
+    };
+    form.FormShow();
+    form.ZoneNameEdit->selectAll();
+    QTest::keyClicks(form.ZoneNameEdit, "Bedroom");
+    chooseType(2);
+    EXPECT_EQ(form.ZoneNameEdit->text(), "Bedroom");
+    EXPECT_EQ(form.NewZoneColour, Rgb(0, 0, 255)) << "the first sleeping zone's colour";
+    EXPECT_TRUE(form.Hcb->isChecked());
+    form.OKSBClick();
+    EXPECT_EQ(model().Zones(1).Name, "Bedroom");
+    EXPECT_EQ(model().Zones(1).ZoneType, 2);
+
+    form.FormShow();
+    EXPECT_EQ(form.ZoneNameEdit->text(), "Living 1");
+    chooseType(2);
+    EXPECT_EQ(form.ZoneNameEdit->text(), "Sleeping 1");
+    form.CancelSBClick();
 }
 
 // How far a dialog's opened size may be from the size it is laid out for (px).
@@ -557,6 +585,32 @@ TEST_F(StairFormTest, RemovingTheOnlyOpeningClosesTheDialogAndAllLevelsEmptiesEv
     for (int z = 1; z <= model().ZoneCount; ++z) {
         EXPECT_EQ(model().Zones(z).StairDownCount, 0);
         EXPECT_EQ(model().Zones(z).StairUpCount, 0);
+    }
+}
+
+TEST_F(StairFormTest, AllLevelsAsksBeforeRemovingTheOpeningsOfOtherZones) {
+    // An opening from a zone on the level above into the upper zone: the dialog does not show it.
+    const int top = box(3, 0, 0, 2, 2);
+    model().Zones(top).StairDownCount = 1;
+    model().StairsDown(top, 1) = {1000, 1000, upper, 7};
+    model().Zones(upper).StairUpCount = 1;
+    model().StairsUp(upper, 1) = {1000, 1000, top, 7};
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        SCOPED_TRACE(answer == Answer::Yes ? "Yes" : "No");
+        scripted.messages.clear();
+        scripted.messages.answerNext(answer);
+        insertWith([&] {
+            form().DeleteAllSB->click();
+            form().OKSBClick();
+        });
+        EXPECT_EQ(
+            scripted.messages.confirmations(),
+            std::vector<QString>{"Remove every stairwell and void of the house, those from Zone 3 too?"});
+        const int kept = answer == Answer::No ? 1 : 0;
+        EXPECT_EQ(model().Zones(top).StairDownCount, kept);
+        EXPECT_EQ(model().Zones(upper).StairUpCount, kept);
+        EXPECT_EQ(model().Zones(upper).StairDownCount, kept) << "the opening just inserted";
+        EXPECT_EQ(model().Zones(lower).StairUpCount, kept);
     }
 }
 

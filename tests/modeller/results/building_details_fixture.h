@@ -33,10 +33,12 @@ class QuietPlan : public pelmora::PlanView {
     void ShowLevelOne() override {}
 };
 
-// Answers the pass's stairwell question with No.
+// Answers the pass's stairwell question with No and keeps its reports of deleted windows.
 class NoToStairwells : public pelmora::StairwellQuestion {
   public:
     bool ConfirmStairwellDeletion(const std::string&) override { return false; }
+    void ReportDeletedWindows(const std::string& text) override { windowReports.push_back(text); }
+    std::vector<std::string> windowReports;
 };
 
 class DetailsHouse : public ::testing::Test {
