@@ -28,10 +28,12 @@ using namespace pelmora;
 // The magnification at which the main window shows a house it has opened.
 constexpr double kOpeningMagnification = 2.0;
 
-// A sample is a house the pass takes as it stands: a stairwell question means the sample is wrong.
+// A sample is a house the pass takes as it stands: a stairwell question or a deleted window means the
+// sample is wrong.
 class NoStairwellQuestion : public StairwellQuestion {
   public:
     bool ConfirmStairwellDeletion(const std::string& text) override { throw std::runtime_error(text); }
+    void ReportDeletedWindows(const std::string& text) override { throw std::runtime_error(text); }
 };
 
 void resave(const std::filesystem::path& file) {

@@ -314,15 +314,15 @@ void ChangeDefaults(HouseModel& model, int destination, int source) {
 }
 
 void SuspendSlabAboveGround(TExtFloorRec& floor, int level) {
-    if (level <= 1 || floor.Material != kSlabOnGround) return;
-    floor.Material = kSuspendedConcrete;
-    floor.FloorVentilation = kVeryOpen;
+    if (level <= 1 || floor.Material != kSlabOnGroundFloor) return;
+    floor.Material = kSuspendedConcreteFloor;
+    floor.FloorVentilation = kVeryOpenFloor;
 }
 
 void SuspendSlabAboveGround(TLevelDefaultRec& defaults, int level) {
-    if (level <= 1 || defaults.DefFloorMaterial != kSlabOnGround) return;
-    defaults.DefFloorMaterial = kSuspendedConcrete;
-    defaults.DefFloorVentilation = kVeryOpen;
+    if (level <= 1 || defaults.DefFloorMaterial != kSlabOnGroundFloor) return;
+    defaults.DefFloorMaterial = kSuspendedConcreteFloor;
+    defaults.DefFloorVentilation = kVeryOpenFloor;
 }
 
 void SuspendSlabsAboveGround(LevelDefaultArray& defaults) {

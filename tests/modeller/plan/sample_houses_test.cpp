@@ -162,6 +162,7 @@ TEST_F(SampleHousesTest, ThePassGivesTheSameHouseAtEveryZoomWithEditModeOnOrOff)
             ADD_FAILURE() << text;
             return true;
         }
+        void ReportDeletedWindows(const std::string& text) override { ADD_FAILURE() << text; }
     } question;
     // After a pass at the zoom shown: what the card writer takes of the plan (floor areas, and the
     // length, direction and eaves of every outer wall and opening), to 0.1 mm and 0.001 degree.
@@ -254,6 +255,7 @@ TEST_P(ShippedSampleTest, APassAndASaveChangeNothing) {
             ADD_FAILURE() << text;
             return true;
         }
+        void ReportDeletedWindows(const std::string& text) override { ADD_FAILURE() << text; }
     } question;
     EXPECT_FALSE(ScratchCalcs(model(), main(), question));
     main().SBsaveClick();
