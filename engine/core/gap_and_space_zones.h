@@ -32,9 +32,9 @@ double roofspaceadjust_s(EngineState& state, int a, int c, int r, double v);
 double subfladjust_s(EngineState& state, int a, int f, int g, double v);
 
 // The corrections of every roof and subfloor space, worked out at the zones' present temperatures:
-// `first` starts the step's corrections from none; a later call (after the air flows or the plant
-// have moved the zones) adds only what the corrections change.  The gains are left in zonestep.addgain for
-// the caller to inject with the air exchange they cause.  Returns the largest change of a gain (W).
+// `first` starts the step's corrections from none; a later call (after the plant has moved the
+// zones) adds only what the corrections change.  The gains are left in zonestep.addgain for the
+// caller to inject with the air exchange they cause.  Returns the largest change of a gain (W).
 double spaceCorrections(EngineState& state, bool first);
 
 } // namespace engine

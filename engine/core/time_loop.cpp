@@ -230,24 +230,12 @@ void setCoverings(EngineState& s, int t) {
     }
 }
 
-// The corrections of the roof and subfloor spaces at the step's superposed temperatures, before the
-// rooms' windows, throttles and comfort are decided on, so that those decisions see the rooms as the
-// spaces leave them.  The step's air exchange is not solved yet: it is charged on these gains with
-// every other gain of the step when the zone temperatures are solved.  The outdoor air through each
-// space is the previous step's until this step's is set; the later passes work with this step's.
-void spacesBeforeDecisions(EngineState& s) {
-    s.zonestep.airinverse = false;
-    spaceCorrections(s, true);
-    injectWithAirExchange(s, s.zonestep.addgain);
-}
-
-// The corrections of the special zones before the plant: the air gaps', and what the step's air flows
-// change in the roof and subfloor spaces' corrections, charged the change of the air exchange it
-// causes.
+// The corrections of the special zones before the plant: the air gaps', and the roof and subfloor
+// spaces', which are charged the change of the air exchange they cause.
 void specialZones(EngineState& s) {
     for (int z = 1; z <= s.zones.nzones; ++z)
         if (s.names.ztype(z).starts_with("AirGpT")) gapadjust_s(s, z, s.specialzones.igapz(z));
-    spaceCorrections(s, false);
+    spaceCorrections(s, true);
     injectWithAirExchange(s, s.zonestep.addgain);
 }
 
@@ -268,7 +256,6 @@ void simulateDay(EngineState& s) {
         setCoverings(s, t);
         solahf(s, t, kSolarFactor, s.wind.hmax);
         superposeDrivers(s, t);
-        spacesBeforeDecisions(s);
         balanceZones(s, t, s.tim.imonth);
         specialZones(s);
         hvacsystem(s, s.clim.wmoist(t), s.clim.tair(t), kSupplyTemperature, s.loop.tmaxday, s.tim.imonth, t);

@@ -44,8 +44,6 @@ struct SpaceCase {
     Route route;
     double airChanges = 6.0; // an hour
     const char* name = "";
-    // The zone model's radiation film across the space (m²K/W); 0: that of a dark or a foil-lined pair.
-    float radiationFilm = 0.0f;
 };
 
 class SpaceRun : public EngineRun {
@@ -58,8 +56,7 @@ class SpaceRun : public EngineRun {
     // The card file of the case: the room's steady gain (W) and heating set-point, and the climate
     // record of every hour.
     void writeHouse(const SpaceCase& k, double gain, double heating,
-                    const std::function<std::string(int, int, int)>& climate,
-                    const std::vector<std::string>& roomCards = {}) {
+                    const std::function<std::string(int, int, int)>& climate) {
         writeStandardData();
         std::vector<Material> materials = standardMaterials();
         const std::array<std::pair<int, float>, 8> films = {{{908, 0.40f},
@@ -71,8 +68,6 @@ class SpaceRun : public EngineRun {
                                                              {914, 0.21f},
                                                              {915, 3.50f}}};
         for (const auto& [code, r] : films) materials.push_back({code, "Space film", 0.0f, r, r, 'N'});
-        if (k.radiationFilm > 0.0f)
-            materials.push_back({916, "Space film", 0.0f, k.radiationFilm, k.radiationFilm, 'N'});
         materials.push_back({500, "Insulation", 10.0f, 25.0f, 25.0f, 'Y'}); // resistivity 25 m K/W
         writeMaterialFile(file("matdata.bin"), materials);
         writeText("climat01.TXT", climateYear(climate));
@@ -90,9 +85,7 @@ class SpaceRun : public EngineRun {
         // The radiation between the space's two surfaces: a dark pair, or one lined with foil.
         const bool dark = k.emissivity > 0.5;
         const int radiation = floor ? (dark ? 123 : 124) : (dark ? 127 : 128);
-        const int radiationFilm = k.radiationFilm > 0.0f ? 916
-                                  : floor                ? (dark ? 914 : 915)
-                                                         : (dark ? 910 : 911);
+        const int radiationFilm = floor ? (dark ? 914 : 915) : (dark ? 910 : 911);
         std::vector<std::string> cards = {
             section(21, {{100, 110.0}, {500, 80.0}}), // the room's walls
             section(31, {{300, 20.0}, {500, 80.0}}),  // a roof to outdoors
@@ -153,7 +146,6 @@ class SpaceRun : public EngineRun {
             cards.push_back(zoneCardLine(1, 501, heat));
             cards.push_back(zoneCardLine(1, 502, heat));
         }
-        cards.insert(cards.end(), roomCards.begin(), roomCards.end());
         cards.push_back(" 9");
         all.insert(all.end(), cards.begin(), cards.end());
         writeScratch(all);
@@ -325,38 +317,6 @@ TEST_F(SpaceRun, RoomUnderASunlitRoofSpaceInWarmAirNeedsNoHeating) {
         EXPECT_GT(state().sysb.tzonea(2), 20.0);                         // the sun warmed the roof space
         EXPECT_LT(state().en1.ehrun(1), 0.05) << "REmis " << emissivity; // MJ in the year
     }
-}
-
-// A room held at 9 °C whose windows open when it reaches its set-point (and shut below it), under a
-// dark roof space that the zone model lets radiate with 1.67 W/m²K where its surfaces exchange about
-// 4 W/m²K: the space's correction adds the rest and cools the ceiling and the room below.  On its gain
-// alone the room settles 0.1 K below its set-point on the corrected network, so its windows never open
-// and its heating makes up the 0.1 K all year: the hours times the corrected network's load at the
-// set-point less the gain.  The windows move no air (no opening and no ventilation air changes): the
-// decision alone shows.
-TEST_F(SpaceRun, WindowsOfARoomTheSpaceCorrectionCoolsStayShutBelowItsSetPoint) {
-    const SpaceCase k{Space::Roof, 0.82, Route::Constant, 2.0, "roof space, dark, model radiating less",
-                      0.6f};
-    constexpr double kSetPoint = 9.0;
-    constexpr double kOwnGain = 8.9; // °C, where the room's gain alone holds it
-    constexpr double kHours = 8760.0;
-    writeHouse(k, 0.0, kSetPoint, steadyHour); // a first run gives the sections' U-values
-    ASSERT_EQ(engine::runEngine(state()), 0) << console();
-    double gain = 0.0, load = 0.0;
-    handNetwork(k, kOwnGain, &gain);
-    handNetwork(k, kSetPoint, &load);
-    ASSERT_GT(load - gain, 5.0); // W: the heating has something to make up
-
-    TearDown();
-    SetUp();
-    writeHouse(k, gain, kSetPoint, steadyHour,
-               {zoneCardLine(1, 605, {0.0, 24.0, kSetPoint, kSetPoint, 0.0, 0.0})});
-    ASSERT_EQ(engine::runEngine(state()), 0) << console();
-    EXPECT_EQ(state().zonestep.vstate(1), 0);
-    EXPECT_NEAR(state().sysb.tzonea(1), kSetPoint, 0.001);
-    const double year = (load - gain) * kHours * kMJPerWattHour;
-    EXPECT_NEAR(state().en1.ehrun(1), year, 0.005 * year);                              // MJ
-    EXPECT_NEAR(state().en1.eh(1) / kMJPerWattHour, load - gain, 0.02 * (load - gain)); // the last hour
 }
 
 } // namespace
