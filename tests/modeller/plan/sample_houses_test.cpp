@@ -23,6 +23,15 @@
 namespace {
 
 using namespace pelmora;
+
+// A sample is a house the pass takes as it stands: a stairwell question or a deleted window fails.
+class NoQuestion : public StairwellQuestion {
+    bool ConfirmStairwellDeletion(const std::string& text) override {
+        ADD_FAILURE() << text;
+        return true;
+    }
+    void ReportDeletedWindows(const std::string& text) override { ADD_FAILURE() << text; }
+};
 using plan_test::MainWindowTest;
 
 class SampleHousesTest : public MainWindowTest {
@@ -157,13 +166,7 @@ TEST_F(SampleHousesTest, ThePassGivesTheSameHouseAtEveryZoomWithEditModeOnOrOff)
     m.Eaves(1).Count = 4;
     for (int k = 0; k < 4; ++k) m.Eaves(1).Points(k) = m.EavesNodes(1, k) = eaves[k];
 
-    class NoQuestion : public StairwellQuestion {
-        bool ConfirmStairwellDeletion(const std::string& text) override {
-            ADD_FAILURE() << text;
-            return true;
-        }
-        void ReportDeletedWindows(const std::string& text) override { ADD_FAILURE() << text; }
-    } question;
+    NoQuestion question;
     // After a pass at the zoom shown: what the card writer takes of the plan (floor areas, and the
     // length, direction and eaves of every outer wall and opening), to 0.1 mm and 0.001 degree.
     const auto passedHouse = [&] {
@@ -250,13 +253,7 @@ TEST_P(ShippedSampleTest, APassAndASaveChangeNothing) {
     const char* name = GetParam();
     open(name);
     for (int level = model().LevelCount; level >= 1; --level) main().SBLevelClick(level);
-    class NoQuestion : public StairwellQuestion {
-        bool ConfirmStairwellDeletion(const std::string& text) override {
-            ADD_FAILURE() << text;
-            return true;
-        }
-        void ReportDeletedWindows(const std::string& text) override { ADD_FAILURE() << text; }
-    } question;
+    NoQuestion question;
     EXPECT_FALSE(ScratchCalcs(model(), main(), question));
     main().SBsaveClick();
     expectSavedAsShipped(name, folder.path() / "house" / name);

@@ -61,6 +61,14 @@ class ShortReportTest : public ::testing::Test {
         r.Stars = StarRating(tables, 5, r.Area, r.Total);
     }
 
+    // The report's services, printing through `printing`.
+    platform::Services servicesPrintingTo(platform::PrintService& printing) {
+        return {messages, files, help, printing};
+    }
+
+    platform::ScriptedMessageService messages;
+    platform::ScriptedFileDialogService files;
+    platform::ScriptedHelpService help;
     TempFolder folder;
     HouseModel model;
     RatingTables tables;
@@ -127,11 +135,8 @@ TEST_F(ShortReportTest, ARunThatCannotBeRatedShowsNoAdjustedStarRating) {
 
 TEST_F(ShortReportTest, PrintsOnePageThatReadsBackWithItsFigures) {
     const std::filesystem::path pdf = folder.path() / "report.pdf";
-    platform::ScriptedMessageService messages;
-    platform::ScriptedFileDialogService files;
-    platform::ScriptedHelpService help;
     platform::PdfPrintService printing(QString::fromStdString(pdf.string()));
-    platform::Services services{messages, files, help, printing};
+    platform::Services services = servicesPrintingTo(printing);
     TShortReportForm form(model, *history, tables, services);
     EXPECT_EQ(form.windowTitle(), "Short Simulation Report");
     form.show();
@@ -203,11 +208,8 @@ TEST_F(ShortReportTest, LongEntriesPrintWholeOnOnePage) {
     model.ClientStreetAddress = street;
     model.DwellingDevelopmentName = development;
     const std::filesystem::path pdf = folder.path() / "long.pdf";
-    platform::ScriptedMessageService messages;
-    platform::ScriptedFileDialogService files;
-    platform::ScriptedHelpService help;
     platform::PdfPrintService printing(QString::fromStdString(pdf.string()));
-    platform::Services services{messages, files, help, printing};
+    platform::Services services = servicesPrintingTo(printing);
     TShortReportForm form(model, *history, tables, services);
     form.show();
     const ReportField* shown = form.E[10];
@@ -235,10 +237,7 @@ TEST_F(ShortReportTest, LongEntriesPrintWholeOnOnePage) {
 TEST_F(ShortReportTest, ThePageIsPrintedWithoutASelection) {
     model.AssessorEmail = "jonathan.smithers-ellington.assessor.testing@example.com.au";
     SelectionRecordingPrint printing;
-    platform::ScriptedMessageService messages;
-    platform::ScriptedFileDialogService files;
-    platform::ScriptedHelpService help;
-    platform::Services services{messages, files, help, printing};
+    platform::Services services = servicesPrintingTo(printing);
     TShortReportForm form(model, *history, tables, services);
     form.show();
     QTextCursor cursor = form.E[10]->textCursor();
